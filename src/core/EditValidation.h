@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace quelvan {
+
+// Kinds of numeric edit fields: 0 integer, 1 real, 2 real > 0, 3 real in [0, 1],
+// 4 integer in [0, 100], 5 integer in [-90, 90], 6 integer in [0, 180], 7 integer in [1, 358].
+enum class EditKind {
+    Integer = 0,
+    Real = 1,
+    PositiveReal = 2,
+    UnitReal = 3,
+    Percent = 4,
+    Latitude = 5,
+    Inclination = 6,
+    DayOfYear = 7,
+};
+
+// The text rule checked after every change of a numeric field: longer than maxLength is
+// invalid, empty is valid, otherwise the kind decides (ParseInt / ParseFloat and the bounds).
+bool IsValidEditText(std::string_view text, EditKind kind, int maxLength);
+
+} // namespace quelvan

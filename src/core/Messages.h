@@ -1,0 +1,29 @@
+#pragma once
+
+// Texts shown to users, shared by the command-line tool and the desktop application.
+namespace quelvan::msg {
+
+inline constexpr const char* kReadError = "Erreur en lecture";
+inline constexpr const char* kWeatherReadError = "Erreur en lecture du fichier météo";
+inline constexpr const char* kInternalError = "Erreur interne";
+inline constexpr const char* kBuiltInDataError = "Erreur à la création des bibliothèques internes";
+inline constexpr const char* kResultsNotSaved
+    = "Les données n'ont pas été sauvegardées sur fichier : pas d'enregistrement des résultats";
+inline constexpr const char* kProjectNotSaved
+    = "Le projet n'a pas pu être enregistré : le fichier ne peut pas être écrit";
+inline constexpr const char* kValueTooLong
+    = "Le projet n'a pas pu être enregistré : une valeur ne tient pas dans le fichier";
+inline constexpr const char* kNoSelectedRow = "Aucune ligne selectionnée ...";
+inline constexpr const char* kMaxElements = "Le nombre maximum d'élément est atteint";
+inline constexpr const char* kNoDefaultPrinter = "Absence d'une imprimante par défaut";
+inline constexpr const char* kNoPrintSelection = "Aucune sélection d'impression";
+inline constexpr const char* kPreparing = "Mise en forme des données ...";
+inline constexpr const char* kWallHasNoLayer = "La paroi ne comporte aucune couche : calcul impossible";
+inline constexpr const char* kLayerWithoutMaterial
+    = "Une couche de la paroi n'a pas de matériau : calcul impossible";
+inline constexpr const char* kLayerBadThickness
+    = "Une couche de la paroi a une épaisseur nulle ou illisible : calcul impossible";
+inline constexpr const char* kLayerBadConductivity
+    = "Un matériau de la paroi a une conductivité nulle ou illisible : calcul impossible";
+
+} // namespace quelvan::msg

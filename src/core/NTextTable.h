@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quelvan {
+
+// Rows of text cells read from and written to delimited text files (the hourly results, the
+// weather data). Fields are separated by tabs and by the optional separator character.
+class NTextTable {
+public:
+    static constexpr int kSplitError = 922;
+
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // -1 when the row is outside the table.
+    int CellCount(int row) const;
+    void SetRowCount(int n);
+    // row < 0: every row.
+    void SetCellCount(int row, int n);
+    const std::string& Cell(int row, int column) const;
+    void SetCell(int row, int column, std::string text);
+    void Clear() { rows_.clear(); }
+
+    int ErrorCode() const { return errorCode_; }
+    void SetSeparator(char separator) { separator_ = separator; }
+    char Separator() const { return separator_; }
+    void SetMaxFields(int n) { maxFields_ = n; }
+
+    // Number of lines followed by a line end; -1 when unreadable or 32000 lines or more.
+    static int CountLines(const std::string& path);
+    // column < 0: every field; column k >= 1: only the k-th field (0 also the first).
+    // Returns false (table unchanged) when the file cannot be read; a line that cannot be split
+    // as asked sets ErrorCode() to 922 and stops the read with true.
+    bool Read(const std::string& path, int column);
+    // Splits already decoded lines the same way (used by Read and by the fuzz targets).
+    void ReadLines(const std::vector<std::string>& lines, int column);
+    // Cells joined by tabs; with decimalComma every "." becomes ",". Written atomically.
+    bool Write(const std::string& path, bool decimalComma) const;
+    std::vector<std::string> FormatLines(bool decimalComma) const;
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+    int errorCode_ = 0;
+    char separator_ = 0;
+    int maxFields_ = 100;
+};
+
+} // namespace quelvan

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The number rules: how every number is shown and how every typed number is accepted.
+// All of them ignore the process locale (a French locale never turns "1.5" into 1 nor prints
+// "0,5").
+namespace quelvan {
+
+// p >= 0: p decimals; p < 0: -p significant digits (one more decimal below 1). Values above
+// 1e15 give "###". Trailing zeros are trimmed when asked, and always for |x| < 1e-7.
+std::string FormatNumber(double x, int precision, bool trim);
+
+// Accepts "1,5" as 1.5, a lone sign as 0, a valid prefix ("12#" -> 12); refuses empty or blank
+// text, several separators and letters other than e/E. value is 0 when refused.
+bool ParseFloat(std::string_view text, float& value);
+// The value of ParseFloat, 0 when the text does not read (how the engine reads numbers).
+float FloatValue(std::string_view text);
+
+// Decimal digits after an optional leading '-' (blanks after it read as 0); "+5" is refused.
+bool ParseInt(std::string_view text, int& value);
+int IntValue(std::string_view text);
+
+// "%f" then the trailing-zero trim (the program's float text).
+std::string FloatText(double value);
+// printf-style conversions of one number, independent of the locale. Supported formats are
+// "%d", "%<w>d", "%f", "%.<n>f", "%<w>.<n>f", "%e"-family with precision, "%.<n>e".
+std::string FormatDouble(const char* format, double value);
+std::string FormatInt(const char* format, int value);
+
+// Trailing-zero trim of a numeric text (only when it holds a decimal separator).
+std::string TrimTrailingZeros(std::string text);
+
+// Cuts (never rounds) a numeric text to n decimals; n = 0 also drops the separator.
+std::string KeepDecimals(std::string text, int n);
+// Precision p < 0: -p significant digits computed from the parsed value, then cut; trims when
+// asked. p >= 0 behaves as KeepDecimals(text, p) followed by the optional trim.
+std::string KeepDecimalsForPrecision(std::string text, int precision, bool trim);
+
+// |a - b| > |a| * relative + absolute.
+bool Differs(double a, double b, double absolute, double relative);
+
+} // namespace quelvan

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading and writing the program's text files (projects, results, weather data).
+// Files of the original platform are Windows-1252 with CR LF line ends; files written here are
+// Windows-1252 when every character fits, UTF-8 otherwise. Inside the program text is UTF-8.
+namespace quelvan {
+
+bool IsValidUtf8(std::string_view bytes);
+std::string Cp1252ToUtf8(std::string_view bytes);
+// Empty optional when a character has no Windows-1252 code.
+std::optional<std::string> Utf8ToCp1252(std::string_view text);
+// UTF-8 text as it will be stored: Windows-1252 when everything fits, else unchanged UTF-8.
+std::string EncodeForFile(std::string_view utf8Text);
+// Bytes read from a file, as UTF-8: kept when valid UTF-8, else decoded from Windows-1252.
+std::string DecodeFromFile(std::string_view bytes);
+
+struct TextLines {
+    std::vector<std::string> lines; // decoded, without line ends
+    bool lastLineEnded = true;      // false when the file's last line had no line end
+};
+
+// Reads a whole file (at most maxBytes, else fails), decodes it and splits it at LF, dropping
+// a CR before the LF. Empty optional when the file cannot be read.
+std::optional<TextLines> ReadTextLines(const std::string& path,
+                                       std::size_t maxBytes = 64u * 1024u * 1024u);
+
+// Writes bytes to a temporary file in the target's folder, flushes it and renames it over the
+// target, so a failed write leaves the previous file intact. False on any failure.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Joins lines with CR LF (the platform's text line end), encodes them (EncodeForFile) and
+// writes them atomically.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+} // namespace quelvan

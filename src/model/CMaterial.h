@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/GElement.h"
+
+#include <array>
+#include <string>
+
+namespace quelvan {
+
+// A building material of the project's library. The thermal properties are kept as the text
+// the user typed and read with ParseFloat where a number is needed.
+class CMaterial : public GElement {
+public:
+    static constexpr int kIdentifierBase = 3001;
+    static constexpr int kColourCount = 23;
+
+    // "Defaut", 1.75 W/m.K, 2000 kg/m3, 1000 J/kg.K, colour 0.
+    CMaterial();
+    CMaterial(int identifier, int colourIndex, std::string name, std::string conductivity,
+              std::string density, std::string capacity);
+
+    // Copies name, properties and colour; keeps this material's identifier.
+    void AssignFrom(const CMaterial& other);
+
+    // Identifier minus the identifier base (the "O" field of the project file).
+    int LibraryIndex() const { return Identifier() - IdentifierBase(); }
+
+    const std::string& Conductivity() const { return conductivity_; }
+    const std::string& Density() const { return density_; }
+    const std::string& Capacity() const { return capacity_; }
+    void SetConductivity(std::string text) { conductivity_ = std::move(text); }
+    void SetDensity(std::string text) { density_ = std::move(text); }
+    void SetCapacity(std::string text) { capacity_ = std::move(text); }
+
+    static Colour TableColour(int index);
+
+private:
+    std::string conductivity_;
+    std::string density_;
+    std::string capacity_;
+};
+
+// Derived values shown in the material lists, dialogs and report: diffusivity in 10-6 m²/s
+// ("%.2f") and effusivity ("%.0f"); both "---" when a property does not read as a number.
+struct MaterialDerivedTexts {
+    std::string diffusivity;
+    std::string effusivity;
+};
+MaterialDerivedTexts DerivedTexts(const std::string& conductivity, const std::string& density,
+                                  const std::string& capacity);
+
+} // namespace quelvan

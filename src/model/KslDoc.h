@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/NList.h"
+#include "core/NTextTable.h"
+#include "model/CBCData.h"
+#include "model/CMaterial.h"
+#include "model/NMaterialLayer.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quelvan {
+
+// The project: material library, wall, placement and surfaces, the two ambiance lists with
+// their selections, references, print choices, initial-temperature mode, the file-name record
+// and the hourly results table. It knows nothing of windows; the interface drives it.
+class KslDoc {
+public:
+    static constexpr int kResultRows = 170;
+    static constexpr int kResultColumns = 14;
+    static constexpr int kPrintChoiceCount = 10;
+
+    // A new project: built-in data, reset results, unnamed "Sans nom".
+    KslDoc();
+
+    // --- project data ------------------------------------------------------------------
+    std::string author = "Nom de l'auteur";
+    std::string reference = "Référence du projet";
+    std::array<std::uint8_t, kPrintChoiceCount> printChoices {};
+    int azimuthIndex = 4;
+    int inclinationIndex = 4;
+    int initialTemperatureMode = 0; // 0 automatic, 1 previous calculation
+    std::string absorptionInterior = "0.4";
+    std::string resistanceInterior = "0.13";
+    std::string absorptionExterior = "0.4";
+    std::string resistanceExterior = "0.04";
+    int selectedExterior = 2; // ambiance index (identifier - 4001)
+    int selectedInterior = 2;
+
+    NList<CMaterial> materials;
+    NList<NMaterialLayer> layers;
+    NList<CBCData> exteriorAmbiances;
+    NList<CBCData> interiorAmbiances;
+
+    // --- library, wall and ambiance operations ---------------------------------------------
+    CMaterial& AddMaterial(int identifier, int colourIndex, std::string name,
+                           std::string conductivity, std::string density, std::string capacity);
+    // First material in library order with exactly that name / library index; null if none.
+    const CMaterial* FindMaterialByName(std::string_view name) const;
+    const CMaterial* FindMaterialByIndex(int libraryIndex) const;
+    NMaterialLayer& AddLayer(const CMaterial* material, std::string thickness);
+    CBCData& AddAmbiance(int identifier, int side, std::string name, int temperatureType,
+                         int fluxType, int temperaturePeriod, int fluxPeriod,
+                         std::array<std::string, 4> temperatureValues,
+                         std::array<std::string, 4> fluxValues);
+    NList<CBCData>& Ambiances(int side) { return side == kSideExterior ? exteriorAmbiances : interiorAmbiances; }
+    const NList<CBCData>& Ambiances(int side) const { return side == kSideExterior ? exteriorAmbiances : interiorAmbiances; }
+    // The record of the side whose index equals the selection; null when none matches.
+    const CBCData* SelectedAmbiance(int side) const;
+    int AzimuthDegrees() const;
+    int InclinationDegrees() const;
+
+    // Clears every list, then rebuilds the references, placement, surfaces, print choices,
+    // the 19 materials, the three-layer wall and the 12 + 9 ambiances (selections 2 and 2).
+    void BuildBuiltInData();
+    void BuildBuiltInMaterials();
+    void BuildBuiltInWall();
+    void BuildBuiltInAmbiances();
+
+    // --- results -----------------------------------------------------------------------
+    // Row 0 headers, rows 1..169 "0", next row 1.
+    void ResetResults();
+    NTextTable results;
+    int nextResultsRow = 1;
+
+    // --- file-name record and document state ---------------------------------------------
+    // New: built-in data, reset results, unnamed "Sans nom", not modified, references not
+    // confirmed, controls out of date.
+    void NewDocument();
+    // Sets the file-name record from a path (unnamed when empty).
+    void SetPath(const std::string& path);
+    bool unnamed = true;
+    std::string fullPath = "Sans nom";
+    std::string pathWithoutExtension = "Sans nom";
+    std::string extension;
+    std::string title = "Sans nom";
+    static constexpr const char* kDefaultExtension = "ksl";
+
+    bool modified = false;
+    bool referencesConfirmed = false;
+    bool controlsOutOfDate = true;
+};
+
+} // namespace quelvan
