@@ -1,0 +1,224 @@
+#pragma once
+
+#include "engine/WeatherFiles.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quelvan {
+
+class CBCData;
+class KslDoc;
+class MessageSink;
+
+inline constexpr int kRunHours = 168; // steps of a full run
+inline constexpr int kRecordedHours = 169; // hours 0..168 of an automatic run
+
+// Error codes of a preparation (EngineState::LastError). 0 is success; the profile codes of
+// NCodedString (23320, 23321, 9123, 23567, 23345) may also appear.
+inline constexpr int kEngineOk = 0;
+inline constexpr int kEngineInternalError = 9999;
+inline constexpr int kEngineWeatherError = 3456;
+inline constexpr int kEngineWallHasNoLayer = 24001;
+inline constexpr int kEngineLayerWithoutMaterial = 24002;
+inline constexpr int kEngineLayerBadThickness = 24003;
+inline constexpr int kEngineLayerBadConductivity = 24004;
+// The French message shown for a code: the weather message for 3456, the wall messages for
+// the wall codes, "Erreur interne" for any other non-zero code, empty for 0.
+const char* EngineErrorMessage(int code);
+
+// The eight hourly series, in the order the report and the curve window use.
+enum class SeriesId : int {
+    ExteriorTemperature = 0,
+    ExteriorSurfaceTemperature,
+    InteriorSurfaceTemperature,
+    InteriorTemperature,
+    ExteriorFlux,
+    ExteriorSurfaceFlux,
+    InteriorSurfaceFlux,
+    InteriorFlux,
+};
+inline constexpr int kSeriesCount = 8;
+// "Température extérieure", ..., "Flux intérieur".
+const char* SeriesTitle(SeriesId id);
+
+// What the form hands to a preparation: the surface texts and placement as shown (they may
+// differ from the document until the project is saved), the chosen ambiances and where weather
+// files are looked for. The records must outlive the preparation only.
+struct CalculationInputs {
+    std::string absorptionExterior = "0.4";
+    std::string resistanceExterior = "0.04";
+    std::string absorptionInterior = "0.4";
+    std::string resistanceInterior = "0.13";
+    int azimuthIndex = 4;
+    int inclinationIndex = 4;
+    int initialTemperatureMode = 0; // 0 automatic (steady state), 1 previous calculation
+    const CBCData* exteriorAmbiance = nullptr;
+    const CBCData* interiorAmbiance = nullptr;
+    WeatherSearch weather;
+};
+// The inputs as the document stores them (surfaces, placement, selected ambiances, mode).
+CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
+
+// Texts of the main form's read-outs after the last refresh.
+struct ReadoutTexts {
+    std::string clock; // "001:01:00:00:"
+    std::string hour; // "Heure": hour of the day, no leading zero
+    std::string day; // "Jour": last digit of the day number
+    std::string interiorTemperature; // 3 significant digits
+    std::string exteriorTemperature;
+    std::string interiorFlux; // 2 significant digits
+    std::string exteriorFlux;
+    std::string interiorSurfaceFlux; // q_int_tot, "0" below 0.01 W/m²
+    std::string exteriorSurfaceFlux; // q_ext_tot
+    std::string interiorEnergy; // MJ/m², 2 significant digits
+    std::string exteriorEnergy;
+};
+
+// Vertical bounds of the in-wall profile chart. The flags tell whether the last refresh moved a
+// bound, in which case the chart relabels that axis end with BoundLabel.
+struct ChartBounds {
+    float upper = -10000000.0f;
+    float lower = 10000000.0f;
+    bool upperChanged = false;
+    bool lowerChanged = false;
+};
+// The program's float text of a bound ("%f" then trailing-zero trim).
+std::string BoundLabel(float bound);
+
+// Node values across the wall, node 0 on the exterior face. Every vector has N entries.
+struct NodeProfiles {
+    std::vector<float> x; // positions in metres
+    std::vector<float> T; // current temperatures (°C)
+    std::vector<float> Tmin; // envelopes of the current day
+    std::vector<float> Tmax;
+    std::vector<float> Phi; // node heat-flux densities (W/m²)
+};
+
+// Boundary and surface values of the last step.
+struct CurrentValues {
+    float exteriorTemperature = 0.0f; // T_ext
+    float exteriorFlux = 0.0f; // F_ext
+    float interiorTemperature = 0.0f; // T_int
+    float interiorFlux = 0.0f; // F_int
+    float exteriorSurfaceTemperature = 0.0f; // T_se
+    float interiorSurfaceTemperature = 0.0f; // T_si
+    float exteriorTotalFlux = 0.0f; // q_ext_tot
+    float interiorTotalFlux = 0.0f; // q_int_tot
+};
+
+// Surface coefficients read from the form at the last preparation.
+struct SurfaceCoefficients {
+    float absorptionExterior = 0.0f;
+    float absorptionInterior = 0.0f;
+    float exchangeExterior = 0.0f; // h_ext, W/(m².K)
+    float exchangeInterior = 0.0f; // h_int
+};
+
+// A copy of everything the interface, the printed report and the command-line tool read.
+struct EngineSnapshot {
+    bool prepared = false;
+    int hours = 0;
+    std::array<std::vector<float>, kSeriesCount> series;
+    NodeProfiles nodes;
+    float totalThickness = 0.0f; // metres
+    float uValue = 0.0f; // W/(m².K)
+    ChartBounds bounds;
+    ReadoutTexts readouts;
+    CurrentValues current;
+    double clock = 0.0;
+    float exteriorEnergy = 0.0f; // J/m²
+    float interiorEnergy = 0.0f;
+    int lastError = 0;
+};
+
+// Day:hour:minute:second text of a clock in seconds; precision 1000 down to seconds, 1001
+// minutes, 1002 hours, 1003 days only. 3600 s gives "001:01:00:00:".
+std::string FormatClockText(double seconds, int precision = 1000);
+
+// The calculation: network, profiles and matrices, the clock, the recorded hours and what the
+// form shows. One object lives as long as the view, so that a preparation in mode 1 can start
+// from the previous calculation's temperatures. It never draws and never blocks.
+class EngineState {
+public:
+    EngineState();
+    // Progress lines of the solver go to the sink, which must outlive the state.
+    explicit EngineState(MessageSink& sink);
+    ~EngineState();
+    EngineState(EngineState&&) noexcept;
+    EngineState& operator=(EngineState&&) noexcept;
+    EngineState(const EngineState&) = delete;
+    EngineState& operator=(const EngineState&) = delete;
+
+    void SetMessageSink(MessageSink& sink);
+
+    // Resets the document's results, builds the network and the four profiles, solves the
+    // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
+    // the error code (also LastError); after an error the state is not prepared and no step
+    // can be made. Walls the engine cannot compute are refused before the build.
+    int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
+    // One step at the current clock: transient false solves the steady state; record stores
+    // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
+    // Does nothing when not prepared, or when 169 hours are already recorded.
+    void AdvanceHour(KslDoc& doc, bool transient, bool record);
+    // Writes the current values into the document's next results row.
+    void RecordResultsRow(KslDoc& doc);
+    // Envelopes, chart bounds and read-out texts from the current state.
+    void RefreshResultsDisplay();
+    // Forgets the calculation (leaving calculation mode); the node temperatures are kept.
+    void Unprepare();
+
+    bool IsPrepared() const;
+    // Prepared and fewer than 169 hours recorded.
+    bool CanAdvance() const;
+    int Hours() const { return hours_; }
+    int NodeCount() const { return static_cast<int>(nodes_.T.size()); }
+    const std::vector<float>& Series(SeriesId id) const
+    {
+        return series_[static_cast<std::size_t>(id)];
+    }
+    const NodeProfiles& Nodes() const { return nodes_; }
+    float TotalThickness() const { return totalThickness_; }
+    float UValue() const { return uValue_; }
+    const SurfaceCoefficients& Surfaces() const { return surfaces_; }
+    const CurrentValues& Current() const { return current_; }
+    const ChartBounds& Bounds() const { return bounds_; }
+    const ReadoutTexts& Readouts() const { return readouts_; }
+    double Clock() const { return clock_; }
+    float ExteriorEnergy() const { return exteriorEnergy_; }
+    float InteriorEnergy() const { return interiorEnergy_; }
+    int LastError() const { return lastError_; }
+    // EngineErrorMessage of the last error.
+    std::string LastErrorMessage() const;
+    // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
+    std::array<std::string, 2> AbscissaLabels() const;
+    // Cell conductances K (N-1 entries, W/(m².K)).
+    const std::vector<float>& CellConductances() const;
+    EngineSnapshot Snapshot() const;
+
+private:
+    struct Calculation;
+
+    void ResetRun(KslDoc& doc);
+    int CheckedBuild(KslDoc& doc, const CalculationInputs& inputs);
+
+    MessageSink* sink_;
+    std::unique_ptr<Calculation> calc_;
+    int hours_ = 0;
+    std::array<std::vector<float>, kSeriesCount> series_;
+    NodeProfiles nodes_;
+    float totalThickness_ = 0.0f;
+    float uValue_ = 0.0f;
+    SurfaceCoefficients surfaces_;
+    CurrentValues current_;
+    ChartBounds bounds_;
+    ReadoutTexts readouts_;
+    double clock_ = 0.0;
+    float exteriorEnergy_ = 0.0f;
+    float interiorEnergy_ = 0.0f;
+    int lastError_ = 0;
+};
+
+} // namespace quelvan
