@@ -1,0 +1,36 @@
+#include "ui/AboutDialog.h"
+
+#include "persistence/ProjectFile.h"
+#include "ui/FormSupport.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quelvan::ui {
+
+QString AboutDialog::VersionLine()
+{
+    return QStringLiteral("Quelvan") + QStringLiteral(" V") + QString::fromUtf8(kProjectVersion);
+}
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("A propos de ") + QStringLiteral("Quelvan"));
+    auto* layout = new QGridLayout(this);
+    auto* icon = new QLabel;
+    icon->setPixmap(QPixmap(QStringLiteral(":/icons/quelvan-64.png")));
+    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(Named(new QLabel(VersionLine()), 1116), 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral(
+                          "Conduction thermique transitoire à travers une paroi multicouche")),
+        1, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+}
+
+} // namespace quelvan::ui

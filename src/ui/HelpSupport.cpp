@@ -1,0 +1,72 @@
+#include "ui/HelpSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPointer>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace quelvan::ui {
+
+QString HelpPageFor(int context)
+{
+    const QString page = QStringLiteral(":/help/h%1.html").arg(context);
+    if (context > 0 && QFile::exists(page))
+        return QStringLiteral("qrc") + page;
+    return QStringLiteral("qrc:/help/contents.html");
+}
+
+void ShowHelp(QWidget* parent, int context)
+{
+    static QPointer<QDialog> window;
+    if (!window) {
+        window = new QDialog(parent ? parent->window() : nullptr);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(QStringLiteral("Aide de Quelvan"));
+        window->resize(520, 420);
+        auto* layout = new QVBoxLayout(window);
+        auto* browser = new QTextBrowser(window);
+        browser->setObjectName(QStringLiteral("helpBrowser"));
+        layout->addWidget(browser);
+    }
+    auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    browser->setSource(QUrl(HelpPageFor(context)));
+    window->show();
+    window->raise();
+}
+
+HelpTopics::HelpTopics(QWidget* window, int defaultTopic)
+    : QObject(window)
+    , window_(window)
+    , defaultTopic_(defaultTopic)
+{
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] {
+        lastShown_ = TopicFor(QApplication::focusWidget());
+        ShowHelp(window_, lastShown_);
+    });
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
+    whatsThis->setContext(Qt::WindowShortcut);
+    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+void HelpTopics::Set(QWidget* control, int topic)
+{
+    topics_.insert(control, topic);
+}
+
+int HelpTopics::TopicFor(const QWidget* focused) const
+{
+    for (const QWidget* w = focused; w && w != window_; w = w->parentWidget()) {
+        const auto it = topics_.find(w);
+        if (it != topics_.end())
+            return it.value();
+    }
+    return defaultTopic_;
+}
+
+} // namespace quelvan::ui

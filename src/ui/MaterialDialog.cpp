@@ -1,0 +1,100 @@
+#include "ui/MaterialDialog.h"
+
+#include "ui/FormSupport.h"
+#include "ui/HelpSupport.h"
+#include "ui/NumberEdit.h"
+#include "ui/UiText.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr int kLongField = 32000;
+}
+
+MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
+    : QDialog(parent)
+    , material_(material)
+    , name_(Named(new QLineEdit, 128))
+    , conductivity_(Named(new NumberEdit(EditKind::Real, kLongField), 125))
+    , density_(Named(new NumberEdit(EditKind::Real, kLongField), 126))
+    , capacity_(Named(new NumberEdit(EditKind::Real, kLongField), 129))
+    , diffusivity_(Named(new QLineEdit, 127))
+    , effusivity_(Named(new QLineEdit, 130))
+{
+    setWindowTitle(QStringLiteral("Matériau"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("Nom")), 0, 0);
+    grid->addWidget(name_, 0, 1, 1, 2);
+    name_->setMinimumWidth(280);
+    struct Row {
+        const char* label;
+        QLineEdit* edit;
+        const char* unit;
+    };
+    const Row rows[] = {
+        { "Conductivité", conductivity_, "W/m.K" },
+        { "Masse volumique", density_, "Kg/m3" },
+        { "Capacité", capacity_, "J/K.kg" },
+        { "Diffusivité", diffusivity_, "10-6 m²/s" },
+        { "Effusivité", effusivity_, "10-6 U.S.I." },
+    };
+    int line = 1;
+    for (const Row& row : rows) {
+        grid->addWidget(new QLabel(QString::fromUtf8(row.label)), line, 0);
+        grid->addWidget(row.edit, line, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(row.unit)), line, 2);
+        ++line;
+    }
+    diffusivity_->setReadOnly(true);
+    effusivity_->setReadOnly(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grid->addWidget(buttons, line, 0, 1, 3);
+
+    name_->setText(ToQ(material.Name()));
+    conductivity_->LoadText(ToQ(material.Conductivity()));
+    density_->LoadText(ToQ(material.Density()));
+    capacity_->LoadText(ToQ(material.Capacity()));
+    for (NumberEdit* edit : { conductivity_, density_, capacity_ })
+        connect(edit, &NumberEdit::userChanged, this, &MaterialDialog::UpdateDerived);
+    UpdateDerived();
+
+    auto* help = new HelpTopics(this, 12005);
+    help->Set(conductivity_, 13090);
+    help->Set(density_, 13100);
+    help->Set(capacity_, 13070);
+    help->Set(diffusivity_, 13110);
+    help->Set(effusivity_, 13120);
+}
+
+void MaterialDialog::UpdateDerived()
+{
+    const MaterialDerivedTexts derived = DerivedTexts(
+        FromQ(conductivity_->text()), FromQ(density_->text()), FromQ(capacity_->text()));
+    diffusivity_->setText(ToQ(derived.diffusivity));
+    effusivity_->setText(ToQ(derived.effusivity));
+}
+
+void MaterialDialog::accept()
+{
+    result_ = std::make_unique<CMaterial>();
+    result_->AssignFrom(material_);
+    result_->SetIdentifier(material_.Identifier());
+    result_->SetIdentifierBase(material_.IdentifierBase());
+    result_->SetName(FromQ(name_->text()));
+    result_->SetConductivity(FromQ(conductivity_->text()));
+    result_->SetDensity(FromQ(density_->text()));
+    result_->SetCapacity(FromQ(capacity_->text()));
+    QDialog::accept();
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+
+namespace quelvan::ui {
+
+// "Impression": which parts a printed report contains (the first five print-choice flags).
+class PrintChoiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kChoiceCount = 5;
+
+    template <typename Flags>
+    explicit PrintChoiceDialog(const Flags& flags, QWidget* parent = nullptr)
+        : PrintChoiceDialog(parent)
+    {
+        for (int i = 0; i < kChoiceCount; ++i)
+            SetChecked(i, flags[static_cast<size_t>(i)] != 0);
+    }
+
+    bool IsChecked(int flag) const;
+    void SetChecked(int flag, bool checked);
+    // The boxes of a complete report: curves of the last 24 hours, in-wall values, materials.
+    void ChooseCompleteReport();
+
+private:
+    explicit PrintChoiceDialog(QWidget* parent);
+    std::array<QCheckBox*, kChoiceCount> boxes_ {};
+};
+
+} // namespace quelvan::ui

@@ -1,0 +1,62 @@
+#include "ui/Prompter.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quelvan::ui {
+
+QString ProjectFileFilter()
+{
+    return QStringLiteral("Fichiers Quelvan (*.ksl);;Tous les fichiers (*)");
+}
+
+void QtPrompter::Message(QWidget* parent, const QString& text, Icon icon)
+{
+    const QString title = QStringLiteral("Quelvan");
+    switch (icon) {
+    case Icon::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+    case Icon::Exclamation:
+        QMessageBox::warning(parent, title, text);
+        break;
+    case Icon::Stop:
+        QMessageBox::critical(parent, title, text);
+        break;
+    }
+}
+
+Prompter::Answer QtPrompter::AskYesNoCancel(QWidget* parent, const QString& text)
+{
+    const auto button = QMessageBox::question(parent, QStringLiteral("Quelvan"), text,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (button == QMessageBox::Yes)
+        return Answer::Yes;
+    if (button == QMessageBox::No)
+        return Answer::No;
+    return Answer::Cancel;
+}
+
+QString QtPrompter::OpenFileName(QWidget* parent, const QString& initial)
+{
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Ouvrir"), initial, ProjectFileFilter());
+}
+
+QString QtPrompter::SaveFileName(QWidget* parent, const QString& initial)
+{
+    QFileDialog dialog(parent, QStringLiteral("Enregistrer sous"), initial, ProjectFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ksl"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+int QtPrompter::Exec(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,25 @@
+#include "ui/UiText.h"
+
+#include "core/NumberText.h"
+#include "model/CMaterial.h"
+#include "model/NMaterialLayer.h"
+
+namespace quelvan::ui {
+
+QString ResistanceText(const std::string& thickness, const std::string& conductivity, int precision)
+{
+    const double e = FloatValue(thickness) * 0.001;
+    const double lambda = FloatValue(conductivity);
+    return ToQ(FormatNumber(e / (lambda + 1e-7), precision, true));
+}
+
+QString LayerResistanceText(const NMaterialLayer& layer)
+{
+    const std::string conductivity = layer.Material() ? layer.Material()->Conductivity() : "0";
+    QString text = ResistanceText(layer.Thickness(), conductivity, -4);
+    if (text.size() > 6)
+        text = ResistanceText(layer.Thickness(), conductivity, -3);
+    return text;
+}
+
+} // namespace quelvan::ui

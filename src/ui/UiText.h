@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace quelvan {
+class NMaterialLayer;
+}
+
+namespace quelvan::ui {
+
+inline QString ToQ(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+inline std::string FromQ(const QString& text)
+{
+    return text.toStdString();
+}
+
+// A layer's resistance thickness × 0.001 / (conductivity + 1e-7) in m².K/W, four significant
+// digits, three when that text is longer than 6 characters (lists and the info box).
+QString LayerResistanceText(const NMaterialLayer& layer);
+// The same resistance with a given significant-digit precision (the layer dialog uses -2).
+QString ResistanceText(
+    const std::string& thickness, const std::string& conductivity, int precision);
+
+} // namespace quelvan::ui
