@@ -1,0 +1,173 @@
+#include "ui/CalculationRunner.h"
+
+#include "core/Messages.h"
+#include "model/KslDoc.h"
+#include "ui/Prompter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace quelvan::ui {
+
+namespace {
+double SteadyClock()
+{
+    static QElapsedTimer started = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return static_cast<double>(started.nsecsElapsed()) * 1e-9;
+}
+} // namespace
+
+CalculationRunner::CalculationRunner(KslDoc& doc, Prompter& prompter, QWidget* window)
+    : QObject(window)
+    , doc_(doc)
+    , prompter_(prompter)
+    , window_(window)
+    , clock_(SteadyClock)
+{
+    timer_.setInterval(kPollMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &CalculationRunner::PollOnce);
+    inputs_ = [this] { return InputsFromDocument(doc_); };
+    buttons_ = ApplyRunState(RunState::Idle, false, buttons_);
+}
+
+void CalculationRunner::SetInputsProvider(std::function<CalculationInputs()> provider)
+{
+    inputs_ = std::move(provider);
+}
+
+void CalculationRunner::SetRunState(RunState state)
+{
+    state_ = state;
+    buttons_ = ApplyRunState(state, tracerShown_, buttons_);
+    emit buttonsChanged();
+}
+
+void CalculationRunner::SetTracerShown(bool shown)
+{
+    tracerShown_ = shown;
+    // The tracer button follows the window whenever the state lets it.
+    if (state_ == RunState::Ready || state_ == RunState::Paused)
+        buttons_.tracerEnabled = !shown;
+    else if (shown)
+        buttons_.tracerEnabled = false;
+    emit buttonsChanged();
+}
+
+bool CalculationRunner::Prepare()
+{
+    // The wait box stays up while the network and the profiles are built.
+    QDialog wait(window_);
+    wait.setWindowTitle(QStringLiteral("Quelvan"));
+    auto* layout = new QVBoxLayout(&wait);
+    layout->addWidget(new QLabel(QString::fromUtf8(msg::kPreparing)));
+    wait.show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const int code = engine_.PrepareCalculation(doc_, inputs_());
+    wait.hide();
+    emit resultsChanged();
+    if (code != kEngineOk) {
+        prompter_.Message(
+            window_, QString::fromStdString(engine_.LastErrorMessage()), Prompter::Icon::Stop);
+        return false;
+    }
+    return true;
+}
+
+bool CalculationRunner::EnterCalculation()
+{
+    SetRunState(RunState::Idle);
+    if (!Prepare())
+        return false; // stays idle until a preparation succeeds
+    SetRunState(RunState::Ready);
+    return true;
+}
+
+void CalculationRunner::EndPacing()
+{
+    if (worker_ && !worker_->IsFinished())
+        worker_->Signal(WorkerEvent::Stop);
+    worker_.reset();
+    timer_.stop();
+}
+
+void CalculationRunner::LeaveCalculation()
+{
+    EndPacing();
+    engine_.Unprepare();
+    SetRunState(RunState::Idle);
+}
+
+void CalculationRunner::PressRun()
+{
+    switch (RunButtonActionFor(state_)) {
+    case RunButtonAction::StartRun:
+        SetRunState(RunState::Running);
+        worker_.emplace(CalculationWorker::kMaxSteps, minimumInterval_);
+        worker_->Launch(Now());
+        worker_->Signal(WorkerEvent::Start);
+        if (timerDriven_)
+            timer_.start();
+        break;
+    case RunButtonAction::Pause:
+        if (worker_)
+            worker_->Signal(WorkerEvent::Pause);
+        SetRunState(RunState::Paused);
+        break;
+    case RunButtonAction::Resume:
+        if (worker_)
+            worker_->Signal(WorkerEvent::Resume);
+        SetRunState(RunState::Running);
+        break;
+    case RunButtonAction::Reinitialise:
+        EndPacing();
+        SetRunState(RunState::Idle);
+        if (Prepare())
+            SetRunState(RunState::Ready);
+        break;
+    case RunButtonAction::None:
+        break;
+    }
+}
+
+void CalculationRunner::PressStep()
+{
+    if (worker_)
+        worker_->Signal(WorkerEvent::SingleStep);
+}
+
+void CalculationRunner::PressStop()
+{
+    if (worker_)
+        worker_->Signal(WorkerEvent::Stop);
+}
+
+void CalculationRunner::PollOnce()
+{
+    if (!worker_)
+        return;
+    switch (worker_->Poll(Now())) {
+    case WorkerAction::Step:
+        engine_.AdvanceHour(doc_, true, true);
+        emit resultsChanged();
+        break;
+    case WorkerAction::EndOfRun:
+        timer_.stop();
+        worker_.reset();
+        if (state_ != RunState::Idle && state_ != RunState::Ready)
+            SetRunState(RunState::Finished);
+        break;
+    case WorkerAction::None:
+        break;
+    }
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,239 @@
+#include "ui/GeneralListDlg.h"
+
+#include "core/Messages.h"
+#include "ui/HelpSupport.h"
+#include "ui/Prompter.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quelvan::ui {
+
+// The client area under the menu: the grid from (3, 3), the buttons under it.
+class GeneralListDlg::GridCanvas : public QWidget {
+public:
+    explicit GridCanvas(GeneralListDlg& dialog)
+        : QWidget(&dialog)
+        , dialog_(dialog)
+    {
+        setObjectName(QStringLiteral("listCanvas"));
+        setContextMenuPolicy(Qt::DefaultContextMenu);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        dialog_.grid_.Draw(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            dialog_.PressAt(event->position().toPoint());
+    }
+    void mouseReleaseEvent(QMouseEvent*) override
+    {
+        // Header cells stay pressed only while the button is held.
+        auto& grid = dialog_.grid_;
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            if (grid.Cell(0, c).pressed) {
+                grid.Cell(0, c).pressed = false;
+                update();
+                break;
+            }
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            dialog_.DoubleClickAt(event->position().toPoint());
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        dialog_.editMenu_->exec(event->globalPos());
+    }
+
+private:
+    GeneralListDlg& dialog_;
+};
+
+GeneralListDlg::GeneralListDlg(int kind, Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , kind_(kind)
+    , prompter_(prompter)
+{
+    setWindowTitle(QStringLiteral("General List"));
+    grid_.SetPosition({ 3, 3 });
+    grid_.innerVerticalLines = kind == kKindAmbiances;
+    grid_.Row(0).height = graphics::NGridTable::kHeaderHeight;
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    QMenu* window = menuBar_->addMenu(QStringLiteral("Fenêtre"));
+    window->addAction(QStringLiteral("Fermer sans Enregistrer"), this, &QDialog::reject);
+    window->addAction(QStringLiteral("Fermet et Enregistrer"), this, &QDialog::accept);
+    editMenu_ = menuBar_->addMenu(QStringLiteral("Edition"));
+    editMenu_->addAction(QStringLiteral("Déplacer vers le bas"), this, &GeneralListDlg::MoveDown);
+    editMenu_->addAction(QStringLiteral("Déplacer vers le haut"), this, &GeneralListDlg::MoveUp);
+    editMenu_->addAction(QStringLiteral("Editer"), this, &GeneralListDlg::EditSelected);
+    if (kind == kKindLayers) {
+        // Materials and ambiances can only be reordered and edited.
+        editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
+        editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+        associateMenu_ = editMenu_->addMenu(QStringLiteral("Associer Matériau"));
+    }
+    QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
+    help->addAction(QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, 0); });
+
+    canvas_ = new GridCanvas(*this);
+    layout->addWidget(canvas_);
+    ok_ = new QPushButton(QStringLiteral("OK"), canvas_);
+    cancel_ = new QPushButton(QStringLiteral("Annuler"), canvas_);
+    ok_->setObjectName(QStringLiteral("okButton"));
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    ok_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
+
+    const int topic = kind == kKindMaterials ? 12005
+        : kind == kKindAmbiances             ? 12006
+        : kind == kKindLayers                ? 12007
+                                             : 0;
+    new HelpTopics(this, topic);
+}
+
+void GeneralListDlg::FitToGrid()
+{
+    const graphics::IRect table = grid_.TableRect();
+    const int w = table.Width();
+    const int h = table.Height();
+    const int buttonWidth = static_cast<int>(22 * 2.7);
+    cancel_->setGeometry(w + 3 - buttonWidth, h + 9, buttonWidth, 22);
+    ok_->setGeometry(w + 3 - 2 * buttonWidth - 5, h + 9, buttonWidth, 22);
+    canvas_->setFixedSize(w + 6, h + 34);
+    canvas_->update();
+}
+
+int GeneralListDlg::SelectedRow() const
+{
+    for (int r = 1; r < grid_.RowCount(); ++r)
+        if (grid_.Row(r).selected)
+            return r;
+    return -1;
+}
+
+void GeneralListDlg::SelectRow(int row)
+{
+    for (int r = 1; r < grid_.RowCount(); ++r)
+        grid_.Row(r).selected = r == row;
+    canvas_->update();
+}
+
+void GeneralListDlg::NoSelection()
+{
+    prompter_.Message(this, QString::fromUtf8(msg::kNoSelectedRow), Prompter::Icon::Information);
+}
+
+void GeneralListDlg::MoveDown()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return NoSelection();
+    if (row == grid_.RowCount() - 1)
+        return;
+    grid_.MoveRow(row, row + 1);
+    canvas_->update();
+}
+
+void GeneralListDlg::MoveUp()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return NoSelection();
+    if (row == 1)
+        return;
+    grid_.MoveRow(row, row - 1);
+    canvas_->update();
+}
+
+void GeneralListDlg::EditSelected()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return NoSelection();
+    EditRow(row, 0);
+}
+
+void GeneralListDlg::AddRow()
+{
+    const int dataRows = grid_.RowCount() - 1;
+    if (rowLimit_ > 0 && dataRows >= rowLimit_) {
+        prompter_.Message(this, QString::fromUtf8(msg::kMaxElements), Prompter::Icon::Information);
+        return;
+    }
+    const int selected = SelectedRow();
+    const int after = selected >= 0 ? selected : grid_.RowCount() - 1;
+    grid_.InsertRowAfter(after);
+    const int row = after + 1;
+    grid_.Row(row).height = 18;
+    FillNewRow(row);
+    SelectRow(row);
+    FitToGrid();
+}
+
+void GeneralListDlg::DeleteRow()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return NoSelection();
+    grid_.Row(row).selected = false;
+    RowDeleted(row);
+    grid_.DeleteRow(row);
+    FitToGrid();
+}
+
+void GeneralListDlg::FillNewRow(int)
+{
+}
+void GeneralListDlg::RowDeleted(int)
+{
+}
+
+void GeneralListDlg::PressAt(QPoint point)
+{
+    const graphics::GridHit hit = grid_.HitTest({ point.x(), point.y() });
+    if (hit.outside || hit.row < 0 || hit.column < 0)
+        return;
+    if (hit.row == 0) {
+        auto& cell = grid_.Cell(0, hit.column);
+        cell.pressed = !cell.pressed;
+    } else if (grid_.Row(hit.row).selected) {
+        grid_.Row(hit.row).selected = false;
+    } else if (grid_.Cell(hit.row, hit.column).type == graphics::GridCell::kCheckBox) {
+        auto& cell = grid_.Cell(hit.row, hit.column);
+        cell.checked = !cell.checked;
+    } else {
+        SelectRow(hit.row);
+    }
+    canvas_->update();
+}
+
+void GeneralListDlg::DoubleClickAt(QPoint point)
+{
+    const graphics::GridHit hit = grid_.HitTest({ point.x(), point.y() });
+    if (hit.outside || hit.row < 1 || hit.column < 0)
+        return;
+    SelectRow(hit.row);
+    EditRow(hit.row, hit.column);
+}
+
+} // namespace quelvan::ui

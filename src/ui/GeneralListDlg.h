@@ -1,0 +1,76 @@
+#pragma once
+
+#include "graphics/NGridTable.h"
+
+#include <QDialog>
+
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace quelvan::ui {
+
+class Prompter;
+
+// A table of records drawn by an NGridTable under a menu ("Fenêtre", "Edition", "Aide"): one
+// row can be selected with the mouse, moved up or down, edited (double click or "Editer"),
+// and, in the layer list, added, deleted or given another material. OK and "Fermet et
+// Enregistrer" close with saving, "Annuler" and "Fermer sans Enregistrer" without.
+class GeneralListDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kKindMaterials = 0;
+    static constexpr int kKindAmbiances = 4;
+    static constexpr int kKindLayers = 7;
+
+    GeneralListDlg(int kind, Prompter& prompter, QWidget* parent = nullptr);
+
+    int Kind() const { return kind_; }
+    graphics::NGridTable& Grid() { return grid_; }
+    const graphics::NGridTable& Grid() const { return grid_; }
+    // Maximum number of data rows "Ajouter" accepts (0 = no limit).
+    void SetRowLimit(int limit) { rowLimit_ = limit; }
+    // The selected data row, -1 when none.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+    // The commands of the "Edition" menu and the mouse.
+    void MoveDown();
+    void MoveUp();
+    void EditSelected();
+    void AddRow();
+    void DeleteRow();
+    // A left-button press and a double click at a point of the grid area.
+    void PressAt(QPoint point);
+    void DoubleClickAt(QPoint point);
+    QMenu* EditMenu() const { return editMenu_; }
+    QWidget* Canvas() const { return canvas_; }
+    // Sizes the dialog to the grid (after filling, adding and deleting).
+    void FitToGrid();
+
+protected:
+    // Opens the row's editing dialog; column is the clicked one.
+    virtual void EditRow(int row, int column) = 0;
+    // Fills a new row inserted at that position ("Ajouter", layer list only).
+    virtual void FillNewRow(int row);
+    virtual void RowDeleted(int row);
+    Prompter& prompter() { return prompter_; }
+    QMenu* AssociateMenu() const { return associateMenu_; }
+
+private:
+    class GridCanvas;
+    void NoSelection();
+
+    int kind_;
+    Prompter& prompter_;
+    graphics::NGridTable grid_;
+    int rowLimit_ = 0;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* associateMenu_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+} // namespace quelvan::ui
