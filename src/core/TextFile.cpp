@@ -243,9 +243,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
             std::free(resolved);
         }
     }
+    // A folder in the way makes the final rename fail, and the temporary file is removed.
     const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (exists && S_ISDIR(info.st_mode))
-        return false;
 
     const size_t slash = target.find_last_of('/');
     const std::string folder
