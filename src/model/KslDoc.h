@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quelvan {
 
@@ -45,21 +46,38 @@ public:
 
     // --- library, wall and ambiance operations ---------------------------------------------
     CMaterial& AddMaterial(int identifier, int colourIndex, std::string name,
-                           std::string conductivity, std::string density, std::string capacity);
+        std::string conductivity, std::string density, std::string capacity);
     // First material in library order with exactly that name / library index; null if none.
     const CMaterial* FindMaterialByName(std::string_view name) const;
     const CMaterial* FindMaterialByIndex(int libraryIndex) const;
     NMaterialLayer& AddLayer(const CMaterial* material, std::string thickness);
     CBCData& AddAmbiance(int identifier, int side, std::string name, int temperatureType,
-                         int fluxType, int temperaturePeriod, int fluxPeriod,
-                         std::array<std::string, 4> temperatureValues,
-                         std::array<std::string, 4> fluxValues);
-    NList<CBCData>& Ambiances(int side) { return side == kSideExterior ? exteriorAmbiances : interiorAmbiances; }
-    const NList<CBCData>& Ambiances(int side) const { return side == kSideExterior ? exteriorAmbiances : interiorAmbiances; }
+        int fluxType, int temperaturePeriod, int fluxPeriod,
+        std::array<std::string, 4> temperatureValues, std::array<std::string, 4> fluxValues);
+    NList<CBCData>& Ambiances(int side)
+    {
+        return side == kSideExterior ? exteriorAmbiances : interiorAmbiances;
+    }
+    const NList<CBCData>& Ambiances(int side) const
+    {
+        return side == kSideExterior ? exteriorAmbiances : interiorAmbiances;
+    }
     // The record of the side whose index equals the selection; null when none matches.
     const CBCData* SelectedAmbiance(int side) const;
     int AzimuthDegrees() const;
     int InclinationDegrees() const;
+
+    // Whether the wall can be handed to the engine and the drawing: at least one layer, every
+    // layer with a material, a thickness and a conductivity that read as numbers above 0. When
+    // it cannot, why (if given) receives the French message. Project files naming a missing
+    // material are refused when read, so a layer without material comes only from elsewhere.
+    bool WallIsComputable(std::string* why = nullptr) const;
+
+    // Moves the persisted project data (references, print choices, placement and surfaces,
+    // initial-temperature mode, the four lists and the selections) from another document; the
+    // file-name record, the results and the state flags stay. Layers keep pointing at their
+    // materials, which move with them.
+    void TakeProjectData(KslDoc& other);
 
     // Clears every list, then rebuilds the references, placement, surfaces, print choices,
     // the 19 materials, the three-layer wall and the 12 + 9 ambiances (selections 2 and 2).

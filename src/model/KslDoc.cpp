@@ -1,0 +1,163 @@
+#include "model/KslDoc.h"
+
+#include "core/Messages.h"
+#include "core/NFileName.h"
+#include "core/NumberText.h"
+#include "model/WallTables.h"
+
+#include <memory>
+#include <utility>
+
+namespace quelvan {
+
+namespace {
+
+constexpr std::array<const char*, KslDoc::kResultColumns> kResultHeaders { "H", "TE", "TSE", "TSI",
+    "TI", "FE", "FSE", "FSI", "FI", "EE", "EI", "FPRM", "TEQE", "TEQI" };
+
+bool PositiveNumber(const std::string& text)
+{
+    float value = 0;
+    return ParseFloat(text, value) && value > 0;
+}
+
+} // namespace
+
+KslDoc::KslDoc()
+{
+    NewDocument();
+}
+
+CMaterial& KslDoc::AddMaterial(int identifier, int colourIndex, std::string name,
+    std::string conductivity, std::string density, std::string capacity)
+{
+    return materials.Append(std::make_unique<CMaterial>(identifier, colourIndex, std::move(name),
+        std::move(conductivity), std::move(density), std::move(capacity)));
+}
+
+const CMaterial* KslDoc::FindMaterialByName(std::string_view name) const
+{
+    for (const CMaterial& material : materials)
+        if (material.Name() == name)
+            return &material;
+    return nullptr;
+}
+
+const CMaterial* KslDoc::FindMaterialByIndex(int libraryIndex) const
+{
+    for (const CMaterial& material : materials)
+        if (material.LibraryIndex() == libraryIndex)
+            return &material;
+    return nullptr;
+}
+
+NMaterialLayer& KslDoc::AddLayer(const CMaterial* material, std::string thickness)
+{
+    return layers.Append(std::make_unique<NMaterialLayer>(material, std::move(thickness)));
+}
+
+CBCData& KslDoc::AddAmbiance(int identifier, int side, std::string name, int temperatureType,
+    int fluxType, int temperaturePeriod, int fluxPeriod,
+    std::array<std::string, 4> temperatureValues, std::array<std::string, 4> fluxValues)
+{
+    auto record
+        = std::make_unique<CBCData>(identifier, std::move(name), side, temperatureType, fluxType,
+            temperaturePeriod, fluxPeriod, std::move(temperatureValues), std::move(fluxValues));
+    record->ApplyWeatherCase();
+    return Ambiances(side).Append(std::move(record));
+}
+
+const CBCData* KslDoc::SelectedAmbiance(int side) const
+{
+    const int selection = side == kSideExterior ? selectedExterior : selectedInterior;
+    for (const CBCData& record : Ambiances(side))
+        if (record.Index() == selection)
+            return &record;
+    return nullptr;
+}
+
+int KslDoc::AzimuthDegrees() const
+{
+    return quelvan::AzimuthDegrees(azimuthIndex);
+}
+int KslDoc::InclinationDegrees() const
+{
+    return quelvan::InclinationDegrees(inclinationIndex);
+}
+
+bool KslDoc::WallIsComputable(std::string* why) const
+{
+    const char* problem = nullptr;
+    if (layers.IsEmpty())
+        problem = msg::kWallHasNoLayer;
+    for (const NMaterialLayer& layer : layers) {
+        if (problem != nullptr)
+            break;
+        if (layer.Material() == nullptr)
+            problem = msg::kLayerWithoutMaterial;
+        else if (!PositiveNumber(layer.Thickness()))
+            problem = msg::kLayerBadThickness;
+        else if (!PositiveNumber(layer.Material()->Conductivity()))
+            problem = msg::kLayerBadConductivity;
+    }
+    if (problem != nullptr && why != nullptr)
+        *why = problem;
+    return problem == nullptr;
+}
+
+void KslDoc::TakeProjectData(KslDoc& other)
+{
+    author = std::move(other.author);
+    reference = std::move(other.reference);
+    printChoices = other.printChoices;
+    azimuthIndex = other.azimuthIndex;
+    inclinationIndex = other.inclinationIndex;
+    initialTemperatureMode = other.initialTemperatureMode;
+    absorptionInterior = std::move(other.absorptionInterior);
+    resistanceInterior = std::move(other.resistanceInterior);
+    absorptionExterior = std::move(other.absorptionExterior);
+    resistanceExterior = std::move(other.resistanceExterior);
+    selectedExterior = other.selectedExterior;
+    selectedInterior = other.selectedInterior;
+    // The records move by pointer, so the moved layers still point at the moved materials.
+    layers.Replace(other.layers.TakeAll());
+    materials.Replace(other.materials.TakeAll());
+    exteriorAmbiances.Replace(other.exteriorAmbiances.TakeAll());
+    interiorAmbiances.Replace(other.interiorAmbiances.TakeAll());
+}
+
+void KslDoc::ResetResults()
+{
+    results.Clear();
+    results.SetRowCount(kResultRows);
+    results.SetCellCount(-1, kResultColumns);
+    for (int column = 0; column < kResultColumns; ++column)
+        results.SetCell(0, column, kResultHeaders[static_cast<size_t>(column)]);
+    for (int row = 1; row < kResultRows; ++row)
+        for (int column = 0; column < kResultColumns; ++column)
+            results.SetCell(row, column, "0");
+    nextResultsRow = 1;
+}
+
+void KslDoc::NewDocument()
+{
+    referencesConfirmed = false;
+    controlsOutOfDate = true;
+    ResetResults();
+    SetPath("Sans nom");
+    unnamed = true;
+    modified = false;
+    BuildBuiltInData();
+}
+
+void KslDoc::SetPath(const std::string& path)
+{
+    const NFileName name(path);
+    fullPath = name.FullPath();
+    pathWithoutExtension = name.PathWithoutExtension();
+    extension = name.Extension();
+    title = name.Name();
+    unnamed = fullPath.empty();
+}
+
+} // namespace quelvan
