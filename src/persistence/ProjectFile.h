@@ -10,6 +10,9 @@ class KslDoc;
 inline constexpr const char* kProjectVersion = "1.20a";
 inline constexpr int kReadOk = 0;
 inline constexpr int kReadFailed = 9999;
+// Longest line the reader accepts, in characters; a longer line makes the file malformed, and
+// a project that would need one is not written.
+inline constexpr int kMaxProjectLineLength = 1000;
 
 enum class WriteResult {
     Ok,
@@ -20,10 +23,21 @@ enum class WriteResult {
 // The ".ksl" lines of a project (UTF-8, without line ends), in the fixed-column format.
 std::vector<std::string> FormatProjectLines(const KslDoc& doc);
 // Overwrites the document (whose built-in data were just rebuilt) from decoded lines:
-// kReadOk or kReadFailed.
+// kReadOk or kReadFailed. After a failure the document may be partly overwritten.
 int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines);
 
-// Rebuilds the built-in data, then reads the file. kReadFailed for any malformed file.
+// Whether two documents hold the same persisted project data: references, print choices 0 to 4,
+// placement, surfaces, initial-temperature mode, selections, every material, ambiance and
+// layer field the file stores (a layer's material by library index). Value texts are compared
+// without their surrounding blanks, which the fixed columns never keep. The first difference
+// found is described in difference when given.
+bool SameProjectData(const KslDoc& a, const KslDoc& b, std::string* difference = nullptr);
+
+// Rebuilds the built-in data, then reads the file. kReadFailed for any malformed file: missing
+// lines, an integer field that does not read, a line longer than kMaxProjectLineLength, an
+// azimuth or inclination not in its table, a layer naming no material of the library. The
+// document is changed only when the whole file read; after a failure it holds the built-in
+// data of a new project.
 int ReadProjectFile(KslDoc& doc, const std::string& path);
 // Checks that the formatted lines read back into the same project, then writes them
 // atomically (CR LF, Windows-1252 when every character fits).
