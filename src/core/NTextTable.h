@@ -33,6 +33,8 @@ public:
     // as asked sets ErrorCode() to 922 and stops the read with true.
     bool Read(const std::string& path, int column);
     // Splits already decoded lines the same way (used by Read and by the fuzz targets).
+    // Every read starts with ErrorCode() at 0; lines of any length are split whole, and a
+    // line that stops the read with 922 leaves its own row and the later ones empty.
     void ReadLines(const std::vector<std::string>& lines, int column);
     // Cells joined by tabs; with decimalComma every "." becomes ",". Written atomically.
     bool Write(const std::string& path, bool decimalComma) const;
