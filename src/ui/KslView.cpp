@@ -1,0 +1,359 @@
+#include "ui/KslView.h"
+
+#include "graphics/CWallDrawing.h"
+#include "graphics/NShpRectangle.h"
+#include "graphics/ProfileChart.h"
+#include "model/KslDoc.h"
+#include "model/WallTables.h"
+#include "ui/CalculationRunner.h"
+#include "ui/FluxDensityWindow.h"
+#include "ui/FormSupport.h"
+#include "ui/HelpSupport.h"
+#include "ui/NumberEdit.h"
+#include "ui/UiText.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr int kFieldLength = 5;
+
+QLabel* ValueLabel(int id, QWidget* parent)
+{
+    auto* label = Named(new QLabel(parent), id);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    label->setPalette(p);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* PlainLabel(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setAutoFillBackground(true);
+    return label;
+}
+} // namespace
+
+KslView::KslView(KslDoc& doc, Prompter& prompter, QWidget* parent)
+    : QWidget(parent)
+    , doc_(doc)
+    , prompter_(prompter)
+    , runner_(new CalculationRunner(doc, prompter, this))
+    , wall_(std::make_unique<graphics::CWallDrawing>(&doc))
+    , chart_(std::make_unique<graphics::ProfileChart>())
+{
+    setObjectName(QStringLiteral("kslView"));
+    BuildControls();
+    runner_->SetInputsProvider([this] { return InputsFromControls(); });
+    connect(runner_, &CalculationRunner::buttonsChanged, this, &KslView::ApplyButtons);
+    connect(runner_, &CalculationRunner::resultsChanged, this, &KslView::RefreshResults);
+    ApplyButtons();
+    LoadControls();
+    SetCalculationMode(false);
+}
+
+KslView::~KslView()
+{
+    delete tracer_.data();
+}
+
+void KslView::BuildControls()
+{
+    exteriorBox_ = Named(new QGroupBox(QStringLiteral("Extérieur"), this), 1079);
+    wallBox_
+        = Named(new QGroupBox(QStringLiteral("Paroi   (Repérage / Face extérieure)"), this), 1081);
+    interiorBox_ = Named(new QGroupBox(QStringLiteral("Intérieur"), this), 1080);
+
+    absorptionExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1003);
+    resistanceExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1002);
+    absorptionInterior_
+        = Named(new NumberEdit(EditKind::UnitReal, kFieldLength, interiorBox_), 1001);
+    resistanceInterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, interiorBox_), 1052);
+    const std::array<QGroupBox*, 4> owners { exteriorBox_, exteriorBox_, interiorBox_,
+        interiorBox_ };
+    for (size_t i = 0; i < 4; ++i) {
+        boxLabels_[i] = new QLabel(
+            i % 2 == 0 ? QStringLiteral("Coeff. d'absorption") : QStringLiteral("Résistance"),
+            owners[i]);
+        boxUnits_[i]
+            = new QLabel(i % 2 == 0 ? QStringLiteral("--") : QStringLiteral("m².K/W"), owners[i]);
+    }
+    exteriorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Extérieure"), exteriorBox_);
+    interiorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Intérieure"), interiorBox_);
+    exteriorAmbiance_ = Named(new QComboBox(exteriorBox_), 1007);
+    interiorAmbiance_ = Named(new QComboBox(interiorBox_), 1009);
+    azimuthLabel_ = new QLabel(QStringLiteral("Azimut"), wallBox_);
+    inclinationLabel_ = new QLabel(QStringLiteral("Inclinaison"), wallBox_);
+    azimuth_ = Named(new QComboBox(wallBox_), 1033);
+    inclination_ = Named(new QComboBox(wallBox_), 1034);
+    layersButton_ = Named(new QPushButton(QStringLiteral("Affichage des couches"), wallBox_), 1055);
+    initialTemperature_ = Named(new QComboBox(wallBox_), 1011);
+    for (const AngleEntry& entry : kAzimuths)
+        azimuth_->addItem(QString::fromUtf8(entry.label));
+    for (const AngleEntry& entry : kInclinations)
+        inclination_->addItem(QString::fromUtf8(entry.label));
+    initialTemperature_->addItem(QStringLiteral("Température initiale automatique"));
+    initialTemperature_->addItem(QStringLiteral("Température initiale calcul précédent"));
+    for (QComboBox* list :
+        { exteriorAmbiance_, interiorAmbiance_, azimuth_, inclination_, initialTemperature_ })
+        ApplyListColours(list, true);
+
+    struct Row {
+        int labelId, valueId, unitId;
+        const char* label;
+        const char* unit;
+    };
+    const std::array<Row, 6> exterior { {
+        { 1039, 1087, 1040, "Flux", "W/m²" },
+        { 1106, 1091, 1107, "Température", "°C" },
+        { 1046, 1095, 1047, "F surface", "W/m²" },
+        { 1111, 1094, 1044, "Energie", "MJ/m²" },
+        { 1108, 1089, 0, "Jour", "" },
+        { 1109, 1092, 0, "Heure", "" },
+    } };
+    const std::array<Row, 4> interior { {
+        { 1038, 1088, 1041, "Flux", "W/m²" },
+        { 1105, 1090, 1042, "Température", "°C" },
+        { 1045, 1096, 1048, "F surface", "W/m²" },
+        { 1110, 1093, 1043, "Energie", "MJ/m²" },
+    } };
+    auto make = [this](const Row& row) {
+        Readout r { Named(PlainLabel(row.label, this), row.labelId), ValueLabel(row.valueId, this),
+            PlainLabel(row.unit, this) };
+        if (row.unitId != 0)
+            Named(r.unit, row.unitId);
+        return r;
+    };
+    for (size_t i = 0; i < exterior.size(); ++i)
+        exteriorReadouts_[i] = make(exterior[i]);
+    for (size_t i = 0; i < interior.size(); ++i)
+        interiorReadouts_[i] = make(interior[i]);
+
+    panel_ = Named(new QGroupBox(this), 1085);
+    modeButton_ = Named(new QPushButton(QStringLiteral("Mode Calcul"), this), 1058);
+    runBox_ = Named(new QGroupBox(QStringLiteral("Calcul"), this), 1086);
+    runButton_ = Named(new QPushButton(QStringLiteral("Lance Calcul"), this), 1075);
+    stepButton_ = Named(new QPushButton(QStringLiteral("Pas à Pas"), this), 1073);
+    stopButton_ = Named(new QPushButton(QStringLiteral("Stop"), this), 1077);
+    tracerButton_ = Named(new QPushButton(QStringLiteral("Affiche Traceur"), this), 1078);
+    panel_->setAutoFillBackground(true);
+
+    for (NumberEdit* edit :
+        { absorptionExterior_, resistanceExterior_, absorptionInterior_, resistanceInterior_ })
+        connect(edit, &NumberEdit::userChanged, this, &KslView::MarkModified);
+    for (QComboBox* list :
+        { exteriorAmbiance_, interiorAmbiance_, azimuth_, inclination_, initialTemperature_ })
+        connect(list, &QComboBox::currentIndexChanged, this, &KslView::MarkModified);
+    connect(layersButton_, &QPushButton::clicked, this, &KslView::layersRequested);
+    connect(modeButton_, &QPushButton::clicked, this,
+        [this] { SetCalculationMode(!calculationMode_); });
+    connect(runButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressRun);
+    connect(stepButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStep);
+    connect(stopButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStop);
+    connect(tracerButton_, &QPushButton::clicked, this, &KslView::ShowTracer);
+
+    auto* help = new HelpTopics(this, 0);
+    help->Set(absorptionInterior_, 13080);
+    help->Set(absorptionExterior_, 13080);
+    help->Set(resistanceExterior_, 13240);
+    help->Set(resistanceInterior_, 13240);
+    help->Set(exteriorAmbiance_, 12006);
+    help->Set(interiorAmbiance_, 12006);
+    help->Set(azimuth_, 13030);
+    help->Set(inclination_, 13170);
+    help->Set(initialTemperature_, 12009);
+}
+
+void KslView::MarkModified()
+{
+    if (!loading_)
+        doc_.modified = true;
+}
+
+void KslView::FillAmbianceList(int side)
+{
+    QComboBox* list = side == kSideExterior ? exteriorAmbiance_ : interiorAmbiance_;
+    const int choice = side == kSideExterior ? doc_.selectedExterior : doc_.selectedInterior;
+    const QSignalBlocker block(list);
+    list->clear();
+    int selected = -1;
+    for (const CBCData& ambiance : doc_.Ambiances(side)) {
+        if (ambiance.side != side)
+            continue;
+        list->addItem(ToQ(ambiance.Name()), ambiance.Index());
+        if (ambiance.Index() == choice)
+            selected = list->count() - 1;
+    }
+    list->setCurrentIndex(selected);
+}
+
+void KslView::LoadControls()
+{
+    loading_ = true;
+    absorptionExterior_->SetMaximumLength(kFieldLength);
+    absorptionExterior_->LoadText(ToQ(doc_.absorptionExterior));
+    resistanceExterior_->LoadText(ToQ(doc_.resistanceExterior));
+    absorptionInterior_->LoadText(ToQ(doc_.absorptionInterior));
+    resistanceInterior_->LoadText(ToQ(doc_.resistanceInterior));
+    azimuth_->setCurrentIndex(doc_.azimuthIndex);
+    inclination_->setCurrentIndex(doc_.inclinationIndex);
+    initialTemperature_->setCurrentIndex(doc_.initialTemperatureMode);
+    FillAmbianceList(kSideExterior);
+    FillAmbianceList(kSideInterior);
+    doc_.controlsOutOfDate = false;
+    loading_ = false;
+}
+
+void KslView::StoreControls()
+{
+    doc_.absorptionInterior = FromQ(absorptionInterior_->text());
+    doc_.resistanceInterior = FromQ(resistanceInterior_->text());
+    doc_.absorptionExterior = FromQ(absorptionExterior_->text());
+    doc_.resistanceExterior = FromQ(resistanceExterior_->text());
+    auto choice = [](const QComboBox* list) {
+        return list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
+    };
+    doc_.selectedExterior = choice(exteriorAmbiance_);
+    doc_.selectedInterior = choice(interiorAmbiance_);
+    doc_.azimuthIndex = azimuth_->currentIndex();
+    doc_.inclinationIndex = inclination_->currentIndex();
+    doc_.initialTemperatureMode = std::max(initialTemperature_->currentIndex(), 0);
+}
+
+CalculationInputs KslView::InputsFromControls() const
+{
+    CalculationInputs inputs;
+    inputs.absorptionExterior = FromQ(absorptionExterior_->text());
+    inputs.resistanceExterior = FromQ(resistanceExterior_->text());
+    inputs.absorptionInterior = FromQ(absorptionInterior_->text());
+    inputs.resistanceInterior = FromQ(resistanceInterior_->text());
+    inputs.azimuthIndex = azimuth_->currentIndex();
+    inputs.inclinationIndex = inclination_->currentIndex();
+    inputs.initialTemperatureMode = std::max(initialTemperature_->currentIndex(), 0);
+    auto record = [this](const QComboBox* list, int side) -> const CBCData* {
+        if (list->currentIndex() < 0)
+            return nullptr;
+        const int index = list->currentData().toInt();
+        for (const CBCData& ambiance : doc_.Ambiances(side))
+            if (ambiance.Index() == index && ambiance.side == side)
+                return &ambiance;
+        return nullptr;
+    };
+    inputs.exteriorAmbiance = record(exteriorAmbiance_, kSideExterior);
+    inputs.interiorAmbiance = record(interiorAmbiance_, kSideInterior);
+    if (!doc_.unnamed)
+        inputs.weather.projectDirectory
+            = FromQ(ToQ(doc_.fullPath).section(QLatin1Char('/'), 0, -2));
+    return inputs;
+}
+
+void KslView::DocumentChanged()
+{
+    if (doc_.controlsOutOfDate)
+        LoadControls();
+    if (calculationMode_)
+        SetCalculationMode(false);
+    RebuildWallDrawing();
+    update();
+}
+
+void KslView::SetCalculationMode(bool calculation)
+{
+    const bool wasCalculation = calculationMode_;
+    calculationMode_ = calculation;
+    for (QWidget* input : std::initializer_list<QWidget*> { absorptionInterior_,
+             resistanceExterior_, absorptionExterior_, exteriorAmbiance_, interiorAmbiance_,
+             azimuth_, inclination_, resistanceInterior_, layersButton_ })
+        input->setEnabled(!calculation);
+    emit calculationModeChanged(calculation);
+    if (calculation && !wasCalculation) {
+        runner_->EnterCalculation();
+        ShowTracer();
+        modeButton_->setText(QStringLiteral("Mode Saisie"));
+    } else if (!calculation) {
+        CloseTracer();
+        runner_->LeaveCalculation();
+        modeButton_->setText(QStringLiteral("Mode Calcul"));
+    }
+    for (const auto& r : exteriorReadouts_)
+        for (QLabel* l : { r.label, r.value, r.unit })
+            l->setVisible(calculation);
+    for (const auto& r : interiorReadouts_)
+        for (QLabel* l : { r.label, r.value, r.unit })
+            l->setVisible(calculation);
+    update();
+}
+
+void KslView::ApplyButtons()
+{
+    const RunButtons& b = runner_->Buttons();
+    runButton_->setEnabled(b.runEnabled);
+    stepButton_->setEnabled(b.stepEnabled);
+    stopButton_->setEnabled(b.stopEnabled);
+    tracerButton_->setEnabled(b.tracerEnabled);
+    if (b.runText)
+        runButton_->setText(ToQ(*b.runText));
+}
+
+FluxDensityWindow* KslView::Tracer() const { return tracer_.data(); }
+
+void KslView::ShowTracer()
+{
+    if (!tracer_) {
+        tracer_ = new FluxDensityWindow(runner_->Engine(), this);
+        connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
+        tracer_->move(window()->geometry().topLeft());
+    }
+    tracer_->show();
+    runner_->SetTracerShown(true);
+}
+
+void KslView::CloseTracer()
+{
+    if (tracer_)
+        tracer_->deleteLater();
+    tracer_.clear();
+    runner_->SetTracerShown(false);
+}
+
+void KslView::RefreshResults()
+{
+    const EngineState& engine = runner_->Engine();
+    const ReadoutTexts& t = engine.Readouts();
+    const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
+        &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };
+    const std::array<const std::string*, 4> interior { &t.interiorFlux, &t.interiorTemperature,
+        &t.interiorSurfaceFlux, &t.interiorEnergy };
+    for (size_t i = 0; i < exterior.size(); ++i)
+        exteriorReadouts_[i].value->setText(ToQ(*exterior[i]));
+    for (size_t i = 0; i < interior.size(); ++i)
+        interiorReadouts_[i].value->setText(ToQ(*interior[i]));
+    if (engine.IsPrepared()) {
+        const auto labels = engine.AbscissaLabels();
+        const NodeProfiles& nodes = engine.Nodes();
+        chart_->SetAbscissa(labels[0], labels[1], nodes.x, engine.TotalThickness());
+        chart_->SetProfiles(
+            nodes.T, nodes.Tmin, nodes.Tmax, engine.Bounds().lower, engine.Bounds().upper);
+    }
+    if (tracer_)
+        tracer_->Refresh();
+    update();
+}
+
+QString KslView::LayerInfoText(const NMaterialLayer& layer)
+{
+    const std::string conductivity = layer.Material() ? layer.Material()->Conductivity() : "";
+    return QStringLiteral("C=") + ToQ(conductivity) + QStringLiteral(" W/m.K")
+        + QStringLiteral(", R=") + LayerResistanceText(layer) + QStringLiteral(" m².K/W");
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "engine/EngineState.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quelvan {
+class KslDoc;
+class NMaterialLayer;
+} // namespace quelvan
+namespace quelvan::graphics {
+class CWallDrawing;
+class NShape;
+class NShpRectangle;
+class ProfileChart;
+} // namespace quelvan::graphics
+
+namespace quelvan::ui {
+
+class CalculationRunner;
+class FluxDensityWindow;
+class NumberEdit;
+class Prompter;
+
+// The main form: the exterior face, the wall and the interior face in three group boxes, the
+// read-outs of a running calculation, the drawing area (the wall section in input mode, the
+// in-wall temperature profile in calculation mode) and the mode and run buttons.
+class KslView : public QWidget {
+    Q_OBJECT
+public:
+    KslView(KslDoc& doc, Prompter& prompter, QWidget* parent = nullptr);
+    ~KslView() override;
+
+    // Fields from the document, and back.
+    void LoadControls();
+    void StoreControls();
+    // The document changed (list edits, new or opened project): reload when asked, return to
+    // input mode, rebuild the wall drawing and repaint.
+    void DocumentChanged();
+    // Refills one side's ambiance list with the document's choice selected.
+    void FillAmbianceList(int side);
+
+    bool IsCalculationMode() const { return calculationMode_; }
+    void SetCalculationMode(bool calculation);
+    CalculationRunner& Runner() { return *runner_; }
+    FluxDensityWindow* Tracer() const;
+    void ShowTracer();
+    // The inputs of a preparation, from the fields as shown.
+    CalculationInputs InputsFromControls() const;
+    // The text of the info box shown for a layer.
+    static QString LayerInfoText(const NMaterialLayer& layer);
+    // The info box while the mouse button is held on a layer, else null.
+    const graphics::NShpRectangle* InfoBox() const { return infoShape_; }
+    QRect DrawingSquare() const { return square_; }
+    int ColumnIncrement() const { return columnIncrement_; }
+
+signals:
+    void layersRequested();
+    void ambianceListRequested(int side);
+    // Calculation mode locks the "Données" menu.
+    void calculationModeChanged(bool calculation);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void BuildControls();
+    void DoLayout();
+    void MarkModified();
+    void ApplyButtons();
+    void RefreshResults();
+    void CloseTracer();
+    void UpdateChartMapping();
+    void RebuildWallDrawing();
+
+    KslDoc& doc_;
+    Prompter& prompter_;
+    bool calculationMode_ = false;
+    bool loading_ = false;
+    int columnIncrement_ = 0;
+    QRect square_;
+
+    QGroupBox* exteriorBox_ = nullptr;
+    QGroupBox* wallBox_ = nullptr;
+    QGroupBox* interiorBox_ = nullptr;
+    std::array<QLabel*, 4> boxLabels_ {};
+    std::array<QLabel*, 4> boxUnits_ {};
+    QLabel* exteriorAmbianceLabel_ = nullptr;
+    QLabel* interiorAmbianceLabel_ = nullptr;
+    QLabel* azimuthLabel_ = nullptr;
+    QLabel* inclinationLabel_ = nullptr;
+    NumberEdit* absorptionExterior_ = nullptr;
+    NumberEdit* resistanceExterior_ = nullptr;
+    NumberEdit* absorptionInterior_ = nullptr;
+    NumberEdit* resistanceInterior_ = nullptr;
+    QComboBox* exteriorAmbiance_ = nullptr;
+    QComboBox* interiorAmbiance_ = nullptr;
+    QComboBox* azimuth_ = nullptr;
+    QComboBox* inclination_ = nullptr;
+    QComboBox* initialTemperature_ = nullptr;
+    QPushButton* layersButton_ = nullptr;
+
+    // Read-outs: label, value, unit for each row of the two result columns.
+    struct Readout {
+        QLabel* label;
+        QLabel* value;
+        QLabel* unit;
+    };
+    std::array<Readout, 6> exteriorReadouts_ {};
+    std::array<Readout, 4> interiorReadouts_ {};
+
+    QGroupBox* panel_ = nullptr;
+    QGroupBox* runBox_ = nullptr;
+    QPushButton* modeButton_ = nullptr;
+    QPushButton* runButton_ = nullptr;
+    QPushButton* stepButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QPushButton* tracerButton_ = nullptr;
+
+    CalculationRunner* runner_ = nullptr;
+    QPointer<FluxDensityWindow> tracer_;
+    std::unique_ptr<graphics::CWallDrawing> wall_;
+    std::unique_ptr<graphics::ProfileChart> chart_;
+    std::unique_ptr<graphics::NShpRectangle> infoBox_;
+    graphics::NShpRectangle* infoShape_ = nullptr; // owned by the wall drawing while shown
+    const graphics::NShape* hitShape_ = nullptr;
+};
+
+} // namespace quelvan::ui

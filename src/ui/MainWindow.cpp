@@ -1,0 +1,257 @@
+#include "ui/MainWindow.h"
+
+#include "core/Messages.h"
+#include "model/CBCData.h"
+#include "model/KslDoc.h"
+#include "ui/AboutDialog.h"
+#include "ui/FormSupport.h"
+#include "ui/HelpSupport.h"
+#include "ui/KslView.h"
+#include "ui/ProjectController.h"
+#include "ui/Prompter.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr const char* kIdlePrompt = "F1 pour l'aide";
+}
+
+MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent)
+    , ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>())
+    , prompter_(prompter ? prompter : ownPrompter_.get())
+    , doc_(std::make_unique<KslDoc>())
+{
+    InitResources();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quelvan.png")));
+    view_ = new KslView(*doc_, *prompter_, this);
+    setCentralWidget(view_);
+    controller_ = new ProjectController(*doc_, *prompter_, this);
+    controller_->SetStoreControls([this] { view_->StoreControls(); });
+    connect(
+        controller_, &ProjectController::documentChanged, this, &MainWindow::AfterDocumentChange);
+    connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
+    connect(
+        controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
+    connect(view_, &KslView::layersRequested, controller_, &ProjectController::LayersList);
+    connect(view_, &KslView::ambianceListRequested, this, [this](int side) {
+        if (controller_->AmbianceList(side))
+            view_->FillAmbianceList(side);
+    });
+    connect(view_, &KslView::calculationModeChanged, this,
+        [this](bool calculation) { dataMenu_->setEnabled(!calculation); });
+    BuildMenus();
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(kMinimumWidth, kMinimumHeight);
+    move(3, 3);
+    doc_->modified = false;
+    UpdateTitle();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::BuildMenus()
+{
+    auto add = [this](QMenu* menu, const char* text, const char* name, auto slot,
+                   QKeySequence keys = {}, const char* tip = nullptr) {
+        QAction* action = menu->addAction(QString::fromUtf8(text));
+        action->setObjectName(QString::fromUtf8(name));
+        if (!keys.isEmpty())
+            action->setShortcut(keys);
+        if (tip)
+            action->setStatusTip(QString::fromUtf8(tip));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QAction* newAction = add(file, "&Nouveau", "actionNew", &MainWindow::NewProject,
+        QKeySequence(Qt::CTRL | Qt::Key_N), "Crée un nouveau projet");
+    QAction* openAction = add(file, "&Ouvrir...", "actionOpen", &MainWindow::OpenProject,
+        QKeySequence(Qt::CTRL | Qt::Key_O), "Ouvre un projet existant");
+    QAction* saveAction = add(file, "&Enregistrer", "actionSave", &MainWindow::SaveProject,
+        QKeySequence(Qt::CTRL | Qt::Key_S), "Enregistre le projet");
+    add(file, "En&registrer sous...", "actionSaveAs", &MainWindow::SaveProjectAs, {},
+        "Enregistre le projet sous un nouveau nom");
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
+    file->addSeparator();
+    add(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+
+    QMenu* display = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    QToolBar* tools = addToolBar(QStringLiteral("Barre d'outils"));
+    tools->setObjectName(QStringLiteral("toolBar"));
+    QAction* toolsAction = tools->toggleViewAction();
+    toolsAction->setText(QStringLiteral("&Barre d'outils"));
+    display->addAction(toolsAction);
+    QAction* statusAction = display->addAction(QStringLiteral("Barre d'é&tat"));
+    statusAction->setCheckable(true);
+    statusAction->setChecked(true);
+    connect(statusAction, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+
+    dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
+    add(
+        dataMenu_, "Liste des matériaux...", "actionMaterials",
+        [this] { controller_->MaterialsList(); }, {}, "Affiche la liste des matériaux");
+    add(
+        dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
+        [this] { emit view_->ambianceListRequested(kSideInterior); }, {},
+        "Affiche la liste des ambiances intérieures");
+    add(
+        dataMenu_, "Liste des ambiances extérieures...", "actionExteriorAmbiances",
+        [this] { emit view_->ambianceListRequested(kSideExterior); }, {},
+        "Affiche la liste des ambiances extérieures");
+    add(
+        dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
+        "Nom d'auteur et autres références");
+
+    QMenu* print = menuBar()->addMenu(QStringLiteral("&Impression"));
+    add(print, "C&onfiguration de l'impression...", "actionPrinterSetup", &MainWindow::PrinterSetup,
+        {}, "Modifie les options d'impression");
+    add(
+        print, "Choix des impressions...", "actionPrintChoice",
+        [this] { controller_->PrintChoice(); }, {}, "Sélectionne les impressions");
+    QAction* preview = add(print, "Aperçu a&vant impression", "actionPrintPreview",
+        &MainWindow::PrintPreview, {}, "Affiche les pages entières");
+    QAction* printAction = add(print, "&Imprimer...", "actionPrint", &MainWindow::PrintReport,
+        QKeySequence(Qt::CTRL | Qt::Key_P), "Imprime le rapport");
+    QAction* pdf = add(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
+        "Enregistre le rapport dans un fichier PDF");
+    for (QAction* a : { preview, printAction, pdf })
+        a->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    add(
+        help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, 0); }, {},
+        "Affiche le sommaire de l'aide");
+    QAction* about = add(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
+        "Affiche le nom et la version du programme");
+
+    newAction->setIcon(QIcon(QStringLiteral(":/icons/new.png")));
+    openAction->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
+    saveAction->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
+    printAction->setIcon(QIcon(QStringLiteral(":/icons/print.png")));
+    about->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
+    tools->setIconSize(QSize(16, 16));
+    tools->addAction(newAction);
+    tools->addAction(openAction);
+    tools->addAction(saveAction);
+    tools->addSeparator();
+    tools->addAction(printAction);
+    tools->addSeparator();
+    tools->addAction(about);
+
+    for (const char* indicator : { "MAJ", "NUM", "DEF" }) {
+        auto* label = new QLabel(QString::fromUtf8(indicator));
+        label->setEnabled(false);
+        statusBar()->addPermanentWidget(label);
+    }
+    statusBar()->showMessage(QString::fromUtf8(kIdlePrompt));
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->showMessage(QString::fromUtf8(kIdlePrompt));
+    });
+    UpdateRecentMenu();
+}
+
+void MainWindow::UpdateTitle()
+{
+    setWindowTitle(controller_->WindowTitle());
+}
+
+void MainWindow::UpdateRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList files = controller_->RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
+        connect(action, &QAction::triggered, this, [this, file] {
+            if (controller_->MaybeSave())
+                OpenPath(file);
+        });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::AfterDocumentChange()
+{
+    view_->DocumentChanged();
+    UpdateTitle();
+}
+
+void MainWindow::NewProject()
+{
+    if (!controller_->MaybeSave())
+        return;
+    controller_->NewProject();
+}
+
+void MainWindow::OpenProject()
+{
+    if (controller_->Open())
+        doc_->modified = false;
+}
+
+bool MainWindow::OpenPath(const QString& path)
+{
+    const bool ok = controller_->OpenPath(path);
+    doc_->modified = false;
+    return ok;
+}
+
+void MainWindow::SaveProject()
+{
+    controller_->Save();
+}
+void MainWindow::SaveProjectAs()
+{
+    controller_->SaveAs();
+}
+
+void MainWindow::About()
+{
+    AboutDialog dialog(this);
+    prompter_->Exec(dialog);
+}
+
+void MainWindow::PrintReport()
+{
+}
+void MainWindow::PrintPreview()
+{
+}
+void MainWindow::ExportPdf()
+{
+}
+
+void MainWindow::PrinterSetup()
+{
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer, this);
+    prompter_->Exec(dialog);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!controller_->MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    view_->SetCalculationMode(false);
+    event->accept();
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace quelvan {
+class KslDoc;
+}
+
+namespace quelvan::ui {
+
+class KslView;
+class ProjectController;
+class Prompter;
+
+// The main frame: menus, tool bar, status bar, recent files, About box and the form view of
+// the single project. It cannot be made smaller than 780 × 500.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumWidth = 780;
+    static constexpr int kMinimumHeight = 500;
+
+    // prompter may be null: the real message boxes and file dialogs are used.
+    explicit MainWindow(Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    KslDoc& Document() { return *doc_; }
+    KslView& View() { return *view_; }
+    ProjectController& Controller() { return *controller_; }
+    QMenu* DataMenu() const { return dataMenu_; }
+    QAction* Action(const QString& objectName) const;
+
+public slots:
+    void NewProject();
+    void OpenProject();
+    bool OpenPath(const QString& path);
+    void SaveProject();
+    void SaveProjectAs();
+    void About();
+    // Report printing: these are where the printed report, its preview and the PDF export are
+    // started; they stay disabled until the report printing is wired in.
+    void PrintReport();
+    void PrintPreview();
+    void ExportPdf();
+    void PrinterSetup();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void UpdateTitle();
+    void UpdateRecentMenu();
+    void AfterDocumentChange();
+
+    std::unique_ptr<Prompter> ownPrompter_;
+    Prompter* prompter_;
+    std::unique_ptr<KslDoc> doc_;
+    KslView* view_ = nullptr;
+    ProjectController* controller_ = nullptr;
+    QMenu* dataMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+};
+
+} // namespace quelvan::ui

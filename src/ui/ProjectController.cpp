@@ -1,0 +1,234 @@
+#include "ui/ProjectController.h"
+
+#include "core/Messages.h"
+#include "model/KslDoc.h"
+#include "model/WallTables.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
+#include "ui/PrintChoiceDialog.h"
+#include "ui/Prompter.h"
+#include "ui/RecordListDlg.h"
+#include "ui/ReferencesDialog.h"
+#include "ui/UiText.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace quelvan::ui {
+
+namespace {
+QSettings Settings()
+{
+    return QSettings(
+        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Quelvan"));
+}
+} // namespace
+
+ProjectController::ProjectController(KslDoc& doc, Prompter& prompter, QWidget* window)
+    : QObject(window)
+    , doc_(doc)
+    , prompter_(prompter)
+    , window_(window)
+{
+}
+
+QString ProjectController::WindowTitle() const
+{
+    return ToQ(doc_.title) + QStringLiteral(" - Quelvan");
+}
+
+bool ProjectController::MaybeSave()
+{
+    if (!doc_.modified)
+        return true;
+    const auto answer = prompter_.AskYesNoCancel(window_,
+        QStringLiteral("Enregistrer les modifications apportées à ") + ToQ(doc_.title)
+            + QStringLiteral(" ?"));
+    if (answer == Prompter::Answer::Cancel)
+        return false;
+    if (answer == Prompter::Answer::Yes)
+        return Save() && !doc_.modified;
+    return true;
+}
+
+void ProjectController::NewProject()
+{
+    doc_.NewDocument();
+    emit documentChanged();
+    emit titleChanged();
+}
+
+bool ProjectController::ReadInto(const QString& path)
+{
+    // The project is read into a fresh document first, so a failed read changes nothing
+    // before the new project replaces it.
+    KslDoc read;
+    if (ReadProjectFile(read, FromQ(path)) != kReadOk) {
+        prompter_.Message(window_, QString::fromUtf8(msg::kReadError), Prompter::Icon::Exclamation);
+        NewProject();
+        return false;
+    }
+    doc_.NewDocument();
+    doc_.TakeProjectData(read);
+    doc_.SetPath(FromQ(path));
+    doc_.modified = false;
+    doc_.referencesConfirmed = true;
+    doc_.controlsOutOfDate = true;
+    doc_.ResetResults();
+    AddRecentFile(path);
+    emit documentChanged();
+    emit titleChanged();
+    return true;
+}
+
+bool ProjectController::Open()
+{
+    if (!MaybeSave())
+        return false;
+    const QString initial = doc_.unnamed ? QStringLiteral("*.ksl") : ToQ(doc_.fullPath);
+    const QString path = prompter_.OpenFileName(window_, initial);
+    if (path.isEmpty())
+        return false;
+    return ReadInto(path);
+}
+
+bool ProjectController::OpenPath(const QString& path)
+{
+    return ReadInto(path);
+}
+
+bool ProjectController::WriteTo(const QString& path)
+{
+    const WriteResult result = WriteProjectFile(doc_, FromQ(path));
+    if (result != WriteResult::Ok) {
+        // The previous file stays intact and the project keeps its modified mark.
+        prompter_.Message(window_,
+            QString::fromUtf8(
+                result == WriteResult::ValueTooLong ? msg::kValueTooLong : msg::kProjectNotSaved),
+            Prompter::Icon::Stop);
+        return false;
+    }
+    doc_.SetPath(FromQ(path));
+    doc_.modified = false;
+    emit titleChanged();
+    if (!WriteResultsFile(doc_)) {
+        prompter_.Message(
+            window_, QString::fromUtf8(msg::kResultsNotSaved), Prompter::Icon::Information);
+        doc_.modified = true;
+    }
+    AddRecentFile(path);
+    return true;
+}
+
+bool ProjectController::Save()
+{
+    if (storeControls_)
+        storeControls_();
+    if (!doc_.referencesConfirmed)
+        References(); // "Annuler" goes on with the save
+    QString path = ToQ(doc_.fullPath);
+    if (doc_.unnamed) {
+        path = prompter_.SaveFileName(window_, ToQ(doc_.title) + QStringLiteral(".ksl"));
+        if (path.isEmpty())
+            return false;
+    }
+    return WriteTo(path);
+}
+
+bool ProjectController::SaveAs()
+{
+    if (storeControls_)
+        storeControls_();
+    const QString initial
+        = doc_.unnamed ? ToQ(doc_.title) + QStringLiteral(".ksl") : ToQ(doc_.fullPath);
+    const QString path = prompter_.SaveFileName(window_, initial);
+    if (path.isEmpty())
+        return false;
+    return WriteTo(path);
+}
+
+bool ProjectController::MaterialsList()
+{
+    RecordListDlg dialog(doc_.materials, prompter_, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.ApplyResult();
+    doc_.modified = true;
+    emit documentChanged();
+    return true;
+}
+
+bool ProjectController::LayersList()
+{
+    RecordListDlg dialog(doc_.layers, doc_.materials, prompter_, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.ApplyResult();
+    doc_.modified = true;
+    emit documentChanged();
+    return true;
+}
+
+bool ProjectController::AmbianceList(int side)
+{
+    if (storeControls_)
+        storeControls_();
+    RecordListDlg dialog(doc_.Ambiances(side), side, doc_.AzimuthDegrees(),
+        doc_.InclinationDegrees(), prompter_, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    dialog.ApplyResult();
+    doc_.modified = true;
+    emit documentChanged();
+    return true;
+}
+
+bool ProjectController::References()
+{
+    ReferencesDialog dialog(ToQ(doc_.author), ToQ(doc_.reference), prompter_, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    doc_.author = FromQ(dialog.Author());
+    doc_.reference = FromQ(dialog.Reference());
+    doc_.referencesConfirmed = true;
+    doc_.modified = true;
+    return true;
+}
+
+bool ProjectController::PrintChoice()
+{
+    PrintChoiceDialog dialog(doc_.printChoices, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    for (int i = 0; i < PrintChoiceDialog::kChoiceCount; ++i)
+        doc_.printChoices[static_cast<size_t>(i)] = dialog.IsChecked(i) ? 1 : 0;
+    return true;
+}
+
+QStringList ProjectController::RecentFiles() const
+{
+    QSettings settings = Settings();
+    QStringList files;
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const QString file
+            = settings.value(QStringLiteral("Recent File List/File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+void ProjectController::AddRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = RecentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    QSettings settings = Settings();
+    for (int i = 0; i < kRecentCount; ++i)
+        settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1),
+            i < files.size() ? files[i] : QString());
+    emit recentFilesChanged();
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace quelvan {
+class KslDoc;
+}
+
+namespace quelvan::ui {
+
+class Prompter;
+
+// The project's document commands: new, open, save and save as with their questions and
+// messages, the list dialogs (materials, layers, ambiances), the references and the print
+// choices, and the recent-file list kept in the per-user settings.
+class ProjectController : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentCount = 4;
+
+    ProjectController(KslDoc& doc, Prompter& prompter, QWidget* window);
+
+    // Copies the form's fields into the document (before saving and before an ambiance list).
+    void SetStoreControls(std::function<void()> store) { storeControls_ = std::move(store); }
+
+    // "Enregistrer les modifications apportées à <title> ?" when modified: Yes saves (false if
+    // that save did not happen), No continues, Cancel returns false.
+    bool MaybeSave();
+    void NewProject();
+    // Ask before discarding, file dialog, read; a failed read leaves a new project.
+    bool Open();
+    bool OpenPath(const QString& path);
+    bool Save();
+    bool SaveAs();
+
+    bool MaterialsList();
+    bool LayersList();
+    bool AmbianceList(int side);
+    bool References();
+    bool PrintChoice();
+
+    QStringList RecentFiles() const;
+    void AddRecentFile(const QString& path);
+    QString WindowTitle() const;
+
+signals:
+    // The document's data or name changed; the view reloads what it needs.
+    void documentChanged();
+    void titleChanged();
+    void recentFilesChanged();
+
+private:
+    bool ReadInto(const QString& path);
+    bool WriteTo(const QString& path);
+
+    KslDoc& doc_;
+    Prompter& prompter_;
+    QWidget* window_;
+    std::function<void()> storeControls_;
+};
+
+} // namespace quelvan::ui
