@@ -15,6 +15,11 @@ struct Command {
 const Command kCommands[] = {
     { "new", quelvan::cli::CommandNew, "new FICHIER.ksl            écrit un nouveau projet" },
     { "check", quelvan::cli::CommandCheck, "check FICHIER.ksl          lit un projet et le résume" },
+    { "run", quelvan::cli::CommandRun,
+        "run FICHIER.ksl [-o FICHIER.res] [--weather-dir DOSSIER]  calcule la semaine" },
+    { "weather", quelvan::cli::CommandWeather,
+        "weather generate --out DOSSIER [--city VILLE]   écrit les fichiers météo des dix villes\n"
+        "  quelvan-cli weather import FICHIER.epw -o FICHIER.wth   convertit un fichier EPW" },
     // Further commands are registered here as they are built.
 };
 

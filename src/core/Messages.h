@@ -26,4 +26,21 @@ inline constexpr const char* kLayerBadThickness
 inline constexpr const char* kLayerBadConductivity
     = "Un matériau de la paroi a une conductivité nulle ou illisible : calcul impossible";
 
+// Weather tools (typical-year generation, EPW import).
+inline constexpr const char* kClimateTableError = "Table des normales climatiques";
+inline constexpr const char* kWeatherWriteError = "Le fichier météo ne peut pas être écrit";
+inline constexpr const char* kEpwReadError = "Fichier EPW illisible";
+inline constexpr const char* kEpwNoLocation = "Fichier EPW : la ligne LOCATION est absente";
+inline constexpr const char* kEpwBadLocation
+    = "Fichier EPW : latitude, longitude ou fuseau horaire illisible dans la ligne LOCATION";
+inline constexpr const char* kEpwNotHourly
+    = "Fichier EPW : seuls les fichiers horaires (un enregistrement par heure) sont acceptés";
+inline constexpr const char* kEpwLine = "Fichier EPW, ligne";
+inline constexpr const char* kEpwMissingFields = "champs manquants";
+inline constexpr const char* kEpwBadDate = "date ou heure invalide";
+inline constexpr const char* kEpwDuplicateHour = "heure déjà lue";
+inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
+inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
+inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
+
 } // namespace quelvan::msg

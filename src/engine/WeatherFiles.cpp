@@ -1,0 +1,97 @@
+#include "engine/WeatherFiles.h"
+
+#include "core/TextFile.h"
+#include "model/CBCData.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace quelvan {
+
+namespace {
+
+std::string EnvironmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+// The per-user data folder of the platform.
+std::string UserWeatherDirectory()
+{
+#ifdef _WIN32
+    const std::string base = EnvironmentValue("LOCALAPPDATA");
+    return base.empty() ? std::string() : base + "/quelvan/weather";
+#else
+    const std::string xdg = EnvironmentValue("XDG_DATA_HOME");
+    // Relative XDG paths are to be ignored.
+    if (!xdg.empty() && xdg.front() == '/')
+        return xdg + "/quelvan/weather";
+    const std::string home = EnvironmentValue("HOME");
+    return home.empty() ? std::string() : home + "/.local/share/quelvan/weather";
+#endif
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+std::string Join(const std::string& directory, const std::string& name)
+{
+    if (directory.empty() || directory == ".")
+        return name;
+    if (directory.back() == '/' || directory.back() == '\\')
+        return directory + name;
+    return directory + "/" + name;
+}
+
+} // namespace
+
+std::string WeatherFileName(int cityIndex)
+{
+    const bool known = cityIndex >= 0 && cityIndex < static_cast<int>(kCities.size());
+    return std::string("FR_")
+        + (known ? kCities[static_cast<std::size_t>(cityIndex)] : "UndefinedFile") + ".wth";
+}
+
+std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search)
+{
+    std::vector<std::string> directories;
+    const auto add = [&directories](const std::string& directory) {
+        if (!directory.empty())
+            directories.push_back(directory);
+    };
+    add(search.explicitDirectory);
+    add(".");
+    add(search.projectDirectory);
+    add(UserWeatherDirectory());
+#ifdef QUELVAN_INSTALLED_WEATHER_DIR
+    add(QUELVAN_INSTALLED_WEATHER_DIR);
+#endif
+#ifdef QUELVAN_BUILD_WEATHER_DIR
+    add(QUELVAN_BUILD_WEATHER_DIR);
+#endif
+    return directories;
+}
+
+std::optional<std::string> FindWeatherFile(const std::string& fileName, const WeatherSearch& search)
+{
+    // Files copied from the original platform keep their single-byte Western European names.
+    const std::optional<std::string> legacyName = Utf8ToCp1252(fileName);
+    for (const std::string& directory : WeatherSearchDirectories(search)) {
+        const std::string path = Join(directory, fileName);
+        if (IsRegularFile(path))
+            return path;
+        if (legacyName && *legacyName != fileName) {
+            const std::string legacyPath = Join(directory, *legacyName);
+            if (IsRegularFile(legacyPath))
+                return legacyPath;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace quelvan
