@@ -1,0 +1,117 @@
+#include "graphics/CChart.h"
+
+#include "graphics/ChartLayout.h"
+#include "graphics/DrawPalette.h"
+#include "graphics/NShpPolyLine.h"
+
+namespace quelvan::graphics {
+
+namespace {
+constexpr std::array<int, CChart::kCurveCount> kCurvePalette { kPaletteGrey, kPaletteBlue,
+    kPaletteRed, kPaletteBlack };
+constexpr int kDottedPen = 2;
+} // namespace
+
+CChart::CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle)
+    : background_(std::make_unique<CDrawObject>())
+{
+    for (auto& axis : axes_)
+        axis = std::make_unique<CChartAxis>();
+    const ChartLayout& layout = ChartLayout::Current();
+    plotOrigin_.x = layout.tickLabelWidth + layout.labelGapLeft + layout.tickLengthVertical + 3;
+    plotOrigin_.y = layout.tickLengthHorizontal + layout.labelGapBelow + layout.labelHeight + 3;
+    if (showXTitle)
+        plotOrigin_.y += layout.labelGapBelow + layout.labelHeight;
+    plotCorner_.x = worldWidth - layout.tickLabelWidth / 2 - 1;
+    plotCorner_.y = worldHeight - (layout.labelHeight / 4) * 3;
+
+    CChartAxis& x = Axis(0);
+    x.SetOrientation(CChartAxis::kHorizontal);
+    x.SetPointA(plotOrigin_);
+    x.SetPointB({ plotCorner_.x, plotOrigin_.y });
+    CChartAxis& y = Axis(2);
+    y.SetOrientation(CChartAxis::kVertical);
+    y.SetPointA(plotOrigin_);
+    y.SetPointB({ plotOrigin_.x, plotCorner_.y });
+    // Spare axes: never drawn, though the hit test visits them.
+    CChartAxis& spare = Axis(3);
+    spare.SetOrientation(CChartAxis::kVertical);
+    spare.SetPointA({ plotCorner_.x, plotOrigin_.y });
+    spare.SetPointB(plotOrigin_);
+    Axis(1).SetOrientation(CChartAxis::kHorizontal);
+
+    SetWorld(mode, worldWidth, worldHeight);
+
+    x.SetShowTitle(showXTitle);
+    x.Build();
+    x.SetTitle("Axe en X");
+    y.SetShowTitle(showYTitle);
+    spare.SetShowTitle(showYTitle);
+    y.Build();
+    spare.Build();
+    y.SetTitle("TODO");
+}
+
+CChart::~CChart() = default;
+
+void CChart::SetWorld(int mode, int worldWidth, int worldHeight)
+{
+    auto place = [&](CDrawTransform& t) {
+        t.SetMode(mode);
+        t.SetWorldExtent(worldWidth, worldHeight);
+        t.SetWorldOrigin(0, worldHeight);
+    };
+    place(Transform());
+    place(background_->Transform());
+    for (auto& axis : axes_)
+        place(axis->Transform());
+    for (int i = 0; i < kCurveCount; ++i) {
+        NShpPolyLine& curve = AddPolyLine();
+        curve.SetColour(PaletteColour(kCurvePalette[static_cast<size_t>(i)]));
+        if (i == 0)
+            curve.SetPenStyle(kDottedPen);
+        curve.SetVisible(false);
+        curves_[static_cast<size_t>(i)] = &curve;
+    }
+}
+
+void CChart::Draw(QPainter& painter) const
+{
+    background_->Draw(painter);
+    Axis(kAxisX).Draw(painter);
+    Axis(kAxisY).Draw(painter);
+    CDrawObject::Draw(painter);
+}
+
+NShape* CChart::HitTest(IPoint worldPoint, int slot) const
+{
+    for (const auto& axis : axes_)
+        if (NShape* hit = axis->HitTest(worldPoint, slot))
+            return hit;
+    return CDrawObject::HitTest(worldPoint, slot);
+}
+
+void CChart::SetDeviceMapping(int originX, int originY, int width, int height)
+{
+    auto place = [&](CDrawTransform& t) {
+        t.SetDeviceOrigin(originX, originY);
+        t.SetDeviceExtent(width, height);
+        t.Recompute();
+    };
+    place(Transform());
+    place(background_->Transform());
+    for (auto& axis : axes_)
+        place(axis->Transform());
+}
+
+void CChart::SetAxisTitle(int axisNumber, const std::string& text)
+{
+    AxisByNumber(axisNumber).SetTitle(text);
+}
+
+void CChart::SetEndLabel(int axisNumber, int which, const std::string& text)
+{
+    AxisByNumber(axisNumber).SetEndLabel(which, text);
+}
+
+} // namespace quelvan::graphics

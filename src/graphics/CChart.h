@@ -1,0 +1,73 @@
+#pragma once
+
+#include "graphics/CChartAxis.h"
+#include "graphics/CDrawObject.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace quelvan::graphics {
+
+class NShpPolyLine;
+
+// The drawable behind every curve plot: a plot rectangle inside a W by H world, an X axis
+// along its bottom, a Y axis along its left side, and four curves (0 grey dotted, 1 blue,
+// 2 red, 3 black), all hidden until a user shows them. The chart does not choose ranges:
+// each user maps its data onto the curves and writes the end labels.
+class CChart : public CDrawObject {
+public:
+    static constexpr int kAxisX = 0;
+    static constexpr int kAxisY = 2;
+    static constexpr int kCurveCount = 4;
+
+    CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
+    // The dynamic-creation default: isotropic, 1000 by 1000, both titles.
+    CChart()
+        : CChart(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+    {
+    }
+    ~CChart() override;
+
+    // Background, X axis, Y axis, then the curves in creation order.
+    void Draw(QPainter& painter) const override;
+    // Axes 0 to 3 in order, then the chart's own shapes.
+    NShape* HitTest(IPoint worldPoint, int slot) const override;
+
+    // The same device origin and extent (negative height: world y grows upward) on the
+    // chart's own transform, the background's and the four axes'; each recomputed.
+    void SetDeviceMapping(int originX, int originY, int width, int height) override;
+
+    CChartAxis& Axis(int index) { return *axes_[static_cast<size_t>(index)]; }
+    const CChartAxis& Axis(int index) const { return *axes_[static_cast<size_t>(index)]; }
+    CChartAxis& XAxis() { return Axis(kAxisX); }
+    CChartAxis& YAxis() { return Axis(kAxisY); }
+    CDrawObject& Background() { return *background_; }
+
+    // axisNumber 0 is X, 1 is Y.
+    void SetAxisTitle(int axisNumber, const std::string& text);
+    // which 0: end B (right of X, top of Y); which 1: end A (left of X, bottom of Y).
+    void SetEndLabel(int axisNumber, int which, const std::string& text);
+
+    NShpPolyLine& Curve(int index) const { return *curves_[static_cast<size_t>(index)]; }
+
+    IPoint PlotOrigin() const { return plotOrigin_; }
+    IPoint PlotCorner() const { return plotCorner_; }
+
+    // The object that created the chart (not owned), for the users that need it back.
+    const void* Owner() const { return owner_; }
+    void SetOwner(const void* owner) { owner_ = owner; }
+
+private:
+    void SetWorld(int mode, int worldWidth, int worldHeight);
+    CChartAxis& AxisByNumber(int axisNumber) { return Axis(axisNumber == 0 ? kAxisX : kAxisY); }
+
+    const void* owner_ = nullptr;
+    std::unique_ptr<CDrawObject> background_;
+    std::array<std::unique_ptr<CChartAxis>, 4> axes_;
+    std::array<NShpPolyLine*, kCurveCount> curves_ {};
+    IPoint plotOrigin_;
+    IPoint plotCorner_;
+};
+
+} // namespace quelvan::graphics

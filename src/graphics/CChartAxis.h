@@ -1,0 +1,61 @@
+#pragma once
+
+#include "graphics/CDrawObject.h"
+
+#include <string>
+
+namespace quelvan::graphics {
+
+class NShpText;
+
+// One axis of a chart: a line from point A to point B with evenly spaced ticks, a label at
+// each end and an optional title. Build lays it out again from the current settings; label
+// texts set before a rebuild must be set again after it.
+class CChartAxis : public CDrawObject {
+public:
+    static constexpr int kHorizontal = 0;
+    static constexpr int kVertical = 1;
+
+    // Widths and tick lengths come from the current chart layout constants.
+    CChartAxis();
+
+    void Build() override;
+
+    int Orientation() const { return orientation_; }
+    void SetOrientation(int orientation) { orientation_ = orientation; }
+    int DivisionCount() const { return divisionCount_; }
+    void SetDivisionCount(int count) { divisionCount_ = count; }
+    bool ShowsTitle() const { return showTitle_; }
+    void SetShowTitle(bool show) { showTitle_ = show; }
+    int EndLabelWidth() const { return endLabelWidth_; }
+    void SetEndLabelWidth(int width) { endLabelWidth_ = width; }
+    int TitleWidth() const { return titleWidth_; }
+    void SetTitleWidth(int width) { titleWidth_ = width; }
+    int TickLength() const;
+
+    // Null until built (the title only when shown).
+    NShpText* TitleLabel() const { return title_; }
+    NShpText* EndBLabel() const { return endB_; }
+    NShpText* EndALabel() const { return endA_; }
+
+    void SetTitle(const std::string& text);
+    // which 0: the label at end B (right end of X, top of Y); which 1: the label at end A.
+    void SetEndLabel(int which, const std::string& text);
+
+private:
+    NShpText& PlaceLabel(IPoint p, int width);
+
+    NShpText* title_ = nullptr;
+    NShpText* endB_ = nullptr;
+    NShpText* endA_ = nullptr;
+    int tickLengthVertical_;
+    int tickLengthHorizontal_;
+    int orientation_ = kHorizontal;
+    int divisionCount_ = 5;
+    int endLabelWidth_;
+    int titleWidth_;
+    bool showTitle_ = false;
+    bool labelsBelow_ = true; // horizontal label placement (set by Build)
+};
+
+} // namespace quelvan::graphics

@@ -1,0 +1,10 @@
+#include "graphics/NRectWithTextShape.h"
+
+namespace quelvan::graphics {
+
+bool NRectWithTextShape::HitTest(IPoint worldPoint) const
+{
+    return rect_.Contains(worldPoint);
+}
+
+} // namespace quelvan::graphics

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "graphics/CDrawTransform.h"
+#include "graphics/Geometry.h"
+#include "model/GElement.h"
+
+#include <QBrush>
+#include <QPen>
+#include <variant>
+
+class QPainter;
+
+namespace quelvan {
+class NMaterialLayer;
+}
+
+namespace quelvan::graphics {
+
+// The data object a shape stands for (never owned): a layer of the wall drawing, a named
+// element whose name a label shows, or nothing.
+using ShapeOwner = std::variant<std::monostate, const GElement*, const NMaterialLayer*>;
+
+// A shape of a drawable, in the drawable's world units. Colours, pen style and name come from
+// GElement; the real pens and brushes are made when the shape draws.
+class NShape : public GElement {
+public:
+    static constexpr int kTypeLine = 2;
+    static constexpr int kTypePolyLine = 3;
+    static constexpr int kTypeRectangle = 4;
+    static constexpr int kTypeDisk = 5;
+    static constexpr int kTypeText = 6;
+    static constexpr int kTypePlain = 8;
+
+    NShape()
+        : NShape(kTypePlain)
+    {
+    }
+    ~NShape() override = default;
+    NShape(const NShape&) = delete;
+    NShape& operator=(const NShape&) = delete;
+
+    // Draws in device units through the drawable's transform; the plain shape draws nothing.
+    virtual void Draw(QPainter& painter, const CDrawTransform& transform) const;
+    // Whether a world point hits the shape; the plain shape is hit everywhere.
+    virtual bool HitTest(IPoint worldPoint) const;
+
+    int Type() const { return type_; }
+    bool IsWhite() const { return white_; }
+    void SetWhite(bool white) { white_ = white; }
+    bool IsVisible() const { return visible_; }
+    void SetVisible(bool visible) { visible_ = visible; }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+    // Slot 0 serves the ordinary hit test, slot 1 the alternative one.
+    bool IsSelectable(int slot) const { return selectable_[slot == 0 ? 0 : 1]; }
+    void SetSelectable(int slot, bool selectable) { selectable_[slot == 0 ? 0 : 1] = selectable; }
+
+    const ShapeOwner& Owner() const { return owner_; }
+    void SetOwner(ShapeOwner owner) { owner_ = owner; }
+    bool HasOwner() const;
+    // The owner when it is of that kind, null otherwise.
+    template <typename T> const T* OwnerAs() const
+    {
+        const auto* p = std::get_if<const T*>(&owner_);
+        return p ? *p : nullptr;
+    }
+
+protected:
+    explicit NShape(int type)
+        : type_(type)
+    {
+    }
+    // The shape's pen and brush as set through GElement (no pen: the surface's current one).
+    QPen ShapePen() const;
+    QBrush ShapeBrush() const;
+
+private:
+    bool white_ = false;
+    int type_;
+    bool visible_ = true;
+    ShapeOwner owner_;
+    int tag_ = -1;
+    bool selectable_[2] = { true, true };
+};
+
+} // namespace quelvan::graphics

@@ -1,0 +1,65 @@
+#include "graphics/ProfileChart.h"
+
+#include "core/NString.h"
+#include "graphics/NShpPolyLine.h"
+
+#include <algorithm>
+
+namespace quelvan::graphics {
+
+ProfileChart::ProfileChart()
+    : chart_(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+{
+    chart_.SetAxisTitle(0, kXTitle);
+    chart_.SetAxisTitle(1, kYTitle);
+    chart_.Curve(0).SetVisible(false);
+    for (int curve : { kCurveMinimum, kCurveMaximum, kCurveCurrent })
+        chart_.Curve(curve).SetVisible(true);
+}
+
+void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& labelB,
+    std::span<const float> positions, float totalThickness)
+{
+    chart_.SetEndLabel(0, 1, labelA);
+    chart_.SetEndLabel(0, 0, labelB);
+    const int left = chart_.PlotOrigin().x;
+    const int right = chart_.PlotCorner().x;
+    columns_.clear();
+    for (float x : positions) {
+        // A wall without thickness has all its nodes on the left edge.
+        const float share = totalThickness > 0.0f ? x / totalThickness : 0.0f;
+        columns_.push_back(left + static_cast<int>(static_cast<float>(right - left) * share));
+    }
+    for (int curve = 0; curve < CChart::kCurveCount; ++curve) {
+        NShpPolyLine& line = chart_.Curve(curve);
+        if (line.Points().size() < columns_.size())
+            line.Points().resize(columns_.size());
+        PlaceColumns(curve);
+    }
+}
+
+void ProfileChart::SetProfiles(std::span<const float> current, std::span<const float> minimum,
+    std::span<const float> maximum, float lowerBound, float upperBound)
+{
+    const std::pair<int, std::span<const float>> curves[]
+        = { { kCurveMinimum, minimum }, { kCurveMaximum, maximum }, { kCurveCurrent, current } };
+    for (const auto& [index, values] : curves) {
+        NShpPolyLine& line = chart_.Curve(index);
+        line.SetDataRange(0.0f, lowerBound, 1.0f, upperBound);
+        line.SetPlotRectangle(chart_.PlotOrigin(), chart_.PlotCorner());
+        line.SetYValues(values);
+        PlaceColumns(index);
+    }
+    chart_.SetEndLabel(1, 1, NString::FromFloat(lowerBound).Str());
+    chart_.SetEndLabel(1, 0, NString::FromFloat(upperBound).Str());
+}
+
+void ProfileChart::PlaceColumns(int curve)
+{
+    std::vector<FPoint>& points = chart_.Curve(curve).Points();
+    const size_t n = std::min(points.size(), columns_.size());
+    for (size_t i = 0; i < n; ++i)
+        points[i].x = static_cast<float>(columns_[i]);
+}
+
+} // namespace quelvan::graphics

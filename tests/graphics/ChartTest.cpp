@@ -1,0 +1,165 @@
+#include "GraphicsTestSupport.h"
+#include "graphics/CChart.h"
+#include "graphics/ChartLayout.h"
+#include "graphics/NShpLine.h"
+#include "graphics/NShpPolyLine.h"
+#include "graphics/NShpText.h"
+#include "graphics/ProfileChart.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace quelvan::graphics {
+namespace {
+
+using test::CountColour;
+
+int CountShapes(const CDrawObject& d, int type)
+{
+    int n = 0;
+    for (int i = 0; i < d.ShapeCount(); ++i)
+        n += d.ShapeAt(i).Type() == type ? 1 : 0;
+    return n;
+}
+
+TEST(CChart, PlotRectangleFollowsTheLayoutConstants)
+{
+    ChartLayout::Reset();
+    // x0 = 120 + 15 + 15 + 3; y0 = 15 + 17 + 70 + 3 (+ 17 + 70 with the X title);
+    // x1 = 1000 - 60 - 1; y1 = 1000 - 17 * 3.
+    const CChart titled(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    EXPECT_EQ(titled.PlotOrigin(), (IPoint { 153, 192 }));
+    EXPECT_EQ(titled.PlotCorner(), (IPoint { 939, 949 }));
+    const CChart untitled(CDrawTransform::kModeCurve, 1000, 1000, false, false);
+    EXPECT_EQ(untitled.PlotOrigin(), (IPoint { 153, 105 }));
+    EXPECT_EQ(untitled.PlotCorner(), (IPoint { 939, 949 }));
+    EXPECT_EQ(titled.Axis(CChart::kAxisX).PointB(), (IPoint { 939, 192 }));
+    EXPECT_EQ(titled.Axis(CChart::kAxisY).PointB(), (IPoint { 153, 949 }));
+}
+
+TEST(CChart, PrintLayoutMovesThePlot)
+{
+    ChartLayout::Reset();
+    ChartLayout::Current().labelHeight = 50;
+    ChartLayout::Current().labelGapBelow = 2;
+    ChartLayout::Current().tickLabelWidth = 160;
+    const CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    ChartLayout::Reset();
+    // 160 + 15 + 15 + 3; 15 + 2 + 50 + 3 + 2 + 50; 1000 - 80 - 1; 1000 - 12 * 3.
+    EXPECT_EQ(chart.PlotOrigin(), (IPoint { 193, 122 }));
+    EXPECT_EQ(chart.PlotCorner(), (IPoint { 919, 964 }));
+}
+
+TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
+{
+    ChartLayout::Reset();
+    CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    CChartAxis& x = chart.XAxis();
+    EXPECT_EQ(CountShapes(x, NShape::kTypeLine), 1 + 6);
+    x.SetDivisionCount(7);
+    x.Build();
+    ASSERT_EQ(CountShapes(x, NShape::kTypeLine), 1 + 8);
+    // Ticks at 153 + trunc(786 i / 7), running down 15 units from the axis.
+    const auto& last = static_cast<const NShpLine&>(x.ShapeAt(8));
+    EXPECT_EQ(last.End1(), (IPoint { 153 + 786 * 7 / 7, 192 }));
+    EXPECT_EQ(last.End2(), (IPoint { 939, 177 }));
+    const auto& third = static_cast<const NShpLine&>(x.ShapeAt(3));
+    EXPECT_EQ(third.End1().x, 153 + 786 * 2 / 7);
+}
+
+TEST(CChartAxis, LabelsArePlacedBesideTheirEnds)
+{
+    ChartLayout::Reset();
+    const CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    const CChartAxis& y = chart.Axis(CChart::kAxisY);
+    // Top label of Y: right-aligned, ending 15 + 15 left of the axis, 70 high around y1.
+    EXPECT_EQ(y.EndBLabel()->Rect(), (IRect { 3, 914, 123, 984 }));
+    EXPECT_EQ(y.EndBLabel()->HorizontalAlignment(), NShpText::kAlignEnd);
+    // Right label of X: 120 wide centred on x1, below the tick and the 17-unit gap.
+    EXPECT_EQ(chart.Axis(CChart::kAxisX).EndBLabel()->Rect(), (IRect { 879, 90, 999, 160 }));
+    // The Y title spans from x = 3 to 15 past the top label, around 3/4 of the axis.
+    const IRect title = y.TitleLabel()->Rect();
+    EXPECT_EQ(title.left, 3);
+    EXPECT_EQ(title.right, 138);
+    EXPECT_EQ(title.top, (3 * 949 + 192) / 4 - 35);
+    EXPECT_EQ(y.TitleLabel()->Text(), "TODO");
+    EXPECT_EQ(chart.Axis(CChart::kAxisX).TitleLabel()->Text(), "Axe en X");
+}
+
+struct RangeCase {
+    double min;
+    double max;
+    int bottom;
+    int top;
+};
+
+class IntegerRangeRuleTest : public ::testing::TestWithParam<RangeCase> { };
+
+TEST_P(IntegerRangeRuleTest, RoundsOutward)
+{
+    const RangeCase c = GetParam();
+    const IntegerRange r = IntegerRangeRule(c.min, c.max);
+    EXPECT_EQ(r.bottom, c.bottom);
+    EXPECT_EQ(r.top, c.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IntegerRangeRuleTest,
+    ::testing::Values(RangeCase { 15.2, 20.0, 15, 20 }, RangeCase { -3.0, 0.0, -4, 0 },
+        RangeCase { 0.0, 0.0, -1, 0 }, // empty data
+        RangeCase { -0.5, 0.5, -1, 1 }, RangeCase { 2.0, 7.0, 2, 7 },
+        RangeCase { -2.5, -0.3, -3, 0 }, RangeCase { 0.25, 19.01, 0, 20 },
+        RangeCase { static_cast<float>(15.2), static_cast<float>(20.0), 15, 20 }));
+
+// Curves drawn in their palette colours where their values say.
+TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)
+{
+    ChartLayout::Reset();
+    CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    chart.SetDeviceMapping(0, 0, 500, -500);
+    const std::vector<float> high(10, 9.0f);
+    const std::vector<float> low(10, 1.0f);
+    for (auto [index, values] : { std::pair { 1, &high }, std::pair { 2, &low } }) {
+        NShpPolyLine& curve = chart.Curve(index);
+        curve.SetVisible(true);
+        curve.SetDataRange(0.0f, 0.0f, 9.0f, 10.0f);
+        curve.SetPlotRectangle(chart.PlotOrigin(), chart.PlotCorner());
+        curve.SetYValues(*values);
+        curve.SetXFromIndex();
+    }
+    QImage image = test::BlankImage(500, 500);
+    QPainter painter(&image);
+    chart.Draw(painter);
+    painter.end();
+    // Value 9 of 0..10: world y = 192 + 757 * 0.9 = 873.3, device (1000 - 873) / 2 = 63.
+    // Value 1: world y = 267.7, device 366. The plot spans device x 76..469.
+    const QColor blue(0, 0, 255);
+    const QColor red(255, 0, 0);
+    EXPECT_GT(CountColour(image, QRect(76, 61, 394, 5), blue), 350);
+    EXPECT_GT(CountColour(image, QRect(76, 364, 394, 5), red), 350);
+    EXPECT_EQ(CountColour(image, QRect(0, 100, 500, 250), blue), 0);
+    EXPECT_EQ(CountColour(image, QRect(0, 0, 500, 350), red), 0);
+    // The hidden curves (grey zero line, black) drew nothing grey.
+    EXPECT_EQ(CountColour(image, image.rect(), QColor(168, 168, 168)), 0);
+}
+
+TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
+{
+    ChartLayout::Reset();
+    ProfileChart profile;
+    const std::vector<float> x { 0.0f, 0.05f, 0.2f };
+    profile.SetAbscissa("0", "200", x, 0.2f);
+    // 153 + 786 * share, truncated.
+    EXPECT_EQ(profile.NodeColumns(), (std::vector<int> { 153, 349, 939 }));
+    const std::vector<float> t { 10.0f, 15.0f, 20.0f };
+    profile.SetProfiles(t, t, t, 10.0f, 20.0f);
+    const NShpPolyLine& current = profile.Chart().Curve(ProfileChart::kCurveCurrent);
+    ASSERT_EQ(current.Points().size(), 3u);
+    EXPECT_FLOAT_EQ(current.Points()[1].x, 349.0f);
+    EXPECT_NEAR(current.Points()[1].y, 192.0f + 757.0f * 0.5f, 0.01f);
+    EXPECT_EQ(profile.Chart().Axis(CChart::kAxisY).EndALabel()->Text(), "10");
+    EXPECT_EQ(profile.Chart().Axis(CChart::kAxisX).EndBLabel()->Text(), "200");
+    EXPECT_EQ(profile.Chart().Axis(CChart::kAxisY).TitleLabel()->Text(), "T (°C)");
+}
+
+} // namespace
+} // namespace quelvan::graphics
