@@ -18,6 +18,7 @@ inline constexpr const char* kMaxElements = "Le nombre maximum d'élément est a
 inline constexpr const char* kNoDefaultPrinter = "Absence d'une imprimante par défaut";
 inline constexpr const char* kNoPrintSelection = "Aucune sélection d'impression";
 inline constexpr const char* kPreparing = "Mise en forme des données ...";
+inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
 inline constexpr const char* kWallHasNoLayer = "La paroi ne comporte aucune couche : calcul impossible";
 inline constexpr const char* kLayerWithoutMaterial
     = "Une couche de la paroi n'a pas de matériau : calcul impossible";
@@ -42,5 +43,17 @@ inline constexpr const char* kEpwDuplicateHour = "heure déjà lue";
 inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
 inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
+
+inline constexpr const char* kSolverDirectFallback
+    = "Le solveur itératif n'a pas convergé en 10000 itérations : pas de temps résolu par méthode directe";
+inline constexpr const char* kSolverStalled
+    = "Le solveur itératif s'est arrêté loin de la solution : pas de temps résolu par méthode directe";
+inline constexpr const char* kLayerBadDensityOrCapacity
+    = "Un matériau de la paroi a une masse volumique ou une capacité thermique négative : calcul impossible";
+inline constexpr const char* kBadSurfaceResistance
+    = "Une résistance superficielle est négative : calcul impossible";
+inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";
+inline constexpr const char* kNoPreviousCalculation
+    = "Aucun calcul précédent : le calcul part de l'état stationnaire";
 
 } // namespace quelvan::msg

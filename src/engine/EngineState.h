@@ -203,6 +203,8 @@ private:
 
     void ResetRun(KslDoc& doc);
     int CheckedBuild(KslDoc& doc, const CalculationInputs& inputs);
+    void EvaluateBoundaries();
+    void Step(KslDoc& doc, bool transient, bool record);
 
     MessageSink* sink_;
     std::unique_ptr<Calculation> calc_;
@@ -219,6 +221,7 @@ private:
     float exteriorEnergy_ = 0.0f;
     float interiorEnergy_ = 0.0f;
     int lastError_ = 0;
+    int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
 };
 
 } // namespace quelvan

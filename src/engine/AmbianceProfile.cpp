@@ -1,0 +1,218 @@
+#include "engine/AmbianceProfile.h"
+
+#include "core/NumberText.h"
+#include "engine/NCodedString.h"
+#include "engine/SolarModel.h"
+#include "model/CBCData.h"
+#include "model/WallTables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace quelvan {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kWindowFrom = -1.0;
+constexpr double kWindowTo = 10000000000.0;
+
+constexpr int kColumnTemperature = 2;
+constexpr int kColumnDirect = 3;
+constexpr int kColumnDiffuse = 4;
+constexpr int kColumnSunAzimuth = 6;
+constexpr int kColumnSunHeight = 7;
+
+double WeatherOrigin(const CBCData& record)
+{
+    return (record.firstDay - 1) * 86400.0;
+}
+
+std::vector<std::string> WeatherTemperatures(
+    const CBCData& record, const AmbianceContext& context, int& error)
+{
+    NCodedString w;
+    if (LoadWeatherColumn(record, kColumnTemperature, context.weather, w) != 0) {
+        error = kAmbianceWeatherError;
+        return {};
+    }
+    const double t0 = WeatherOrigin(record);
+    std::vector<std::string> values;
+    for (int i = 0; i < 168; ++i)
+        values.push_back(FormatDouble("%.1f", w.EvaluateProfile(t0 + 3600.0 * i)));
+    return values;
+}
+
+std::vector<std::string> SolarFluxes(
+    const CBCData& record, int component, const AmbianceContext& context, int& error)
+{
+    const ProfileData& own = record.Profile(component);
+    const ProfileData& flux = record.flux;
+    const bool computed = own.type == static_cast<int>(ProfileType::Solar);
+    const int n = computed && own.period == kPeriodDay ? 24 : 168;
+    const float gamma = static_cast<float>(AzimuthDegrees(context.azimuthIndex) * kPi / 180.0);
+    const float beta
+        = static_cast<float>(InclinationDegrees(context.inclinationIndex) * kPi / 180.0);
+
+    std::vector<SunData> suns(static_cast<size_t>(n));
+    if (computed) {
+        const float tau = FloatValue(flux.values[0]) * 0.01f;
+        const float phi = static_cast<float>(FloatValue(flux.values[1]) * kPi / 180.0);
+        const int day = IntValue(flux.values[3]);
+        for (int i = 0; i < n; ++i) {
+            const int m = day > 0 ? 24 * (day - 1) + i + 1 : i + 1;
+            suns[static_cast<size_t>(i)] = SolarHour(phi, tau, m);
+        }
+    } else {
+        NCodedString azimuth, height, direct, diffuse;
+        if (LoadWeatherColumn(record, kColumnSunAzimuth, context.weather, azimuth) != 0
+            || LoadWeatherColumn(record, kColumnSunHeight, context.weather, height) != 0
+            || LoadWeatherColumn(record, kColumnDirect, context.weather, direct) != 0
+            || LoadWeatherColumn(record, kColumnDiffuse, context.weather, diffuse) != 0) {
+            error = kAmbianceWeatherError;
+            return {};
+        }
+        const double t0 = WeatherOrigin(record);
+        for (int i = 0; i < n; ++i) {
+            const double t = t0 + 3600.0 * i;
+            SunData& s = suns[static_cast<size_t>(i)];
+            s.azimuth = static_cast<float>(azimuth.EvaluateProfile(t) * kPi / 180.0);
+            s.height = static_cast<float>(height.EvaluateProfile(t) * kPi / 180.0);
+            s.direct = direct.EvaluateProfile(t);
+            s.diffuse = diffuse.EvaluateProfile(t);
+        }
+    }
+    const float rho = FloatValue(flux.values[2]) * 0.01f;
+    std::vector<std::string> values;
+    for (const SunData& s : suns) {
+        values.push_back(FormatDouble(
+            "%.0f", IncidentFlux(rho, gamma, beta, s.azimuth, s.height, s.direct, s.diffuse)));
+    }
+    return values;
+}
+
+void Put(std::vector<std::string>& values, int i, const std::string& text)
+{
+    if (i >= 0 && i < static_cast<int>(values.size()))
+        values[static_cast<size_t>(i)] = text;
+}
+
+std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target)
+{
+    const bool daily = p.period == kPeriodDay || p.type == static_cast<int>(ProfileType::Sinusoid);
+    const int n = daily ? 24 : 168;
+    target.SetDimension(daily ? "HD1" : "HD7");
+    target.SetDataKind('S');
+    target.SetValueUnit('R');
+    const int i2 = IntValue(p.values[2]);
+    const int i3 = IntValue(p.values[3]);
+    const std::string& textA = p.values[0];
+    const std::string& textB = p.values[1];
+    const double a = FloatValue(textA);
+    const double b = FloatValue(textB);
+    std::vector<std::string> values(static_cast<size_t>(n));
+    switch (static_cast<ProfileType>(p.type)) {
+    case ProfileType::Null:
+        std::fill(values.begin(), values.end(), "0");
+        break;
+    case ProfileType::Constant:
+        std::fill(values.begin(), values.end(), textB);
+        break;
+    case ProfileType::Sinusoid: {
+        // A cosine whose maximum falls on hour i2.
+        const double mean = (a + b) / 2.0;
+        const double amplitude = (b - a) / 2.0;
+        for (int i = 0; i < n; ++i) {
+            const double v = mean + amplitude * std::sin((i - i2) * 2.0 * kPi / 24.0 + kPi / 2.0);
+            Put(values, i, FormatDouble("%.2f", v));
+        }
+        break;
+    }
+    case ProfileType::Ramp:
+        for (int i = 0; i < std::min(i2, n); ++i)
+            Put(values, i, textA);
+        for (int i = std::max(i2, 0); i <= i3 - 2 && i < n; ++i)
+            Put(values, i, FormatDouble("%.2f", (i - i2 + 1) * (b - a) / (i3 - i2) + a));
+        Put(values, std::max(i2, i3 - 1), textB);
+        for (int i = std::max(i3, 0); i < n; ++i)
+            Put(values, i, textB);
+        break;
+    case ProfileType::Square:
+        for (int i = 0; i < std::min(i2, n); ++i)
+            Put(values, i, textA);
+        for (int i = std::max(i2, 0); i < std::min(i3, n); ++i)
+            Put(values, i, textB);
+        for (int i = std::max(i3, 0); i < n; ++i)
+            Put(values, i, textA);
+        break;
+    default:
+        break; // empty texts read as 0
+    }
+    return values;
+}
+} // namespace
+
+int LoadWeatherColumn(
+    const CBCData& record, int column, const WeatherSearch& search, NCodedString& profile)
+{
+    const std::optional<std::string> path
+        = FindWeatherFile(WeatherFileName(record.cityIndex), search);
+    if (!path)
+        return kAmbianceWeatherError;
+    profile.SetDimension("HD7");
+    profile.SetDataKind('S');
+    profile.SetValueUnit('R');
+    profile.SetFileAndColumn(*path, column);
+    return profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk ? 0
+                                                                         : kAmbianceWeatherError;
+}
+
+int BuildAmbianceProfile(
+    const CBCData* record, int component, NCodedString& target, const AmbianceContext& context)
+{
+    if (record == nullptr)
+        return kAmbianceMissingRecord;
+    int error = 0;
+    target = NCodedString();
+    target.SetDimension("HD1");
+    target.SetDataKind('S');
+    target.SetValueUnit('R');
+
+    const ProfileData& own = record->Profile(component);
+    std::vector<std::string> values;
+    if (record->weatherFlag && component == kComponentTemperature)
+        values = WeatherTemperatures(*record, context, error);
+    else if ((record->weatherFlag && component == kComponentFlux)
+        || own.type == static_cast<int>(ProfileType::Solar))
+        values = SolarFluxes(*record, component, context, error);
+    else
+        values = SimpleValues(own, target);
+    if (error != 0)
+        return error;
+
+    target.StoreValues(std::move(values));
+    const int code = target.FinalizeProfile(kWindowFrom, kWindowTo);
+    if (code != kProfileOk)
+        return code;
+    return target.IsValid() ? 0 : kAmbianceMissingRecord;
+}
+
+float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t)
+{
+    const ProfileData& p = record.temperature;
+    switch (p.type) {
+    case 2:
+    case 3:
+    case 4:
+        return (FloatValue(p.values[0]) + FloatValue(p.values[1])) / 2.0f;
+    case 1:
+        return FloatValue(p.values[1]);
+    case 0:
+        return 0.0f;
+    default:
+        return temperatureProfile.EvaluateProfile(t);
+    }
+}
+
+} // namespace quelvan

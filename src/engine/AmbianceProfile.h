@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/WeatherFiles.h"
+
+namespace quelvan {
+
+class CBCData;
+class NCodedString;
+
+inline constexpr int kComponentTemperature = 0;
+inline constexpr int kComponentFlux = 1;
+inline constexpr int kAmbianceWeatherError = 3456;
+inline constexpr int kAmbianceMissingRecord = 9999;
+
+// What an ambiance profile needs besides its record: the wall's placement (indices of the
+// azimuth and inclination tables) and where weather files are looked for.
+struct AmbianceContext {
+    int azimuthIndex = 4;
+    int inclinationIndex = 4;
+    WeatherSearch weather;
+};
+
+// Builds the hourly profile of one component (0 air temperature, 1 flux density) of an
+// ambiance into target: 24 values repeated daily or 168 repeated weekly, from the profile type,
+// from the weather file or from the clear-sky sun model. Returns 0, 3456 when a weather column
+// cannot be loaded (file not found, unreadable), 9999 without a record or when the built
+// profile is not valid, or another NCodedString::FinalizeProfile code.
+int BuildAmbianceProfile(
+    const CBCData* record, int component, NCodedString& target, const AmbianceContext& context);
+
+// The ambient temperature the initial straight-line guess starts from: the mean of a
+// sinusoid, ramp or square wave, the constant, 0 for a null profile, and otherwise (weather,
+// computed) the profile's value at t.
+float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t);
+
+// A file profile on one column of the record's weather file, finalised over the whole file
+// window. 0 or 3456.
+int LoadWeatherColumn(
+    const CBCData& record, int column, const WeatherSearch& search, NCodedString& profile);
+
+} // namespace quelvan

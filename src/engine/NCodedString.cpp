@@ -1,0 +1,328 @@
+#include "engine/NCodedString.h"
+
+#include "core/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quelvan {
+
+namespace {
+constexpr int kFieldCount = 19;
+constexpr double kValueAbsolute = 0.0000005;
+constexpr double kValueRelative = 0.000001;
+
+struct DimensionWord {
+    const char* word;
+    char timeUnit;
+    int xCount;
+    char yUnit;
+    int yCount;
+};
+// The layouts the engine uses: a day of hourly values and a week of hourly values.
+constexpr DimensionWord kDimensionWords[] = {
+    { "HD1", 'H', 12, 'D', 1 },
+    { "HD7", 'H', 24, 'D', 7 },
+};
+
+std::string TrimSpaces(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool OneOf(char c, const char* set)
+{
+    for (const char* p = set; *p != '\0'; ++p) {
+        if (*p == c)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+NCodedString::NCodedString()
+    : code_(kDefaultCode)
+{
+    SetDimension("HD1");
+}
+
+int NCodedString::MarkerPosition() const
+{
+    const auto p = code_.find('*');
+    return p == std::string::npos ? -1 : static_cast<int>(p);
+}
+
+char NCodedString::Field(int position) const
+{
+    const int marker = MarkerPosition();
+    if (marker < 0)
+        return '\0';
+    const auto k = static_cast<size_t>(marker + position);
+    return k < code_.size() ? code_[k] : '\0';
+}
+
+void NCodedString::SetField(int position, char c)
+{
+    const int marker = MarkerPosition();
+    if (marker < 0)
+        return;
+    const auto k = static_cast<size_t>(marker + position);
+    if (k >= code_.size())
+        code_.resize(k + 1, '0');
+    code_[k] = c;
+}
+
+int NCodedString::FieldNumber(int position, int digits) const
+{
+    std::string text;
+    for (int i = 0; i < digits; ++i) {
+        const char c = Field(position + i);
+        if (c == '\0')
+            return -1;
+        text += c;
+    }
+    int value = 0;
+    return ParseInt(text, value) ? value : -1;
+}
+
+void NCodedString::WriteNumber(int position, int digits, int value)
+{
+    std::string text = FormatInt("%d", value);
+    if (static_cast<int>(text.size()) < digits)
+        text.insert(0, static_cast<size_t>(digits) - text.size(), '0');
+    text = text.substr(text.size() - static_cast<size_t>(digits));
+    for (int i = 0; i < digits; ++i)
+        SetField(position + i, text[static_cast<size_t>(i)]);
+}
+
+bool NCodedString::SetDimension(const std::string& word)
+{
+    code_ = kDefaultCode;
+    bool known = false;
+    for (const DimensionWord& d : kDimensionWords) {
+        if (word == d.word) {
+            SetField(13, d.timeUnit);
+            WriteNumber(14, 2, d.xCount);
+            SetField(16, d.yUnit);
+            WriteNumber(17, 3, d.yCount);
+            known = true;
+        }
+    }
+    SetField(8, 'U');
+    SetField(9, 'L');
+    return known;
+}
+
+void NCodedString::SetDataKind(char kind)
+{
+    SetField(7, kind);
+}
+
+void NCodedString::SetValueUnit(char unit)
+{
+    SetField(8, unit);
+}
+
+void NCodedString::SetFileAndColumn(const std::string& path, int column)
+{
+    const int marker = std::max(MarkerPosition(), 0);
+    code_.resize(static_cast<size_t>(marker + kFieldCount + 1), '0');
+    code_ += path;
+    SetField(7, 'F');
+    if (column >= 1)
+        WriteNumber(10, 2, column);
+}
+
+std::string NCodedString::FileName() const
+{
+    const int marker = MarkerPosition();
+    const auto start = static_cast<size_t>(marker + kFieldCount + 1);
+    if (marker < 0 || start >= code_.size())
+        return {};
+    return code_.substr(start);
+}
+
+int NCodedString::Column() const
+{
+    return FieldNumber(10, 2);
+}
+
+double NCodedString::TimeStep() const
+{
+    switch (Field(13)) {
+    case 'D':
+        return 86400.0;
+    case 'W':
+        return 604800.0;
+    default:
+        return 3600.0;
+    }
+}
+
+bool NCodedString::ReadMultiplier(float& value) const
+{
+    value = 1.0f;
+    const int marker = MarkerPosition();
+    if (marker <= 0)
+        return true;
+    return ParseFloat(std::string_view(code_).substr(0, static_cast<size_t>(marker)), value);
+}
+
+void NCodedString::StoreValues(std::vector<std::string> values)
+{
+    float m = 1.0f;
+    if (ReadMultiplier(m) && Differs(m, 1.0, kValueAbsolute, kValueRelative)) {
+        const double inverse = 1.0 / (m + 0.0000001);
+        for (std::string& v : values)
+            v = FormatNumber(FloatValue(v) * inverse, -7, true);
+    }
+    values_ = std::move(values);
+}
+
+bool NCodedString::IsValid() const
+{
+    if (MarkerPosition() < 0)
+        return false;
+    if (!OneOf(Field(8), "ARLP") || Field(12) != '0' || !OneOf(Field(7), "FSCLI"))
+        return false;
+    float m = 1.0f;
+    if (!ReadMultiplier(m)) {
+        diagnostic_ = "  NCodedString::Error : bad multiplier for " + code_;
+        return false;
+    }
+    if (FieldNumber(14, 2) <= 0 || FieldNumber(17, 3) <= 0) {
+        diagnostic_ = "  NCodedString::Error : bad X or Y length for " + code_;
+        return false;
+    }
+    return true;
+}
+
+int NCodedString::BuildListSegments()
+{
+    segments_.clear();
+    const size_t n = values_.size();
+    if (n == 0)
+        return kProfileOk;
+    if (n == 1) {
+        segments_.push_back({ -10000000.0f, 10000000.0f, values_[0], values_[0] });
+        return kProfileOk;
+    }
+    // Consecutive equal values share one flat segment: a staircase of one step per value.
+    const double step = TimeStep();
+    double t = 0.0;
+    double start = 0.0;
+    std::string current = values_[0];
+    for (const std::string& value : values_) {
+        const double c = FloatValue(current);
+        const double v = FloatValue(value);
+        if (std::fabs(c - v) > std::fabs(c) * kValueRelative + kValueAbsolute) {
+            segments_.push_back(
+                { static_cast<float>(start), static_cast<float>(t), current, current });
+            start = t;
+            current = value;
+        }
+        t += step;
+    }
+    segments_.push_back({ static_cast<float>(start), static_cast<float>(t), current, current });
+    return kProfileOk;
+}
+
+int NCodedString::LoadFile(double from, double to)
+{
+    segments_.clear();
+    table_.Clear();
+    if (!table_.Read(FileName(), Column()))
+        return kProfileNoLines;
+    if (table_.ErrorCode() != 0)
+        return table_.ErrorCode();
+    const int r = table_.RowCount();
+    if (r <= 0)
+        return kProfileNoLines;
+    int a = 0;
+    int b = r;
+    if (r - 1 == 8760) {
+        // A header and one line per hour of a year: only the lines of the window are used.
+        a = std::clamp(static_cast<int>((from + 10.0) / 3600.0), 0, 32000);
+        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / 3600.0));
+        b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), r);
+        if (b <= a)
+            b = a + 1;
+    }
+    for (int k = 0; k + a + 1 < b; ++k) {
+        const int line = a + 1 + k;
+        std::string value = table_.CellCount(line) > 0 ? table_.Cell(line, 0) : std::string();
+        value = TrimSpaces(value);
+        float check = 0.0f;
+        if (!ParseFloat(value, check))
+            return kProfileBadCell;
+        const float t1 = static_cast<float>(3600.0 * line);
+        const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
+        const std::string start = segments_.empty() ? std::string() : segments_.back().endValue;
+        segments_.push_back({ t0, t1, start, value });
+    }
+    // The first hour runs from the last value of the year.
+    if (!segments_.empty())
+        segments_.front().startValue = segments_.back().endValue;
+    return kProfileOk;
+}
+
+int NCodedString::FinalizeProfile(double from, double to)
+{
+    if (!IsValid())
+        return kProfileInvalidCode;
+    int code = kProfileNotLoadable;
+    const char kind = Field(7);
+    if (kind == 'F')
+        code = LoadFile(from, to);
+    else if (kind == 'S' || kind == 'C' || kind == 'L')
+        code = BuildListSegments();
+    if (code != kProfileOk)
+        return code;
+    if (segments_.empty())
+        return kProfileNoSegment;
+    if (!ReadMultiplier(multiplier_)) {
+        multiplier_ = 1.0f;
+        return kProfileBadMultiplier;
+    }
+    lastFound_ = 0;
+    span_ = segments_.back().t1 - segments_.front().t0;
+    return kProfileOk;
+}
+
+float NCodedString::EvaluateProfile(double t)
+{
+    if (segments_.empty())
+        return 0.0f;
+    const double first = segments_.front().t0;
+    const double last = segments_.back().t1;
+    double tau = t;
+    if (t < first || t > last) {
+        // Periodic repetition; the shift moves a time on a boundary into the later segment.
+        double phase = span_ > 0.0f ? std::fmod(t + 1.0, static_cast<double>(span_)) : 0.0;
+        if (phase < 0.0)
+            phase += span_;
+        tau = first + phase - 0.99;
+    }
+    const int count = static_cast<int>(segments_.size());
+    int k = std::clamp(lastFound_, 0, count - 1);
+    if (!(segments_[static_cast<size_t>(k)].t0 < tau))
+        k = 0;
+    while (k < count && segments_[static_cast<size_t>(k)].t1 < tau)
+        ++k;
+    k = std::min(k, count - 1);
+    lastFound_ = k;
+    const Segment& s = segments_[static_cast<size_t>(k)];
+    const double a = FloatValue(s.startValue);
+    const double b = FloatValue(s.endValue);
+    const double width = static_cast<double>(s.t1) - s.t0;
+    const double fraction = width > 0.0 ? (tau - s.t0) / width : 0.0;
+    double value = (a + (b - a) * fraction) * multiplier_;
+    if (Field(8) == 'P')
+        value *= 0.01;
+    return static_cast<float>(value);
+}
+
+} // namespace quelvan

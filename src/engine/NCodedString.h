@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/NTextTable.h"
+
+#include <string>
+#include <vector>
+
+namespace quelvan {
+
+// Codes returned by NCodedString::FinalizeProfile.
+inline constexpr int kProfileOk = 0;
+inline constexpr int kProfileNoLines = 23320; // the data file gave no lines
+inline constexpr int kProfileInvalidCode = 23321; // the validity check failed
+inline constexpr int kProfileNotLoadable = 9123; // data kind without a loader
+inline constexpr int kProfileNoSegment = 23567;
+inline constexpr int kProfileBadMultiplier = 23345;
+inline constexpr int kProfileBadCell = 23322; // a data cell of the file is not a number
+
+// A time profile: a code text describing the data (layout in time, unit, optional multiplier,
+// optional data file and column) and, once finalised, a table of segments with a start and an
+// end value each. Evaluation interpolates inside the segment that holds the time, the table
+// repeating itself outside its own span.
+//
+// The code: an optional multiplier, the marker "*", then 19 fields counted from the marker
+// (position 0): 7 data kind, 8 value unit, 9 flag, 10-11 file column, 12 "0", 13 time unit,
+// 14-15 X count, 16 Y unit, 17-19 Y count; file data append the file name.
+class NCodedString {
+public:
+    static constexpr const char* kDefaultCode = "*000000xxxnn0X00Y000";
+
+    struct Segment {
+        float t0;
+        float t1;
+        std::string startValue; // kept as text, read at every evaluation
+        std::string endValue;
+    };
+
+    // Default code, dimension "HD1", value unit "U", flag "L"; no segments.
+    NCodedString();
+
+    // Resets the code to the default, applies the word ("HD1": hours, 12 x 1 day; "HD7":
+    // hours, 24 x 7 days), then value unit "U" and flag "L". False for another word (the code
+    // keeps the default layout, whose zero counts make it invalid).
+    bool SetDimension(const std::string& word);
+    void SetDataKind(char kind); // 'S' list of values, 'F' file column, also 'C', 'L', 'I'
+    void SetValueUnit(char unit); // 'R' real; 'P' per cent; also 'A', 'L', 'U'
+    // Cuts the code after its fields, appends the file, sets kind 'F' and, when column >= 1,
+    // the column number.
+    void SetFileAndColumn(const std::string& path, int column);
+    // The values (one per time unit) that the next FinalizeProfile turns into segments. With a
+    // multiplier m other than 1 they are divided by m first, so evaluation gives them back.
+    void StoreValues(std::vector<std::string> values);
+
+    // Builds the segments. Window [from, to] in seconds limits the lines of a 8761-line file.
+    // Returns one of the codes above.
+    int FinalizeProfile(double from, double to);
+    float EvaluateProfile(double t);
+    bool IsValid() const;
+
+    const std::string& Code() const { return code_; }
+    // Replaces the code text as is (tests and copies of foreign profiles).
+    void SetCode(std::string code) { code_ = std::move(code); }
+    const std::vector<Segment>& Segments() const { return segments_; }
+    float Span() const { return span_; }
+    float Multiplier() const { return multiplier_; }
+    // The last diagnostic of the validity check (nothing shows it).
+    const std::string& Diagnostic() const { return diagnostic_; }
+    // The file name of a file profile (the text after the fields), empty otherwise.
+    std::string FileName() const;
+    int Column() const;
+    // Seconds of one stored value: 3600 for "H", 86400 for "D", 604800 for "W".
+    double TimeStep() const;
+
+private:
+    int MarkerPosition() const;
+    char Field(int position) const;
+    void SetField(int position, char c);
+    int FieldNumber(int position, int digits) const;
+    void WriteNumber(int position, int digits, int value);
+    bool ReadMultiplier(float& value) const;
+    int BuildListSegments();
+    int LoadFile(double from, double to);
+
+    std::string code_;
+    std::vector<std::string> values_;
+    std::vector<Segment> segments_;
+    NTextTable table_;
+    int lastFound_ = 0;
+    float span_ = 0.0f;
+    float multiplier_ = 1.0f;
+    mutable std::string diagnostic_;
+};
+
+} // namespace quelvan
