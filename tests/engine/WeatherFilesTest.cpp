@@ -1,0 +1,117 @@
+// Weather-file names and where they are looked for.
+
+#include "engine/WeatherFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+using namespace quelvan;
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(WeatherFileName, FollowsTheCityList)
+{
+    EXPECT_EQ(WeatherFileName(0), "FR_Agen.wth");
+    EXPECT_EQ(WeatherFileName(3), "FR_LaRochelle.wth");
+    EXPECT_EQ(WeatherFileName(5),
+        "FR_M\xC3\xA2"
+        "con.wth");
+    EXPECT_EQ(WeatherFileName(9), "FR_Trappes.wth");
+    EXPECT_EQ(WeatherFileName(-1), "FR_UndefinedFile.wth");
+    EXPECT_EQ(WeatherFileName(10), "FR_UndefinedFile.wth");
+}
+
+// A scratch folder tree, the current folder moved into one of its folders, and the user's
+// data folder pointed into it; everything restored afterwards.
+class WeatherLookup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::path(::testing::TempDir()) / ("weather_lookup_" + std::to_string(::getpid()));
+        fs::remove_all(root);
+        for (const char* d : { "cwd", "explicit", "project", "xdg/quelvan/weather" })
+            fs::create_directories(root / d);
+        previousDirectory = fs::current_path();
+        fs::current_path(root / "cwd");
+        const char* xdg = std::getenv("XDG_DATA_HOME");
+        hadXdg = xdg != nullptr;
+        previousXdg = xdg ? xdg : "";
+        ::setenv("XDG_DATA_HOME", (root / "xdg").c_str(), 1);
+        search.explicitDirectory = (root / "explicit").string();
+        search.projectDirectory = (root / "project").string();
+    }
+    void TearDown() override
+    {
+        fs::current_path(previousDirectory);
+        if (hadXdg)
+            ::setenv("XDG_DATA_HOME", previousXdg.c_str(), 1);
+        else
+            ::unsetenv("XDG_DATA_HOME");
+        fs::remove_all(root);
+    }
+    static void Touch(const fs::path& path) { std::ofstream(path) << "x\n"; }
+
+    fs::path root;
+    fs::path previousDirectory;
+    bool hadXdg = false;
+    std::string previousXdg;
+    WeatherSearch search;
+};
+
+TEST_F(WeatherLookup, FoldersComeInTheDocumentedOrder)
+{
+    const std::vector<std::string> dirs = WeatherSearchDirectories(search);
+    ASSERT_GE(dirs.size(), 6u);
+    EXPECT_EQ(dirs[0], search.explicitDirectory);
+    EXPECT_EQ(dirs[1], ".");
+    EXPECT_EQ(dirs[2], search.projectDirectory);
+    EXPECT_EQ(dirs[3], (root / "xdg" / "quelvan" / "weather").string());
+    EXPECT_EQ(dirs[4], QUELVAN_INSTALLED_WEATHER_DIR);
+    EXPECT_EQ(dirs[5], QUELVAN_BUILD_WEATHER_DIR);
+
+    const std::vector<std::string> withoutOptional = WeatherSearchDirectories(WeatherSearch {});
+    EXPECT_EQ(withoutOptional.front(), ".");
+    EXPECT_EQ(withoutOptional.size(), dirs.size() - 2);
+}
+
+TEST_F(WeatherLookup, FirstFolderHoldingTheFileWins)
+{
+    const std::string name = "FR_Nancy.wth";
+    EXPECT_FALSE(FindWeatherFile("FR_NoSuchCity.wth", search));
+
+    Touch(root / "xdg" / "quelvan" / "weather" / name);
+    EXPECT_EQ(
+        FindWeatherFile(name, search), (root / "xdg" / "quelvan" / "weather" / name).string());
+    Touch(root / "project" / name);
+    EXPECT_EQ(FindWeatherFile(name, search), (root / "project" / name).string());
+    Touch(root / "cwd" / name);
+    const std::optional<std::string> inCurrent = FindWeatherFile(name, search);
+    ASSERT_TRUE(inCurrent);
+    EXPECT_TRUE(fs::equivalent(*inCurrent, root / "cwd" / name));
+    Touch(root / "explicit" / name);
+    EXPECT_EQ(FindWeatherFile(name, search), (root / "explicit" / name).string());
+}
+
+TEST_F(WeatherLookup, AFolderWithTheNameIsNotAFile)
+{
+    fs::create_directories(root / "explicit" / "FR_Agen.wth");
+    Touch(root / "project" / "FR_Agen.wth");
+    EXPECT_EQ(FindWeatherFile("FR_Agen.wth", search), (root / "project" / "FR_Agen.wth").string());
+}
+
+TEST_F(WeatherLookup, AccentedNamesAreFoundInUtf8AndInWindows1252)
+{
+    const std::string utf8Name = WeatherFileName(5);
+    const std::string cp1252Name = "FR_M\xE2"
+                                   "con.wth";
+    Touch(root / "project" / cp1252Name);
+    EXPECT_EQ(FindWeatherFile(utf8Name, search), (root / "project" / cp1252Name).string());
+    Touch(root / "explicit" / utf8Name);
+    EXPECT_EQ(FindWeatherFile(utf8Name, search), (root / "explicit" / utf8Name).string());
+}
+
+} // namespace
