@@ -20,6 +20,11 @@ const Command kCommands[] = {
     { "weather", quelvan::cli::CommandWeather,
         "weather generate --out DOSSIER [--city VILLE]   écrit les fichiers météo des dix villes\n"
         "  quelvan-cli weather import FICHIER.epw -o FICHIER.wth   convertit un fichier EPW" },
+#ifdef QUELVAN_WITH_QT
+    { "render", quelvan::cli::CommandRender,
+        "render FICHIER.ksl --wall IMAGE.png [--profile IMAGE.png] [--flux IMAGE.png] "
+        "[--size LxH]  dessine la paroi et les courbes" },
+#endif
     // Further commands are registered here as they are built.
 };
 
