@@ -24,6 +24,9 @@ const Command kCommands[] = {
     { "render", quelvan::cli::CommandRender,
         "render FICHIER.ksl --wall IMAGE.png [--profile IMAGE.png] [--flux IMAGE.png] "
         "[--size LxH]  dessine la paroi et les courbes" },
+    { "report", quelvan::cli::CommandReport,
+        "report FICHIER.ksl [-o FICHIER.pdf] [--parts 0,1,2,3,4]  calcule la semaine et écrit "
+        "le rapport imprimé en PDF" },
 #endif
     // Further commands are registered here as they are built.
 };

@@ -17,6 +17,7 @@ inline constexpr const char* kNoSelectedRow = "Aucune ligne selectionnée ...";
 inline constexpr const char* kMaxElements = "Le nombre maximum d'élément est atteint";
 inline constexpr const char* kNoDefaultPrinter = "Absence d'une imprimante par défaut";
 inline constexpr const char* kNoPrintSelection = "Aucune sélection d'impression";
+inline constexpr const char* kReportNotWritten = "Le rapport n'a pas pu être écrit";
 inline constexpr const char* kPreparing = "Mise en forme des données ...";
 inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
 inline constexpr const char* kWallHasNoLayer = "La paroi ne comporte aucune couche : calcul impossible";

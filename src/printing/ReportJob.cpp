@@ -1,0 +1,85 @@
+#include "printing/ReportJob.h"
+
+#include "core/Messages.h"
+#include "core/TextFile.h"
+#include "printing/ReportFrame.h"
+#include "printing/ReportPrinter.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+namespace quelvan::printing {
+
+namespace {
+
+constexpr int kPdfResolution = 600;
+constexpr double kPdfMarginMillimetres = 10.0;
+
+} // namespace
+
+std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags)
+{
+    if (!hasDefaultPrinter)
+        return msg::kNoDefaultPrinter;
+    if (std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f != 0; }))
+        return msg::kNoPrintSelection;
+    return {};
+}
+
+bool HasDefaultPrinter()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+void ConfigurePrinter(QPrinter& printer, int pageCount)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        printer.setPrinterName(info.printerName());
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setColorMode(QPrinter::GrayScale);
+    printer.setCopyCount(1);
+    printer.setFullPage(false);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(1, std::max(pageCount, 1));
+    printer.setDocName(QStringLiteral("Quelvan"));
+    printer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
+}
+
+QByteArray RenderReportPdf(const ReportPrinter& report)
+{
+    QByteArray bytes;
+    if (report.PageCount() == 0)
+        return bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+            QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
+                kPdfMarginMillimetres),
+            QPageLayout::Millimeter));
+        writer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
+        writer.setTitle(QString::fromUtf8(report.PageTitle(0).c_str()));
+        if (!report.PrintAll(writer))
+            return {};
+    }
+    buffer.close();
+    return bytes;
+}
+
+bool ExportReportPdf(const ReportPrinter& report, const std::string& path)
+{
+    const QByteArray bytes = RenderReportPdf(report);
+    if (bytes.isEmpty())
+        return false;
+    return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+}
+
+} // namespace quelvan::printing

@@ -1,0 +1,94 @@
+#include "printing/ReportPlot.h"
+
+#include "core/NString.h"
+#include "graphics/NShpPolyLine.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quelvan::printing {
+
+using graphics::CChart;
+using graphics::ChartLayout;
+using graphics::IntegerRange;
+using graphics::NShpPolyLine;
+
+namespace {
+
+constexpr int kCurveZero = 0;
+constexpr int kCurveBlack = 3;
+
+std::unique_ptr<CChart> MakePrintChart()
+{
+    ChartLayout::Reset();
+    ChartLayout& layout = ChartLayout::Current();
+    layout.labelHeight = 50;
+    layout.labelGapBelow = 2;
+    layout.tickLabelWidth = 160;
+    return std::make_unique<CChart>(graphics::CDrawTransform::kModeCurve, 1000, 1000, true, true);
+}
+
+} // namespace
+
+IntegerRange PlotRange(std::span<const float> values)
+{
+    if (values.empty())
+        return graphics::IntegerRangeRule(0.0, 0.0);
+    const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+    return graphics::IntegerRangeRule(*lo, *hi);
+}
+
+ReportPlot::ReportPlot(int xDivisions)
+    : chart_(MakePrintChart())
+{
+    chart_->XAxis().SetDivisionCount(xDivisions);
+    chart_->XAxis().Build();
+    chart_->Curve(kCurveBlack).SetVisible(true);
+}
+
+ReportPlot::~ReportPlot()
+{
+    ChartLayout::Reset();
+}
+
+IntegerRange ReportPlot::Draw(QPainter& painter, const QRect& cell, const PlotContent& content)
+{
+    CChart& chart = *chart_;
+    chart.SetDeviceMapping(cell.left(), cell.top(), cell.width(), -cell.height());
+    chart.SetAxisTitle(0, content.xTitle);
+    chart.SetEndLabel(0, 1, content.xLabelStart);
+    chart.SetEndLabel(0, 0, content.xLabelEnd);
+    chart.SetAxisTitle(1, content.yTitle);
+
+    const IntegerRange range = PlotRange(content.y);
+    const auto bottom = static_cast<float>(range.bottom);
+    const auto top = static_cast<float>(range.top);
+    chart.SetEndLabel(1, 1, NString::FromFloat(range.bottom).Str());
+    chart.SetEndLabel(1, 0, NString::FromFloat(range.top).Str());
+
+    NShpPolyLine& curve = chart.Curve(kCurveBlack);
+    curve.SetDataRange(0.0f, bottom, content.xMax, top);
+    curve.SetPlotRectangle(chart.PlotOrigin(), chart.PlotCorner());
+    curve.SetYValues(content.y);
+    if (content.x.empty()) {
+        curve.SetXFromIndex();
+    } else {
+        for (size_t i = 0; i < content.x.size(); ++i)
+            curve.SetXValue(static_cast<int>(i), content.x[i]);
+    }
+
+    NShpPolyLine& zero = chart.Curve(kCurveZero);
+    zero.SetVisible(content.zeroLineAllowed && bottom < -0.001f && top > 0.001f);
+    if (zero.IsVisible()) {
+        zero.SetDataRange(0.0f, bottom, content.xMax, top);
+        zero.SetPlotRectangle(chart.PlotOrigin(), chart.PlotCorner());
+        const std::array<float, 2> zeros { 0.0f, 0.0f };
+        zero.SetYValues(zeros);
+        zero.SetXValue(0, 0.0f);
+        zero.SetXValue(1, content.xMax);
+    }
+    chart.Draw(painter);
+    return range;
+}
+
+} // namespace quelvan::printing

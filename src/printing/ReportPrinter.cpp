@@ -1,0 +1,112 @@
+#include "printing/ReportPrinter.h"
+
+#include "graphics/NGridTable.h"
+#include "graphics/PainterOps.h"
+#include "model/KslDoc.h"
+#include "printing/MaterialLibraryTable.h"
+#include "printing/ProjectDataTables.h"
+#include "printing/ReportFrame.h"
+#include "printing/TimeCurvePage.h"
+#include "printing/WallValuesPage.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace quelvan::printing {
+
+ReportPrinter::ReportPrinter(const KslDoc& doc, CalculationInputs form, EngineSnapshot run)
+    : doc_(doc)
+    , form_(std::move(form))
+    , run_(std::move(run))
+    , printTime_(QDateTime::currentDateTime())
+    , kinds_(PageKinds(doc.printChoices))
+{
+}
+
+void ReportPrinter::SetFlags(const PrintFlags& flags)
+{
+    kinds_ = PageKinds(flags);
+}
+
+std::string ReportPrinter::PageTitle(int page) const
+{
+    return printing::PageTitle(PageKind(page), run_.hours - 1);
+}
+
+void ReportPrinter::DrawPage(QPainter& painter, int page) const
+{
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr)
+        return;
+    const double scale = static_cast<double>(device->logicalDpiX()) / kReportUnitsPerInch;
+    const double scaleY = static_cast<double>(device->logicalDpiY()) / kReportUnitsPerInch;
+    painter.save();
+    painter.scale(scale, scaleY);
+    const QRect rect(0, 0, static_cast<int>(device->width() / scale),
+        static_cast<int>(device->height() / scaleY));
+    DrawPageIn(painter, rect, page);
+    painter.restore();
+}
+
+void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) const
+{
+    const QRect drawing = rect.adjusted(kSideMargin, 0, -kSideMargin, 0);
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(QPen(Qt::black, 0));
+
+    painter.setFont(FooterFont());
+    const int footerHeight = DrawPageFooter(
+        painter, drawing, FooterCentreText(doc_.author, doc_.reference), printTime_);
+    painter.setFont(TitleFont());
+    const int headerRule = DrawPageHeader(painter, drawing, PageTitle(page));
+    const QRect body(drawing.left(), headerRule + 1, drawing.width(),
+        drawing.bottom() + 1 - footerHeight - headerRule - 1);
+
+    painter.setFont(CaptionFont(true));
+    const int captionHeight = graphics::TextHeight(painter);
+    const int tableRowHeight = ProjectDataRowHeight(
+        doc_, form_, body.height() - 2 * kBodyTopGap, captionHeight, kTableRowHeight);
+
+    switch (PageKind(page)) {
+    case kPageTimeCurves:
+    case kPageLast24Hours:
+        DrawTimeCurvePage(painter, body, PageKind(page), run_);
+        break;
+    case kPageWallValues:
+        DrawWallValuesPage(painter, body, doc_, form_, run_, tableRowHeight);
+        break;
+    case kPageProjectData:
+        DrawProjectData(
+            painter, doc_, form_, body.topLeft() + QPoint(0, kBodyTopGap), tableRowHeight);
+        break;
+    case kPageMaterialLibrary: {
+        const int rowHeight
+            = LibraryRowHeight(doc_.materials.Count(), body.height() - 2 * kBodyTopGap, 90, 24);
+        graphics::NGridTable table = MaterialLibraryTable(doc_, drawing.width(), rowHeight);
+        table.SetPosition({ body.left(), body.top() + kBodyTopGap });
+        table.Draw(painter);
+        break;
+    }
+    default:
+        break; // the pages of flags no dialog sets carry their title only
+    }
+    painter.restore();
+}
+
+bool ReportPrinter::PrintAll(QPagedPaintDevice& device) const
+{
+    if (PageCount() == 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int page = 0; page < PageCount(); ++page) {
+        if (page > 0)
+            device.newPage();
+        DrawPage(painter, page);
+    }
+    return painter.end();
+}
+
+} // namespace quelvan::printing
