@@ -1,0 +1,166 @@
+#include "engine/ThermalNetwork.h"
+
+#include "core/Messages.h"
+#include "model/CMaterial.h"
+#include "model/NMaterialLayer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quelvan {
+namespace {
+
+// A wall of one 200 mm layer of the default material (1.75 W/m.K, 2000 kg/m3, 1000 J/kg.K).
+class SingleLayer : public ::testing::Test {
+protected:
+    CMaterial material;
+    NList<NMaterialLayer> layers;
+    SurfaceTexts surfaces;
+    ThermalNetwork net;
+    NSparseMatrix m;
+    NSparseMatrix g;
+
+    void SetUp() override
+    {
+        layers.Append(std::make_unique<NMaterialLayer>(&material, "200"));
+        ASSERT_EQ(ThermalNetwork::CheckWall(layers, surfaces), kWallOk);
+        net.Build(layers, surfaces);
+        net.AssembleStorageAndSteady(m, g);
+    }
+};
+
+TEST_F(SingleLayer, CellsAndPositions)
+{
+    ASSERT_EQ(net.NodeCount(), 6);
+    EXPECT_NEAR(net.TotalThickness(), 0.2f, 1e-6);
+    const float positions[] = { 0, 0.04f, 0.08f, 0.12f, 0.16f, 0.2f };
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(net.Positions()[static_cast<size_t>(i)], positions[i], 1e-6) << i;
+    for (int j = 0; j < 5; ++j) {
+        EXPECT_NEAR(net.CellWidths()[static_cast<size_t>(j)], 0.04f, 1e-7);
+        EXPECT_NEAR(net.Conductances()[static_cast<size_t>(j)], 43.75f, 1e-3);
+        EXPECT_NEAR(net.Capacities()[static_cast<size_t>(j)], 22.2222f, 1e-3);
+    }
+}
+
+TEST_F(SingleLayer, UValueFromSeriesResistances)
+{
+    // 0.04 + 0.13 + 0.2 / 1.75 = 0.28429 m2.K/W.
+    EXPECT_NEAR(net.UValue(), 3.5176f, 1e-4);
+    EXPECT_NEAR(net.ExchangeExterior(), 25.0f, 1e-3);
+    EXPECT_NEAR(net.ExchangeInterior(), 1 / 0.13f, 1e-3);
+}
+
+TEST_F(SingleLayer, ConsistentMassMatrix)
+{
+    const double c = 2000.0 * 1000.0 * 0.04 / 3600.0;
+    EXPECT_NEAR(m.Value(0, 0), c / 3, 1e-4);
+    EXPECT_NEAR(m.Value(5, 5), c / 3, 1e-4);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_NEAR(m.Value(i, i), 2 * c / 3, 1e-4) << i;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(m.Value(i, i + 1), c / 6, 1e-4);
+        EXPECT_NEAR(m.Value(i + 1, i), c / 6, 1e-4);
+    }
+    EXPECT_EQ(m.FindElement(0, 2), -1);
+    // The whole matrix adds up to the wall's capacity.
+    double total = 0;
+    for (int k = 0; k < m.ElementCount(); ++k)
+        total += m.ElementAt(k).value;
+    EXPECT_NEAR(total, 5 * c, 1e-3);
+    EXPECT_TRUE(m.IsSymmetric());
+}
+
+TEST_F(SingleLayer, SteadyMatrixRowsBalanceExceptAtTheSurfaces)
+{
+    EXPECT_TRUE(g.IsSymmetric());
+    for (int i = 0; i < 6; ++i) {
+        double sum = 0;
+        for (int j = 0; j < 6; ++j)
+            sum += g.Value(i, j);
+        const double surface = i == 0 ? 25.0 : i == 5 ? 1 / 0.13 : 0.0;
+        EXPECT_NEAR(sum, surface, 1e-3) << i;
+    }
+    EXPECT_NEAR(g.Value(2, 3), -43.75, 1e-3);
+    EXPECT_TRUE(g.CheckDiagonalDominance(false));
+}
+
+TEST_F(SingleLayer, SystemMatrixIsSteadyPlusStorage)
+{
+    NSparseMatrix a = g;
+    net.AddStorage(a);
+    for (int i = 0; i < 6; ++i) {
+        for (int j = std::max(0, i - 1); j <= std::min(5, i + 1); ++j)
+            EXPECT_NEAR(a.Value(i, j), g.Value(i, j) + m.Value(i, j), 1e-4) << i << "," << j;
+    }
+    EXPECT_EQ(a.ElementCount(), g.ElementCount());
+}
+
+TEST(ThermalNetwork, ZeroSurfaceResistanceFixesTheSurface)
+{
+    CMaterial material;
+    NList<NMaterialLayer> layers;
+    layers.Append(std::make_unique<NMaterialLayer>(&material, "100"));
+    SurfaceTexts surfaces;
+    surfaces.resistanceExterior = "0";
+    ASSERT_EQ(ThermalNetwork::CheckWall(layers, surfaces), kWallOk);
+    ThermalNetwork net;
+    net.Build(layers, surfaces);
+    EXPECT_NEAR(net.ExchangeExterior(), 2000000.0f, 1.0f);
+}
+
+struct WallCase {
+    const char* name;
+    const char* thickness;
+    const char* conductivity;
+    const char* density;
+    bool withMaterial;
+    const char* resistance;
+    int expected;
+    friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
+};
+class WallChecks : public ::testing::TestWithParam<WallCase> { };
+
+TEST_P(WallChecks, RefusedBeforeTheBuild)
+{
+    const WallCase& c = GetParam();
+    CMaterial good;
+    CMaterial tested;
+    tested.SetConductivity(c.conductivity);
+    tested.SetDensity(c.density);
+    NList<NMaterialLayer> layers;
+    layers.Append(std::make_unique<NMaterialLayer>(&good, "50"));
+    layers.Append(
+        std::make_unique<NMaterialLayer>(c.withMaterial ? &tested : nullptr, c.thickness));
+    SurfaceTexts surfaces;
+    surfaces.resistanceInterior = c.resistance;
+    EXPECT_EQ(ThermalNetwork::CheckWall(layers, surfaces), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, WallChecks,
+    ::testing::Values(WallCase { "sound", "20", "0.04", "30", true, "0.13", kWallOk },
+        WallCase { "unreadable density counts as 0", "20", "0.04", "abc", true, "0.13", kWallOk },
+        WallCase { "no material", "20", "0.04", "30", false, "0.13", kWallLayerWithoutMaterial },
+        WallCase { "zero thickness", "0", "0.04", "30", true, "0.13", kWallBadThickness },
+        WallCase { "text thickness", "épais", "0.04", "30", true, "0.13", kWallBadThickness },
+        WallCase { "negative thickness", "-5", "0.04", "30", true, "0.13", kWallBadThickness },
+        WallCase { "vanishing thickness", "1e-38", "0.04", "30", true, "0.13", kWallBadThickness },
+        WallCase { "zero conductivity", "20", "0", "30", true, "0.13", kWallBadConductivity },
+        WallCase { "empty conductivity", "20", "", "30", true, "0.13", kWallBadConductivity },
+        WallCase {
+            "negative density", "20", "0.04", "-30", true, "0.13", kWallBadDensityOrCapacity },
+        WallCase {
+            "negative resistance", "20", "0.04", "30", true, "-0.1", kWallBadSurfaceResistance }));
+
+TEST(ThermalNetwork, EmptyWallAndMessages)
+{
+    NList<NMaterialLayer> layers;
+    EXPECT_EQ(ThermalNetwork::CheckWall(layers, {}), kWallNoLayer);
+    EXPECT_STREQ(WallErrorMessage(kWallNoLayer), msg::kWallHasNoLayer);
+    EXPECT_STREQ(WallErrorMessage(kWallBadConductivity), msg::kLayerBadConductivity);
+    EXPECT_STREQ(WallErrorMessage(kWallOk), "");
+}
+
+} // namespace
+} // namespace quelvan
