@@ -1,0 +1,130 @@
+#include "core/Messages.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace quelvan {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// Runs quelvan-cli in a fresh folder and keeps what it printed.
+class CliProjectTest : public testing::Test {
+protected:
+    CliProjectTest()
+    {
+        std::random_device seed;
+        folder_ = std::filesystem::temp_directory_path()
+            / ("quelvan-cli-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(folder_);
+    }
+    ~CliProjectTest() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::string File(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Arguments are file names made by the tests: quoting them is enough.
+    int Run(const std::string& arguments)
+    {
+        const std::string command = "cd '" + folder_.string() + "' && '" QUELVAN_CLI_PATH "' "
+            + arguments + " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        out_ = Slurp(folder_ / "out.txt");
+        err_ = Slurp(folder_ / "err.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::filesystem::path folder_;
+    std::string out_;
+    std::string err_;
+};
+
+TEST_F(CliProjectTest, NewWritesAProjectThatReadsBack)
+{
+    ASSERT_EQ(Run("new mur.ksl"), 0) << err_;
+    EXPECT_TRUE(err_.empty());
+    const std::string bytes = Slurp(File("mur.ksl"));
+    EXPECT_EQ(bytes.rfind("1.20a: numero de version\r\n", 0), 0u);
+    KslDoc read;
+    ASSERT_EQ(ReadProjectFile(read, File("mur.ksl")), kReadOk);
+    EXPECT_TRUE(SameProjectData(KslDoc(), read));
+}
+
+TEST_F(CliProjectTest, CheckSummarisesANewProject)
+{
+    ASSERT_EQ(Run("new mur.ksl"), 0);
+    ASSERT_EQ(Run("check mur.ksl"), 0) << err_;
+    for (const char* expected : { "Auteur : Nom de l'auteur\n", "Référence : Référence du projet\n",
+             "  1. 200 mm de Béton lourd\n", "  2. 50 mm de Laine de verre\n",
+             "  3. 10 mm de Plâtre\n",
+             "Ambiance extérieure : Température sinusoïdale 25/35 °C sans flux\n",
+             "Ambiance intérieure : Température sinusoïdale 20/30 °C sans flux\n",
+             "Orientation : Sud\n", "Inclinaison : 90°/sol (verticale)\n" })
+        EXPECT_NE(out_.find(expected), std::string::npos) << expected << "\nin\n" << out_;
+}
+
+TEST_F(CliProjectTest, CheckShowsWhatTheFileHolds)
+{
+    KslDoc doc;
+    doc.author = "Anaïs";
+    doc.azimuthIndex = 1;
+    doc.inclinationIndex = 8;
+    doc.selectedExterior = 11;
+    doc.selectedInterior = 30; // matches no record
+    doc.layers.Clear();
+    doc.AddLayer(doc.FindMaterialByIndex(16), "27");
+    ASSERT_EQ(WriteProjectFile(doc, File("toit.ksl")), WriteResult::Ok);
+    ASSERT_EQ(Run("check toit.ksl"), 0) << err_;
+    for (const char* expected : { "Auteur : Anaïs\n", "  1. 27 mm de Bois résineux\n",
+             "Ambiance extérieure : Météo de la ville de Mâcon\n", "Ambiance intérieure : aucune\n",
+             "Orientation : Nord-Est\n", "Inclinaison : 180°/sol (terrasse)\n" })
+        EXPECT_NE(out_.find(expected), std::string::npos) << expected << "\nin\n" << out_;
+    EXPECT_EQ(out_.find("  2. "), std::string::npos);
+}
+
+TEST_F(CliProjectTest, CheckRefusesMalformedAndMissingFiles)
+{
+    const std::string corpus = std::string(QUELVAN_TEST_DATA_DIR) + "/malformed/";
+    for (const char* name : { "empty.ksl", "binary-garbage.ksl", "azimuth-not-in-table.ksl" }) {
+        EXPECT_EQ(Run("check '" + corpus + name + "'"), 1) << name;
+        EXPECT_EQ(err_, std::string(msg::kReadError) + "\n");
+        EXPECT_TRUE(out_.empty());
+    }
+    EXPECT_EQ(Run("check absent.ksl"), 1);
+    EXPECT_EQ(err_, std::string(msg::kReadError) + "\n");
+}
+
+TEST_F(CliProjectTest, NewReportsAnUnwritablePlace)
+{
+    std::ofstream(File("fichier")) << "pas un dossier";
+    EXPECT_EQ(Run("new fichier/mur.ksl"), 1);
+    EXPECT_EQ(err_, std::string(msg::kProjectNotSaved) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(File("fichier/mur.ksl")));
+}
+
+TEST_F(CliProjectTest, WrongArgumentsShowUsage)
+{
+    EXPECT_EQ(Run("new"), 2);
+    EXPECT_NE(err_.find("Usage"), std::string::npos);
+    EXPECT_EQ(Run("check a.ksl b.ksl"), 2);
+    EXPECT_NE(err_.find("Usage"), std::string::npos);
+}
+
+} // namespace
+} // namespace quelvan
