@@ -304,7 +304,10 @@ void KslView::ApplyButtons()
         runButton_->setText(ToQ(*b.runText));
 }
 
-FluxDensityWindow* KslView::Tracer() const { return tracer_.data(); }
+FluxDensityWindow* KslView::Tracer() const
+{
+    return tracer_.data();
+}
 
 void KslView::ShowTracer()
 {

@@ -17,7 +17,7 @@ namespace quelvan::ui {
 using graphics::GridCell;
 
 namespace {
-constexpr double kInsulantLimit = 0.09; // W/m.K: at or below, a material is an insulant
+constexpr float kInsulantLimit = 0.09f; // W/m.K: at or below, a material is an insulant
 
 void SetText(GridCell& cell, const std::string& text)
 {

@@ -1,0 +1,230 @@
+#include "UiTestSupport.h"
+#include "model/KslDoc.h"
+#include "ui/AmbianceDialog.h"
+#include "ui/KslView.h"
+#include "ui/LayerDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/MaterialDialog.h"
+#include "ui/NumberEdit.h"
+#include "ui/ProjectController.h"
+#include "ui/RecordListDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::AcceptAs;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+// The centre of a data row's cell, in the grid area's coordinates.
+QPoint CellCentre(const RecordListDlg& dialog, int row, int column)
+{
+    const auto& grid = dialog.Grid();
+    return { (grid.ColumnLeft(column) + grid.ColumnRight(column)) / 2,
+        (grid.RowTop(row) + grid.RowBottom(row)) / 2 };
+}
+
+void ClickRow(RecordListDlg& dialog, int row, int column = 1)
+{
+    QTest::mouseClick(dialog.Canvas(), Qt::LeftButton, {}, CellCentre(dialog, row, column));
+}
+
+TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    const std::string first = doc.materials.At(0).Name();
+    const std::string second = doc.materials.At(1).Name();
+    RecordListDlg dialog(doc.materials, prompter);
+    dialog.MoveDown(); // nothing selected
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
+    ClickRow(dialog, 1);
+    EXPECT_EQ(dialog.SelectedRow(), 1);
+    dialog.MoveUp(); // first row: nothing happens, no message
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    dialog.MoveDown();
+    EXPECT_EQ(dialog.SelectedRow(), 2);
+    dialog.ApplyResult();
+    EXPECT_EQ(doc.materials.At(0).Name(), second);
+    EXPECT_EQ(doc.materials.At(1).Name(), first);
+    EXPECT_EQ(doc.materials.Count(), 19);
+}
+
+TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    ClickRow(dialog, 2);
+    ClickRow(dialog, 2);
+    EXPECT_EQ(dialog.SelectedRow(), -1);
+    dialog.DeleteRow();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
+    EXPECT_EQ(dialog.Grid().RowCount(), 1 + doc.layers.Count());
+}
+
+TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    const CMaterial* stored = &doc.materials.At(2);
+    const int identifier = stored->Identifier();
+    RecordListDlg dialog(doc.materials, prompter);
+    int edits = 0;
+    prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("c128"));
+        name->setText(QStringLiteral("Essai %1").arg(++edits));
+    });
+    ClickRow(dialog, 3);
+    dialog.EditSelected();
+    QTest::mouseDClick(dialog.Canvas(), Qt::LeftButton, {}, CellCentre(dialog, 3, 1));
+    EXPECT_EQ(edits, 2);
+    EXPECT_EQ(dialog.MaterialAt(3)->Name(), "Essai 2");
+    EXPECT_NE(stored->Name(), "Essai 2"); // the project is untouched until the result is taken
+    dialog.ApplyResult();
+    EXPECT_EQ(&doc.materials.At(2), stored);
+    EXPECT_EQ(stored->Name(), "Essai 2");
+    EXPECT_EQ(stored->Identifier(), identifier);
+}
+
+TEST(ListDialog, CancelLeavesEveryRecordUnchanged)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    KslDoc& doc = window.Document();
+    std::vector<std::string> before;
+    for (const NMaterialLayer& layer : doc.layers)
+        before.push_back(layer.Material()->Name() + "/" + layer.Thickness());
+    prompter.onDialog = [&prompter](QDialog& dialog) {
+        auto* list = dynamic_cast<RecordListDlg*>(&dialog);
+        if (!list)
+            return static_cast<int>(QDialog::Rejected);
+        list->SelectRow(1);
+        list->MoveDown();
+        list->AddRow();
+        list->SelectRow(1);
+        prompter.onDialog = AcceptAs<LayerDialog>([](LayerDialog& d) {
+            d.findChild<NumberEdit*>(QStringLiteral("c1041"))->LoadText(QStringLiteral("999"));
+        });
+        list->EditSelected();
+        return static_cast<int>(QDialog::Rejected);
+    };
+    EXPECT_FALSE(window.Controller().LayersList());
+    std::vector<std::string> after;
+    for (const NMaterialLayer& layer : doc.layers)
+        after.push_back(layer.Material()->Name() + "/" + layer.Thickness());
+    EXPECT_EQ(after, before);
+    EXPECT_FALSE(doc.modified);
+}
+
+TEST(ListDialog, LayerListRefusesAnEighthLayer)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    while (dialog.Grid().RowCount() - 1 < RecordListDlg::kMaxLayers)
+        dialog.AddRow();
+    EXPECT_TRUE(prompter.messages.empty());
+    const NMaterialLayer* added = dialog.LayerAt(dialog.SelectedRow());
+    EXPECT_EQ(added->Material()->Identifier(), 3001);
+    EXPECT_EQ(added->Thickness(), "100");
+    dialog.AddRow();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Le nombre maximum d'élément est atteint"));
+    EXPECT_EQ(dialog.Grid().RowCount() - 1, 7);
+    dialog.DeleteRow();
+    dialog.AddRow();
+    EXPECT_EQ(dialog.Grid().RowCount() - 1, 7);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    dialog.ApplyResult();
+    EXPECT_EQ(doc.layers.Count(), 7);
+}
+
+TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
+{
+    KslDoc doc;
+    doc.materials.At(0).SetConductivity("0.09"); // exactly the limit: an insulant
+    ScriptedPrompter prompter;
+    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    QMenu* associate = nullptr;
+    for (QAction* action : dialog.EditMenu()->actions())
+        if (action->menu() && action->text() == QStringLiteral("Associer Matériau"))
+            associate = action->menu();
+    ASSERT_NE(associate, nullptr);
+    bool afterSeparator = false;
+    int checked = 0;
+    for (QAction* action : associate->actions()) {
+        if (action->isSeparator()) {
+            afterSeparator = true;
+            continue;
+        }
+        const CMaterial* material = doc.FindMaterialByIndex(action->data().toInt() - 3001);
+        ASSERT_NE(material, nullptr);
+        EXPECT_EQ(afterSeparator, std::stod(material->Conductivity()) <= 0.09) << material->Name();
+        ++checked;
+    }
+    EXPECT_EQ(checked, doc.materials.Count());
+    // Choosing one gives the selected layer that material, in a copy.
+    const NMaterialLayer* stored = &doc.layers.At(0);
+    const CMaterial* before = stored->Material();
+    dialog.SelectRow(1);
+    associate->actions().back()->trigger();
+    EXPECT_NE(dialog.LayerAt(1)->Material(), before);
+    EXPECT_EQ(stored->Material(), before);
+    dialog.ApplyResult();
+    EXPECT_EQ(
+        doc.layers.At(0).Material()->Identifier(), associate->actions().back()->data().toInt());
+}
+
+TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg materials(doc.materials, prompter);
+    RecordListDlg ambiances(doc.exteriorAmbiances, kSideExterior, 0, 90, prompter);
+    for (RecordListDlg* dialog : { &materials, &ambiances }) {
+        QStringList texts;
+        for (QAction* action : dialog->EditMenu()->actions())
+            texts << action->text();
+        EXPECT_FALSE(texts.contains(QStringLiteral("Ajouter")));
+        EXPECT_FALSE(texts.contains(QStringLiteral("Supprimer")));
+        EXPECT_FALSE(texts.contains(QStringLiteral("Associer Matériau")));
+        EXPECT_TRUE(texts.contains(QStringLiteral("Editer")));
+    }
+    EXPECT_EQ(ambiances.windowTitle(), QStringLiteral("Ambiances Extérieures"));
+    EXPECT_EQ(ambiances.Grid().RowCount(), 13);
+}
+
+TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    KslDoc& doc = window.Document();
+    auto* list = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+    ASSERT_NE(list, nullptr);
+    const QString chosen = list->currentText();
+    ASSERT_EQ(chosen, QStringLiteral("Température sinusoïdale 25/35 °C sans flux"));
+    prompter.onDialog = AcceptAs<RecordListDlg>([](RecordListDlg& d) {
+        d.SelectRow(3); // the chosen one, third in the list
+        d.MoveUp();
+        d.MoveUp();
+        d.SelectRow(5);
+        d.MoveDown();
+    });
+    emit window.View().ambianceListRequested(kSideExterior);
+    EXPECT_EQ(list->currentText(), chosen);
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(QString::fromStdString(doc.exteriorAmbiances.At(0).Name()), chosen);
+    EXPECT_TRUE(doc.modified);
+}
+
+} // namespace

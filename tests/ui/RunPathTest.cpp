@@ -1,0 +1,199 @@
+#include "UiTestSupport.h"
+#include "core/NumberText.h"
+#include "model/KslDoc.h"
+#include "ui/CalculationRunner.h"
+#include "ui/FluxDensityWindow.h"
+#include "ui/KslView.h"
+#include "ui/MainWindow.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+// Drives the form's buttons with a fake clock: every poll is one turn of the pacing loop.
+class RunPath : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        runner().SetClock([this] { return now; });
+        runner().SetTimerDriven(false);
+        window.show();
+    }
+    CalculationRunner& runner() { return window.View().Runner(); }
+    QPushButton* Button(int id)
+    {
+        return window.View().findChild<QPushButton*>(QStringLiteral("c%1").arg(id));
+    }
+    QString Value(int id)
+    {
+        return window.View().findChild<QLabel*>(QStringLiteral("c%1").arg(id))->text();
+    }
+    void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
+    // Lets the clock run for n intervals, polling once per interval.
+    void Poll(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            now += 0.1;
+            runner().PollOnce();
+        }
+    }
+    int Hours() { return runner().Engine().Hours(); }
+    // The read-outs show the last recorded hour of the engine's series.
+    void ExpectReadoutsMatchSeries()
+    {
+        const EngineState& engine = runner().Engine();
+        const float text = engine.Series(SeriesId::ExteriorTemperature).back();
+        const float tint = engine.Series(SeriesId::InteriorTemperature).back();
+        EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, -3, true));
+        EXPECT_EQ(Value(1090).toStdString(), FormatNumber(tint, -3, true));
+        EXPECT_EQ(Value(1092).toStdString(), engine.Readouts().hour);
+        EXPECT_EQ(Value(1089).toStdString(), engine.Readouts().day);
+        for (int s = 0; s < kSeriesCount; ++s)
+            EXPECT_EQ(engine.Series(static_cast<SeriesId>(s)).size(), static_cast<size_t>(Hours()));
+        EXPECT_EQ(window.Document().nextResultsRow, Hours() + 1);
+    }
+
+    double now = 0.0;
+    ScriptedPrompter prompter;
+    MainWindow window { &prompter };
+};
+
+TEST_F(RunPath, NewProjectThroughRunPauseStepResumeStopAndReinitialise)
+{
+    EXPECT_EQ(runner().State(), RunState::Idle);
+    EXPECT_FALSE(Button(1075)->isEnabled());
+    Click(1058);
+    EXPECT_EQ(Button(1058)->text(), QStringLiteral("Mode Saisie"));
+    EXPECT_EQ(runner().State(), RunState::Ready);
+    EXPECT_EQ(Hours(), 1); // the steady state is hour 0
+    EXPECT_FALSE(window.DataMenu()->isEnabled());
+    ASSERT_NE(window.View().Tracer(), nullptr);
+    EXPECT_FALSE(Button(1078)->isEnabled()); // the tracer is already shown
+    ExpectReadoutsMatchSeries();
+
+    Click(1075);
+    EXPECT_EQ(runner().State(), RunState::Running);
+    EXPECT_EQ(Button(1075)->text(), QStringLiteral("Pause"));
+    EXPECT_FALSE(Button(1073)->isEnabled());
+    Poll(5);
+    EXPECT_EQ(Hours(), 6);
+    ExpectReadoutsMatchSeries();
+    EXPECT_EQ(window.View().Tracer()->HourCount(), 6);
+
+    Click(1075);
+    EXPECT_EQ(runner().State(), RunState::Paused);
+    EXPECT_EQ(Button(1075)->text(), QStringLiteral("Reprise"));
+    // The turn that sees the pause may still make its step; then nothing more.
+    Poll(1);
+    const int paused = Hours();
+    EXPECT_LE(paused, 7);
+    Poll(5);
+    EXPECT_EQ(Hours(), paused);
+
+    // Two presses within one interval give one step.
+    ASSERT_TRUE(Button(1073)->isEnabled());
+    Click(1073);
+    Click(1073);
+    Poll(4);
+    EXPECT_EQ(Hours(), paused + 1);
+    ExpectReadoutsMatchSeries();
+
+    Click(1075);
+    EXPECT_EQ(runner().State(), RunState::Running);
+    Poll(3);
+    EXPECT_EQ(Hours(), paused + 3); // the turn that sees the resume makes no step
+
+    Click(1077);
+    Poll(2);
+    EXPECT_EQ(runner().State(), RunState::Finished);
+    EXPECT_EQ(Button(1075)->text(), QStringLiteral("ReInitialise"));
+    EXPECT_FALSE(Button(1077)->isEnabled());
+    EXPECT_GE(Hours(), paused + 3);
+    const int kept = Hours();
+    Poll(3);
+    EXPECT_EQ(Hours(), kept); // the run is over
+
+    Click(1075);
+    EXPECT_EQ(runner().State(), RunState::Ready);
+    EXPECT_EQ(Hours(), 1);
+    EXPECT_EQ(window.Document().nextResultsRow, 2);
+}
+
+TEST_F(RunPath, LeavingTheModeWhileRunningStopsTheRunFirst)
+{
+    Click(1058);
+    Click(1075);
+    Poll(3);
+    ASSERT_TRUE(runner().IsPacing());
+    Click(1058);
+    EXPECT_FALSE(runner().IsPacing());
+    EXPECT_EQ(runner().State(), RunState::Idle);
+    EXPECT_EQ(Button(1058)->text(), QStringLiteral("Mode Calcul"));
+    EXPECT_EQ(Button(1075)->text(), QStringLiteral("Lance Calcul"));
+    EXPECT_TRUE(window.DataMenu()->isEnabled());
+    EXPECT_TRUE(window.View().findChild<QWidget*>(QStringLiteral("c1001"))->isEnabled());
+    EXPECT_EQ(window.View().Tracer(), nullptr);
+    const int hours = Hours();
+    Poll(5);
+    EXPECT_EQ(Hours(), hours);
+}
+
+TEST_F(RunPath, LeavingTheModeWhilePausedEndsThePacingToo)
+{
+    Click(1058);
+    Click(1075);
+    Poll(2);
+    Click(1075);
+    ASSERT_EQ(runner().State(), RunState::Paused);
+    Click(1058);
+    EXPECT_FALSE(runner().IsPacing());
+    EXPECT_EQ(runner().State(), RunState::Idle);
+}
+
+TEST_F(RunPath, AFullWeekRecordsHoursZeroTo168)
+{
+    runner().SetMinimumInterval(0.0);
+    Click(1058);
+    Click(1075);
+    for (int i = 0; i < 400 && runner().State() != RunState::Finished; ++i)
+        runner().PollOnce();
+    EXPECT_EQ(runner().State(), RunState::Finished);
+    EXPECT_EQ(Hours(), 169);
+    ExpectReadoutsMatchSeries();
+    EXPECT_EQ(window.Document().nextResultsRow, 170);
+}
+
+TEST_F(RunPath, PacingKeepsTheMinimumInterval)
+{
+    Click(1058);
+    Click(1075);
+    now += 0.05;
+    runner().PollOnce();
+    EXPECT_EQ(Hours(), 1); // too early
+    now += 0.05;
+    runner().PollOnce();
+    EXPECT_EQ(Hours(), 2);
+}
+
+TEST_F(RunPath, AFailedPreparationStaysIdle)
+{
+    // An ambiance list without a choice: the preparation reports and the run cannot start.
+    window.Document().selectedExterior = 99;
+    window.View().LoadControls();
+    Click(1058);
+    EXPECT_EQ(runner().State(), RunState::Idle);
+    EXPECT_FALSE(Button(1075)->isEnabled());
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Stop);
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace quelvan::ui::test {
+
+// A prompter that never blocks: it records every message and question, answers from queues
+// and hands each modal dialog to a handler that plays the user's part.
+class ScriptedPrompter final : public Prompter {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+    };
+    std::vector<Shown> messages;
+    QStringList questions;
+    std::deque<Answer> answers; // default No when empty
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    int saveDialogs = 0;
+    int openDialogs = 0;
+    QStringList dialogTitles;
+    std::function<int(QDialog&)> onDialog; // default: reject
+
+    void Message(QWidget*, const QString& text, Icon icon) override
+    {
+        messages.push_back({ text, icon });
+    }
+    Answer AskYesNoCancel(QWidget*, const QString& text) override
+    {
+        questions << text;
+        if (answers.empty())
+            return Answer::No;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString OpenFileName(QWidget*, const QString&) override
+    {
+        ++openDialogs;
+        if (openNames.empty())
+            return {};
+        const QString n = openNames.front();
+        openNames.pop_front();
+        return n;
+    }
+    QString SaveFileName(QWidget*, const QString&) override
+    {
+        ++saveDialogs;
+        if (saveNames.empty())
+            return {};
+        const QString n = saveNames.front();
+        saveNames.pop_front();
+        return n;
+    }
+    int Exec(QDialog& dialog) override
+    {
+        dialogTitles << dialog.windowTitle();
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+    bool HasMessage(const QString& text) const
+    {
+        for (const auto& m : messages)
+            if (m.text == text)
+                return true;
+        return false;
+    }
+};
+
+// Accepts a dialog after letting a function edit it.
+template <typename D, typename F> std::function<int(QDialog&)> AcceptAs(F edit)
+{
+    return [edit](QDialog& dialog) {
+        auto* typed = dynamic_cast<D*>(&dialog);
+        if (!typed)
+            return static_cast<int>(QDialog::Rejected);
+        edit(*typed);
+        typed->accept();
+        return static_cast<int>(QDialog::Accepted);
+    };
+}
+
+} // namespace quelvan::ui::test
