@@ -1,0 +1,233 @@
+#include "PrintingTestSupport.h"
+
+#include "core/NumberText.h"
+
+#include "printing/ReportJob.h"
+#include "printing/ReportPrinter.h"
+#include "printing/TimeCurvePage.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace quelvan::printing {
+namespace {
+
+using test::PdfPages;
+using test::Squeezed;
+
+const QDateTime kPrintTime(QDate(2004, 3, 5), QTime(9, 7));
+
+PrintFlags Flags(std::initializer_list<int> set)
+{
+    PrintFlags flags {};
+    for (const int f : set)
+        flags[static_cast<size_t>(f)] = 1;
+    return flags;
+}
+
+// The report of a document whose calculation ran `hours` hours, as its pages' text.
+std::optional<std::vector<std::string>> ReportText(
+    KslDoc& doc, const PrintFlags& flags, int hours, EngineSnapshot* run = nullptr)
+{
+    const EngineSnapshot snapshot = test::RunHours(doc, hours);
+    if (run != nullptr)
+        *run = snapshot;
+    ReportPrinter report(doc, InputsFromDocument(doc), snapshot);
+    report.SetFlags(flags);
+    report.SetPrintTime(kPrintTime);
+    return PdfPages(RenderReportPdf(report));
+}
+
+#define SKIP_WITHOUT_PDFTOTEXT(pages)                                                              \
+    if (!(pages))                                                                                  \
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed"
+
+// --- page count and titles -------------------------------------------------------------------
+
+class PagesPerChoice : public ::testing::TestWithParam<std::vector<int>> { };
+
+TEST_P(PagesPerChoice, OnePagePerSetFlagEachWithItsTitleAndFooter)
+{
+    KslDoc doc;
+    doc.author = "Claire Dupont";
+    doc.reference = "Lot 7 - façade sud";
+    PrintFlags flags {};
+    for (const int f : GetParam())
+        flags[static_cast<size_t>(f)] = 1;
+    const auto pages = ReportText(doc, flags, 169);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    ASSERT_EQ(pages->size(), GetParam().size());
+    const std::vector<int> kinds = PageKinds(flags);
+    for (size_t p = 0; p < pages->size(); ++p) {
+        const std::string text = Squeezed((*pages)[p]);
+        EXPECT_NE(text.find(PageTitle(kinds[p], 168)), std::string::npos) << text;
+        EXPECT_NE(text.find("5:3:2004 9:7"), std::string::npos);
+        EXPECT_NE(
+            text.find("Auteur = Claire Dupont, Référence = Lot 7 - façade sud"), std::string::npos);
+        EXPECT_NE(text.find("Quelvan 1.20a"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PagesPerChoice,
+    ::testing::Values(std::vector<int> { 0, 1, 2, 3, 4 }, std::vector<int> { 1, 2 },
+        std::vector<int> { 4 }, std::vector<int> { 0, 3 }, std::vector<int> { 2 }));
+
+TEST(ReportPdf, NoChosenPartGivesNoDocument)
+{
+    KslDoc doc;
+    ReportPrinter report(doc, InputsFromDocument(doc), {});
+    report.SetFlags({});
+    EXPECT_EQ(report.PageCount(), 0);
+    EXPECT_TRUE(RenderReportPdf(report).isEmpty());
+}
+
+TEST(ReportPdf, PageCountFollowsTheDocumentsChoices)
+{
+    KslDoc doc;
+    // A new project prints the last 24 hours and the values in the wall.
+    EXPECT_EQ(ReportPrinter(doc, InputsFromDocument(doc), {}).PageCount(), 2);
+    doc.printChoices = Flags({ 0, 1, 2, 3, 4 });
+    const ReportPrinter report(doc, InputsFromDocument(doc), {});
+    EXPECT_EQ(report.PageCount(), 5);
+    EXPECT_EQ(report.PageTitle(4), "Liste des matériaux de la bibliothèque de matériaux");
+}
+
+// --- page contents ---------------------------------------------------------------------------
+
+TEST(ReportPdf, MaterialLibraryListsEveryMaterialWithDerivedValues)
+{
+    KslDoc doc;
+    doc.AddMaterial(3001 + doc.materials.Count(), 0, "Matériau douteux", "1.2", "abc", "900");
+    const auto pages = ReportText(doc, Flags({ 4 }), 1);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    ASSERT_EQ(pages->size(), 1u);
+    const std::string text = Squeezed(pages->front());
+    for (const CMaterial& m : doc.materials)
+        EXPECT_NE(text.find(m.Name()), std::string::npos) << m.Name();
+    // 2 / (2450 x 1000) x 1e6 = 0.82 and sqrt(2 x 2450 x 1000) = 2214 for the heavy concrete.
+    EXPECT_NE(text.find("Béton lourd 2 2450 1000 0.82 2214"), std::string::npos) << text;
+    EXPECT_NE(text.find("Matériau douteux 1.2 abc 900 --- ---"), std::string::npos);
+}
+
+TEST(ReportPdf, ProjectDataShowsWallSurfacesAndAmbiances)
+{
+    KslDoc doc;
+    const auto pages = ReportText(doc, Flags({ 3 }), 1);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    ASSERT_EQ(pages->size(), 1u);
+    const std::string text = Squeezed(pages->front());
+    for (const char* expected : { "Données de la paroi :", "Azimut 0", "Inclinaison 90",
+             "Ambiance Extérieure :", "Ambiance Intérieure :", "Température Jour Sinus" })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    int number = 0;
+    for (const NMaterialLayer& layer : doc.layers) {
+        ++number;
+        std::string cell = std::to_string(number);
+        if (number == 1)
+            cell += " (Extérieur)";
+        if (number == doc.layers.Count())
+            cell += " (Intérieur)";
+        EXPECT_NE(text.find(cell + " " + layer.Thickness() + " " + layer.Material()->Name()),
+            std::string::npos)
+            << cell;
+    }
+    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(kSideExterior)->Name()),
+        std::string::npos);
+}
+
+TEST(ReportPdf, OneLayerWallIsNumberedOneWithoutSide)
+{
+    KslDoc doc;
+    const CMaterial& concrete = doc.materials.At(0);
+    doc.layers.Clear();
+    doc.AddLayer(&concrete, "180");
+    const auto pages = ReportText(doc, Flags({ 3 }), 1);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    const std::string text = Squeezed(pages->front());
+    EXPECT_NE(text.find(" 1 180 " + concrete.Name()), std::string::npos) << text;
+    EXPECT_EQ(text.find("(Extérieur)"), std::string::npos);
+    EXPECT_EQ(text.find("(Intérieur)"), std::string::npos);
+}
+
+TEST(ReportPdf, ShortRunLast24HoursStartsAtHourZero)
+{
+    KslDoc doc;
+    EngineSnapshot run;
+    const auto pages = ReportText(doc, Flags({ 1 }), 10, &run);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    ASSERT_EQ(run.hours, 10);
+    const std::string text = Squeezed(pages->front());
+    EXPECT_NE(text.find("(temps final = 9 h)"), std::string::npos);
+    // Extremes over hours 0 to 9, found here directly from the series.
+    for (int s = 0; s < kSeriesCount; ++s) {
+        const std::vector<float>& series = run.series[static_cast<size_t>(s)];
+        ASSERT_EQ(series.size(), 10u);
+        const auto lo = std::min_element(series.begin(), series.end());
+        const auto hi = std::max_element(series.begin(), series.end());
+        const std::string expected = "Min=" + FormatDouble("%.1f", *lo) + " à "
+            + std::to_string(lo - series.begin()) + " h, Max=" + FormatDouble("%.1f", *hi) + " à "
+            + std::to_string(hi - series.begin()) + " h";
+        EXPECT_NE(text.find(expected), std::string::npos) << SeriesTitle(SeriesId(s));
+    }
+    // The time axes run from 0 to the ten recorded hours.
+    EXPECT_NE(text.find("0 10"), std::string::npos) << text;
+}
+
+TEST(ReportPdf, FullRunLast24HoursCountsFromTheWindowStart)
+{
+    KslDoc doc;
+    EngineSnapshot run;
+    const auto pages = ReportText(doc, Flags({ 1 }), 169, &run);
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    const std::string text = Squeezed(pages->front());
+    EXPECT_NE(text.find("(temps final = 168 h)"), std::string::npos);
+    const std::vector<float>& exterior = run.series[0];
+    ASSERT_EQ(exterior.size(), 169u);
+    const auto first = exterior.begin() + 145;
+    const auto hi = std::max_element(first, exterior.end());
+    EXPECT_NE(
+        text.find("Max=" + FormatDouble("%.1f", *hi) + " à " + std::to_string(hi - first) + " h"),
+        std::string::npos);
+    EXPECT_NE(text.find("0 24"), std::string::npos);
+}
+
+// --- drawing on other devices ----------------------------------------------------------------
+
+TEST(ReportImage, SamePageOnAnyResolution)
+{
+    KslDoc doc;
+    ReportPrinter report(doc, InputsFromDocument(doc), test::RunHours(doc, 30));
+    report.SetFlags(Flags({ 0 }));
+    report.SetPrintTime(kPrintTime);
+    // A4 landscape at 100 and 200 dots per inch.
+    auto render = [&](int dpi) {
+        QImage image(1169 * dpi / 100, 827 * dpi / 100, QImage::Format_RGB32);
+        image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        report.DrawPage(painter, 0);
+        painter.end();
+        return image;
+    };
+    const QImage small = render(100);
+    const QImage large
+        = render(200).scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Ink spread over the page, in the same places at both resolutions.
+    int inkBoth = 0;
+    int inkSmall = 0;
+    for (int y = 0; y < small.height(); y += 2)
+        for (int x = 0; x < small.width(); x += 2) {
+            const bool a = qGray(small.pixel(x, y)) < 160;
+            const bool b = qGray(large.pixel(x, y)) < 230;
+            inkSmall += a;
+            inkBoth += a && b;
+        }
+    EXPECT_GT(inkSmall, 1000);
+    EXPECT_GT(inkBoth, inkSmall * 8 / 10);
+}
+
+} // namespace
+} // namespace quelvan::printing
