@@ -261,7 +261,7 @@ TEST(ProjectRead, RandomDamageIsHandled)
     std::mt19937 random(1206);
     const auto original = NewProjectLines();
     int accepted = 0;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 1000; ++round) {
         auto lines = original;
         const int changes = 1 + static_cast<int>(random() % 4);
         for (int c = 0; c < changes; ++c) {

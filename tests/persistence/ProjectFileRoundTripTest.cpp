@@ -128,6 +128,32 @@ TEST_P(SampleFileTest, AccentedNamesSurvive)
 INSTANTIATE_TEST_SUITE_P(
     Encodings, SampleFileTest, testing::Values("new-cp1252-crlf.ksl", "new-utf8-lf.ksl"));
 
+// The other two pairings of encoding and line end, made from the sample files.
+TEST(ProjectRoundTrip, Windows1252WithLfAndUtf8WithCrLf)
+{
+    TempFolder folder;
+    const std::string samples = std::string(QUELVAN_TEST_DATA_DIR) + "/projects/";
+    std::string cp1252 = ReadBytes(samples + "new-cp1252-crlf.ksl");
+    std::erase(cp1252, '\r');
+    std::string utf8;
+    for (const char c : ReadBytes(samples + "new-utf8-lf.ksl")) {
+        if (c == '\n')
+            utf8 += '\r';
+        utf8 += c;
+    }
+    ASSERT_NE(cp1252.find("N=B\xE9ton lourd\n"), std::string::npos);
+    ASSERT_NE(utf8.find("N=Béton lourd\r\n"), std::string::npos);
+    test::WriteBytes(folder.File("cp1252-lf.ksl"), cp1252);
+    test::WriteBytes(folder.File("utf8-crlf.ksl"), utf8);
+    for (const char* name : { "cp1252-lf.ksl", "utf8-crlf.ksl" }) {
+        KslDoc read;
+        ASSERT_EQ(ReadProjectFile(read, folder.File(name)), kReadOk) << name;
+        EXPECT_EQ(read.materials.At(0).Name(), "Béton lourd");
+        EXPECT_EQ(read.layers.At(0).Material()->Name(), "Béton lourd");
+        ExpectSameProject(KslDoc(), read);
+    }
+}
+
 TEST(ProjectRoundTrip, OverLongValuesReadBack)
 {
     TempFolder folder;
