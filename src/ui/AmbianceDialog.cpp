@@ -1,6 +1,7 @@
 #include "ui/AmbianceDialog.h"
 
 #include "core/NumberText.h"
+#include "engine/SolarModel.h"
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
@@ -59,6 +60,14 @@ AmbianceDialog::AmbianceDialog(
     , inclination_(inclination)
 {
     setWindowTitle(QStringLiteral("Ambiance"));
+    // The computed-flux preview uses the engine's clear-sky model for the wall's orientation.
+    solar_ = [this](int hour, double latitude, double transparency, double albedo) {
+        const SunData sun
+            = SolarHour(static_cast<float>(latitude), static_cast<float>(transparency), hour);
+        return static_cast<double>(IncidentFlux(static_cast<float>(albedo),
+            static_cast<float>(azimuth_), static_cast<float>(inclination_), sun.azimuth, sun.height,
+            sun.direct, sun.diffuse));
+    };
     BuildLayout();
     Load();
 }
@@ -152,6 +161,7 @@ void AmbianceDialog::BuildLayout()
         preview->setFixedSize(kPreviewSize);
         previews_[static_cast<size_t>(component)] = preview;
         grid->addWidget(preview, 5, 0, 1, 3);
+        grid->setRowStretch(6, 1); // hidden rows leave their room under the preview
         dataLayout->addWidget(box);
         if (component == 0) {
             temperatureTypeList_ = typeList;

@@ -114,10 +114,11 @@ void KslView::DoLayout()
 
 void KslView::UpdateChartMapping()
 {
-    // y grows upwards from the square's lower edge.
-    wall_->SetDeviceMapping(square_.left(), square_.bottom(), square_.width(), -square_.height());
-    chart_->Chart().SetDeviceMapping(
-        square_.left(), square_.bottom(), square_.width(), -square_.height());
+    // Both drawables put their world top at the square's top edge, y growing upwards.
+    const int top = square_.top() - 1;
+    const int height = -square_.height() - 1;
+    wall_->SetDeviceMapping(square_.left(), top, square_.width(), height);
+    chart_->Chart().SetDeviceMapping(square_.left(), top, square_.width(), height);
 }
 
 void KslView::RebuildWallDrawing()
