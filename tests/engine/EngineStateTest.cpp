@@ -1,0 +1,279 @@
+#include "engine/EngineState.h"
+
+#include "EngineTestSupport.h"
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "model/KslDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quelvan {
+namespace {
+
+using test::SelectConstant;
+using test::SetWall;
+
+struct ClockCase {
+    double seconds;
+    int precision;
+    const char* expected;
+};
+class ClockText : public ::testing::TestWithParam<ClockCase> { };
+
+TEST_P(ClockText, DayHourMinuteSecond)
+{
+    EXPECT_EQ(FormatClockText(GetParam().seconds, GetParam().precision), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Times, ClockText,
+    ::testing::Values(ClockCase { 3600, 1000, "001:01:00:00:" },
+        ClockCase { 0, 1000, "001:00:00:00:" }, ClockCase { -50, 1000, "001:00:00:00:" },
+        ClockCase { 90061, 1000, "002:01:01:01:" }, ClockCase { 86400 * 7, 1000, "008:00:00:00:" },
+        ClockCase { 3599.95, 1000, "001:01:00:00:" }, // within 0.1 s of the hour
+        ClockCase { 90061, 1001, "002:01:01:" }, ClockCase { 90061, 1002, "002:01:" },
+        ClockCase { 90061, 1003, "002:" }));
+
+// The default project with a constant exterior and interior temperature and no flux.
+class Prepared : public ::testing::Test {
+protected:
+    KslDoc doc;
+    EngineState engine;
+
+    int Prepare() { return engine.PrepareCalculation(doc, InputsFromDocument(doc)); }
+    void RunWeek()
+    {
+        for (int i = 0; i < kRunHours; ++i)
+            engine.AdvanceHour(doc, true, true);
+    }
+    float Cell(int row, int column) const { return FloatValue(doc.results.Cell(row, column)); }
+};
+
+TEST_F(Prepared, AutomaticStartRecordsHourZeroAndAWeekGives169Hours)
+{
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_TRUE(engine.IsPrepared());
+    EXPECT_EQ(engine.Hours(), 1);
+    EXPECT_EQ(doc.nextResultsRow, 2);
+    EXPECT_EQ(doc.results.Cell(1, 0), "0");
+    EXPECT_DOUBLE_EQ(engine.Clock(), 3600.0);
+    // Hour 0 was shown at t = 0, then the preparation's last refresh shows the moved clock.
+    EXPECT_EQ(engine.Readouts().clock, "001:01:00:00:");
+    EXPECT_EQ(engine.Readouts().hour, "1");
+    EXPECT_EQ(engine.Readouts().day, "1");
+    EXPECT_EQ(engine.NodeCount(), 16);
+    EXPECT_EQ(engine.AbscissaLabels()[0], "0");
+    EXPECT_EQ(engine.AbscissaLabels()[1], "260");
+
+    for (int i = 0; i < 24; ++i)
+        engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(engine.Readouts().clock, "002:00:00:00:");
+    EXPECT_EQ(engine.Readouts().day, "2");
+    for (int i = 24; i < kRunHours; ++i)
+        engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(engine.Hours(), 169);
+    EXPECT_FALSE(engine.CanAdvance());
+    EXPECT_EQ(doc.results.Cell(169, 0), "168");
+    EXPECT_EQ(engine.Readouts().clock, "008:00:00:00:");
+    for (int s = 0; s < kSeriesCount; ++s)
+        EXPECT_EQ(engine.Series(static_cast<SeriesId>(s)).size(), 169u);
+    // A further step is refused: the table has no row for it.
+    engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(engine.Hours(), 169);
+    EXPECT_DOUBLE_EQ(engine.Clock(), 169 * 3600.0);
+}
+
+TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
+{
+    SelectConstant(doc, kSideExterior, "0");
+    SelectConstant(doc, kSideInterior, "20");
+    ASSERT_EQ(Prepare(), 0);
+    const std::vector<float> steady = engine.Nodes().T;
+    RunWeek();
+    for (size_t i = 0; i < steady.size(); ++i)
+        EXPECT_NEAR(engine.Nodes().T[i], steady[i], 0.01) << i;
+    // Steady flux, the same through every node, toward the exterior.
+    const double q = 20.0 * engine.UValue();
+    for (float phi : engine.Nodes().Phi)
+        EXPECT_NEAR(phi, -q, 0.05);
+    // Results: total surface fluxes both equal U x 20; sol-air difference times U too.
+    EXPECT_NEAR(Cell(169, 6), q, 0.02);
+    EXPECT_NEAR(Cell(169, 7), q, 0.02);
+    EXPECT_NEAR(Cell(169, 11), q, 0.011);
+    EXPECT_EQ(doc.results.Cell(169, 1), "0");
+    EXPECT_EQ(doc.results.Cell(169, 4), "20");
+    EXPECT_EQ(doc.results.Cell(169, 13), "20");
+    // Energies over the week: q x 168 h, out through the exterior and in from the interior.
+    EXPECT_NEAR(engine.InteriorEnergy(), q * 168 * 3600, q * 168 * 3600 * 0.002);
+    EXPECT_NEAR(Cell(169, 10), engine.InteriorEnergy(), 1.0);
+    EXPECT_EQ(doc.results.Cell(169, 10).find('.'), std::string::npos);
+}
+
+TEST_F(Prepared, EnergiesStartWithTheSecondRecordedHour)
+{
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_EQ(engine.InteriorEnergy(), 0.0f);
+    EXPECT_EQ(engine.ExteriorEnergy(), 0.0f);
+    engine.AdvanceHour(doc, true, true);
+    const auto& qsi = engine.Series(SeriesId::InteriorSurfaceFlux);
+    const auto& qse = engine.Series(SeriesId::ExteriorSurfaceFlux);
+    EXPECT_NEAR(engine.InteriorEnergy(), (qsi[0] + qsi[1]) * 1800.0, 1.0);
+    EXPECT_NEAR(engine.ExteriorEnergy(), (qse[0] + qse[1]) * 1800.0, 1.0);
+}
+
+TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
+{
+    ASSERT_EQ(Prepare(), 0); // sinusoidal exterior and interior
+    std::vector<std::vector<float>> history { engine.Nodes().T };
+    for (int i = 0; i < kRunHours; ++i) {
+        engine.AdvanceHour(doc, true, true);
+        history.push_back(engine.Nodes().T);
+    }
+    for (size_t node = 0; node < history[0].size(); ++node) {
+        float lo = 1e9f, hi = -1e9f;
+        for (size_t h = 144; h <= 168; ++h) {
+            lo = std::min(lo, history[h][node]);
+            hi = std::max(hi, history[h][node]);
+        }
+        EXPECT_FLOAT_EQ(engine.Nodes().Tmin[node], lo) << node;
+        EXPECT_FLOAT_EQ(engine.Nodes().Tmax[node], hi) << node;
+    }
+    // The bounds cover the whole run and are whole degrees.
+    const auto& tse = engine.Series(SeriesId::ExteriorSurfaceTemperature);
+    EXPECT_GE(engine.Bounds().upper, *std::max_element(tse.begin(), tse.end()));
+    EXPECT_EQ(engine.Bounds().upper, std::floor(engine.Bounds().upper));
+}
+
+TEST_F(Prepared, ChartBoundsAndTheirLabels)
+{
+    SelectConstant(doc, kSideExterior, "-4.5");
+    SelectConstant(doc, kSideInterior, "20");
+    ASSERT_EQ(Prepare(), 0);
+    // q = 24.5 U = 16.2 W/m2: interior surface 20 - 0.13 q = 17.9, up to 18; exterior
+    // surface -4.5 + 0.04 q = -3.85, down to -4.
+    EXPECT_FLOAT_EQ(engine.Bounds().upper, 18.0f);
+    EXPECT_FLOAT_EQ(engine.Bounds().lower, -4.0f);
+    EXPECT_TRUE(engine.Bounds().upperChanged);
+    EXPECT_TRUE(engine.Bounds().lowerChanged);
+    EXPECT_EQ(BoundLabel(engine.Bounds().upper), "18");
+    EXPECT_EQ(BoundLabel(engine.Bounds().lower), "-4");
+    engine.AdvanceHour(doc, true, true);
+    EXPECT_FALSE(engine.Bounds().upperChanged);
+    EXPECT_FALSE(engine.Bounds().lowerChanged);
+}
+
+TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
+{
+    SelectConstant(doc, kSideExterior, "20");
+    SelectConstant(doc, kSideInterior, "20");
+    ASSERT_EQ(Prepare(), 0);
+    engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(engine.Readouts().interiorSurfaceFlux, "0");
+    EXPECT_EQ(engine.Readouts().exteriorSurfaceFlux, "0");
+    EXPECT_EQ(engine.Readouts().interiorTemperature, "20");
+    // Zero chart minimum goes one below.
+    SelectConstant(doc, kSideExterior, "0");
+    SelectConstant(doc, kSideInterior, "0");
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_FLOAT_EQ(engine.Bounds().lower, -1.0f);
+    EXPECT_FLOAT_EQ(engine.Bounds().upper, 0.0f);
+}
+
+TEST_F(Prepared, PreviousCalculationModeStartsFromTheLastTemperatures)
+{
+    ASSERT_EQ(Prepare(), 0);
+    RunWeek();
+    const std::vector<float> last = engine.Nodes().T;
+    doc.initialTemperatureMode = 1;
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_EQ(engine.Hours(), 0);
+    EXPECT_EQ(doc.nextResultsRow, 1);
+    EXPECT_DOUBLE_EQ(engine.Clock(), 0.0);
+    EXPECT_EQ(engine.Nodes().T, last);
+    RunWeek();
+    EXPECT_EQ(engine.Hours(), 168);
+    EXPECT_EQ(doc.results.Cell(168, 0), "167");
+    EXPECT_EQ(doc.results.Cell(169, 0), "0"); // untouched
+}
+
+TEST_F(Prepared, PreviousModeWithoutPreviousTemperaturesStartsSteady)
+{
+    SelectConstant(doc, kSideExterior, "0");
+    SelectConstant(doc, kSideInterior, "20");
+    doc.initialTemperatureMode = 1;
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_EQ(engine.Hours(), 0);
+    EXPECT_NEAR(engine.Nodes().T.front(), 20.0 * engine.UValue() * 0.04, 0.01);
+    // A different wall has a different node count: steady again.
+    SetWall(doc, { { "Béton lourd", "150" } });
+    ASSERT_EQ(Prepare(), 0);
+    EXPECT_EQ(engine.NodeCount(), 6);
+    EXPECT_NEAR(engine.Nodes().T.back(), 20.0 - 20.0 * engine.UValue() * 0.13, 0.01);
+}
+
+struct FailureCase {
+    const char* name;
+    std::function<void(KslDoc&)> spoil;
+    int code;
+    const char* message;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+class PreparationFailures : public ::testing::TestWithParam<FailureCase> { };
+
+TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
+{
+    KslDoc doc;
+    GetParam().spoil(doc);
+    EngineState engine;
+    EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), GetParam().code);
+    EXPECT_EQ(engine.LastError(), GetParam().code);
+    EXPECT_EQ(engine.LastErrorMessage(), GetParam().message);
+    EXPECT_FALSE(engine.IsPrepared());
+    EXPECT_FALSE(engine.CanAdvance());
+    engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(engine.Hours(), 0);
+    EXPECT_EQ(doc.nextResultsRow, 1);
+    // A sound project afterwards prepares normally.
+    KslDoc sound;
+    EXPECT_EQ(engine.PrepareCalculation(sound, InputsFromDocument(sound)), 0);
+    EXPECT_EQ(engine.LastError(), 0);
+    EXPECT_TRUE(engine.CanAdvance());
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
+    ::testing::Values(FailureCase { "no exterior record",
+                          [](KslDoc& d) { d.selectedExterior = 77; }, 9999, msg::kInternalError },
+        FailureCase { "no interior record", [](KslDoc& d) { d.selectedInterior = -1; }, 9999,
+            msg::kInternalError },
+        FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); }, kEngineWallHasNoLayer,
+            msg::kWallHasNoLayer },
+        FailureCase { "zero thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("0"); },
+            kEngineLayerBadThickness, msg::kLayerBadThickness },
+        FailureCase { "layer without material",
+            [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); }, kEngineLayerWithoutMaterial,
+            msg::kLayerWithoutMaterial },
+        FailureCase { "weather file missing",
+            [](KslDoc& d) {
+                CBCData& r = d.exteriorAmbiances.At(11);
+                r.cityIndex = 42;
+                d.selectedExterior = r.Index();
+            },
+            3456, msg::kWeatherReadError }));
+
+TEST_F(Prepared, SnapshotCopiesTheState)
+{
+    ASSERT_EQ(Prepare(), 0);
+    engine.AdvanceHour(doc, true, true);
+    const EngineSnapshot s = engine.Snapshot();
+    EXPECT_TRUE(s.prepared);
+    EXPECT_EQ(s.hours, 2);
+    EXPECT_EQ(s.series[static_cast<size_t>(SeriesId::InteriorSurfaceFlux)],
+        engine.Series(SeriesId::InteriorSurfaceFlux));
+    EXPECT_EQ(s.nodes.T, engine.Nodes().T);
+    EXPECT_EQ(s.readouts.clock, "001:01:00:00:"); // the hour just computed
+    EXPECT_STREQ(SeriesTitle(SeriesId::ExteriorSurfaceFlux), "Flux de surface extérieur");
+}
+
+} // namespace
+} // namespace quelvan
