@@ -51,6 +51,14 @@ void ConfigurePrinter(QPrinter& printer, int pageCount)
     printer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
 }
 
+bool PrintReport(const ReportPrinter& report, QPrinter& printer)
+{
+    if (report.PageCount() == 0)
+        return false;
+    ConfigurePrinter(printer, report.PageCount());
+    return report.PrintAll(printer);
+}
+
 QByteArray RenderReportPdf(const ReportPrinter& report)
 {
     QByteArray bytes;

@@ -23,6 +23,10 @@ bool HasDefaultPrinter();
 // pageCount, one copy handled by the device.
 void ConfigurePrinter(QPrinter& printer, int pageCount);
 
+// Configures the printer for the report and prints every page on it; false when no page is
+// chosen or the printer cannot be opened.
+bool PrintReport(const ReportPrinter& report, QPrinter& printer);
+
 // The report as a PDF document: A4 landscape, 600 dots per inch, 10 mm margins. Empty when no
 // page is chosen.
 QByteArray RenderReportPdf(const ReportPrinter& report);

@@ -11,6 +11,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace quelvan::printing {
 
@@ -30,7 +31,8 @@ void ReportPrinter::SetFlags(const PrintFlags& flags)
 
 std::string ReportPrinter::PageTitle(int page) const
 {
-    return printing::PageTitle(PageKind(page), run_.hours - 1);
+    // Before any calculation no hour is recorded: the titles name hour 0, never hour -1.
+    return printing::PageTitle(PageKind(page), std::max(run_.hours - 1, 0));
 }
 
 void ReportPrinter::DrawPage(QPainter& painter, int page) const

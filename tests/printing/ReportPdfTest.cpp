@@ -83,6 +83,17 @@ TEST(ReportPdf, NoChosenPartGivesNoDocument)
     EXPECT_TRUE(RenderReportPdf(report).isEmpty());
 }
 
+TEST(ReportPdf, TitlesBeforeAnyCalculationNameHourZero)
+{
+    KslDoc doc;
+    ReportPrinter report(doc, InputsFromDocument(doc), {});
+    report.SetFlags(Flags({ 1, 2 }));
+    EXPECT_EQ(report.PageTitle(0),
+        "Tracé dans le temps au cours des dernières 24 heures (temps final = 0 h)");
+    EXPECT_EQ(report.PageTitle(1), "Tracé dans la paroi à t = 0 heure");
+    EXPECT_FALSE(RenderReportPdf(report).isEmpty());
+}
+
 TEST(ReportPdf, PageCountFollowsTheDocumentsChoices)
 {
     KslDoc doc;

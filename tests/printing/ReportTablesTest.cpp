@@ -1,7 +1,9 @@
 #include "engine/EngineState.h"
+#include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
 #include "printing/MaterialLibraryTable.h"
 #include "printing/ProjectDataTables.h"
+#include "printing/ReportFrame.h"
 #include "printing/ReportPlot.h"
 #include "printing/TimeCurvePage.h"
 
@@ -224,6 +226,35 @@ TEST(MaterialTable, RowHeightShrinksForALongLibrary)
     EXPECT_GT(62 * (h + 1) + 62 + 3, 2600);
     EXPECT_EQ(LibraryRowHeight(500, 2600, 90, 24), 24);
 }
+
+// --- project data on one page ----------------------------------------------------------------
+
+class ProjectDataFit : public ::testing::TestWithParam<int> { };
+
+TEST_P(ProjectDataFit, LongWallsStillFitTheBody)
+{
+    KslDoc doc;
+    doc.layers.Clear();
+    for (int i = 0; i < GetParam(); ++i)
+        doc.AddLayer(&doc.materials.At(i % doc.materials.Count()), "25");
+    const CalculationInputs form = InputsFromDocument(doc);
+    constexpr int kBody = 2600;
+    QImage image(3000, 4000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setFont(CaptionFont(true));
+    const int caption = graphics::TextHeight(painter);
+    const int rowHeight = ProjectDataRowHeight(doc, form, kBody, caption, 84);
+    const DrawnExtent extent = DrawProjectData(painter, doc, form, { 0, 0 }, rowHeight);
+    EXPECT_LE(extent.bottom, kBody) << "row height " << rowHeight;
+    // A short wall keeps the full row height; only long ones need lower rows.
+    if (GetParam() == 1) {
+        EXPECT_EQ(rowHeight, 84);
+    } else if (GetParam() >= 20) {
+        EXPECT_LT(rowHeight, 84);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layers, ProjectDataFit, ::testing::Values(1, 3, 10, 20, 30));
 
 // --- plot data ------------------------------------------------------------------------------
 
