@@ -1,0 +1,221 @@
+#include "UiTestSupport.h"
+#include "model/KslDoc.h"
+#include "ui/AboutDialog.h"
+#include "ui/AmbianceDialog.h"
+#include "ui/LayerDialog.h"
+#include "ui/MaterialDialog.h"
+#include "ui/NumberEdit.h"
+#include "ui/PrintChoiceDialog.h"
+#include "ui/ReferencesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+template <typename W> W* Child(QWidget& parent, int id)
+{
+    return parent.findChild<W*>(QStringLiteral("c%1").arg(id));
+}
+
+void Retype(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+TEST(MaterialDialog, DerivedValuesFollowTheTypedProperties)
+{
+    CMaterial material(3001, 0, "Essai", "2", "2000", "1000");
+    MaterialDialog dialog(material);
+    // a = 2 / (2000 × 1000) = 1e-6 m²/s; b = √(2 × 2000 × 1000) = 2000.
+    EXPECT_EQ(Child<QLineEdit>(dialog, 127)->text(), QStringLiteral("1.00"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 130)->text(), QStringLiteral("2000"));
+    auto* density = Child<NumberEdit>(dialog, 126);
+    Retype(density, QStringLiteral(""));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 127)->text(), QStringLiteral("---"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 130)->text(), QStringLiteral("---"));
+    QTest::keyClicks(density, QStringLiteral("a"));
+    EXPECT_EQ(density->text(), QString());
+    QTest::keyClicks(density, QStringLiteral("500"));
+    dialog.accept();
+    auto result = dialog.TakeResult();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->Density(), "500");
+    EXPECT_EQ(result->Identifier(), 3001);
+    EXPECT_EQ(material.Density(), "2000"); // the shown material never changes
+}
+
+TEST(LayerDialog, ResistanceAndWholeMillimetres)
+{
+    KslDoc doc;
+    doc.materials.At(0).SetConductivity("2");
+    NMaterialLayer layer(&doc.materials.At(0), "100");
+    LayerDialog dialog(layer, doc.materials);
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1047)->text(), QStringLiteral("0.05"));
+    auto* thickness = Child<NumberEdit>(dialog, 1041);
+    QTest::keyClick(thickness, Qt::Key_End);
+    QTest::keyClicks(thickness, QStringLiteral("."));
+    EXPECT_EQ(thickness->text(), QStringLiteral("100"));
+    Retype(thickness, QStringLiteral("300"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1047)->text(), QStringLiteral("0.15"));
+    Child<QComboBox>(dialog, 1043)->setCurrentIndex(1);
+    dialog.accept();
+    auto result = dialog.TakeResult();
+    EXPECT_EQ(result->Material(), &doc.materials.At(1));
+    EXPECT_EQ(result->Thickness(), "300");
+}
+
+TEST(LayerDialog, WithoutASelectedMaterialOkKeepsThePreviousOne)
+{
+    KslDoc doc;
+    CMaterial outside(3050, 0, "Hors bibliothèque", "1", "1000", "1000");
+    NMaterialLayer layer(&outside, "50");
+    LayerDialog dialog(layer, doc.materials);
+    EXPECT_EQ(Child<QComboBox>(dialog, 1043)->currentIndex(), -1);
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1047)->text(), QString());
+    dialog.accept();
+    EXPECT_EQ(dialog.TakeResult()->Material(), &outside);
+}
+
+TEST(AmbianceDialog, InteriorOffersNoComputedFluxNorWeatherFile)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.interiorAmbiances.At(0));
+    EXPECT_EQ(Child<QComboBox>(dialog, 1040)->count(), 3);
+    EXPECT_FALSE(Child<QCheckBox>(dialog, 1101)->isEnabled());
+    AmbianceDialog exterior(doc.exteriorAmbiances.At(0));
+    EXPECT_EQ(Child<QComboBox>(exterior, 1040)->count(), 4);
+    EXPECT_TRUE(Child<QCheckBox>(exterior, 1101)->isEnabled());
+}
+
+struct FluxDefaultsCase {
+    int listIndex;
+    std::array<const char*, 4> texts; // Flux 1..4 as shown
+};
+class FluxDefaults : public ::testing::TestWithParam<FluxDefaultsCase> { };
+
+TEST_P(FluxDefaults, ChangingTheFluxTypeWritesItsDefaults)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.exteriorAmbiances.At(0));
+    Child<QComboBox>(dialog, 1040)->setCurrentIndex(GetParam().listIndex);
+    const std::array<int, 4> ids { 1037, 1038, 1039, 1051 };
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(Child<QLineEdit>(dialog, ids[i])->text(), QString::fromUtf8(GetParam().texts[i]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, FluxDefaults,
+    ::testing::Values(FluxDefaultsCase { 2, { "0", "0", "8", "18" } },
+        FluxDefaultsCase { 3, { "45", "50", "20", "1" } }));
+
+TEST(AmbianceDialog, LatitudeBoundedOnlyForComputedFlux)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.exteriorAmbiances.At(0));
+    auto* types = Child<QComboBox>(dialog, 1040);
+    auto* flux1 = Child<NumberEdit>(dialog, 1037);
+    types->setCurrentIndex(3);
+    Retype(flux1, QStringLiteral("91"));
+    EXPECT_EQ(flux1->text(), QStringLiteral("9"));
+    types->setCurrentIndex(2);
+    Retype(flux1, QStringLiteral("910"));
+    EXPECT_EQ(flux1->text(), QStringLiteral("910"));
+}
+
+TEST(AmbianceDialog, ValueOneHoldsThreeCharactersAndDayCapsTheEndHour)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.exteriorAmbiances.At(4)); // ramp over a week, end hour 60
+    auto* value1 = Child<NumberEdit>(dialog, 1019);
+    Retype(value1, QStringLiteral("1000"));
+    EXPECT_EQ(value1->text(), QStringLiteral("100"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1036)->text(), QStringLiteral("60"));
+    Child<QComboBox>(dialog, 1023)->setCurrentIndex(0);
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1036)->text(), QStringLiteral("24"));
+}
+
+TEST(AmbianceDialog, ConstantTemperatureStoresItsMinimumEqualToItsValue)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.exteriorAmbiances.At(2)); // sinusoid 25/35
+    Child<QComboBox>(dialog, 1018)->setCurrentIndex(0);
+    Retype(Child<NumberEdit>(dialog, 1019), QStringLiteral("12"));
+    dialog.accept();
+    auto result = dialog.TakeResult();
+    EXPECT_EQ(result->temperature.type, 1);
+    EXPECT_EQ(result->temperature.values[0], "12");
+    EXPECT_EQ(result->temperature.values[1], "12");
+    EXPECT_EQ(doc.exteriorAmbiances.At(2).temperature.type, 2);
+}
+
+TEST(AmbianceDialog, WeatherCaseStoresTheCityAndHidesThePreviews)
+{
+    KslDoc doc;
+    AmbianceDialog dialog(doc.exteriorAmbiances.At(0));
+    Child<QCheckBox>(dialog, 1101)->setChecked(true);
+    EXPECT_FALSE(Child<QComboBox>(dialog, 1018)->isEnabled());
+    EXPECT_TRUE(Child<QComboBox>(dialog, 1100)->isEnabled());
+    Child<QComboBox>(dialog, 1100)->setCurrentIndex(7);
+    Retype(Child<NumberEdit>(dialog, 1104), QStringLiteral("359"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1104)->text(), QStringLiteral("35"));
+    Child<QComboBox>(dialog, 1059)->setCurrentIndex(1);
+    dialog.accept();
+    auto result = dialog.TakeResult();
+    EXPECT_TRUE(result->weatherFlag);
+    EXPECT_EQ(result->cityIndex, 7);
+    EXPECT_EQ(result->firstDay, 35);
+    EXPECT_EQ(result->temperature.type, 6);
+    EXPECT_EQ(result->flux.period, kPeriodWeek);
+}
+
+TEST(ReferencesDialog, ThirtyFiveCharactersAreRefusedAtOk)
+{
+    ScriptedPrompter prompter;
+    ReferencesDialog dialog(QStringLiteral("a"), QStringLiteral("b"), prompter);
+    dialog.show();
+    Child<QLineEdit>(dialog, 1093)->setText(QString(35, QLatin1Char('x')));
+    dialog.accept();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Tapez 34 caractères au maximum."));
+    EXPECT_TRUE(dialog.isVisible());
+    Child<QLineEdit>(dialog, 1093)->setText(QString(34, QLatin1Char('x')));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(PrintChoiceDialog, NewProjectChoicesAndTheCompleteReport)
+{
+    KslDoc doc;
+    PrintChoiceDialog dialog(doc.printChoices);
+    const std::array<int, 5> ids { 1106, 1100, 1103, 1098, 1105 };
+    std::array<bool, 5> shown {};
+    for (size_t i = 0; i < ids.size(); ++i)
+        shown[i] = Child<QCheckBox>(dialog, ids[i])->isChecked();
+    EXPECT_EQ(shown, (std::array<bool, 5> { false, true, true, false, false }));
+    QTest::mouseClick(Child<QPushButton>(dialog, 1114), Qt::LeftButton);
+    for (size_t i = 0; i < ids.size(); ++i)
+        shown[i] = Child<QCheckBox>(dialog, ids[i])->isChecked();
+    EXPECT_EQ(shown, (std::array<bool, 5> { false, true, true, false, true }));
+    EXPECT_EQ(doc.printChoices[4], 0); // the flags change only on "OK"
+}
+
+TEST(AboutDialog, TitleAndVersionLine)
+{
+    AboutDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("A propos de Quelvan"));
+    EXPECT_EQ(Child<QLabel>(dialog, 1116)->text(), QStringLiteral("Quelvan V1.20a"));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "ui/MainWindow.h"
+#include "UiTestSupport.h"
+#include "graphics/NShpRectangle.h"
+#include "model/KslDoc.h"
+#include "ui/HelpSupport.h"
+#include "ui/KslView.h"
+
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+TEST(MainWindow, MenusCarryTheirItemsAndShortcuts)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    QStringList menus;
+    for (QAction* action : window.menuBar()->actions())
+        menus << action->text();
+    EXPECT_EQ(menus, (QStringList { "&Fichier", "&Affichage", "Données", "&Impression", "&?" }));
+    EXPECT_EQ(window.Action("actionOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(window.Action("actionPrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(window.Action("actionMaterials")->statusTip(),
+        QStringLiteral("Affiche la liste des matériaux"));
+    EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("F1 pour l'aide"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Sans nom - Quelvan"));
+}
+
+TEST(MainWindow, CannotShrinkBelowItsMinimumAndBoxesFillTheWidth)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    window.show();
+    window.resize(500, 300);
+    EXPECT_EQ(window.size(), QSize(780, 500));
+    KslView& view = window.View();
+    const int W = view.width();
+    EXPECT_EQ(view.ColumnIncrement(), (W - 20) / 3 - 113);
+    auto* interior = view.findChild<QGroupBox*>(QStringLiteral("c1080"));
+    // The third box ends 7 pixels from the right edge at the frame's minimum width (c = 140).
+    const int c = view.ColumnIncrement();
+    EXPECT_EQ(interior->geometry(), QRect(2 * c + 240, 0, c + 113, 120));
+    ASSERT_EQ(W, 780);
+    EXPECT_EQ(c, 140);
+    EXPECT_EQ(W - (interior->geometry().x() + interior->geometry().width()), 7);
+    const QRect square = view.DrawingSquare();
+    EXPECT_EQ(square.width(), square.height());
+    EXPECT_GE(square.top(), 126);
+}
+
+TEST(MainWindow, PressOnALayerShowsItsConductivityAndResistance)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    window.show();
+    KslView& view = window.View();
+    const QRect square = view.DrawingSquare();
+    // Outside every layer: nothing.
+    QTest::mousePress(&view, Qt::LeftButton, {}, square.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(view.InfoBox(), nullptr);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, square.topLeft() + QPoint(2, 2));
+    // The first layer (heavy concrete, 200 mm, 2 W/m.K) starts at the left of the wall.
+    const QPoint onFirst(square.left() + square.width() / 8 + 10, square.center().y());
+    QTest::mousePress(&view, Qt::LeftButton, {}, onFirst);
+    ASSERT_NE(view.InfoBox(), nullptr);
+    const NMaterialLayer& first = window.Document().layers.At(0);
+    EXPECT_EQ(
+        view.InfoBox()->Text(), "C=" + first.Material()->Conductivity() + " W/m.K, R=0.1 m².K/W");
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, onFirst);
+    EXPECT_EQ(view.InfoBox(), nullptr);
+}
+
+TEST(MainWindow, ZeroConductivityGivesALargeResistanceNotAFailure)
+{
+    CMaterial vacuum(3001, 0, "Vide", "0", "1", "1");
+    NMaterialLayer layer(&vacuum, "10");
+    // 0.01 m / 1e-7 = 100000, shown with three significant digits once four are too long.
+    EXPECT_EQ(KslView::LayerInfoText(layer), QStringLiteral("C=0 W/m.K, R=100000 m².K/W"));
+}
+
+TEST(Help, ContextNumbersOpenTheirPagesAndOthersTheContents)
+{
+    EXPECT_EQ(HelpPageFor(13080), QStringLiteral("qrc:/help/h13080.html"));
+    EXPECT_EQ(HelpPageFor(0), QStringLiteral("qrc:/help/contents.html"));
+    EXPECT_EQ(HelpPageFor(4242), QStringLiteral("qrc:/help/contents.html"));
+    for (int topic : { 12005, 12006, 12007, 12008, 12009, 13030, 13050, 13060, 13070, 13090, 13100,
+             13110, 13120, 13170, 13230, 13240, 13270 })
+        EXPECT_NE(HelpPageFor(topic), QStringLiteral("qrc:/help/contents.html")) << topic;
+}
+
+} // namespace
