@@ -21,7 +21,8 @@ namespace quelvan {
 //   negative irradiance): irradiance while the sun is down becomes 0; a missing direct normal
 //   is taken as global minus diffuse, a missing diffuse as global minus direct, a missing
 //   global as direct plus diffuse; what remains is interpolated linearly when the gap is at
-//   most kLongestRepairedGap hours. A longer gap (or missing records) refuses the file.
+//   most kLongestRepairedGap hours; absent records count as missing values. A longer gap, or
+//   more than kLongestRepairedGap absent records, refuses the file.
 // Refused (error in French, no year): no LOCATION line or unreadable coordinates, sub-hourly
 // data, a record with too few fields, an impossible date or hour, the same hour twice,
 // non-numeric text in a field that is used.
