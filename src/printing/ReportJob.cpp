@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/TextFile.h"
+#include "model/KslDoc.h"
 #include "printing/ReportFrame.h"
 #include "printing/ReportPrinter.h"
 
@@ -74,7 +75,8 @@ QByteArray RenderReportPdf(const ReportPrinter& report)
                 kPdfMarginMillimetres),
             QPageLayout::Millimeter));
         writer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
-        writer.setTitle(QString::fromUtf8(report.PageTitle(0).c_str()));
+        writer.setTitle(
+            QString::fromUtf8((FooterProgramText() + " - " + report.Document().title).c_str()));
         if (!report.PrintAll(writer))
             return {};
     }

@@ -33,6 +33,8 @@ public:
     // Replaces the document's print choices for this report only.
     void SetFlags(const PrintFlags& flags);
 
+    const KslDoc& Document() const { return doc_; }
+
     int PageCount() const { return static_cast<int>(kinds_.size()); }
     int PageKind(int page) const { return kinds_.at(static_cast<size_t>(page)); }
     std::string PageTitle(int page) const;

@@ -164,7 +164,8 @@ int CommandReport(const Args& args)
         PrintError(std::string(msg::kReportNotWritten) + " : " + output);
         return 1;
     }
-    std::printf("Rapport : %s (%d pages)\n", output.c_str(), report.PageCount());
+    std::printf("Rapport : %s (%d page%s)\n", output.c_str(), report.PageCount(),
+        report.PageCount() > 1 ? "s" : "");
     return 0;
 }
 
