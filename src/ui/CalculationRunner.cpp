@@ -54,11 +54,9 @@ void CalculationRunner::SetRunState(RunState state)
 void CalculationRunner::SetTracerShown(bool shown)
 {
     tracerShown_ = shown;
-    // The tracer button follows the window whenever the state lets it.
-    if (state_ == RunState::Ready || state_ == RunState::Paused)
-        buttons_.tracerEnabled = !shown;
-    else if (shown)
-        buttons_.tracerEnabled = false;
+    // Showing the window disables "Affiche Traceur"; closing it enables the button again (the
+    // idle state disables it anyway when the mode is left).
+    buttons_.tracerEnabled = !shown && state_ != RunState::Idle;
     emit buttonsChanged();
 }
 

@@ -314,7 +314,7 @@ void KslView::ShowTracer()
     if (!tracer_) {
         tracer_ = new FluxDensityWindow(runner_->Engine(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
-        tracer_->move(window()->geometry().topLeft());
+        tracer_->move(0, 0);
     }
     tracer_->show();
     runner_->SetTracerShown(true);

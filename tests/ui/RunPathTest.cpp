@@ -184,6 +184,22 @@ TEST_F(RunPath, PacingKeepsTheMinimumInterval)
     EXPECT_EQ(Hours(), 2);
 }
 
+TEST_F(RunPath, ClosingTheTracerEnablesItsButtonAndTheButtonBringsItBack)
+{
+    Click(1058);
+    ASSERT_NE(window.View().Tracer(), nullptr);
+    EXPECT_FALSE(Button(1078)->isEnabled());
+    window.View().Tracer()->close();
+    EXPECT_EQ(window.View().Tracer(), nullptr);
+    EXPECT_TRUE(Button(1078)->isEnabled());
+    Click(1078);
+    ASSERT_NE(window.View().Tracer(), nullptr);
+    EXPECT_FALSE(Button(1078)->isEnabled());
+    Click(1075);
+    Poll(2);
+    EXPECT_EQ(window.View().Tracer()->HourCount(), Hours());
+}
+
 TEST_F(RunPath, AFailedPreparationStaysIdle)
 {
     // An ambiance list without a choice: the preparation reports and the run cannot start.
