@@ -1,0 +1,195 @@
+// quelvan-cli run: a project read, prepared and run for a week without pacing, its results
+// file written; every failure gives exit code 1 and its French message.
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace quelvan {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+class CliRun : public ::testing::Test {
+protected:
+    CliRun()
+    {
+        std::random_device seed;
+        folder_ = std::filesystem::temp_directory_path()
+            / ("quelvan-run-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(folder_);
+    }
+    ~CliRun() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::string File(const std::string& name) const { return (folder_ / name).string(); }
+
+    int Run(const std::string& arguments)
+    {
+        const std::string command = "cd '" + folder_.string() + "' && '" QUELVAN_CLI_PATH "' "
+            + arguments + " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        out_ = Slurp(folder_ / "out.txt");
+        err_ = Slurp(folder_ / "err.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    void Write(const KslDoc& doc, const std::string& name)
+    {
+        ASSERT_EQ(WriteProjectFile(doc, File(name)), WriteResult::Ok);
+    }
+
+    // The rows of a results file, split at tabs.
+    std::vector<std::vector<std::string>> Rows(const std::string& name) const
+    {
+        std::vector<std::vector<std::string>> rows;
+        const auto text = ReadTextLines(File(name));
+        if (!text)
+            return rows;
+        for (const std::string& line : text->lines) {
+            if (line.empty())
+                continue;
+            std::vector<std::string> cells;
+            size_t start = 0;
+            for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+                cells.push_back(line.substr(start, tab - start));
+            cells.push_back(line.substr(start));
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+
+    std::filesystem::path folder_;
+    std::string out_;
+    std::string err_;
+};
+
+TEST_F(CliRun, NewProjectRunsAWeekIntoItsResultsFile)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    ASSERT_EQ(Run("run p.ksl"), 0) << err_;
+    EXPECT_TRUE(err_.empty()) << err_;
+    EXPECT_NE(out_.find("p.res"), std::string::npos);
+    const auto rows = Rows("p.res");
+    ASSERT_EQ(rows.size(), 170u);
+    EXPECT_EQ(rows[0][0], "H");
+    for (int h = 0; h <= 168; ++h) {
+        const auto& row = rows[static_cast<size_t>(h + 1)];
+        ASSERT_EQ(row.size(), 14u) << h;
+        EXPECT_EQ(row[0], std::to_string(h));
+        // Decimal commas; the sinusoidal exterior stays between 25 and 35 degrees.
+        EXPECT_EQ(row[1].find('.'), std::string::npos);
+        const float exterior = FloatValue(row[1]);
+        EXPECT_GE(exterior, 24.99f) << h;
+        EXPECT_LE(exterior, 35.0f) << h;
+    }
+    // The energies accumulate from hour 1 on.
+    EXPECT_EQ(rows[1][10], "0");
+    EXPECT_NE(rows[169][10], "0");
+}
+
+TEST_F(CliRun, OutputOptionAndWeatherFolder)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    std::filesystem::create_directories(folder_ / "res");
+    ASSERT_EQ(Run("run p.ksl --weather-dir . -o res/semaine.res"), 0) << err_;
+    EXPECT_EQ(Rows("res/semaine.res").size(), 170u);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "p.res"));
+}
+
+TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
+{
+    KslDoc doc;
+    doc.initialTemperatureMode = 1;
+    Write(doc, "prec.ksl");
+    ASSERT_EQ(Run("run prec.ksl"), 0) << err_;
+    EXPECT_NE(err_.find(msg::kNoPreviousCalculation), std::string::npos) << err_;
+    EXPECT_EQ(Rows("prec.res").size(), 170u);
+}
+
+struct Failure {
+    const char* name;
+    void (*spoil)(KslDoc&);
+    const char* message;
+    friend void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
+};
+class CliRunFailures : public CliRun, public ::testing::WithParamInterface<Failure> { };
+
+TEST_P(CliRunFailures, ExitOneWithTheMessage)
+{
+    KslDoc doc;
+    GetParam().spoil(doc);
+    Write(doc, "mur.ksl");
+    EXPECT_EQ(Run("run mur.ksl"), 1);
+    EXPECT_NE(err_.find(GetParam().message), std::string::npos) << err_;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "mur.res"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, CliRunFailures,
+    ::testing::Values(
+        Failure { "zero thickness", [](KslDoc& d) { d.layers.At(0).SetThickness("0"); },
+            msg::kLayerBadThickness },
+        Failure { "no layer", [](KslDoc& d) { d.layers.Clear(); }, msg::kWallHasNoLayer },
+        Failure { "selection without record", [](KslDoc& d) { d.selectedInterior = 40; },
+            msg::kInternalError }));
+
+TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
+{
+    KslDoc doc;
+    doc.selectedExterior = doc.exteriorAmbiances.At(11).Index(); // Mâcon weather
+    ASSERT_TRUE(doc.exteriorAmbiances.At(11).weatherFlag);
+    Write(doc, "meteo.ksl");
+    // The explicit folder is searched first: a broken file there is the one read.
+    {
+        std::ofstream out(File("FR_Mâcon.wth"));
+        out << "entete\n1\tfroid\n";
+    }
+    EXPECT_EQ(Run("run meteo.ksl --weather-dir ."), 1);
+    EXPECT_NE(err_.find(msg::kWeatherReadError), std::string::npos) << err_;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "meteo.res"));
+}
+
+TEST_F(CliRun, UnreadableProjectAndBadArguments)
+{
+    EXPECT_EQ(Run("run absent.ksl"), 1);
+    EXPECT_NE(err_.find(msg::kReadError), std::string::npos);
+    {
+        std::ofstream out(File("bad.ksl"));
+        out << "pas un projet\n";
+    }
+    EXPECT_EQ(Run("run bad.ksl"), 1);
+    EXPECT_NE(err_.find(msg::kReadError), std::string::npos);
+    EXPECT_EQ(Run("run"), 2);
+    EXPECT_EQ(Run("run p.ksl -o"), 2);
+    EXPECT_EQ(Run("run p.ksl --vite"), 2);
+}
+
+TEST_F(CliRun, UnwritableResultsFileIsReported)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    EXPECT_EQ(Run("run p.ksl -o dossier-absent/p.res"), 1);
+    EXPECT_NE(err_.find(msg::kResultsNotWritten), std::string::npos) << err_;
+}
+
+} // namespace
+} // namespace quelvan
