@@ -15,6 +15,8 @@ namespace {
 
 // The plots start this far below the header rule and end this far above the footer rule.
 constexpr int kBodyInset = 80;
+// Between the extremes line and the top of the plot frame.
+constexpr int kTextGap = 20;
 
 // The part of a series that falls in the window (a series shorter than the run gives
 // what it holds).
@@ -106,7 +108,11 @@ void DrawTimeCurvePage(QPainter& painter, const QRect& body, int kind, const Eng
         const int nameHeight = graphics::TextHeight(painter);
         painter.setFont(extremesFont);
         const int extremesHeight = graphics::TextHeight(painter);
-        const int textTop = cell.top() - nameHeight - extremesHeight - gap / 2;
+        // The texts end just above the plot frame; the strip of the cell above the frame holds
+        // only the top Y label, at the far left, so they may reach into it.
+        const int frameTop
+            = cell.top() + cell.height() * (1000 - plot.Chart().PlotCorner().y) / 1000;
+        const int textTop = frameTop - kTextGap - nameHeight - extremesHeight;
         painter.setFont(nameFont);
         DrawCentredText(painter, centre, textTop, SeriesTitle(id));
         painter.setFont(extremesFont);
