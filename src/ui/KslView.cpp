@@ -61,10 +61,8 @@ KslView::KslView(KslDoc& doc, Prompter& prompter, QWidget* parent)
     SetCalculationMode(false);
 }
 
-KslView::~KslView()
-{
-    delete tracer_.data();
-}
+// The tracer window is a child of the view and goes with it.
+KslView::~KslView() = default;
 
 void KslView::BuildControls()
 {
