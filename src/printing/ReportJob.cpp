@@ -39,9 +39,6 @@ bool HasDefaultPrinter()
 
 void ConfigurePrinter(QPrinter& printer, int pageCount)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull())
-        printer.setPrinterName(info.printerName());
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setColorMode(QPrinter::GrayScale);
     printer.setCopyCount(1);

@@ -19,8 +19,9 @@ std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags);
 // Whether the system knows a default printer.
 bool HasDefaultPrinter();
 
-// Sets up a printer for the report: the default printer, landscape, monochrome, pages 1 to
-// pageCount, one copy handled by the device.
+// Sets up a printer for the report: landscape, monochrome, pages 1 to pageCount, one copy
+// handled by the device. The printer keeps its target (a new QPrinter is the default printer;
+// a preview or a PDF printer stays what it is).
 void ConfigurePrinter(QPrinter& printer, int pageCount);
 
 // Configures the printer for the report and prints every page on it; false when no page is

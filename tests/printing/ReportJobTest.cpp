@@ -1,0 +1,94 @@
+#include "PrintingTestSupport.h"
+
+#include "printing/ReportJob.h"
+#include "printing/ReportPrinter.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace quelvan::printing {
+namespace {
+
+struct RefusalCase {
+    bool printer;
+    std::vector<int> flags;
+    const char* message;
+};
+
+class PrintRefusals : public ::testing::TestWithParam<RefusalCase> { };
+
+TEST_P(PrintRefusals, PrinterFirstThenSelection)
+{
+    PrintFlags flags {};
+    for (const int f : GetParam().flags)
+        flags[static_cast<size_t>(f)] = 1;
+    EXPECT_EQ(PrintRefusal(GetParam().printer, flags), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PrintRefusals,
+    ::testing::Values(RefusalCase { false, { 1, 2 }, "Absence d'une imprimante par défaut" },
+        RefusalCase { false, {}, "Absence d'une imprimante par défaut" },
+        RefusalCase { true, {}, "Aucune sélection d'impression" }, RefusalCase { true, { 4 }, "" },
+        RefusalCase { true, { 9 }, "" }));
+
+TEST(PrinterJob, LandscapeMonochromeOnePagePerChoice)
+{
+    KslDoc doc;
+    doc.printChoices = {};
+    doc.printChoices[0] = 1;
+    doc.printChoices[3] = 1;
+    doc.printChoices[4] = 1;
+    const ReportPrinter report(doc, InputsFromDocument(doc), test::RunHours(doc, 30));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("imprimante.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(PrintReport(report, printer));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.colorMode(), QPrinter::GrayScale);
+    EXPECT_EQ(printer.fromPage(), 1);
+    EXPECT_EQ(printer.toPage(), 3);
+    EXPECT_EQ(printer.outputFileName(), path);
+    const auto pages = test::PdfFilePages(path.toStdString());
+    if (!pages)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    ASSERT_EQ(pages->size(), 3u);
+    EXPECT_NE(test::Squeezed((*pages)[2]).find("Liste des matériaux"), std::string::npos);
+}
+
+TEST(PrinterJob, NothingChosenPrintsNothing)
+{
+    KslDoc doc;
+    doc.printChoices = {};
+    const ReportPrinter report(doc, InputsFromDocument(doc), {});
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("rien.pdf")));
+    EXPECT_FALSE(PrintReport(report, printer));
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
+}
+
+TEST(PdfExport, WritesAPdfAndRefusesAnUnwritablePath)
+{
+    KslDoc doc;
+    const ReportPrinter report(doc, InputsFromDocument(doc), {});
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("rapport.pdf")).toStdString();
+    ASSERT_TRUE(ExportReportPdf(report, path));
+    const QByteArray first = [&] {
+        QFile f(QString::fromStdString(path));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    EXPECT_TRUE(first.startsWith("%PDF-"));
+    EXPECT_FALSE(ExportReportPdf(report, path + "/dans/un/fichier.pdf"));
+    QFile again(QString::fromStdString(path));
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), first);
+}
+
+} // namespace
+} // namespace quelvan::printing
