@@ -86,16 +86,16 @@ bool FillGaps(Series& series, int& filled, int& longestStart)
             longestStart = i;
             return false;
         }
-        const std::optional<double> before
-            = i > 0 ? series[static_cast<std::size_t>(i - 1)] : std::nullopt;
-        const std::optional<double> after
-            = end < n ? series[static_cast<std::size_t>(end)] : std::nullopt;
+        // The neighbours of a run are present (the run stops at them), except at the year's ends.
+        const bool hasBefore = i > 0;
+        const bool hasAfter = end < n;
+        const double before
+            = hasBefore ? series[static_cast<std::size_t>(i - 1)].value_or(0.0) : 0.0;
+        const double after = hasAfter ? series[static_cast<std::size_t>(end)].value_or(0.0) : 0.0;
         for (int k = i; k < end; ++k) {
-            double v = 0.0;
-            if (before && after)
-                v = *before + (*after - *before) * (k - i + 1) / (end - i + 1);
-            else
-                v = before ? *before : *after;
+            double v = hasBefore ? before : after;
+            if (hasBefore && hasAfter)
+                v = before + (after - before) * (k - i + 1) / (end - i + 1);
             series[static_cast<std::size_t>(k)] = v;
             ++filled;
         }
