@@ -81,21 +81,26 @@ protected:
         return path;
     }
 
-    // Exterior air temperatures (column "TE") of the 168 hourly rows of a results file.
-    std::vector<double> ExteriorTemperatures(const fs::path& results)
+    // One column of the 168 hourly rows of a results file ("TE" 1, "FE" 5).
+    std::vector<double> ResultsColumn(const fs::path& results, std::size_t column)
     {
         const std::optional<TextLines> text = ReadTextLines(results.string());
         std::vector<double> values;
         if (!text)
             return values;
         for (std::size_t i = 2; i < text->lines.size() && values.size() < 168; ++i) {
-            const std::string& line = text->lines[i];
-            const std::size_t start = line.find('\t') + 1;
+            std::string cell = text->lines[i];
+            for (std::size_t c = 0; c < column; ++c)
+                cell.erase(0, cell.find('\t') + 1);
             float v = 0.0f;
-            if (ParseFloat(line.substr(start, line.find('\t', start) - start), v))
+            if (ParseFloat(cell.substr(0, cell.find('\t')), v))
                 values.push_back(v);
         }
         return values;
+    }
+    std::vector<double> ExteriorTemperatures(const fs::path& results)
+    {
+        return ResultsColumn(results, 1);
     }
 
     // The temperatures (column 2) of the weather file's lines 8760 and 1 to 168, as rounded
@@ -184,6 +189,11 @@ TEST_F(CliWeather, BuiltInMaconAmbianceRunsOnTheGeneratedFiles)
         seen.insert(std::lround(t * 10.0));
     }
     EXPECT_GT(seen.size(), 20u); // a week of real weather, not a constant
+    // The south wall receives the file's sun by day and nothing at night.
+    const std::vector<double> flux = ResultsColumn(root / "macon.res", 5);
+    ASSERT_EQ(flux.size(), 168u);
+    EXPECT_GT(*std::max_element(flux.begin(), flux.end()), 50.0);
+    EXPECT_GE(std::count(flux.begin(), flux.end(), 0.0), 7 * 12);
 }
 
 TEST_F(CliWeather, ImportedEpwYearRunsUnderTheCityName)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <numbers>
 
@@ -184,6 +185,14 @@ TEST(TypicalYearDeterminism, SameSeedSameBytesOtherSeedOtherYear)
     EXPECT_EQ(first, second);
     const std::vector<std::string> other = GenerateTypicalYear(*macon, 12345).FormatLines();
     EXPECT_NE(first, other);
+
+    // A French process locale changes nothing in the numbers written.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr)
+        GTEST_SKIP() << "no French locale on this machine";
+    const std::vector<std::string> underFrench = GenerateTypicalYear(*macon).FormatLines();
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(first, underFrench);
 }
 
 TEST(TypicalYearFile, EveryLineEndsWithALineEnd)
