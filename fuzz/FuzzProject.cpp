@@ -1,6 +1,6 @@
 // The project reader on arbitrary file bytes, decoded and split as ReadProjectFile does. A
-// project that reads is written again: the writer must either refuse it (a value that its
-// fixed columns cannot hold) or write lines that read back into the same project.
+// project that reads is written again, and the written lines must read back into the same
+// project (WriteProjectFile refuses to write otherwise, so the project could not be saved).
 #include "FuzzTargets.h"
 
 #include "core/TextFile.h"
@@ -20,13 +20,16 @@ int FuzzProject(const std::uint8_t* data, std::size_t size)
     if (read != kReadOk)
         return 0;
 
-    // The bytes WriteProjectFile would store, and what reading them gives.
+    // The bytes WriteProjectFile would store must read back into the same project: a project
+    // that opens but could never be saved again would hold the user's work hostage.
     std::string text;
     for (const std::string& line : FormatProjectLines(doc))
         text += line + "\r\n";
     KslDoc back;
-    if (ParseProjectLines(back, DecodedLines(EncodeForFile(text))) == kReadOk)
-        (void)SameProjectData(doc, back);
+    if (ParseProjectLines(back, DecodedLines(EncodeForFile(text))) != kReadOk)
+        ReportBrokenInvariant("a project that reads does not read back once written");
+    if (!SameProjectData(doc, back))
+        ReportBrokenInvariant("a project that reads changes once written and read again");
     return 0;
 }
 

@@ -1,8 +1,10 @@
 // The text-table reader on arbitrary file bytes, all fields or one column, with or without a
-// separator: the table never has more rows than lines, and a written table reads back.
+// separator: the table never has more rows than lines, a written table reads back, and the
+// decoded text survives being encoded for a file.
 #include "FuzzTargets.h"
 
 #include "core/NTextTable.h"
+#include "core/TextFile.h"
 
 namespace quelvan::fuzz {
 
@@ -16,6 +18,11 @@ int FuzzTextTable(const std::uint8_t* data, std::size_t size)
     const char separator = separatorChoice < sizeof kSeparators
         ? kSeparators[separatorChoice]
         : static_cast<char>(separatorChoice);
+
+    // Whatever a file decodes to is stored so that it decodes to the same text again.
+    const std::string decoded = DecodeFromFile(input.Rest());
+    if (DecodeFromFile(EncodeForFile(decoded)) != decoded)
+        ReportBrokenInvariant("a decoded text changes once encoded and decoded again");
 
     const std::vector<std::string> lines = DecodedLines(input.Rest());
     NTextTable table;

@@ -167,8 +167,13 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text)
 
 std::string EncodeForFile(std::string_view utf8Text)
 {
-    if (auto cp1252 = Utf8ToCp1252(utf8Text))
+    // Windows-1252 only when it reads back as the same text: its bytes may also form valid
+    // UTF-8 ("Ã©" is C3 A9, which reads as "é"), and such a file would change when reopened.
+    if (auto cp1252 = Utf8ToCp1252(utf8Text); cp1252 && DecodeFromFile(*cp1252) == utf8Text)
         return std::move(*cp1252);
+    // A text that starts with U+FEFF would lose it as a byte-order mark: a real mark keeps it.
+    if (utf8Text.substr(0, 3) == "\xEF\xBB\xBF")
+        return "\xEF\xBB\xBF" + std::string(utf8Text);
     return std::string(utf8Text);
 }
 

@@ -15,6 +15,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Empty optional when a character has no Windows-1252 code.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
 // UTF-8 text as it will be stored: Windows-1252 when everything fits, else unchanged UTF-8.
+// DecodeFromFile always gives the text back: Windows-1252 bytes that would read as UTF-8 are
+// stored as UTF-8 instead, and a leading U+FEFF gets a byte-order mark before it.
 std::string EncodeForFile(std::string_view utf8Text);
 // Bytes read from a file, as UTF-8: kept when valid UTF-8, else decoded from Windows-1252.
 std::string DecodeFromFile(std::string_view bytes);

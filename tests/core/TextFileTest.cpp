@@ -80,6 +80,27 @@ TEST(Cp1252, TextOutsideTheCodePageStaysUtf8)
         "abc"); // the byte-order mark goes
 }
 
+// Texts whose Windows-1252 bytes are also valid UTF-8 (a project once decoded with the wrong
+// code page holds such text) must still come back unchanged from the file.
+class EncodeForFileTest : public ::testing::TestWithParam<const char*> { };
+
+TEST_P(EncodeForFileTest, TextReadsBackUnchanged)
+{
+    const std::string text = GetParam();
+    EXPECT_EQ(DecodeFromFile(EncodeForFile(text)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, EncodeForFileTest,
+    ::testing::Values("RÃ©fÃ©rence", // C3 A9 in Windows-1252 is "é" in UTF-8
+        "Ã©", "Ã© et é", "ï»¿abc", // the Windows-1252 reading of a byte-order mark
+        "\uFEFFabc", "Béton", "λ", "", "plain"));
+
+TEST(EncodeForFile, KeepsWindows1252WhenItCannotBeTakenForUtf8)
+{
+    EXPECT_EQ(EncodeForFile("Ã©"), "\xC3\x83\xC2\xA9"); // UTF-8, since C3 A9 would read as "é"
+    EXPECT_EQ(EncodeForFile("Ã© et é"), "\xC3\xA9 et \xE9"); // E9 alone is not UTF-8
+}
+
 struct Utf8Case {
     std::string bytes;
     bool valid;
