@@ -114,7 +114,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
     std::vector<std::string> values(static_cast<size_t>(n));
     switch (static_cast<ProfileType>(p.type)) {
     case ProfileType::Null:
-        std::fill(values.begin(), values.end(), "0");
+        values.assign(values.size(), std::string(1, '0'));
         break;
     case ProfileType::Constant:
         std::fill(values.begin(), values.end(), textB);

@@ -90,14 +90,19 @@ std::string FormatClockText(double seconds, int precision)
     const long long hours = static_cast<long long>((s + 0.1) / 60.0) / 60;
     const long long rest = static_cast<long long>(s - static_cast<double>(hours) * 3600.0 + 0.1);
     std::string text = FormatInt("%3d", static_cast<int>(day + 1));
+    auto field = [&text](long long value) {
+        text.push_back(':');
+        text.append(FormatInt("%2d", static_cast<int>(value)));
+    };
     if (precision < 1003)
-        text += ":" + FormatInt("%2d", static_cast<int>(hours));
+        field(hours);
     if (precision < 1002)
-        text += ":" + FormatInt("%2d", static_cast<int>(rest / 60));
+        field(rest / 60);
     if (precision == 1000)
-        text += ":" + FormatInt("%2d", static_cast<int>(rest % 60));
+        field(rest % 60);
     std::replace(text.begin(), text.end(), ' ', '0');
-    return text + ":";
+    text.push_back(':');
+    return text;
 }
 
 EngineState::EngineState()
