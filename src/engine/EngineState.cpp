@@ -17,18 +17,8 @@
 namespace quelvan {
 
 namespace {
+// Where the solver's lines go when nobody listens.
 NullMessageSink gSilentSink;
-
-constexpr const char* kSeriesTitles[kSeriesCount] = {
-    "Température extérieure",
-    "Température de surface extérieure",
-    "Température de surface intérieure",
-    "Température intérieure",
-    "Flux extérieur",
-    "Flux de surface extérieur",
-    "Flux de surface intérieur",
-    "Flux intérieur",
-};
 } // namespace
 
 // What only the calculation itself needs: the network, the matrices and the four profiles.
@@ -54,12 +44,6 @@ const char* EngineErrorMessage(int code)
     return msg::kInternalError;
 }
 
-const char* SeriesTitle(SeriesId id)
-{
-    const int i = static_cast<int>(id);
-    return i >= 0 && i < kSeriesCount ? kSeriesTitles[i] : "";
-}
-
 CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
 {
     CalculationInputs in;
@@ -74,11 +58,6 @@ CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
     in.interiorAmbiance = doc.SelectedAmbiance(kSideInterior);
     in.weather = std::move(weather);
     return in;
-}
-
-std::string BoundLabel(float bound)
-{
-    return FloatText(bound);
 }
 
 std::string FormatClockText(double seconds, int precision)

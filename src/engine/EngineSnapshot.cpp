@@ -1,0 +1,31 @@
+#include "engine/EngineSnapshot.h"
+
+#include "core/NumberText.h"
+
+namespace quelvan {
+
+namespace {
+constexpr const char* kSeriesTitles[kSeriesCount] = {
+    "Température extérieure",
+    "Température de surface extérieure",
+    "Température de surface intérieure",
+    "Température intérieure",
+    "Flux extérieur",
+    "Flux de surface extérieur",
+    "Flux de surface intérieur",
+    "Flux intérieur",
+};
+} // namespace
+
+const char* SeriesTitle(SeriesId id)
+{
+    const int i = static_cast<int>(id);
+    return i >= 0 && i < kSeriesCount ? kSeriesTitles[i] : "";
+}
+
+std::string BoundLabel(float bound)
+{
+    return FloatText(bound);
+}
+
+} // namespace quelvan

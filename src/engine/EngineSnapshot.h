@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The values of a calculation that the interface, the printed report and the command-line tool
+// read: hourly series, node profiles, chart bounds, read-out texts.
+namespace quelvan {
+
+inline constexpr int kRunHours = 168; // steps of a full run
+inline constexpr int kRecordedHours = 169; // hours 0..168 of an automatic run
+
+// The eight hourly series, in the order the report and the curve window use.
+enum class SeriesId : int {
+    ExteriorTemperature = 0,
+    ExteriorSurfaceTemperature,
+    InteriorSurfaceTemperature,
+    InteriorTemperature,
+    ExteriorFlux,
+    ExteriorSurfaceFlux,
+    InteriorSurfaceFlux,
+    InteriorFlux,
+};
+inline constexpr int kSeriesCount = 8;
+// "Température extérieure", ..., "Flux intérieur".
+const char* SeriesTitle(SeriesId id);
+
+// Texts of the main form's read-outs after the last refresh.
+struct ReadoutTexts {
+    std::string clock; // "001:01:00:00:"
+    std::string hour; // "Heure": hour of the day, no leading zero
+    std::string day; // "Jour": last digit of the day number
+    std::string interiorTemperature; // 3 significant digits
+    std::string exteriorTemperature;
+    std::string interiorFlux; // 2 significant digits
+    std::string exteriorFlux;
+    std::string interiorSurfaceFlux; // q_int_tot, "0" below 0.01 W/m²
+    std::string exteriorSurfaceFlux; // q_ext_tot
+    std::string interiorEnergy; // MJ/m², 2 significant digits
+    std::string exteriorEnergy;
+};
+
+// Vertical bounds of the in-wall profile chart. The flags tell whether the last refresh moved a
+// bound, in which case the chart relabels that axis end with BoundLabel.
+struct ChartBounds {
+    float upper = -10000000.0f;
+    float lower = 10000000.0f;
+    bool upperChanged = false;
+    bool lowerChanged = false;
+};
+// The program's float text of a bound ("%f" then trailing-zero trim).
+std::string BoundLabel(float bound);
+
+// Node values across the wall, node 0 on the exterior face. Every vector has N entries.
+struct NodeProfiles {
+    std::vector<float> x; // positions in metres
+    std::vector<float> T; // current temperatures (°C)
+    std::vector<float> Tmin; // envelopes of the current day
+    std::vector<float> Tmax;
+    std::vector<float> Phi; // node heat-flux densities (W/m²)
+};
+
+// Boundary and surface values of the last step.
+struct CurrentValues {
+    float exteriorTemperature = 0.0f; // T_ext
+    float exteriorFlux = 0.0f; // F_ext
+    float interiorTemperature = 0.0f; // T_int
+    float interiorFlux = 0.0f; // F_int
+    float exteriorSurfaceTemperature = 0.0f; // T_se
+    float interiorSurfaceTemperature = 0.0f; // T_si
+    float exteriorTotalFlux = 0.0f; // q_ext_tot
+    float interiorTotalFlux = 0.0f; // q_int_tot
+};
+
+// Surface coefficients read from the form at the last preparation.
+struct SurfaceCoefficients {
+    float absorptionExterior = 0.0f;
+    float absorptionInterior = 0.0f;
+    float exchangeExterior = 0.0f; // h_ext, W/(m².K)
+    float exchangeInterior = 0.0f; // h_int
+};
+
+// A copy of everything the interface, the printed report and the command-line tool read.
+struct EngineSnapshot {
+    bool prepared = false;
+    int hours = 0;
+    std::array<std::vector<float>, kSeriesCount> series;
+    NodeProfiles nodes;
+    float totalThickness = 0.0f; // metres
+    float uValue = 0.0f; // W/(m².K)
+    ChartBounds bounds;
+    ReadoutTexts readouts;
+    CurrentValues current;
+    double clock = 0.0;
+    float exteriorEnergy = 0.0f; // J/m²
+    float interiorEnergy = 0.0f;
+    int lastError = 0;
+};
+
+} // namespace quelvan
