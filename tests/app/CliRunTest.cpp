@@ -169,6 +169,26 @@ TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
     EXPECT_FALSE(std::filesystem::exists(folder_ / "meteo.res"));
 }
 
+TEST_F(CliRun, SolverNotesAreShownOnce)
+{
+    // Steel skins on rock wool: the sweeps stall every hour and the direct solve takes over.
+    KslDoc doc;
+    doc.layers.Clear();
+    const CMaterial* steel = doc.FindMaterialByName("Métal ferreux");
+    doc.AddLayer(steel, "0.7");
+    doc.AddLayer(doc.FindMaterialByName("Laine de roche"), "80");
+    doc.AddLayer(steel, "0.7");
+    Write(doc, "sandwich.ksl");
+    ASSERT_EQ(Run("run sandwich.ksl"), 0) << err_;
+    EXPECT_EQ(Rows("sandwich.res").size(), 170u);
+    for (const char* note : { msg::kSolverDirectFallback, msg::kSolverStalled }) {
+        const size_t first = err_.find(note);
+        ASSERT_NE(first, std::string::npos) << note;
+        EXPECT_EQ(err_.find(note, first + 1), std::string::npos) << note;
+    }
+    EXPECT_EQ(err_.find('\b'), std::string::npos);
+}
+
 TEST_F(CliRun, UnreadableProjectAndBadArguments)
 {
     EXPECT_EQ(Run("run absent.ksl"), 1);

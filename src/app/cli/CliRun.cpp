@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace quelvan::cli {
@@ -28,16 +29,20 @@ void PrintError(const std::string& text)
     std::fputc('\n', stderr);
 }
 
-// The solver's progress lines are for a terminal watching one step; a batch run keeps
-// only the other notes (a direct solve replacing stalled sweeps), on standard error.
+// The solver's progress lines are for a terminal watching one step; a batch run keeps only
+// the other notes (a direct solve replacing the sweeps), each once, on standard error.
 class NotesToStandardError final : public MessageSink {
 public:
     void Message(std::string_view text) override
     {
-        if (!text.empty() && text.front() == '\b')
+        if (text.empty() || text.front() == '\b')
             return;
-        PrintError(std::string(text));
+        if (shown_.insert(std::string(text)).second)
+            PrintError(std::string(text));
     }
+
+private:
+    std::set<std::string> shown_;
 };
 
 struct RunOptions {
