@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 
 #include "EngineTestSupport.h"
+#include "core/NumberText.h"
 #include "model/KslDoc.h"
 
 #include <gtest/gtest.h>
@@ -31,8 +32,8 @@ std::vector<LayerData> Layers(const KslDoc& doc)
     std::vector<LayerData> layers;
     for (const NMaterialLayer& l : doc.layers) {
         const CMaterial& m = *l.Material();
-        layers.push_back({ std::stod(l.Thickness()) / 1000.0, std::stod(m.Conductivity()),
-            std::stod(m.Density()), std::stod(m.Capacity()) });
+        layers.push_back({ FloatValue(l.Thickness()) / 1000.0, FloatValue(m.Conductivity()),
+            FloatValue(m.Density()), FloatValue(m.Capacity()) });
     }
     return layers;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 
 namespace quelvan::test {
@@ -13,11 +14,12 @@ namespace quelvan::test {
 // A folder under the system's temporary folder, removed with the object.
 class TempFolder {
 public:
+    // A random suffix: the tests of one fixture may run at once in separate processes.
     explicit TempFolder(const std::string& name)
         : path_(std::filesystem::temp_directory_path()
-            / (name + "-" + std::to_string(std::hash<std::string> {}(name + __TIME__))))
+            / (name + "-" + std::to_string(std::random_device {}()) + "-"
+                + std::to_string(std::random_device {}())))
     {
-        std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
@@ -45,9 +47,9 @@ inline void WriteWeatherFile(const std::string& path, int lines, const WeatherCo
     std::ofstream out(path, std::ios::binary);
     out << "h\tT\tDir\tDif\tx\tAz\tHt\r\n";
     for (int j = 1; j <= lines; ++j) {
-        out << j << '\t' << FloatText(c.temperature(j)) << '\t' << FloatText(c.direct(j)) << '\t'
-            << FloatText(c.diffuse(j)) << "\t0\t" << FloatText(c.azimuth(j)) << '\t'
-            << FloatText(c.height(j)) << "\r\n";
+        out << FormatInt("%d", j) << '\t' << FloatText(c.temperature(j)) << '\t'
+            << FloatText(c.direct(j)) << '\t' << FloatText(c.diffuse(j)) << "\t0\t"
+            << FloatText(c.azimuth(j)) << '\t' << FloatText(c.height(j)) << "\r\n";
     }
 }
 
