@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The reliability part of continuous integration, run after ./scripts/test.sh:
+#   1. every test under AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), which
+#      also replays the saved fuzz inputs of fuzz/regressions/ and fuzz/corpus/;
+#   2. the core, the command-line tool and their tests without Qt (preset "noqt");
+#   3. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
+# Each step prints its duration; the whole must stay within the CI's time budget.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=${QUELVAN_JOBS:-$(nproc)}
+timings=()
+step() {
+    local name=$1
+    shift
+    local start
+    start=$(date +%s)
+    echo "== $name"
+    "$@"
+    timings+=("$(printf '%-28s %5d s' "$name" $(($(date +%s) - start)))")
+}
+
+./scripts/setup.sh
+step "asan: configure" cmake --preset asan
+step "asan: build" cmake --build --preset asan -j "$jobs"
+step "asan: tests" ctest --preset asan -j "$jobs"
+step "noqt: configure" cmake --preset noqt
+step "noqt: build" cmake --build --preset noqt -j "$jobs"
+step "noqt: tests" ctest --preset noqt -j "$jobs"
+if [[ "${QUELVAN_CI_FUZZ_SECONDS:-0}" -gt 0 ]]; then
+    step "fuzz: all targets" fuzz/run.sh all "$QUELVAN_CI_FUZZ_SECONDS"
+fi
+
+echo "== durations"
+printf '%s\n' "${timings[@]}"

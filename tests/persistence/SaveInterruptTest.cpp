@@ -1,0 +1,115 @@
+// Saving a project must never cost the previous file: a save that runs out of room or a
+// program killed in the middle of a save leaves either the old project or the new one on
+// disk, whole, and never a file that does not read.
+#include "core/NumberText.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+
+#include "persistence/ProjectTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace quelvan {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+
+// A project larger than a new one, so that a cut-short copy of it cannot pass for either.
+KslDoc LargerProject()
+{
+    KslDoc doc;
+    doc.author = "Auteur de la version longue";
+    doc.reference = "Mur à nombreuses couches";
+    for (int i = 0; i < 40; ++i)
+        doc.AddLayer(doc.FindMaterialByIndex(i % 19), FormatInt("%d", 10 + i));
+    return doc;
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST(SaveInterrupt, ADiskFullDuringTheSaveKeepsTheOldProject)
+{
+    TempFolder folder;
+    const std::string path = folder.File("mur.ksl");
+    ASSERT_EQ(WriteProjectFile(KslDoc(), path), WriteResult::Ok);
+    const std::string before = ReadBytes(path);
+    ASSERT_GT(before.size(), 1000u);
+
+    // The file-size limit makes the write fail half-way, as a full disk does. It is set in a
+    // child process so that the test runner keeps its own limits.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited {};
+        limited.rlim_cur = 512;
+        limited.rlim_max = RLIM_INFINITY;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+        const WriteResult result = WriteProjectFile(LargerProject(), path);
+        ::_exit(result == WriteResult::CannotWrite ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save was not reported as CannotWrite";
+
+    EXPECT_EQ(ReadBytes(path), before);
+    KslDoc read;
+    EXPECT_EQ(ReadProjectFile(read, path), kReadOk);
+    EXPECT_TRUE(SameProjectData(read, KslDoc()));
+    // The temporary file of the failed save is gone too.
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string> { "mur.ksl" });
+}
+
+// A saving process killed at many moments: every time, the project on disk reads whole as
+// one of the two versions being saved in turn.
+TEST(SaveInterrupt, AProcessKilledWhileSavingLeavesAWholeProject)
+{
+    TempFolder folder;
+    const std::string path = folder.File("mur.ksl");
+    const KslDoc small;
+    const KslDoc large = LargerProject();
+    ASSERT_EQ(WriteProjectFile(small, path), WriteResult::Ok);
+
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                if (WriteProjectFile(i % 2 == 0 ? large : small, path) != WriteResult::Ok)
+                    ::_exit(1);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process stopped by itself";
+
+        KslDoc read;
+        ASSERT_EQ(ReadProjectFile(read, path), kReadOk) << "round " << round;
+        EXPECT_TRUE(SameProjectData(read, small) || SameProjectData(read, large))
+            << "round " << round;
+    }
+    // Left-over temporary files of killed saves never take the project's name.
+    for (const std::string& name : FilesIn(folder.Path()))
+        EXPECT_TRUE(name == "mur.ksl" || name.rfind(".mur.ksl.", 0) == 0) << name;
+}
+
+} // namespace
+} // namespace quelvan
