@@ -3,7 +3,10 @@
 #include "core/Messages.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
+#include "printing/ReportJob.h"
+#include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
+#include "ui/CalculationRunner.h"
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -11,9 +14,11 @@
 #include "ui/Prompter.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -123,14 +128,12 @@ void MainWindow::BuildMenus()
     add(
         print, "Choix des impressions...", "actionPrintChoice",
         [this] { controller_->PrintChoice(); }, {}, "Sélectionne les impressions");
-    QAction* preview = add(print, "Aperçu a&vant impression", "actionPrintPreview",
-        &MainWindow::PrintPreview, {}, "Affiche les pages entières");
+    add(print, "Aperçu a&vant impression", "actionPrintPreview", &MainWindow::PrintPreview, {},
+        "Affiche les pages entières");
     QAction* printAction = add(print, "&Imprimer...", "actionPrint", &MainWindow::PrintReport,
         QKeySequence(Qt::CTRL | Qt::Key_P), "Imprime le rapport");
-    QAction* pdf = add(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
+    add(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
         "Enregistre le rapport dans un fichier PDF");
-    for (QAction* a : { preview, printAction, pdf })
-        a->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     add(
@@ -227,14 +230,60 @@ void MainWindow::About()
     prompter_->Exec(dialog);
 }
 
+// The report of the project as the form shows it, with the calculation's series and profiles.
+static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
+{
+    return printing::ReportPrinter(
+        doc, view.InputsFromControls(), view.Runner().Engine().Snapshot());
+}
+
 void MainWindow::PrintReport()
 {
+    const std::string refusal
+        = printing::PrintRefusal(printing::HasDefaultPrinter(), doc_->printChoices);
+    if (!refusal.empty()) {
+        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+        return;
+    }
+    // Straight to the default printer, without a print dialog.
+    QPrinter printer(QPrinter::HighResolution);
+    printing::PrintReport(MakeReport(*doc_, *view_), printer);
 }
+
 void MainWindow::PrintPreview()
 {
+    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    if (!refusal.empty()) {
+        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+        return;
+    }
+    const printing::ReportPrinter report = MakeReport(*doc_, *view_);
+    QPrinter printer(QPrinter::HighResolution);
+    printing::ConfigurePrinter(printer, report.PageCount());
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+        [&report](QPrinter* target) { report.PrintAll(*target); });
+    prompter_->Exec(dialog);
 }
+
 void MainWindow::ExportPdf()
 {
+    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    if (!refusal.empty()) {
+        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
+        QString::fromStdString(doc_->pathWithoutExtension + ".pdf"),
+        QStringLiteral("Documents PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString()))
+        prompter_->Message(
+            this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
 }
 
 void MainWindow::PrinterSetup()

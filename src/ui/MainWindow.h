@@ -42,8 +42,8 @@ public slots:
     void SaveProject();
     void SaveProjectAs();
     void About();
-    // Report printing: these are where the printed report, its preview and the PDF export are
-    // started; they stay disabled until the report printing is wired in.
+    // Report printing: the report goes straight to the default printer; the preview and the PDF
+    // export show the same pages.
     void PrintReport();
     void PrintPreview();
     void ExportPdf();
