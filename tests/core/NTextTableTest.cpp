@@ -1,5 +1,5 @@
 #include "core/NTextTable.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/TextFile.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,27 +11,6 @@
 #include <string>
 
 namespace quelvan::test {
-
-// A folder under the system's temporary folder, removed with the object.
-class TempFolder {
-public:
-    // A random suffix: the tests of one fixture may run at once in separate processes.
-    explicit TempFolder(const std::string& name)
-        : path_(std::filesystem::temp_directory_path()
-            / (name + "-" + std::to_string(std::random_device {}()) + "-"
-                + std::to_string(std::random_device {}())))
-    {
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    std::string Path() const { return path_.string(); }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // A weather file of `lines` data lines after a header; line j holds in its seven tab-separated
 // columns: j, temperature(j), direct(j), diffuse(j), 0, azimuth(j), height(j).

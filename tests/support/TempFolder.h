@@ -3,17 +3,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace quelvan::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder of its own under the system's temporary folder (tests of one executable may run
+// at once in separate processes), removed with everything in it, read-only parts included.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::string& prefix = "quelvan")
     {
         std::string pattern
-            = (std::filesystem::temp_directory_path() / "quelvan-core-XXXXXX").string();
+            = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
         if (char* made = ::mkdtemp(pattern.data()))
             path_ = made;
     }
