@@ -1,65 +1,24 @@
 #include "core/Messages.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 
 namespace quelvan {
 namespace {
 
-std::string Slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
-// Runs quelvan-cli in a fresh folder and keeps what it printed.
-class CliProjectTest : public testing::Test {
-protected:
-    CliProjectTest()
-    {
-        std::random_device seed;
-        folder_ = std::filesystem::temp_directory_path()
-            / ("quelvan-cli-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(folder_);
-    }
-    ~CliProjectTest() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    std::string File(const std::string& name) const { return (folder_ / name).string(); }
-
-    // Arguments are file names made by the tests: quoting them is enough.
-    int Run(const std::string& arguments)
-    {
-        const std::string command = "cd '" + folder_.string() + "' && '" QUELVAN_CLI_PATH "' "
-            + arguments + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        out_ = Slurp(folder_ / "out.txt");
-        err_ = Slurp(folder_ / "err.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::filesystem::path folder_;
-    std::string out_;
-    std::string err_;
-};
+class CliProjectTest : public test::CliFixture { };
 
 TEST_F(CliProjectTest, NewWritesAProjectThatReadsBack)
 {
     ASSERT_EQ(Run("new mur.ksl"), 0) << err_;
     EXPECT_TRUE(err_.empty());
-    const std::string bytes = Slurp(File("mur.ksl"));
+    const std::string bytes = test::ReadBytes(File("mur.ksl"));
     EXPECT_EQ(bytes.rfind("1.20a: numero de version\r\n", 0), 0u);
     KslDoc read;
     ASSERT_EQ(ReadProjectFile(read, File("mur.ksl")), kReadOk);

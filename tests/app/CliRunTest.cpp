@@ -5,55 +5,21 @@
 #include "core/TextFile.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace quelvan {
 namespace {
 
-std::string Slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
-class CliRun : public ::testing::Test {
+class CliRun : public test::CliFixture {
 protected:
-    CliRun()
-    {
-        std::random_device seed;
-        folder_ = std::filesystem::temp_directory_path()
-            / ("quelvan-run-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(folder_);
-    }
-    ~CliRun() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    std::string File(const std::string& name) const { return (folder_ / name).string(); }
-
-    int Run(const std::string& arguments)
-    {
-        const std::string command = "cd '" + folder_.string() + "' && '" QUELVAN_CLI_PATH "' "
-            + arguments + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        out_ = Slurp(folder_ / "out.txt");
-        err_ = Slurp(folder_ / "err.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
     void Write(const KslDoc& doc, const std::string& name)
     {
         ASSERT_EQ(WriteProjectFile(doc, File(name)), WriteResult::Ok);
@@ -78,10 +44,6 @@ protected:
         }
         return rows;
     }
-
-    std::filesystem::path folder_;
-    std::string out_;
-    std::string err_;
 };
 
 TEST_F(CliRun, NewProjectRunsAWeekIntoItsResultsFile)
