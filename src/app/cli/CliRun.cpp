@@ -1,19 +1,15 @@
 // quelvan-cli run: prepares a project's calculation and runs the whole week without pacing,
 // then writes the hourly results file.
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
-#include "core/MessageSink.h"
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "engine/EngineState.h"
-#include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
-#include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
 
 #include <cstdio>
 #include <optional>
-#include <set>
 #include <string>
 
 namespace quelvan::cli {
@@ -22,28 +18,6 @@ namespace {
 
 constexpr const char* kUsage
     = "Usage : quelvan-cli run FICHIER.ksl [-o FICHIER.res] [--weather-dir DOSSIER]";
-
-void PrintError(const std::string& text)
-{
-    std::fputs(text.c_str(), stderr);
-    std::fputc('\n', stderr);
-}
-
-// The solver's progress lines are for a terminal watching one step; a batch run keeps only
-// the other notes (a direct solve replacing the sweeps), each once, on standard error.
-class NotesToStandardError final : public MessageSink {
-public:
-    void Message(std::string_view text) override
-    {
-        if (text.empty() || text.front() == '\b')
-            return;
-        if (shown_.insert(std::string(text)).second)
-            PrintError(std::string(text));
-    }
-
-private:
-    std::set<std::string> shown_;
-};
 
 struct RunOptions {
     std::string project;
@@ -79,31 +53,12 @@ int CommandRun(const Args& args)
         return 2;
     }
     KslDoc doc;
-    if (ReadProjectFile(doc, options->project) != kReadOk) {
-        PrintError(msg::kReadError);
+    if (!ReadProjectForBatch(doc, options->project))
         return 1;
-    }
-    doc.SetPath(options->project);
-
-    WeatherSearch search;
-    search.explicitDirectory = options->weatherDirectory;
-    search.projectDirectory = NFileName(options->project).Directory();
-    CalculationInputs inputs = InputsFromDocument(doc, search);
-    if (inputs.initialTemperatureMode == 1) {
-        // A batch run has no previous calculation to start from.
-        PrintError(msg::kNoPreviousCalculation);
-        inputs.initialTemperatureMode = 0;
-    }
-
     NotesToStandardError notes;
     EngineState engine(notes);
-    const int code = engine.PrepareCalculation(doc, inputs);
-    if (code != kEngineOk) {
-        PrintError(EngineErrorMessage(code));
+    if (!RunWeek(doc, engine, options->project, options->weatherDirectory))
         return 1;
-    }
-    for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
-        engine.AdvanceHour(doc, true, true);
 
     const std::string output = options->output.empty() ? ResultsFilePath(doc) : options->output;
     if (!WriteResultsFile(doc, output)) {

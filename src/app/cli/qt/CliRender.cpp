@@ -2,19 +2,18 @@
 // in-wall temperature profile and the surface flux-density plot, as PNG images. The same
 // drawables and Draw calls serve the screen and the printed report.
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
+#include "app/cli/qt/CliGui.h"
 
 #include "core/MessageSink.h"
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "engine/EngineState.h"
-#include "engine/WeatherFiles.h"
 #include "graphics/CWallDrawing.h"
 #include "graphics/FluxDensityPlot.h"
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
-#include "persistence/ProjectFile.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -38,12 +37,6 @@ constexpr const char* kUsage
 constexpr int kMinimumSide = 50;
 constexpr int kMaximumSide = 8000;
 constexpr int kLegendHeight = 40;
-
-void PrintError(const std::string& text)
-{
-    std::fputs(text.c_str(), stderr);
-    std::fputc('\n', stderr);
-}
 
 struct RenderOptions {
     std::string project;
@@ -157,27 +150,6 @@ QImage RenderFlux(const EngineState& engine, int width, int height)
     return image;
 }
 
-// Runs the whole week as the command "run" does, without pacing.
-bool RunCalculation(KslDoc& doc, EngineState& engine, const RenderOptions& options)
-{
-    WeatherSearch search;
-    search.explicitDirectory = options.weatherDirectory;
-    search.projectDirectory = NFileName(options.project).Directory();
-    CalculationInputs inputs = InputsFromDocument(doc, search);
-    if (inputs.initialTemperatureMode == 1) {
-        PrintError(msg::kNoPreviousCalculation);
-        inputs.initialTemperatureMode = 0;
-    }
-    const int code = engine.PrepareCalculation(doc, inputs);
-    if (code != kEngineOk) {
-        PrintError(EngineErrorMessage(code));
-        return false;
-    }
-    for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
-        engine.AdvanceHour(doc, true, true);
-    return true;
-}
-
 bool Write(const QImage& image, const std::string& path)
 {
     if (SavePng(image, path)) {
@@ -197,20 +169,10 @@ int CommandRender(const Args& args)
         PrintError(kUsage);
         return 2;
     }
-    // Drawing text needs a GUI application; the offscreen platform needs no display.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "quelvan-cli";
-    static char* argv[] = { name, nullptr };
-    const QGuiApplication app(argc, argv);
-
+    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (ReadProjectFile(doc, options->project) != kReadOk) {
-        PrintError(msg::kReadError);
+    if (!ReadProjectForBatch(doc, options->project))
         return 1;
-    }
-    doc.SetPath(options->project);
     bool ok = true;
     if (!options->wall.empty())
         ok = Write(RenderWall(doc, options->width, options->height), options->wall) && ok;
@@ -219,7 +181,7 @@ int CommandRender(const Args& args)
 
     NullMessageSink quiet;
     EngineState engine(quiet);
-    if (!RunCalculation(doc, engine, *options))
+    if (!RunWeek(doc, engine, options->project, options->weatherDirectory))
         return 1;
     if (!options->profile.empty())
         ok = Write(RenderProfile(engine, options->width, options->height), options->profile) && ok;

@@ -1,21 +1,18 @@
 // quelvan-cli report: reads a project, runs the whole week without pacing and writes the
 // printed report as a PDF document.
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
+#include "app/cli/qt/CliGui.h"
 
-#include "core/MessageSink.h"
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
-#include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
-#include "persistence/ProjectFile.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPages.h"
 #include "printing/ReportPrinter.h"
 
 #include <QDateTime>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -29,23 +26,6 @@ namespace {
 constexpr const char* kUsage
     = "Usage : quelvan-cli report FICHIER.ksl [-o FICHIER.pdf] [--parts 0,1,2,3,4] "
       "[--weather-dir DOSSIER] [--date AAAA-MM-JJTHH:MM]";
-
-void PrintError(const std::string& text)
-{
-    std::fputs(text.c_str(), stderr);
-    std::fputc('\n', stderr);
-}
-
-// Solver progress lines are dropped; other notes go to standard error.
-class NotesToStandardError final : public MessageSink {
-public:
-    void Message(std::string_view text) override
-    {
-        if (!text.empty() && text.front() == '\b')
-            return;
-        PrintError(std::string(text));
-    }
-};
 
 struct ReportOptions {
     std::string project;
@@ -102,17 +82,6 @@ std::optional<ReportOptions> ParseOptions(const Args& args)
     return options;
 }
 
-// The offscreen platform lets the report be drawn without a display.
-std::unique_ptr<QGuiApplication> MakeApplication()
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quelvan-cli";
-    static char* argv[] = { name, nullptr };
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int CommandReport(const Args& args)
@@ -123,11 +92,8 @@ int CommandReport(const Args& args)
         return 2;
     }
     KslDoc doc;
-    if (ReadProjectFile(doc, options->project) != kReadOk) {
-        PrintError(msg::kReadError);
+    if (!ReadProjectForBatch(doc, options->project))
         return 1;
-    }
-    doc.SetPath(options->project);
     const printing::PrintFlags flags = options->parts.value_or(doc.printChoices);
     const std::string refusal = printing::PrintRefusal(true, flags);
     if (!refusal.empty()) {
@@ -135,26 +101,15 @@ int CommandReport(const Args& args)
         return 1;
     }
 
-    WeatherSearch search;
-    search.explicitDirectory = options->weatherDirectory;
-    search.projectDirectory = NFileName(options->project).Directory();
-    CalculationInputs inputs = InputsFromDocument(doc, search);
-    if (inputs.initialTemperatureMode == 1) {
-        PrintError(msg::kNoPreviousCalculation);
-        inputs.initialTemperatureMode = 0;
-    }
     NotesToStandardError notes;
     EngineState engine(notes);
-    const int code = engine.PrepareCalculation(doc, inputs);
-    if (code != kEngineOk) {
-        PrintError(EngineErrorMessage(code));
+    const std::optional<CalculationInputs> inputs
+        = RunWeek(doc, engine, options->project, options->weatherDirectory);
+    if (!inputs)
         return 1;
-    }
-    for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
-        engine.AdvanceHour(doc, true, true);
 
-    const std::unique_ptr<QGuiApplication> application = MakeApplication();
-    printing::ReportPrinter report(doc, inputs, engine.Snapshot());
+    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
+    printing::ReportPrinter report(doc, *inputs, engine.Snapshot());
     report.SetFlags(flags);
     if (options->date)
         report.SetPrintTime(*options->date);

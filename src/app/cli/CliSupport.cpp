@@ -1,0 +1,58 @@
+#include "app/cli/CliSupport.h"
+
+#include "core/Messages.h"
+#include "core/NFileName.h"
+#include "engine/WeatherFiles.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+
+#include <cstdio>
+
+namespace quelvan::cli {
+
+void PrintError(const std::string& text)
+{
+    std::fputs(text.c_str(), stderr);
+    std::fputc('\n', stderr);
+}
+
+void NotesToStandardError::Message(std::string_view text)
+{
+    if (text.empty() || text.front() == '\b')
+        return;
+    if (shown_.insert(std::string(text)).second)
+        PrintError(std::string(text));
+}
+
+bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
+{
+    if (ReadProjectFile(doc, path) != kReadOk) {
+        PrintError(msg::kReadError);
+        return false;
+    }
+    doc.SetPath(path);
+    return true;
+}
+
+std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
+    const std::string& projectPath, const std::string& weatherDirectory)
+{
+    WeatherSearch search;
+    search.explicitDirectory = weatherDirectory;
+    search.projectDirectory = NFileName(projectPath).Directory();
+    CalculationInputs inputs = InputsFromDocument(doc, search);
+    if (inputs.initialTemperatureMode == 1) {
+        PrintError(msg::kNoPreviousCalculation);
+        inputs.initialTemperatureMode = 0;
+    }
+    const int code = engine.PrepareCalculation(doc, inputs);
+    if (code != kEngineOk) {
+        PrintError(EngineErrorMessage(code));
+        return std::nullopt;
+    }
+    for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
+        engine.AdvanceHour(doc, true, true);
+    return inputs;
+}
+
+} // namespace quelvan::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/MessageSink.h"
+#include "engine/EngineState.h"
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace quelvan {
+class KslDoc;
+} // namespace quelvan
+
+// What the batch commands share: error output, the engine's notes, reading a project and
+// running its week without pacing.
+namespace quelvan::cli {
+
+// One line on standard error.
+void PrintError(const std::string& text);
+
+// The solver's progress lines are for someone watching one step; a batch run keeps only the
+// other notes (a direct solve replacing the sweeps), each once, on standard error.
+class NotesToStandardError final : public MessageSink {
+public:
+    void Message(std::string_view text) override;
+
+private:
+    std::set<std::string> shown_;
+};
+
+// Reads a project for a batch command and gives it its path; prints "Erreur en lecture" when
+// the file does not read.
+bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
+
+// Prepares the calculation with the project's selected ambiances and runs the whole week
+// without pacing. A batch run has no previous calculation: a project asking for one starts from
+// the steady state, with a note. Prints the engine's message and gives nothing when the
+// preparation fails; otherwise gives the inputs used.
+std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
+    const std::string& projectPath, const std::string& weatherDirectory);
+
+} // namespace quelvan::cli
