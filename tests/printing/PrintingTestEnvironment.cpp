@@ -1,6 +1,7 @@
 #include "PrintingTestSupport.h"
 
-#include <QGuiApplication>
+#include "support/GuiApplicationEnvironment.h"
+
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -11,26 +12,8 @@
 
 namespace {
 
-// Fonts, text measurement and the PDF writer need a GUI application; the offscreen platform
-// needs no display.
-class GuiApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "test_printing";
-        static char* argv[] = { name, nullptr };
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
+const auto* const kEnvironment
+    = ::testing::AddGlobalTestEnvironment(new quelvan::test::GuiApplicationEnvironment);
 
 bool HasPdfToText()
 {
