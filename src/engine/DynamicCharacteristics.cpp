@@ -73,9 +73,9 @@ std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
     }
     z = SurfaceMatrix(wall.resistanceInterior) * z;
 
-    // Z = e^S z: the scale cancels in the admittances and leaves e^{-S} elsewhere (it may
-    // underflow to 0 for a very thick wall, which is the limit sought).
-    const double unscale = std::exp(-z.logScale);
+    // Z = s z with s = e^L 2^E: the scale cancels in the admittances and leaves 1/s elsewhere
+    // (it may underflow to 0 for a very thick wall, which is the limit sought).
+    const double unscale = std::ldexp(std::exp(-z.logScale), -z.exponent);
     DynamicCharacteristics v;
     v.periodHours = periodHours;
     v.u = 1.0 / resistance;

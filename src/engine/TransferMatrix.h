@@ -9,19 +9,21 @@ namespace quelvan {
 // element to those on its interior side, q counted positive toward the interior on both sides:
 //     (θ_int, q_int) = Z (θ_ext, q_ext).
 // A thick layer's entries grow like e^{d/δ}, beyond the range of a double; the matrix is
-// therefore held as e^{logScale} × (z11 z12; z21 z22), with z of order one.
+// therefore held as e^{logScale} 2^{exponent} × (z11 z12; z21 z22), with z of order one.
 struct TransferMatrix {
     std::complex<double> z11 { 1.0 };
     std::complex<double> z12 { 0.0 };
     std::complex<double> z21 { 0.0 };
     std::complex<double> z22 { 1.0 };
     double logScale = 0.0;
+    int exponent = 0;
 
-    // Determinant of the scaled part z (the matrix's own is e^{2 logScale} times it).
+    // Determinant of the scaled part z (the matrix's own is (e^{logScale} 2^{exponent})² times it).
     std::complex<double> ScaledDeterminant() const { return z11 * z22 - z12 * z21; }
 };
 
-// The product a × b: first b, then a (a lies on the interior side of b).
+// The product a × b: first b, then a (a lies on the interior side of b); its scaled part is
+// brought to a largest entry in [0.5, 1) by the exponent.
 TransferMatrix operator*(const TransferMatrix& a, const TransferMatrix& b);
 
 // A surface resistance r (m².K/W) between the air and a face: θ drops by r q, q passes.
