@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "TextTrim.h"
+
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -22,17 +24,6 @@ bool IsAsciiDigit(char c)
 bool IsCSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string TrimSpaces(std::string_view text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    return std::string(text.substr(begin, end - begin));
 }
 
 // Turns the blanks that directly follow each '-' into '0' ("- 5" reads as "-05").
@@ -200,7 +191,7 @@ std::string FormatNumber(double x, int precision, bool trim)
 bool ParseFloat(std::string_view text, float& value)
 {
     value = 0.0f;
-    std::string copy = TrimSpaces(text);
+    std::string copy(TrimBlanks(text));
     if (copy.empty())
         return false;
     if (copy == "-" || copy == "+")
@@ -240,7 +231,7 @@ float FloatValue(std::string_view text)
 bool ParseInt(std::string_view text, int& value)
 {
     value = 0;
-    std::string copy = TrimSpaces(text);
+    std::string copy(TrimBlanks(text));
     if (copy.empty())
         return false;
     // Only a leading '-' is accepted; every other character must be a digit.

@@ -1,5 +1,6 @@
 #include "core/NString.h"
 #include "core/NFileName.h"
+#include "core/TextTrim.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,17 @@ TEST(NString, SearchesAndCounts)
     EXPECT_EQ(NString("1,5.2").DecimalSeparatorPosition(), 3); // a point wins
     EXPECT_EQ(NString("1,5").DecimalSeparatorPosition(), 1);
     EXPECT_EQ(NString("15").DecimalSeparatorPosition(), -1);
+}
+
+// Blanks are spaces only (fixed columns, typed numbers); comma-separated fields also drop tabs
+// and line ends, and keep other control characters.
+TEST(Trims, BlanksAreSpacesWhitespaceAddsTabsAndLineEnds)
+{
+    EXPECT_EQ(TrimBlanks("  a b \t "), "a b \t");
+    EXPECT_EQ(TrimBlanks("    "), "");
+    EXPECT_EQ(TrimWhitespace(" \t a b\r\n"), "a b");
+    EXPECT_EQ(TrimWhitespace("\v1\f"), "\v1\f");
+    EXPECT_EQ(TrimWhitespace("\r\n\t "), "");
 }
 
 TEST(NString, TrimsSpacesOnly)
