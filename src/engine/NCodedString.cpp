@@ -170,7 +170,7 @@ void NCodedString::StoreValues(std::vector<std::string> values)
     if (ReadMultiplier(m) && Differs(m, 1.0, kValueAbsolute, kValueRelative)) {
         const double inverse = 1.0 / (m + 0.0000001);
         for (std::string& v : values)
-            v = FormatNumber(FloatValue(v) * inverse, -7, true);
+            v = FormatNumber(FloatValue(v) * inverse, SignificantDigits { 7 }, true);
     }
     values_ = std::move(values);
 }
