@@ -103,7 +103,7 @@ std::string OptionNames(const CLI::Option& option)
         names += (names.empty() ? "-" : ", -") + name;
     for (const std::string& name : option.get_lnames())
         names += (names.empty() ? "--" : ", --") + name;
-    if (option.get_type_size_max() > 0)
+    if (option.get_expected_max() > 0)
         names += " " + option.get_type_name();
     return names;
 }
@@ -159,7 +159,7 @@ std::string OptionUsage(const CLI::Option& option)
         return option.get_name(true);
     const std::string name = option.get_snames().empty() ? "--" + option.get_lnames().front()
                                                          : "-" + option.get_snames().front();
-    return option.get_type_size_max() > 0 ? name + " " + option.get_type_name() : name;
+    return option.get_expected_max() > 0 ? name + " " + option.get_type_name() : name;
 }
 
 std::string UsageText(const CLI::App& app)
