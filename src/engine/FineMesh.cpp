@@ -24,7 +24,11 @@ FineMesh::FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& 
         const double widest
             = PenetrationDepth(layer, rule.periodHours) / rule.cellsPerPenetrationDepth;
         const double needed = std::ceil(layer.thickness / widest); // 0 without capacity
-        const int cells = needed >= maximum ? maximum : std::max(minimum, static_cast<int>(needed));
+        int cells = minimum;
+        if (!(needed < maximum)) // also a count that is not a number
+            cells = maximum;
+        else if (needed > minimum)
+            cells = static_cast<int>(needed);
         cellsPerLayer_.push_back(cells);
         const double dx = layer.thickness / cells;
         const double start = positions_.back();
