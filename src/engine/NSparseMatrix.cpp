@@ -45,6 +45,7 @@ double NSparseMatrix::Value(int row, int column) const
 void NSparseMatrix::SetElement(int row, int column, double value)
 {
     const int k = FindElement(row, column);
+    bands_.complete = false;
     if (k >= 0) {
         elements_[static_cast<size_t>(k)].value = value;
         return;
@@ -65,6 +66,7 @@ void NSparseMatrix::SetElement(int row, int column, double value)
 void NSparseMatrix::AddToElement(int row, int column, double value, int hint)
 {
     const int k = FindElement(row, column, hint);
+    bands_.complete = false;
     if (k >= 0)
         elements_[static_cast<size_t>(k)].value += value;
     else
@@ -97,6 +99,7 @@ void NSparseMatrix::FinalizeMatrix()
         r.firstColumn = std::min(r.firstColumn, e.column);
         r.lastColumn = std::max(r.lastColumn, e.column);
     }
+    ExtractBands(*this, bands_);
 }
 
 void NSparseMatrix::ClearMatrix()
@@ -105,6 +108,7 @@ void NSparseMatrix::ClearMatrix()
     columnCount_ = 0;
     elements_.clear();
     rows_.clear();
+    bands_.complete = false;
 }
 
 void NSparseMatrix::MultiplyInto(const NSparseMatrix& a, const NVector& x, NVector& y)

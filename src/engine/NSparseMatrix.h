@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/NVector.h"
+#include "engine/TridiagonalBands.h"
 
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
         return elements_[static_cast<size_t>(position)];
     }
     const RowIndex& RowAt(int row) const { return rows_[static_cast<size_t>(row)]; }
+    // The diagonals read by the last finalisation; not complete after any later change.
+    const TridiagonalBands& Bands() const { return bands_; }
 
     // Position of the element, -1 when it is not stored; the hint is tried first.
     int FindElement(int row, int column, int hint = -1) const;
@@ -54,6 +57,7 @@ public:
     double Value(int row, int column) const;
     void SetElement(int row, int column, double value);
     void AddToElement(int row, int column, double value, int hint = -1);
+    // Also reads the three diagonals into Bands() when the matrix is tridiagonal.
     void FinalizeMatrix();
     // No rows, no columns, no elements (the storage stays allocated).
     void ClearMatrix();
@@ -73,6 +77,7 @@ private:
     int columnCount_ = 0;
     std::vector<Element> elements_;
     std::vector<RowIndex> rows_;
+    TridiagonalBands bands_;
 };
 
 } // namespace quelvan

@@ -1,0 +1,118 @@
+#include "engine/TridiagonalBands.h"
+
+#include "engine/NSparseMatrix.h"
+
+#include <cmath>
+
+namespace quelvan {
+
+namespace {
+// How many stored elements fall on each place of the band: row-major, three places per row.
+bool OneElementPerPlace(const NSparseMatrix& a, int n)
+{
+    std::vector<unsigned char> count(static_cast<size_t>(3 * n), 0);
+    for (int k = 0; k < a.ElementCount(); ++k) {
+        const NSparseMatrix::Element& e = a.ElementAt(k);
+        unsigned char& c = count[static_cast<size_t>(3 * e.row + (e.column - e.row + 1))];
+        if (c != 0)
+            return false;
+        c = 1;
+    }
+    for (int i = 0; i < n; ++i) {
+        const auto row = static_cast<size_t>(3 * i);
+        const bool lower = i > 0;
+        const bool upper = i + 1 < n;
+        if (count[row] != (lower ? 1 : 0) || count[row + 1] != 1
+            || count[row + 2] != (upper ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+bool PlainValue(double v)
+{
+    return std::isfinite(v) && !(v == 0.0 && std::signbit(v));
+}
+} // namespace
+
+bool ExtractBands(const NSparseMatrix& a, TridiagonalBands& bands)
+{
+    const int n = a.RowCount();
+    bands.complete = false;
+    bands.lower.clear();
+    bands.diagonal.clear();
+    bands.upper.clear();
+    if (!a.IsSquare() || n == 0)
+        return false;
+    const auto size = static_cast<size_t>(n);
+    bands.lower.assign(size, 0.0);
+    bands.diagonal.assign(size, 0.0);
+    bands.upper.assign(size, 0.0);
+    for (int k = 0; k < a.ElementCount(); ++k) {
+        const NSparseMatrix::Element& e = a.ElementAt(k);
+        const auto i = static_cast<size_t>(e.row);
+        if (e.column == e.row) {
+            bands.diagonal[i] += e.value;
+        } else if (e.column == e.row - 1) {
+            bands.lower[i] += e.value;
+        } else if (e.column == e.row + 1) {
+            bands.upper[i] += e.value;
+        } else {
+            bands.lower.clear();
+            bands.diagonal.clear();
+            bands.upper.clear();
+            return false;
+        }
+    }
+    bool plain = n >= 2 && OneElementPerPlace(a, n);
+    for (size_t i = 0; plain && i < size; ++i) {
+        plain = PlainValue(bands.lower[i]) && PlainValue(bands.diagonal[i])
+            && PlainValue(bands.upper[i]) && bands.diagonal[i] != 0.0;
+    }
+    bands.complete = plain;
+    return true;
+}
+
+bool SolveBands(const TridiagonalBands& bands, const float* b, TridiagonalWork& work, float* x)
+{
+    const int n = bands.Size();
+    if (n == 0)
+        return false;
+    const std::vector<double>& lower = bands.lower;
+    const std::vector<double>& diag = bands.diagonal;
+    const std::vector<double>& upper = bands.upper;
+    work.c.resize(static_cast<size_t>(n));
+    work.d.resize(static_cast<size_t>(n));
+    work.solution.resize(static_cast<size_t>(n));
+    std::vector<double>& c = work.c;
+    std::vector<double>& d = work.d;
+    std::vector<double>& solution = work.solution;
+    // Forward elimination then back substitution, all in double precision.
+    double pivot = diag[0];
+    if (pivot == 0.0)
+        return false;
+    c[0] = upper[0] / pivot;
+    d[0] = b[0] / pivot;
+    for (int i = 1; i < n; ++i) {
+        const auto k = static_cast<size_t>(i);
+        pivot = diag[k] - lower[k] * c[k - 1];
+        if (pivot == 0.0 || !std::isfinite(pivot))
+            return false;
+        c[k] = upper[k] / pivot;
+        d[k] = (b[i] - lower[k] * d[k - 1]) / pivot;
+    }
+    solution[static_cast<size_t>(n - 1)] = d[static_cast<size_t>(n - 1)];
+    for (int i = n - 2; i >= 0; --i) {
+        const auto k = static_cast<size_t>(i);
+        solution[k] = d[k] - c[k] * solution[k + 1];
+    }
+    for (double v : solution) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    for (int i = 0; i < n; ++i)
+        x[i] = static_cast<float>(solution[static_cast<size_t>(i)]);
+    return true;
+}
+
+} // namespace quelvan
