@@ -25,6 +25,7 @@ void PrintError(std::string_view text);
 class NotesToStandardError final : public MessageSink {
 public:
     void Message(std::string_view text) override;
+    bool WantsProgress() const override { return false; }
 
 private:
     std::set<std::string> shown_;
