@@ -30,6 +30,7 @@ struct EngineState::Calculation {
     NCodedString interiorFlux;
     NCodedString exteriorTemperature;
     NCodedString exteriorFlux;
+    JacobiSolver solver; // keeps its work vectors from hour to hour
     bool ready = false; // the system matrix holds A and the run may step
 };
 
@@ -116,6 +117,11 @@ bool EngineState::CanAdvance() const
 void EngineState::Unprepare()
 {
     calc_.reset();
+}
+
+JacobiReport EngineState::LastSolve() const
+{
+    return calc_ ? calc_->solver.LastReport() : JacobiReport {};
 }
 
 std::string EngineState::LastErrorMessage() const
@@ -277,7 +283,8 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
     CurrentValues& v = current_;
     b[0] += s.exchangeExterior * v.exteriorTemperature + s.absorptionExterior * v.exteriorFlux;
     b[n - 1] += s.exchangeInterior * v.interiorTemperature + s.absorptionInterior * v.interiorFlux;
-    SolveJacobi(c.system, t, b, t, *sink_);
+    c.solver.SetPath(solverPath_);
+    c.solver.Solve(c.system, t, b, t, *sink_);
     nodes_.T = t.Values();
     if (!record)
         return;

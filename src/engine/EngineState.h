@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineSnapshot.h"
+#include "engine/JacobiSolver.h"
 #include "engine/WeatherFiles.h"
 
 #include <array>
@@ -66,6 +67,10 @@ public:
     EngineState& operator=(const EngineState&) = delete;
 
     void SetMessageSink(MessageSink& sink);
+    // Which code makes the Jacobi sweeps (banded by default); tests and benchmarks compare them.
+    void SetSolverPath(SolverPath path) { solverPath_ = path; }
+    // How the last solve went (empty when there is no calculation).
+    JacobiReport LastSolve() const;
 
     // Resets the document's results, builds the network and the four profiles, solves the
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
@@ -120,6 +125,7 @@ private:
     void Step(KslDoc& doc, bool transient, bool record);
 
     MessageSink* sink_;
+    SolverPath solverPath_ = SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
     int hours_ = 0;
     std::array<std::vector<float>, kSeriesCount> series_;

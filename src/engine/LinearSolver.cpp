@@ -29,11 +29,12 @@ int SolveJacobi(const NSparseMatrix& a, const NVector& x0, const NVector& b, NVe
     for (int i = 0; i < n; ++i)
         diagonal[static_cast<size_t>(i)] = a.FindElement(i, i);
 
+    const bool progress = sink.WantsProgress();
     float error = 1.0f;
     int iteration = 0;
     bool converged = false;
     while (iteration < kJacobiMaxSweeps) {
-        if (iteration % kJacobiProgressEvery == 0)
+        if (progress && iteration % kJacobiProgressEvery == 0)
             sink.Message(JacobiProgressLine(iteration, error));
         error = 0.0f;
         NSparseMatrix::MultiplyInto(a, current, products);
@@ -54,76 +55,51 @@ int SolveJacobi(const NSparseMatrix& a, const NVector& x0, const NVector& b, NVe
             break;
         }
     }
-    // A direct solve costs less than one sweep: it certifies the result. When the sweeps hit
-    // their limit, or stopped on a small change while still far from the solution (sweeps
-    // crawl on walls mixing metal and insulation), the hour takes the direct solution.
-    bool fallback = false;
-    float distance = 0.0f;
-    NVector direct = current;
-    if (SolveTridiagonal(a, b, direct)) {
-        for (int i = 0; i < n; ++i)
-            distance = std::max(distance, std::fabs(direct[i] - current[i]));
-        if (!converged || distance > kJacobiAccuracy) {
-            current = direct;
-            fallback = true;
-            sink.Message(converged ? msg::kSolverStalled : msg::kSolverDirectFallback);
-        }
+    // A direct solve costs less than one sweep: it certifies the result.
+    DirectCheck check;
+    TridiagonalBands bands;
+    if (b.Size() >= a.RowCount() && ExtractBands(a, bands) && bands.Size() == n) {
+        TridiagonalWork work;
+        NVector direct(n);
+        check = CertifyByDirectSolve(bands, b.Values().data(), converged, current.Values().data(),
+            work, direct.Values().data(), sink);
     }
     x = current;
     if (report != nullptr)
-        *report = { iteration, error, converged, fallback, distance };
+        *report = { iteration, error, converged, check.fallback, check.distance };
     return 0;
+}
+
+DirectCheck CertifyByDirectSolve(const TridiagonalBands& bands, const float* b, bool converged,
+    float* x, TridiagonalWork& work, float* direct, MessageSink& sink)
+{
+    DirectCheck check;
+    if (!SolveBands(bands, b, work, direct))
+        return check;
+    const int n = bands.Size();
+    for (int i = 0; i < n; ++i)
+        check.distance = std::max(check.distance, std::fabs(direct[i] - x[i]));
+    // When the sweeps hit their limit, or stopped on a small change while still far from the
+    // solution (sweeps crawl on walls mixing metal and insulation), the hour takes the direct
+    // solution.
+    if (!converged || check.distance > kJacobiAccuracy) {
+        std::copy(direct, direct + n, x);
+        check.fallback = true;
+        sink.Message(converged ? msg::kSolverStalled : msg::kSolverDirectFallback);
+    }
+    return check;
 }
 
 bool SolveTridiagonal(const NSparseMatrix& a, const NVector& b, NVector& x)
 {
-    const int n = a.RowCount();
-    if (!a.IsSquare() || n == 0 || b.Size() < n)
+    TridiagonalBands bands;
+    if (b.Size() < a.RowCount() || !ExtractBands(a, bands))
         return false;
-    std::vector<double> lower(static_cast<size_t>(n), 0.0);
-    std::vector<double> diag(static_cast<size_t>(n), 0.0);
-    std::vector<double> upper(static_cast<size_t>(n), 0.0);
-    for (int k = 0; k < a.ElementCount(); ++k) {
-        const NSparseMatrix::Element& e = a.ElementAt(k);
-        const auto i = static_cast<size_t>(e.row);
-        if (e.column == e.row)
-            diag[i] += e.value;
-        else if (e.column == e.row - 1)
-            lower[i] += e.value;
-        else if (e.column == e.row + 1)
-            upper[i] += e.value;
-        else
-            return false;
-    }
-    // Forward elimination then back substitution, all in double precision.
-    std::vector<double> c(static_cast<size_t>(n), 0.0);
-    std::vector<double> d(static_cast<size_t>(n), 0.0);
-    double pivot = diag[0];
-    if (pivot == 0.0)
+    TridiagonalWork work;
+    std::vector<float> solution(static_cast<size_t>(bands.Size()));
+    if (!SolveBands(bands, b.Values().data(), work, solution.data()))
         return false;
-    c[0] = upper[0] / pivot;
-    d[0] = b[0] / pivot;
-    for (int i = 1; i < n; ++i) {
-        const auto k = static_cast<size_t>(i);
-        pivot = diag[k] - lower[k] * c[k - 1];
-        if (pivot == 0.0 || !std::isfinite(pivot))
-            return false;
-        c[k] = upper[k] / pivot;
-        d[k] = (b[i] - lower[k] * d[k - 1]) / pivot;
-    }
-    std::vector<double> solution(static_cast<size_t>(n), 0.0);
-    solution[static_cast<size_t>(n - 1)] = d[static_cast<size_t>(n - 1)];
-    for (int i = n - 2; i >= 0; --i) {
-        const auto k = static_cast<size_t>(i);
-        solution[k] = d[k] - c[k] * solution[k + 1];
-    }
-    for (double v : solution) {
-        if (!std::isfinite(v))
-            return false;
-    }
-    x.Resize(n);
-    for (int i = 0; i < n; ++i)
-        x[i] = static_cast<float>(solution[static_cast<size_t>(i)]);
+    x.Values() = std::move(solution);
     return true;
 }
 

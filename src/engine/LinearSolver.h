@@ -2,6 +2,7 @@
 
 #include "engine/NSparseMatrix.h"
 #include "engine/NVector.h"
+#include "engine/TridiagonalBands.h"
 
 #include <string>
 
@@ -23,6 +24,7 @@ struct JacobiReport {
     bool converged = false; // stopped on the tolerance
     bool directFallback = false; // a direct solve replaced the sweeps' result
     float distance = 0.0f; // largest |x_sweeps - x_direct| (0 when not tridiagonal)
+    bool banded = false; // the banded kernel made the sweeps (JacobiSolver)
 };
 
 // The progress line written before sweeps 0, 25, 50...: 38 backspaces (so that a terminal
@@ -38,6 +40,19 @@ std::string JacobiProgressLine(int iteration, float error);
 // returns 0.
 int SolveJacobi(const NSparseMatrix& a, const NVector& x0, const NVector& b, NVector& x,
     MessageSink& sink, JacobiReport* report = nullptr);
+
+// What the direct solve said of the sweeps' result.
+struct DirectCheck {
+    bool fallback = false; // the direct solution replaced the sweeps' result
+    float distance = 0.0f; // largest |x_sweeps - x_direct| (0 when the direct solve failed)
+};
+
+// The end of every Jacobi solve: a direct solve of the banded system (b and x of the bands'
+// size) certifies x. When the sweeps did not converge, or x lies more than 0.005 K from the
+// direct solution, x takes the direct solution and the sink is told why. direct receives the
+// direct solution; work is reused from solve to solve.
+DirectCheck CertifyByDirectSolve(const TridiagonalBands& bands, const float* b, bool converged,
+    float* x, TridiagonalWork& work, float* direct, MessageSink& sink);
 
 // Direct solve of a tridiagonal system (Thomas algorithm, double precision). False, with x
 // unchanged, when A has an element outside the three diagonals, is not square, or a pivot
