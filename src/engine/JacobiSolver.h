@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BandedSweep.h"
 #include "engine/LinearSolver.h"
 #include "engine/NSparseMatrix.h"
 #include "engine/NVector.h"
@@ -40,6 +41,7 @@ public:
 private:
     SolverPath path_;
     JacobiReport report_;
+    BandedSweep sweep_;
     TridiagonalWork work_;
     std::vector<float> direct_;
 };

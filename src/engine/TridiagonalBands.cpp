@@ -7,26 +7,32 @@
 namespace quelvan {
 
 namespace {
-// How many stored elements fall on each place of the band: row-major, three places per row.
+// Which places of row i's band (bit 0 lower, 1 diagonal, 2 upper) a complete band fills.
+unsigned FullRow(int i, int n)
+{
+    return (i > 0 ? 1u : 0u) | 2u | (i + 1 < n ? 4u : 0u);
+}
+
+// Whether the elements, in their order after finalisation (grouped by row, rows ascending),
+// fill every place of the band exactly once.
 bool OneElementPerPlace(const NSparseMatrix& a, int n)
 {
-    std::vector<unsigned char> count(static_cast<size_t>(3 * n), 0);
+    int row = -1;
+    unsigned filled = 0;
     for (int k = 0; k < a.ElementCount(); ++k) {
         const NSparseMatrix::Element& e = a.ElementAt(k);
-        unsigned char& c = count[static_cast<size_t>(3 * e.row + (e.column - e.row + 1))];
-        if (c != 0)
+        if (e.row != row) {
+            if (e.row != row + 1 || (row >= 0 && filled != FullRow(row, n)))
+                return false;
+            row = e.row;
+            filled = 0;
+        }
+        const unsigned place = 1u << (e.column - e.row + 1);
+        if ((filled & place) != 0)
             return false;
-        c = 1;
+        filled |= place;
     }
-    for (int i = 0; i < n; ++i) {
-        const auto row = static_cast<size_t>(3 * i);
-        const bool lower = i > 0;
-        const bool upper = i + 1 < n;
-        if (count[row] != (lower ? 1 : 0) || count[row + 1] != 1
-            || count[row + 2] != (upper ? 1 : 0))
-            return false;
-    }
-    return true;
+    return row == n - 1 && filled == FullRow(row, n);
 }
 
 bool PlainValue(double v)
