@@ -1,5 +1,6 @@
 // Timings of a whole simulated week: the engine as it runs (Jacobi sweeps certified by a
-// direct solve) against a plain direct tridiagonal solve of the same hourly systems.
+// direct solve), on the banded kernel and on the sparse reference path, against a plain direct
+// tridiagonal solve of the same hourly systems.
 #include "core/MessageSink.h"
 #include "engine/EngineState.h"
 #include "engine/LinearSolver.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,53 +19,95 @@ using namespace quelvan;
 
 using Wall = std::vector<std::pair<const char*, const char*>>;
 
-const Wall kWalls[] = {
-    {}, // the built-in three-layer wall
-    { { "Enduit de mortier", "15" }, { "Béton lourd", "160" }, { "Polystyrène expansé", "100" },
-        { "Lame d'air non ventilée", "20" }, { "Bois résineux", "30" },
-        { "Plaque de plâtre à parement de carton", "13" }, { "Plâtre", "5" } },
-    { { "Métal ferreux", "0.7" }, { "Laine de roche", "80" }, { "Métal ferreux", "0.7" } },
-};
-const char* const kWallNames[] = { "default wall", "seven layers", "steel sandwich" };
+const Wall kSevenLayers = { { "Enduit de mortier", "15" }, { "Béton lourd", "160" },
+    { "Polystyrène expansé", "100" }, { "Lame d'air non ventilée", "20" },
+    { "Bois résineux", "30" }, { "Plaque de plâtre à parement de carton", "13" },
+    { "Plâtre", "5" } };
+const Wall kSteelSandwich
+    = { { "Métal ferreux", "1" }, { "Laine de roche", "100" }, { "Métal ferreux", "1" } };
 
-KslDoc Project(int wall)
+// Case 0 is the built-in three-layer wall, cases 1 to 7 the first 1 to 7 layers of the
+// seven-layer wall, case 8 the steel sandwich.
+constexpr int kSandwichCase = 8;
+
+Wall WallOf(int wallCase)
+{
+    if (wallCase == 0)
+        return {};
+    if (wallCase == kSandwichCase)
+        return kSteelSandwich;
+    return Wall(kSevenLayers.begin(), kSevenLayers.begin() + wallCase);
+}
+
+std::string WallName(int wallCase)
+{
+    if (wallCase == 0)
+        return "default wall";
+    if (wallCase == kSandwichCase)
+        return "steel sandwich";
+    return std::to_string(wallCase) + (wallCase == 1 ? " layer" : " layers");
+}
+
+KslDoc Project(int wallCase)
 {
     KslDoc doc;
-    if (!kWalls[wall].empty()) {
+    const Wall wall = WallOf(wallCase);
+    if (!wall.empty()) {
         doc.layers.Clear();
-        for (const auto& [material, thickness] : kWalls[wall])
+        for (const auto& [material, thickness] : wall)
             doc.AddLayer(doc.FindMaterialByName(material), thickness);
     }
     return doc;
 }
 
+// One week of the engine: preparation (steady hour 0 included) and 168 hours.
+void RunWeek(KslDoc& doc, EngineState& engine, long* sweeps = nullptr)
+{
+    engine.PrepareCalculation(doc, InputsFromDocument(doc));
+    long total = engine.LastSolve().sweeps;
+    for (int h = 0; h < kRunHours; ++h) {
+        engine.AdvanceHour(doc, true, true);
+        total += engine.LastSolve().sweeps;
+    }
+    if (sweeps != nullptr)
+        *sweeps = total;
+}
+
+// range(0): wall case; range(1): 0 banded kernel, 1 sparse reference path.
 void EngineWeek(benchmark::State& state)
 {
-    const int wall = static_cast<int>(state.range(0));
-    KslDoc doc = Project(wall);
+    const int wallCase = static_cast<int>(state.range(0));
+    const SolverPath path = state.range(1) == 0 ? SolverPath::Banded : SolverPath::Sparse;
+    KslDoc doc = Project(wallCase);
     NullMessageSink sink;
+    long sweeps = 0;
+    {
+        EngineState engine(sink);
+        RunWeek(doc, engine, &sweeps);
+        state.counters["nodes"] = engine.NodeCount();
+    }
     for (auto _ : state) {
         EngineState engine(sink);
-        engine.PrepareCalculation(doc, InputsFromDocument(doc));
-        for (int h = 0; h < kRunHours; ++h)
-            engine.AdvanceHour(doc, true, true);
+        engine.SetSolverPath(path);
+        RunWeek(doc, engine);
         benchmark::DoNotOptimize(engine.Nodes().T.data());
     }
-    state.SetLabel(kWallNames[wall]);
+    state.counters["sweeps"] = static_cast<double>(sweeps);
+    state.SetLabel(WallName(wallCase) + (path == SolverPath::Banded ? ", banded" : ", sparse"));
 }
 
 // The same week with the hourly systems solved directly: network and matrices built, then
 // 168 products M T and tridiagonal solves, on the boundary values the engine used.
 void DirectWeek(benchmark::State& state)
 {
-    const int wall = static_cast<int>(state.range(0));
-    KslDoc doc = Project(wall);
+    const int wallCase = static_cast<int>(state.range(0));
+    KslDoc doc = Project(wallCase);
     EngineState engine;
-    engine.PrepareCalculation(doc, InputsFromDocument(doc));
-    for (int h = 0; h < kRunHours; ++h)
-        engine.AdvanceHour(doc, true, true);
-    const auto& text = engine.Series(SeriesId::ExteriorTemperature);
-    const auto& tint = engine.Series(SeriesId::InteriorTemperature);
+    RunWeek(doc, engine);
+    const auto& tExt = engine.Series(SeriesId::ExteriorTemperature);
+    const auto& tInt = engine.Series(SeriesId::InteriorTemperature);
+    const auto& fExt = engine.Series(SeriesId::ExteriorFlux);
+    const auto& fInt = engine.Series(SeriesId::InteriorFlux);
     const SurfaceTexts surfaces;
     for (auto _ : state) {
         ThermalNetwork net;
@@ -71,23 +115,27 @@ void DirectWeek(benchmark::State& state)
         NSparseMatrix m, a;
         net.AssembleStorageAndSteady(m, a);
         const int n = net.NodeCount();
+        const auto boundaries = [&](NVector& b, size_t h) {
+            b[0] += net.ExchangeExterior() * tExt[h] + net.AbsorptionExterior() * fExt[h];
+            b[n - 1] += net.ExchangeInterior() * tInt[h] + net.AbsorptionInterior() * fInt[h];
+        };
         NVector t(n, 0.0f), b(n, 0.0f);
-        b[0] = net.ExchangeExterior() * text[0];
-        b[n - 1] = net.ExchangeInterior() * tint[0];
+        boundaries(b, 0);
         SolveTridiagonal(a, b, t);
         net.AddStorage(a);
-        for (size_t h = 1; h < text.size(); ++h) {
+        for (size_t h = 1; h < tExt.size(); ++h) {
             NSparseMatrix::MultiplyInto(m, t, b);
-            b[0] += net.ExchangeExterior() * text[h];
-            b[n - 1] += net.ExchangeInterior() * tint[h];
+            boundaries(b, h);
             SolveTridiagonal(a, b, t);
         }
         benchmark::DoNotOptimize(t.Values().data());
     }
-    state.SetLabel(kWallNames[wall]);
+    state.SetLabel(WallName(wallCase));
 }
 
 } // namespace
 
-BENCHMARK(EngineWeek)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(DirectWeek)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EngineWeek)
+    ->ArgsProduct({ benchmark::CreateDenseRange(0, kSandwichCase, 1), { 0, 1 } })
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(DirectWeek)->DenseRange(0, kSandwichCase)->Unit(benchmark::kMicrosecond);
