@@ -34,11 +34,6 @@ bool OneElementPerPlace(const NSparseMatrix& a, int n)
     }
     return row == n - 1 && filled == FullRow(row, n);
 }
-
-bool PlainValue(double v)
-{
-    return std::isfinite(v) && !(v == 0.0 && std::signbit(v));
-}
 } // namespace
 
 bool ExtractBands(const NSparseMatrix& a, TridiagonalBands& bands)
@@ -72,8 +67,8 @@ bool ExtractBands(const NSparseMatrix& a, TridiagonalBands& bands)
     }
     bool plain = n >= 2 && OneElementPerPlace(a, n);
     for (size_t i = 0; plain && i < size; ++i) {
-        plain = PlainValue(bands.lower[i]) && PlainValue(bands.diagonal[i])
-            && PlainValue(bands.upper[i]) && bands.diagonal[i] != 0.0;
+        plain = std::isfinite(bands.lower[i]) && std::isfinite(bands.diagonal[i])
+            && std::isfinite(bands.upper[i]) && bands.diagonal[i] != 0.0;
     }
     bands.complete = plain;
     return true;

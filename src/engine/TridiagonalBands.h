@@ -13,10 +13,10 @@ struct TridiagonalBands {
     std::vector<double> lower; // a(i, i-1); lower[0] is 0
     std::vector<double> diagonal; // a(i, i)
     std::vector<double> upper; // a(i, i+1); upper[n-1] is 0
-    // Every place of the band holds exactly one stored element, each value is finite and not a
-    // negative zero, every diagonal value is non-zero, and there are at least two rows: the
-    // entries are then the stored values themselves, and the sweep kernel may use them in place
-    // of the elements with the same arithmetic as the sparse product.
+    // Every place of the band holds exactly one stored element, every value is finite, every
+    // diagonal value is non-zero, and there are at least two rows: the entries are then the
+    // stored values (a negative zero read as 0 changes no sum that starts from 0.0), and the
+    // sweep kernel may use them in place of the elements with the sparse product's arithmetic.
     bool complete = false;
 
     int Size() const { return static_cast<int>(diagonal.size()); }

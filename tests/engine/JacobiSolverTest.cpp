@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 
@@ -29,6 +31,14 @@ struct HourNotes final : MessageSink {
         lines.push_back(FormatInt("%d", hour) + ": " + std::string(text));
     }
 };
+
+std::vector<std::uint32_t> Bits(const std::vector<float>& values)
+{
+    std::vector<std::uint32_t> bits;
+    for (float v : values)
+        bits.push_back(std::bit_cast<std::uint32_t>(v));
+    return bits;
+}
 
 struct Week {
     std::vector<std::vector<std::uint32_t>> temperatures; // bit patterns of T after each solve
@@ -50,10 +60,7 @@ Week RunWeek(KslDoc& doc, SolverPath path, const std::string& resultsPath)
         week.sweeps.push_back(report.sweeps);
         week.bandedSolves += report.banded ? 1 : 0;
         week.fallbacks += report.directFallback ? 1 : 0;
-        std::vector<std::uint32_t> bits;
-        for (float t : engine.Nodes().T)
-            bits.push_back(std::bit_cast<std::uint32_t>(t));
-        week.temperatures.push_back(std::move(bits));
+        week.temperatures.push_back(Bits(engine.Nodes().T));
     };
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), kEngineOk);
     keep();
@@ -116,6 +123,57 @@ TEST(BandedKernel, SteelSandwichFallsBackOnTheSameHours)
         doc, { { "Métal ferreux", "1" }, { "Laine de roche", "100" }, { "Métal ferreux", "1" } });
     doc.selectedExterior = 8; // sinusoidal temperature and a jump of flux
     EXPECT_GT(ExpectSameWeek(doc), 0);
+}
+
+// Matrices whose elements do not fill the three diagonals exactly once, with plain values and a
+// non-zero diagonal, go through the sparse path, with its result.
+TEST(BandedKernel, IncompleteBandsTakeTheSparsePath)
+{
+    const auto chain = [](NSparseMatrix& a) {
+        for (int i = 0; i < 4; ++i) {
+            a.SetElement(i, i, 4.0);
+            if (i > 0) {
+                a.SetElement(i, i - 1, -1.0);
+                a.SetElement(i - 1, i, -1.0);
+            }
+        }
+    };
+    const std::function<void(NSparseMatrix&)> changes[] = {
+        [](NSparseMatrix&) {},
+        [](NSparseMatrix& a) { a.SetElement(1, 2, 0.0); },
+        [](NSparseMatrix& a) { a.SetElement(2, 1, HUGE_VAL); },
+        [](NSparseMatrix& a) { a.SetElement(3, 3, 0.0); },
+        [](NSparseMatrix& a) { a.SetElement(0, 2, 0.5); },
+        [](NSparseMatrix& a) {
+            a.ClearMatrix();
+            a.SetElement(0, 0, 2.0);
+        },
+    };
+    const NVector b(std::vector<float> { 1, 2, 3, 4 });
+    for (size_t c = 0; c < std::size(changes); ++c) {
+        NSparseMatrix a;
+        chain(a);
+        a.FinalizeMatrix();
+        changes[c](a);
+        a.FinalizeMatrix();
+        NullMessageSink sink;
+        const NVector x0(a.RowCount(), 0.0f);
+        NVector reference;
+        JacobiReport expected;
+        SolveJacobi(a, x0, b, reference, sink, &expected);
+        JacobiSolver solver;
+        NVector x;
+        solver.Solve(a, x0, b, x, sink);
+        EXPECT_EQ(solver.LastReport().banded, c == 0 || c == 1) << c;
+        EXPECT_EQ(solver.LastReport().sweeps, expected.sweeps) << c;
+        EXPECT_EQ(Bits(x.Values()), Bits(reference.Values())) << c;
+    }
+    // A change after the finalisation is not seen by the bands.
+    NSparseMatrix a;
+    chain(a);
+    a.FinalizeMatrix();
+    a.AddToElement(0, 0, 1.0);
+    EXPECT_FALSE(a.Bands().complete);
 }
 
 // Random walls of 1 to 7 layers, random surfaces, placement and ambiances (every fifth with the

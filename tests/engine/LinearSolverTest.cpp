@@ -2,6 +2,7 @@
 
 #include "core/MessageSink.h"
 #include "core/Messages.h"
+#include "engine/JacobiSolver.h"
 #include "engine/ThermalNetwork.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
@@ -220,6 +221,25 @@ TEST_F(Sandwich, StalledSweepsAreReplacedByTheDirectSolve)
         EXPECT_FLOAT_EQ(x[i], direct[i]) << i;
     EXPECT_EQ(
         sink.lines.back(), report.converged ? msg::kSolverStalled : msg::kSolverDirectFallback);
+}
+
+TEST_F(Sandwich, ASinkDecliningProgressGetsOnlyTheFallbackNote)
+{
+    struct Notes final : MessageSink {
+        std::vector<std::string> lines;
+        void Message(std::string_view text) override { lines.emplace_back(text); }
+        bool WantsProgress() const override { return false; }
+    };
+    const NVector start(net.NodeCount(), 10.0f);
+    Notes sparse;
+    NVector x;
+    SolveJacobi(a, start, RightHandSide(0, 20), x, sparse);
+    EXPECT_EQ(sparse.lines, std::vector<std::string> { msg::kSolverDirectFallback });
+    Notes banded;
+    JacobiSolver solver;
+    solver.Solve(a, start, RightHandSide(0, 20), x, banded);
+    EXPECT_TRUE(solver.LastReport().banded);
+    EXPECT_EQ(banded.lines, sparse.lines);
 }
 
 } // namespace
