@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core fontconfig
     poppler-utils xvfb xauth x11-apps imagemagick
     clang libclang-rt-dev llvm
+    valgrind hyperfine
     locales
 )
 
