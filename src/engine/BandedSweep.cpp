@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#if defined(__SSE2__)
+// The plain loops serve processors without SSE2; defining QUELVAN_PLAIN_SWEEP builds them on x86
+// too, so that they can be checked against the sparse path there.
+#if defined(__SSE2__) && !defined(QUELVAN_PLAIN_SWEEP)
+#define QUELVAN_SSE2_SWEEP 1
 #include <emmintrin.h>
 #endif
 
@@ -36,7 +39,7 @@ void BandedSweep::Load(const TridiagonalBands& bands, const float* b, const floa
     n_ = n;
 }
 
-#if defined(__SSE2__)
+#if defined(QUELVAN_SSE2_SWEEP)
 
 float BandedSweep::Sweep()
 {
