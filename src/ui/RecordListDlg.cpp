@@ -64,7 +64,7 @@ RecordListDlg::RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QW
     FitToGrid();
 }
 
-RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, int side, int azimuthDegrees,
+RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
     int inclinationDegrees, Prompter& prompter, QWidget* parent)
     : GeneralListDlg(kKindAmbiances, prompter, parent)
     , ambiances_(&ambiances)
@@ -72,8 +72,7 @@ RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, int side, int azimuthDeg
     , azimuth_(azimuthDegrees)
     , inclination_(inclinationDegrees)
 {
-    setWindowTitle(side == kSideExterior ? QStringLiteral("Ambiances Extérieures")
-                                         : QStringLiteral("Ambiances Intérieures"));
+    setWindowTitle(QString::fromUtf8(Describe(side).listTitle));
     FillHeaders({ { QStringLiteral("Nom"), 320 }, { QString(), 90 },
         { QStringLiteral("Période"), 68 }, { QStringLiteral("T min\n(°C)"), 52 },
         { QStringLiteral("T max\n(°C)"), 52 }, { QString(), 90 }, { QStringLiteral("Période"), 68 },
@@ -189,17 +188,16 @@ void RecordListDlg::FillMaterialRow(int row, const CMaterial& material)
 void RecordListDlg::FillAmbianceRow(int row, const CBCData& ambiance)
 {
     SetText(Grid().Cell(row, 0), ambiance.Name());
-    for (int component = 0; component < 2; ++component) {
+    for (const Component component : kComponents) {
         const ProfileData& profile = ambiance.Profile(component);
-        const int base = component == 0 ? 1 : 5;
+        const int base = component == Component::Temperature ? 1 : 5;
         GridCell& icon = Grid().Cell(row, base);
         icon.type = GridCell::kBitmap;
         icon.bitmap = graphics::AmbianceIcons::Icon(profile.type);
         SetText(Grid().Cell(row, base + 1), PeriodName(profile.period));
-        const bool hidden = component == 0 ? profile.type == 6 || profile.type == 5
-                                           : profile.type == 0 || profile.type >= 5;
-        SetText(Grid().Cell(row, base + 2), hidden ? "---" : profile.values[0]);
-        SetText(Grid().Cell(row, base + 3), hidden ? "---" : profile.values[1]);
+        const bool shown = TextsOf(profile.type, component).listShowsValues;
+        SetText(Grid().Cell(row, base + 2), shown ? profile.values[0] : "---");
+        SetText(Grid().Cell(row, base + 3), shown ? profile.values[1] : "---");
     }
 }
 

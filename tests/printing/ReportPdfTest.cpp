@@ -144,7 +144,7 @@ TEST(ReportPdf, ProjectDataShowsWallSurfacesAndAmbiances)
             std::string::npos)
             << cell;
     }
-    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(kSideExterior)->Name()),
+    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(Side::Exterior)->Name()),
         std::string::npos);
 }
 

@@ -190,7 +190,7 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
     KslDoc doc;
     ScriptedPrompter prompter;
     RecordListDlg materials(doc.materials, prompter);
-    RecordListDlg ambiances(doc.exteriorAmbiances, kSideExterior, 0, 90, prompter);
+    RecordListDlg ambiances(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
@@ -220,7 +220,7 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
         d.SelectRow(5);
         d.MoveDown();
     });
-    emit window.View().ambianceListRequested(kSideExterior);
+    emit window.View().ambianceListRequested(Side::Exterior);
     EXPECT_EQ(list->currentText(), chosen);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(QString::fromStdString(doc.exteriorAmbiances.At(0).Name()), chosen);

@@ -24,7 +24,7 @@ void PrintError(const char* text)
     std::fputc('\n', stderr);
 }
 
-std::string AmbianceName(const KslDoc& doc, int side)
+std::string AmbianceName(const KslDoc& doc, Side side)
 {
     const CBCData* record = doc.SelectedAmbiance(side);
     return record != nullptr ? record->Name() : "aucune";
@@ -80,8 +80,8 @@ int CommandCheck(const Args& args)
         PrintLine("  " + std::to_string(++number) + ". " + layer.Thickness() + " mm de "
             + (material != nullptr ? material->Name() : "?"));
     }
-    PrintLine("Ambiance extérieure : " + AmbianceName(doc, kSideExterior));
-    PrintLine("Ambiance intérieure : " + AmbianceName(doc, kSideInterior));
+    PrintLine("Ambiance extérieure : " + AmbianceName(doc, Side::Exterior));
+    PrintLine("Ambiance intérieure : " + AmbianceName(doc, Side::Interior));
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
     std::string why;
