@@ -43,7 +43,7 @@ void Reorder(NList<T>& list, const std::vector<T*>& order, std::vector<std::uniq
 } // namespace
 
 RecordListDlg::RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindMaterials, prompter, parent)
+    : GeneralListDlg(ListKind::Materials, prompter, parent)
     , materials_(&materials)
 {
     setWindowTitle(QStringLiteral("Matériaux"));
@@ -66,7 +66,7 @@ RecordListDlg::RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QW
 
 RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
     int inclinationDegrees, Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindAmbiances, prompter, parent)
+    : GeneralListDlg(ListKind::Ambiances, prompter, parent)
     , ambiances_(&ambiances)
     , side_(side)
     , azimuth_(azimuthDegrees)
@@ -93,7 +93,7 @@ RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDe
 
 RecordListDlg::RecordListDlg(NList<NMaterialLayer>& layers, const NList<CMaterial>& library,
     Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindLayers, prompter, parent)
+    : GeneralListDlg(ListKind::Layers, prompter, parent)
     , layers_(&layers)
     , library_(&library)
 {
