@@ -21,10 +21,10 @@ public:
     static constexpr int kAxisY = 2;
     static constexpr int kCurveCount = 4;
 
-    CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
+    CChart(TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
     // The dynamic-creation default: isotropic, 1000 by 1000, both titles.
     CChart()
-        : CChart(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+        : CChart(TransformMode::Isotropic, 1000, 1000, true, true)
     {
     }
     ~CChart() override;
@@ -59,7 +59,7 @@ public:
     void SetOwner(const void* owner) { owner_ = owner; }
 
 private:
-    void SetWorld(int mode, int worldWidth, int worldHeight);
+    void SetWorld(TransformMode mode, int worldWidth, int worldHeight);
     CChartAxis& AxisByNumber(int axisNumber) { return Axis(axisNumber == 0 ? kAxisX : kAxisY); }
 
     const void* owner_ = nullptr;

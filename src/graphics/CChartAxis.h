@@ -8,21 +8,20 @@ namespace quelvan::graphics {
 
 class NShpText;
 
+enum class AxisOrientation : int { Horizontal = 0, Vertical = 1 };
+
 // One axis of a chart: a line from point A to point B with evenly spaced ticks, a label at
 // each end and an optional title. Build lays it out again from the current settings; label
 // texts set before a rebuild must be set again after it.
 class CChartAxis : public CDrawObject {
 public:
-    static constexpr int kHorizontal = 0;
-    static constexpr int kVertical = 1;
-
     // Widths and tick lengths come from the current chart layout constants.
     CChartAxis();
 
     void Build() override;
 
-    int Orientation() const { return orientation_; }
-    void SetOrientation(int orientation) { orientation_ = orientation; }
+    AxisOrientation Orientation() const { return orientation_; }
+    void SetOrientation(AxisOrientation orientation) { orientation_ = orientation; }
     int DivisionCount() const { return divisionCount_; }
     void SetDivisionCount(int count) { divisionCount_ = count; }
     bool ShowsTitle() const { return showTitle_; }
@@ -50,7 +49,7 @@ private:
     NShpText* endA_ = nullptr;
     int tickLengthVertical_;
     int tickLengthHorizontal_;
-    int orientation_ = kHorizontal;
+    AxisOrientation orientation_ = AxisOrientation::Horizontal;
     int divisionCount_ = 5;
     int endLabelWidth_;
     int titleWidth_;

@@ -24,7 +24,7 @@ NShape* CDrawObject::HitTest(IPoint worldPoint, int slot) const
     for (const auto& shape : shapes_) {
         if (!shape->IsSelectable(slot))
             continue;
-        if (shape->Type() != NShape::kTypeRectangle && shape->Type() != NShape::kTypeText)
+        if (shape->Type() != ShapeType::Rectangle && shape->Type() != ShapeType::Text)
             continue;
         if (shape->HitTest(worldPoint))
             return shape.get();
@@ -87,7 +87,7 @@ NShpText& CDrawObject::AddText(const IRect& rect, int penPaletteIndex, int fillP
     text->SetTag(tag);
     text->SetSelectable(1, selectableInSlot1);
     text->SetVerticalText(false);
-    text->SetAlignment(NShpText::kAlignCentre, NShpText::kAlignCentre);
+    text->SetAlignment(TextAlign::Centre, TextAlign::Centre);
     return AddShape(std::move(text));
 }
 

@@ -19,7 +19,7 @@ namespace {
 CChart MakeChart()
 {
     ChartLayout::Reset();
-    return CChart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    return CChart(TransformMode::Curve, 1000, 1000, true, true);
 }
 
 const QColor kBackground(200, 200, 200);
@@ -38,7 +38,7 @@ FluxDensityPlot::FluxDensityPlot()
     chart_.Curve(1).SetVisible(true);
     chart_.Curve(2).SetVisible(true);
     chart_.Curve(3).SetVisible(true);
-    chart_.Curve(0).SetPenStyle(0);
+    chart_.Curve(0).SetPenStyle(LineStyle::Solid);
     Update(0, {}, {});
 }
 
@@ -104,9 +104,9 @@ void FluxDensityPlot::DrawLegend(QPainter& painter, int top, int height) const
 {
     const QPen previousPen = painter.pen();
     const QFont previousFont = painter.font();
-    painter.setPen(MakePen(PaletteColour(kPaletteBlue), 0, 3));
+    painter.setPen(MakePen(PaletteColour(kPaletteBlue), LineStyle::Solid, 3));
     painter.drawLine(5, top + height / 4, 20, top + height / 4);
-    painter.setPen(MakePen(PaletteColour(kPaletteRed), 0, 3));
+    painter.setPen(MakePen(PaletteColour(kPaletteRed), LineStyle::Solid, 3));
     painter.drawLine(5, top + height / 4 + height / 2, 20, top + height / 4 + height / 2);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(LegendFont());

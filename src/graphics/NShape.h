@@ -20,19 +20,15 @@ namespace quelvan::graphics {
 // element whose name a label shows, or nothing.
 using ShapeOwner = std::variant<std::monostate, const GElement*, const NMaterialLayer*>;
 
+// The kinds of shapes, numbered as the drawing code numbers them.
+enum class ShapeType : int { Line = 2, PolyLine = 3, Rectangle = 4, Disk = 5, Text = 6, Plain = 8 };
+
 // A shape of a drawable, in the drawable's world units. Colours, pen style and name come from
 // GElement; the real pens and brushes are made when the shape draws.
 class NShape : public GElement {
 public:
-    static constexpr int kTypeLine = 2;
-    static constexpr int kTypePolyLine = 3;
-    static constexpr int kTypeRectangle = 4;
-    static constexpr int kTypeDisk = 5;
-    static constexpr int kTypeText = 6;
-    static constexpr int kTypePlain = 8;
-
     NShape()
-        : NShape(kTypePlain)
+        : NShape(ShapeType::Plain)
     {
     }
     ~NShape() override = default;
@@ -44,7 +40,7 @@ public:
     // Whether a world point hits the shape; the plain shape is hit everywhere.
     virtual bool HitTest(IPoint worldPoint) const;
 
-    int Type() const { return type_; }
+    ShapeType Type() const { return type_; }
     bool IsWhite() const { return white_; }
     void SetWhite(bool white) { white_ = white; }
     bool IsVisible() const { return visible_; }
@@ -66,7 +62,7 @@ public:
     }
 
 protected:
-    explicit NShape(int type)
+    explicit NShape(ShapeType type)
         : type_(type)
     {
     }
@@ -76,7 +72,7 @@ protected:
 
 private:
     bool white_ = false;
-    int type_;
+    ShapeType type_;
     bool visible_ = true;
     ShapeOwner owner_;
     int tag_ = -1;

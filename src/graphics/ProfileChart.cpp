@@ -8,7 +8,7 @@
 namespace quelvan::graphics {
 
 ProfileChart::ProfileChart()
-    : chart_(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+    : chart_(TransformMode::Isotropic, 1000, 1000, true, true)
 {
     chart_.SetAxisTitle(0, kXTitle);
     chart_.SetAxisTitle(1, kYTitle);

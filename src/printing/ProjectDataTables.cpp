@@ -15,7 +15,7 @@
 
 namespace quelvan::printing {
 
-using graphics::GridCell;
+using graphics::CellKind;
 using graphics::NGridTable;
 
 namespace {
@@ -33,7 +33,7 @@ NGridTable MakeTable(int rows, int columns, int rowHeight, int leftMargin)
     for (int r = 0; r < rows; ++r) {
         table.Row(r).height = r == 0 ? 2 * rowHeight + 3 : rowHeight;
         for (int c = 0; c < columns; ++c)
-            table.Cell(r, c).type = GridCell::kText;
+            table.Cell(r, c).type = CellKind::Text;
     }
     for (int c = 0; c < columns; ++c)
         table.Column(c).autoWidth = true;

@@ -25,7 +25,7 @@ std::unique_ptr<CChart> MakePrintChart()
     layout.labelHeight = 50;
     layout.labelGapBelow = 2;
     layout.tickLabelWidth = 160;
-    return std::make_unique<CChart>(graphics::CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    return std::make_unique<CChart>(graphics::TransformMode::Curve, 1000, 1000, true, true);
 }
 
 } // namespace

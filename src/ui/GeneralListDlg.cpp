@@ -214,7 +214,7 @@ void GeneralListDlg::PressAt(QPoint point)
         cell.pressed = !cell.pressed;
     } else if (grid_.Row(hit.row).selected) {
         grid_.Row(hit.row).selected = false;
-    } else if (grid_.Cell(hit.row, hit.column).type == graphics::GridCell::kCheckBox) {
+    } else if (grid_.Cell(hit.row, hit.column).type == graphics::CellKind::CheckBox) {
         auto& cell = grid_.Cell(hit.row, hit.column);
         cell.checked = !cell.checked;
     } else {

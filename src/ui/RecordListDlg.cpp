@@ -14,6 +14,7 @@
 
 namespace quelvan::ui {
 
+using graphics::CellKind;
 using graphics::GridCell;
 
 namespace {
@@ -21,7 +22,7 @@ constexpr float kInsulantLimit = 0.09f; // W/m.K: at or below, a material is an 
 
 void SetText(GridCell& cell, const std::string& text)
 {
-    cell.type = GridCell::kText;
+    cell.type = CellKind::Text;
     cell.text = text;
 }
 
@@ -173,7 +174,7 @@ const NMaterialLayer* RecordListDlg::LayerAt(int row) const
 void RecordListDlg::FillMaterialRow(int row, const CMaterial& material)
 {
     GridCell& swatch = Grid().Cell(row, 0);
-    swatch.type = GridCell::kColourSwatch;
+    swatch.type = CellKind::ColourSwatch;
     swatch.colour = material.GetColour();
     SetText(Grid().Cell(row, 1), material.Name());
     SetText(Grid().Cell(row, 2), material.Conductivity());
@@ -192,7 +193,7 @@ void RecordListDlg::FillAmbianceRow(int row, const CBCData& ambiance)
         const ProfileData& profile = ambiance.Profile(component);
         const int base = component == Component::Temperature ? 1 : 5;
         GridCell& icon = Grid().Cell(row, base);
-        icon.type = GridCell::kBitmap;
+        icon.type = CellKind::Bitmap;
         icon.bitmap = graphics::AmbianceIcons::Icon(profile.type);
         SetText(Grid().Cell(row, base + 1), PeriodName(profile.period));
         const bool shown = TextsOf(profile.type, component).listShowsValues;

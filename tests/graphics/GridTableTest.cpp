@@ -52,7 +52,7 @@ TEST(NGridTable, GeometryLeavesOneUnitGridLines)
     EXPECT_EQ(grid.ColumnLeft(1), 11 + 50 + 1);
     EXPECT_EQ(grid.RowTop(1), 21 + 42 + 1);
     EXPECT_EQ(grid.TableRect(), (IRect { 10, 20, 62 + 90 + 1, 64 + 18 + 1 + 20 + 1 }));
-    EXPECT_EQ(grid.Cell(2, 1).type, GridCell::kNothing);
+    EXPECT_EQ(grid.Cell(2, 1).type, CellKind::Nothing);
 }
 
 TEST(NGridTable, HitTestFindsCellsAndFlagsOutside)
@@ -84,7 +84,7 @@ TEST(NGridTable, RowsMoveWithTheirInfo)
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.FindRowByTag(0, 102), -1);
     grid.InsertRowAfter(0);
-    EXPECT_EQ(grid.Cell(1, 0).type, GridCell::kNothing);
+    EXPECT_EQ(grid.Cell(1, 0).type, CellKind::Nothing);
     EXPECT_EQ(grid.FindRowByTag(0, 103), 2);
 }
 
@@ -126,7 +126,7 @@ TEST(NGridTable, RowNumberColumnShowsNumbersWhateverTheCellsHold)
     grid.Column(0).width = 200;
     grid.Column(0).rowNumber = true;
     for (int r = 1; r < 3; ++r) {
-        grid.Cell(r, 0).type = GridCell::kText;
+        grid.Cell(r, 0).type = CellKind::Text;
         grid.Cell(r, 0).text = "WWWWWWWWWWWWWWWW";
     }
     const QImage image = Render(grid);
@@ -146,7 +146,7 @@ TEST(NGridTable, AutoFitNeverNarrowerThanTheMinimumPlusSix)
     grid.SetRowCount(2);
     for (int c = 0; c < 3; ++c) {
         grid.Column(c).autoWidth = true;
-        grid.Cell(1, c).type = GridCell::kText;
+        grid.Cell(1, c).type = CellKind::Text;
     }
     grid.Column(0).minimumWidth = 100;
     grid.Cell(1, 0).text = "ab";
@@ -188,7 +188,7 @@ TEST(NGridTable, SelectedRowIsBlueWithWhiteText)
     NGridTable grid;
     grid.SetColumnCount(1);
     grid.SetRowCount(2);
-    grid.Cell(1, 0).type = GridCell::kText;
+    grid.Cell(1, 0).type = CellKind::Text;
     grid.Cell(1, 0).text = "Béton";
     grid.Row(1).selected = true;
     const QImage image = Render(grid);

@@ -23,7 +23,7 @@ using test::CountPixels;
 void MapOneToOne(CDrawObject& d)
 {
     CDrawTransform& t = d.Transform();
-    t.SetMode(CDrawTransform::kModeIndependent);
+    t.SetMode(TransformMode::Independent);
     t.SetWorldExtent(400, 400);
     t.SetWorldOrigin(0, 400);
     d.SetDeviceMapping(0, 0, 400, -400);
@@ -88,7 +88,7 @@ TEST(CDrawObject, TextTakesItsOwnersName)
     const NShpText& named = d.AddText({ 0, 10, 10, 0 }, 4, 1, &element, 7, true);
     EXPECT_EQ(named.Text(), "Brique");
     EXPECT_EQ(named.Tag(), 7);
-    EXPECT_EQ(named.HorizontalAlignment(), NShpText::kAlignCentre);
+    EXPECT_EQ(named.HorizontalAlignment(), TextAlign::Centre);
     EXPECT_EQ(named.OwnerAs<GElement>(), &element);
     EXPECT_TRUE(d.AddText({ 0, 10, 10, 0 }, 4, 1, {}, -1, true).Text().empty());
 }
@@ -117,7 +117,7 @@ TEST(NShpText, TextThatCannotFitUsesTheSmallestFont)
     // more than the smallest font's own width.
     NShpText& label = d.AddText({ 100, 203, 130, 200 }, 4, 1, {}, -1, false);
     label.SetText("ABCDEFGHIJKLMNOP");
-    label.SetAlignment(NShpText::kAlignStart, NShpText::kAlignStart);
+    label.SetAlignment(TextAlign::Start, TextAlign::Start);
     const QImage image = Render(d);
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
