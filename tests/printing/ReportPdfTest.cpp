@@ -59,7 +59,7 @@ TEST_P(PagesPerChoice, OnePagePerSetFlagEachWithItsTitleAndFooter)
     const auto pages = ReportText(doc, flags, 169);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(pages->size(), GetParam().size());
-    const std::vector<int> kinds = PageKinds(flags);
+    const std::vector<PageKind> kinds = PageKinds(flags);
     for (size_t p = 0; p < pages->size(); ++p) {
         const std::string text = Squeezed((*pages)[p]);
         EXPECT_NE(text.find(PageTitle(kinds[p], 168)), std::string::npos) << text;
