@@ -83,7 +83,7 @@ void CChart::Draw(QPainter& painter) const
     CDrawObject::Draw(painter);
 }
 
-NShape* CChart::HitTest(IPoint worldPoint, int slot) const
+NShape* CChart::HitTest(IPoint worldPoint, HitSlot slot) const
 {
     for (const auto& axis : axes_)
         if (NShape* hit = axis->HitTest(worldPoint, slot))
@@ -104,14 +104,14 @@ void CChart::SetDeviceMapping(int originX, int originY, int width, int height)
         place(axis->Transform());
 }
 
-void CChart::SetAxisTitle(int axisNumber, const std::string& text)
+void CChart::SetAxisTitle(Coordinate axis, const std::string& text)
 {
-    AxisByNumber(axisNumber).SetTitle(text);
+    AxisOf(axis).SetTitle(text);
 }
 
-void CChart::SetEndLabel(int axisNumber, int which, const std::string& text)
+void CChart::SetEndLabel(Coordinate axis, AxisEnd end, const std::string& text)
 {
-    AxisByNumber(axisNumber).SetEndLabel(which, text);
+    AxisOf(axis).SetEndLabel(end, text);
 }
 
 } // namespace quelvan::graphics

@@ -99,9 +99,9 @@ void CChartAxis::SetTitle(const std::string& text)
         title_->SetText(text);
 }
 
-void CChartAxis::SetEndLabel(int which, const std::string& text)
+void CChartAxis::SetEndLabel(AxisEnd end, const std::string& text)
 {
-    NShpText* label = which == 0 ? endB_ : endA_;
+    NShpText* label = end == AxisEnd::B ? endB_ : endA_;
     if (label)
         label->SetText(text);
 }

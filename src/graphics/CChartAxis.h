@@ -9,6 +9,8 @@ namespace quelvan::graphics {
 class NShpText;
 
 enum class AxisOrientation : int { Horizontal = 0, Vertical = 1 };
+// The ends of an axis: B is the right end of X and the top of Y, A the left end and the bottom.
+enum class AxisEnd : int { B = 0, A = 1 };
 
 // One axis of a chart: a line from point A to point B with evenly spaced ticks, a label at
 // each end and an optional title. Build lays it out again from the current settings; label
@@ -38,8 +40,7 @@ public:
     NShpText* EndALabel() const { return endA_; }
 
     void SetTitle(const std::string& text);
-    // which 0: the label at end B (right end of X, top of Y); which 1: the label at end A.
-    void SetEndLabel(int which, const std::string& text);
+    void SetEndLabel(AxisEnd end, const std::string& text);
 
 private:
     NShpText& PlaceLabel(IPoint p, int width);

@@ -90,40 +90,40 @@ void CDrawTransform::Recompute()
     dirty_ = false;
 }
 
-float CDrawTransform::WorldToDeviceF(Axis axis, float value) const
+float CDrawTransform::WorldToDeviceF(Coordinate axis, float value) const
 {
-    if (axis == Axis::X)
+    if (axis == Coordinate::X)
         return (value - worldOriginX_) * scaleX_ + deviceOriginX_;
     return (value - worldOriginY_) * scaleY_ + deviceOriginY_;
 }
 
-float CDrawTransform::DeviceToWorldF(Axis axis, float value) const
+float CDrawTransform::DeviceToWorldF(Coordinate axis, float value) const
 {
-    if (axis == Axis::X)
+    if (axis == Coordinate::X)
         return (value - deviceOriginX_) * inverseScaleX_ + worldOriginX_;
     return (value - deviceOriginY_) * inverseScaleY_ + worldOriginY_;
 }
 
-int CDrawTransform::WorldToDevice(Axis axis, float value) const
+int CDrawTransform::WorldToDevice(Coordinate axis, float value) const
 {
     return Truncated(WorldToDeviceF(axis, value));
 }
 
-int CDrawTransform::DeviceToWorld(Axis axis, float value) const
+int CDrawTransform::DeviceToWorld(Coordinate axis, float value) const
 {
     return Truncated(DeviceToWorldF(axis, value));
 }
 
 IPoint CDrawTransform::WorldToDevice(IPoint p) const
 {
-    return { WorldToDevice(Axis::X, static_cast<float>(p.x)),
-        WorldToDevice(Axis::Y, static_cast<float>(p.y)) };
+    return { WorldToDevice(Coordinate::X, static_cast<float>(p.x)),
+        WorldToDevice(Coordinate::Y, static_cast<float>(p.y)) };
 }
 
 IPoint CDrawTransform::DeviceToWorld(IPoint p) const
 {
-    return { DeviceToWorld(Axis::X, static_cast<float>(p.x)),
-        DeviceToWorld(Axis::Y, static_cast<float>(p.y)) };
+    return { DeviceToWorld(Coordinate::X, static_cast<float>(p.x)),
+        DeviceToWorld(Coordinate::Y, static_cast<float>(p.y)) };
 }
 
 IRect CDrawTransform::WorldToDevice(const IRect& r) const

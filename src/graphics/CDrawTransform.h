@@ -11,7 +11,8 @@ enum class TransformMode : int {
     Curve = 1002, // independent: data-to-plot mapping of curves
 };
 
-enum class Axis : int { X = 0, Y = 1 };
+// The world or device coordinate a mapping works on.
+enum class Coordinate : int { X = 0, Y = 1 };
 
 // Maps world coordinates of a drawable onto device units of a surface. All the arithmetic is
 // single precision, as the drawings were designed with it (the 5e-5 and 5e-6 guards avoid
@@ -41,11 +42,11 @@ public:
     void Recompute();
     bool IsDirty() const { return dirty_; }
 
-    float WorldToDeviceF(Axis axis, float value) const;
-    float DeviceToWorldF(Axis axis, float value) const;
+    float WorldToDeviceF(Coordinate axis, float value) const;
+    float DeviceToWorldF(Coordinate axis, float value) const;
     // Integer forms: 5e-7 added, then truncated toward zero.
-    int WorldToDevice(Axis axis, float value) const;
-    int DeviceToWorld(Axis axis, float value) const;
+    int WorldToDevice(Coordinate axis, float value) const;
+    int DeviceToWorld(Coordinate axis, float value) const;
     IPoint WorldToDevice(IPoint p) const;
     IPoint DeviceToWorld(IPoint p) const;
     IRect WorldToDevice(const IRect& r) const;

@@ -32,9 +32,9 @@ FluxDensityPlot::FluxDensityPlot()
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.XAxis().SetDivisionCount(kDivisions);
     chart_.XAxis().Build();
-    chart_.SetAxisTitle(1, "Dens. flux");
-    chart_.SetAxisTitle(0, "Temps (h)");
-    chart_.SetEndLabel(0, 1, "0");
+    chart_.SetAxisTitle(Coordinate::Y, "Dens. flux");
+    chart_.SetAxisTitle(Coordinate::X, "Temps (h)");
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::A, "0");
     chart_.Curve(1).SetVisible(true);
     chart_.Curve(2).SetVisible(true);
     chart_.Curve(3).SetVisible(true);
@@ -83,9 +83,9 @@ void FluxDensityPlot::Update(
         zero.SetYValues(zeros);
         zero.SetXFromIndex();
     }
-    chart_.SetEndLabel(0, 0, FormatInt("%d", n - 1));
-    chart_.SetEndLabel(1, 1, NString::FromFloat(range_.bottom).Str());
-    chart_.SetEndLabel(1, 0, NString::FromFloat(range_.top).Str());
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::B, FormatInt("%d", n - 1));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range_.bottom).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range_.top).Str());
 }
 
 bool FluxDensityPlot::ZeroLineShown() const

@@ -63,7 +63,7 @@ void NShpPolyLine::SetYValues(std::span<const float> values)
 {
     points_.resize(values.size());
     for (size_t i = 0; i < values.size(); ++i)
-        points_[i].y = dataTransform_.WorldToDeviceF(Axis::Y, values[i]) + kRoundingBias;
+        points_[i].y = dataTransform_.WorldToDeviceF(Coordinate::Y, values[i]) + kRoundingBias;
     firstIndex_ = 0;
     endIndex_ = static_cast<int>(points_.size());
 }
@@ -71,7 +71,7 @@ void NShpPolyLine::SetYValues(std::span<const float> values)
 void NShpPolyLine::SetXFromIndex()
 {
     for (size_t i = 0; i < points_.size(); ++i)
-        points_[i].x = dataTransform_.WorldToDeviceF(Axis::X, static_cast<float>(i));
+        points_[i].x = dataTransform_.WorldToDeviceF(Coordinate::X, static_cast<float>(i));
 }
 
 void NShpPolyLine::SetXValue(int index, float x)
@@ -79,7 +79,7 @@ void NShpPolyLine::SetXValue(int index, float x)
     if (index < 0 || index >= static_cast<int>(points_.size()))
         return;
     points_[static_cast<size_t>(index)].x
-        = dataTransform_.WorldToDeviceF(Axis::X, x) + kRoundingBias;
+        = dataTransform_.WorldToDeviceF(Coordinate::X, x) + kRoundingBias;
 }
 
 } // namespace quelvan::graphics

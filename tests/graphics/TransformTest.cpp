@@ -26,9 +26,9 @@ TEST(CDrawTransform, IsotropicTakesTheSmallerScaleAndKeepsEachDirection)
     EXPECT_NEAR(t.ScaleY(), -0.6f, 1e-6f);
     EXPECT_FALSE(t.IsDirty());
     // World corners land on the 600 by 600 square at the device's top-left corner.
-    EXPECT_NEAR(t.WorldToDeviceF(Axis::X, 1000.0f), 600.0f, 1e-3f);
-    EXPECT_NEAR(t.WorldToDeviceF(Axis::Y, 1000.0f), 0.0f, 1e-3f);
-    EXPECT_NEAR(t.WorldToDeviceF(Axis::Y, 0.0f), 600.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::X, 1000.0f), 600.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::Y, 1000.0f), 0.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::Y, 0.0f), 600.0f, 1e-3f);
     // Integer results truncate: 500 × 0.59999997 = 299.99998 gives 299.
     const IPoint p = t.WorldToDevice(IPoint { 500, 250 });
     EXPECT_NEAR(p.x, 300, 1);
@@ -75,8 +75,8 @@ TEST(CDrawTransform, IntegerResultsTruncateTowardZero)
     t.SetDeviceExtent(-25, 25);
     t.Recompute();
     // 1 maps to -2.5 and to 2.5: both truncate to magnitude 2.
-    EXPECT_EQ(t.WorldToDevice(Axis::X, 1.0f), -2);
-    EXPECT_EQ(t.WorldToDevice(Axis::Y, 1.0f), 2);
+    EXPECT_EQ(t.WorldToDevice(Coordinate::X, 1.0f), -2);
+    EXPECT_EQ(t.WorldToDevice(Coordinate::Y, 1.0f), 2);
 }
 
 TEST(CDrawTransform, RectanglesMapCornerByCorner)
