@@ -74,7 +74,7 @@ struct SideInfo {
     const char* countLabel; // the project file's count line of the side's ambiances
     const char* listTitle; // the ambiance list dialog
     const char* reportCaption; // the report's project data
-    const char* faceName; // "Extérieur" / "Intérieur": the face in tables
+    const char* faceName; // "Extérieur" / "Intérieur": the face in the form and the tables
 };
 
 struct ComponentInfo {
@@ -94,14 +94,14 @@ inline const ProfileTexts& TextsOf(ProfileType type, Component component)
     return Describe(type).texts[static_cast<size_t>(component)];
 }
 
-// "NU", "CS", "SN", "RM", "ST", "SO", "FL" or "UN".
+// The two letters of the project file.
 inline const char* ProfileTypeKeyword(ProfileType type)
 {
     return Describe(type).keyword;
 }
 // The type of a keyword; any text that is not a known keyword gives Unknown.
 ProfileType ProfileTypeFromKeyword(std::string_view keyword);
-// "Nul", "Constante", "Sinusoïdale", "Rampe", "Créneau", "Calculé", "Fichier", "Inconnu".
+// The name the dialogs show.
 inline const char* ProfileTypeName(ProfileType type)
 {
     return Describe(type).name;

@@ -72,10 +72,12 @@ KslView::~KslView() = default;
 
 void KslView::BuildControls()
 {
-    exteriorBox_ = Named(new QGroupBox(QStringLiteral("Extérieur"), this), 1079);
+    exteriorBox_
+        = Named(new QGroupBox(QString::fromUtf8(Describe(Side::Exterior).faceName), this), 1079);
     wallBox_
         = Named(new QGroupBox(QStringLiteral("Paroi   (Repérage / Face extérieure)"), this), 1081);
-    interiorBox_ = Named(new QGroupBox(QStringLiteral("Intérieur"), this), 1080);
+    interiorBox_
+        = Named(new QGroupBox(QString::fromUtf8(Describe(Side::Interior).faceName), this), 1080);
 
     absorptionExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1003);
     resistanceExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1002);
