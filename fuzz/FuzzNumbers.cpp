@@ -11,10 +11,18 @@ namespace quelvan::fuzz {
 
 namespace {
 
+// The fuzzed count: below 0, that many significant digits; else that many decimals.
+Precision PrecisionOf(int count)
+{
+    if (count < 0)
+        return SignificantDigits { -count };
+    return Decimals { count };
+}
+
 // FormatNumber's text must read back within the rounding it did.
 void CheckShownNumberReadsBack(double x, int precision, bool trim)
 {
-    const std::string shown = FormatNumber(x, precision, trim);
+    const std::string shown = FormatNumber(x, PrecisionOf(precision), trim);
     if (!std::isfinite(x) || std::fabs(x) > 1e15) {
         if (x > 1e15 && shown != "###")
             ReportBrokenInvariant("a value above 1e15 must show as ###");
@@ -80,7 +88,7 @@ int FuzzNumbers(const std::uint8_t* data, std::size_t size)
     const std::string owned(text);
     (void)TrimTrailingZeros(owned);
     (void)KeepDecimals(owned, precision);
-    (void)KeepDecimalsForPrecision(owned, precision, trim);
+    (void)KeepDecimalsForPrecision(owned, PrecisionOf(precision), trim);
     (void)Differs(raw, f, 1e-6, 1e-6);
     return 0;
 }

@@ -1,12 +1,12 @@
 #include "NFileName.h"
 
+#include "TextTrim.h"
+
 namespace quelvan {
 
 NFileName::NFileName(const std::string& path)
 {
-    const size_t begin = path.find_first_not_of(' ');
-    if (begin != std::string::npos)
-        fullPath_ = path.substr(begin, path.find_last_not_of(' ') - begin + 1);
+    fullPath_ = TrimBlanks(path);
     if (!fullPath_.empty() && fullPath_.back() == '.')
         fullPath_.pop_back();
 

@@ -1,6 +1,7 @@
 #include "NString.h"
 
 #include "NumberText.h"
+#include "TextTrim.h"
 
 #include <string>
 
@@ -50,7 +51,7 @@ NString NString::Formatted(const char* format, int value)
 
 bool NString::IsBlank() const
 {
-    return text_.find_first_not_of(' ') == std::string::npos;
+    return TrimBlanks(text_).empty();
 }
 
 NString& NString::Append(std::string_view text)
@@ -140,13 +141,7 @@ int NString::DecimalSeparatorPosition() const
 
 NString& NString::Trim()
 {
-    const size_t begin = text_.find_first_not_of(' ');
-    if (begin == std::string::npos) {
-        text_.clear();
-        return *this;
-    }
-    const size_t end = text_.find_last_not_of(' ');
-    text_ = text_.substr(begin, end - begin + 1);
+    text_ = std::string(TrimBlanks(text_));
     return *this;
 }
 

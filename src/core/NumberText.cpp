@@ -1,5 +1,8 @@
 #include "NumberText.h"
 
+#include "TextTrim.h"
+
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -22,17 +25,6 @@ bool IsAsciiDigit(char c)
 bool IsCSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string TrimSpaces(std::string_view text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    return std::string(text.substr(begin, end - begin));
 }
 
 // Turns the blanks that directly follow each '-' into '0' ("- 5" reads as "-05").
@@ -159,12 +151,14 @@ bool DecimalToFloat(const std::string& number, bool negative, float& value)
     return true;
 }
 
-// Number of decimals giving n significant digits for the value v (without the extra
-// decimal below 1), kept in a sane range whatever v is (infinite, not a number).
-int SignificantDecimals(double v, int n)
+// Number of decimals giving n significant digits for the value v, one more when asked,
+// kept in a sane range whatever v is (infinite, not a number).
+int SignificantDecimals(double v, int n, bool oneMore)
 {
     const double magnitude = std::trunc(std::log10(std::fabs(v) + 1e-7) + 0.0001);
-    const double d = -1.0 - magnitude + n;
+    double d = -1.0 - magnitude + n;
+    if (oneMore)
+        d += 1.0;
     if (!(d >= 0.0))
         return 0;
     return d > 1000.0 ? 1000 : static_cast<int>(d);
@@ -172,25 +166,17 @@ int SignificantDecimals(double v, int n)
 
 } // namespace
 
-std::string FormatNumber(double x, int precision, bool trim)
+std::string FormatNumber(double x, Precision precision, bool trim)
 {
     if (x > 1e15)
         return "###";
     if (x == 0.0)
         x = 0.0; // a negative zero shows as 0, not -0
-    int decimals = precision;
-    if (precision < 0) {
-        const double n = -static_cast<double>(precision);
-        const double magnitude = std::trunc(std::log10(std::fabs(x) + 1e-7) + 0.0001);
-        double d = -1.0 - magnitude + n;
-        if (x < 1.0)
-            d += 1.0;
-        if (!(d >= 0.0))
-            d = 0.0;
-        decimals = d > 1000.0 ? 1000 : static_cast<int>(d);
-    }
-    if (decimals < 0)
-        decimals = 0;
+    int decimals = 0;
+    if (const auto* digits = std::get_if<SignificantDigits>(&precision))
+        decimals = SignificantDecimals(x, digits->count, x < 1.0);
+    else
+        decimals = std::max(std::get<Decimals>(precision).count, 0);
     std::string text = FormatDouble(("%." + std::to_string(decimals) + "f").c_str(), x);
     if (trim || std::fabs(x) < 1e-7)
         text = TrimTrailingZeros(std::move(text));
@@ -200,7 +186,7 @@ std::string FormatNumber(double x, int precision, bool trim)
 bool ParseFloat(std::string_view text, float& value)
 {
     value = 0.0f;
-    std::string copy = TrimSpaces(text);
+    std::string copy(TrimBlanks(text));
     if (copy.empty())
         return false;
     if (copy == "-" || copy == "+")
@@ -240,7 +226,7 @@ float FloatValue(std::string_view text)
 bool ParseInt(std::string_view text, int& value)
 {
     value = 0;
-    std::string copy = TrimSpaces(text);
+    std::string copy(TrimBlanks(text));
     if (copy.empty())
         return false;
     // Only a leading '-' is accepted; every other character must be a digit.
@@ -315,11 +301,13 @@ std::string KeepDecimals(std::string text, int n)
     return text;
 }
 
-std::string KeepDecimalsForPrecision(std::string text, int precision, bool trim)
+std::string KeepDecimalsForPrecision(std::string text, Precision precision, bool trim)
 {
-    int decimals = precision;
-    if (precision < 0)
-        decimals = SignificantDecimals(FloatValue(text), -precision);
+    int decimals = 0;
+    if (const auto* digits = std::get_if<SignificantDigits>(&precision))
+        decimals = SignificantDecimals(FloatValue(text), digits->count, false);
+    else
+        decimals = std::get<Decimals>(precision).count;
     text = KeepDecimals(std::move(text), decimals);
     if (trim)
         text = TrimTrailingZeros(std::move(text));

@@ -2,15 +2,27 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 
 // The number rules: how every number is shown and how every typed number is accepted.
 // All of them ignore the process locale (a French locale never turns "1.5" into 1 nor prints
 // "0,5").
 namespace quelvan {
 
-// p >= 0: p decimals; p < 0: -p significant digits (one more decimal below 1). Values above
-// 1e15 give "###". Trailing zeros are trimmed when asked, and always for |x| < 1e-7.
-std::string FormatNumber(double x, int precision, bool trim);
+// How many digits a number keeps: a count of decimals, or a count of significant digits from
+// which the decimals follow (d = n - 1 - the decimal exponent of the value, never below 0).
+struct Decimals {
+    int count = 0;
+};
+struct SignificantDigits {
+    int count = 0;
+};
+using Precision = std::variant<Decimals, SignificantDigits>;
+
+// Fixed-point text with the decimals of the precision; significant digits give one decimal more
+// below 1 (every negative value too). Values above 1e15 give "###". Trailing zeros are trimmed
+// when asked, and always for |x| < 1e-7.
+std::string FormatNumber(double x, Precision precision, bool trim);
 
 // Accepts "1,5" as 1.5, a lone sign as 0, a valid prefix ("12#" -> 12); refuses empty or blank
 // text, several separators and letters other than e/E. value is 0 when refused.
@@ -34,9 +46,9 @@ std::string TrimTrailingZeros(std::string text);
 
 // Cuts (never rounds) a numeric text to n decimals; n = 0 also drops the separator.
 std::string KeepDecimals(std::string text, int n);
-// Precision p < 0: -p significant digits computed from the parsed value, then cut; trims when
-// asked. p >= 0 behaves as KeepDecimals(text, p) followed by the optional trim.
-std::string KeepDecimalsForPrecision(std::string text, int precision, bool trim);
+// KeepDecimals with the decimals of the precision, significant digits counted on the parsed
+// value (without the extra decimal below 1); then the trailing-zero trim when asked.
+std::string KeepDecimalsForPrecision(std::string text, Precision precision, bool trim);
 
 // |a - b| > |a| * relative + absolute.
 bool Differs(double a, double b, double absolute, double relative);

@@ -216,23 +216,37 @@ std::optional<TextLines> ReadTextLines(const std::string& path, std::size_t maxB
     if (failed)
         return std::nullopt;
 
-    const std::string text = DecodeFromFile(bytes);
+    return SplitLines(DecodeFromFile(bytes));
+}
+
+TextLines SplitLines(std::string_view text)
+{
     TextLines result;
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            result.lines.push_back(text.substr(start));
+        if (end == std::string_view::npos) {
+            result.lines.emplace_back(text.substr(start));
             result.lastLineEnded = false;
             break;
         }
         size_t lineEnd = end;
         if (lineEnd > start && text[lineEnd - 1] == '\r')
             --lineEnd;
-        result.lines.push_back(text.substr(start, lineEnd - start));
+        result.lines.emplace_back(text.substr(start, lineEnd - start));
         start = end + 1;
     }
     return result;
+}
+
+std::string JoinCrLf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)
@@ -284,12 +298,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines)
 {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return WriteFileAtomically(path, EncodeForFile(text));
+    return WriteFileAtomically(path, EncodeForFile(JoinCrLf(lines)));
 }
 
 } // namespace quelvan

@@ -23,13 +23,19 @@ std::string DecodeFromFile(std::string_view bytes);
 
 struct TextLines {
     std::vector<std::string> lines; // decoded, without line ends
-    bool lastLineEnded = true;      // false when the file's last line had no line end
+    bool lastLineEnded = true; // false when the file's last line had no line end
 };
 
-// Reads a whole file (at most maxBytes, else fails), decodes it and splits it at LF, dropping
-// a CR before the LF. Empty optional when the file cannot be read.
-std::optional<TextLines> ReadTextLines(const std::string& path,
-                                       std::size_t maxBytes = 64u * 1024u * 1024u);
+// Splits decoded text at LF, dropping a CR before each LF; a last line without LF is kept as it
+// stands, CR included.
+TextLines SplitLines(std::string_view text);
+// Every line followed by CR LF (the platform's text line end).
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// Reads a whole file (at most maxBytes, else fails), decodes it and splits it (SplitLines).
+// Empty optional when the file cannot be read.
+std::optional<TextLines> ReadTextLines(
+    const std::string& path, std::size_t maxBytes = 64u * 1024u * 1024u);
 
 // Writes bytes to a temporary file in the target's folder, flushes it and renames it over the
 // target, so a failed write leaves the previous file intact. False on any failure.

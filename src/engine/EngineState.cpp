@@ -398,16 +398,21 @@ void EngineState::RefreshResultsDisplay()
 
     const CurrentValues& v = current_;
     auto totalFlux = [](float q) {
-        return std::fabs(q) < 0.01f ? std::string("0") : FormatNumber(q, -2, true);
+        return std::fabs(q) < 0.01f ? std::string("0")
+                                    : FormatNumber(q, SignificantDigits { 2 }, true);
     };
-    readouts_.interiorTemperature = FormatNumber(v.interiorTemperature, -3, true);
-    readouts_.exteriorTemperature = FormatNumber(v.exteriorTemperature, -3, true);
-    readouts_.interiorFlux = FormatNumber(v.interiorFlux, -2, true);
-    readouts_.exteriorFlux = FormatNumber(v.exteriorFlux, -2, true);
+    readouts_.interiorTemperature
+        = FormatNumber(v.interiorTemperature, SignificantDigits { 3 }, true);
+    readouts_.exteriorTemperature
+        = FormatNumber(v.exteriorTemperature, SignificantDigits { 3 }, true);
+    readouts_.interiorFlux = FormatNumber(v.interiorFlux, SignificantDigits { 2 }, true);
+    readouts_.exteriorFlux = FormatNumber(v.exteriorFlux, SignificantDigits { 2 }, true);
     readouts_.interiorSurfaceFlux = totalFlux(v.interiorTotalFlux);
     readouts_.exteriorSurfaceFlux = totalFlux(v.exteriorTotalFlux);
-    readouts_.interiorEnergy = FormatNumber(interiorEnergy_ * 0.000001, -2, true);
-    readouts_.exteriorEnergy = FormatNumber(exteriorEnergy_ * 0.000001, -2, true);
+    readouts_.interiorEnergy
+        = FormatNumber(interiorEnergy_ * 0.000001, SignificantDigits { 2 }, true);
+    readouts_.exteriorEnergy
+        = FormatNumber(exteriorEnergy_ * 0.000001, SignificantDigits { 2 }, true);
 }
 
 } // namespace quelvan

@@ -1,6 +1,7 @@
 #include "engine/NCodedString.h"
 
 #include "core/NumberText.h"
+#include "core/TextTrim.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,14 +25,6 @@ constexpr DimensionWord kDimensionWords[] = {
     { "HD1", 'H', 12, 'D', 1 },
     { "HD7", 'H', 24, 'D', 7 },
 };
-
-std::string TrimSpaces(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool OneOf(char c, const char* set)
 {
@@ -177,7 +170,7 @@ void NCodedString::StoreValues(std::vector<std::string> values)
     if (ReadMultiplier(m) && Differs(m, 1.0, kValueAbsolute, kValueRelative)) {
         const double inverse = 1.0 / (m + 0.0000001);
         for (std::string& v : values)
-            v = FormatNumber(FloatValue(v) * inverse, -7, true);
+            v = FormatNumber(FloatValue(v) * inverse, SignificantDigits { 7 }, true);
     }
     values_ = std::move(values);
 }
@@ -254,7 +247,7 @@ int NCodedString::LoadFile(double from, double to)
     for (int k = 0; k + a + 1 < b; ++k) {
         const int line = a + 1 + k;
         std::string value = table_.CellCount(line) > 0 ? table_.Cell(line, 0) : std::string();
-        value = TrimSpaces(value);
+        value = std::string(TrimBlanks(value));
         float check = 0.0f;
         if (!ParseFloat(value, check))
             return kProfileBadCell;

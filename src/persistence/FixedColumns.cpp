@@ -1,5 +1,7 @@
 #include "persistence/FixedColumns.h"
 
+#include "core/TextTrim.h"
+
 #include <algorithm>
 
 namespace quelvan {
@@ -48,15 +50,6 @@ std::string PadLeft(std::string_view text, int width)
     return padded;
 }
 
-std::string TrimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 FixedColumnLine::FixedColumnLine(std::string_view line)
     : line_(line)
     , starts_(CharacterStarts(line))
@@ -85,7 +78,7 @@ std::string FixedColumnLine::Field(int column, int width, bool runOn)
         shift_ += next - end;
         end = next;
     }
-    return TrimBlanks(Slice(start, end));
+    return std::string(TrimBlanks(Slice(start, end)));
 }
 
 std::string FixedColumnLine::Rest(int column) const

@@ -15,9 +15,6 @@ int CharacterCount(std::string_view text);
 // The text right-aligned in at least width characters, never cut (the "%<width>s" rule).
 std::string PadLeft(std::string_view text, int width);
 
-// Blanks (spaces only) removed from both ends.
-std::string TrimBlanks(std::string_view text);
-
 // Cuts fields out of one line of the fixed-column format. A value longer than its width pushes
 // the rest of its line to the right (the writer never cuts a text), so a field whose width is
 // followed by a character other than a blank runs on to the next blank, and every later field

@@ -1,5 +1,6 @@
 // Comparison of the project data that the project file stores, used to check that a file
 // reads back before it replaces the previous one.
+#include "core/TextTrim.h"
 #include "model/KslDoc.h"
 #include "persistence/FixedColumns.h"
 #include "persistence/ProjectFile.h"

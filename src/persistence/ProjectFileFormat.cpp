@@ -2,6 +2,7 @@
 #include "persistence/ProjectFile.h"
 
 #include "core/NumberText.h"
+#include "core/TextTrim.h"
 #include "model/KslDoc.h"
 #include "persistence/FixedColumns.h"
 

@@ -71,8 +71,8 @@ void LayerDialog::UpdateResistance()
 {
     // Without a selected material the field keeps its text.
     if (const CMaterial* material = SelectedMaterial())
-        resistance_->setText(
-            ResistanceText(FromQ(thickness_->text()), material->Conductivity(), -2));
+        resistance_->setText(ResistanceText(
+            FromQ(thickness_->text()), material->Conductivity(), SignificantDigits { 2 }));
 }
 
 void LayerDialog::accept()

@@ -6,19 +6,20 @@
 
 namespace quelvan::ui {
 
-QString ResistanceText(const std::string& thickness, const std::string& conductivity, int precision)
+QString ResistanceText(
+    const std::string& thickness, const std::string& conductivity, SignificantDigits digits)
 {
     const double e = FloatValue(thickness) * 0.001;
     const double lambda = FloatValue(conductivity);
-    return ToQ(FormatNumber(e / (lambda + 1e-7), precision, true));
+    return ToQ(FormatNumber(e / (lambda + 1e-7), digits, true));
 }
 
 QString LayerResistanceText(const NMaterialLayer& layer)
 {
     const std::string conductivity = layer.Material() ? layer.Material()->Conductivity() : "0";
-    QString text = ResistanceText(layer.Thickness(), conductivity, -4);
+    QString text = ResistanceText(layer.Thickness(), conductivity, SignificantDigits { 4 });
     if (text.size() > 6)
-        text = ResistanceText(layer.Thickness(), conductivity, -3);
+        text = ResistanceText(layer.Thickness(), conductivity, SignificantDigits { 3 });
     return text;
 }
 

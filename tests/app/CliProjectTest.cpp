@@ -77,13 +77,5 @@ TEST_F(CliProjectTest, NewReportsAnUnwritablePlace)
     EXPECT_FALSE(std::filesystem::exists(File("fichier/mur.ksl")));
 }
 
-TEST_F(CliProjectTest, WrongArgumentsShowUsage)
-{
-    EXPECT_EQ(Run("new"), 2);
-    EXPECT_NE(err_.find("Usage"), std::string::npos);
-    EXPECT_EQ(Run("check a.ksl b.ksl"), 2);
-    EXPECT_NE(err_.find("Usage"), std::string::npos);
-}
-
 } // namespace
 } // namespace quelvan

@@ -41,8 +41,8 @@ TEST(ProcessLocale, NumberRulesIgnoreIt)
     if (FrenchLocaleExpected()) {
         ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     }
-    EXPECT_EQ(FormatNumber(1.5, 1, false), "1.5");
-    EXPECT_EQ(FormatNumber(0.5, -2, true), "0.5");
+    EXPECT_EQ(FormatNumber(1.5, Decimals { 1 }, false), "1.5");
+    EXPECT_EQ(FormatNumber(0.5, SignificantDigits { 2 }, true), "0.5");
     EXPECT_EQ(FormatDouble("%.2f", 0.5), "0.50");
     EXPECT_EQ(FormatDouble("%9.2e", 1500.0), " 1.50e+03");
     EXPECT_EQ(FloatText(1.5), "1.5");

@@ -1,5 +1,6 @@
 #include "core/NString.h"
 #include "core/NFileName.h"
+#include "core/TextTrim.h"
 
 #include <gtest/gtest.h>
 
@@ -59,16 +60,18 @@ TEST(NString, SearchesAndCounts)
     EXPECT_EQ(NString("15").DecimalSeparatorPosition(), -1);
 }
 
-TEST(NString, TrimsSpacesOnly)
+// Blanks are spaces only (fixed columns, typed numbers, NString); comma-separated fields also
+// drop tabs and line ends, and keep other control characters.
+TEST(Trims, BlanksAreSpacesWhitespaceAddsTabsAndLineEnds)
 {
     EXPECT_EQ(NString("  a b \t ").Trim(), "a b \t");
     EXPECT_EQ(NString("    ").Trim(), "");
     EXPECT_TRUE(NString("").IsBlank());
     EXPECT_TRUE(NString("   ").IsBlank());
     EXPECT_FALSE(NString(" \t").IsBlank());
-    EXPECT_EQ(NString("100").TrimTrailingZeros(), "100");
-    EXPECT_EQ(NString("100.500").TrimTrailingZeros(), "100.5");
-    EXPECT_EQ(NString("100.000").TrimTrailingZeros(), "100");
+    EXPECT_EQ(TrimWhitespace(" \t a b\r\n"), "a b");
+    EXPECT_EQ(TrimWhitespace("\v1\f"), "\v1\f");
+    EXPECT_EQ(TrimWhitespace("\r\n\t "), "");
 }
 
 TEST(NString, CaseAndTruncation)

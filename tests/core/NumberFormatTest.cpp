@@ -29,7 +29,7 @@ template <typename Value> std::string CPrintf(const char* format, Value value)
 
 struct FormatNumberCase {
     double x;
-    int precision;
+    Precision precision;
     bool trim;
     const char* expected;
 };
@@ -39,55 +39,62 @@ class FormatNumberTest : public ::testing::TestWithParam<FormatNumberCase> { };
 TEST_P(FormatNumberTest, GivesTheDisplayedText)
 {
     const FormatNumberCase& c = GetParam();
-    EXPECT_EQ(FormatNumber(c.x, c.precision, c.trim), c.expected)
-        << "x=" << c.x << " p=" << c.precision << " trim=" << c.trim;
+    EXPECT_EQ(FormatNumber(c.x, c.precision, c.trim), c.expected) << "x=" << c.x;
 }
 
 // Decimals worked out by hand: d = -1 - trunc(log10(|x| + 1e-7) + 0.0001) + n, +1 below 1.
 INSTANTIATE_TEST_SUITE_P(Examples, FormatNumberTest,
-    ::testing::Values(FormatNumberCase { 123.456, -3, false, "123" }, // d = 0
-        FormatNumberCase { 0.0456, -3, false, "0.0456" }, // d = 3 + 1
-        FormatNumberCase { 2.5, 2, false, "2.50" }, //
-        FormatNumberCase { 2.5, 2, true, "2.5" }, //
-        FormatNumberCase { 1e16, 2, false, "###" }, //
-        FormatNumberCase { 1e16, -3, true, "###" }, //
-        FormatNumberCase { 1e15, 1, false, "1000000000000000.0" }, // not above 1e15
-        FormatNumberCase { -1e16, 0, false, "-10000000000000000" }, // signed test
-        FormatNumberCase { 0.0, 3, false, "0" }, // zero always trimmed
-        FormatNumberCase { -0.0, 2, false, "0" }, // no "-0"
-        FormatNumberCase { -5.0, -3, false, "-5.000" }, // d = 2 + 1
-        FormatNumberCase { 1.0, -3, false, "1.00" }, // d = 2, not below 1
-        FormatNumberCase { 0.999, -3, false, "0.999" }, // d = 2 + 1
-        FormatNumberCase { 1000.0, -3, false, "1000" }, // d = -1 -> 0
-        FormatNumberCase { 12345.6789, -3, false, "12346" }, // d = -2 -> 0, rounded
-        FormatNumberCase { 5e-8, 2, false, "0" }, // |x| < 1e-7 trims
-        FormatNumberCase { 0.00123, -2, false, "0.0012" }, // d = -1 + 2 + 2 + 1
-        FormatNumberCase { 19.96, 1, false, "20.0" }, //
-        FormatNumberCase { 100.5, 3, true, "100.5" }));
+    ::testing::Values(FormatNumberCase { 123.456, SignificantDigits { 3 }, false, "123" }, // d = 0
+        FormatNumberCase { 0.0456, SignificantDigits { 3 }, false, "0.0456" }, // d = 3 + 1
+        FormatNumberCase { 2.5, Decimals { 2 }, false, "2.50" }, //
+        FormatNumberCase { 2.5, Decimals { 2 }, true, "2.5" }, //
+        FormatNumberCase { 1e16, Decimals { 2 }, false, "###" }, //
+        FormatNumberCase { 1e16, SignificantDigits { 3 }, true, "###" }, //
+        FormatNumberCase { 1e15, Decimals { 1 }, false, "1000000000000000.0" }, // not above 1e15
+        FormatNumberCase { -1e16, Decimals { 0 }, false, "-10000000000000000" }, // signed test
+        FormatNumberCase { 0.0, Decimals { 3 }, false, "0" }, // zero always trimmed
+        FormatNumberCase { -0.0, Decimals { 2 }, false, "0" }, // no "-0"
+        FormatNumberCase { -5.0, SignificantDigits { 3 }, false, "-5.000" }, // d = 2 + 1
+        FormatNumberCase { 1.0, SignificantDigits { 3 }, false, "1.00" }, // d = 2, not below 1
+        FormatNumberCase { 0.999, SignificantDigits { 3 }, false, "0.999" }, // d = 2 + 1
+        FormatNumberCase { 1000.0, SignificantDigits { 3 }, false, "1000" }, // d = -1 -> 0
+        FormatNumberCase {
+            12345.6789, SignificantDigits { 3 }, false, "12346" }, // d = -2 -> 0, rounded
+        FormatNumberCase { 5e-8, Decimals { 2 }, false, "0" }, // |x| < 1e-7 trims
+        FormatNumberCase {
+            0.00123, SignificantDigits { 2 }, false, "0.0012" }, // d = -1 + 2 + 2 + 1
+        FormatNumberCase { 19.96, Decimals { 1 }, false, "20.0" }, //
+        FormatNumberCase { 100.5, Decimals { 3 }, true, "100.5" }));
 
 TEST(FormatNumberRounding, RoundsAsPrintfDoes)
 {
     // 2.675 is stored as 2.67499999..., 0.125 is an exact tie that goes to the even digit.
-    EXPECT_EQ(FormatNumber(2.675, 2, false), "2.67");
-    EXPECT_EQ(FormatNumber(0.125, 2, false), "0.12");
-    EXPECT_EQ(FormatNumber(0.5, 0, false), "0");
-    EXPECT_EQ(FormatNumber(1.5, 0, false), "2");
-    EXPECT_EQ(FormatNumber(2.5, 0, false), "2");
+    EXPECT_EQ(FormatNumber(2.675, Decimals { 2 }, false), "2.67");
+    EXPECT_EQ(FormatNumber(0.125, Decimals { 2 }, false), "0.12");
+    EXPECT_EQ(FormatNumber(0.5, Decimals { 0 }, false), "0");
+    EXPECT_EQ(FormatNumber(1.5, Decimals { 0 }, false), "2");
+    EXPECT_EQ(FormatNumber(2.5, Decimals { 0 }, false), "2");
     for (const double x : { 2.675, 0.125, 0.5, 1.5, 2.5, 3.5, 1.005, 0.045, 123.455 }) {
         for (int d = 0; d <= 3; ++d) {
             const std::string format = "%." + std::to_string(d) + "f";
-            EXPECT_EQ(FormatNumber(x, d, false), CPrintf(format.c_str(), x)) << x << " " << d;
+            EXPECT_EQ(FormatNumber(x, Decimals { d }, false), CPrintf(format.c_str(), x))
+                << x << " " << d;
         }
     }
 }
 
 TEST(FormatNumberRounding, NonFiniteValuesDoNotBreakTheDecimals)
 {
-    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity(), -3, false), "###");
-    EXPECT_EQ(FormatNumber(-std::numeric_limits<double>::infinity(), -3, false), "-inf");
-    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::quiet_NaN(), -3, false), "nan");
+    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity(), SignificantDigits { 3 }, false),
+        "###");
+    EXPECT_EQ(
+        FormatNumber(-std::numeric_limits<double>::infinity(), SignificantDigits { 3 }, false),
+        "-inf");
+    EXPECT_EQ(
+        FormatNumber(std::numeric_limits<double>::quiet_NaN(), SignificantDigits { 3 }, false),
+        "nan");
     // A huge number of significant digits stays bounded and still prints the value.
-    EXPECT_EQ(FormatNumber(0.5, -2000, true), "0.5");
+    EXPECT_EQ(FormatNumber(0.5, SignificantDigits { 2000 }, true), "0.5");
 }
 
 // ---- FormatDouble / FormatInt against the C library ------------------------------------
@@ -185,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TrimTrailingZerosTest,
 
 struct KeepCase {
     const char* input;
-    int precision;
+    Precision precision;
     bool trim;
     const char* expected;
 };
@@ -196,22 +203,25 @@ TEST_P(KeepDecimalsTest, CutsWithoutRounding)
 {
     const KeepCase& c = GetParam();
     EXPECT_EQ(KeepDecimalsForPrecision(c.input, c.precision, c.trim), c.expected);
-    if (c.precision >= 0 && !c.trim) {
-        EXPECT_EQ(KeepDecimals(c.input, c.precision), c.expected);
+    if (const auto* decimals = std::get_if<Decimals>(&c.precision); decimals && !c.trim) {
+        EXPECT_EQ(KeepDecimals(c.input, decimals->count), c.expected);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, KeepDecimalsTest,
-    ::testing::Values(KeepCase { "3.14159", 2, false, "3.14" },
-        KeepCase { "3.149", 2, false, "3.14" }, // cut, not rounded
-        KeepCase { "3.1", 2, false, "3.1" }, KeepCase { "3.99", 0, false, "3" },
-        KeepCase { "12", 2, false, "12" }, KeepCase { "2,567", 1, false, "2,5" },
-        KeepCase { "1.500", 2, true, "1.5" },
+    ::testing::Values(KeepCase { "3.14159", Decimals { 2 }, false, "3.14" },
+        KeepCase { "3.149", Decimals { 2 }, false, "3.14" }, // cut, not rounded
+        KeepCase { "3.1", Decimals { 2 }, false, "3.1" },
+        KeepCase { "3.99", Decimals { 0 }, false, "3" },
+        KeepCase { "12", Decimals { 2 }, false, "12" },
+        KeepCase { "2,567", Decimals { 1 }, false, "2,5" },
+        KeepCase { "1.500", Decimals { 2 }, true, "1.5" },
         // d = -1 - trunc(log10(0.045678) + 0.0001) + 3 = 3 (no extra decimal here)
-        KeepCase { "0.045678", -3, false, "0.045" },
-        KeepCase { "123.456", -3, false, "123" }, // d = 0
-        KeepCase { "1.000", -2, true, "1" }, // d = 1, then trimmed
-        KeepCase { "abc.def", -2, false, "abc.def" })); // unreadable: v = 0, d = 7
+        KeepCase { "0.045678", SignificantDigits { 3 }, false, "0.045" },
+        KeepCase { "123.456", SignificantDigits { 3 }, false, "123" }, // d = 0
+        KeepCase { "1.000", SignificantDigits { 2 }, true, "1" }, // d = 1, then trimmed
+        KeepCase {
+            "abc.def", SignificantDigits { 2 }, false, "abc.def" })); // unreadable: v = 0, d = 7
 
 TEST(Differs, ComparesAgainstRelativePlusAbsoluteTolerance)
 {

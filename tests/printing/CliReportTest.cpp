@@ -11,7 +11,6 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace quelvan::printing {
 namespace {
@@ -93,16 +92,6 @@ TEST_F(CliReport, NoChosenPartIsRefused)
     EXPECT_EQ(Run("report " + project_ + " -o " + Out("rien.pdf")), 1);
     EXPECT_NE(Output().find("Aucune sélection d'impression"), std::string::npos);
     EXPECT_FALSE(fs::exists(Out("rien.pdf")));
-}
-
-TEST_F(CliReport, BadArgumentsShowTheUsage)
-{
-    for (const std::string& args : std::vector<std::string> { "report",
-             "report " + project_ + " --parts 5", "report " + project_ + " --parts 1,,2",
-             "report " + project_ + " --date hier", "report " + project_ + " --inconnu" }) {
-        EXPECT_EQ(Run(args), 2) << args;
-        EXPECT_NE(Output().find("Usage : quelvan-cli report"), std::string::npos) << args;
-    }
 }
 
 TEST_F(CliReport, UnreadableProjectIsReported)

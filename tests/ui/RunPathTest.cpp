@@ -53,8 +53,8 @@ protected:
         const EngineState& engine = runner().Engine();
         const float text = engine.Series(SeriesId::ExteriorTemperature).back();
         const float tint = engine.Series(SeriesId::InteriorTemperature).back();
-        EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, -3, true));
-        EXPECT_EQ(Value(1090).toStdString(), FormatNumber(tint, -3, true));
+        EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, SignificantDigits { 3 }, true));
+        EXPECT_EQ(Value(1090).toStdString(), FormatNumber(tint, SignificantDigits { 3 }, true));
         EXPECT_EQ(Value(1092).toStdString(), engine.Readouts().hour);
         EXPECT_EQ(Value(1089).toStdString(), engine.Readouts().day);
         for (int s = 0; s < kSeriesCount; ++s)

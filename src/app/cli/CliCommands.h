@@ -1,21 +1,30 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/cli/CommandLine.h"
 
-// Sub-commands of quelvan-cli. Each takes the arguments after its name and returns the
-// process exit code; messages go to standard output and errors to standard error, in French.
+// The commands of quelvan-cli. Each declares its arguments and what it runs on the command line;
+// messages go to standard output and errors to standard error, in French.
 namespace quelvan::cli {
 
-using Args = std::vector<std::string>;
-
-int CommandNew(const Args& args);
-int CommandCheck(const Args& args);
-int CommandRun(const Args& args);
-int CommandWeather(const Args& args);
+void DeclareNew(CommandLine& commands);
+void DeclareCheck(CommandLine& commands);
+void DeclareRun(CommandLine& commands);
+void DeclareWeather(CommandLine& commands);
 #ifdef QUELVAN_WITH_QT
-int CommandRender(const Args& args);
-int CommandReport(const Args& args);
+void DeclareRender(CommandLine& commands);
+void DeclareReport(CommandLine& commands);
 #endif
+
+// In the order of the usage text. A new command is one more entry.
+inline constexpr void (*kCommands[])(CommandLine&) = {
+    DeclareNew,
+    DeclareCheck,
+    DeclareRun,
+    DeclareWeather,
+#ifdef QUELVAN_WITH_QT
+    DeclareRender,
+    DeclareReport,
+#endif
+};
 
 } // namespace quelvan::cli

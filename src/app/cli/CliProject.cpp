@@ -1,28 +1,18 @@
 // quelvan-cli new / check: write a new project's file, read a project file and summarise it.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 
-#include <cstdio>
+#include <memory>
 
 namespace quelvan::cli {
 
 namespace {
-
-void PrintLine(const std::string& text)
-{
-    std::fputs(text.c_str(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void PrintError(const char* text)
-{
-    std::fputs(text, stderr);
-    std::fputc('\n', stderr);
-}
 
 std::string AmbianceName(const KslDoc& doc, Side side)
 {
@@ -36,41 +26,31 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
                                                      : "?";
 }
 
-} // namespace
-
-int CommandNew(const Args& args)
+int New(const std::string& path)
 {
-    if (args.size() != 1) {
-        PrintError("Usage : quelvan-cli new FICHIER.ksl");
-        return 2;
-    }
     KslDoc doc;
-    doc.SetPath(args[0]);
-    switch (WriteProjectFile(doc, args[0])) {
+    doc.SetPath(path);
+    switch (WriteProjectFile(doc, path)) {
     case WriteResult::Ok:
-        return 0;
+        return kExitOk;
     case WriteResult::ValueTooLong:
         PrintError(msg::kValueTooLong);
-        return 1;
+        return kExitFailure;
     case WriteResult::CannotWrite:
         break;
     }
     PrintError(msg::kProjectNotSaved);
-    return 1;
+    return kExitFailure;
 }
 
-int CommandCheck(const Args& args)
+int Check(const std::string& path)
 {
-    if (args.size() != 1) {
-        PrintError("Usage : quelvan-cli check FICHIER.ksl");
-        return 2;
-    }
     KslDoc doc;
-    if (ReadProjectFile(doc, args[0]) != kReadOk) {
+    if (ReadProjectFile(doc, path) != kReadOk) {
         PrintError(msg::kReadError);
-        return 1;
+        return kExitFailure;
     }
-    PrintLine("Projet : " + args[0]);
+    PrintLine("Projet : " + path);
     PrintLine("Auteur : " + doc.author);
     PrintLine("Référence : " + doc.reference);
     PrintLine("Couches (de l'extérieur vers l'intérieur) : " + std::to_string(doc.layers.Count()));
@@ -87,7 +67,26 @@ int CommandCheck(const Args& args)
     std::string why;
     if (!doc.WallIsComputable(&why))
         PrintLine(why);
-    return 0;
+    return kExitOk;
+}
+
+} // namespace
+
+void DeclareNew(CommandLine& commands)
+{
+    auto path = std::make_shared<std::string>();
+    CLI::App& command = commands.Add(commands.Root(), "new", "écrit un nouveau projet",
+        [path](const CLI::App&) { return New(*path); });
+    AddProjectArgument(
+        command, *path, "le projet à écrire (matériaux, paroi et ambiances d'origine)");
+}
+
+void DeclareCheck(CommandLine& commands)
+{
+    auto path = std::make_shared<std::string>();
+    CLI::App& command = commands.Add(commands.Root(), "check", "lit un projet et le résume",
+        [path](const CLI::App&) { return Check(*path); });
+    AddProjectArgument(command, *path, "le projet à lire");
 }
 
 } // namespace quelvan::cli

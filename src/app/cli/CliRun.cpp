@@ -1,5 +1,6 @@
 // quelvan-cli run: prepares a project's calculation and runs the whole week without pacing,
 // then writes the hourly results file.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliSupport.h"
 
@@ -9,15 +10,12 @@
 #include "persistence/ResultsFile.h"
 
 #include <cstdio>
-#include <optional>
+#include <memory>
 #include <string>
 
 namespace quelvan::cli {
 
 namespace {
-
-constexpr const char* kUsage
-    = "Usage : quelvan-cli run FICHIER.ksl [-o FICHIER.res] [--weather-dir DOSSIER]";
 
 struct RunOptions {
     std::string project;
@@ -25,48 +23,37 @@ struct RunOptions {
     std::string weatherDirectory;
 };
 
-std::optional<RunOptions> ParseOptions(const Args& args)
+int Run(const RunOptions& options)
 {
-    RunOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if ((a == "-o" || a == "--weather-dir") && i + 1 < args.size()) {
-            (a == "-o" ? options.output : options.weatherDirectory) = args[++i];
-        } else if (!a.empty() && a.front() != '-' && options.project.empty()) {
-            options.project = a;
-        } else {
-            return std::nullopt;
-        }
+    KslDoc doc;
+    if (!ReadProjectForBatch(doc, options.project))
+        return kExitFailure;
+    NotesToStandardError notes;
+    EngineState engine(notes);
+    if (!RunWeek(doc, engine, options.project, options.weatherDirectory))
+        return kExitFailure;
+
+    const std::string output = options.output.empty() ? ResultsFilePath(doc) : options.output;
+    if (!WriteResultsFile(doc, output)) {
+        PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
+        return kExitFailure;
     }
-    if (options.project.empty())
-        return std::nullopt;
-    return options;
+    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Hours());
+    return kExitOk;
 }
 
 } // namespace
 
-int CommandRun(const Args& args)
+void DeclareRun(CommandLine& commands)
 {
-    const std::optional<RunOptions> options = ParseOptions(args);
-    if (!options) {
-        PrintError(kUsage);
-        return 2;
-    }
-    KslDoc doc;
-    if (!ReadProjectForBatch(doc, options->project))
-        return 1;
-    NotesToStandardError notes;
-    EngineState engine(notes);
-    if (!RunWeek(doc, engine, options->project, options->weatherDirectory))
-        return 1;
-
-    const std::string output = options->output.empty() ? ResultsFilePath(doc) : options->output;
-    if (!WriteResultsFile(doc, output)) {
-        PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
-        return 1;
-    }
-    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Hours());
-    return 0;
+    auto options = std::make_shared<RunOptions>();
+    CLI::App& command = commands.Add(commands.Root(), "run",
+        "calcule la semaine et écrit les résultats heure par heure",
+        [options](const CLI::App&) { return Run(*options); });
+    AddProjectArgument(command, options->project, "le projet à calculer");
+    AddOutputOption(command, "-o", options->output, "FICHIER.res",
+        "le fichier des résultats (par défaut celui du projet, extension .res)");
+    AddWeatherDirectoryOption(command, options->weatherDirectory);
 }
 
 } // namespace quelvan::cli

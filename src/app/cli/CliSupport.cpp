@@ -10,9 +10,15 @@
 
 namespace quelvan::cli {
 
-void PrintError(const std::string& text)
+void PrintLine(std::string_view text)
 {
-    std::fputs(text.c_str(), stderr);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void PrintError(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
 }
 
@@ -21,7 +27,7 @@ void NotesToStandardError::Message(std::string_view text)
     if (text.empty() || text.front() == '\b')
         return;
     if (shown_.insert(std::string(text)).second)
-        PrintError(std::string(text));
+        PrintError(text);
 }
 
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path)

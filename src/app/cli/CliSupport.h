@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace quelvan {
 class KslDoc;
@@ -15,8 +16,9 @@ class KslDoc;
 // running its week without pacing.
 namespace quelvan::cli {
 
-// One line on standard error.
-void PrintError(const std::string& text);
+// One line on standard output, one on standard error.
+void PrintLine(std::string_view text);
+void PrintError(std::string_view text);
 
 // The solver's progress lines are for someone watching one step; a batch run keeps only the
 // other notes (a direct solve replacing the sweeps), each once, on standard error.

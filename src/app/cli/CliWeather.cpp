@@ -1,7 +1,9 @@
 // quelvan-cli weather: writes the typical-year weather files of the ten cities from the climate
 // normals, and converts EPW files into the program's weather files.
 
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -19,15 +22,16 @@ namespace quelvan::cli {
 
 namespace {
 
-constexpr const char* kUsage
-    = "Usage : quelvan-cli weather generate --out DOSSIER [--city VILLE] [--normals FICHIER.csv]\n"
-      "        quelvan-cli weather import FICHIER.epw -o FICHIER.wth\n";
+struct GenerateOptions {
+    std::string outDirectory;
+    std::string city;
+    std::string normals;
+};
 
-int UsageError(const std::string& why)
-{
-    std::fprintf(stderr, "%s\n%s", why.c_str(), kUsage);
-    return 2;
-}
+struct ImportOptions {
+    std::string input;
+    std::string output;
+};
 
 // The normals table: the given file, else the installed one, else the build tree's copy.
 std::optional<std::string> NormalsPath(const std::string& given)
@@ -59,117 +63,102 @@ int CityOfName(const std::string& name)
     return -1;
 }
 
-int Generate(const Args& args)
+int Generate(const GenerateOptions& options)
 {
-    std::string outDirectory;
-    std::string city;
-    std::string normals;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--out" && hasValue)
-            outDirectory = args[++i];
-        else if (a == "--city" && hasValue)
-            city = args[++i];
-        else if (a == "--normals" && hasValue)
-            normals = args[++i];
-        else
-            return UsageError("Argument inattendu : " + a);
-    }
-    if (outDirectory.empty())
-        return UsageError("Le dossier de sortie (--out) est obligatoire");
-
     std::vector<int> cities;
-    if (city.empty()) {
+    if (options.city.empty()) {
         for (std::size_t i = 0; i < kCities.size(); ++i)
             cities.push_back(static_cast<int>(i));
     } else {
-        const int index = CityOfName(city);
+        const int index = CityOfName(options.city);
         if (index < 0) {
             std::string known;
             for (const char* c : kCities)
                 known += std::string(known.empty() ? "" : ", ") + c;
-            std::fprintf(
-                stderr, "Ville inconnue : %s (villes : %s)\n", city.c_str(), known.c_str());
-            return 1;
+            PrintError("Ville inconnue : " + options.city + " (villes : " + known + ")");
+            return kExitFailure;
         }
         cities.push_back(index);
     }
 
-    const std::optional<std::string> tablePath = NormalsPath(normals);
+    const std::optional<std::string> tablePath = NormalsPath(options.normals);
     if (!tablePath) {
-        std::fprintf(
-            stderr, "%s : fichier introuvable (indiquer --normals)\n", msg::kClimateTableError);
-        return 1;
+        PrintError(
+            std::string(msg::kClimateTableError) + " : fichier introuvable (indiquer --normals)");
+        return kExitFailure;
     }
     const ClimateTableResult table = ReadClimateTable(*tablePath);
     if (!table.table) {
-        std::fprintf(stderr, "%s\n", table.error.c_str());
-        return 1;
+        PrintError(table.error);
+        return kExitFailure;
     }
     std::error_code error;
-    std::filesystem::create_directories(outDirectory, error);
+    std::filesystem::create_directories(options.outDirectory, error);
     for (const int index : cities) {
         const CityNormals* normalsOfCity
             = FindCity(*table.table, kCities[static_cast<std::size_t>(index)]);
         if (!normalsOfCity) {
-            std::fprintf(stderr, "%s : pas de normales complètes pour %s\n",
-                msg::kClimateTableError, kCities[static_cast<std::size_t>(index)]);
-            return 1;
+            PrintError(std::string(msg::kClimateTableError) + " : pas de normales complètes pour "
+                + kCities[static_cast<std::size_t>(index)]);
+            return kExitFailure;
         }
-        const std::string path = outDirectory + "/" + WeatherFileName(index);
+        const std::string path = options.outDirectory + "/" + WeatherFileName(index);
         if (!GenerateTypicalYear(*normalsOfCity).Write(path)) {
-            std::fprintf(stderr, "%s : %s\n", msg::kWeatherWriteError, path.c_str());
-            return 1;
+            PrintError(std::string(msg::kWeatherWriteError) + " : " + path);
+            return kExitFailure;
         }
         std::printf("%s écrit (températures %c, ensoleillement %c%s)\n", path.c_str(),
             normalsOfCity->temperatureQuality, normalsOfCity->sunshineQuality,
             normalsOfCity->sunshineQuality == 'P' ? " : valeurs provisoires" : "");
     }
-    return 0;
+    return kExitOk;
 }
 
-int Import(const Args& args)
+int Import(const ImportOptions& options)
 {
-    std::string input;
-    std::string output;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if ((a == "-o" || a == "--out") && i + 1 < args.size())
-            output = args[++i];
-        else if (input.empty() && !a.empty() && a.front() != '-')
-            input = a;
-        else
-            return UsageError("Argument inattendu : " + a);
-    }
-    if (input.empty() || output.empty())
-        return UsageError("Le fichier EPW et le fichier de sortie (-o) sont obligatoires");
-    const EpwImportResult result = ImportEpwFile(input);
+    const EpwImportResult result = ImportEpwFile(options.input);
     if (!result.year) {
-        std::fprintf(stderr, "%s\n", result.error.c_str());
-        return 1;
+        PrintError(result.error);
+        return kExitFailure;
     }
     for (const std::string& repair : result.repairs)
         std::printf("Réparé : %s\n", repair.c_str());
-    if (!result.year->Write(output)) {
-        std::fprintf(stderr, "%s : %s\n", msg::kWeatherWriteError, output.c_str());
-        return 1;
+    if (!result.year->Write(options.output)) {
+        PrintError(std::string(msg::kWeatherWriteError) + " : " + options.output);
+        return kExitFailure;
     }
-    std::printf("%s écrit (%s)\n", output.c_str(), result.location.c_str());
-    return 0;
+    std::printf("%s écrit (%s)\n", options.output.c_str(), result.location.c_str());
+    return kExitOk;
 }
 
 } // namespace
 
-int CommandWeather(const Args& args)
+void DeclareWeather(CommandLine& commands)
 {
-    if (args.empty())
-        return UsageError("Sous-commande manquante");
-    if (args[0] == "generate")
-        return Generate(args);
-    if (args[0] == "import")
-        return Import(args);
-    return UsageError("Sous-commande inconnue : " + args[0]);
+    CLI::App& weather
+        = commands.AddGroup(commands.Root(), "weather", "fichiers météo des dix villes");
+
+    auto generate = std::make_shared<GenerateOptions>();
+    CLI::App& generating = commands.Add(weather, "generate",
+        "écrit les fichiers météo des dix villes, ou d'une seule",
+        [generate](const CLI::App&) { return Generate(*generate); });
+    AddOutputOption(generating, "--out", generate->outDirectory, "DOSSIER",
+        "le dossier où écrire les fichiers météo")
+        ->required();
+    generating.add_option("--city", generate->city, "la seule ville à écrire")->type_name("VILLE");
+    generating
+        .add_option("--normals", generate->normals,
+            "la table des normales climatiques (par défaut celle qui est installée)")
+        ->type_name("FICHIER.csv");
+
+    auto import = std::make_shared<ImportOptions>();
+    CLI::App& importing = commands.Add(weather, "import",
+        "convertit un fichier EPW horaire en fichier météo du programme",
+        [import](const CLI::App&) { return Import(*import); });
+    importing.add_option("FICHIER.epw", import->input, "le fichier EPW à lire")->required();
+    AddOutputOption(importing, "-o,--out", import->output, "FICHIER.wth",
+        "le fichier météo à écrire, nommé FR_ suivi de la ville")
+        ->required();
 }
 
 } // namespace quelvan::cli

@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "core/TextTrim.h"
 #include "engine/weather/CsvLine.h"
 
 #include <algorithm>
@@ -50,7 +51,7 @@ bool ReadMonths(
     std::array<double, 12> values {};
     bool complete = true;
     for (int m = 0; m < 12; ++m) {
-        const std::string_view cell = TrimBlanks(fields[kFirstMonth + m]);
+        const std::string_view cell = TrimWhitespace(fields[kFirstMonth + m]);
         if (cell.empty()) {
             complete = false;
             continue;
@@ -103,14 +104,14 @@ ClimateTableResult ParseClimateTable(const std::vector<std::string>& lines)
     std::vector<PartialCity> partial;
     std::map<std::string, std::size_t> byKey;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (TrimBlanks(lines[i]).empty())
+        if (TrimWhitespace(lines[i]).empty())
             continue;
         const std::vector<std::string> fields = SplitCsvLine(lines[i]);
         if (fields.size() < kColumnCount) {
             result.error = LineError(i, "champs manquants");
             return result;
         }
-        const std::string city(TrimBlanks(fields[kCity]));
+        const std::string city(TrimWhitespace(fields[kCity]));
         const std::optional<double> latitude = StrictNumber(fields[kLatitude]);
         const std::optional<double> longitude = StrictNumber(fields[kLongitude]);
         const std::optional<double> altitude = StrictNumber(fields[kAltitude]);
@@ -130,13 +131,13 @@ ClimateTableResult ParseClimateTable(const std::vector<std::string>& lines)
             partial.emplace_back();
             CityNormals& n = partial.back().normals;
             n.city = city;
-            n.station = std::string(TrimBlanks(fields[kStation]));
+            n.station = std::string(TrimWhitespace(fields[kStation]));
             n.site = Site { *latitude, *longitude, 1.0 };
             n.altitude = altitude.value_or(0.0);
         }
         PartialCity& p = partial[it->second];
-        const std::string_view variable = TrimBlanks(fields[kVariable]);
-        const std::string_view qualityText = TrimBlanks(fields[kQuality]);
+        const std::string_view variable = TrimWhitespace(fields[kVariable]);
+        const std::string_view qualityText = TrimWhitespace(fields[kQuality]);
         const char quality = qualityText.empty() ? 'D' : qualityText.front();
         if (!months)
             continue;

@@ -1,6 +1,7 @@
 #include "engine/weather/CsvLine.h"
 
 #include "core/NumberText.h"
+#include "core/TextTrim.h"
 
 namespace quelvan {
 
@@ -30,19 +31,9 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
     return fields;
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<double> StrictNumber(std::string_view text)
 {
-    text = TrimBlanks(text);
+    text = TrimWhitespace(text);
     std::size_t i = 0;
     const auto digit
         = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };

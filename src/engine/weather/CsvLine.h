@@ -11,9 +11,6 @@ namespace quelvan {
 // stands for one quote. Surrounding blanks of unquoted fields are kept (callers trim).
 std::vector<std::string> SplitCsvLine(std::string_view line);
 
-// The text without leading and trailing blanks (spaces, tabs, CR).
-std::string_view TrimBlanks(std::string_view text);
-
 // A decimal number written strictly: optional sign, digits with at most one '.', optional
 // exponent; blanks around it allowed. Anything else (empty, "12#", "n/a") gives no value.
 std::optional<double> StrictNumber(std::string_view text);

@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "core/TextTrim.h"
 #include "engine/weather/CsvLine.h"
 
 #include <algorithm>
@@ -116,7 +117,7 @@ LocationLine ReadLocation(const std::vector<std::string>& header)
     LocationLine location;
     for (const std::string& line : header) {
         const std::vector<std::string> f = SplitCsvLine(line);
-        if (f.empty() || TrimBlanks(f[0]) != "LOCATION")
+        if (f.empty() || TrimWhitespace(f[0]) != "LOCATION")
             continue;
         location.found = true;
         if (f.size() < 9)
@@ -129,8 +130,8 @@ LocationLine ReadLocation(const std::vector<std::string>& header)
             return location;
         location.valid = true;
         location.site = Site { *lat, *lon, *tz };
-        location.name = std::string(TrimBlanks(f[1])) + ", " + std::string(TrimBlanks(f[2])) + ", "
-            + std::string(TrimBlanks(f[3]));
+        location.name = std::string(TrimWhitespace(f[1])) + ", " + std::string(TrimWhitespace(f[2]))
+            + ", " + std::string(TrimWhitespace(f[3]));
         return location;
     }
     return location;
@@ -140,7 +141,7 @@ bool IsSubHourly(const std::vector<std::string>& header)
 {
     for (const std::string& line : header) {
         const std::vector<std::string> f = SplitCsvLine(line);
-        if (!f.empty() && TrimBlanks(f[0]) == "DATA PERIODS" && f.size() > 2) {
+        if (!f.empty() && TrimWhitespace(f[0]) == "DATA PERIODS" && f.size() > 2) {
             const std::optional<int> perHour = WholeNumber(f[2]);
             return perHour && *perHour != 1;
         }
@@ -260,7 +261,7 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
     std::vector<bool> present(kHoursInYear, false);
     int leapDayRecords = 0;
     for (std::size_t i = firstData; i < lines.size(); ++i) {
-        if (TrimBlanks(lines[i]).empty())
+        if (TrimWhitespace(lines[i]).empty())
             continue;
         const std::vector<std::string> f = SplitCsvLine(lines[i]);
         if (f.size() < kFieldsNeeded) {
@@ -287,12 +288,12 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
         present[static_cast<std::size_t>(slot)] = true;
         for (int q = 0; q < kQuantityCount; ++q) {
             const std::string& text = f[kFieldOf[static_cast<std::size_t>(q)]];
-            if (TrimBlanks(text).empty())
+            if (TrimWhitespace(text).empty())
                 continue; // missing, repaired below
             const std::optional<double> v = StrictNumber(text);
             if (!v) {
                 result.error = LineError(i,
-                    std::string(msg::kEpwNotNumeric) + " « " + std::string(TrimBlanks(text))
+                    std::string(msg::kEpwNotNumeric) + " « " + std::string(TrimWhitespace(text))
                         + " » (" + kQuantityName[static_cast<std::size_t>(q)] + ")");
                 return result;
             }

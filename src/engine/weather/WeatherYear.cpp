@@ -53,13 +53,10 @@ std::vector<std::string> WeatherYear::FormatLines() const
 
 bool WeatherYear::Write(const std::string& path) const
 {
-    std::string bytes;
-    bytes.reserve(hours.size() * 48 + 256);
-    for (const std::string& line : FormatLines()) {
-        bytes += EncodeForFile(line);
-        bytes += "\r\n";
-    }
-    return WriteFileAtomically(path, bytes);
+    std::vector<std::string> lines = FormatLines();
+    for (std::string& line : lines)
+        line = EncodeForFile(line);
+    return WriteFileAtomically(path, JoinCrLf(lines));
 }
 
 } // namespace quelvan

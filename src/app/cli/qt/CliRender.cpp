@@ -1,6 +1,7 @@
 // quelvan-cli render: draws a project's wall section and, after a full calculation, the
 // in-wall temperature profile and the surface flux-density plot, as PNG images. The same
 // drawables and Draw calls serve the screen and the printed report.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliSupport.h"
 #include "app/cli/qt/CliGui.h"
@@ -20,6 +21,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSize>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,12 +33,10 @@ namespace quelvan::cli {
 
 namespace {
 
-constexpr const char* kUsage
-    = "Usage : quelvan-cli render FICHIER.ksl --wall IMAGE.png [--profile IMAGE.png] "
-      "[--flux IMAGE.png] [--size LxH] [--weather-dir DOSSIER]";
 constexpr int kMinimumSide = 50;
 constexpr int kMaximumSide = 8000;
 constexpr int kLegendHeight = 40;
+constexpr QSize kDefaultSize(800, 600);
 
 struct RenderOptions {
     std::string project;
@@ -44,54 +44,24 @@ struct RenderOptions {
     std::string profile;
     std::string flux;
     std::string weatherDirectory;
-    int width = 800;
-    int height = 600;
+    std::optional<QSize> size;
 };
 
 // "800x600": two whole numbers within the accepted sides.
-bool ParseSize(const std::string& text, int& width, int& height)
+std::optional<QSize> ParseSize(const std::string& text)
 {
     const size_t cut = text.find_first_of("xX");
     if (cut == std::string::npos)
-        return false;
+        return std::nullopt;
     int w = 0;
     int h = 0;
     const std::string ws = text.substr(0, cut);
     const std::string hs = text.substr(cut + 1);
     if (ws.empty() || hs.empty() || !ParseInt(ws, w) || !ParseInt(hs, h))
-        return false;
-    if (w < kMinimumSide || h < kMinimumSide || w > kMaximumSide || h > kMaximumSide)
-        return false;
-    width = w;
-    height = h;
-    return true;
-}
-
-std::optional<RenderOptions> ParseOptions(const Args& args)
-{
-    RenderOptions o;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--wall" && hasValue)
-            o.wall = args[++i];
-        else if (a == "--profile" && hasValue)
-            o.profile = args[++i];
-        else if (a == "--flux" && hasValue)
-            o.flux = args[++i];
-        else if (a == "--weather-dir" && hasValue)
-            o.weatherDirectory = args[++i];
-        else if (a == "--size" && hasValue) {
-            if (!ParseSize(args[++i], o.width, o.height))
-                return std::nullopt;
-        } else if (!a.empty() && a.front() != '-' && o.project.empty())
-            o.project = a;
-        else
-            return std::nullopt;
-    }
-    if (o.project.empty() || (o.wall.empty() && o.profile.empty() && o.flux.empty()))
         return std::nullopt;
-    return o;
+    if (w < kMinimumSide || h < kMinimumSide || w > kMaximumSide || h > kMaximumSide)
+        return std::nullopt;
+    return QSize(w, h);
 }
 
 bool SavePng(const QImage& image, const std::string& path)
@@ -160,34 +130,52 @@ bool Write(const QImage& image, const std::string& path)
     return false;
 }
 
-} // namespace
-
-int CommandRender(const Args& args)
+int Render(const CLI::App& command, const RenderOptions& options)
 {
-    const std::optional<RenderOptions> options = ParseOptions(args);
-    if (!options) {
-        PrintError(kUsage);
-        return 2;
-    }
+    if (options.wall.empty() && options.profile.empty() && options.flux.empty())
+        return UsageError(command, "Aucune image demandée : indiquer --wall, --profile ou --flux");
+    const int width = options.size.value_or(kDefaultSize).width();
+    const int height = options.size.value_or(kDefaultSize).height();
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options->project))
-        return 1;
+    if (!ReadProjectForBatch(doc, options.project))
+        return kExitFailure;
     bool ok = true;
-    if (!options->wall.empty())
-        ok = Write(RenderWall(doc, options->width, options->height), options->wall) && ok;
-    if (options->profile.empty() && options->flux.empty())
-        return ok ? 0 : 1;
+    if (!options.wall.empty())
+        ok = Write(RenderWall(doc, width, height), options.wall) && ok;
+    if (options.profile.empty() && options.flux.empty())
+        return ok ? kExitOk : kExitFailure;
 
     NullMessageSink quiet;
     EngineState engine(quiet);
-    if (!RunWeek(doc, engine, options->project, options->weatherDirectory))
-        return 1;
-    if (!options->profile.empty())
-        ok = Write(RenderProfile(engine, options->width, options->height), options->profile) && ok;
-    if (!options->flux.empty())
-        ok = Write(RenderFlux(engine, options->width, options->height), options->flux) && ok;
-    return ok ? 0 : 1;
+    if (!RunWeek(doc, engine, options.project, options.weatherDirectory))
+        return kExitFailure;
+    if (!options.profile.empty())
+        ok = Write(RenderProfile(engine, width, height), options.profile) && ok;
+    if (!options.flux.empty())
+        ok = Write(RenderFlux(engine, width, height), options.flux) && ok;
+    return ok ? kExitOk : kExitFailure;
+}
+
+} // namespace
+
+void DeclareRender(CommandLine& commands)
+{
+    auto options = std::make_shared<RenderOptions>();
+    CLI::App& command = commands.Add(commands.Root(), "render",
+        "dessine la paroi et, après le calcul, les courbes en images PNG",
+        [options](const CLI::App& self) { return Render(self, *options); });
+    AddProjectArgument(command, options->project, "le projet à dessiner");
+    AddOutputOption(command, "--wall", options->wall, "IMAGE.png", "la coupe de la paroi");
+    AddOutputOption(command, "--profile", options->profile, "IMAGE.png",
+        "le profil des températures dans la paroi à la fin de la semaine, avec ses enveloppes");
+    AddOutputOption(command, "--flux", options->flux, "IMAGE.png",
+        "les densités de flux aux deux surfaces pendant la semaine");
+    AddReadOption<QSize>(command, "--size", options->size, ParseSize, "LxH",
+        "la taille des images en pixels (par défaut 800x600)",
+        "une taille LxH de 50 à 8000 pixels de côté");
+    AddWeatherDirectoryOption(command, options->weatherDirectory);
+    command.footer("Au moins une image est demandée.");
 }
 
 } // namespace quelvan::cli

@@ -1,5 +1,6 @@
 // quelvan-cli report: reads a project, runs the whole week without pacing and writes the
 // printed report as a PDF document.
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliSupport.h"
 #include "app/cli/qt/CliGui.h"
@@ -22,10 +23,6 @@
 namespace quelvan::cli {
 
 namespace {
-
-constexpr const char* kUsage
-    = "Usage : quelvan-cli report FICHIER.ksl [-o FICHIER.pdf] [--parts 0,1,2,3,4] "
-      "[--weather-dir DOSSIER] [--date AAAA-MM-JJTHH:MM]";
 
 struct ReportOptions {
     std::string project;
@@ -51,77 +48,65 @@ std::optional<printing::PrintFlags> ParseParts(const std::string& text)
     return flags;
 }
 
-std::optional<ReportOptions> ParseOptions(const Args& args)
+std::optional<QDateTime> ParseDate(const std::string& text)
 {
-    ReportOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) {
-            options.output = args[++i];
-        } else if (a == "--weather-dir" && hasValue) {
-            options.weatherDirectory = args[++i];
-        } else if (a == "--parts" && hasValue) {
-            options.parts = ParseParts(args[++i]);
-            if (!options.parts)
-                return std::nullopt;
-        } else if (a == "--date" && hasValue) {
-            const QDateTime date
-                = QDateTime::fromString(QString::fromStdString(args[++i]), Qt::ISODate);
-            if (!date.isValid())
-                return std::nullopt;
-            options.date = date;
-        } else if (!a.empty() && a.front() != '-' && options.project.empty()) {
-            options.project = a;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (options.project.empty())
-        return std::nullopt;
-    return options;
+    const QDateTime date = QDateTime::fromString(QString::fromStdString(text), Qt::ISODate);
+    return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 
-} // namespace
-
-int CommandReport(const Args& args)
+int Report(const ReportOptions& options)
 {
-    const std::optional<ReportOptions> options = ParseOptions(args);
-    if (!options) {
-        PrintError(kUsage);
-        return 2;
-    }
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options->project))
-        return 1;
-    const printing::PrintFlags flags = options->parts.value_or(doc.printChoices);
+    if (!ReadProjectForBatch(doc, options.project))
+        return kExitFailure;
+    const printing::PrintFlags flags = options.parts.value_or(doc.printChoices);
     const std::string refusal = printing::PrintRefusal(true, flags);
     if (!refusal.empty()) {
         PrintError(refusal);
-        return 1;
+        return kExitFailure;
     }
 
     NotesToStandardError notes;
     EngineState engine(notes);
     const std::optional<CalculationInputs> inputs
-        = RunWeek(doc, engine, options->project, options->weatherDirectory);
+        = RunWeek(doc, engine, options.project, options.weatherDirectory);
     if (!inputs)
-        return 1;
+        return kExitFailure;
 
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     printing::ReportPrinter report(doc, *inputs, engine.Snapshot());
     report.SetFlags(flags);
-    if (options->date)
-        report.SetPrintTime(*options->date);
+    if (options.date)
+        report.SetPrintTime(*options.date);
     const std::string output
-        = options->output.empty() ? doc.pathWithoutExtension + ".pdf" : options->output;
+        = options.output.empty() ? doc.pathWithoutExtension + ".pdf" : options.output;
     if (!printing::ExportReportPdf(report, output)) {
         PrintError(std::string(msg::kReportNotWritten) + " : " + output);
-        return 1;
+        return kExitFailure;
     }
     std::printf("Rapport : %s (%d page%s)\n", output.c_str(), report.PageCount(),
         report.PageCount() > 1 ? "s" : "");
-    return 0;
+    return kExitOk;
+}
+
+} // namespace
+
+void DeclareReport(CommandLine& commands)
+{
+    auto options = std::make_shared<ReportOptions>();
+    CLI::App& command = commands.Add(commands.Root(), "report",
+        "calcule la semaine et écrit le rapport imprimé en PDF",
+        [options](const CLI::App&) { return Report(*options); });
+    AddProjectArgument(command, options->project, "le projet à calculer et imprimer");
+    AddOutputOption(command, "-o", options->output, "FICHIER.pdf",
+        "le rapport à écrire (par défaut celui du projet, extension .pdf)");
+    AddReadOption<printing::PrintFlags>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
+        "les parties à imprimer (par défaut les choix d'impression du projet)",
+        "une liste de numéros de 0 à 4 séparés par des virgules");
+    AddWeatherDirectoryOption(command, options->weatherDirectory);
+    AddReadOption<QDateTime>(command, "--date", options->date, ParseDate, "AAAA-MM-JJTHH:MM",
+        "la date d'impression écrite dans le rapport (par défaut maintenant)",
+        "une date et une heure AAAA-MM-JJTHH:MM");
 }
 
 } // namespace quelvan::cli

@@ -1,0 +1,49 @@
+// A fine-mode week of the default wall (cells of at most δ/8 and 10 per layer, six
+// Crank–Nicolson sub-steps per hour, direct solves) driven by the hourly boundary values of the
+// engine's own week, to set beside EngineWeek (the hourly method, Jacobi sweeps).
+#include "engine/DynamicWallFromProject.h"
+#include "engine/EngineState.h"
+#include "engine/FineStepper.h"
+#include "model/KslDoc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+using namespace quelvan;
+
+void FineWeek(benchmark::State& state)
+{
+    KslDoc doc; // the built-in three-layer wall and ambiances
+    EngineState engine;
+    engine.PrepareCalculation(doc, InputsFromDocument(doc));
+    for (int h = 0; h < kRunHours; ++h)
+        engine.AdvanceHour(doc, true, true);
+    std::vector<FineBoundary> hours;
+    for (std::size_t h = 0; h < engine.Series(SeriesId::ExteriorTemperature).size(); ++h)
+        hours.push_back({ engine.Series(SeriesId::ExteriorTemperature)[h],
+            engine.Series(SeriesId::ExteriorFlux)[h],
+            engine.Series(SeriesId::InteriorTemperature)[h],
+            engine.Series(SeriesId::InteriorFlux)[h] });
+    const std::vector<DynamicLayer> layers
+        = DynamicWallFromProject(doc.layers, doc.resistanceExterior, doc.resistanceInterior).layers;
+    const SurfaceCoefficients& s = engine.Surfaces();
+    const FineSurfaces surfaces { s.exchangeExterior, s.exchangeInterior, s.absorptionExterior,
+        s.absorptionInterior };
+    for (auto _ : state) {
+        // Mesh, matrices and factors, the steady start, then the week.
+        FineStepper stepper(layers, surfaces);
+        stepper.SolveSteadyState(hours[0]);
+        double interior = 0;
+        for (std::size_t h = 1; h < hours.size(); ++h)
+            interior += stepper.AdvanceHour(hours[h - 1], hours[h]).interiorSurface;
+        benchmark::DoNotOptimize(interior);
+        state.counters["nodes"] = stepper.Mesh().NodeCount();
+    }
+}
+
+} // namespace
+
+BENCHMARK(FineWeek)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,46 @@
+#include "app/cli/CliArguments.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <system_error>
+
+namespace quelvan::cli {
+
+namespace {
+
+// The reasons come after the option's name in the message ("-o : le nom est vide").
+const CLI::Validator kNotEmpty(
+    [](const std::string& text) { return text.empty() ? std::string("le nom est vide") : ""; }, "");
+
+const CLI::Validator kExistingFolder(
+    [](const std::string& text) {
+        std::error_code error;
+        return std::filesystem::is_directory(text, error)
+            ? std::string()
+            : "le dossier « " + text + " » n'existe pas";
+    },
+    "");
+
+} // namespace
+
+CLI::Option* AddProjectArgument(CLI::App& command, std::string& path, const std::string& what)
+{
+    return command.add_option("FICHIER.ksl", path, what)->required()->check(kNotEmpty);
+}
+
+CLI::Option* AddOutputOption(CLI::App& command, const std::string& names, std::string& path,
+    const std::string& placeholder, const std::string& description)
+{
+    return command.add_option(names, path, description)->type_name(placeholder)->check(kNotEmpty);
+}
+
+CLI::Option* AddWeatherDirectoryOption(CLI::App& command, std::string& directory)
+{
+    return command
+        .add_option("--weather-dir", directory, "le dossier où chercher d'abord les fichiers météo")
+        ->type_name("DOSSIER")
+        ->check(kExistingFolder);
+}
+
+} // namespace quelvan::cli

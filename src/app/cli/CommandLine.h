@@ -1,0 +1,46 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <map>
+#include <string>
+
+// The command registry of quelvan-cli. A command is declared once: its name, its summary, the
+// arguments and options it declares on its CLI::App, and what it runs. The usage and --help
+// texts (CliHelp.h) and the French messages for wrong arguments come from those declarations.
+namespace quelvan::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1; // the command could not do its work
+inline constexpr int kExitUsage = 2; // the arguments were wrong
+
+// What a command runs once its arguments are parsed; gives the process exit code.
+using CommandAction = std::function<int(const CLI::App& command)>;
+
+class CommandLine {
+public:
+    CommandLine(const std::string& program, const std::string& summary);
+
+    CLI::App& Root() { return root_; }
+    // A command under the tool or under a group; its arguments are declared on the App given.
+    CLI::App& Add(CLI::App& parent, const std::string& name, const std::string& summary,
+        CommandAction action);
+    // A group of commands ("weather generate", "weather import"): one of them must follow.
+    CLI::App& AddGroup(CLI::App& parent, const std::string& name, const std::string& summary);
+
+    // Parses the arguments and runs the command they name. "--help" (or "help" first) prints the
+    // help on standard output and gives kExitOk; wrong arguments give kExitUsage, with the reason
+    // and the usage on standard error.
+    int Run(int argc, const char* const* argv);
+
+private:
+    CLI::App root_;
+    std::map<const CLI::App*, CommandAction> actions_;
+};
+
+// A refusal of the arguments that only the command can see (a rule between options): the reason
+// and the command's usage on standard error; gives kExitUsage.
+int UsageError(const CLI::App& command, const std::string& reason);
+
+} // namespace quelvan::cli

@@ -1,0 +1,44 @@
+#include "engine/FineMesh.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace quelvan {
+
+double FineMesh::PenetrationDepth(const DynamicLayer& layer, double periodHours)
+{
+    const double rhoC = layer.density * layer.heatCapacity;
+    if (!(rhoC > 0.0))
+        return std::numeric_limits<double>::infinity();
+    return std::sqrt(layer.conductivity * periodHours * 3600.0 / (std::numbers::pi * rhoC));
+}
+
+FineMesh::FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& rule)
+{
+    positions_.push_back(0.0);
+    const int minimum = std::max(rule.minimumCellsPerLayer, 1);
+    const int maximum = std::max(rule.maximumCellsPerLayer, minimum);
+    for (const DynamicLayer& layer : layers) {
+        const double widest
+            = PenetrationDepth(layer, rule.periodHours) / rule.cellsPerPenetrationDepth;
+        const double needed = std::ceil(layer.thickness / widest); // 0 without capacity
+        int cells = minimum;
+        if (!(needed < maximum)) // also a count that is not a number
+            cells = maximum;
+        else if (needed > minimum)
+            cells = static_cast<int>(needed);
+        cellsPerLayer_.push_back(cells);
+        const double dx = layer.thickness / cells;
+        const double start = positions_.back();
+        for (int j = 0; j < cells; ++j) {
+            conductances_.push_back(layer.conductivity / dx);
+            capacities_.push_back(layer.density * layer.heatCapacity * dx);
+            // Positions from the layer's start so that the interfaces carry no rounding drift.
+            positions_.push_back(j + 1 == cells ? start + layer.thickness : start + (j + 1) * dx);
+        }
+    }
+}
+
+} // namespace quelvan

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/DynamicCharacteristics.h"
+
+#include <complex>
+#include <span>
+#include <vector>
+
+// Closed-form solutions of heat conduction that the engine's results are checked against, and
+// the measure of a periodic series. None of them uses the engine's own discretisation.
+namespace quelvan::validation {
+
+// e^{x²} erfc(x) for x >= 0, finite for any x (0 at infinity).
+double ScaledErfc(double x);
+
+// Temperature (°C) at a depth (m) in a semi-infinite body of the given material, initially at
+// `initial`, whose face exchanges with an air at `air` from time 0 through the coefficient
+// `exchange` (W/(m².K); infinity imposes the face temperature):
+//     (T − T0) / (Ta − T0) = erfc(ξ) − e^{Hx + H²αt} erfc(ξ + H√(αt)),
+// ξ = x / (2√(αt)), α = λ / (ρc), H = h / λ (the body heated from its face through a surface
+// coefficient). At t <= 0 the body is at `initial`.
+double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLayer& body,
+    double exchange, double initial, double air);
+
+// Steady temperatures through a wall between two airs, by series resistances: the exterior
+// face, each interface between layers, then the interior face (layers + 1 values).
+std::vector<double> SeriesResistanceTemperatures(
+    const DynamicWall& wall, double exteriorAir, double interiorAir);
+
+// Heat (J/m²) that a sinusoidal flux of amplitude `amplitude` (W/m²) carries in one direction
+// over one period of `periodHours`: the integral of its positive half, amplitude × P / π.
+double HalfPeriodHeat(double amplitude, double periodHours);
+
+// The harmonic of one period of a series sampled at equal intervals: c = (2/n) Σ s_k e^{2πik/n}
+// over the n samples of exactly one period. |c| is the amplitude of the fundamental and the
+// fundamental peaks arg(c) / 2π periods after the first sample.
+std::complex<double> FundamentalHarmonic(std::span<const double> onePeriod);
+
+// Phase lag (hours in [0, P)) of a response harmonic behind a driving one.
+double LagHours(std::complex<double> drive, std::complex<double> response, double periodHours);
+
+} // namespace quelvan::validation

@@ -1,0 +1,128 @@
+// quelvan-cli's arguments, command by command: --help on standard output with exit 0; every
+// wrong argument refused before anything is read or written, with exit 2 and a French reason
+// naming it on standard error.
+#include "support/CliFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quelvan {
+namespace {
+
+struct Arguments {
+    const char* arguments;
+    int exitCode;
+    const char* expected; // on standard output for a help, on standard error otherwise
+    friend void PrintTo(const Arguments& a, std::ostream* os) { *os << a.arguments; }
+};
+
+class CliArguments : public test::CliFixture, public ::testing::WithParamInterface<Arguments> {
+protected:
+    void SetUp() override { ASSERT_EQ(Run("new p.ksl"), 0) << err_; }
+
+    std::set<std::string> Entries() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+};
+
+TEST_P(CliArguments, HelpOnStandardOutputRefusalsOnStandardError)
+{
+    const Arguments& a = GetParam();
+    const std::string project = test::ReadBytes(File("p.ksl"));
+    ASSERT_EQ(Run(a.arguments), a.exitCode) << out_ << err_;
+    if (a.exitCode == 0) {
+        EXPECT_NE(out_.find("Usage : quelvan-cli"), std::string::npos) << out_;
+        EXPECT_NE(out_.find(a.expected), std::string::npos) << out_;
+        EXPECT_TRUE(err_.empty()) << err_;
+    } else {
+        EXPECT_EQ(err_.rfind(std::string(a.expected) + "\nUsage : quelvan-cli", 0), 0u) << err_;
+        EXPECT_TRUE(out_.empty()) << out_;
+    }
+    // Nothing was written, nothing changed.
+    EXPECT_EQ(Entries(), (std::set<std::string> { "p.ksl", "out.txt", "err.txt" }));
+    EXPECT_EQ(test::ReadBytes(File("p.ksl")), project);
+}
+
+std::vector<Arguments> Cases()
+{
+    std::vector<Arguments> cases {
+        // The help of the tool names every option of every command.
+        Arguments { "--help", 0, "[--normals FICHIER.csv]" },
+        Arguments { "help", 0, "[--weather-dir DOSSIER]" },
+        Arguments { "new --help", 0, "Usage : quelvan-cli new FICHIER.ksl\n" },
+        Arguments { "check --help", 0, "Usage : quelvan-cli check FICHIER.ksl\n" },
+        Arguments { "run --help", 0, "[-o FICHIER.res] [--weather-dir DOSSIER]" },
+        Arguments { "weather --help", 0, "quelvan-cli weather import FICHIER.epw -o FICHIER.wth" },
+        Arguments { "weather generate --help", 0, "--out DOSSIER [--city VILLE]" },
+        Arguments { "help weather import", 0, "-o, --out FICHIER.wth" },
+        // Unknown or unexpected arguments are named.
+        Arguments { "inconnue", 2, "Commande inconnue : inconnue" },
+        Arguments { "weather inconnue", 2, "Sous-commande inconnue : inconnue" },
+        Arguments { "new n.ksl --inconnue", 2, "Option inconnue : --inconnue" },
+        Arguments { "check p.ksl -x", 2, "Option inconnue : -x" },
+        Arguments { "check p.ksl q.ksl", 2, "Argument inattendu : q.ksl" },
+        Arguments { "run p.ksl --vite", 2, "Option inconnue : --vite" },
+        Arguments { "weather import a.epw -o a.wth --inconnue", 2, "Option inconnue : --inconnue" },
+        // Missing arguments and values.
+        Arguments { "", 2, "Commande manquante" },
+        Arguments { "weather", 2, "Sous-commande manquante" },
+        Arguments { "new", 2, "Argument manquant : FICHIER.ksl" },
+        Arguments { "run", 2, "Argument manquant : FICHIER.ksl" },
+        Arguments { "run p.ksl -o", 2, "Valeur manquante : -o FICHIER.res" },
+        Arguments { "weather generate", 2, "Option obligatoire manquante : --out DOSSIER" },
+        Arguments { "weather import a.epw", 2, "Option obligatoire manquante : -o FICHIER.wth" },
+        // Empty output names and missing weather folders.
+        Arguments { "run p.ksl -o ''", 2, "-o : le nom est vide" },
+        Arguments { "run ''", 2, "FICHIER.ksl : le nom est vide" },
+        Arguments { "weather generate --out ''", 2, "--out : le nom est vide" },
+        Arguments { "weather import a.epw --out ''", 2, "--out : le nom est vide" },
+        Arguments { "run p.ksl --weather-dir absent", 2,
+            "--weather-dir : le dossier « absent » n'existe pas" },
+        Arguments { "run p.ksl --weather-dir p.ksl", 2,
+            "--weather-dir : le dossier « p.ksl » n'existe pas" },
+    };
+#ifdef QUELVAN_WITH_QT
+    cases.insert(cases.end(),
+        {
+            Arguments { "--help", 0, "[--date AAAA-MM-JJTHH:MM]" },
+            Arguments { "render --help", 0, "--size LxH " },
+            Arguments { "report --help", 0, "[--weather-dir DOSSIER] [--date AAAA-MM-JJTHH:MM]" },
+            Arguments { "render p.ksl --wall w.png --bogus", 2, "Option inconnue : --bogus" },
+            Arguments { "report p.ksl --inconnu", 2, "Option inconnue : --inconnu" },
+            Arguments {
+                "render p.ksl", 2, "Aucune image demandée : indiquer --wall, --profile ou --flux" },
+            Arguments { "render p.ksl --wall w.png --size 10x10", 2,
+                "--size : « 10x10 » n'est pas une taille LxH de 50 à 8000 pixels de côté" },
+            Arguments { "render p.ksl --wall w.png --size 800", 2,
+                "--size : « 800 » n'est pas une taille LxH de 50 à 8000 pixels de côté" },
+            Arguments { "report p.ksl --parts 5", 2,
+                "--parts : « 5 » n'est pas une liste de numéros de 0 à 4 séparés par des "
+                "virgules" },
+            Arguments { "report p.ksl --parts 1,,2", 2,
+                "--parts : « 1,,2 » n'est pas une liste de numéros de 0 à 4 séparés par des "
+                "virgules" },
+            Arguments { "report p.ksl --date hier", 2,
+                "--date : « hier » n'est pas une date et une heure AAAA-MM-JJTHH:MM" },
+            Arguments { "render p.ksl --wall ''", 2, "--wall : le nom est vide" },
+            Arguments { "report p.ksl -o ''", 2, "-o : le nom est vide" },
+            Arguments { "render p.ksl --wall w.png --weather-dir absent", 2,
+                "--weather-dir : le dossier « absent » n'existe pas" },
+            Arguments { "report p.ksl --weather-dir absent", 2,
+                "--weather-dir : le dossier « absent » n'existe pas" },
+        });
+#endif
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliArguments, ::testing::ValuesIn(Cases()));
+
+} // namespace
+} // namespace quelvan
