@@ -45,12 +45,12 @@ std::vector<std::string> WeatherTemperatures(
 }
 
 std::vector<std::string> SolarFluxes(
-    const CBCData& record, int component, const AmbianceContext& context, int& error)
+    const CBCData& record, Component component, const AmbianceContext& context, int& error)
 {
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
-    const bool computed = own.type == static_cast<int>(ProfileType::Solar);
-    const int n = computed && own.period == kPeriodDay ? 24 : 168;
+    const bool computed = own.type == ProfileType::Solar;
+    const int n = computed && own.period == Period::Day ? 24 : 168;
     const float gamma = static_cast<float>(AzimuthDegrees(context.azimuthIndex) * kPi / 180.0);
     const float beta
         = static_cast<float>(InclinationDegrees(context.inclinationIndex) * kPi / 180.0);
@@ -100,7 +100,7 @@ void Put(std::vector<std::string>& values, int i, const std::string& text)
 
 std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target)
 {
-    const bool daily = p.period == kPeriodDay || p.type == static_cast<int>(ProfileType::Sinusoid);
+    const bool daily = p.period == Period::Day || p.type == ProfileType::Sinusoid;
     const int n = daily ? 24 : 168;
     target.SetDimension(daily ? "HD1" : "HD7");
     target.SetDataKind('S');
@@ -112,7 +112,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
     const double a = FloatValue(textA);
     const double b = FloatValue(textB);
     std::vector<std::string> values(static_cast<size_t>(n));
-    switch (static_cast<ProfileType>(p.type)) {
+    switch (p.type) {
     case ProfileType::Null:
         values.assign(values.size(), std::string(1, '0'));
         break;
@@ -168,8 +168,8 @@ int LoadWeatherColumn(
                                                                          : kAmbianceWeatherError;
 }
 
-int BuildAmbianceProfile(
-    const CBCData* record, int component, NCodedString& target, const AmbianceContext& context)
+int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
+    const AmbianceContext& context)
 {
     if (record == nullptr)
         return kAmbianceMissingRecord;
@@ -181,10 +181,10 @@ int BuildAmbianceProfile(
 
     const ProfileData& own = record->Profile(component);
     std::vector<std::string> values;
-    if (record->weatherFlag && component == kComponentTemperature)
+    if (record->weatherFlag && component == Component::Temperature)
         values = WeatherTemperatures(*record, context, error);
-    else if ((record->weatherFlag && component == kComponentFlux)
-        || own.type == static_cast<int>(ProfileType::Solar))
+    else if ((record->weatherFlag && component == Component::Flux)
+        || own.type == ProfileType::Solar)
         values = SolarFluxes(*record, component, context, error);
     else
         values = SimpleValues(own, target);
@@ -202,13 +202,13 @@ float InitialAmbientTemperature(const CBCData& record, NCodedString& temperature
 {
     const ProfileData& p = record.temperature;
     switch (p.type) {
-    case 2:
-    case 3:
-    case 4:
+    case ProfileType::Sinusoid:
+    case ProfileType::Ramp:
+    case ProfileType::Square:
         return (FloatValue(p.values[0]) + FloatValue(p.values[1])) / 2.0f;
-    case 1:
+    case ProfileType::Constant:
         return FloatValue(p.values[1]);
-    case 0:
+    case ProfileType::Null:
         return 0.0f;
     default:
         return temperatureProfile.EvaluateProfile(t);

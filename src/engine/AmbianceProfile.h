@@ -1,14 +1,13 @@
 #pragma once
 
 #include "engine/WeatherFiles.h"
+#include "model/AmbianceCodes.h"
 
 namespace quelvan {
 
 class CBCData;
 class NCodedString;
 
-inline constexpr int kComponentTemperature = 0;
-inline constexpr int kComponentFlux = 1;
 inline constexpr int kAmbianceWeatherError = 3456;
 inline constexpr int kAmbianceMissingRecord = 9999;
 
@@ -20,13 +19,13 @@ struct AmbianceContext {
     WeatherSearch weather;
 };
 
-// Builds the hourly profile of one component (0 air temperature, 1 flux density) of an
+// Builds the hourly profile of one component (air temperature or flux density) of an
 // ambiance into target: 24 values repeated daily or 168 repeated weekly, from the profile type,
 // from the weather file or from the clear-sky sun model. Returns 0, 3456 when a weather column
 // cannot be loaded (file not found, unreadable), 9999 without a record or when the built
 // profile is not valid, or another NCodedString::FinalizeProfile code.
-int BuildAmbianceProfile(
-    const CBCData* record, int component, NCodedString& target, const AmbianceContext& context);
+int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
+    const AmbianceContext& context);
 
 // The ambient temperature the initial straight-line guess starts from: the mean of a
 // sinusoid, ramp or square wave, the constant, 0 for a null profile, and otherwise (weather,

@@ -55,13 +55,13 @@ CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
     in.azimuthIndex = doc.azimuthIndex;
     in.inclinationIndex = doc.inclinationIndex;
     in.initialTemperatureMode = doc.initialTemperatureMode;
-    in.exteriorAmbiance = doc.SelectedAmbiance(kSideExterior);
-    in.interiorAmbiance = doc.SelectedAmbiance(kSideInterior);
+    in.exteriorAmbiance = doc.SelectedAmbiance(Side::Exterior);
+    in.interiorAmbiance = doc.SelectedAmbiance(Side::Interior);
     in.weather = std::move(weather);
     return in;
 }
 
-std::string FormatClockText(double seconds, int precision)
+std::string FormatClockText(double seconds, ClockPrecision precision)
 {
     const double t = std::max(seconds, 0.0);
     const long long wholeHours = static_cast<long long>((t + 0.1) / 3600.0);
@@ -74,11 +74,11 @@ std::string FormatClockText(double seconds, int precision)
         text.push_back(':');
         text.append(FormatInt("%2d", static_cast<int>(value)));
     };
-    if (precision < 1003)
+    if (precision != ClockPrecision::Days)
         field(hours);
-    if (precision < 1002)
+    if (precision == ClockPrecision::Seconds || precision == ClockPrecision::Minutes)
         field(rest / 60);
-    if (precision == 1000)
+    if (precision == ClockPrecision::Seconds)
         field(rest % 60);
     std::replace(text.begin(), text.end(), ' ', '0');
     text.push_back(':');
@@ -194,13 +194,13 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
     const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
     const struct {
         const CBCData* record;
-        int component;
+        Component component;
         NCodedString* target;
     } builds[] = {
-        { inputs.interiorAmbiance, kComponentTemperature, &calc_->interiorTemperature },
-        { inputs.interiorAmbiance, kComponentFlux, &calc_->interiorFlux },
-        { inputs.exteriorAmbiance, kComponentTemperature, &calc_->exteriorTemperature },
-        { inputs.exteriorAmbiance, kComponentFlux, &calc_->exteriorFlux },
+        { inputs.interiorAmbiance, Component::Temperature, &calc_->interiorTemperature },
+        { inputs.interiorAmbiance, Component::Flux, &calc_->interiorFlux },
+        { inputs.exteriorAmbiance, Component::Temperature, &calc_->exteriorTemperature },
+        { inputs.exteriorAmbiance, Component::Flux, &calc_->exteriorFlux },
     };
     for (const auto& b : builds) {
         const int code = BuildAmbianceProfile(b.record, b.component, *b.target, context);
@@ -232,7 +232,7 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
         = InitialAmbientTemperature(*inputs.exteriorAmbiance, c.exteriorTemperature, clock_);
     c.network.AssembleStorageAndSteady(c.storage, c.system);
 
-    const bool automatic = inputs.initialTemperatureMode != 1;
+    const bool automatic = inputs.initialTemperatureMode != InitialTemperature::PreviousCalculation;
     // With "calcul précédent" but no previous temperatures for this wall, the start is the
     // steady state, not recorded, so that no node starts undefined.
     const bool previousUsable = previousNodes == NodeCount();

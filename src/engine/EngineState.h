@@ -3,6 +3,7 @@
 #include "engine/EngineSnapshot.h"
 #include "engine/JacobiSolver.h"
 #include "engine/WeatherFiles.h"
+#include "model/InitialTemperature.h"
 
 #include <array>
 #include <memory>
@@ -40,7 +41,7 @@ struct CalculationInputs {
     std::string resistanceInterior = "0.13";
     int azimuthIndex = 4;
     int inclinationIndex = 4;
-    int initialTemperatureMode = 0; // 0 automatic (steady state), 1 previous calculation
+    InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
     const CBCData* exteriorAmbiance = nullptr;
     const CBCData* interiorAmbiance = nullptr;
     WeatherSearch weather;
@@ -48,9 +49,12 @@ struct CalculationInputs {
 // The inputs as the document stores them (surfaces, placement, selected ambiances, mode).
 CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
 
-// Day:hour:minute:second text of a clock in seconds; precision 1000 down to seconds, 1001
-// minutes, 1002 hours, 1003 days only. 3600 s gives "001:01:00:00:".
-std::string FormatClockText(double seconds, int precision = 1000);
+// The last field a clock text shows.
+enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
+
+// Day:hour:minute:second text of a clock in seconds, down to the given precision. 3600 s gives
+// "001:01:00:00:".
+std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrecision::Seconds);
 
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start

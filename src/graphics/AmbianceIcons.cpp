@@ -10,16 +10,16 @@ namespace quelvan::graphics {
 
 namespace {
 
-void DrawIcon(QPainter& painter, int type)
+void DrawIcon(QPainter& painter, ProfileType type)
 {
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
     switch (type) {
-    case 0:
-    case 1:
+    case ProfileType::Null:
+    case ProfileType::Constant:
         painter.drawLine(0, 8, 21, 8);
         break;
-    case 2: {
+    case ProfileType::Sinusoid: {
         QPolygon sine;
         sine << QPoint(0, 8);
         for (int x = 1; x <= 21; ++x)
@@ -28,18 +28,18 @@ void DrawIcon(QPainter& painter, int type)
         painter.drawPolyline(sine);
         break;
     }
-    case 3:
+    case ProfileType::Ramp:
         painter.drawPolyline(
             QPolygon({ QPoint(0, 11), QPoint(7, 11), QPoint(14, 5), QPoint(21, 5) }));
         break;
-    case 4:
+    case ProfileType::Square:
         painter.drawPolyline(QPolygon({ QPoint(0, 11), QPoint(7, 11), QPoint(7, 5), QPoint(14, 5),
             QPoint(14, 11), QPoint(21, 11) }));
         break;
-    case 5:
+    case ProfileType::Solar:
         painter.drawEllipse(QRect(3, 0, 15, 15));
         break;
-    case 6:
+    case ProfileType::Weather:
         // A cloud (two overlapping ellipses in the background colour) with rain strokes.
         painter.setBrush(AmbianceIcons::Background());
         painter.drawEllipse(QRect(2, 3, 10, 7));
@@ -59,7 +59,7 @@ std::array<QImage, AmbianceIcons::kCount> BuildIcons()
         QImage image(AmbianceIcons::kWidth, AmbianceIcons::kHeight, QImage::Format_RGB32);
         image.fill(AmbianceIcons::Background());
         QPainter painter(&image);
-        DrawIcon(painter, type);
+        DrawIcon(painter, static_cast<ProfileType>(type));
         painter.end();
         icons[static_cast<size_t>(type)] = image;
     }
@@ -68,13 +68,12 @@ std::array<QImage, AmbianceIcons::kCount> BuildIcons()
 
 } // namespace
 
-const QImage& AmbianceIcons::Icon(int profileType)
+const QImage& AmbianceIcons::Icon(ProfileType type)
 {
     static const std::array<QImage, kCount> icons = BuildIcons();
     static const QImage none;
-    if (profileType < 0 || profileType >= kCount)
-        return none;
-    return icons[static_cast<size_t>(profileType)];
+    const auto index = static_cast<size_t>(type);
+    return index < icons.size() ? icons[index] : none;
 }
 
 } // namespace quelvan::graphics

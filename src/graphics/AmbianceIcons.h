@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/AmbianceCodes.h"
+
 #include <QImage>
 
 namespace quelvan::graphics {
@@ -14,8 +16,8 @@ public:
     static constexpr int kHeight = 16;
     static constexpr int kCount = 7;
 
-    // The icon of a profile type 0..6; a null image for any other type.
-    static const QImage& Icon(int profileType);
+    // The icon of a profile type; a null image for an unknown type.
+    static const QImage& Icon(ProfileType type);
     static QColor Background() { return QColor(242, 240, 145); }
 };
 

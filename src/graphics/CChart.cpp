@@ -9,10 +9,10 @@ namespace quelvan::graphics {
 namespace {
 constexpr std::array<int, CChart::kCurveCount> kCurvePalette { kPaletteGrey, kPaletteBlue,
     kPaletteRed, kPaletteBlack };
-constexpr int kDottedPen = 2;
 } // namespace
 
-CChart::CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle)
+CChart::CChart(
+    TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle)
     : background_(std::make_unique<CDrawObject>())
 {
     for (auto& axis : axes_)
@@ -26,19 +26,19 @@ CChart::CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool 
     plotCorner_.y = worldHeight - (layout.labelHeight / 4) * 3;
 
     CChartAxis& x = Axis(0);
-    x.SetOrientation(CChartAxis::kHorizontal);
+    x.SetOrientation(AxisOrientation::Horizontal);
     x.SetPointA(plotOrigin_);
     x.SetPointB({ plotCorner_.x, plotOrigin_.y });
     CChartAxis& y = Axis(2);
-    y.SetOrientation(CChartAxis::kVertical);
+    y.SetOrientation(AxisOrientation::Vertical);
     y.SetPointA(plotOrigin_);
     y.SetPointB({ plotOrigin_.x, plotCorner_.y });
     // Spare axes: never drawn, though the hit test visits them.
     CChartAxis& spare = Axis(3);
-    spare.SetOrientation(CChartAxis::kVertical);
+    spare.SetOrientation(AxisOrientation::Vertical);
     spare.SetPointA({ plotCorner_.x, plotOrigin_.y });
     spare.SetPointB(plotOrigin_);
-    Axis(1).SetOrientation(CChartAxis::kHorizontal);
+    Axis(1).SetOrientation(AxisOrientation::Horizontal);
 
     SetWorld(mode, worldWidth, worldHeight);
 
@@ -54,7 +54,7 @@ CChart::CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool 
 
 CChart::~CChart() = default;
 
-void CChart::SetWorld(int mode, int worldWidth, int worldHeight)
+void CChart::SetWorld(TransformMode mode, int worldWidth, int worldHeight)
 {
     auto place = [&](CDrawTransform& t) {
         t.SetMode(mode);
@@ -69,7 +69,7 @@ void CChart::SetWorld(int mode, int worldWidth, int worldHeight)
         NShpPolyLine& curve = AddPolyLine();
         curve.SetColour(PaletteColour(kCurvePalette[static_cast<size_t>(i)]));
         if (i == 0)
-            curve.SetPenStyle(kDottedPen);
+            curve.SetPenStyle(LineStyle::Dot);
         curve.SetVisible(false);
         curves_[static_cast<size_t>(i)] = &curve;
     }
@@ -83,7 +83,7 @@ void CChart::Draw(QPainter& painter) const
     CDrawObject::Draw(painter);
 }
 
-NShape* CChart::HitTest(IPoint worldPoint, int slot) const
+NShape* CChart::HitTest(IPoint worldPoint, HitSlot slot) const
 {
     for (const auto& axis : axes_)
         if (NShape* hit = axis->HitTest(worldPoint, slot))
@@ -104,14 +104,14 @@ void CChart::SetDeviceMapping(int originX, int originY, int width, int height)
         place(axis->Transform());
 }
 
-void CChart::SetAxisTitle(int axisNumber, const std::string& text)
+void CChart::SetAxisTitle(Coordinate axis, const std::string& text)
 {
-    AxisByNumber(axisNumber).SetTitle(text);
+    AxisOf(axis).SetTitle(text);
 }
 
-void CChart::SetEndLabel(int axisNumber, int which, const std::string& text)
+void CChart::SetEndLabel(Coordinate axis, AxisEnd end, const std::string& text)
 {
-    AxisByNumber(axisNumber).SetEndLabel(which, text);
+    AxisOf(axis).SetEndLabel(end, text);
 }
 
 } // namespace quelvan::graphics

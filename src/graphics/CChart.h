@@ -21,10 +21,10 @@ public:
     static constexpr int kAxisY = 2;
     static constexpr int kCurveCount = 4;
 
-    CChart(int mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
+    CChart(TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
     // The dynamic-creation default: isotropic, 1000 by 1000, both titles.
     CChart()
-        : CChart(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+        : CChart(TransformMode::Isotropic, 1000, 1000, true, true)
     {
     }
     ~CChart() override;
@@ -32,7 +32,7 @@ public:
     // Background, X axis, Y axis, then the curves in creation order.
     void Draw(QPainter& painter) const override;
     // Axes 0 to 3 in order, then the chart's own shapes.
-    NShape* HitTest(IPoint worldPoint, int slot) const override;
+    NShape* HitTest(IPoint worldPoint, HitSlot slot) const override;
 
     // The same device origin and extent (negative height: world y grows upward) on the
     // chart's own transform, the background's and the four axes'; each recomputed.
@@ -44,10 +44,8 @@ public:
     CChartAxis& YAxis() { return Axis(kAxisY); }
     CDrawObject& Background() { return *background_; }
 
-    // axisNumber 0 is X, 1 is Y.
-    void SetAxisTitle(int axisNumber, const std::string& text);
-    // which 0: end B (right of X, top of Y); which 1: end A (left of X, bottom of Y).
-    void SetEndLabel(int axisNumber, int which, const std::string& text);
+    void SetAxisTitle(Coordinate axis, const std::string& text);
+    void SetEndLabel(Coordinate axis, AxisEnd end, const std::string& text);
 
     NShpPolyLine& Curve(int index) const { return *curves_[static_cast<size_t>(index)]; }
 
@@ -59,8 +57,8 @@ public:
     void SetOwner(const void* owner) { owner_ = owner; }
 
 private:
-    void SetWorld(int mode, int worldWidth, int worldHeight);
-    CChartAxis& AxisByNumber(int axisNumber) { return Axis(axisNumber == 0 ? kAxisX : kAxisY); }
+    void SetWorld(TransformMode mode, int worldWidth, int worldHeight);
+    CChartAxis& AxisOf(Coordinate axis) { return Axis(axis == Coordinate::X ? kAxisX : kAxisY); }
 
     const void* owner_ = nullptr;
     std::unique_ptr<CDrawObject> background_;

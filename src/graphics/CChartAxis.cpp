@@ -21,7 +21,7 @@ CChartAxis::CChartAxis()
 
 int CChartAxis::TickLength() const
 {
-    return orientation_ == kVertical ? tickLengthVertical_ : tickLengthHorizontal_;
+    return orientation_ == AxisOrientation::Vertical ? tickLengthVertical_ : tickLengthHorizontal_;
 }
 
 void CChartAxis::Build()
@@ -42,7 +42,7 @@ void CChartAxis::Build()
             AddLine({ a.x - tick, y }, { a.x, y }, kPaletteBlack);
         }
     }
-    labelsBelow_ = orientation_ != kVertical;
+    labelsBelow_ = orientation_ != AxisOrientation::Vertical;
     endB_ = &PlaceLabel(b, endLabelWidth_);
     endA_ = &PlaceLabel(a, endLabelWidth_);
     // The middle label is laid out but keeps its placeholder, so it never shows.
@@ -57,7 +57,7 @@ void CChartAxis::Build()
         anchor.x -= layout.labelHeight / 2;
     NShpText& title = PlaceLabel(anchor, titleWidth_);
     title.SetText("Label Axe");
-    title.SetHorizontalAlignment(NShpText::kAlignEnd);
+    title.SetHorizontalAlignment(TextAlign::End);
     if (!labelsBelow_) {
         // A vertical axis' title sits above its labels, from the left edge of the world to a
         // little past the top label.
@@ -65,7 +65,7 @@ void CChartAxis::Build()
         r.left = 3;
         r.right = endB_->Rect().right + 15;
         title.SetRect(r);
-        title.SetAlignment(NShpText::kAlignCentre, NShpText::kAlignCentre);
+        title.SetAlignment(TextAlign::Centre, TextAlign::Centre);
     }
     title_ = &title;
 }
@@ -76,14 +76,14 @@ NShpText& CChartAxis::PlaceLabel(IPoint p, int width)
     const int tick = TickLength();
     const int h = layout.labelHeight;
     IRect box;
-    int horizontal = NShpText::kAlignCentre;
-    int vertical = NShpText::kAlignStart;
+    TextAlign horizontal = TextAlign::Centre;
+    TextAlign vertical = TextAlign::Start;
     if (labelsBelow_) {
         box = { p.x - width / 2, p.y - layout.labelGapBelow - h - tick, p.x - width / 2 + width,
             p.y - layout.labelGapBelow - tick };
     } else {
-        horizontal = NShpText::kAlignEnd;
-        vertical = NShpText::kAlignCentre;
+        horizontal = TextAlign::End;
+        vertical = TextAlign::Centre;
         box = { p.x - layout.labelGapLeft - tick - width, p.y - h / 2,
             p.x - layout.labelGapLeft - tick, p.y + h / 2 };
     }
@@ -99,9 +99,9 @@ void CChartAxis::SetTitle(const std::string& text)
         title_->SetText(text);
 }
 
-void CChartAxis::SetEndLabel(int which, const std::string& text)
+void CChartAxis::SetEndLabel(AxisEnd end, const std::string& text)
 {
-    NShpText* label = which == 0 ? endB_ : endA_;
+    NShpText* label = end == AxisEnd::B ? endB_ : endA_;
     if (label)
         label->SetText(text);
 }

@@ -8,21 +8,22 @@ namespace quelvan::graphics {
 
 class NShpText;
 
+enum class AxisOrientation : int { Horizontal = 0, Vertical = 1 };
+// The ends of an axis: B is the right end of X and the top of Y, A the left end and the bottom.
+enum class AxisEnd : int { B = 0, A = 1 };
+
 // One axis of a chart: a line from point A to point B with evenly spaced ticks, a label at
 // each end and an optional title. Build lays it out again from the current settings; label
 // texts set before a rebuild must be set again after it.
 class CChartAxis : public CDrawObject {
 public:
-    static constexpr int kHorizontal = 0;
-    static constexpr int kVertical = 1;
-
     // Widths and tick lengths come from the current chart layout constants.
     CChartAxis();
 
     void Build() override;
 
-    int Orientation() const { return orientation_; }
-    void SetOrientation(int orientation) { orientation_ = orientation; }
+    AxisOrientation Orientation() const { return orientation_; }
+    void SetOrientation(AxisOrientation orientation) { orientation_ = orientation; }
     int DivisionCount() const { return divisionCount_; }
     void SetDivisionCount(int count) { divisionCount_ = count; }
     bool ShowsTitle() const { return showTitle_; }
@@ -39,8 +40,7 @@ public:
     NShpText* EndALabel() const { return endA_; }
 
     void SetTitle(const std::string& text);
-    // which 0: the label at end B (right end of X, top of Y); which 1: the label at end A.
-    void SetEndLabel(int which, const std::string& text);
+    void SetEndLabel(AxisEnd end, const std::string& text);
 
 private:
     NShpText& PlaceLabel(IPoint p, int width);
@@ -50,7 +50,7 @@ private:
     NShpText* endA_ = nullptr;
     int tickLengthVertical_;
     int tickLengthHorizontal_;
-    int orientation_ = kHorizontal;
+    AxisOrientation orientation_ = AxisOrientation::Horizontal;
     int divisionCount_ = 5;
     int endLabelWidth_;
     int titleWidth_;

@@ -19,12 +19,12 @@ void CDrawObject::Draw(QPainter& painter) const
         shape->Draw(painter, transform_);
 }
 
-NShape* CDrawObject::HitTest(IPoint worldPoint, int slot) const
+NShape* CDrawObject::HitTest(IPoint worldPoint, HitSlot slot) const
 {
     for (const auto& shape : shapes_) {
         if (!shape->IsSelectable(slot))
             continue;
-        if (shape->Type() != NShape::kTypeRectangle && shape->Type() != NShape::kTypeText)
+        if (shape->Type() != ShapeType::Rectangle && shape->Type() != ShapeType::Text)
             continue;
         if (shape->HitTest(worldPoint))
             return shape.get();
@@ -69,14 +69,14 @@ NShpRectangle& CDrawObject::AddRectangle(
 NShpRectangle& CDrawObject::AddInfoBox(const IRect& rect)
 {
     NShpRectangle& box = AddRectangle(rect, MakeColour(0, 0, 0), MakeColour(255, 255, 128), {});
-    box.SetSelectable(0, false);
-    box.SetSelectable(1, false);
+    box.SetSelectable(HitSlot::Ordinary, false);
+    box.SetSelectable(HitSlot::Alternative, false);
     box.SetFramedLabel(true);
     return box;
 }
 
 NShpText& CDrawObject::AddText(const IRect& rect, int penPaletteIndex, int fillPaletteIndex,
-    ShapeOwner owner, int tag, bool selectableInSlot1)
+    ShapeOwner owner, int tag, bool alternativeHit)
 {
     auto text = std::make_unique<NShpText>(rect);
     text->SetPenColour(PaletteColour(penPaletteIndex));
@@ -85,9 +85,9 @@ NShpText& CDrawObject::AddText(const IRect& rect, int penPaletteIndex, int fillP
     if (const GElement* const* element = std::get_if<const GElement*>(&owner); element && *element)
         text->SetText((*element)->Name());
     text->SetTag(tag);
-    text->SetSelectable(1, selectableInSlot1);
+    text->SetSelectable(HitSlot::Alternative, alternativeHit);
     text->SetVerticalText(false);
-    text->SetAlignment(NShpText::kAlignCentre, NShpText::kAlignCentre);
+    text->SetAlignment(TextAlign::Centre, TextAlign::Centre);
     return AddShape(std::move(text));
 }
 

@@ -29,9 +29,9 @@ public:
 
     // Draws every shape, oldest first, so later shapes paint over earlier ones.
     virtual void Draw(QPainter& painter) const;
-    // The oldest shape selectable in that slot (0 or 1), a rectangle or a text, that contains
+    // The oldest shape selectable in that slot, a rectangle or a text, that contains
     // the world point; null when none does. Lines, polylines and disks are never hit.
-    virtual NShape* HitTest(IPoint worldPoint, int slot) const;
+    virtual NShape* HitTest(IPoint worldPoint, HitSlot slot) const;
     // Re-creates the drawable's shapes from its source data; the base has none.
     virtual void Build();
     // Points the drawable at a surface area: device origin and extent (a negative height makes
@@ -48,8 +48,9 @@ public:
     // The information bubble: black frame on pale yellow, never selectable, framed label.
     NShpRectangle& AddInfoBox(const IRect& rect);
     // A centred label; its text is the owner's name when the owner is a named element.
+    // alternativeHit: whether the alternative hit test finds it.
     NShpText& AddText(const IRect& rect, int penPaletteIndex, int fillPaletteIndex,
-        ShapeOwner owner, int tag, bool selectableInSlot1);
+        ShapeOwner owner, int tag, bool alternativeHit);
 
     void RemoveAllShapes();
     // Unlinks the shape and hands it back to the caller; null when it is not in the list.

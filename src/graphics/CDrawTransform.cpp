@@ -31,7 +31,7 @@ int Truncated(float v)
 
 } // namespace
 
-void CDrawTransform::SetMode(int mode)
+void CDrawTransform::SetMode(TransformMode mode)
 {
     mode_ = mode;
     dirty_ = true;
@@ -77,7 +77,7 @@ void CDrawTransform::Recompute()
 {
     scaleX_ = deviceWidth_ / (worldWidth_ + kExtentGuard);
     scaleY_ = deviceHeight_ / (worldHeight_ + kExtentGuard);
-    if (mode_ == kModeIsotropic) {
+    if (mode_ == TransformMode::Isotropic) {
         // Both axes take the smaller magnitude; each keeps its own direction, so a negative
         // device height still flips y.
         if (std::fabs(scaleY_) <= std::fabs(scaleX_))
@@ -90,40 +90,40 @@ void CDrawTransform::Recompute()
     dirty_ = false;
 }
 
-float CDrawTransform::WorldToDeviceF(int axis, float value) const
+float CDrawTransform::WorldToDeviceF(Coordinate axis, float value) const
 {
-    if (axis == kAxisX)
+    if (axis == Coordinate::X)
         return (value - worldOriginX_) * scaleX_ + deviceOriginX_;
     return (value - worldOriginY_) * scaleY_ + deviceOriginY_;
 }
 
-float CDrawTransform::DeviceToWorldF(int axis, float value) const
+float CDrawTransform::DeviceToWorldF(Coordinate axis, float value) const
 {
-    if (axis == kAxisX)
+    if (axis == Coordinate::X)
         return (value - deviceOriginX_) * inverseScaleX_ + worldOriginX_;
     return (value - deviceOriginY_) * inverseScaleY_ + worldOriginY_;
 }
 
-int CDrawTransform::WorldToDevice(int axis, float value) const
+int CDrawTransform::WorldToDevice(Coordinate axis, float value) const
 {
     return Truncated(WorldToDeviceF(axis, value));
 }
 
-int CDrawTransform::DeviceToWorld(int axis, float value) const
+int CDrawTransform::DeviceToWorld(Coordinate axis, float value) const
 {
     return Truncated(DeviceToWorldF(axis, value));
 }
 
 IPoint CDrawTransform::WorldToDevice(IPoint p) const
 {
-    return { WorldToDevice(kAxisX, static_cast<float>(p.x)),
-        WorldToDevice(kAxisY, static_cast<float>(p.y)) };
+    return { WorldToDevice(Coordinate::X, static_cast<float>(p.x)),
+        WorldToDevice(Coordinate::Y, static_cast<float>(p.y)) };
 }
 
 IPoint CDrawTransform::DeviceToWorld(IPoint p) const
 {
-    return { DeviceToWorld(kAxisX, static_cast<float>(p.x)),
-        DeviceToWorld(kAxisY, static_cast<float>(p.y)) };
+    return { DeviceToWorld(Coordinate::X, static_cast<float>(p.x)),
+        DeviceToWorld(Coordinate::Y, static_cast<float>(p.y)) };
 }
 
 IRect CDrawTransform::WorldToDevice(const IRect& r) const

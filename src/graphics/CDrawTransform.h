@@ -4,19 +4,23 @@
 
 namespace quelvan::graphics {
 
+// How world extents map onto device extents.
+enum class TransformMode : int {
+    Independent = 1000, // each axis scaled on its own
+    Isotropic = 1001, // both axes get the same scale magnitude
+    Curve = 1002, // independent: data-to-plot mapping of curves
+};
+
+// The world or device coordinate a mapping works on.
+enum class Coordinate : int { X = 0, Y = 1 };
+
 // Maps world coordinates of a drawable onto device units of a surface. All the arithmetic is
 // single precision, as the drawings were designed with it (the 5e-5 and 5e-6 guards avoid
 // dividing by an empty extent).
 class CDrawTransform {
 public:
-    static constexpr int kModeIndependent = 1000; // each axis scaled on its own
-    static constexpr int kModeIsotropic = 1001; // both axes get the same scale magnitude
-    static constexpr int kModeCurve = 1002; // independent: data-to-plot mapping of curves
-    static constexpr int kAxisX = 0;
-    static constexpr int kAxisY = 1;
-
     CDrawTransform() = default;
-    explicit CDrawTransform(int mode)
+    explicit CDrawTransform(TransformMode mode)
         : mode_(mode)
     {
     }
@@ -24,8 +28,8 @@ public:
     CDrawTransform(const CDrawTransform&) = default;
     CDrawTransform& operator=(const CDrawTransform&) = default;
 
-    int Mode() const { return mode_; }
-    void SetMode(int mode);
+    TransformMode Mode() const { return mode_; }
+    void SetMode(TransformMode mode);
 
     void SetWorldOrigin(float x, float y);
     void SetWorldOrigin(int x, int y);
@@ -38,11 +42,11 @@ public:
     void Recompute();
     bool IsDirty() const { return dirty_; }
 
-    float WorldToDeviceF(int axis, float value) const;
-    float DeviceToWorldF(int axis, float value) const;
+    float WorldToDeviceF(Coordinate axis, float value) const;
+    float DeviceToWorldF(Coordinate axis, float value) const;
     // Integer forms: 5e-7 added, then truncated toward zero.
-    int WorldToDevice(int axis, float value) const;
-    int DeviceToWorld(int axis, float value) const;
+    int WorldToDevice(Coordinate axis, float value) const;
+    int DeviceToWorld(Coordinate axis, float value) const;
     IPoint WorldToDevice(IPoint p) const;
     IPoint DeviceToWorld(IPoint p) const;
     IRect WorldToDevice(const IRect& r) const;
@@ -62,7 +66,7 @@ public:
     float InverseScaleY() const { return inverseScaleY_; }
 
 private:
-    int mode_ = kModeIndependent;
+    TransformMode mode_ = TransformMode::Independent;
     float worldOriginX_ = 0.0f;
     float worldOriginY_ = 0.0f;
     float worldWidth_ = 0.0f;

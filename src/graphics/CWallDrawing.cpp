@@ -42,7 +42,7 @@ std::vector<float> CWallDrawing::LayerShares(std::span<const std::string> thickn
 void CWallDrawing::Build()
 {
     CDrawTransform& t = Transform();
-    t.SetMode(CDrawTransform::kModeIsotropic);
+    t.SetMode(TransformMode::Isotropic);
     t.Recompute();
     t.SetWorldExtent(kWorldSize, kWorldSize);
     t.SetWorldOrigin(0, kWorldSize);

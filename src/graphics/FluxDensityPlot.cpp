@@ -19,7 +19,7 @@ namespace {
 CChart MakeChart()
 {
     ChartLayout::Reset();
-    return CChart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    return CChart(TransformMode::Curve, 1000, 1000, true, true);
 }
 
 const QColor kBackground(200, 200, 200);
@@ -32,13 +32,13 @@ FluxDensityPlot::FluxDensityPlot()
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.XAxis().SetDivisionCount(kDivisions);
     chart_.XAxis().Build();
-    chart_.SetAxisTitle(1, "Dens. flux");
-    chart_.SetAxisTitle(0, "Temps (h)");
-    chart_.SetEndLabel(0, 1, "0");
+    chart_.SetAxisTitle(Coordinate::Y, "Dens. flux");
+    chart_.SetAxisTitle(Coordinate::X, "Temps (h)");
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::A, "0");
     chart_.Curve(1).SetVisible(true);
     chart_.Curve(2).SetVisible(true);
     chart_.Curve(3).SetVisible(true);
-    chart_.Curve(0).SetPenStyle(0);
+    chart_.Curve(0).SetPenStyle(LineStyle::Solid);
     Update(0, {}, {});
 }
 
@@ -83,9 +83,9 @@ void FluxDensityPlot::Update(
         zero.SetYValues(zeros);
         zero.SetXFromIndex();
     }
-    chart_.SetEndLabel(0, 0, FormatInt("%d", n - 1));
-    chart_.SetEndLabel(1, 1, NString::FromFloat(range_.bottom).Str());
-    chart_.SetEndLabel(1, 0, NString::FromFloat(range_.top).Str());
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::B, FormatInt("%d", n - 1));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range_.bottom).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range_.top).Str());
 }
 
 bool FluxDensityPlot::ZeroLineShown() const
@@ -104,9 +104,9 @@ void FluxDensityPlot::DrawLegend(QPainter& painter, int top, int height) const
 {
     const QPen previousPen = painter.pen();
     const QFont previousFont = painter.font();
-    painter.setPen(MakePen(PaletteColour(kPaletteBlue), 0, 3));
+    painter.setPen(MakePen(PaletteColour(kPaletteBlue), LineStyle::Solid, 3));
     painter.drawLine(5, top + height / 4, 20, top + height / 4);
-    painter.setPen(MakePen(PaletteColour(kPaletteRed), 0, 3));
+    painter.setPen(MakePen(PaletteColour(kPaletteRed), LineStyle::Solid, 3));
     painter.drawLine(5, top + height / 4 + height / 2, 20, top + height / 4 + height / 2);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(LegendFont());

@@ -174,13 +174,13 @@ int NGridTable::MeasureCell(QPainter& painter, int row, int column) const
         return std::max(TextExtent(painter, first).width(), TextExtent(painter, second).width());
     }
     switch (cell.type) {
-    case GridCell::kText:
+    case CellKind::Text:
         return TextExtent(painter, ToQString(cell.text)).width() + (column == 0 ? leftMargin : 0);
-    case GridCell::kCheckBox:
+    case CellKind::CheckBox:
         return kCheckSize + 2;
-    case GridCell::kColourSwatch:
+    case CellKind::ColourSwatch:
         return 2 * kSwatchInset + 1;
-    case GridCell::kBitmap:
+    case CellKind::Bitmap:
         return cell.bitmap.width();
     default:
         return 0;
@@ -303,10 +303,10 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
         return;
     }
     switch (cell.type) {
-    case GridCell::kText:
+    case CellKind::Text:
         centredText(ToQString(cell.text), column == 0);
         break;
-    case GridCell::kCheckBox: {
+    case CellKind::CheckBox: {
         const int x = box.left + (box.Width() - kCheckSize) / 2;
         const int y = box.top + (box.Height() - kCheckSize) / 2;
         const IRect square { x, y, x + kCheckSize, y + kCheckSize };
@@ -324,7 +324,7 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
             InvertBox(painter, square.Offset(0, 0));
         break;
     }
-    case GridCell::kColourSwatch: {
+    case CellKind::ColourSwatch: {
         const IRect swatch { box.left + kSwatchInset, box.top + kSwatchInset,
             box.right + 1 - kSwatchInset, box.bottom + 1 - kSwatchInset };
         FillBox(painter, swatch, ToQColor(cell.colour));
@@ -332,7 +332,7 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
             InvertBox(painter, swatch);
         break;
     }
-    case GridCell::kBitmap: {
+    case CellKind::Bitmap: {
         if (cell.bitmap.isNull())
             break;
         QImage image = cell.bitmap;

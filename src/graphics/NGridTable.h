@@ -11,22 +11,19 @@ class QPainter;
 
 namespace quelvan::graphics {
 
+// What a grid cell shows.
+enum class CellKind : int { CheckBox = 0, ColourSwatch = 1, Text = 2, Bitmap = 3, Nothing = 4 };
+
 // One cell of a grid table.
 struct GridCell {
-    static constexpr int kCheckBox = 0;
-    static constexpr int kColourSwatch = 1;
-    static constexpr int kText = 2;
-    static constexpr int kBitmap = 3;
-    static constexpr int kNothing = 4;
-
-    int type = kNothing;
+    CellKind type = CellKind::Nothing;
     std::string text;
     bool pressed = false; // header cells drawn pushed
     bool marked = false; // kept and copied, not read by the drawing
     bool checked = false;
     int tag = 0; // a record number or any value the user looks rows up by
-    QImage bitmap; // kBitmap cells
-    Colour colour = 0; // kColourSwatch cells
+    QImage bitmap; // bitmap cells
+    Colour colour = 0; // colour swatch cells
 };
 
 struct GridRowInfo {

@@ -10,7 +10,7 @@ namespace quelvan::graphics {
 class NRectWithTextShape : public NShape {
 public:
     explicit NRectWithTextShape(const IRect& rect)
-        : NRectWithTextShape(kTypeRectangle, rect)
+        : NRectWithTextShape(ShapeType::Rectangle, rect)
     {
     }
 
@@ -29,7 +29,7 @@ public:
     void SetVerticalText(bool vertical) { verticalText_ = vertical; }
 
 protected:
-    NRectWithTextShape(int type, const IRect& rect)
+    NRectWithTextShape(ShapeType type, const IRect& rect)
         : NShape(type)
         , rect_(rect)
     {

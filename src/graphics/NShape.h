@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QPen>
+#include <array>
 #include <variant>
 
 class QPainter;
@@ -20,19 +21,18 @@ namespace quelvan::graphics {
 // element whose name a label shows, or nothing.
 using ShapeOwner = std::variant<std::monostate, const GElement*, const NMaterialLayer*>;
 
+// The kinds of shapes, numbered as the drawing code numbers them.
+enum class ShapeType : int { Line = 2, PolyLine = 3, Rectangle = 4, Disk = 5, Text = 6, Plain = 8 };
+
+// A shape answers two hit tests: the ordinary one and an alternative one.
+enum class HitSlot : int { Ordinary = 0, Alternative = 1 };
+
 // A shape of a drawable, in the drawable's world units. Colours, pen style and name come from
 // GElement; the real pens and brushes are made when the shape draws.
 class NShape : public GElement {
 public:
-    static constexpr int kTypeLine = 2;
-    static constexpr int kTypePolyLine = 3;
-    static constexpr int kTypeRectangle = 4;
-    static constexpr int kTypeDisk = 5;
-    static constexpr int kTypeText = 6;
-    static constexpr int kTypePlain = 8;
-
     NShape()
-        : NShape(kTypePlain)
+        : NShape(ShapeType::Plain)
     {
     }
     ~NShape() override = default;
@@ -44,16 +44,18 @@ public:
     // Whether a world point hits the shape; the plain shape is hit everywhere.
     virtual bool HitTest(IPoint worldPoint) const;
 
-    int Type() const { return type_; }
+    ShapeType Type() const { return type_; }
     bool IsWhite() const { return white_; }
     void SetWhite(bool white) { white_ = white; }
     bool IsVisible() const { return visible_; }
     void SetVisible(bool visible) { visible_ = visible; }
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
-    // Slot 0 serves the ordinary hit test, slot 1 the alternative one.
-    bool IsSelectable(int slot) const { return selectable_[slot == 0 ? 0 : 1]; }
-    void SetSelectable(int slot, bool selectable) { selectable_[slot == 0 ? 0 : 1] = selectable; }
+    bool IsSelectable(HitSlot slot) const { return selectable_[static_cast<size_t>(slot)]; }
+    void SetSelectable(HitSlot slot, bool selectable)
+    {
+        selectable_[static_cast<size_t>(slot)] = selectable;
+    }
 
     const ShapeOwner& Owner() const { return owner_; }
     void SetOwner(ShapeOwner owner) { owner_ = owner; }
@@ -66,7 +68,7 @@ public:
     }
 
 protected:
-    explicit NShape(int type)
+    explicit NShape(ShapeType type)
         : type_(type)
     {
     }
@@ -76,11 +78,11 @@ protected:
 
 private:
     bool white_ = false;
-    int type_;
+    ShapeType type_;
     bool visible_ = true;
     ShapeOwner owner_;
     int tag_ = -1;
-    bool selectable_[2] = { true, true };
+    std::array<bool, 2> selectable_ { true, true };
 };
 
 } // namespace quelvan::graphics

@@ -8,7 +8,7 @@ namespace quelvan::graphics {
 class NShpDisk : public NShape {
 public:
     NShpDisk(IPoint centre, int radius)
-        : NShape(kTypeDisk)
+        : NShape(ShapeType::Disk)
         , centre_(centre)
         , radius_(radius)
     {

@@ -8,7 +8,7 @@ namespace quelvan::graphics {
 class NShpLine : public NShape {
 public:
     NShpLine(IPoint end1, IPoint end2)
-        : NShape(kTypeLine)
+        : NShape(ShapeType::Line)
         , end1_(end1)
         , end2_(end2)
     {

@@ -13,7 +13,7 @@ constexpr float kRoundingBias = 5e-7f;
 }
 
 NShpPolyLine::NShpPolyLine()
-    : NShape(kTypePolyLine)
+    : NShape(ShapeType::PolyLine)
 {
 }
 
@@ -63,8 +63,7 @@ void NShpPolyLine::SetYValues(std::span<const float> values)
 {
     points_.resize(values.size());
     for (size_t i = 0; i < values.size(); ++i)
-        points_[i].y
-            = dataTransform_.WorldToDeviceF(CDrawTransform::kAxisY, values[i]) + kRoundingBias;
+        points_[i].y = dataTransform_.WorldToDeviceF(Coordinate::Y, values[i]) + kRoundingBias;
     firstIndex_ = 0;
     endIndex_ = static_cast<int>(points_.size());
 }
@@ -72,7 +71,7 @@ void NShpPolyLine::SetYValues(std::span<const float> values)
 void NShpPolyLine::SetXFromIndex()
 {
     for (size_t i = 0; i < points_.size(); ++i)
-        points_[i].x = dataTransform_.WorldToDeviceF(CDrawTransform::kAxisX, static_cast<float>(i));
+        points_[i].x = dataTransform_.WorldToDeviceF(Coordinate::X, static_cast<float>(i));
 }
 
 void NShpPolyLine::SetXValue(int index, float x)
@@ -80,7 +79,7 @@ void NShpPolyLine::SetXValue(int index, float x)
     if (index < 0 || index >= static_cast<int>(points_.size()))
         return;
     points_[static_cast<size_t>(index)].x
-        = dataTransform_.WorldToDeviceF(CDrawTransform::kAxisX, x) + kRoundingBias;
+        = dataTransform_.WorldToDeviceF(Coordinate::X, x) + kRoundingBias;
 }
 
 } // namespace quelvan::graphics

@@ -43,7 +43,7 @@ private:
     std::vector<FPoint> points_;
     int firstIndex_ = 0;
     int endIndex_ = kDefaultEndIndex;
-    CDrawTransform dataTransform_ { CDrawTransform::kModeCurve };
+    CDrawTransform dataTransform_ { TransformMode::Curve };
 };
 
 } // namespace quelvan::graphics

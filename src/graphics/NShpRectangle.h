@@ -9,7 +9,7 @@ namespace quelvan::graphics {
 class NShpRectangle : public NRectWithTextShape {
 public:
     explicit NShpRectangle(const IRect& rect)
-        : NRectWithTextShape(kTypeRectangle, rect)
+        : NRectWithTextShape(ShapeType::Rectangle, rect)
     {
     }
 

@@ -9,12 +9,12 @@ namespace quelvan::graphics {
 
 namespace {
 
-int AlignmentOffset(int alignment, int room, int size)
+int AlignmentOffset(TextAlign alignment, int room, int size)
 {
     switch (alignment) {
-    case NShpText::kAlignEnd:
+    case TextAlign::End:
         return room + 1 - size;
-    case NShpText::kAlignCentre:
+    case TextAlign::Centre:
         return (room + 1 - size) / 2;
     default:
         return 0;
@@ -57,9 +57,9 @@ void NShpText::DrawVertical(QPainter& painter, const IRect& device, const QColor
     FitFont(painter, FontLadder::SansSerif(), device.Width(), height / count, text.left(1));
     const int pitch = TextExtent(painter, text).height() + 1;
     int y = device.top;
-    if (verticalAlignment_ == kAlignCentre)
+    if (verticalAlignment_ == TextAlign::Centre)
         y = device.top + (height - pitch * count) / 2;
-    else if (verticalAlignment_ == kAlignStart)
+    else if (verticalAlignment_ == TextAlign::Start)
         y = device.bottom - pitch * count;
     for (const QChar c : text) {
         const QString letter(c);

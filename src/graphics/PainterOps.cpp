@@ -5,32 +5,18 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <array>
+
 namespace quelvan::graphics {
 
-QPen MakePen(Colour colour, int style, int width)
+QPen MakePen(Colour colour, LineStyle style, int width)
 {
+    // By style code.
+    static constexpr std::array<Qt::PenStyle, 6> kQtStyles { Qt::SolidLine, Qt::DashLine,
+        Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen };
     QPen pen(ToQColor(colour));
     pen.setWidth(width < 0 ? 0 : width);
-    switch (style) {
-    case 1:
-        pen.setStyle(Qt::DashLine);
-        break;
-    case 2:
-        pen.setStyle(Qt::DotLine);
-        break;
-    case 3:
-        pen.setStyle(Qt::DashDotLine);
-        break;
-    case 4:
-        pen.setStyle(Qt::DashDotDotLine);
-        break;
-    case 5:
-        pen.setStyle(Qt::NoPen);
-        break;
-    default:
-        pen.setStyle(Qt::SolidLine);
-        break;
-    }
+    pen.setStyle(kQtStyles.at(static_cast<size_t>(style)));
     return pen;
 }
 

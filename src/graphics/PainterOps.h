@@ -2,6 +2,7 @@
 
 #include "graphics/Geometry.h"
 #include "model/Colour.h"
+#include "model/GElement.h"
 
 #include <QBrush>
 #include <QPen>
@@ -16,9 +17,8 @@ class QPainter;
 // (right and bottom edges excluded), text placed by its top-left corner, and text extents.
 namespace quelvan::graphics {
 
-// Pen styles as stored in shapes: 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot,
-// 5 none. Width 0 is the thinnest line the surface can draw.
-QPen MakePen(Colour colour, int style, int width);
+// Width 0 is the thinnest line the surface can draw.
+QPen MakePen(Colour colour, LineStyle style, int width);
 QBrush MakeBrush(Colour colour);
 
 // The pen and brush every shape leaves selected after drawing (black pen, white brush).

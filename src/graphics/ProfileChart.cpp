@@ -8,10 +8,10 @@
 namespace quelvan::graphics {
 
 ProfileChart::ProfileChart()
-    : chart_(CDrawTransform::kModeIsotropic, 1000, 1000, true, true)
+    : chart_(TransformMode::Isotropic, 1000, 1000, true, true)
 {
-    chart_.SetAxisTitle(0, kXTitle);
-    chart_.SetAxisTitle(1, kYTitle);
+    chart_.SetAxisTitle(Coordinate::X, kXTitle);
+    chart_.SetAxisTitle(Coordinate::Y, kYTitle);
     chart_.Curve(0).SetVisible(false);
     for (int curve : { kCurveMinimum, kCurveMaximum, kCurveCurrent })
         chart_.Curve(curve).SetVisible(true);
@@ -20,8 +20,8 @@ ProfileChart::ProfileChart()
 void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& labelB,
     std::span<const float> positions, float totalThickness)
 {
-    chart_.SetEndLabel(0, 1, labelA);
-    chart_.SetEndLabel(0, 0, labelB);
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::A, labelA);
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::B, labelB);
     const int left = chart_.PlotOrigin().x;
     const int right = chart_.PlotCorner().x;
     columns_.clear();
@@ -50,8 +50,8 @@ void ProfileChart::SetProfiles(std::span<const float> current, std::span<const f
         line.SetYValues(values);
         PlaceColumns(index);
     }
-    chart_.SetEndLabel(1, 1, NString::FromFloat(lowerBound).Str());
-    chart_.SetEndLabel(1, 0, NString::FromFloat(upperBound).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(lowerBound).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(upperBound).Str());
 }
 
 void ProfileChart::PlaceColumns(int curve)

@@ -4,41 +4,6 @@
 
 namespace quelvan {
 
-namespace {
-
-constexpr std::array<const char*, 7> kTypeCodes { "NU", "CS", "SN", "RM", "ST", "SO", "FL" };
-constexpr std::array<const char*, 8> kTypeNames { "Nul", "Constante", "Sinusoïdale", "Rampe",
-    "Créneau", "Calculé", "Fichier", "Inconnu" };
-
-} // namespace
-
-const char* ProfileTypeCode(int type)
-{
-    if (type < 0 || type >= static_cast<int>(kTypeCodes.size()))
-        return "UN";
-    return kTypeCodes[static_cast<size_t>(type)];
-}
-
-int ProfileTypeFromCode(std::string_view code)
-{
-    for (size_t i = 0; i < kTypeCodes.size(); ++i)
-        if (code == kTypeCodes[i])
-            return static_cast<int>(i);
-    return static_cast<int>(ProfileType::Unknown);
-}
-
-const char* ProfileTypeName(int type)
-{
-    if (type < 0 || type >= static_cast<int>(kTypeNames.size()))
-        return kTypeNames.back();
-    return kTypeNames[static_cast<size_t>(type)];
-}
-
-const char* PeriodName(int period)
-{
-    return period == kPeriodDay ? "Jour" : "Semaine";
-}
-
 int CityIndexOf(std::string_view name)
 {
     for (size_t i = 0; i < kCities.size(); ++i)
@@ -59,9 +24,9 @@ CBCData::CBCData()
     SetIdentifierBase(kAmbianceIdentifierBase);
 }
 
-CBCData::CBCData(int identifier, std::string name, int side, int temperatureType, int fluxType,
-    int temperaturePeriod, int fluxPeriod, std::array<std::string, 4> temperatureValues,
-    std::array<std::string, 4> fluxValues)
+CBCData::CBCData(int identifier, std::string name, Side side, ProfileType temperatureType,
+    ProfileType fluxType, Period temperaturePeriod, Period fluxPeriod,
+    std::array<std::string, 4> temperatureValues, std::array<std::string, 4> fluxValues)
     : temperature { temperaturePeriod, temperatureType, std::move(temperatureValues) }
     , flux { fluxPeriod, fluxType, std::move(fluxValues) }
     , side(side)
@@ -90,7 +55,7 @@ void CBCData::AssignFrom(const CBCData& other)
 
 void CBCData::ApplyWeatherCase()
 {
-    if (temperature.type != static_cast<int>(ProfileType::Weather))
+    if (temperature.type != ProfileType::Weather)
         return;
     weatherFlag = true;
     cityIndex = CityIndexOf(temperature.values[0]);

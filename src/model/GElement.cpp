@@ -9,12 +9,12 @@ void GElement::SetColour(Colour colour)
     hasBrush_ = true;
     // The outline drawn with the fill: solid, hairline, same colour.
     penColour_ = colour;
-    penStyle_ = 0;
+    penStyle_ = LineStyle::Solid;
     penWidth_ = 0;
     hasPen_ = true;
 }
 
-void GElement::SetPenStyle(int style)
+void GElement::SetPenStyle(LineStyle style)
 {
     penStyle_ = style;
     penWidth_ = 1;

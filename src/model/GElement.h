@@ -6,6 +6,9 @@
 
 namespace quelvan {
 
+// Pen styles of drawn elements.
+enum class LineStyle : int { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, None = 5 };
+
 // A named, coloured element: the base of materials, ambiances and drawn shapes. The pen and
 // brush are kept as colours and a style; the drawing layer makes the real pens and brushes.
 class GElement {
@@ -21,8 +24,8 @@ public:
     Colour GetColour() const { return colour_; }
     // Sets the colour, a solid brush of it and a solid pen of width 0 of it.
     void SetColour(Colour colour);
-    // Pen of that style (0 solid, 2 dotted), width 1, in the element's colour.
-    void SetPenStyle(int style);
+    // Pen of that style, width 1, in the element's colour.
+    void SetPenStyle(LineStyle style);
     // Pen of the current style, width 1, in that colour.
     void SetPenColour(Colour colour);
     void SetBrushColour(Colour colour);
@@ -31,7 +34,7 @@ public:
     Colour BrushColour() const { return brushColour_; }
     bool HasPen() const { return hasPen_; }
     bool HasBrush() const { return hasBrush_; }
-    int PenStyle() const { return penStyle_; }
+    LineStyle PenStyle() const { return penStyle_; }
     int PenWidth() const { return penWidth_; }
 
     int Identifier() const { return identifier_; }
@@ -46,7 +49,7 @@ private:
     Colour brushColour_ = 0;
     bool hasPen_ = false;
     bool hasBrush_ = false;
-    int penStyle_ = 0;
+    LineStyle penStyle_ = LineStyle::Solid;
     int penWidth_ = 1;
     int identifier_ = -1;
     int identifierBase_ = 0;

@@ -56,8 +56,8 @@ NMaterialLayer& KslDoc::AddLayer(const CMaterial* material, std::string thicknes
     return layers.Append(std::make_unique<NMaterialLayer>(material, std::move(thickness)));
 }
 
-CBCData& KslDoc::AddAmbiance(int identifier, int side, std::string name, int temperatureType,
-    int fluxType, int temperaturePeriod, int fluxPeriod,
+CBCData& KslDoc::AddAmbiance(int identifier, Side side, std::string name,
+    ProfileType temperatureType, ProfileType fluxType, Period temperaturePeriod, Period fluxPeriod,
     std::array<std::string, 4> temperatureValues, std::array<std::string, 4> fluxValues)
 {
     auto record
@@ -67,9 +67,9 @@ CBCData& KslDoc::AddAmbiance(int identifier, int side, std::string name, int tem
     return Ambiances(side).Append(std::move(record));
 }
 
-const CBCData* KslDoc::SelectedAmbiance(int side) const
+const CBCData* KslDoc::SelectedAmbiance(Side side) const
 {
-    const int selection = side == kSideExterior ? selectedExterior : selectedInterior;
+    const int selection = side == Side::Exterior ? selectedExterior : selectedInterior;
     for (const CBCData& record : Ambiances(side))
         if (record.Index() == selection)
             return &record;

@@ -4,6 +4,7 @@
 #include "core/NTextTable.h"
 #include "model/CBCData.h"
 #include "model/CMaterial.h"
+#include "model/InitialTemperature.h"
 #include "model/NMaterialLayer.h"
 
 #include <array>
@@ -31,7 +32,7 @@ public:
     std::array<std::uint8_t, kPrintChoiceCount> printChoices {};
     int azimuthIndex = 4;
     int inclinationIndex = 4;
-    int initialTemperatureMode = 0; // 0 automatic, 1 previous calculation
+    InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
     std::string absorptionInterior = "0.4";
     std::string resistanceInterior = "0.13";
     std::string absorptionExterior = "0.4";
@@ -51,19 +52,19 @@ public:
     const CMaterial* FindMaterialByName(std::string_view name) const;
     const CMaterial* FindMaterialByIndex(int libraryIndex) const;
     NMaterialLayer& AddLayer(const CMaterial* material, std::string thickness);
-    CBCData& AddAmbiance(int identifier, int side, std::string name, int temperatureType,
-        int fluxType, int temperaturePeriod, int fluxPeriod,
+    CBCData& AddAmbiance(int identifier, Side side, std::string name, ProfileType temperatureType,
+        ProfileType fluxType, Period temperaturePeriod, Period fluxPeriod,
         std::array<std::string, 4> temperatureValues, std::array<std::string, 4> fluxValues);
-    NList<CBCData>& Ambiances(int side)
+    NList<CBCData>& Ambiances(Side side)
     {
-        return side == kSideExterior ? exteriorAmbiances : interiorAmbiances;
+        return side == Side::Exterior ? exteriorAmbiances : interiorAmbiances;
     }
-    const NList<CBCData>& Ambiances(int side) const
+    const NList<CBCData>& Ambiances(Side side) const
     {
-        return side == kSideExterior ? exteriorAmbiances : interiorAmbiances;
+        return side == Side::Exterior ? exteriorAmbiances : interiorAmbiances;
     }
     // The record of the side whose index equals the selection; null when none matches.
-    const CBCData* SelectedAmbiance(int side) const;
+    const CBCData* SelectedAmbiance(Side side) const;
     int AzimuthDegrees() const;
     int InclinationDegrees() const;
 

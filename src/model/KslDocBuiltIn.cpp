@@ -56,16 +56,16 @@ struct AmbianceRow {
     int identifier;
     const char* name;
     ProfileType temperatureType;
-    int temperaturePeriod;
+    Period temperaturePeriod;
     std::array<const char*, 4> temperatureValues;
     ProfileType fluxType;
-    int fluxPeriod;
+    Period fluxPeriod;
     std::array<const char*, 4> fluxValues;
 };
 
 using T = ProfileType;
-constexpr int kDay = kPeriodDay;
-constexpr int kWeek = kPeriodWeek;
+constexpr Period kDay = Period::Day;
+constexpr Period kWeek = Period::Week;
 
 const AmbianceRow kBuiltInExterior[] = {
     { 4001, "Température constante de 30 °C sans flux", T::Constant, kDay, { "30", "30", "0", "0" },
@@ -121,12 +121,12 @@ std::array<std::string, 4> Texts(const std::array<const char*, 4>& values)
     return { values[0], values[1], values[2], values[3] };
 }
 
-template <size_t N> void AddAmbiances(KslDoc& doc, int side, const AmbianceRow (&rows)[N])
+template <size_t N> void AddAmbiances(KslDoc& doc, Side side, const AmbianceRow (&rows)[N])
 {
     for (const AmbianceRow& row : rows)
-        doc.AddAmbiance(row.identifier, side, row.name, static_cast<int>(row.temperatureType),
-            static_cast<int>(row.fluxType), row.temperaturePeriod, row.fluxPeriod,
-            Texts(row.temperatureValues), Texts(row.fluxValues));
+        doc.AddAmbiance(row.identifier, side, row.name, row.temperatureType, row.fluxType,
+            row.temperaturePeriod, row.fluxPeriod, Texts(row.temperatureValues),
+            Texts(row.fluxValues));
 }
 
 } // namespace
@@ -142,7 +142,7 @@ void KslDoc::BuildBuiltInData()
     reference = "Référence du projet";
     azimuthIndex = AzimuthIndexOf(0);
     inclinationIndex = InclinationIndexOf(90);
-    initialTemperatureMode = 0;
+    initialTemperatureMode = InitialTemperature::Automatic;
     absorptionInterior = "0.4";
     absorptionExterior = "0.4";
     resistanceInterior = "0.13";
@@ -176,8 +176,8 @@ void KslDoc::BuildBuiltInAmbiances()
 {
     exteriorAmbiances.Clear();
     interiorAmbiances.Clear();
-    AddAmbiances(*this, kSideExterior, kBuiltInExterior);
-    AddAmbiances(*this, kSideInterior, kBuiltInInterior);
+    AddAmbiances(*this, Side::Exterior, kBuiltInExterior);
+    AddAmbiances(*this, Side::Interior, kBuiltInInterior);
     selectedExterior = 2;
     selectedInterior = 2;
 }

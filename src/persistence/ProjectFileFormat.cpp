@@ -26,12 +26,6 @@ std::string Text(const std::string& value, int width)
     return PadLeft(TrimBlanks(value), width);
 }
 
-// Periods are written as their length in days: 1 for a day, 7 for a week.
-int PeriodDays(int period)
-{
-    return period == kPeriodDay ? 1 : 7;
-}
-
 std::string MaterialLine(const CMaterial& material)
 {
     const Colour colour = material.GetColour();
@@ -46,11 +40,11 @@ std::string AmbianceLine(const CBCData& record)
     std::string line = "O=" + Int(record.Index(), 3) + " " + Int(record.weatherFlag ? 1 : 0, 1)
         + " " + Int(record.cityIndex, 2) + " " + Int(record.firstDay, 3) + " "
         + Int(PeriodDays(record.weatherPeriod), 1) + " ";
-    line += PadLeft(ProfileTypeCode(record.temperature.type), 2) + " "
+    line += PadLeft(ProfileTypeKeyword(record.temperature.type), 2) + " "
         + Int(PeriodDays(record.temperature.period), 2);
     for (const std::string& value : record.temperature.values)
         line += " " + Text(value, 4);
-    line += " " + PadLeft(ProfileTypeCode(record.flux.type), 2) + " "
+    line += " " + PadLeft(ProfileTypeKeyword(record.flux.type), 2) + " "
         + Int(PeriodDays(record.flux.period), 2);
     for (const std::string& value : record.flux.values)
         line += " " + Text(value, 5);
@@ -67,10 +61,10 @@ std::string LayerLine(const NMaterialLayer& layer)
     return "L=" + Text(layer.Thickness(), 12) + " I=" + Int(index, 3) + " M=" + name;
 }
 
-void AddAmbianceSection(
-    std::vector<std::string>& lines, const NList<CBCData>& list, const char* countLabel)
+void AddAmbianceSection(std::vector<std::string>& lines, const KslDoc& doc, Side side)
 {
-    lines.push_back("N=" + Int(list.Count(), 3) + "  : " + countLabel);
+    const NList<CBCData>& list = doc.Ambiances(side);
+    lines.push_back("N=" + Int(list.Count(), 3) + "  : " + Describe(side).countLabel);
     for (const CBCData& record : list)
         lines.push_back(AmbianceLine(record));
     lines.push_back(kSeparator);
@@ -103,10 +97,10 @@ std::vector<std::string> FormatProjectLines(const KslDoc& doc)
     for (const CMaterial& material : doc.materials)
         lines.push_back(MaterialLine(material));
     lines.push_back(kSeparator);
-    AddAmbianceSection(lines, doc.exteriorAmbiances, "nb de CL exterieures");
-    AddAmbianceSection(lines, doc.interiorAmbiances, "nb de CL interieures");
+    AddAmbianceSection(lines, doc, Side::Exterior);
+    AddAmbianceSection(lines, doc, Side::Interior);
 
-    lines.push_back(ValueLine('T', Int(doc.initialTemperatureMode, 12)));
+    lines.push_back(ValueLine('T', Int(static_cast<int>(doc.initialTemperatureMode), 12)));
     lines.push_back(kSeparator);
     lines.push_back(ValueLine('A', Int(doc.AzimuthDegrees(), 12)));
     lines.push_back(ValueLine('I', Int(doc.InclinationDegrees(), 12)));

@@ -67,12 +67,6 @@ std::optional<int> IntegerIn(const std::string& text, int low, int high)
     return value;
 }
 
-// Periods are stored as their length in days: 1 is a day, anything else a week.
-int PeriodFromDays(int days)
-{
-    return days == 1 ? kPeriodDay : kPeriodWeek;
-}
-
 bool ReadPrintChoices(KslDoc& doc, const std::string& text)
 {
     FixedColumnLine line(text);
@@ -110,11 +104,11 @@ bool ReadMaterial(CMaterial& material, const std::string& text)
 bool ReadProfile(ProfileData& profile, FixedColumnLine& line, int typeColumn, int firstValueColumn,
     int valueWidth, bool periodMustRead)
 {
-    profile.type = ProfileTypeFromCode(line.Field(typeColumn, 2));
+    profile.type = ProfileTypeFromKeyword(line.Field(typeColumn, 2));
     const auto days = Integer(line.Field(typeColumn + 3, 2));
     if (!days && periodMustRead)
         return false;
-    profile.period = days ? PeriodFromDays(*days) : kPeriodWeek;
+    profile.period = days ? PeriodFromDays(*days) : Period::Week;
     for (int k = 0; k < 4; ++k)
         profile.values[static_cast<size_t>(k)]
             = line.Field(firstValueColumn + k * (valueWidth + 1), valueWidth);
@@ -177,8 +171,9 @@ std::optional<int> IntegerLine(LineSource& source)
 
 bool ReadPlacement(LineSource& source, KslDoc& doc)
 {
-    const auto mode = IntegerLine(source);
-    if (!mode || (*mode != 0 && *mode != 1) || !source.Skip(1))
+    const auto code = IntegerLine(source);
+    const auto mode = code ? InitialTemperatureFromCode(*code) : std::nullopt;
+    if (!mode || !source.Skip(1))
         return false;
     // An angle that is not in its table is refused rather than replaced by a default: the
     // user would otherwise compute another wall without being told.

@@ -8,7 +8,7 @@
 
 namespace quelvan::printing {
 
-using graphics::GridCell;
+using graphics::CellKind;
 using graphics::NGridTable;
 
 NGridTable MaterialLibraryTable(const KslDoc& doc, int drawingWidth, int rowHeight)
@@ -27,7 +27,7 @@ NGridTable MaterialLibraryTable(const KslDoc& doc, int drawingWidth, int rowHeig
         table.Column(c).width = valueWidth;
     table.Row(0).height = 2 * rowHeight + 3;
     for (int c = 0; c < table.ColumnCount(); ++c) {
-        table.Cell(0, c).type = GridCell::kText;
+        table.Cell(0, c).type = CellKind::Text;
         table.Cell(0, c).text = kHeaders[static_cast<size_t>(c)];
     }
     int row = 0;
@@ -39,7 +39,7 @@ NGridTable MaterialLibraryTable(const KslDoc& doc, int drawingWidth, int rowHeig
         const std::array<std::string, 6> texts { material.Name(), material.Conductivity(),
             material.Density(), material.Capacity(), derived.diffusivity, derived.effusivity };
         for (int c = 0; c < table.ColumnCount(); ++c) {
-            table.Cell(row, c).type = GridCell::kText;
+            table.Cell(row, c).type = CellKind::Text;
             table.Cell(row, c).text = texts[static_cast<size_t>(c)];
         }
     }

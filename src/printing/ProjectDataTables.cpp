@@ -15,7 +15,7 @@
 
 namespace quelvan::printing {
 
-using graphics::GridCell;
+using graphics::CellKind;
 using graphics::NGridTable;
 
 namespace {
@@ -33,7 +33,7 @@ NGridTable MakeTable(int rows, int columns, int rowHeight, int leftMargin)
     for (int r = 0; r < rows; ++r) {
         table.Row(r).height = r == 0 ? 2 * rowHeight + 3 : rowHeight;
         for (int c = 0; c < columns; ++c)
-            table.Cell(r, c).type = GridCell::kText;
+            table.Cell(r, c).type = CellKind::Text;
     }
     for (int c = 0; c < columns; ++c)
         table.Column(c).autoWidth = true;
@@ -45,46 +45,6 @@ void SetRowTexts(NGridTable& table, int row, std::initializer_list<std::string> 
     int c = 0;
     for (const std::string& text : texts)
         table.Cell(row, c++).text = text;
-}
-
-// Form names as the report writes them (shorter than the dialog's for the sinusoid).
-std::string FormName(int type)
-{
-    static constexpr std::array<const char*, 6> kNames { "Nul", "Constante", "Sinus", "Rampe",
-        "Créneau", "Calculé" };
-    if (type >= 0 && type < static_cast<int>(kNames.size()))
-        return kNames[static_cast<size_t>(type)];
-    return ProfileTypeName(type);
-}
-
-// Headers of the parameter columns of a form and how many stored values they show.
-struct ParameterColumns {
-    std::vector<std::string> headers;
-    int values = 0;
-};
-
-ParameterColumns ParametersOf(int type, int component)
-{
-    const bool temperature = component == kTemperature;
-    const std::string minimum = temperature ? "Min\n(°C)" : "Min\n(W/m²)";
-    const std::string maximum = temperature ? "Max\n(°C)" : "Max\n(W/m²)";
-    switch (type) {
-    case 0:
-        return { { temperature ? "Valeur\n(° C)" : "Valeur\n(W/m²)" }, 0 };
-    case 1:
-        return { { temperature ? "Valeur\n(° C)" : "Valeur\n(W/m²)" }, 1 };
-    case 2:
-        return { { minimum, maximum, "H du maxi\n(h)" }, 3 };
-    case 3:
-    case 4:
-        return { { minimum, maximum, "H déb.\n(h)", "H Fin\n(h)" }, 4 };
-    case 5:
-        return { { temperature ? minimum : "C. Transp.\n(%)",
-                     temperature ? maximum : "Latitude\n(deg)", "Albédo\n(%)", "1° Jour\n(-)" },
-            4 };
-    default:
-        return {};
-    }
 }
 
 int DrawCaption(QPainter& painter, int x, int y, const std::string& text)
@@ -120,9 +80,9 @@ NGridTable LayersTable(const KslDoc& doc, int rowHeight)
         ++row;
         std::string number = FormatInt("%d", row);
         if (count >= 2 && row == 1)
-            number += " (Extérieur)";
+            number += std::string(" (") + Describe(Side::Exterior).faceName + ")";
         else if (count >= 2 && row == count)
-            number += " (Intérieur)";
+            number += std::string(" (") + Describe(Side::Interior).faceName + ")";
         const CMaterial* material = layer.Material();
         SetRowTexts(table, row,
             { number, layer.Thickness(), material != nullptr ? material->Name() : "?" });
@@ -136,31 +96,30 @@ NGridTable SurfacesTable(const CalculationInputs& form, int rowHeight)
     auto name = [](const CBCData* ambiance) { return ambiance != nullptr ? ambiance->Name() : ""; };
     SetRowTexts(table, 0, { "", "Abs.\n(-)", "Résis.\n(m².K/W)", "Ambiance" });
     SetRowTexts(table, 1,
-        { "Extérieur", form.absorptionExterior, form.resistanceExterior,
+        { Describe(Side::Exterior).faceName, form.absorptionExterior, form.resistanceExterior,
             name(form.exteriorAmbiance) });
     SetRowTexts(table, 2,
-        { "Intérieur", form.absorptionInterior, form.resistanceInterior,
+        { Describe(Side::Interior).faceName, form.absorptionInterior, form.resistanceInterior,
             name(form.interiorAmbiance) });
     return table;
 }
 
-NGridTable AmbianceTable(const CBCData& ambiance, int component, int rowHeight)
+NGridTable AmbianceTable(const CBCData& ambiance, Component component, int rowHeight)
 {
     if (ambiance.weatherFlag)
         return NGridTable {};
     const ProfileData& profile = ambiance.Profile(component);
-    const ParameterColumns parameters = ParametersOf(profile.type, component);
-    const int columns = 3 + static_cast<int>(parameters.headers.size());
-    NGridTable table = MakeTable(2, columns, rowHeight, 8);
+    const ProfileTexts& texts = TextsOf(profile.type, component);
+    NGridTable table = MakeTable(2, 3 + texts.columns, rowHeight, 8);
     SetRowTexts(table, 0, { "", "Période", "Forme" });
     SetRowTexts(table, 1,
-        { component == kTemperature ? "Température" : "Flux", PeriodName(profile.period),
-            FormName(profile.type) });
-    for (size_t i = 0; i < parameters.headers.size(); ++i) {
-        const int c = 3 + static_cast<int>(i);
-        table.Cell(0, c).text = parameters.headers[i];
-        if (static_cast<int>(i) < parameters.values)
-            table.Cell(1, c).text = profile.values[i];
+        { Describe(component).name, PeriodName(profile.period),
+            Describe(profile.type).reportName });
+    for (int i = 0; i < texts.columns; ++i) {
+        const auto k = static_cast<size_t>(i);
+        table.Cell(0, 3 + i).text = texts.header[k];
+        if (i < texts.valuesShown)
+            table.Cell(1, 3 + i).text = profile.values[k];
     }
     return table;
 }
@@ -180,7 +139,7 @@ int DrawTable(QPainter& painter, NGridTable& table, int x, int y)
 }
 
 int DrawAmbianceTable(
-    QPainter& painter, const CBCData& ambiance, int component, int x, int y, int rowHeight)
+    QPainter& painter, const CBCData& ambiance, Component component, int x, int y, int rowHeight)
 {
     NGridTable table = AmbianceTable(ambiance, component, rowHeight);
     return DrawTable(painter, table, x, y);
@@ -236,17 +195,16 @@ DrawnExtent DrawProjectData(QPainter& painter, const KslDoc& doc, const Calculat
         AzimuthDegrees(form.azimuthIndex), InclinationDegrees(form.inclinationIndex), rowHeight));
     place(LayersTable(doc, rowHeight));
     place(SurfacesTable(form, rowHeight));
+    auto ambiance = [&](const CBCData& record, Side side) {
+        caption(Describe(side).reportCaption);
+        for (const Component component : kComponents)
+            place(AmbianceTable(record, component, rowHeight));
+    };
     const CBCData* exterior = form.exteriorAmbiance;
-    if (exterior != nullptr && !exterior->weatherFlag) {
-        caption("Ambiance Extérieure :");
-        place(AmbianceTable(*exterior, kTemperature, rowHeight));
-        place(AmbianceTable(*exterior, kFlux, rowHeight));
-    }
-    if (const CBCData* interior = form.interiorAmbiance) {
-        caption("Ambiance Intérieure :");
-        place(AmbianceTable(*interior, kTemperature, rowHeight));
-        place(AmbianceTable(*interior, kFlux, rowHeight));
-    }
+    if (exterior != nullptr && !exterior->weatherFlag)
+        ambiance(*exterior, Side::Exterior);
+    if (const CBCData* interior = form.interiorAmbiance)
+        ambiance(*interior, Side::Interior);
     return { y - gap, right };
 }
 

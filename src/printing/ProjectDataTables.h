@@ -6,6 +6,8 @@
 
 class QPainter;
 
+#include "model/AmbianceCodes.h"
+
 namespace quelvan {
 class CBCData;
 class KslDoc;
@@ -17,9 +19,6 @@ struct CalculationInputs;
 // widest text.
 namespace quelvan::printing {
 
-inline constexpr int kTemperature = 0;
-inline constexpr int kFlux = 1;
-
 // "Données de la paroi" | "Valeurs", then the azimuth and the inclination in degrees.
 graphics::NGridTable PlacementTable(int azimuthDegrees, int inclinationDegrees, int rowHeight);
 // One row per layer, exterior first: number, thickness text, material name. With two layers or
@@ -27,16 +26,16 @@ graphics::NGridTable PlacementTable(int azimuthDegrees, int inclinationDegrees, 
 graphics::NGridTable LayersTable(const KslDoc& doc, int rowHeight);
 // Absorption, surface resistance and ambiance name of the exterior and interior faces.
 graphics::NGridTable SurfacesTable(const CalculationInputs& form, int rowHeight);
-// One profile (kTemperature or kFlux) of an ambiance: period, form and the parameters the form
-// uses, as stored. An ambiance taken from a weather file has no such table: 0 rows.
-graphics::NGridTable AmbianceTable(const CBCData& ambiance, int component, int rowHeight);
+// One profile of an ambiance: period, form and the parameters the form uses, as stored. An
+// ambiance taken from a weather file has no such table: 0 rows.
+graphics::NGridTable AmbianceTable(const CBCData& ambiance, Component component, int rowHeight);
 
 // Sizes the columns in the grid's font, places the table at (x, y), draws it and returns its
 // height; an empty table draws nothing and gives 0.
 int DrawTable(QPainter& painter, graphics::NGridTable& table, int x, int y);
 // The ambiance table drawn at (x, y); its height, 0 for a weather-file ambiance.
 int DrawAmbianceTable(
-    QPainter& painter, const CBCData& ambiance, int component, int x, int y, int rowHeight);
+    QPainter& painter, const CBCData& ambiance, Component component, int x, int y, int rowHeight);
 
 // The row height (at most maxRowHeight) with which the whole project data fits a body of that
 // height, counting the tables' rows, the spacing between them and three caption lines of

@@ -6,50 +6,39 @@
 
 namespace quelvan::printing {
 
-int PageKindOfFlag(int flag)
+PageKind PageKindOfFlag(int flag)
 {
-    switch (flag) {
-    case 3:
-        return kPageProjectData;
-    case 4:
-        return kPageMaterialLibrary;
-    default:
-        return flag;
-    }
+    for (const PageInfo& page : kPages)
+        if (page.flag == flag)
+            return page.kind;
+    return static_cast<PageKind>(flag);
 }
 
-std::vector<int> PageKinds(const PrintFlags& flags)
+std::vector<PageKind> PageKinds(const PrintFlags& flags)
 {
-    std::vector<int> kinds;
+    std::vector<PageKind> kinds;
     for (int flag = 0; flag < kPrintFlagCount; ++flag)
         if (flags[static_cast<size_t>(flag)] != 0)
             kinds.push_back(PageKindOfFlag(flag));
     return kinds;
 }
 
-std::string PageTitle(int kind, int lastHour)
+std::string PageTitle(PageKind kind, int lastHour)
 {
-    switch (kind) {
-    case kPageTimeCurves:
-        return "Tracé complet dans le temps sur la durée du calcul";
-    case kPageLast24Hours:
-        return "Tracé dans le temps au cours des dernières 24 heures (temps final = "
-            + FormatInt("%d", lastHour) + " h)";
-    case kPageWallValues:
-        return "Tracé dans la paroi à t = " + FormatInt("%d", lastHour) + " heure";
-    case kPageProjectData:
-        return "Données du projet";
-    case kPageMaterialLibrary:
-        return "Liste des matériaux de la bibliothèque de matériaux";
-    default:
-        return "Erreur";
+    for (const PageInfo& page : kPages) {
+        if (page.kind != kind)
+            continue;
+        if (!page.titleShowsHour)
+            return page.title;
+        return page.title + FormatInt("%d", lastHour) + page.titleEnd;
     }
+    return "Erreur";
 }
 
-HourWindow TimeWindow(int kind, int recordedHours)
+HourWindow TimeWindow(PageKind kind, int recordedHours)
 {
     const int end = std::max(recordedHours, 0);
-    const int start = kind == kPageLast24Hours ? std::max(end - 24, 0) : 0;
+    const int start = kind == PageKind::Last24Hours ? std::max(end - 24, 0) : 0;
     return { start, end };
 }
 

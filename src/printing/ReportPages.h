@@ -8,24 +8,48 @@
 // Which pages a report holds and what each is called.
 namespace quelvan::printing {
 
-inline constexpr int kPageTimeCurves = 0; // complete time plot
-inline constexpr int kPageLast24Hours = 1;
-inline constexpr int kPageWallValues = 2; // values in the wall at the last hour
-inline constexpr int kPageProjectData = 4;
-inline constexpr int kPageMaterialLibrary = 5;
+// The pages a report can hold. A print-choice flag beyond the dialog's five asks for the kind
+// of its own number: 5 is the library again, 6 to 9 are pages with the title "Erreur" only.
+enum class PageKind : int {
+    TimeCurves = 0, // complete time plot
+    Last24Hours = 1,
+    WallValues = 2, // values in the wall at the last hour
+    ProjectData = 4,
+    MaterialLibrary = 5,
+};
+
+struct PageInfo {
+    PageKind kind;
+    int flag; // the print-choice flag that asks for it
+    const char* choice; // the print-choice dialog's text
+    const char* title; // the page title, followed by the last hour and titleEnd when shown
+    bool titleShowsHour;
+    const char* titleEnd;
+};
+
+// In flag order.
+inline constexpr std::array<PageInfo, 5> kPages { {
+    { PageKind::TimeCurves, 0, "Courbes fonction du temps",
+        "Tracé complet dans le temps sur la durée du calcul", false, "" },
+    { PageKind::Last24Hours, 1, "Courbes fonction du temps, pour les dernières 24 heures",
+        "Tracé dans le temps au cours des dernières 24 heures (temps final = ", true, " h)" },
+    { PageKind::WallValues, 2, "Courbes des valeurs dans la paroi pour la dernière heure de calcul",
+        "Tracé dans la paroi à t = ", true, " heure" },
+    { PageKind::ProjectData, 3, "Données du problème", "Données du projet", false, "" },
+    { PageKind::MaterialLibrary, 4, "Liste de la bibliothèque de matériaux",
+        "Liste des matériaux de la bibliothèque de matériaux", false, "" },
+} };
 
 inline constexpr int kPrintFlagCount = 10;
 using PrintFlags = std::array<std::uint8_t, kPrintFlagCount>;
 
-// The page kind a print-choice flag asks for: flags 0 to 2 their own kind, flag 3 the project
-// data, flag 4 the material library; a later flag (the dialog never sets one) is its own kind.
-int PageKindOfFlag(int flag);
+// The page kind a print-choice flag asks for.
+PageKind PageKindOfFlag(int flag);
 // One kind per set flag, in flag order.
-std::vector<int> PageKinds(const PrintFlags& flags);
+std::vector<PageKind> PageKinds(const PrintFlags& flags);
 
-// The page title of a kind; lastHour is the last computed hour (recorded hours - 1). Kinds 6 to
-// 9 are the pages of flags no dialog sets: "Erreur".
-std::string PageTitle(int kind, int lastHour);
+// The page title of a kind; lastHour is the last computed hour (recorded hours - 1).
+std::string PageTitle(PageKind kind, int lastHour);
 
 // The hours a time page plots: from start to end - 1, counted from the start of the run.
 struct HourWindow {
@@ -35,6 +59,6 @@ struct HourWindow {
 };
 // The whole run on the complete page; the last 24 hours on the other one, from hour 0 when
 // fewer were recorded.
-HourWindow TimeWindow(int kind, int recordedHours);
+HourWindow TimeWindow(PageKind kind, int recordedHours);
 
 } // namespace quelvan::printing

@@ -8,8 +8,10 @@
 
 namespace quelvan::printing {
 
+using graphics::AxisEnd;
 using graphics::CChart;
 using graphics::ChartLayout;
+using graphics::Coordinate;
 using graphics::IntegerRange;
 using graphics::NShpPolyLine;
 
@@ -25,7 +27,7 @@ std::unique_ptr<CChart> MakePrintChart()
     layout.labelHeight = 50;
     layout.labelGapBelow = 2;
     layout.tickLabelWidth = 160;
-    return std::make_unique<CChart>(graphics::CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    return std::make_unique<CChart>(graphics::TransformMode::Curve, 1000, 1000, true, true);
 }
 
 } // namespace
@@ -55,16 +57,16 @@ IntegerRange ReportPlot::Draw(QPainter& painter, const QRect& cell, const PlotCo
 {
     CChart& chart = *chart_;
     chart.SetDeviceMapping(cell.left(), cell.top(), cell.width(), -cell.height());
-    chart.SetAxisTitle(0, content.xTitle);
-    chart.SetEndLabel(0, 1, content.xLabelStart);
-    chart.SetEndLabel(0, 0, content.xLabelEnd);
-    chart.SetAxisTitle(1, content.yTitle);
+    chart.SetAxisTitle(Coordinate::X, content.xTitle);
+    chart.SetEndLabel(Coordinate::X, AxisEnd::A, content.xLabelStart);
+    chart.SetEndLabel(Coordinate::X, AxisEnd::B, content.xLabelEnd);
+    chart.SetAxisTitle(Coordinate::Y, content.yTitle);
 
     const IntegerRange range = PlotRange(content.y);
     const auto bottom = static_cast<float>(range.bottom);
     const auto top = static_cast<float>(range.top);
-    chart.SetEndLabel(1, 1, NString::FromFloat(range.bottom).Str());
-    chart.SetEndLabel(1, 0, NString::FromFloat(range.top).Str());
+    chart.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range.bottom).Str());
+    chart.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range.top).Str());
 
     NShpPolyLine& curve = chart.Curve(kCurveBlack);
     curve.SetDataRange(0.0f, bottom, content.xMax, top);

@@ -32,7 +32,7 @@ void ReportPrinter::SetFlags(const PrintFlags& flags)
 std::string ReportPrinter::PageTitle(int page) const
 {
     // Before any calculation no hour is recorded: the titles name hour 0, never hour -1.
-    return printing::PageTitle(PageKind(page), std::max(run_.hours - 1, 0));
+    return printing::PageTitle(KindOfPage(page), std::max(run_.hours - 1, 0));
 }
 
 void ReportPrinter::DrawPage(QPainter& painter, int page) const
@@ -70,19 +70,19 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
     const int tableRowHeight = ProjectDataRowHeight(
         doc_, form_, body.height() - 2 * kBodyTopGap, captionHeight, kTableRowHeight);
 
-    switch (PageKind(page)) {
-    case kPageTimeCurves:
-    case kPageLast24Hours:
-        DrawTimeCurvePage(painter, body, PageKind(page), run_);
+    switch (KindOfPage(page)) {
+    case PageKind::TimeCurves:
+    case PageKind::Last24Hours:
+        DrawTimeCurvePage(painter, body, KindOfPage(page), run_);
         break;
-    case kPageWallValues:
+    case PageKind::WallValues:
         DrawWallValuesPage(painter, body, doc_, form_, run_, tableRowHeight);
         break;
-    case kPageProjectData:
+    case PageKind::ProjectData:
         DrawProjectData(
             painter, doc_, form_, body.topLeft() + QPoint(0, kBodyTopGap), tableRowHeight);
         break;
-    case kPageMaterialLibrary: {
+    case PageKind::MaterialLibrary: {
         const int rowHeight
             = LibraryRowHeight(doc_.materials.Count(), body.height() - 2 * kBodyTopGap, 90, 24);
         graphics::NGridTable table = MaterialLibraryTable(doc_, drawing.width(), rowHeight);

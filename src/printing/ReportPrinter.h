@@ -36,7 +36,7 @@ public:
     const KslDoc& Document() const { return doc_; }
 
     int PageCount() const { return static_cast<int>(kinds_.size()); }
-    int PageKind(int page) const { return kinds_.at(static_cast<size_t>(page)); }
+    PageKind KindOfPage(int page) const { return kinds_.at(static_cast<size_t>(page)); }
     std::string PageTitle(int page) const;
 
     // Draws page p (from 0) on the painter's device, inside its paintable area. The painter is
@@ -57,7 +57,7 @@ private:
     CalculationInputs form_;
     EngineSnapshot run_;
     QDateTime printTime_;
-    std::vector<int> kinds_;
+    std::vector<PageKind> kinds_;
 };
 
 } // namespace quelvan::printing

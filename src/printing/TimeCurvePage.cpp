@@ -57,9 +57,10 @@ std::string ExtremesText(const SeriesExtremes& e)
         + " h";
 }
 
-void DrawTimeCurvePage(QPainter& painter, const QRect& body, int kind, const EngineSnapshot& run)
+void DrawTimeCurvePage(
+    QPainter& painter, const QRect& body, PageKind kind, const EngineSnapshot& run)
 {
-    const bool complete = kind == kPageTimeCurves;
+    const bool complete = kind == PageKind::TimeCurves;
     const HourWindow window = TimeWindow(kind, run.hours);
 
     // The plot sizes are fixed fractions of the body box; the complete page reaches 50 units

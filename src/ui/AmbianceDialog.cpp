@@ -19,29 +19,46 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quelvan::ui {
 
 namespace {
 constexpr int kLong = 32000;
 constexpr QSize kPreviewSize { 220, 110 };
-// List index <-> type code of the two type lists.
-constexpr std::array<int, 4> kTemperatureCodes { 1, 2, 3, 4 };
-constexpr std::array<int, 4> kFluxCodes { 0, 1, 4, 5 };
 // Edits shown as "Valeur 1..4" take the stored values 2, 1, 3, 4.
 constexpr std::array<size_t, 4> kStoredValue { 1, 0, 2, 3 };
+// Control numbers of each profile's box, lists, value edits and preview.
+struct BoxIds {
+    int box, typeList, periodList;
+    std::array<int, 4> edits;
+    int preview;
+};
+constexpr std::array<BoxIds, 2> kBoxIds { {
+    { 1056, 1018, 1023, { 1019, 1020, 1032, 1036 }, 1022 },
+    { 1057, 1040, 1041, { 1037, 1038, 1039, 1051 }, 1050 },
+} };
 
-int IndexOfCode(const std::array<int, 4>& codes, int code, int count)
+// The list position of a type, -1 when the list does not offer it.
+int IndexOf(const std::vector<ProfileType>& choices, ProfileType type)
 {
-    for (int i = 0; i < count; ++i)
-        if (codes[static_cast<size_t>(i)] == code)
-            return i;
-    return -1;
+    const auto it = std::find(choices.begin(), choices.end(), type);
+    return it == choices.end() ? -1 : static_cast<int>(it - choices.begin());
 }
 
+// The period lists hold the day, then the week.
 void FillPeriods(QComboBox* list)
 {
-    list->addItem(QStringLiteral("Jour"));
-    list->addItem(QStringLiteral("Semaine"));
+    for (const Period period : kPeriods)
+        list->addItem(QString::fromUtf8(PeriodName(period)));
+}
+int PeriodIndex(Period period)
+{
+    return period == Period::Day ? 0 : 1;
+}
+Period PeriodAt(int index)
+{
+    return index != 0 ? Period::Week : Period::Day;
 }
 
 QComboBox* ColouredList(int id)
@@ -77,7 +94,7 @@ AmbianceDialog::~AmbianceDialog() = default;
 void AmbianceDialog::SetSolarFunction(SolarFluxFunction solar)
 {
     solar_ = std::move(solar);
-    DrawPreview(1);
+    DrawPreview(Component::Flux);
 }
 
 void AmbianceDialog::BuildLayout()
@@ -130,49 +147,38 @@ void AmbianceDialog::BuildLayout()
 
     auto* dataBox = new QGroupBox(QStringLiteral("Cas de données spécifiques"));
     auto* dataLayout = new QHBoxLayout(dataBox);
-    const std::array<int, 4> temperatureIds { 1019, 1020, 1032, 1036 };
-    const std::array<int, 4> fluxIds { 1037, 1038, 1039, 1051 };
-    for (int component = 0; component < 2; ++component) {
-        auto* box = Named(
-            new QGroupBox(component == 0 ? QStringLiteral("Température") : QStringLiteral("Flux")),
-            component == 0 ? 1056 : 1057);
+    for (const Component component : kComponents) {
+        const BoxIds& ids = kBoxIds[static_cast<size_t>(component)];
+        ProfileBox& part = Box(component);
+        auto* box = Named(new QGroupBox(QString::fromUtf8(Describe(component).name)), ids.box);
         auto* grid = new QGridLayout(box);
-        QComboBox* typeList = ColouredList(component == 0 ? 1018 : 1040);
-        QComboBox* periodList = ColouredList(component == 0 ? 1023 : 1041);
-        FillPeriods(periodList);
-        grid->addWidget(typeList, 0, 0, 1, 2);
-        grid->addWidget(periodList, 0, 2);
-        auto& rows = component == 0 ? temperatureRows_ : fluxRows_;
-        const auto& ids = component == 0 ? temperatureIds : fluxIds;
+        part.typeList = ColouredList(ids.typeList);
+        part.periodList = ColouredList(ids.periodList);
+        FillPeriods(part.periodList);
+        grid->addWidget(part.typeList, 0, 0, 1, 2);
+        grid->addWidget(part.periodList, 0, 2);
         for (size_t i = 0; i < 4; ++i) {
-            rows[i].label = new QLabel;
-            if (component == 1 && i == 3)
-                Named(rows[i].label, 1052);
-            rows[i].edit = Named(new NumberEdit(EditKind::Integer, kLong), ids[i]);
-            rows[i].edit->setMaximumWidth(60);
-            rows[i].unit = new QLabel;
-            grid->addWidget(rows[i].label, static_cast<int>(i) + 1, 0);
-            grid->addWidget(rows[i].edit, static_cast<int>(i) + 1, 1);
-            grid->addWidget(rows[i].unit, static_cast<int>(i) + 1, 2);
-            connect(rows[i].edit, &NumberEdit::userChanged, this,
+            ValueRow& row = part.rows[i];
+            row.label = new QLabel;
+            if (component == Component::Flux && i == 3)
+                Named(row.label, 1052);
+            row.edit = Named(new NumberEdit(EditKind::Integer, kLong), ids.edits[i]);
+            row.edit->setMaximumWidth(60);
+            row.unit = new QLabel;
+            grid->addWidget(row.label, static_cast<int>(i) + 1, 0);
+            grid->addWidget(row.edit, static_cast<int>(i) + 1, 1);
+            grid->addWidget(row.unit, static_cast<int>(i) + 1, 2);
+            connect(row.edit, &NumberEdit::userChanged, this,
                 [this, component] { DrawPreview(component); });
         }
-        auto* preview = Named(new QLabel, component == 0 ? 1022 : 1050);
-        preview->setFixedSize(kPreviewSize);
-        previews_[static_cast<size_t>(component)] = preview;
-        grid->addWidget(preview, 5, 0, 1, 3);
+        part.preview = Named(new QLabel, ids.preview);
+        part.preview->setFixedSize(kPreviewSize);
+        grid->addWidget(part.preview, 5, 0, 1, 3);
         grid->setRowStretch(6, 1); // hidden rows leave their room under the preview
         dataLayout->addWidget(box);
-        if (component == 0) {
-            temperatureTypeList_ = typeList;
-            temperaturePeriodList_ = periodList;
-        } else {
-            fluxTypeList_ = typeList;
-            fluxPeriodList_ = periodList;
-        }
     }
     main->addWidget(dataBox);
-    temperatureRows_[0].edit->SetMaximumLength(3);
+    Box(Component::Temperature).rows[0].edit->SetMaximumLength(3);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -182,135 +188,83 @@ void AmbianceDialog::BuildLayout()
     main->addWidget(buttons);
 
     auto* help = new HelpTopics(this, 12006);
-    help->Set(temperatureTypeList_, 13050);
-    help->Set(fluxTypeList_, 13050);
-    help->Set(temperaturePeriodList_, 13060);
-    help->Set(fluxPeriodList_, 13060);
+    for (const ProfileBox& part : boxes_) {
+        help->Set(part.typeList, 13050);
+        help->Set(part.periodList, 13060);
+    }
 }
 
 void AmbianceDialog::Load()
 {
     updating_ = true;
     const CBCData& r = record_;
-    temperatureType_ = r.weatherFlag ? 1 : r.temperature.type;
-    fluxType_ = r.weatherFlag ? 0 : r.flux.type;
-    temperaturePeriod_ = r.weatherFlag ? kPeriodWeek : r.temperature.period;
-    fluxPeriod_ = r.weatherFlag ? kPeriodWeek : r.flux.period;
+    ProfileBox& temperature = Box(Component::Temperature);
+    ProfileBox& flux = Box(Component::Flux);
+    // A weather-file ambiance shows a constant temperature and a null flux over a week.
+    temperature.type = r.weatherFlag ? ProfileType::Constant : r.temperature.type;
+    flux.type = r.weatherFlag ? ProfileType::Null : r.flux.type;
+    temperature.period = r.weatherFlag ? Period::Week : r.temperature.period;
+    flux.period = r.weatherFlag ? Period::Week : r.flux.period;
 
     for (const char* city : kCities)
         city_->addItem(QString::fromUtf8(city));
     city_->setCurrentIndex(r.weatherFlag && r.cityIndex >= 0 ? r.cityIndex : 0);
-    for (int code : kTemperatureCodes)
-        temperatureTypeList_->addItem(QString::fromUtf8(ProfileTypeName(code)));
-    const int fluxEntries = r.side == kSideInterior ? 3 : 4;
-    for (int i = 0; i < fluxEntries; ++i)
-        fluxTypeList_->addItem(
-            QString::fromUtf8(ProfileTypeName(kFluxCodes[static_cast<size_t>(i)])));
-    temperatureTypeList_->setCurrentIndex(IndexOfCode(kTemperatureCodes, temperatureType_, 4));
-    fluxTypeList_->setCurrentIndex(IndexOfCode(kFluxCodes, fluxType_, fluxEntries));
+    for (const Component component : kComponents) {
+        ProfileBox& part = Box(component);
+        part.choices = OfferedTypes(component, r.side);
+        for (const ProfileType type : part.choices)
+            part.typeList->addItem(QString::fromUtf8(ProfileTypeName(type)));
+        part.typeList->setCurrentIndex(IndexOf(part.choices, part.type));
+    }
     FillPeriods(filePeriod_);
-    filePeriod_->setCurrentIndex(r.weatherPeriod != 0 ? 1 : 0);
-    temperaturePeriodList_->setCurrentIndex(temperaturePeriod_ != 0 ? 1 : 0);
-    fluxPeriodList_->setCurrentIndex(fluxPeriod_ != 0 ? 1 : 0);
+    filePeriod_->setCurrentIndex(PeriodIndex(r.weatherPeriod));
+    for (ProfileBox& part : boxes_)
+        part.periodList->setCurrentIndex(PeriodIndex(part.period));
 
     name_->setText(ToQ(r.Name()));
     for (size_t i = 0; i < 4; ++i) {
-        temperatureRows_[i].edit->LoadText(ToQ(r.temperature.values[kStoredValue[i]]));
-        fluxRows_[i].edit->LoadText(ToQ(r.flux.values[kStoredValue[i]]));
+        temperature.rows[i].edit->LoadText(ToQ(r.temperature.values[kStoredValue[i]]));
+        flux.rows[i].edit->LoadText(ToQ(r.flux.values[kStoredValue[i]]));
     }
     firstDay_->LoadText(QString::number(r.firstDay));
-    UpdateTemperatureRows();
-    UpdateFluxRows();
+    UpdateRows(Component::Temperature);
+    UpdateRows(Component::Flux);
     weather_->setChecked(r.weatherFlag);
-    weather_->setEnabled(r.side != kSideInterior);
+    // Weather files describe the outdoor climate only.
+    weather_->setEnabled(r.side != Side::Interior);
 
     connect(weather_, &QCheckBox::toggled, this, &AmbianceDialog::OnWeatherToggled);
-    connect(temperatureTypeList_, &QComboBox::currentIndexChanged, this,
-        &AmbianceDialog::OnTemperatureType);
-    connect(fluxTypeList_, &QComboBox::currentIndexChanged, this, &AmbianceDialog::OnFluxType);
-    connect(temperaturePeriodList_, &QComboBox::currentIndexChanged, this,
-        [this](int index) { OnPeriod(0, index); });
-    connect(fluxPeriodList_, &QComboBox::currentIndexChanged, this,
-        [this](int index) { OnPeriod(1, index); });
+    for (const Component component : kComponents) {
+        connect(Box(component).typeList, &QComboBox::currentIndexChanged, this,
+            [this, component](int index) { OnType(component, index); });
+    }
+    for (const Component component : kComponents) {
+        connect(Box(component).periodList, &QComboBox::currentIndexChanged, this,
+            [this, component](int index) { OnPeriod(component, index); });
+    }
 
     UpdateEnabled();
     updating_ = false;
-    DrawPreview(0);
-    DrawPreview(1);
+    DrawPreview(Component::Temperature);
+    DrawPreview(Component::Flux);
 }
 
-void AmbianceDialog::UpdateTemperatureRows()
+void AmbianceDialog::UpdateRows(Component component)
 {
-    struct Labels {
-        const char* text[4];
-    };
-    Labels labels {};
-    switch (temperatureType_) {
-    case 1:
-        labels = { { "Valeur", nullptr, nullptr, nullptr } };
-        break;
-    case 2:
-        labels = { { "Temp. maxi", "Temp. mini", "Heure 1° maxi", nullptr } };
-        break;
-    default:
-        labels = { { "Temp. maxi", "Temp. mini", "Heure Début", "Heure Fin" } };
-        break;
+    ProfileBox& part = Box(component);
+    const ProfileTexts& texts = TextsOf(part.type, component);
+    for (size_t i = 0; i < 4; ++i)
+        part.rows[i].edit->SetKind(texts.field[i].kind);
+    if (component == Component::Flux && part.type == ProfileType::Null) {
+        part.rows[0].edit->LoadText(QStringLiteral("0"));
+        part.rows[1].edit->LoadText(QStringLiteral("0"));
     }
     for (size_t i = 0; i < 4; ++i) {
-        const bool shown = labels.text[i] != nullptr;
-        ValueRow& row = temperatureRows_[i];
+        const bool shown = static_cast<int>(i) < texts.fields;
+        ValueRow& row = part.rows[i];
         if (shown) {
-            row.label->setText(QString::fromUtf8(labels.text[i]));
-            row.unit->setText(i < 2 ? QStringLiteral("°C") : QStringLiteral("h"));
-        }
-        row.label->setVisible(shown);
-        row.edit->setVisible(shown);
-        row.unit->setVisible(shown);
-    }
-}
-
-void AmbianceDialog::UpdateFluxRows()
-{
-    const char* texts[4] = {};
-    const char* units[4] = { "W/m²", "W/m²", "h", "h" };
-    switch (fluxType_) {
-    case 1:
-        texts[0] = "Valeur";
-        break;
-    case 4:
-        texts[0] = "Flux maxi";
-        texts[1] = "Flux mini";
-        texts[2] = "Heure Début";
-        texts[3] = "Heure Fin";
-        break;
-    case 5:
-        texts[0] = "Latitude";
-        texts[1] = "C. Transparence";
-        texts[2] = "Albedo du sol";
-        texts[3] = "1° jour";
-        units[0] = "deg";
-        units[1] = "%";
-        units[2] = "%";
-        units[3] = "-";
-        break;
-    default:
-        break;
-    }
-    const bool computed = fluxType_ == 5;
-    fluxRows_[0].edit->SetKind(computed ? EditKind::Latitude : EditKind::Integer);
-    fluxRows_[1].edit->SetKind(computed ? EditKind::Percent : EditKind::Integer);
-    fluxRows_[2].edit->SetKind(computed ? EditKind::Percent : EditKind::Integer);
-    fluxRows_[3].edit->SetKind(computed ? EditKind::DayOfYear : EditKind::Integer);
-    if (fluxType_ == 0) {
-        fluxRows_[0].edit->LoadText(QStringLiteral("0"));
-        fluxRows_[1].edit->LoadText(QStringLiteral("0"));
-    }
-    for (size_t i = 0; i < 4; ++i) {
-        const bool shown = texts[i] != nullptr;
-        ValueRow& row = fluxRows_[i];
-        if (shown) {
-            row.label->setText(QString::fromUtf8(texts[i]));
-            row.unit->setText(QString::fromUtf8(units[i]));
+            row.label->setText(QString::fromUtf8(texts.field[i].label));
+            row.unit->setText(QString::fromUtf8(texts.field[i].unit));
         }
         row.label->setVisible(shown);
         row.edit->setVisible(shown);
@@ -323,54 +277,48 @@ void AmbianceDialog::UpdateEnabled()
     const bool file = weather_->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*> { city_, filePeriod_, firstDay_, spin_ })
         w->setEnabled(file);
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             temperatureTypeList_, fluxTypeList_, temperaturePeriodList_, fluxPeriodList_ })
-        w->setEnabled(!file);
-    for (size_t i = 0; i < 4; ++i) {
-        temperatureRows_[i].edit->setEnabled(!file);
-        fluxRows_[i].edit->setEnabled(!file);
+    for (const ProfileBox& part : boxes_) {
+        part.typeList->setEnabled(!file);
+        part.periodList->setEnabled(!file);
+        for (const ValueRow& row : part.rows)
+            row.edit->setEnabled(!file);
     }
 }
 
 void AmbianceDialog::OnWeatherToggled()
 {
     UpdateEnabled();
-    DrawPreview(0);
-    DrawPreview(1);
+    DrawPreview(Component::Temperature);
+    DrawPreview(Component::Flux);
 }
 
-void AmbianceDialog::OnTemperatureType(int index)
+void AmbianceDialog::OnType(Component component, int index)
 {
     if (index < 0)
         return;
-    temperatureType_ = kTemperatureCodes[static_cast<size_t>(index)];
-    UpdateTemperatureRows();
-    DrawPreview(0);
+    ProfileBox& part = Box(component);
+    part.type = part.choices[static_cast<size_t>(index)];
+    if (component == Component::Flux) {
+        // A new flux type starts from its usual values.
+        updating_ = true;
+        const std::array<const char*, 4> defaults = part.type == ProfileType::Solar
+            ? std::array<const char*, 4> { "45", "50", "20", "1" }
+            : std::array<const char*, 4> { "0", "0", "8", "18" };
+        for (size_t i = 0; i < 4; ++i)
+            part.rows[i].edit->LoadText(QString::fromUtf8(defaults[i]));
+        updating_ = false;
+    }
+    UpdateRows(component);
+    DrawPreview(component);
 }
 
-void AmbianceDialog::OnFluxType(int index)
+void AmbianceDialog::OnPeriod(Component component, int index)
 {
-    if (index < 0)
-        return;
-    fluxType_ = kFluxCodes[static_cast<size_t>(index)];
-    updating_ = true;
-    const bool computed = fluxType_ == 5;
-    const std::array<const char*, 4> defaults = computed
-        ? std::array<const char*, 4> { "45", "50", "20", "1" }
-        : std::array<const char*, 4> { "0", "0", "8", "18" };
-    for (size_t i = 0; i < 4; ++i)
-        fluxRows_[i].edit->LoadText(QString::fromUtf8(defaults[i]));
-    updating_ = false;
-    UpdateFluxRows();
-    DrawPreview(1);
-}
-
-void AmbianceDialog::OnPeriod(int component, int index)
-{
-    const int period = index != 0 ? kPeriodWeek : kPeriodDay;
-    (component == 0 ? temperaturePeriod_ : fluxPeriod_) = period;
-    if (period == kPeriodDay) {
-        NumberEdit* end = temperatureRows_[3].edit;
+    const Period period = PeriodAt(index);
+    Box(component).period = period;
+    if (period == Period::Day) {
+        // Either list set to a day caps the temperature's end hour at 24.
+        NumberEdit* end = Box(Component::Temperature).rows[3].edit;
         int hour = 0;
         if (ParseInt(FromQ(end->text()), hour) && hour > 24)
             end->LoadText(QStringLiteral("24"));
@@ -378,57 +326,54 @@ void AmbianceDialog::OnPeriod(int component, int index)
     DrawPreview(component);
 }
 
-void AmbianceDialog::DrawPreview(int component)
+void AmbianceDialog::DrawPreview(Component component)
 {
     if (updating_)
         return;
-    const auto& rows = component == 0 ? temperatureRows_ : fluxRows_;
+    const ProfileBox& part = Box(component);
     PreviewInput input;
-    input.type = component == 0 ? temperatureType_ : fluxType_;
-    input.week = (component == 0 ? temperaturePeriod_ : fluxPeriod_) != kPeriodDay;
-    input.a = IntValue(FromQ(rows[0].edit->text()));
-    input.b = IntValue(FromQ(rows[1].edit->text()));
-    input.h1 = IntValue(FromQ(rows[2].edit->text()));
-    input.h2 = IntValue(FromQ(rows[3].edit->text()));
+    input.type = part.type;
+    input.week = part.period != Period::Day;
+    input.a = IntValue(FromQ(part.rows[0].edit->text()));
+    input.b = IntValue(FromQ(part.rows[1].edit->text()));
+    input.h1 = IntValue(FromQ(part.rows[2].edit->text()));
+    input.h2 = IntValue(FromQ(part.rows[3].edit->text()));
     input.noPlot = weather_->isChecked();
     SolarFluxFunction solar;
     if (solar_ && azimuth_ != kNoOrientation && inclination_ != kNoOrientation)
         solar = solar_;
-    previews_[static_cast<size_t>(component)]->setPixmap(
-        DrawProfilePreview(input, previews_[static_cast<size_t>(component)]->size(), solar));
+    part.preview->setPixmap(DrawProfilePreview(input, part.preview->size(), solar));
 }
 
 void AmbianceDialog::accept()
 {
     auto result = std::make_unique<CBCData>();
     result->AssignFrom(record_);
-    const int tIndex = temperatureTypeList_->currentIndex();
-    const int fIndex = fluxTypeList_->currentIndex();
-    result->temperature.type = tIndex >= 0 ? kTemperatureCodes[static_cast<size_t>(tIndex)] : 7;
-    result->flux.type = fIndex >= 0 ? kFluxCodes[static_cast<size_t>(fIndex)] : 7;
-    result->temperature.period
-        = temperaturePeriodList_->currentIndex() != 0 ? kPeriodWeek : kPeriodDay;
-    result->flux.period = fluxPeriodList_->currentIndex() != 0 ? kPeriodWeek : kPeriodDay;
     result->SetName(FromQ(name_->text()));
-    for (size_t i = 0; i < 4; ++i) {
-        result->temperature.values[kStoredValue[i]] = FromQ(temperatureRows_[i].edit->text());
-        result->flux.values[kStoredValue[i]] = FromQ(fluxRows_[i].edit->text());
+    for (const Component component : kComponents) {
+        const ProfileBox& part = Box(component);
+        ProfileData& profile
+            = component == Component::Temperature ? result->temperature : result->flux;
+        const int index = part.typeList->currentIndex();
+        profile.type = index >= 0 ? part.choices[static_cast<size_t>(index)] : ProfileType::Unknown;
+        profile.period = PeriodAt(part.periodList->currentIndex());
+        for (size_t i = 0; i < 4; ++i)
+            profile.values[kStoredValue[i]] = FromQ(part.rows[i].edit->text());
+        // A constant's single value is both its minimum and its maximum.
+        if (profile.type == ProfileType::Constant)
+            profile.values[0] = profile.values[1];
     }
-    if (result->temperature.type == 1)
-        result->temperature.values[0] = result->temperature.values[1];
-    if (result->flux.type == 1)
-        result->flux.values[0] = result->flux.values[1];
     if (weather_->isChecked()) {
         result->weatherFlag = true;
-        result->temperature.type = 6;
-        result->flux.type = 6;
+        result->temperature.type = ProfileType::Weather;
+        result->flux.type = ProfileType::Weather;
         result->temperature.values[0] = "0";
         result->temperature.values[1] = "0";
         result->flux.values[0] = "0";
         result->flux.values[1] = "0";
         result->cityIndex = city_->currentIndex();
         result->firstDay = IntValue(FromQ(firstDay_->text()));
-        const int period = filePeriod_->currentIndex() != 0 ? kPeriodWeek : kPeriodDay;
+        const Period period = PeriodAt(filePeriod_->currentIndex());
         result->weatherPeriod = period;
         result->temperature.period = period;
         result->flux.period = period;

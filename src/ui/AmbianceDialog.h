@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -36,36 +37,38 @@ public:
 
     void accept() override;
 
-    int TemperatureType() const { return temperatureType_; }
-    int FluxType() const { return fluxType_; }
-
 private:
     struct ValueRow {
         QLabel* label;
         NumberEdit* edit;
         QLabel* unit;
     };
+    // The widgets and choices of one profile (temperature or flux).
+    struct ProfileBox {
+        ProfileType type = ProfileType::Null;
+        Period period = Period::Day;
+        std::vector<ProfileType> choices; // the type list's entries, in order
+        QComboBox* typeList = nullptr;
+        QComboBox* periodList = nullptr;
+        std::array<ValueRow, 4> rows {};
+        QLabel* preview = nullptr;
+    };
 
     void BuildLayout();
     void Load();
-    void OnTemperatureType(int index);
-    void OnFluxType(int index);
-    void OnPeriod(int component, int index);
+    void OnType(Component component, int index);
+    void OnPeriod(Component component, int index);
     void OnWeatherToggled();
-    void UpdateTemperatureRows();
-    void UpdateFluxRows();
+    void UpdateRows(Component component);
     void UpdateEnabled();
-    void DrawPreview(int component);
+    void DrawPreview(Component component);
+    ProfileBox& Box(Component component) { return boxes_[static_cast<size_t>(component)]; }
 
     const CBCData& record_;
     std::unique_ptr<CBCData> result_;
     double azimuth_;
     double inclination_;
     SolarFluxFunction solar_;
-    int temperatureType_ = 1;
-    int fluxType_ = 0;
-    int temperaturePeriod_ = kPeriodDay;
-    int fluxPeriod_ = kPeriodDay;
     bool updating_ = true;
 
     QLineEdit* name_ = nullptr;
@@ -74,13 +77,7 @@ private:
     QComboBox* filePeriod_ = nullptr;
     NumberEdit* firstDay_ = nullptr;
     QWidget* spin_ = nullptr;
-    QComboBox* temperatureTypeList_ = nullptr;
-    QComboBox* temperaturePeriodList_ = nullptr;
-    QComboBox* fluxTypeList_ = nullptr;
-    QComboBox* fluxPeriodList_ = nullptr;
-    std::array<ValueRow, 4> temperatureRows_ {};
-    std::array<ValueRow, 4> fluxRows_ {};
-    std::array<QLabel*, 2> previews_ {};
+    std::array<ProfileBox, 2> boxes_ {};
 };
 
 } // namespace quelvan::ui

@@ -62,14 +62,14 @@ private:
     GeneralListDlg& dialog_;
 };
 
-GeneralListDlg::GeneralListDlg(int kind, Prompter& prompter, QWidget* parent)
+GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* parent)
     : QDialog(parent)
     , kind_(kind)
     , prompter_(prompter)
 {
     setWindowTitle(QStringLiteral("General List"));
     grid_.SetPosition({ 3, 3 });
-    grid_.innerVerticalLines = kind == kKindAmbiances;
+    grid_.innerVerticalLines = Describe(kind).columnLines;
     grid_.Row(0).height = graphics::NGridTable::kHeaderHeight;
 
     auto* layout = new QVBoxLayout(this);
@@ -84,7 +84,7 @@ GeneralListDlg::GeneralListDlg(int kind, Prompter& prompter, QWidget* parent)
     editMenu_->addAction(QStringLiteral("Déplacer vers le bas"), this, &GeneralListDlg::MoveDown);
     editMenu_->addAction(QStringLiteral("Déplacer vers le haut"), this, &GeneralListDlg::MoveUp);
     editMenu_->addAction(QStringLiteral("Editer"), this, &GeneralListDlg::EditSelected);
-    if (kind == kKindLayers) {
+    if (Describe(kind).rowsAddable) {
         // Materials and ambiances can only be reordered and edited.
         editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
         editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
@@ -104,11 +104,7 @@ GeneralListDlg::GeneralListDlg(int kind, Prompter& prompter, QWidget* parent)
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
 
-    const int topic = kind == kKindMaterials ? 12005
-        : kind == kKindAmbiances             ? 12006
-        : kind == kKindLayers                ? 12007
-                                             : 0;
-    new HelpTopics(this, topic);
+    new HelpTopics(this, Describe(kind).helpTopic);
 }
 
 void GeneralListDlg::FitToGrid()
@@ -218,7 +214,7 @@ void GeneralListDlg::PressAt(QPoint point)
         cell.pressed = !cell.pressed;
     } else if (grid_.Row(hit.row).selected) {
         grid_.Row(hit.row).selected = false;
-    } else if (grid_.Cell(hit.row, hit.column).type == graphics::GridCell::kCheckBox) {
+    } else if (grid_.Cell(hit.row, hit.column).type == graphics::CellKind::CheckBox) {
         auto& cell = grid_.Cell(hit.row, hit.column);
         cell.checked = !cell.checked;
     } else {

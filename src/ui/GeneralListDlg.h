@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/NGridTable.h"
+#include "ui/ListKind.h"
 
 #include <QDialog>
 
@@ -19,13 +20,9 @@ class Prompter;
 class GeneralListDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kKindMaterials = 0;
-    static constexpr int kKindAmbiances = 4;
-    static constexpr int kKindLayers = 7;
+    GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* parent = nullptr);
 
-    GeneralListDlg(int kind, Prompter& prompter, QWidget* parent = nullptr);
-
-    int Kind() const { return kind_; }
+    ListKind Kind() const { return kind_; }
     graphics::NGridTable& Grid() { return grid_; }
     const graphics::NGridTable& Grid() const { return grid_; }
     // Maximum number of data rows "Ajouter" accepts (0 = no limit).
@@ -61,7 +58,7 @@ private:
     class GridCanvas;
     void NoSelection();
 
-    int kind_;
+    ListKind kind_;
     Prompter& prompter_;
     graphics::NGridTable grid_;
     int rowLimit_ = 0;

@@ -22,6 +22,12 @@ namespace quelvan::ui {
 namespace {
 constexpr int kFieldLength = 5;
 
+// The mode of the list's entry; no entry counts as automatic.
+InitialTemperature InitialTemperatureOf(const QComboBox* list)
+{
+    return InitialTemperatureFromCode(list->currentIndex()).value_or(InitialTemperature::Automatic);
+}
+
 QLabel* ValueLabel(int id, QWidget* parent)
 {
     auto* label = Named(new QLabel(parent), id);
@@ -66,10 +72,12 @@ KslView::~KslView() = default;
 
 void KslView::BuildControls()
 {
-    exteriorBox_ = Named(new QGroupBox(QStringLiteral("Extérieur"), this), 1079);
+    exteriorBox_
+        = Named(new QGroupBox(QString::fromUtf8(Describe(Side::Exterior).faceName), this), 1079);
     wallBox_
         = Named(new QGroupBox(QStringLiteral("Paroi   (Repérage / Face extérieure)"), this), 1081);
-    interiorBox_ = Named(new QGroupBox(QStringLiteral("Intérieur"), this), 1080);
+    interiorBox_
+        = Named(new QGroupBox(QString::fromUtf8(Describe(Side::Interior).faceName), this), 1080);
 
     absorptionExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1003);
     resistanceExterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, exteriorBox_), 1002);
@@ -99,8 +107,9 @@ void KslView::BuildControls()
         azimuth_->addItem(QString::fromUtf8(entry.label));
     for (const AngleEntry& entry : kInclinations)
         inclination_->addItem(QString::fromUtf8(entry.label));
-    initialTemperature_->addItem(QStringLiteral("Température initiale automatique"));
-    initialTemperature_->addItem(QStringLiteral("Température initiale calcul précédent"));
+    // The list holds the modes in code order: its index is the mode's code.
+    for (const InitialTemperatureInfo& mode : kInitialTemperatures)
+        initialTemperature_->addItem(QString::fromUtf8(mode.label));
     for (QComboBox* list :
         { exteriorAmbiance_, interiorAmbiance_, azimuth_, inclination_, initialTemperature_ })
         ApplyListColours(list, true);
@@ -177,10 +186,10 @@ void KslView::MarkModified()
         doc_.modified = true;
 }
 
-void KslView::FillAmbianceList(int side)
+void KslView::FillAmbianceList(Side side)
 {
-    QComboBox* list = side == kSideExterior ? exteriorAmbiance_ : interiorAmbiance_;
-    const int choice = side == kSideExterior ? doc_.selectedExterior : doc_.selectedInterior;
+    QComboBox* list = side == Side::Exterior ? exteriorAmbiance_ : interiorAmbiance_;
+    const int choice = side == Side::Exterior ? doc_.selectedExterior : doc_.selectedInterior;
     const QSignalBlocker block(list);
     list->clear();
     int selected = -1;
@@ -204,9 +213,9 @@ void KslView::LoadControls()
     resistanceInterior_->LoadText(ToQ(doc_.resistanceInterior));
     azimuth_->setCurrentIndex(doc_.azimuthIndex);
     inclination_->setCurrentIndex(doc_.inclinationIndex);
-    initialTemperature_->setCurrentIndex(doc_.initialTemperatureMode);
-    FillAmbianceList(kSideExterior);
-    FillAmbianceList(kSideInterior);
+    initialTemperature_->setCurrentIndex(static_cast<int>(doc_.initialTemperatureMode));
+    FillAmbianceList(Side::Exterior);
+    FillAmbianceList(Side::Interior);
     doc_.controlsOutOfDate = false;
     loading_ = false;
 }
@@ -224,7 +233,7 @@ void KslView::StoreControls()
     doc_.selectedInterior = choice(interiorAmbiance_);
     doc_.azimuthIndex = azimuth_->currentIndex();
     doc_.inclinationIndex = inclination_->currentIndex();
-    doc_.initialTemperatureMode = std::max(initialTemperature_->currentIndex(), 0);
+    doc_.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
 }
 
 CalculationInputs KslView::InputsFromControls() const
@@ -236,8 +245,8 @@ CalculationInputs KslView::InputsFromControls() const
     inputs.resistanceInterior = FromQ(resistanceInterior_->text());
     inputs.azimuthIndex = azimuth_->currentIndex();
     inputs.inclinationIndex = inclination_->currentIndex();
-    inputs.initialTemperatureMode = std::max(initialTemperature_->currentIndex(), 0);
-    auto record = [this](const QComboBox* list, int side) -> const CBCData* {
+    inputs.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
+    auto record = [this](const QComboBox* list, Side side) -> const CBCData* {
         if (list->currentIndex() < 0)
             return nullptr;
         const int index = list->currentData().toInt();
@@ -246,8 +255,8 @@ CalculationInputs KslView::InputsFromControls() const
                 return &ambiance;
         return nullptr;
     };
-    inputs.exteriorAmbiance = record(exteriorAmbiance_, kSideExterior);
-    inputs.interiorAmbiance = record(interiorAmbiance_, kSideInterior);
+    inputs.exteriorAmbiance = record(exteriorAmbiance_, Side::Exterior);
+    inputs.interiorAmbiance = record(interiorAmbiance_, Side::Interior);
     if (!doc_.unnamed)
         inputs.weather.projectDirectory
             = FromQ(ToQ(doc_.fullPath).section(QLatin1Char('/'), 0, -2));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineState.h"
+#include "model/AmbianceCodes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -47,7 +48,7 @@ public:
     // input mode, rebuild the wall drawing and repaint.
     void DocumentChanged();
     // Refills one side's ambiance list with the document's choice selected.
-    void FillAmbianceList(int side);
+    void FillAmbianceList(Side side);
 
     bool IsCalculationMode() const { return calculationMode_; }
     void SetCalculationMode(bool calculation);
@@ -65,7 +66,7 @@ public:
 
 signals:
     void layersRequested();
-    void ambianceListRequested(int side);
+    void ambianceListRequested(Side side);
     // Calculation mode locks the "Données" menu.
     void calculationModeChanged(bool calculation);
 

@@ -146,7 +146,7 @@ void KslView::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     const graphics::CDrawTransform& t = wall_->Transform();
     const graphics::IPoint world = t.DeviceToWorld(graphics::IPoint { p.x(), p.y() });
-    const graphics::NShape* hit = wall_->HitTest(world, 0);
+    const graphics::NShape* hit = wall_->HitTest(world, graphics::HitSlot::Ordinary);
     hitShape_ = hit && hit->HasOwner() ? hit : nullptr;
     if (!hitShape_)
         return;

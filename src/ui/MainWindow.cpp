@@ -47,7 +47,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(
         controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
     connect(view_, &KslView::layersRequested, controller_, &ProjectController::LayersList);
-    connect(view_, &KslView::ambianceListRequested, this, [this](int side) {
+    connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
         if (controller_->AmbianceList(side))
             view_->FillAmbianceList(side);
     });
@@ -112,11 +112,11 @@ void MainWindow::BuildMenus()
         [this] { controller_->MaterialsList(); }, {}, "Affiche la liste des matériaux");
     add(
         dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
-        [this] { emit view_->ambianceListRequested(kSideInterior); }, {},
+        [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
         "Affiche la liste des ambiances intérieures");
     add(
         dataMenu_, "Liste des ambiances extérieures...", "actionExteriorAmbiances",
-        [this] { emit view_->ambianceListRequested(kSideExterior); }, {},
+        [this] { emit view_->ambianceListRequested(Side::Exterior); }, {},
         "Affiche la liste des ambiances extérieures");
     add(
         dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},

@@ -13,17 +13,9 @@
 namespace quelvan::ui {
 
 namespace {
-struct Choice {
-    int id;
-    const char* text;
-};
-constexpr std::array<Choice, PrintChoiceDialog::kChoiceCount> kChoices { {
-    { 1106, "Courbes fonction du temps" },
-    { 1100, "Courbes fonction du temps, pour les dernières 24 heures" },
-    { 1103, "Courbes des valeurs dans la paroi pour la dernière heure de calcul" },
-    { 1098, "Données du problème" },
-    { 1105, "Liste de la bibliothèque de matériaux" },
-} };
+// The control number of each flag's box.
+constexpr std::array<int, PrintChoiceDialog::kChoiceCount> kChoiceIds { 1106, 1100, 1103, 1098,
+    1105 };
 } // namespace
 
 PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
@@ -31,9 +23,10 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Impression"));
     auto* layout = new QVBoxLayout(this);
-    for (size_t i = 0; i < kChoices.size(); ++i) {
-        boxes_[i] = Named(new QCheckBox(QString::fromUtf8(kChoices[i].text)), kChoices[i].id);
-        layout->addWidget(boxes_[i]);
+    for (const printing::PageInfo& page : printing::kPages) {
+        const auto flag = static_cast<size_t>(page.flag);
+        boxes_[flag] = Named(new QCheckBox(QString::fromUtf8(page.choice)), kChoiceIds[flag]);
+        layout->addWidget(boxes_[flag]);
     }
     auto* complete = new QHBoxLayout;
     auto* completeButton = Named(new QPushButton(QStringLiteral("...")), 1114);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/ReportPages.h"
+
 #include <QDialog>
 
 #include <array>
@@ -13,7 +15,7 @@ namespace quelvan::ui {
 class PrintChoiceDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kChoiceCount = 5;
+    static constexpr int kChoiceCount = static_cast<int>(printing::kPages.size());
 
     template <typename Flags>
     explicit PrintChoiceDialog(const Flags& flags, QWidget* parent = nullptr)

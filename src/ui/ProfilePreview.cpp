@@ -53,7 +53,7 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
     const auto p1 = static_cast<double>(static_cast<int>(input.h1 * span / n));
     const auto p2 = static_cast<double>(static_cast<int>(input.h2 * span / n));
     switch (input.type) {
-    case 2: {
+    case ProfileType::Sinusoid: {
         const int k = input.week ? 7 : 1;
         for (int i = 0; i <= n; ++i) {
             const double phase
@@ -62,14 +62,14 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
         }
         break;
     }
-    case 3:
+    case ProfileType::Ramp:
         curve << QPointF(x0, yL) << QPointF(x0 + p1, yL) << QPointF(x0 + p2, yH) << QPointF(x1, yH);
         break;
-    case 4:
+    case ProfileType::Square:
         curve << QPointF(x0, yL) << QPointF(x0 + p1, yL) << QPointF(x0 + p1, yH)
               << QPointF(x0 + p2, yH) << QPointF(x0 + p2, yL) << QPointF(x1, yL);
         break;
-    case 5: {
+    case ProfileType::Solar: {
         std::vector<double> values(static_cast<size_t>(n) + 1, 0.0);
         if (solar) {
             for (int i = 1; i <= n; ++i) {

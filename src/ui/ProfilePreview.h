@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/AmbianceCodes.h"
+
 #include <QPixmap>
 #include <QSize>
 
@@ -10,7 +12,7 @@ namespace quelvan::ui {
 // What a profile preview shows: the type code, the period and the four value fields read as
 // integers (A, B, H1, H2 in the order of the dialog's edits).
 struct PreviewInput {
-    int type = 0;
+    ProfileType type = ProfileType::Null;
     bool week = false;
     int a = 0;
     int b = 0;

@@ -169,7 +169,7 @@ bool ProjectController::LayersList()
     return true;
 }
 
-bool ProjectController::AmbianceList(int side)
+bool ProjectController::AmbianceList(Side side)
 {
     if (storeControls_)
         storeControls_();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/AmbianceCodes.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -40,7 +42,7 @@ public:
 
     bool MaterialsList();
     bool LayersList();
-    bool AmbianceList(int side);
+    bool AmbianceList(Side side);
     bool References();
     bool PrintChoice();
 

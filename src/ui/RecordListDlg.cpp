@@ -14,6 +14,7 @@
 
 namespace quelvan::ui {
 
+using graphics::CellKind;
 using graphics::GridCell;
 
 namespace {
@@ -21,7 +22,7 @@ constexpr float kInsulantLimit = 0.09f; // W/m.K: at or below, a material is an 
 
 void SetText(GridCell& cell, const std::string& text)
 {
-    cell.type = GridCell::kText;
+    cell.type = CellKind::Text;
     cell.text = text;
 }
 
@@ -43,7 +44,7 @@ void Reorder(NList<T>& list, const std::vector<T*>& order, std::vector<std::uniq
 } // namespace
 
 RecordListDlg::RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindMaterials, prompter, parent)
+    : GeneralListDlg(ListKind::Materials, prompter, parent)
     , materials_(&materials)
 {
     setWindowTitle(QStringLiteral("Matériaux"));
@@ -64,16 +65,15 @@ RecordListDlg::RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QW
     FitToGrid();
 }
 
-RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, int side, int azimuthDegrees,
+RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
     int inclinationDegrees, Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindAmbiances, prompter, parent)
+    : GeneralListDlg(ListKind::Ambiances, prompter, parent)
     , ambiances_(&ambiances)
     , side_(side)
     , azimuth_(azimuthDegrees)
     , inclination_(inclinationDegrees)
 {
-    setWindowTitle(side == kSideExterior ? QStringLiteral("Ambiances Extérieures")
-                                         : QStringLiteral("Ambiances Intérieures"));
+    setWindowTitle(QString::fromUtf8(Describe(side).listTitle));
     FillHeaders({ { QStringLiteral("Nom"), 320 }, { QString(), 90 },
         { QStringLiteral("Période"), 68 }, { QStringLiteral("T min\n(°C)"), 52 },
         { QStringLiteral("T max\n(°C)"), 52 }, { QString(), 90 }, { QStringLiteral("Période"), 68 },
@@ -94,7 +94,7 @@ RecordListDlg::RecordListDlg(NList<CBCData>& ambiances, int side, int azimuthDeg
 
 RecordListDlg::RecordListDlg(NList<NMaterialLayer>& layers, const NList<CMaterial>& library,
     Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(kKindLayers, prompter, parent)
+    : GeneralListDlg(ListKind::Layers, prompter, parent)
     , layers_(&layers)
     , library_(&library)
 {
@@ -174,7 +174,7 @@ const NMaterialLayer* RecordListDlg::LayerAt(int row) const
 void RecordListDlg::FillMaterialRow(int row, const CMaterial& material)
 {
     GridCell& swatch = Grid().Cell(row, 0);
-    swatch.type = GridCell::kColourSwatch;
+    swatch.type = CellKind::ColourSwatch;
     swatch.colour = material.GetColour();
     SetText(Grid().Cell(row, 1), material.Name());
     SetText(Grid().Cell(row, 2), material.Conductivity());
@@ -189,17 +189,16 @@ void RecordListDlg::FillMaterialRow(int row, const CMaterial& material)
 void RecordListDlg::FillAmbianceRow(int row, const CBCData& ambiance)
 {
     SetText(Grid().Cell(row, 0), ambiance.Name());
-    for (int component = 0; component < 2; ++component) {
+    for (const Component component : kComponents) {
         const ProfileData& profile = ambiance.Profile(component);
-        const int base = component == 0 ? 1 : 5;
+        const int base = component == Component::Temperature ? 1 : 5;
         GridCell& icon = Grid().Cell(row, base);
-        icon.type = GridCell::kBitmap;
+        icon.type = CellKind::Bitmap;
         icon.bitmap = graphics::AmbianceIcons::Icon(profile.type);
         SetText(Grid().Cell(row, base + 1), PeriodName(profile.period));
-        const bool hidden = component == 0 ? profile.type == 6 || profile.type == 5
-                                           : profile.type == 0 || profile.type >= 5;
-        SetText(Grid().Cell(row, base + 2), hidden ? "---" : profile.values[0]);
-        SetText(Grid().Cell(row, base + 3), hidden ? "---" : profile.values[1]);
+        const bool shown = TextsOf(profile.type, component).listShowsValues;
+        SetText(Grid().Cell(row, base + 2), shown ? profile.values[0] : "---");
+        SetText(Grid().Cell(row, base + 3), shown ? profile.values[1] : "---");
     }
 }
 

@@ -23,7 +23,7 @@ public:
     RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QWidget* parent = nullptr);
     // "Ambiances Extérieures" / "Ambiances Intérieures"; the wall's azimuth and inclination
     // in degrees for the computed-flux preview.
-    RecordListDlg(NList<CBCData>& ambiances, int side, int azimuthDegrees, int inclinationDegrees,
+    RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees,
         Prompter& prompter, QWidget* parent = nullptr);
     // "Couches", with the library the layers take their materials from.
     RecordListDlg(NList<NMaterialLayer>& layers, const NList<CMaterial>& library,
@@ -70,7 +70,7 @@ private:
     NList<CBCData>* ambiances_ = nullptr;
     NList<NMaterialLayer>* layers_ = nullptr;
     const NList<CMaterial>* library_ = nullptr;
-    int side_ = kSideExterior;
+    Side side_ = Side::Exterior;
     int azimuth_ = 0;
     int inclination_ = 90;
     std::map<int, Entry> entries_;

@@ -82,7 +82,7 @@ TEST_F(CliRun, OutputOptionAndWeatherFolder)
 TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
 {
     KslDoc doc;
-    doc.initialTemperatureMode = 1;
+    doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     Write(doc, "prec.ksl");
     ASSERT_EQ(Run("run prec.ksl"), 0) << err_;
     EXPECT_NE(err_.find(msg::kNoPreviousCalculation), std::string::npos) << err_;

@@ -72,7 +72,7 @@ protected:
     {
         KslDoc doc;
         doc.selectedExterior = 11;
-        const CBCData* exterior = doc.SelectedAmbiance(kSideExterior);
+        const CBCData* exterior = doc.SelectedAmbiance(Side::Exterior);
         EXPECT_NE(exterior, nullptr);
         EXPECT_EQ(exterior->Name(), "Météo de la ville de Mâcon");
         const fs::path path = root / "macon.ksl";

@@ -17,10 +17,14 @@ using test::TempFolder;
 using test::WeatherColumns;
 using test::WriteWeatherFile;
 
-CBCData Record(int type, int period, std::array<std::string, 4> values, int fluxType = 0,
-    int fluxPeriod = 0, std::array<std::string, 4> fluxValues = { "0", "0", "0", "0" })
+using T = ProfileType;
+constexpr Period D = Period::Day;
+constexpr Period W = Period::Week;
+
+CBCData Record(T type, Period period, std::array<std::string, 4> values, T fluxType = T::Null,
+    Period fluxPeriod = D, std::array<std::string, 4> fluxValues = { "0", "0", "0", "0" })
 {
-    return CBCData(4001, "Essai", kSideExterior, type, fluxType, period, fluxPeriod,
+    return CBCData(4001, "Essai", Side::Exterior, type, fluxType, period, fluxPeriod,
         std::move(values), std::move(fluxValues));
 }
 
@@ -32,8 +36,8 @@ float Hour(NCodedString& p, int i)
 
 struct SimpleCase {
     const char* name;
-    int type;
-    int period;
+    T type;
+    Period period;
     std::array<std::string, 4> values;
     std::map<int, float> expected; // hour -> value
     float span; // seconds
@@ -47,7 +51,7 @@ TEST_P(SimpleProfiles, ValuesAtHours)
     const SimpleCase& c = GetParam();
     const CBCData record = Record(c.type, c.period, c.values);
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), 0);
     EXPECT_TRUE(p.IsValid());
     EXPECT_FLOAT_EQ(p.Span(), c.span);
     for (const auto& [hour, value] : c.expected)
@@ -55,28 +59,29 @@ TEST_P(SimpleProfiles, ValuesAtHours)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, SimpleProfiles,
-    ::testing::Values(SimpleCase { "constant", 1, 0, { "10", "20", "0", "0" },
+    ::testing::Values(SimpleCase { "constant", T::Constant, D, { "10", "20", "0", "0" },
                           { { 0, 20 }, { 13, 20 }, { 23, 20 } }, 86400 },
-        SimpleCase { "null", 0, 1, { "10", "20", "0", "0" }, { { 0, 0 }, { 100, 0 } }, 604800 },
-        SimpleCase { "sinusoid", 2, 1, { "25", "35", "15", "0" },
+        SimpleCase {
+            "null", T::Null, W, { "10", "20", "0", "0" }, { { 0, 0 }, { 100, 0 } }, 604800 },
+        SimpleCase { "sinusoid", T::Sinusoid, W, { "25", "35", "15", "0" },
             { { 15, 35 }, { 3, 25 }, { 9, 30 }, { 21, 30 }, { 39, 35 } }, 86400 },
-        SimpleCase { "weekly ramp", 3, 1, { "0", "20", "48", "60" },
+        SimpleCase { "weekly ramp", T::Ramp, W, { "0", "20", "48", "60" },
             { { 0, 0 }, { 47, 0 }, { 48, 1.67f }, { 58, 18.33f }, { 59, 20 }, { 167, 20 } },
             604800 },
-        SimpleCase { "daily ramp", 3, 0, { "10", "16", "6", "9" },
+        SimpleCase { "daily ramp", T::Ramp, D, { "10", "16", "6", "9" },
             { { 5, 10 }, { 6, 12 }, { 7, 14 }, { 8, 16 }, { 23, 16 }, { 30, 12 } }, 86400 },
-        SimpleCase { "weekly square", 4, 1, { "0", "500", "60", "168" },
+        SimpleCase { "weekly square", T::Square, W, { "0", "500", "60", "168" },
             { { 0, 0 }, { 59, 0 }, { 60, 500 }, { 167, 500 } }, 604800 },
-        SimpleCase { "daily square", 4, 0, { "15", "20", "8", "18" },
+        SimpleCase { "daily square", T::Square, D, { "15", "20", "8", "18" },
             { { 7, 15 }, { 8, 20 }, { 17, 20 }, { 18, 15 }, { 32, 20 } }, 86400 },
-        SimpleCase {
-            "unknown type", 7, 0, { "15", "20", "8", "18" }, { { 3, 0 }, { 20, 0 } }, 86400 }));
+        SimpleCase { "unknown type", T::Unknown, D, { "15", "20", "8", "18" },
+            { { 3, 0 }, { 20, 0 } }, 86400 }));
 
 TEST(AmbianceProfile, RampHoursOutsideTheWeekDoNotWriteOutside)
 {
-    const CBCData record = Record(3, 1, { "0", "10", "160", "400" });
+    const CBCData record = Record(T::Ramp, W, { "0", "10", "160", "400" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), 0);
     EXPECT_NEAR(Hour(p, 159), 0.0f, 1e-6);
     EXPECT_NEAR(Hour(p, 160), 10.0f / 240.0f, 1e-2);
 }
@@ -84,28 +89,31 @@ TEST(AmbianceProfile, RampHoursOutsideTheWeekDoNotWriteOutside)
 TEST(AmbianceProfile, MissingRecordIsAnInternalError)
 {
     NCodedString p;
-    EXPECT_EQ(BuildAmbianceProfile(nullptr, kComponentTemperature, p, {}), 9999);
+    EXPECT_EQ(BuildAmbianceProfile(nullptr, Component::Temperature, p, {}), 9999);
 }
 
 TEST(AmbianceProfile, InitialAmbientTemperatureByType)
 {
     NCodedString none;
     EXPECT_FLOAT_EQ(
-        InitialAmbientTemperature(Record(2, 0, { "25", "35", "15", "0" }), none, 0), 30);
+        InitialAmbientTemperature(Record(T::Sinusoid, D, { "25", "35", "15", "0" }), none, 0), 30);
     EXPECT_FLOAT_EQ(
-        InitialAmbientTemperature(Record(3, 1, { "0", "20", "48", "60" }), none, 0), 10);
+        InitialAmbientTemperature(Record(T::Ramp, W, { "0", "20", "48", "60" }), none, 0), 10);
     EXPECT_FLOAT_EQ(
-        InitialAmbientTemperature(Record(4, 1, { "0", "500", "1", "2" }), none, 0), 250);
-    EXPECT_FLOAT_EQ(InitialAmbientTemperature(Record(1, 0, { "10", "20", "0", "0" }), none, 0), 20);
-    EXPECT_FLOAT_EQ(InitialAmbientTemperature(Record(0, 0, { "10", "20", "0", "0" }), none, 0), 0);
+        InitialAmbientTemperature(Record(T::Square, W, { "0", "500", "1", "2" }), none, 0), 250);
+    EXPECT_FLOAT_EQ(
+        InitialAmbientTemperature(Record(T::Constant, D, { "10", "20", "0", "0" }), none, 0), 20);
+    EXPECT_FLOAT_EQ(
+        InitialAmbientTemperature(Record(T::Null, D, { "10", "20", "0", "0" }), none, 0), 0);
 }
 
 TEST(AmbianceProfile, ComputedFluxWithADayPeriodRepeatsDaily)
 {
     // Transparency 45 %, latitude 50, albedo 20 %, day 172; vertical south face.
-    const CBCData record = Record(1, 0, { "0", "0", "0", "0" }, 5, 0, { "45", "50", "20", "172" });
+    const CBCData record
+        = Record(T::Constant, D, { "0", "0", "0", "0" }, T::Solar, D, { "45", "50", "20", "172" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentFlux, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), 0);
     EXPECT_FLOAT_EQ(p.Span(), 86400.0f);
     float noon = 0;
     for (int h = 0; h < 24; ++h) {
@@ -120,9 +128,10 @@ TEST(AmbianceProfile, ComputedFluxWithADayPeriodRepeatsDaily)
 
 TEST(AmbianceProfile, ComputedFluxWithAWeekPeriodHoldsAWeek)
 {
-    const CBCData record = Record(1, 0, { "0", "0", "0", "0" }, 5, 1, { "45", "50", "20", "1" });
+    const CBCData record
+        = Record(T::Constant, D, { "0", "0", "0", "0" }, T::Solar, W, { "45", "50", "20", "1" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentFlux, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), 0);
     EXPECT_FLOAT_EQ(p.Span(), 604800.0f);
 }
 
@@ -135,7 +144,7 @@ class WeatherProfiles : public ::testing::Test {
 protected:
     TempFolder folder { "quelvan-ambiance-weather" };
     AmbianceContext context;
-    CBCData record = Record(6, 0, { "0", "0", "7", "0" });
+    CBCData record = Record(T::Weather, D, { "0", "0", "7", "0" });
 
     void SetUp() override
     {
@@ -151,7 +160,7 @@ TEST_F(WeatherProfiles, TemperatureSamplesTheFileHourly)
 {
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760);
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 0);
     EXPECT_FLOAT_EQ(p.Span(), 604800.0f);
     // Sample 0 is the last line of the year, sample i the line i.
     EXPECT_NEAR(Hour(p, 0), Line(8760), 1e-4);
@@ -165,7 +174,7 @@ TEST_F(WeatherProfiles, LastDayOfTheYearWrapsToItsStart)
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760);
     record.firstDay = 365;
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 0);
     EXPECT_NEAR(Hour(p, 0), Line(8736), 1e-4);
     EXPECT_NEAR(Hour(p, 24), Line(8760), 1e-4);
     EXPECT_NEAR(Hour(p, 25), Line(1), 1e-4);
@@ -182,7 +191,7 @@ TEST_F(WeatherProfiles, FluxFromTheSolarColumns)
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760, columns);
     record.flux.values = { "0", "0", "20", "0" };
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentFlux, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 0);
     const double expected
         = 0.2 * 400 / 2 + 100.0 / 2 + 300 * std::cos(kPiOver6()) / std::sin(kPiOver6());
     EXPECT_NEAR(Hour(p, 10), std::round(expected), 0.51);
@@ -192,15 +201,15 @@ TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherError)
 {
     record.cityIndex = 42; // FR_UndefinedFile.wth
     NCodedString p;
-    EXPECT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, context), 3456);
-    EXPECT_EQ(BuildAmbianceProfile(&record, kComponentFlux, p, context), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 3456);
 
     record.cityIndex = 0;
     {
         std::ofstream out(folder.File(WeatherFileName(0)));
         out << "entete\n1\tchaud\n";
     }
-    EXPECT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, p, context), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 3456);
 }
 
 } // namespace

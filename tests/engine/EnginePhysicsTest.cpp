@@ -68,8 +68,8 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
 {
     KslDoc doc;
     Apply(doc, GetParam());
-    SelectConstant(doc, kSideExterior, "-5");
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Exterior, "-5");
+    SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
     const std::vector<LayerData> layers = Layers(doc);
@@ -102,10 +102,11 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
     KslDoc doc;
     Apply(doc, GetParam());
     // Exterior: a ramp 0 -> 30 over two days, and 300 W/m2 from hour 24 to 96.
-    CBCData& ext = doc.AddAmbiance(4100, kSideExterior, "Rampe et flux", 3, 4, 1, 1,
-        { "0", "30", "0", "48" }, { "0", "300", "24", "96" });
+    CBCData& ext = doc.AddAmbiance(4100, Side::Exterior, "Rampe et flux", ProfileType::Ramp,
+        ProfileType::Square, Period::Week, Period::Week, { "0", "30", "0", "48" },
+        { "0", "300", "24", "96" });
     doc.selectedExterior = ext.Index();
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
 
@@ -142,10 +143,11 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
 {
     KslDoc doc;
     SetWall(doc, { { "Béton lourd", "200" } });
-    CBCData& ext = doc.AddAmbiance(4100, kSideExterior, "Sinusoïde 10/30", 2, 0, 0, 0,
-        { "10", "30", "15", "0" }, { "0", "0", "0", "0" });
+    CBCData& ext = doc.AddAmbiance(4100, Side::Exterior, "Sinusoïde 10/30", ProfileType::Sinusoid,
+        ProfileType::Null, Period::Day, Period::Day, { "10", "30", "15", "0" },
+        { "0", "0", "0", "0" });
     doc.selectedExterior = ext.Index();
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
     for (int i = 0; i < kRunHours; ++i)

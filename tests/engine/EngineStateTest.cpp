@@ -18,22 +18,25 @@ using test::SetWall;
 
 struct ClockCase {
     double seconds;
-    int precision;
+    ClockPrecision precision;
     const char* expected;
 };
 class ClockText : public ::testing::TestWithParam<ClockCase> { };
+using C = ClockPrecision;
 
 TEST_P(ClockText, DayHourMinuteSecond)
 {
     EXPECT_EQ(FormatClockText(GetParam().seconds, GetParam().precision), GetParam().expected);
 }
 INSTANTIATE_TEST_SUITE_P(Times, ClockText,
-    ::testing::Values(ClockCase { 3600, 1000, "001:01:00:00:" },
-        ClockCase { 0, 1000, "001:00:00:00:" }, ClockCase { -50, 1000, "001:00:00:00:" },
-        ClockCase { 90061, 1000, "002:01:01:01:" }, ClockCase { 86400 * 7, 1000, "008:00:00:00:" },
-        ClockCase { 3599.95, 1000, "001:01:00:00:" }, // within 0.1 s of the hour
-        ClockCase { 90061, 1001, "002:01:01:" }, ClockCase { 90061, 1002, "002:01:" },
-        ClockCase { 90061, 1003, "002:" }));
+    ::testing::Values(ClockCase { 3600, C::Seconds, "001:01:00:00:" },
+        ClockCase { 0, C::Seconds, "001:00:00:00:" },
+        ClockCase { -50, C::Seconds, "001:00:00:00:" },
+        ClockCase { 90061, C::Seconds, "002:01:01:01:" },
+        ClockCase { 86400 * 7, C::Seconds, "008:00:00:00:" },
+        ClockCase { 3599.95, C::Seconds, "001:01:00:00:" }, // within 0.1 s of the hour
+        ClockCase { 90061, C::Minutes, "002:01:01:" }, ClockCase { 90061, C::Hours, "002:01:" },
+        ClockCase { 90061, C::Days, "002:" }));
 
 // The default project with a constant exterior and interior temperature and no flux.
 class Prepared : public ::testing::Test {
@@ -86,8 +89,8 @@ TEST_F(Prepared, AutomaticStartRecordsHourZeroAndAWeekGives169Hours)
 
 TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
 {
-    SelectConstant(doc, kSideExterior, "0");
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Exterior, "0");
+    SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
     const std::vector<float> steady = engine.Nodes().T;
     RunWeek();
@@ -147,8 +150,8 @@ TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
 
 TEST_F(Prepared, ChartBoundsAndTheirLabels)
 {
-    SelectConstant(doc, kSideExterior, "-4.5");
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Exterior, "-4.5");
+    SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
     // q = 24.5 U = 16.2 W/m2: interior surface 20 - 0.13 q = 17.9, up to 18; exterior
     // surface -4.5 + 0.04 q = -3.85, down to -4.
@@ -165,16 +168,16 @@ TEST_F(Prepared, ChartBoundsAndTheirLabels)
 
 TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
 {
-    SelectConstant(doc, kSideExterior, "20");
-    SelectConstant(doc, kSideInterior, "20");
+    SelectConstant(doc, Side::Exterior, "20");
+    SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
     engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(engine.Readouts().interiorSurfaceFlux, "0");
     EXPECT_EQ(engine.Readouts().exteriorSurfaceFlux, "0");
     EXPECT_EQ(engine.Readouts().interiorTemperature, "20");
     // Zero chart minimum goes one below.
-    SelectConstant(doc, kSideExterior, "0");
-    SelectConstant(doc, kSideInterior, "0");
+    SelectConstant(doc, Side::Exterior, "0");
+    SelectConstant(doc, Side::Interior, "0");
     ASSERT_EQ(Prepare(), 0);
     EXPECT_FLOAT_EQ(engine.Bounds().lower, -1.0f);
     EXPECT_FLOAT_EQ(engine.Bounds().upper, 0.0f);
@@ -185,7 +188,7 @@ TEST_F(Prepared, PreviousCalculationModeStartsFromTheLastTemperatures)
     ASSERT_EQ(Prepare(), 0);
     RunWeek();
     const std::vector<float> last = engine.Nodes().T;
-    doc.initialTemperatureMode = 1;
+    doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(engine.Hours(), 0);
     EXPECT_EQ(doc.nextResultsRow, 1);
@@ -199,9 +202,9 @@ TEST_F(Prepared, PreviousCalculationModeStartsFromTheLastTemperatures)
 
 TEST_F(Prepared, PreviousModeWithoutPreviousTemperaturesStartsSteady)
 {
-    SelectConstant(doc, kSideExterior, "0");
-    SelectConstant(doc, kSideInterior, "20");
-    doc.initialTemperatureMode = 1;
+    SelectConstant(doc, Side::Exterior, "0");
+    SelectConstant(doc, Side::Interior, "20");
+    doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(engine.Hours(), 0);
     EXPECT_NEAR(engine.Nodes().T.front(), 20.0 * engine.UValue() * 0.04, 0.01);

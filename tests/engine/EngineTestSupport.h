@@ -42,13 +42,14 @@ inline void SetWall(KslDoc& doc, std::initializer_list<std::pair<const char*, co
 }
 
 // Adds an ambiance with a constant temperature and a null flux, selects it and returns it.
-inline CBCData& SelectConstant(KslDoc& doc, int side, const std::string& temperature)
+inline CBCData& SelectConstant(KslDoc& doc, Side side, const std::string& temperature)
 {
     NList<CBCData>& list = doc.Ambiances(side);
     const int identifier = kAmbianceIdentifierBase + list.Count();
-    CBCData& record = doc.AddAmbiance(identifier, side, "Essai " + temperature, 1, 0, 0, 0,
+    CBCData& record = doc.AddAmbiance(identifier, side, "Essai " + temperature,
+        ProfileType::Constant, ProfileType::Null, Period::Day, Period::Day,
         { "0", temperature, "0", "0" }, { "0", "0", "0", "0" });
-    (side == kSideExterior ? doc.selectedExterior : doc.selectedInterior) = record.Index();
+    (side == Side::Exterior ? doc.selectedExterior : doc.selectedInterior) = record.Index();
     return record;
 }
 

@@ -31,14 +31,15 @@ TEST(WeatherWrap, FirstDay365ReadsDecemberThenJanuary)
         year.hours[static_cast<std::size_t>(line - 1)].temperature = LineTemperature(line);
     ASSERT_TRUE(year.Write((dir / WeatherFileName(5)).string()));
 
-    CBCData record(4012, "Météo de la ville de Mâcon", kSideExterior, 6, 6, 0, 0,
-        { "Mâcon", "365", "7", "0" }, { "0", "0", "0", "0" });
+    CBCData record(4012, "Météo de la ville de Mâcon", Side::Exterior, ProfileType::Weather,
+        ProfileType::Weather, Period::Day, Period::Day, { "Mâcon", "365", "7", "0" },
+        { "0", "0", "0", "0" });
     record.ApplyWeatherCase();
     ASSERT_EQ(record.firstDay, 365);
     AmbianceContext context;
     context.weather.explicitDirectory = dir.string();
     NCodedString profile;
-    ASSERT_EQ(BuildAmbianceProfile(&record, kComponentTemperature, profile, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, profile, context), 0);
 
     // Sample i is the value at hour 8736 + i of the year: lines 8736 .. 8760, then 1, 2, ...
     // The weekly staircase gives sample i back at the end of its hour, t = 3600 (i + 1).

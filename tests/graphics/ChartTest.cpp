@@ -14,7 +14,7 @@ namespace {
 
 using test::CountColour;
 
-int CountShapes(const CDrawObject& d, int type)
+int CountShapes(const CDrawObject& d, ShapeType type)
 {
     int n = 0;
     for (int i = 0; i < d.ShapeCount(); ++i)
@@ -27,10 +27,10 @@ TEST(CChart, PlotRectangleFollowsTheLayoutConstants)
     ChartLayout::Reset();
     // x0 = 120 + 15 + 15 + 3; y0 = 15 + 17 + 70 + 3 (+ 17 + 70 with the X title);
     // x1 = 1000 - 60 - 1; y1 = 1000 - 17 * 3.
-    const CChart titled(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    const CChart titled(TransformMode::Curve, 1000, 1000, true, true);
     EXPECT_EQ(titled.PlotOrigin(), (IPoint { 153, 192 }));
     EXPECT_EQ(titled.PlotCorner(), (IPoint { 939, 949 }));
-    const CChart untitled(CDrawTransform::kModeCurve, 1000, 1000, false, false);
+    const CChart untitled(TransformMode::Curve, 1000, 1000, false, false);
     EXPECT_EQ(untitled.PlotOrigin(), (IPoint { 153, 105 }));
     EXPECT_EQ(untitled.PlotCorner(), (IPoint { 939, 949 }));
     EXPECT_EQ(titled.Axis(CChart::kAxisX).PointB(), (IPoint { 939, 192 }));
@@ -43,7 +43,7 @@ TEST(CChart, PrintLayoutMovesThePlot)
     ChartLayout::Current().labelHeight = 50;
     ChartLayout::Current().labelGapBelow = 2;
     ChartLayout::Current().tickLabelWidth = 160;
-    const CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    const CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     ChartLayout::Reset();
     // 160 + 15 + 15 + 3; 15 + 2 + 50 + 3 + 2 + 50; 1000 - 80 - 1; 1000 - 12 * 3.
     EXPECT_EQ(chart.PlotOrigin(), (IPoint { 193, 122 }));
@@ -53,12 +53,12 @@ TEST(CChart, PrintLayoutMovesThePlot)
 TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
 {
     ChartLayout::Reset();
-    CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     CChartAxis& x = chart.XAxis();
-    EXPECT_EQ(CountShapes(x, NShape::kTypeLine), 1 + 6);
+    EXPECT_EQ(CountShapes(x, ShapeType::Line), 1 + 6);
     x.SetDivisionCount(7);
     x.Build();
-    ASSERT_EQ(CountShapes(x, NShape::kTypeLine), 1 + 8);
+    ASSERT_EQ(CountShapes(x, ShapeType::Line), 1 + 8);
     // Ticks at 153 + trunc(786 i / 7), running down 15 units from the axis.
     const auto& last = static_cast<const NShpLine&>(x.ShapeAt(8));
     EXPECT_EQ(last.End1(), (IPoint { 153 + 786 * 7 / 7, 192 }));
@@ -70,11 +70,11 @@ TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
 TEST(CChartAxis, LabelsArePlacedBesideTheirEnds)
 {
     ChartLayout::Reset();
-    const CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    const CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     const CChartAxis& y = chart.Axis(CChart::kAxisY);
     // Top label of Y: right-aligned, ending 15 + 15 left of the axis, 70 high around y1.
     EXPECT_EQ(y.EndBLabel()->Rect(), (IRect { 3, 914, 123, 984 }));
-    EXPECT_EQ(y.EndBLabel()->HorizontalAlignment(), NShpText::kAlignEnd);
+    EXPECT_EQ(y.EndBLabel()->HorizontalAlignment(), TextAlign::End);
     // Right label of X: 120 wide centred on x1, below the tick and the 17-unit gap.
     EXPECT_EQ(chart.Axis(CChart::kAxisX).EndBLabel()->Rect(), (IRect { 879, 90, 999, 160 }));
     // The Y title spans from x = 3 to 15 past the top label, around 3/4 of the axis.
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntegerRangeRuleTest,
 TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)
 {
     ChartLayout::Reset();
-    CChart chart(CDrawTransform::kModeCurve, 1000, 1000, true, true);
+    CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     chart.SetDeviceMapping(0, 0, 500, -500);
     const std::vector<float> high(10, 9.0f);
     const std::vector<float> low(10, 1.0f);

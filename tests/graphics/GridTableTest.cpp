@@ -52,7 +52,7 @@ TEST(NGridTable, GeometryLeavesOneUnitGridLines)
     EXPECT_EQ(grid.ColumnLeft(1), 11 + 50 + 1);
     EXPECT_EQ(grid.RowTop(1), 21 + 42 + 1);
     EXPECT_EQ(grid.TableRect(), (IRect { 10, 20, 62 + 90 + 1, 64 + 18 + 1 + 20 + 1 }));
-    EXPECT_EQ(grid.Cell(2, 1).type, GridCell::kNothing);
+    EXPECT_EQ(grid.Cell(2, 1).type, CellKind::Nothing);
 }
 
 TEST(NGridTable, HitTestFindsCellsAndFlagsOutside)
@@ -84,7 +84,7 @@ TEST(NGridTable, RowsMoveWithTheirInfo)
     EXPECT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.FindRowByTag(0, 102), -1);
     grid.InsertRowAfter(0);
-    EXPECT_EQ(grid.Cell(1, 0).type, GridCell::kNothing);
+    EXPECT_EQ(grid.Cell(1, 0).type, CellKind::Nothing);
     EXPECT_EQ(grid.FindRowByTag(0, 103), 2);
 }
 
@@ -126,7 +126,7 @@ TEST(NGridTable, RowNumberColumnShowsNumbersWhateverTheCellsHold)
     grid.Column(0).width = 200;
     grid.Column(0).rowNumber = true;
     for (int r = 1; r < 3; ++r) {
-        grid.Cell(r, 0).type = GridCell::kText;
+        grid.Cell(r, 0).type = CellKind::Text;
         grid.Cell(r, 0).text = "WWWWWWWWWWWWWWWW";
     }
     const QImage image = Render(grid);
@@ -146,7 +146,7 @@ TEST(NGridTable, AutoFitNeverNarrowerThanTheMinimumPlusSix)
     grid.SetRowCount(2);
     for (int c = 0; c < 3; ++c) {
         grid.Column(c).autoWidth = true;
-        grid.Cell(1, c).type = GridCell::kText;
+        grid.Cell(1, c).type = CellKind::Text;
     }
     grid.Column(0).minimumWidth = 100;
     grid.Cell(1, 0).text = "ab";
@@ -188,7 +188,7 @@ TEST(NGridTable, SelectedRowIsBlueWithWhiteText)
     NGridTable grid;
     grid.SetColumnCount(1);
     grid.SetRowCount(2);
-    grid.Cell(1, 0).type = GridCell::kText;
+    grid.Cell(1, 0).type = CellKind::Text;
     grid.Cell(1, 0).text = "Béton";
     grid.Row(1).selected = true;
     const QImage image = Render(grid);
@@ -201,28 +201,28 @@ TEST(NGridTable, SelectedRowIsBlueWithWhiteText)
 TEST(AmbianceIcons, ProfilesAreDrawnOnTheYellowGround)
 {
     const QColor black(Qt::black);
-    const QImage& flat = AmbianceIcons::Icon(1);
+    const QImage& flat = AmbianceIcons::Icon(ProfileType::Constant);
     ASSERT_EQ(flat.size(), QSize(22, 16));
     EXPECT_EQ(flat.pixelColor(0, 0), QColor(242, 240, 145));
     for (int x = 0; x < 22; ++x)
         EXPECT_EQ(flat.pixelColor(x, 8), black) << x;
-    const QImage& sine = AmbianceIcons::Icon(2);
+    const QImage& sine = AmbianceIcons::Icon(ProfileType::Sinusoid);
     for (int x : { 3, 5, 11, 16 }) {
         const int y = static_cast<int>(8.0 - 3.0 * std::sin(x * 2.0 * std::numbers::pi / 22.0));
         EXPECT_EQ(sine.pixelColor(x, y), black) << x;
     }
-    const QImage& ramp = AmbianceIcons::Icon(3);
+    const QImage& ramp = AmbianceIcons::Icon(ProfileType::Ramp);
     EXPECT_EQ(ramp.pixelColor(3, 11), black);
     EXPECT_EQ(ramp.pixelColor(18, 5), black);
-    const QImage& square = AmbianceIcons::Icon(4);
+    const QImage& square = AmbianceIcons::Icon(ProfileType::Square);
     EXPECT_EQ(square.pixelColor(7, 8), black);
     EXPECT_EQ(square.pixelColor(10, 5), black);
     EXPECT_EQ(square.pixelColor(10, 11), QColor(242, 240, 145));
-    const QImage& sun = AmbianceIcons::Icon(5);
+    const QImage& sun = AmbianceIcons::Icon(ProfileType::Solar);
     EXPECT_EQ(sun.pixelColor(11, 8), QColor(242, 240, 145)); // an outline only
     EXPECT_GT(test::CountColour(sun, sun.rect(), black), 30);
-    EXPECT_FALSE(AmbianceIcons::Icon(6).isNull());
-    EXPECT_TRUE(AmbianceIcons::Icon(7).isNull());
+    EXPECT_FALSE(AmbianceIcons::Icon(ProfileType::Weather).isNull());
+    EXPECT_TRUE(AmbianceIcons::Icon(ProfileType::Unknown).isNull());
 }
 
 } // namespace

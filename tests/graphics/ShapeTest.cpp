@@ -23,7 +23,7 @@ using test::CountPixels;
 void MapOneToOne(CDrawObject& d)
 {
     CDrawTransform& t = d.Transform();
-    t.SetMode(CDrawTransform::kModeIndependent);
+    t.SetMode(TransformMode::Independent);
     t.SetWorldExtent(400, 400);
     t.SetWorldOrigin(0, 400);
     d.SetDeviceMapping(0, 0, 400, -400);
@@ -48,30 +48,30 @@ TEST(CDrawObject, HitTestConsidersOnlySelectableRectanglesAndTexts)
     NShpText& text = d.AddText({ 50, 150, 150, 50 }, 4, 1, {}, -1, false);
     NShpRectangle& rect = d.AddRectangle({ 80, 120, 120, 80 }, 0, 0, {});
 
-    EXPECT_EQ(d.HitTest(p, 1), &rect); // the text is not selectable in slot 1
-    EXPECT_EQ(d.HitTest(p, 0), &text); // in slot 0 the older text wins
-    text.SetSelectable(0, false);
-    EXPECT_EQ(d.HitTest(p, 0), &rect);
-    rect.SetSelectable(0, false);
-    EXPECT_EQ(d.HitTest(p, 0), nullptr); // the line, curve and disk still cover p
+    EXPECT_EQ(d.HitTest(p, HitSlot::Alternative), &rect); // the text is not selectable there
+    EXPECT_EQ(d.HitTest(p, HitSlot::Ordinary), &text); // the older text wins
+    text.SetSelectable(HitSlot::Ordinary, false);
+    EXPECT_EQ(d.HitTest(p, HitSlot::Ordinary), &rect);
+    rect.SetSelectable(HitSlot::Ordinary, false);
+    EXPECT_EQ(d.HitTest(p, HitSlot::Ordinary), nullptr); // the line, curve and disk still cover p
 }
 
 TEST(CDrawObject, RectangleHitExcludesRightAndBottomEdges)
 {
     CDrawObject d;
     NShpRectangle& rect = d.AddRectangle({ 10, 30, 20, 10 }, 0, 0, {});
-    EXPECT_EQ(d.HitTest({ 10, 10 }, 0), &rect);
-    EXPECT_EQ(d.HitTest({ 19, 29 }, 0), &rect);
-    EXPECT_EQ(d.HitTest({ 20, 15 }, 0), nullptr);
-    EXPECT_EQ(d.HitTest({ 15, 30 }, 0), nullptr);
+    EXPECT_EQ(d.HitTest({ 10, 10 }, HitSlot::Ordinary), &rect);
+    EXPECT_EQ(d.HitTest({ 19, 29 }, HitSlot::Ordinary), &rect);
+    EXPECT_EQ(d.HitTest({ 20, 15 }, HitSlot::Ordinary), nullptr);
+    EXPECT_EQ(d.HitTest({ 15, 30 }, HitSlot::Ordinary), nullptr);
 }
 
 TEST(CDrawObject, RemoveShapeUnlinksWithoutDestroying)
 {
     CDrawObject d;
     NShpRectangle& box = d.AddInfoBox({ 0, 10, 10, 0 });
-    EXPECT_FALSE(box.IsSelectable(0));
-    EXPECT_FALSE(box.IsSelectable(1));
+    EXPECT_FALSE(box.IsSelectable(HitSlot::Ordinary));
+    EXPECT_FALSE(box.IsSelectable(HitSlot::Alternative));
     EXPECT_TRUE(box.IsFramedLabel());
     EXPECT_EQ(box.BrushColour(), MakeColour(255, 255, 128));
     std::unique_ptr<NShape> kept = d.RemoveShape(&box);
@@ -88,7 +88,7 @@ TEST(CDrawObject, TextTakesItsOwnersName)
     const NShpText& named = d.AddText({ 0, 10, 10, 0 }, 4, 1, &element, 7, true);
     EXPECT_EQ(named.Text(), "Brique");
     EXPECT_EQ(named.Tag(), 7);
-    EXPECT_EQ(named.HorizontalAlignment(), NShpText::kAlignCentre);
+    EXPECT_EQ(named.HorizontalAlignment(), TextAlign::Centre);
     EXPECT_EQ(named.OwnerAs<GElement>(), &element);
     EXPECT_TRUE(d.AddText({ 0, 10, 10, 0 }, 4, 1, {}, -1, true).Text().empty());
 }
@@ -117,7 +117,7 @@ TEST(NShpText, TextThatCannotFitUsesTheSmallestFont)
     // more than the smallest font's own width.
     NShpText& label = d.AddText({ 100, 203, 130, 200 }, 4, 1, {}, -1, false);
     label.SetText("ABCDEFGHIJKLMNOP");
-    label.SetAlignment(NShpText::kAlignStart, NShpText::kAlignStart);
+    label.SetAlignment(TextAlign::Start, TextAlign::Start);
     const QImage image = Render(d);
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);

@@ -7,7 +7,7 @@ namespace {
 
 // The drawings' usual set-up: world 1000 by 1000 with its origin at the top-left corner
 // (0, 1000), device with a negative height so that world y grows upward.
-CDrawTransform MakeTransform(int mode, int deviceWidth, int deviceHeight)
+CDrawTransform MakeTransform(TransformMode mode, int deviceWidth, int deviceHeight)
 {
     CDrawTransform t(mode);
     t.SetWorldExtent(1000, 1000);
@@ -20,15 +20,15 @@ CDrawTransform MakeTransform(int mode, int deviceWidth, int deviceHeight)
 
 TEST(CDrawTransform, IsotropicTakesTheSmallerScaleAndKeepsEachDirection)
 {
-    const CDrawTransform t = MakeTransform(CDrawTransform::kModeIsotropic, 800, -600);
+    const CDrawTransform t = MakeTransform(TransformMode::Isotropic, 800, -600);
     // 600 / 1000 with the 5e-5 guard: 0.6 within single precision.
     EXPECT_NEAR(t.ScaleX(), 0.6f, 1e-6f);
     EXPECT_NEAR(t.ScaleY(), -0.6f, 1e-6f);
     EXPECT_FALSE(t.IsDirty());
     // World corners land on the 600 by 600 square at the device's top-left corner.
-    EXPECT_NEAR(t.WorldToDeviceF(CDrawTransform::kAxisX, 1000.0f), 600.0f, 1e-3f);
-    EXPECT_NEAR(t.WorldToDeviceF(CDrawTransform::kAxisY, 1000.0f), 0.0f, 1e-3f);
-    EXPECT_NEAR(t.WorldToDeviceF(CDrawTransform::kAxisY, 0.0f), 600.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::X, 1000.0f), 600.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::Y, 1000.0f), 0.0f, 1e-3f);
+    EXPECT_NEAR(t.WorldToDeviceF(Coordinate::Y, 0.0f), 600.0f, 1e-3f);
     // Integer results truncate: 500 × 0.59999997 = 299.99998 gives 299.
     const IPoint p = t.WorldToDevice(IPoint { 500, 250 });
     EXPECT_NEAR(p.x, 300, 1);
@@ -37,14 +37,14 @@ TEST(CDrawTransform, IsotropicTakesTheSmallerScaleAndKeepsEachDirection)
 
 TEST(CDrawTransform, IsotropicNarrowDeviceShrinksY)
 {
-    const CDrawTransform t = MakeTransform(CDrawTransform::kModeIsotropic, 400, -600);
+    const CDrawTransform t = MakeTransform(TransformMode::Isotropic, 400, -600);
     EXPECT_NEAR(t.ScaleX(), 0.4f, 1e-6f);
     EXPECT_NEAR(t.ScaleY(), -0.4f, 1e-6f);
 }
 
 TEST(CDrawTransform, IndependentModeScalesEachAxis)
 {
-    const CDrawTransform t = MakeTransform(CDrawTransform::kModeIndependent, 800, -600);
+    const CDrawTransform t = MakeTransform(TransformMode::Independent, 800, -600);
     EXPECT_NEAR(t.ScaleX(), 0.8f, 1e-6f);
     EXPECT_NEAR(t.ScaleY(), -0.6f, 1e-6f);
     EXPECT_NEAR(t.InverseScaleX(), 1.25f, 1e-4f);
@@ -53,7 +53,7 @@ TEST(CDrawTransform, IndependentModeScalesEachAxis)
 
 TEST(CDrawTransform, DeviceToWorldInvertsTheMapping)
 {
-    CDrawTransform t = MakeTransform(CDrawTransform::kModeIsotropic, 800, -600);
+    CDrawTransform t = MakeTransform(TransformMode::Isotropic, 800, -600);
     t.SetDeviceOrigin(40, 20);
     t.Recompute();
     const IPoint world { 250, 750 };
@@ -68,20 +68,20 @@ TEST(CDrawTransform, DeviceToWorldInvertsTheMapping)
 
 TEST(CDrawTransform, IntegerResultsTruncateTowardZero)
 {
-    CDrawTransform t(CDrawTransform::kModeCurve);
+    CDrawTransform t(TransformMode::Curve);
     t.SetWorldOrigin(0.0f, 0.0f);
     t.SetWorldExtent(10.0f, 10.0f);
     t.SetDeviceOrigin(0, 0);
     t.SetDeviceExtent(-25, 25);
     t.Recompute();
     // 1 maps to -2.5 and to 2.5: both truncate to magnitude 2.
-    EXPECT_EQ(t.WorldToDevice(CDrawTransform::kAxisX, 1.0f), -2);
-    EXPECT_EQ(t.WorldToDevice(CDrawTransform::kAxisY, 1.0f), 2);
+    EXPECT_EQ(t.WorldToDevice(Coordinate::X, 1.0f), -2);
+    EXPECT_EQ(t.WorldToDevice(Coordinate::Y, 1.0f), 2);
 }
 
 TEST(CDrawTransform, RectanglesMapCornerByCorner)
 {
-    const CDrawTransform t = MakeTransform(CDrawTransform::kModeIndependent, 1000, -1000);
+    const CDrawTransform t = MakeTransform(TransformMode::Independent, 1000, -1000);
     const IRect device = t.WorldToDevice(IRect { 100, 900, 300, 700 });
     EXPECT_NEAR(device.left, 100, 1);
     EXPECT_NEAR(device.top, 100, 1);

@@ -83,11 +83,11 @@ TEST(CWallDrawing, HitTestFindsTheLayer)
 {
     Wall wall({ { "100", MakeColour(208, 73, 34) }, { "100", MakeColour(0, 0, 255) } });
     const CWallDrawing drawing(&wall.doc);
-    const NShape* hit = drawing.HitTest({ 600, 500 }, 0);
+    const NShape* hit = drawing.HitTest({ 600, 500 }, HitSlot::Ordinary);
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->OwnerAs<NMaterialLayer>(), &wall.doc.layers.At(1));
-    EXPECT_EQ(drawing.HitTest({ 600, 900 }, 0), nullptr);
-    EXPECT_EQ(drawing.HitTest({ 100, 500 }, 1), nullptr);
+    EXPECT_EQ(drawing.HitTest({ 600, 900 }, HitSlot::Ordinary), nullptr);
+    EXPECT_EQ(drawing.HitTest({ 100, 500 }, HitSlot::Alternative), nullptr);
 }
 
 TEST(CWallDrawing, RebuildRecoloursLayersOfAChangedMaterial)

@@ -5,25 +5,6 @@
 namespace quelvan {
 namespace {
 
-TEST(NewDocument, StateAndFileNameRecord)
-{
-    KslDoc doc;
-    EXPECT_TRUE(doc.unnamed);
-    EXPECT_EQ(doc.fullPath, "Sans nom");
-    EXPECT_EQ(doc.pathWithoutExtension, "Sans nom");
-    EXPECT_EQ(doc.extension, "");
-    EXPECT_EQ(doc.title, "Sans nom");
-    EXPECT_STREQ(KslDoc::kDefaultExtension, "ksl");
-    EXPECT_FALSE(doc.modified);
-    EXPECT_FALSE(doc.referencesConfirmed);
-    EXPECT_TRUE(doc.controlsOutOfDate);
-    EXPECT_EQ(doc.author, "Nom de l'auteur");
-    EXPECT_EQ(doc.reference, "Référence du projet");
-    EXPECT_EQ(doc.initialTemperatureMode, 0);
-    const std::array<std::uint8_t, 10> flags { 0, 1, 1, 0, 0, 0, 0, 0, 0, 0 };
-    EXPECT_EQ(doc.printChoices, flags);
-}
-
 TEST(NewDocument, ReplacesAnEditedProject)
 {
     KslDoc doc;
@@ -51,7 +32,8 @@ TEST(BuildBuiltInData, ClearsEverythingFirst)
 {
     KslDoc doc;
     doc.AddMaterial(3020, 5, "Terre", "1", "1", "1");
-    doc.AddAmbiance(4010, kSideInterior, "En plus", 1, 0, 0, 0, {}, {});
+    doc.AddAmbiance(4010, Side::Interior, "En plus", ProfileType::Constant, ProfileType::Null,
+        Period::Day, Period::Day, {}, {});
     doc.azimuthIndex = 7;
     doc.selectedExterior = 9;
     doc.printChoices.fill(1);

@@ -142,14 +142,14 @@ TEST(ElementColours, PenAndBrushOperations)
     EXPECT_FALSE(element.HasBrush());
     element.SetColour(MakeColour(1, 2, 3));
     EXPECT_EQ(element.PenWidth(), 0);
-    EXPECT_EQ(element.PenStyle(), 0);
+    EXPECT_EQ(element.PenStyle(), LineStyle::Solid);
     EXPECT_EQ(element.PenColour(), MakeColour(1, 2, 3));
-    element.SetPenStyle(2);
-    EXPECT_EQ(element.PenStyle(), 2);
+    element.SetPenStyle(LineStyle::Dot);
+    EXPECT_EQ(element.PenStyle(), LineStyle::Dot);
     EXPECT_EQ(element.PenWidth(), 1);
     EXPECT_EQ(element.PenColour(), MakeColour(1, 2, 3));
     element.SetPenColour(MakeColour(9, 9, 9));
-    EXPECT_EQ(element.PenStyle(), 2);
+    EXPECT_EQ(element.PenStyle(), LineStyle::Dot);
     EXPECT_EQ(element.PenColour(), MakeColour(9, 9, 9));
     EXPECT_EQ(element.GetColour(), MakeColour(1, 2, 3));
     element.SetBrushColour(MakeColour(4, 5, 6));

@@ -36,7 +36,7 @@ inline void ExpectSameProject(const KslDoc& a, const KslDoc& b)
         EXPECT_EQ(x.Capacity(), y.Capacity());
         EXPECT_EQ(x.GetColour(), y.GetColour());
     }
-    for (int side = 0; side < 2; ++side) {
+    for (const Side side : { Side::Exterior, Side::Interior }) {
         const NList<CBCData>& la = a.Ambiances(side);
         const NList<CBCData>& lb = b.Ambiances(side);
         ASSERT_EQ(la.Count(), lb.Count());

@@ -145,7 +145,7 @@ TEST(ProjectLines, PlacementWritesDegrees)
     KslDoc doc;
     doc.azimuthIndex = 1;
     doc.inclinationIndex = 8;
-    doc.initialTemperatureMode = 1;
+    doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     doc.selectedInterior = 8;
     const auto lines = FormatProjectLines(doc);
     EXPECT_EQ(lines[LineIndex(lines, "A=")], "A=        -145 :");

@@ -20,7 +20,7 @@ void EditEverything(KslDoc& doc)
     doc.author = "Anaïs Lefèvre";
     doc.reference = "Étude n°12 : mur nord, œuvre « brute »";
     doc.printChoices = { 1, 0, 0, 1, 1, 0, 0, 0, 0, 0 };
-    doc.initialTemperatureMode = 1;
+    doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     doc.azimuthIndex = 1;
     doc.inclinationIndex = 8;
     doc.absorptionInterior = "0.35";
@@ -37,15 +37,15 @@ void EditEverything(KslDoc& doc)
     wool.SetColour(MakeColour(5, 250, 99));
     CBCData& ramp = doc.exteriorAmbiances.At(4);
     ramp.SetName("Rampe modifiée");
-    ramp.temperature = { kPeriodDay, 3, { "-5", "12.5", "2", "20" } };
-    ramp.flux = { kPeriodWeek, 5, { "60", "44", "25", "172" } };
+    ramp.temperature = { Period::Day, ProfileType::Ramp, { "-5", "12.5", "2", "20" } };
+    ramp.flux = { Period::Week, ProfileType::Solar, { "60", "44", "25", "172" } };
     CBCData& weather = doc.interiorAmbiances.At(3);
     weather.weatherFlag = true;
     weather.cityIndex = 9;
     weather.firstDay = 200;
-    weather.weatherPeriod = kPeriodWeek;
-    weather.temperature = { kPeriodWeek, 6, { "0", "0", "7", "0" } };
-    weather.flux = { kPeriodWeek, 6, { "0", "0", "0", "0" } };
+    weather.weatherPeriod = Period::Week;
+    weather.temperature = { Period::Week, ProfileType::Weather, { "0", "0", "7", "0" } };
+    weather.flux = { Period::Week, ProfileType::Weather, { "0", "0", "0", "0" } };
     weather.SetName("Trappes en été");
     doc.layers.Clear();
     doc.AddLayer(doc.FindMaterialByIndex(5), "15");
@@ -78,7 +78,7 @@ TEST(ProjectRoundTrip, EditedProjectReadsBackIdentical)
     ExpectSameProject(written, read);
     EXPECT_EQ(read.layers.Count(), 5);
     EXPECT_EQ(read.layers.At(1).Material()->Name(), "Bois résineux");
-    EXPECT_EQ(read.SelectedAmbiance(kSideExterior)->Name(), "Météo de la ville de Mâcon");
+    EXPECT_EQ(read.SelectedAmbiance(Side::Exterior)->Name(), "Météo de la ville de Mâcon");
     // Writing what was read gives the same bytes: nothing is reformatted.
     ASSERT_EQ(WriteProjectFile(read, folder.File("copie.ksl")), WriteResult::Ok);
     EXPECT_EQ(ReadBytes(folder.File("mur.ksl")), ReadBytes(folder.File("copie.ksl")));

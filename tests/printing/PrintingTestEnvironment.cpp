@@ -28,7 +28,7 @@ EngineSnapshot RunHours(KslDoc& doc, int hours)
 {
     EngineState engine;
     CalculationInputs inputs = InputsFromDocument(doc);
-    inputs.initialTemperatureMode = 0;
+    inputs.initialTemperatureMode = InitialTemperature::Automatic;
     if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
         return {};
     while (engine.Hours() < hours && engine.CanAdvance())

@@ -59,7 +59,7 @@ TEST_P(PagesPerChoice, OnePagePerSetFlagEachWithItsTitleAndFooter)
     const auto pages = ReportText(doc, flags, 169);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(pages->size(), GetParam().size());
-    const std::vector<int> kinds = PageKinds(flags);
+    const std::vector<PageKind> kinds = PageKinds(flags);
     for (size_t p = 0; p < pages->size(); ++p) {
         const std::string text = Squeezed((*pages)[p]);
         EXPECT_NE(text.find(PageTitle(kinds[p], 168)), std::string::npos) << text;
@@ -144,7 +144,7 @@ TEST(ReportPdf, ProjectDataShowsWallSurfacesAndAmbiances)
             std::string::npos)
             << cell;
     }
-    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(kSideExterior)->Name()),
+    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(Side::Exterior)->Name()),
         std::string::npos);
 }
 

@@ -98,17 +98,21 @@ TEST(SurfacesTable, TextsAsTypedAndAmbianceNames)
         (std::vector<std::string> { "", "Abs.\n(-)", "Résis.\n(m².K/W)", "Ambiance" }));
     EXPECT_EQ(RowTexts(table, 1),
         (std::vector<std::string> {
-            "Extérieur", "0,85", "0.04", doc.SelectedAmbiance(kSideExterior)->Name() }));
+            "Extérieur", "0,85", "0.04", doc.SelectedAmbiance(Side::Exterior)->Name() }));
     EXPECT_EQ(RowTexts(table, 2),
         (std::vector<std::string> {
-            "Intérieur", "0.4", "0.130", doc.SelectedAmbiance(kSideInterior)->Name() }));
+            "Intérieur", "0.4", "0.130", doc.SelectedAmbiance(Side::Interior)->Name() }));
 }
 
 // --- ambiance tables -------------------------------------------------------------------------
 
+using T = ProfileType;
+constexpr Component kTemperature = Component::Temperature;
+constexpr Component kFlux = Component::Flux;
+
 struct AmbianceCase {
-    int type;
-    int component;
+    T type;
+    Component component;
     std::vector<std::string> header; // after "", "Période", "Forme"
     std::vector<std::string> values; // after the component, the period and the form name
 };
@@ -119,8 +123,8 @@ TEST_P(AmbianceTables, HeadersAndStoredValuesOfTheForm)
 {
     const AmbianceCase& c = GetParam();
     const std::array<std::string, 4> values { "1.5", "2,5", "3", "4" };
-    CBCData ambiance(4001, "Essai", kSideExterior, c.component == kTemperature ? c.type : 0,
-        c.component == kFlux ? c.type : 0, kPeriodWeek, kPeriodWeek, values, values);
+    CBCData ambiance(4001, "Essai", Side::Exterior, c.component == kTemperature ? c.type : T::Null,
+        c.component == kFlux ? c.type : T::Null, Period::Week, Period::Week, values, values);
     const NGridTable table = AmbianceTable(ambiance, c.component, 50);
     ASSERT_EQ(table.RowCount(), 2);
     std::vector<std::string> header { "", "Période", "Forme" };
@@ -135,26 +139,28 @@ TEST_P(AmbianceTables, HeadersAndStoredValuesOfTheForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, AmbianceTables,
-    ::testing::Values(AmbianceCase { 0, kTemperature, { "Valeur\n(° C)" }, { "Nul", "" } },
-        AmbianceCase { 0, kFlux, { "Valeur\n(W/m²)" }, { "Nul", "" } },
-        AmbianceCase { 1, kTemperature, { "Valeur\n(° C)" }, { "Constante", "1.5" } },
-        AmbianceCase { 2, kTemperature, { "Min\n(°C)", "Max\n(°C)", "H du maxi\n(h)" },
+    ::testing::Values(AmbianceCase { T::Null, kTemperature, { "Valeur\n(° C)" }, { "Nul", "" } },
+        AmbianceCase { T::Null, kFlux, { "Valeur\n(W/m²)" }, { "Nul", "" } },
+        AmbianceCase { T::Constant, kTemperature, { "Valeur\n(° C)" }, { "Constante", "1.5" } },
+        AmbianceCase { T::Sinusoid, kTemperature, { "Min\n(°C)", "Max\n(°C)", "H du maxi\n(h)" },
             { "Sinus", "1.5", "2,5", "3" } },
-        AmbianceCase { 2, kFlux, { "Min\n(W/m²)", "Max\n(W/m²)", "H du maxi\n(h)" },
+        AmbianceCase { T::Sinusoid, kFlux, { "Min\n(W/m²)", "Max\n(W/m²)", "H du maxi\n(h)" },
             { "Sinus", "1.5", "2,5", "3" } },
-        AmbianceCase { 3, kTemperature, { "Min\n(°C)", "Max\n(°C)", "H déb.\n(h)", "H Fin\n(h)" },
+        AmbianceCase { T::Ramp, kTemperature,
+            { "Min\n(°C)", "Max\n(°C)", "H déb.\n(h)", "H Fin\n(h)" },
             { "Rampe", "1.5", "2,5", "3", "4" } },
-        AmbianceCase { 4, kFlux, { "Min\n(W/m²)", "Max\n(W/m²)", "H déb.\n(h)", "H Fin\n(h)" },
+        AmbianceCase { T::Square, kFlux,
+            { "Min\n(W/m²)", "Max\n(W/m²)", "H déb.\n(h)", "H Fin\n(h)" },
             { "Créneau", "1.5", "2,5", "3", "4" } },
-        AmbianceCase { 5, kFlux,
+        AmbianceCase { T::Solar, kFlux,
             { "C. Transp.\n(%)", "Latitude\n(deg)", "Albédo\n(%)", "1° Jour\n(-)" },
             { "Calculé", "1.5", "2,5", "3", "4" } }));
 
 TEST(AmbianceTable, WeatherFileAmbianceHasNone)
 {
     KslDoc doc;
-    CBCData ambiance(4001, "Météo", kSideExterior, 6, 6, kPeriodDay, kPeriodDay,
-        { "Agen", "32", "", "" }, { "", "", "", "" });
+    CBCData ambiance(4001, "Météo", Side::Exterior, T::Weather, T::Weather, Period::Day,
+        Period::Day, { "Agen", "32", "", "" }, { "", "", "", "" });
     ambiance.ApplyWeatherCase();
     ASSERT_TRUE(ambiance.weatherFlag);
     EXPECT_EQ(AmbianceTable(ambiance, kTemperature, 50).ColumnCount(), 0);
@@ -169,7 +175,7 @@ TEST(AmbianceTable, WeatherFileAmbianceHasNone)
 TEST(AmbianceTable, DrawnHeightIsHeaderPlusValueRowAndGridLines)
 {
     KslDoc doc;
-    const CBCData& ambiance = *doc.SelectedAmbiance(kSideInterior);
+    const CBCData& ambiance = *doc.SelectedAmbiance(Side::Interior);
     QImage image(1200, 400, QImage::Format_RGB32);
     QPainter painter(&image);
     // Header 2 x 50 + 3, value row 50, three grid lines.

@@ -100,26 +100,6 @@ TEST(AmbianceDialog, InteriorOffersNoComputedFluxNorWeatherFile)
     EXPECT_TRUE(Child<QCheckBox>(exterior, 1101)->isEnabled());
 }
 
-struct FluxDefaultsCase {
-    int listIndex;
-    std::array<const char*, 4> texts; // Flux 1..4 as shown
-};
-class FluxDefaults : public ::testing::TestWithParam<FluxDefaultsCase> { };
-
-TEST_P(FluxDefaults, ChangingTheFluxTypeWritesItsDefaults)
-{
-    KslDoc doc;
-    AmbianceDialog dialog(doc.exteriorAmbiances.At(0));
-    Child<QComboBox>(dialog, 1040)->setCurrentIndex(GetParam().listIndex);
-    const std::array<int, 4> ids { 1037, 1038, 1039, 1051 };
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(Child<QLineEdit>(dialog, ids[i])->text(), QString::fromUtf8(GetParam().texts[i]));
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, FluxDefaults,
-    ::testing::Values(FluxDefaultsCase { 2, { "0", "0", "8", "18" } },
-        FluxDefaultsCase { 3, { "45", "50", "20", "1" } }));
-
 TEST(AmbianceDialog, LatitudeBoundedOnlyForComputedFlux)
 {
     KslDoc doc;
@@ -154,10 +134,10 @@ TEST(AmbianceDialog, ConstantTemperatureStoresItsMinimumEqualToItsValue)
     Retype(Child<NumberEdit>(dialog, 1019), QStringLiteral("12"));
     dialog.accept();
     auto result = dialog.TakeResult();
-    EXPECT_EQ(result->temperature.type, 1);
+    EXPECT_EQ(result->temperature.type, ProfileType::Constant);
     EXPECT_EQ(result->temperature.values[0], "12");
     EXPECT_EQ(result->temperature.values[1], "12");
-    EXPECT_EQ(doc.exteriorAmbiances.At(2).temperature.type, 2);
+    EXPECT_EQ(doc.exteriorAmbiances.At(2).temperature.type, ProfileType::Sinusoid);
 }
 
 TEST(AmbianceDialog, WeatherCaseStoresTheCityAndHidesThePreviews)
@@ -176,8 +156,8 @@ TEST(AmbianceDialog, WeatherCaseStoresTheCityAndHidesThePreviews)
     EXPECT_TRUE(result->weatherFlag);
     EXPECT_EQ(result->cityIndex, 7);
     EXPECT_EQ(result->firstDay, 35);
-    EXPECT_EQ(result->temperature.type, 6);
-    EXPECT_EQ(result->flux.period, kPeriodWeek);
+    EXPECT_EQ(result->temperature.type, ProfileType::Weather);
+    EXPECT_EQ(result->flux.period, Period::Week);
 }
 
 TEST(ReferencesDialog, ThirtyFiveCharactersAreRefusedAtOk)

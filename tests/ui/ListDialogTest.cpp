@@ -190,7 +190,7 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
     KslDoc doc;
     ScriptedPrompter prompter;
     RecordListDlg materials(doc.materials, prompter);
-    RecordListDlg ambiances(doc.exteriorAmbiances, kSideExterior, 0, 90, prompter);
+    RecordListDlg ambiances(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
@@ -202,6 +202,25 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
     }
     EXPECT_EQ(ambiances.windowTitle(), QStringLiteral("Ambiances Extérieures"));
     EXPECT_EQ(ambiances.Grid().RowCount(), 13);
+}
+
+TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg list(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
+    // Period, value 1 and value 2 of the temperature, then of the flux.
+    auto texts = [&list](int row) {
+        std::vector<std::string> cells;
+        for (const int column : { 2, 3, 4, 6, 7, 8 })
+            cells.push_back(list.Grid().Cell(row, column).text);
+        return cells;
+    };
+    using Row = std::vector<std::string>;
+    EXPECT_EQ(texts(1), (Row { "Jour", "30", "30", "Jour", "---", "---" })); // null flux
+    EXPECT_EQ(texts(9), (Row { "Jour", "25", "35", "Semaine", "0", "500" }));
+    EXPECT_EQ(texts(11), (Row { "Jour", "0", "0", "Semaine", "---", "---" })); // computed flux
+    EXPECT_EQ(texts(12), (Row { "Jour", "---", "---", "Jour", "---", "---" })); // weather file
 }
 
 TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
@@ -220,7 +239,7 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
         d.SelectRow(5);
         d.MoveDown();
     });
-    emit window.View().ambianceListRequested(kSideExterior);
+    emit window.View().ambianceListRequested(Side::Exterior);
     EXPECT_EQ(list->currentText(), chosen);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(QString::fromStdString(doc.exteriorAmbiances.At(0).Name()), chosen);

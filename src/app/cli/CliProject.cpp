@@ -14,7 +14,7 @@ namespace quelvan::cli {
 
 namespace {
 
-std::string AmbianceName(const KslDoc& doc, int side)
+std::string AmbianceName(const KslDoc& doc, Side side)
 {
     const CBCData* record = doc.SelectedAmbiance(side);
     return record != nullptr ? record->Name() : "aucune";
@@ -60,8 +60,8 @@ int Check(const std::string& path)
         PrintLine("  " + std::to_string(++number) + ". " + layer.Thickness() + " mm de "
             + (material != nullptr ? material->Name() : "?"));
     }
-    PrintLine("Ambiance extérieure : " + AmbianceName(doc, kSideExterior));
-    PrintLine("Ambiance intérieure : " + AmbianceName(doc, kSideInterior));
+    PrintLine("Ambiance extérieure : " + AmbianceName(doc, Side::Exterior));
+    PrintLine("Ambiance intérieure : " + AmbianceName(doc, Side::Interior));
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
     std::string why;

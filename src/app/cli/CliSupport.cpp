@@ -47,9 +47,9 @@ std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
     search.explicitDirectory = weatherDirectory;
     search.projectDirectory = NFileName(projectPath).Directory();
     CalculationInputs inputs = InputsFromDocument(doc, search);
-    if (inputs.initialTemperatureMode == 1) {
+    if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);
-        inputs.initialTemperatureMode = 0;
+        inputs.initialTemperatureMode = InitialTemperature::Automatic;
     }
     const int code = engine.PrepareCalculation(doc, inputs);
     if (code != kEngineOk) {
