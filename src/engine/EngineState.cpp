@@ -40,25 +40,9 @@ const char* EngineErrorMessage(int code)
         return "";
     if (code == kEngineWeatherError)
         return msg::kWeatherReadError;
-    if (code >= kWallNoLayer && code <= kWallBadSurfaceResistance)
-        return WallErrorMessage(code);
+    if (const auto fault = WallFaultFromCode(code))
+        return WallFaultMessage(*fault);
     return msg::kInternalError;
-}
-
-CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
-{
-    CalculationInputs in;
-    in.absorptionExterior = doc.absorptionExterior;
-    in.resistanceExterior = doc.resistanceExterior;
-    in.absorptionInterior = doc.absorptionInterior;
-    in.resistanceInterior = doc.resistanceInterior;
-    in.azimuthIndex = doc.azimuthIndex;
-    in.inclinationIndex = doc.inclinationIndex;
-    in.initialTemperatureMode = doc.initialTemperatureMode;
-    in.exteriorAmbiance = doc.SelectedAmbiance(Side::Exterior);
-    in.interiorAmbiance = doc.SelectedAmbiance(Side::Interior);
-    in.weather = std::move(weather);
-    return in;
 }
 
 std::string FormatClockText(double seconds, ClockPrecision precision)
@@ -126,6 +110,8 @@ JacobiReport EngineState::LastSolve() const
 
 std::string EngineState::LastErrorMessage() const
 {
+    if (!wallCheck_.Passed() && lastError_ == wallCheck_.Code())
+        return wallCheck_.Message();
     return EngineErrorMessage(lastError_);
 }
 
@@ -168,16 +154,15 @@ void EngineState::ResetRun(KslDoc& doc)
     }
     hours_ = 0;
     lastError_ = 0;
+    wallCheck_ = {};
 }
 
 int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
-    const SurfaceTexts surfaces { inputs.absorptionExterior, inputs.resistanceExterior,
-        inputs.absorptionInterior, inputs.resistanceInterior };
-    const int wall = ThermalNetwork::CheckWall(doc.layers, surfaces);
-    if (wall != kWallOk)
-        return wall;
-    calc_->network.Build(doc.layers, surfaces);
+    wallCheck_ = CheckWall(doc.layers, inputs.surfaces);
+    if (!wallCheck_.Passed())
+        return wallCheck_.Code();
+    calc_->network.Build(doc.layers, inputs.surfaces);
     const ThermalNetwork& net = calc_->network;
     const auto n = static_cast<size_t>(net.NodeCount());
     // Entries that existed keep their values (the previous calculation's temperatures).

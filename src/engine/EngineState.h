@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/CalculationInputs.h"
 #include "engine/EngineSnapshot.h"
 #include "engine/JacobiSolver.h"
-#include "engine/WeatherFiles.h"
-#include "model/InitialTemperature.h"
+#include "model/WallCheck.h"
 
 #include <array>
 #include <memory>
@@ -12,42 +12,18 @@
 
 namespace quelvan {
 
-class CBCData;
 class KslDoc;
 class MessageSink;
 
-// Error codes of a preparation (EngineState::LastError). 0 is success; the profile codes of
-// NCodedString (23320, 23321, 9123, 23567, 23345) may also appear.
+// Error codes of a preparation (EngineState::LastError). 0 is success; the wall codes of
+// WallFault (24001 to 24006) and the profile codes of NCodedString (23320, 23321, 9123, 23567,
+// 23345) may also appear.
 inline constexpr int kEngineOk = 0;
 inline constexpr int kEngineInternalError = 9999;
 inline constexpr int kEngineWeatherError = 3456;
-inline constexpr int kEngineWallHasNoLayer = 24001;
-inline constexpr int kEngineLayerWithoutMaterial = 24002;
-inline constexpr int kEngineLayerBadThickness = 24003;
-inline constexpr int kEngineLayerBadConductivity = 24004;
-inline constexpr int kEngineLayerBadDensityOrCapacity = 24005;
-inline constexpr int kEngineBadSurfaceResistance = 24006;
 // The French message shown for a code: the weather message for 3456, the wall messages for
 // the wall codes, "Erreur interne" for any other non-zero code, empty for 0.
 const char* EngineErrorMessage(int code);
-
-// What the form hands to a preparation: the surface texts and placement as shown (they may
-// differ from the document until the project is saved), the chosen ambiances and where weather
-// files are looked for. The records must outlive the preparation only.
-struct CalculationInputs {
-    std::string absorptionExterior = "0.4";
-    std::string resistanceExterior = "0.04";
-    std::string absorptionInterior = "0.4";
-    std::string resistanceInterior = "0.13";
-    int azimuthIndex = 4;
-    int inclinationIndex = 4;
-    InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
-    const CBCData* exteriorAmbiance = nullptr;
-    const CBCData* interiorAmbiance = nullptr;
-    WeatherSearch weather;
-};
-// The inputs as the document stores them (surfaces, placement, selected ambiances, mode).
-CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
 
 // The last field a clock text shows.
 enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
@@ -112,7 +88,8 @@ public:
     float ExteriorEnergy() const { return exteriorEnergy_; }
     float InteriorEnergy() const { return interiorEnergy_; }
     int LastError() const { return lastError_; }
-    // EngineErrorMessage of the last error.
+    // The message of the last error: the wall check's for a wall the calculation refused,
+    // EngineErrorMessage otherwise.
     std::string LastErrorMessage() const;
     // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
     std::array<std::string, 2> AbscissaLabels() const;
@@ -144,6 +121,7 @@ private:
     float exteriorEnergy_ = 0.0f;
     float interiorEnergy_ = 0.0f;
     int lastError_ = 0;
+    WallCheck wallCheck_; // the verdict of the last preparation's wall check
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
 };
 

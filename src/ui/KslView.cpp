@@ -207,10 +207,10 @@ void KslView::LoadControls()
 {
     loading_ = true;
     absorptionExterior_->SetMaximumLength(kFieldLength);
-    absorptionExterior_->LoadText(ToQ(doc_.absorptionExterior));
-    resistanceExterior_->LoadText(ToQ(doc_.resistanceExterior));
-    absorptionInterior_->LoadText(ToQ(doc_.absorptionInterior));
-    resistanceInterior_->LoadText(ToQ(doc_.resistanceInterior));
+    absorptionExterior_->LoadText(ToQ(doc_.surfaces.absorptionExterior));
+    resistanceExterior_->LoadText(ToQ(doc_.surfaces.resistanceExterior));
+    absorptionInterior_->LoadText(ToQ(doc_.surfaces.absorptionInterior));
+    resistanceInterior_->LoadText(ToQ(doc_.surfaces.resistanceInterior));
     azimuth_->setCurrentIndex(doc_.azimuthIndex);
     inclination_->setCurrentIndex(doc_.inclinationIndex);
     initialTemperature_->setCurrentIndex(static_cast<int>(doc_.initialTemperatureMode));
@@ -220,47 +220,32 @@ void KslView::LoadControls()
     loading_ = false;
 }
 
-void KslView::StoreControls()
+FormValues KslView::FormValuesShown() const
 {
-    doc_.absorptionInterior = FromQ(absorptionInterior_->text());
-    doc_.resistanceInterior = FromQ(resistanceInterior_->text());
-    doc_.absorptionExterior = FromQ(absorptionExterior_->text());
-    doc_.resistanceExterior = FromQ(resistanceExterior_->text());
+    FormValues values;
+    values.surfaces.absorptionInterior = FromQ(absorptionInterior_->text());
+    values.surfaces.resistanceInterior = FromQ(resistanceInterior_->text());
+    values.surfaces.absorptionExterior = FromQ(absorptionExterior_->text());
+    values.surfaces.resistanceExterior = FromQ(resistanceExterior_->text());
     auto choice = [](const QComboBox* list) {
         return list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
     };
-    doc_.selectedExterior = choice(exteriorAmbiance_);
-    doc_.selectedInterior = choice(interiorAmbiance_);
-    doc_.azimuthIndex = azimuth_->currentIndex();
-    doc_.inclinationIndex = inclination_->currentIndex();
-    doc_.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
+    values.selectedExterior = choice(exteriorAmbiance_);
+    values.selectedInterior = choice(interiorAmbiance_);
+    values.azimuthIndex = azimuth_->currentIndex();
+    values.inclinationIndex = inclination_->currentIndex();
+    values.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
+    return values;
+}
+
+void KslView::StoreControls()
+{
+    doc_.StoreFormValues(FormValuesShown());
 }
 
 CalculationInputs KslView::InputsFromControls() const
 {
-    CalculationInputs inputs;
-    inputs.absorptionExterior = FromQ(absorptionExterior_->text());
-    inputs.resistanceExterior = FromQ(resistanceExterior_->text());
-    inputs.absorptionInterior = FromQ(absorptionInterior_->text());
-    inputs.resistanceInterior = FromQ(resistanceInterior_->text());
-    inputs.azimuthIndex = azimuth_->currentIndex();
-    inputs.inclinationIndex = inclination_->currentIndex();
-    inputs.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
-    auto record = [this](const QComboBox* list, Side side) -> const CBCData* {
-        if (list->currentIndex() < 0)
-            return nullptr;
-        const int index = list->currentData().toInt();
-        for (const CBCData& ambiance : doc_.Ambiances(side))
-            if (ambiance.Index() == index && ambiance.side == side)
-                return &ambiance;
-        return nullptr;
-    };
-    inputs.exteriorAmbiance = record(exteriorAmbiance_, Side::Exterior);
-    inputs.interiorAmbiance = record(interiorAmbiance_, Side::Interior);
-    if (!doc_.unnamed)
-        inputs.weather.projectDirectory
-            = FromQ(ToQ(doc_.fullPath).section(QLatin1Char('/'), 0, -2));
-    return inputs;
+    return InputsFor(doc_, FormValuesShown());
 }
 
 void KslView::DocumentChanged()

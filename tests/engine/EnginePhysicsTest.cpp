@@ -154,8 +154,9 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
         engine.AdvanceHour(doc, true, true);
 
     // The exact periodic solution (checked on its own in DynamicCharacteristicsTest).
-    const auto exact = ComputeDynamicCharacteristics(
-        DynamicWallFromProject(doc.layers, doc.resistanceExterior, doc.resistanceInterior));
+    const auto wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    ASSERT_TRUE(wall.has_value());
+    const auto exact = ComputeDynamicCharacteristics(*wall);
     ASSERT_TRUE(exact.has_value());
     const double expected = exact->y12 * 10.0; // exterior amplitude 10 K
 

@@ -1,4 +1,3 @@
-#include "core/Messages.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 
@@ -77,54 +76,6 @@ TEST(WallTables, InclinationLookups)
     EXPECT_EQ(InclinationDegrees(9), 90); // outside: vertical
     EXPECT_STREQ(kInclinations[8].label, "180°/sol (terrasse)");
 }
-
-TEST(Placement, NewProjectDefaults)
-{
-    const KslDoc doc;
-    EXPECT_EQ(doc.azimuthIndex, 4);
-    EXPECT_EQ(doc.AzimuthDegrees(), 0);
-    EXPECT_EQ(doc.inclinationIndex, 4);
-    EXPECT_EQ(doc.InclinationDegrees(), 90);
-    EXPECT_EQ(doc.absorptionInterior, "0.4");
-    EXPECT_EQ(doc.absorptionExterior, "0.4");
-    EXPECT_EQ(doc.resistanceInterior, "0.13");
-    EXPECT_EQ(doc.resistanceExterior, "0.04");
-}
-
-struct WallCase {
-    const char* label;
-    void (*spoil)(KslDoc&);
-    const char* message;
-};
-
-class WallComputableTest : public testing::TestWithParam<WallCase> { };
-
-TEST_P(WallComputableTest, RefusesWithTheMatchingMessage)
-{
-    KslDoc doc;
-    std::string why;
-    ASSERT_TRUE(doc.WallIsComputable(&why));
-    GetParam().spoil(doc);
-    EXPECT_FALSE(doc.WallIsComputable(&why));
-    EXPECT_EQ(why, GetParam().message);
-    EXPECT_FALSE(doc.WallIsComputable());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, WallComputableTest,
-    testing::Values(
-        WallCase { "NoLayer", [](KslDoc& d) { d.layers.Clear(); }, msg::kWallHasNoLayer },
-        WallCase { "NoMaterial", [](KslDoc& d) { d.layers.At(1).SetMaterial(nullptr); },
-            msg::kLayerWithoutMaterial },
-        WallCase { "ZeroThickness", [](KslDoc& d) { d.layers.At(2).SetThickness("0"); },
-            msg::kLayerBadThickness },
-        WallCase { "TextThickness", [](KslDoc& d) { d.layers.At(0).SetThickness("abc"); },
-            msg::kLayerBadThickness },
-        WallCase { "ZeroConductivity", [](KslDoc& d) { d.materials.At(0).SetConductivity("0"); },
-            msg::kLayerBadConductivity },
-        WallCase { "NegativeConductivity",
-            [](KslDoc& d) { d.materials.At(8).SetConductivity("-0.4"); },
-            msg::kLayerBadConductivity }),
-    [](const testing::TestParamInfo<WallCase>& info) { return info.param.label; });
 
 } // namespace
 } // namespace quelvan

@@ -138,7 +138,7 @@ int Render(const CLI::App& command, const RenderOptions& options)
     const int height = options.size.value_or(kDefaultSize).height();
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project) || !CheckWallForBatch(doc))
         return kExitFailure;
     bool ok = true;
     if (!options.wall.empty())
@@ -148,7 +148,7 @@ int Render(const CLI::App& command, const RenderOptions& options)
 
     NullMessageSink quiet;
     EngineState engine(quiet);
-    if (!RunWeek(doc, engine, options.project, options.weatherDirectory))
+    if (!RunWeek(doc, engine, options.weatherDirectory))
         return kExitFailure;
     if (!options.profile.empty())
         ok = Write(RenderProfile(engine, width, height), options.profile) && ok;
