@@ -1,6 +1,7 @@
 #include "graphics/ProfileChart.h"
 
 #include "core/NString.h"
+#include "engine/EngineSnapshot.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -15,6 +16,15 @@ ProfileChart::ProfileChart()
     chart_.Curve(0).SetVisible(false);
     for (int curve : { kCurveMinimum, kCurveMaximum, kCurveCurrent })
         chart_.Curve(curve).SetVisible(true);
+}
+
+void ProfileChart::ShowRun(const EngineSnapshot& run)
+{
+    if (!run.prepared)
+        return;
+    const auto labels = run.AbscissaLabels();
+    SetAbscissa(labels[0], labels[1], run.nodes.x, run.totalThickness);
+    SetProfiles(run.nodes.T, run.nodes.Tmin, run.nodes.Tmax, run.bounds.lower, run.bounds.upper);
 }
 
 void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& labelB,

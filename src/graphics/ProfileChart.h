@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace quelvan {
+struct EngineSnapshot;
+}
+
 namespace quelvan::graphics {
 
 // The temperature profile across the wall: the current profile (black) between the daily
@@ -28,6 +32,10 @@ public:
     // The three curves scaled between the vertical bounds, and the bounds as Y end labels.
     void SetProfiles(std::span<const float> current, std::span<const float> minimum,
         std::span<const float> maximum, float lowerBound, float upperBound);
+
+    // The abscissa and the profiles of a prepared calculation (nothing changes before one): the
+    // setup that the main view and the command-line images share.
+    void ShowRun(const EngineSnapshot& run);
 
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }

@@ -304,7 +304,7 @@ FluxDensityWindow* KslView::Tracer() const
 void KslView::ShowTracer()
 {
     if (!tracer_) {
-        tracer_ = new FluxDensityWindow(runner_->Engine(), this);
+        tracer_ = new FluxDensityWindow(runner_->Engine().Snapshot(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
         tracer_->move(0, 0);
     }
@@ -322,8 +322,8 @@ void KslView::CloseTracer()
 
 void KslView::RefreshResults()
 {
-    const EngineState& engine = runner_->Engine();
-    const ReadoutTexts& t = engine.Readouts();
+    const EngineSnapshot& run = runner_->Engine().Snapshot();
+    const ReadoutTexts& t = run.readouts;
     const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
         &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };
     const std::array<const std::string*, 4> interior { &t.interiorFlux, &t.interiorTemperature,
@@ -332,13 +332,7 @@ void KslView::RefreshResults()
         exteriorReadouts_[i].value->setText(ToQ(*exterior[i]));
     for (size_t i = 0; i < interior.size(); ++i)
         interiorReadouts_[i].value->setText(ToQ(*interior[i]));
-    if (engine.IsPrepared()) {
-        const auto labels = engine.AbscissaLabels();
-        const NodeProfiles& nodes = engine.Nodes();
-        chart_->SetAbscissa(labels[0], labels[1], nodes.x, engine.TotalThickness());
-        chart_->SetProfiles(
-            nodes.T, nodes.Tmin, nodes.Tmax, engine.Bounds().lower, engine.Bounds().upper);
-    }
+    chart_->ShowRun(run);
     if (tracer_)
         tracer_->Refresh();
     update();

@@ -38,7 +38,7 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Hours());
+    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Snapshot().hours);
     return kExitOk;
 }
 
