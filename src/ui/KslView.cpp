@@ -5,6 +5,7 @@
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
+#include "session/RunState.h"
 #include "ui/CalculationRunner.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/FormSupport.h"
@@ -146,12 +147,12 @@ void KslView::BuildControls()
         interiorReadouts_[i] = make(interior[i]);
 
     panel_ = Named(new QGroupBox(this), 1085);
-    modeButton_ = Named(new QPushButton(QStringLiteral("Mode Calcul"), this), 1058);
+    modeButton_ = Named(new QPushButton(QString::fromUtf8(ModeButtonText(false)), this), 1058);
     runBox_ = Named(new QGroupBox(QStringLiteral("Calcul"), this), 1086);
-    runButton_ = Named(new QPushButton(QStringLiteral("Lance Calcul"), this), 1075);
-    stepButton_ = Named(new QPushButton(QStringLiteral("Pas à Pas"), this), 1073);
-    stopButton_ = Named(new QPushButton(QStringLiteral("Stop"), this), 1077);
-    tracerButton_ = Named(new QPushButton(QStringLiteral("Affiche Traceur"), this), 1078);
+    runButton_ = Named(new QPushButton(QString::fromUtf8(kRunTextStart), this), 1075);
+    stepButton_ = Named(new QPushButton(QString::fromUtf8(kStepButtonText), this), 1073);
+    stopButton_ = Named(new QPushButton(QString::fromUtf8(kStopButtonText), this), 1077);
+    tracerButton_ = Named(new QPushButton(QString::fromUtf8(kTracerButtonText), this), 1078);
     panel_->setAutoFillBackground(true);
 
     for (NumberEdit* edit :
@@ -270,12 +271,11 @@ void KslView::SetCalculationMode(bool calculation)
     if (calculation && !wasCalculation) {
         runner_->EnterCalculation();
         ShowTracer();
-        modeButton_->setText(QStringLiteral("Mode Saisie"));
     } else if (!calculation) {
         CloseTracer();
         runner_->LeaveCalculation();
-        modeButton_->setText(QStringLiteral("Mode Calcul"));
     }
+    modeButton_->setText(QString::fromUtf8(ModeButtonText(calculation)));
     for (const auto& r : exteriorReadouts_)
         for (QLabel* l : { r.label, r.value, r.unit })
             l->setVisible(calculation);
