@@ -91,7 +91,8 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
         associateMenu_ = editMenu_->addMenu(QStringLiteral("Associer Matériau"));
     }
     QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
-    help->addAction(QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, 0); });
+    help->addAction(
+        QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
 
     canvas_ = new GridCanvas(*this);
     layout->addWidget(canvas_);

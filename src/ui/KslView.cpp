@@ -169,16 +169,16 @@ void KslView::BuildControls()
     connect(stopButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStop);
     connect(tracerButton_, &QPushButton::clicked, this, &KslView::ShowTracer);
 
-    auto* help = new HelpTopics(this, 0);
-    help->Set(absorptionInterior_, 13080);
-    help->Set(absorptionExterior_, 13080);
-    help->Set(resistanceExterior_, 13240);
-    help->Set(resistanceInterior_, 13240);
-    help->Set(exteriorAmbiance_, 12006);
-    help->Set(interiorAmbiance_, 12006);
-    help->Set(azimuth_, 13030);
-    help->Set(inclination_, 13170);
-    help->Set(initialTemperature_, 12009);
+    auto* help = new HelpTopics(this, HelpTopic::Contents);
+    help->Set(absorptionInterior_, HelpTopic::Absorption);
+    help->Set(absorptionExterior_, HelpTopic::Absorption);
+    help->Set(resistanceExterior_, HelpTopic::SurfaceResistance);
+    help->Set(resistanceInterior_, HelpTopic::SurfaceResistance);
+    help->Set(exteriorAmbiance_, HelpTopic::Ambiances);
+    help->Set(interiorAmbiance_, HelpTopic::Ambiances);
+    help->Set(azimuth_, HelpTopic::Azimuth);
+    help->Set(inclination_, HelpTopic::Inclination);
+    help->Set(initialTemperature_, HelpTopic::InitialTemperature);
 }
 
 void KslView::MarkModified()

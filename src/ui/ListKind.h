@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/HelpTopic.h"
+
 #include <array>
 
 namespace quelvan::ui {
@@ -9,15 +11,15 @@ enum class ListKind : int { Materials = 0, Ambiances = 4, Layers = 7 };
 
 struct ListKindInfo {
     ListKind kind;
-    int helpTopic; // F1 anywhere in the dialog
+    HelpTopic helpTopic; // F1 anywhere in the dialog
     bool columnLines; // grid lines between the columns
     bool rowsAddable; // "Ajouter", "Supprimer" and "Associer Matériau"
 };
 
 inline constexpr std::array<ListKindInfo, 3> kListKinds { {
-    { ListKind::Materials, 12005, false, false },
-    { ListKind::Ambiances, 12006, true, false },
-    { ListKind::Layers, 12007, false, true },
+    { ListKind::Materials, HelpTopic::Materials, false, false },
+    { ListKind::Ambiances, HelpTopic::Ambiances, true, false },
+    { ListKind::Layers, HelpTopic::Layers, false, true },
 } };
 
 constexpr const ListKindInfo& Describe(ListKind kind)
