@@ -21,22 +21,10 @@ namespace {
 using test::SelectConstant;
 using test::SetWall;
 
-struct LayerData {
-    double thickness; // m
-    double lambda;
-    double rho;
-    double c;
-};
-
-std::vector<LayerData> Layers(const KslDoc& doc)
+// The wall in SI units, read as the engine reads it.
+std::vector<DynamicLayer> Layers(const KslDoc& doc)
 {
-    std::vector<LayerData> layers;
-    for (const NMaterialLayer& l : doc.layers) {
-        const CMaterial& m = *l.Material();
-        layers.push_back({ FloatValue(l.Thickness()) / 1000.0, FloatValue(m.Conductivity()),
-            FloatValue(m.Density()), FloatValue(m.Capacity()) });
-    }
-    return layers;
+    return DynamicWallFromProject(doc.layers, doc.surfaces).value().layers;
 }
 
 struct WallCase {
@@ -72,10 +60,10 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
-    const std::vector<LayerData> layers = Layers(doc);
+    const std::vector<DynamicLayer> layers = Layers(doc);
     double r = 0.04 + 0.13;
-    for (const LayerData& l : layers)
-        r += l.thickness / l.lambda;
+    for (const DynamicLayer& l : layers)
+        r += l.thickness / l.conductivity;
     const double q = 25.0 / r;
     EXPECT_NEAR(engine.Snapshot().uValue, 1 / r, 1e-4);
     // Hour 0 and the end of a week, which must stay there.
@@ -84,7 +72,7 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
         double expected = -5 + q * 0.04;
         EXPECT_NEAR(t.front(), expected, 0.01) << "pass " << pass;
         for (size_t k = 0; k < layers.size(); ++k) {
-            expected += q * layers[k].thickness / layers[k].lambda;
+            expected += q * layers[k].thickness / layers[k].conductivity;
             EXPECT_NEAR(t[5 * (k + 1)], expected, 0.01) << "interface " << k << " pass " << pass;
         }
         EXPECT_NEAR(t.back(), 20 - q * 0.13, 0.01) << "pass " << pass;
@@ -112,11 +100,12 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
 
     // Stored heat: capacity times the mean temperature of each cell (linear elements).
     auto stored = [&]() {
-        const std::vector<LayerData> layers = Layers(doc);
+        const std::vector<DynamicLayer> layers = Layers(doc);
         const std::vector<float>& t = engine.Snapshot().nodes.T;
         double sum = 0;
         for (size_t k = 0; k < layers.size(); ++k) {
-            const double cellCapacity = layers[k].rho * layers[k].c * layers[k].thickness / 5;
+            const double cellCapacity
+                = layers[k].density * layers[k].heatCapacity * layers[k].thickness / 5;
             for (size_t j = 5 * k; j < 5 * k + 5; ++j)
                 sum += cellCapacity * (t[j] + t[j + 1]) / 2;
         }

@@ -38,6 +38,32 @@ INSTANTIATE_TEST_SUITE_P(Times, ClockText,
         ClockCase { 90061, C::Minutes, "002:01:01:" }, ClockCase { 90061, C::Hours, "002:01:" },
         ClockCase { 90061, C::Days, "002:" }));
 
+// The form's values choose the document's records; a project with a file adds its folder to
+// the weather search.
+TEST(CalculationInputs, FormValuesChooseTheDocumentsRecords)
+{
+    KslDoc doc;
+    doc.SetPath("/tmp/etude/mur.ksl");
+    FormValues form = doc.StoredFormValues();
+    form.selectedExterior = 4;
+    form.selectedInterior = -1;
+    form.surfaces.absorptionExterior = "0.9";
+    form.azimuthIndex = 1;
+    const CalculationInputs in = InputsFor(doc, form, { "meteo", "" });
+    ASSERT_NE(in.exteriorAmbiance, nullptr);
+    EXPECT_EQ(in.exteriorAmbiance->Index(), 4);
+    EXPECT_EQ(in.interiorAmbiance, nullptr);
+    EXPECT_EQ(in.surfaces.absorptionExterior, "0.9");
+    EXPECT_EQ(in.azimuthIndex, 1);
+    EXPECT_EQ(in.weather.explicitDirectory, "meteo");
+    EXPECT_EQ(in.weather.projectDirectory, "/tmp/etude/");
+    const CalculationInputs stored = InputsFromDocument(doc);
+    EXPECT_EQ(stored.interiorAmbiance, doc.SelectedAmbiance(Side::Interior));
+    EXPECT_EQ(stored.surfaces, doc.surfaces);
+    const KslDoc unnamed;
+    EXPECT_TRUE(InputsFromDocument(unnamed).weather.projectDirectory.empty());
+}
+
 // The default project with a constant exterior and interior temperature and no flux.
 class Prepared : public ::testing::Test {
 protected:
