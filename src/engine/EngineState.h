@@ -5,10 +5,8 @@
 #include "engine/JacobiSolver.h"
 #include "model/WallCheck.h"
 
-#include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quelvan {
 

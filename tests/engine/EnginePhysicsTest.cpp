@@ -29,7 +29,7 @@ std::vector<DynamicLayer> Layers(const KslDoc& doc)
 
 struct WallCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> layers;
+    test::WallLayers layers; // empty: the new project's wall
     friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -43,11 +43,8 @@ const WallCase kSevenLayers { "seven layers",
 
 void Apply(KslDoc& doc, const WallCase& c)
 {
-    if (c.layers.empty())
-        return;
-    doc.layers.Clear();
-    for (const auto& [material, thickness] : c.layers)
-        doc.AddLayer(doc.FindMaterialByName(material), thickness);
+    if (!c.layers.empty())
+        SetWall(doc, c.layers);
 }
 
 class SteadyState : public ::testing::TestWithParam<WallCase> { };

@@ -52,7 +52,7 @@ TEST(AmbianceAssign, CopiesWeatherFieldsOnlyFromAWeatherRecord)
     target.cityIndex = 3;
     target.firstDay = 40;
     target.AssignFrom(doc.exteriorAmbiances.At(4)); // ramp, no weather file
-    EXPECT_EQ(target.Name(), "Rampe de température 0/20 °C sans flux");
+    EXPECT_EQ(target.Name(), doc.exteriorAmbiances.At(4).Name());
     EXPECT_EQ(target.Identifier(), 4005);
     EXPECT_EQ(target.temperature, doc.exteriorAmbiances.At(4).temperature);
     EXPECT_EQ(target.cityIndex, 3);
