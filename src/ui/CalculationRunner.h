@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/CalculationWorker.h"
 #include "engine/EngineState.h"
+#include "session/CalculationWorker.h"
 #include "session/RunState.h"
 
 #include <QObject>
