@@ -8,21 +8,27 @@
 #include "persistence/ProjectFile.h"
 #include "persistence/ProjectLayout.h"
 
+#include <algorithm>
 #include <optional>
+#include <variant>
 
 namespace quelvan {
 
 namespace {
 
-// ParseInt, limited to nine digits so that no value can overflow.
-std::optional<int> ReadInteger(const std::string& text)
+// ParseInt, limited to nine digits so that no value can overflow: a longer number is out of
+// range, anything else that ParseInt refuses is not a number.
+std::variant<int, ReadFault> ReadInteger(std::string_view text)
 {
-    int digits = 0;
-    for (const char c : text)
-        digits += (c >= '0' && c <= '9') ? 1 : 0;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (std::ranges::count_if(text, isDigit) > 9) {
+        const std::string_view magnitude = text.substr(text.starts_with('-') ? 1 : 0);
+        return std::ranges::all_of(magnitude, isDigit) ? ReadFault::OutOfRange
+                                                       : ReadFault::NotANumber;
+    }
     int value = 0;
-    if (digits > 9 || !ParseInt(text, value))
-        return std::nullopt;
+    if (!ParseInt(text, value))
+        return ReadFault::NotANumber;
     return value;
 }
 
@@ -47,14 +53,17 @@ std::optional<ReadFault> ReadField(
         if (field.kind == FieldKind::Flag) {
             value.number = value.text == "1" ? 1 : 0;
         } else if (field.kind == FieldKind::Integer) {
-            const std::optional<int> number = ReadInteger(value.text);
+            const std::variant<int, ReadFault> number = ReadInteger(value.text);
+            const int* read = std::get_if<int>(&number);
             if (field.need == Need::Required) {
-                if (!number)
-                    return reached ? ReadFault::NotANumber : ReadFault::LineTooShort;
-                if (*number < field.low || *number > field.high)
+                if (!reached)
+                    return ReadFault::LineTooShort;
+                if (read == nullptr)
+                    return std::get<ReadFault>(number);
+                if (*read < field.low || *read > field.high)
                     return ReadFault::OutOfRange;
             }
-            value.number = number.value_or(0);
+            value.number = read != nullptr ? *read : 0;
         }
     }
     if (!field.set(record, value, read))

@@ -98,7 +98,7 @@ TEST_F(CliReport, UnreadableProjectIsReported)
 {
     std::ofstream(Out("faux.ksl")) << "pas un projet\n";
     EXPECT_EQ(Run("report " + Out("faux.ksl") + " -o " + Out("faux.pdf")), 1);
-    EXPECT_NE(Output().find("Erreur en lecture"), std::string::npos);
+    EXPECT_NE(Output().find("Erreur en lecture : ligne 2 : ligne absente"), std::string::npos);
     EXPECT_FALSE(fs::exists(Out("faux.pdf")));
 }
 
