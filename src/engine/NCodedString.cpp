@@ -271,6 +271,8 @@ int NCodedString::LoadFile(double from, double to)
     // The first hour runs from the last value of the year.
     if (!segments_.empty())
         segments_.front().startValue = segments_.back().endValue;
+    else
+        fileError_.fault = ReadFault::Empty; // a header without data lines
     return kProfileOk;
 }
 
