@@ -60,7 +60,7 @@ template <typename R, auto Set> bool StoreText(R& r, const FieldValue& v, const 
 template <typename R> using Getter = FieldValue (*)(const R&);
 template <typename R> using Setter = bool (*)(R&, const FieldValue&, const KslDoc&);
 
-// The kinds of field, each in one line of the tables below.
+// One constructor per kind of field, so that each field takes one entry of the tables.
 template <typename R>
 constexpr Field<R> Integer(std::string_view prefix, std::string_view label, int width,
     Getter<R> get, std::type_identity_t<Setter<R>> set, int low = -kNoLimit, int high = kNoLimit)

@@ -54,16 +54,16 @@ std::optional<ReadFault> ReadField(
             value.number = value.text == "1" ? 1 : 0;
         } else if (field.kind == FieldKind::Integer) {
             const std::variant<int, ReadFault> number = ReadInteger(value.text);
-            const int* read = std::get_if<int>(&number);
+            const int* parsed = std::get_if<int>(&number);
             if (field.need == Need::Required) {
                 if (!reached)
                     return ReadFault::LineTooShort;
-                if (read == nullptr)
+                if (parsed == nullptr)
                     return std::get<ReadFault>(number);
-                if (*read < field.low || *read > field.high)
+                if (*parsed < field.low || *parsed > field.high)
                     return ReadFault::OutOfRange;
             }
-            value.number = read != nullptr ? *read : 0;
+            value.number = parsed != nullptr ? *parsed : 0;
         }
     }
     if (!field.set(record, value, read))

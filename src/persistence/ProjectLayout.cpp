@@ -17,7 +17,8 @@ namespace {
 using namespace layout;
 
 // --- lines of the document's own fields ---------------------------------------------------
-// Ten flags "%2d"; only the first five are read back.
+// Ten flags "%2d"; only the first five are read back, the others stay clear as the built-in
+// data left them.
 template <int K> FieldValue PrintChoiceOf(const KslDoc& d)
 {
     return Number(d.printChoices[K] != 0 ? 1 : 0);

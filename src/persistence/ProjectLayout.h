@@ -2,7 +2,9 @@
 
 // The project file's layout, declared once: every line of the file in order and, for each line,
 // its fields with their columns, kinds and the record values they hold. The writer, the reader
-// and the comparison made before saving all walk this declaration (ProjectLayout.cpp).
+// and the comparison made before saving all walk this declaration (ProjectLayout.cpp for the
+// order of the lines and the document's own fields, ProjectRecordLayout.cpp for the material,
+// ambiance and layer lines).
 #include "core/NList.h"
 #include "core/ReadError.h"
 
