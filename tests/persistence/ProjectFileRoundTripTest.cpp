@@ -254,17 +254,5 @@ TEST(ProjectWrite, UnwritableFolderIsReported)
     EXPECT_EQ(WriteProjectFile(KslDoc(), ""), WriteResult::CannotWrite);
 }
 
-TEST(ProjectWrite, ReplacesAnOlderFile)
-{
-    TempFolder folder;
-    test::WriteBytes(folder.File("mur.ksl"), "ancien contenu bien plus long que rien\n");
-    KslDoc doc;
-    doc.author = "Nouveau";
-    ASSERT_EQ(WriteProjectFile(doc, folder.File("mur.ksl")), WriteResult::Ok);
-    KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
-    EXPECT_EQ(read.author, "Nouveau");
-}
-
 } // namespace
 } // namespace quelvan
