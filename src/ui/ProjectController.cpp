@@ -65,8 +65,8 @@ bool ProjectController::ReadInto(const QString& path)
     KslDoc read;
     ReadError error;
     if (ReadProjectFile(read, FromQ(path), &error) != kReadOk) {
-        prompter_.Message(window_, QString::fromStdString(ReadErrorMessage(error)),
-            Prompter::Icon::Exclamation);
+        prompter_.Message(
+            window_, QString::fromStdString(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         NewProject();
         return false;
     }
