@@ -103,18 +103,25 @@ struct WallCase {
 };
 class CliWalls : public CliRun, public ::testing::WithParamInterface<WallCase> { };
 
-// check and run apply the same wall check: the same walls refused, with the same message.
-TEST_P(CliWalls, CheckRefusesExactlyWhatRunRefuses)
+// check, run and dynamic apply the same wall check: the same walls refused, with the same
+// message and exit code.
+TEST_P(CliWalls, CheckAndDynamicRefuseExactlyWhatRunRefuses)
 {
     KslDoc doc;
     GetParam().spoil(doc);
     Write(doc, "mur.ksl");
     const char* refusal = GetParam().refusal;
     const int expected = refusal != nullptr ? 1 : 0;
-    for (const char* command : { "check mur.ksl", "run mur.ksl" }) {
+    std::string runError;
+    for (const char* command : { "run mur.ksl", "check mur.ksl", "dynamic mur.ksl" }) {
         EXPECT_EQ(Run(command), expected) << command << ": " << err_;
         const bool refused = refusal != nullptr && err_.find(refusal) != std::string::npos;
         EXPECT_EQ(refused, refusal != nullptr) << command << ": " << err_;
+        if (refusal != nullptr && runError.empty()) {
+            runError = err_;
+        } else if (refusal != nullptr) {
+            EXPECT_EQ(err_, runError) << command;
+        }
     }
     EXPECT_EQ(std::filesystem::exists(folder_ / "mur.res"), refusal == nullptr);
 }

@@ -9,6 +9,7 @@ namespace quelvan::cli {
 void DeclareNew(CommandLine& commands);
 void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
+void DeclareDynamic(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
 #ifdef QUELVAN_WITH_QT
 void DeclareRender(CommandLine& commands);
@@ -20,6 +21,7 @@ inline constexpr void (*kCommands[])(CommandLine&) = {
     DeclareNew,
     DeclareCheck,
     DeclareRun,
+    DeclareDynamic,
     DeclareWeather,
 #ifdef QUELVAN_WITH_QT
     DeclareRender,

@@ -4,11 +4,14 @@
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "engine/DynamicWallFromProject.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 
 #include <memory>
+#include <optional>
 
 namespace quelvan::cli {
 
@@ -43,6 +46,19 @@ int New(const std::string& path)
     return kExitFailure;
 }
 
+// The steady transmittance and how the wall answers a daily wave: U, decrement and time shift,
+// written as the dynamic command writes them.
+void PrintDynamicSummary(const KslDoc& doc)
+{
+    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<DynamicCharacteristics> values
+        = wall ? ComputeDynamicCharacteristics(*wall) : std::nullopt;
+    if (!values)
+        return;
+    for (const char* key : { "u", "f", "shift_h" })
+        PrintLine(DynamicValueLine(DynamicValue(key), *values));
+}
+
 int Check(const std::string& path)
 {
     KslDoc doc;
@@ -66,7 +82,10 @@ int Check(const std::string& path)
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
     // The summary stays useful on a wall the calculation refuses; the refusal ends it.
-    return CheckWallForBatch(doc) ? kExitOk : kExitFailure;
+    if (!CheckWallForBatch(doc))
+        return kExitFailure;
+    PrintDynamicSummary(doc);
+    return kExitOk;
 }
 
 } // namespace
