@@ -46,8 +46,12 @@ const DynamicValueInfo& DynamicValue(const char* key)
 
 std::string DynamicValueText(const DynamicValueInfo& info, const DynamicCharacteristics& values)
 {
-    const double value = values.*info.member;
-    return info.hours ? Fixed(value, kHourDecimals) : Significant(value);
+    return DynamicNumberText(values.*info.member, info.hours);
+}
+
+std::string DynamicNumberText(double value, bool hours)
+{
+    return hours ? Fixed(value, kHourDecimals) : Significant(value);
 }
 
 std::string DynamicValueLine(const DynamicValueInfo& info, const DynamicCharacteristics& values)

@@ -71,6 +71,8 @@ const DynamicValueInfo& DynamicValue(const char* key);
 // (the form, the report, the summaries): three significant digits ("0.661", "12.6", "501"),
 // two decimals for a time shift ("6.77").
 std::string DynamicValueText(const DynamicValueInfo& info, const DynamicCharacteristics& values);
+// Any number written the same way.
+std::string DynamicNumberText(double value, bool hours);
 // "Coefficient de transmission U : 0.661 W/(m².K)"; a ratio has no unit.
 std::string DynamicValueLine(const DynamicValueInfo& info, const DynamicCharacteristics& values);
 // The period in hours without trailing zeros: "24", "8.5".

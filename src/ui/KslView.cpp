@@ -185,6 +185,7 @@ void KslView::MarkModified()
 {
     if (!loading_)
         doc_.modified = true;
+    emit formEdited();
 }
 
 void KslView::FillAmbianceList(Side side)

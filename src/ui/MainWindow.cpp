@@ -7,6 +7,7 @@
 #include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
 #include "ui/CalculationRunner.h"
+#include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -50,6 +51,11 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
         if (controller_->AmbianceList(side))
             view_->FillAmbianceList(side);
+    });
+    // The dynamic characteristics follow the form's surface resistances as they are typed.
+    connect(view_, &KslView::formEdited, this, [this] {
+        if (dynamicDialog_)
+            dynamicDialog_->Refresh();
     });
     connect(view_, &KslView::calculationModeChanged, this,
         [this](bool calculation) { dataMenu_->setEnabled(!calculation); });
@@ -121,6 +127,10 @@ void MainWindow::BuildMenus()
     add(
         dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
         "Nom d'auteur et autres références");
+    dataMenu_->addSeparator();
+    add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
+        &MainWindow::ShowDynamicCharacteristics, {},
+        "Amortissement, déphasage et capacités thermiques de la paroi");
 
     QMenu* print = menuBar()->addMenu(QStringLiteral("&Impression"));
     add(print, "C&onfiguration de l'impression...", "actionPrinterSetup", &MainWindow::PrinterSetup,
@@ -192,6 +202,8 @@ void MainWindow::UpdateRecentMenu()
 void MainWindow::AfterDocumentChange()
 {
     view_->DocumentChanged();
+    if (dynamicDialog_)
+        dynamicDialog_->Refresh();
     UpdateTitle();
 }
 
@@ -284,6 +296,24 @@ void MainWindow::ExportPdf()
     if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString()))
         prompter_->Message(
             this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
+}
+
+DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
+{
+    return dynamicDialog_.data();
+}
+
+void MainWindow::ShowDynamicCharacteristics()
+{
+    if (!dynamicDialog_) {
+        dynamicDialog_ = new DynamicCharacteristicsDialog(
+            *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
+        dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dynamicDialog_->Refresh();
+    dynamicDialog_->show();
+    dynamicDialog_->raise();
+    dynamicDialog_->activateWindow();
 }
 
 void MainWindow::PrinterSetup()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -13,6 +14,7 @@ class KslDoc;
 
 namespace quelvan::ui {
 
+class DynamicCharacteristicsDialog;
 class KslView;
 class ProjectController;
 class Prompter;
@@ -34,6 +36,8 @@ public:
     ProjectController& Controller() { return *controller_; }
     QMenu* DataMenu() const { return dataMenu_; }
     QAction* Action(const QString& objectName) const;
+    // The dynamic characteristics dialog while it is open, else null.
+    DynamicCharacteristicsDialog* DynamicDialog() const;
 
 public slots:
     void NewProject();
@@ -48,6 +52,8 @@ public slots:
     void PrintPreview();
     void ExportPdf();
     void PrinterSetup();
+    // Opens (or raises) the modeless dialog of the wall's dynamic characteristics.
+    void ShowDynamicCharacteristics();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +71,7 @@ private:
     ProjectController* controller_ = nullptr;
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
 };
 
 } // namespace quelvan::ui
