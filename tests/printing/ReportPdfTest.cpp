@@ -1,7 +1,11 @@
 #include "PrintingTestSupport.h"
 
+#include "core/Messages.h"
 #include "core/NumberText.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "engine/DynamicWallFromProject.h"
 
+#include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "printing/TimeCurvePage.h"
@@ -146,6 +150,60 @@ TEST(ReportPdf, ProjectDataShowsWallSurfacesAndAmbiances)
     }
     EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(Side::Exterior)->Name()),
         std::string::npos);
+}
+
+// The dynamic characteristics stand beside the project data, on that page only; a wall the
+// check refuses gives its message instead.
+TEST(ReportPdf, ProjectDataPageAloneShowsTheDynamicCharacteristics)
+{
+    KslDoc doc;
+    doc.printChoices = Flags({ 2, 3 });
+    CalculationInputs form = InputsFromDocument(doc);
+    auto pages = PdfPages(RenderReportPdf(ReportPrinter(doc, form, {})));
+    SKIP_WITHOUT_PDFTOTEXT(pages);
+    ASSERT_EQ(pages->size(), 2u);
+    EXPECT_EQ((*pages)[0].find(kDynamicCaption), std::string::npos);
+    std::string text = Squeezed((*pages)[1]);
+    EXPECT_NE(text.find(kDynamicCaption), std::string::npos) << text;
+    const auto values
+        = ComputeDynamicCharacteristics(DynamicWallFromProject(doc.layers, doc.surfaces).value());
+    for (const DynamicValueInfo& info : kDynamicValues) {
+        const std::string row = std::string(info.label) + " " + DynamicValueText(info, *values)
+            + " " + (*info.unit != '\0' ? info.unit : "-");
+        EXPECT_NE(text.find(row), std::string::npos) << row;
+    }
+
+    form.surfaces.resistanceInterior = "-0.13";
+    pages = PdfPages(RenderReportPdf(ReportPrinter(doc, form, {})));
+    text = Squeezed((*pages)[1]);
+    EXPECT_NE(text.find(msg::kBadSurfaceResistance), std::string::npos) << text;
+    EXPECT_EQ(text.find(kDynamicValues.front().label), std::string::npos);
+}
+
+// Both pages draw the same project data tables in the same place: the block beside them on the
+// project data page leaves them as they are.
+TEST(ReportImage, DynamicBlockLeavesTheProjectDataTablesAsTheyAre)
+{
+    KslDoc doc;
+    ReportPrinter report(doc, InputsFromDocument(doc), {});
+    report.SetFlags(Flags({ 2, 3 }));
+    report.SetPrintTime(kPrintTime);
+    auto render = [&](int page) {
+        QImage image(1169, 827, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3937);
+        image.setDotsPerMeterY(3937);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        report.DrawPage(painter, page);
+        painter.end();
+        return image;
+    };
+    const QImage wallPage = render(0);
+    const QImage dataPage = render(1);
+    // The plots and the block start at two fifths of the body at the earliest.
+    const QRect tables(0, 0, wallPage.width() * 37 / 100, wallPage.height());
+    EXPECT_EQ(wallPage.copy(tables), dataPage.copy(tables));
+    EXPECT_NE(wallPage, dataPage);
 }
 
 TEST(ReportPdf, OneLayerWallIsNumberedOneWithoutSide)
