@@ -66,6 +66,8 @@ public:
 
     GridCell& Cell(int row, int column);
     const GridCell& Cell(int row, int column) const;
+    // Makes the cell a text cell showing that text.
+    void SetText(int row, int column, std::string text);
     GridRowInfo& Row(int row) { return rowInfos_[static_cast<size_t>(row)]; }
     const GridRowInfo& Row(int row) const { return rowInfos_[static_cast<size_t>(row)]; }
     GridColumnInfo& Column(int column) { return columns_[static_cast<size_t>(column)]; }

@@ -11,13 +11,16 @@ struct ListKindInfo {
     ListKind kind;
     int helpTopic; // F1 anywhere in the dialog
     bool columnLines; // grid lines between the columns
-    bool rowsAddable; // "Ajouter", "Supprimer" and "Associer Matériau"
+    bool rowsAddable; // "Ajouter" and "Supprimer"
+    // The list reads the wall's placement from the form (the ambiance dialog's solar preview),
+    // so the form's fields are stored into the project before it opens.
+    bool readsForm;
 };
 
 inline constexpr std::array<ListKindInfo, 3> kListKinds { {
-    { ListKind::Materials, 12005, false, false },
-    { ListKind::Ambiances, 12006, true, false },
-    { ListKind::Layers, 12007, false, true },
+    { ListKind::Materials, 12005, false, false, false },
+    { ListKind::Ambiances, 12006, true, false, true },
+    { ListKind::Layers, 12007, false, true, false },
 } };
 
 constexpr const ListKindInfo& Describe(ListKind kind)

@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
 #include "ui/AmbianceDialog.h"
+#include "ui/AmbianceListAdapter.h"
 #include "ui/KslView.h"
 #include "ui/LayerDialog.h"
+#include "ui/LayerListAdapter.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialDialog.h"
+#include "ui/MaterialListAdapter.h"
 #include "ui/NumberEdit.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
@@ -42,7 +45,7 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     ScriptedPrompter prompter;
     const std::string first = doc.materials.At(0).Name();
     const std::string second = doc.materials.At(1).Name();
-    RecordListDlg dialog(doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
     dialog.MoveDown(); // nothing selected
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
@@ -62,7 +65,7 @@ TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     ClickRow(dialog, 2);
     ClickRow(dialog, 2);
     EXPECT_EQ(dialog.SelectedRow(), -1);
@@ -78,7 +81,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     ScriptedPrompter prompter;
     const CMaterial* stored = &doc.materials.At(2);
     const int identifier = stored->Identifier();
-    RecordListDlg dialog(doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
     int edits = 0;
     prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
         auto* name = d.findChild<QLineEdit*>(QStringLiteral("c128"));
@@ -88,7 +91,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     dialog.EditSelected();
     QTest::mouseDClick(dialog.Canvas(), Qt::LeftButton, {}, CellCentre(dialog, 3, 1));
     EXPECT_EQ(edits, 2);
-    EXPECT_EQ(dialog.MaterialAt(3)->Name(), "Essai 2");
+    EXPECT_EQ(dialog.RecordAt<CMaterial>(3)->Name(), "Essai 2");
     EXPECT_NE(stored->Name(), "Essai 2"); // the project is untouched until the result is taken
     dialog.ApplyResult();
     EXPECT_EQ(&doc.materials.At(2), stored);
@@ -118,7 +121,7 @@ TEST(ListDialog, CancelLeavesEveryRecordUnchanged)
         list->EditSelected();
         return static_cast<int>(QDialog::Rejected);
     };
-    EXPECT_FALSE(window.Controller().LayersList());
+    EXPECT_FALSE(window.Controller().EditList(ListKind::Layers));
     std::vector<std::string> after;
     for (const NMaterialLayer& layer : doc.layers)
         after.push_back(layer.Material()->Name() + "/" + layer.Thickness());
@@ -130,11 +133,11 @@ TEST(ListDialog, LayerListRefusesAnEighthLayer)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
-    while (dialog.Grid().RowCount() - 1 < RecordListDlg::kMaxLayers)
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
+    while (dialog.Grid().RowCount() - 1 < LayerListAdapter::kMaxLayers)
         dialog.AddRow();
     EXPECT_TRUE(prompter.messages.empty());
-    const NMaterialLayer* added = dialog.LayerAt(dialog.SelectedRow());
+    const NMaterialLayer* added = dialog.RecordAt<NMaterialLayer>(dialog.SelectedRow());
     EXPECT_EQ(added->Material()->Identifier(), 3001);
     EXPECT_EQ(added->Thickness(), "100");
     dialog.AddRow();
@@ -154,7 +157,7 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     KslDoc doc;
     doc.materials.At(0).SetConductivity("0.09"); // exactly the limit: an insulant
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     QMenu* associate = nullptr;
     for (QAction* action : dialog.EditMenu()->actions())
         if (action->menu() && action->text() == QStringLiteral("Associer Matériau"))
@@ -178,7 +181,7 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     const CMaterial* before = stored->Material();
     dialog.SelectRow(1);
     associate->actions().back()->trigger();
-    EXPECT_NE(dialog.LayerAt(1)->Material(), before);
+    EXPECT_NE(dialog.RecordAt<NMaterialLayer>(1)->Material(), before);
     EXPECT_EQ(stored->Material(), before);
     dialog.ApplyResult();
     EXPECT_EQ(
@@ -189,8 +192,10 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg materials(doc.materials, prompter);
-    RecordListDlg ambiances(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
+    RecordListDlg materials(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
+    RecordListDlg ambiances(
+        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90),
+        prompter);
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
@@ -208,7 +213,9 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg list(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
+    RecordListDlg list(
+        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90),
+        prompter);
     // Period, value 1 and value 2 of the temperature, then of the flux.
     auto texts = [&list](int row) {
         std::vector<std::string> cells;
