@@ -328,7 +328,7 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
             painter.drawLine(x, y + kCheckSize - 1, x + kCheckSize - 1, y);
         }
         if (selected)
-            InvertBox(painter, square.Offset(0, 0));
+            InvertBox(painter, square);
         break;
     }
     case CellKind::ColourSwatch: {

@@ -19,7 +19,6 @@ struct GridCell {
     CellKind type = CellKind::Nothing;
     std::string text;
     bool pressed = false; // header cells drawn pushed
-    bool marked = false; // kept and copied, not read by the drawing
     bool checked = false;
     int tag = 0; // a record number or any value the user looks rows up by
     QImage bitmap; // bitmap cells

@@ -18,7 +18,7 @@ const QColor kGrey(168, 168, 168);
 std::string Label(const FluxDensityPlot& plot, int axis, int which)
 {
     const CChartAxis& a = plot.Chart().Axis(axis);
-    return (which == 0 ? a.EndBLabel() : a.EndALabel())->Text();
+    return (which == 0 ? a.EndBLabel() : a.EndALabel())->Text().value_or("");
 }
 
 TEST(FluxDensityPlot, BeforeTheFirstHourTheRangeIsMinusOneToOneWithTheZeroLine)

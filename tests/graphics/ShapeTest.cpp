@@ -90,21 +90,21 @@ TEST(CDrawObject, TextTakesItsOwnersName)
     EXPECT_EQ(named.Tag(), 7);
     EXPECT_EQ(named.HorizontalAlignment(), TextAlign::Centre);
     EXPECT_EQ(named.OwnerAs<GElement>(), &element);
-    EXPECT_TRUE(d.AddText({ 0, 10, 10, 0 }, 4, 1, {}, -1, true).Text().empty());
+    EXPECT_FALSE(d.AddText({ 0, 10, 10, 0 }, 4, 1, {}, -1, true).Text().has_value());
 }
 
-TEST(NShpText, PlaceholderAndEmptyTextsDrawNothing)
+TEST(NShpText, UnsetAndEmptyTextsDrawNothing)
 {
-    for (const char* text : { "TODO", "" }) {
+    for (const Label& text : { Label(), Label("") }) {
         CDrawObject d;
         MapOneToOne(d);
         d.AddText({ 0, 400, 400, 0 }, 4, 1, {}, -1, false).SetText(text);
         const QImage image = Render(d);
-        EXPECT_EQ(CountDifferent(image, image.rect(), Qt::white), 0) << text;
+        EXPECT_EQ(CountDifferent(image, image.rect(), Qt::white), 0) << text.has_value();
     }
     CDrawObject d;
     MapOneToOne(d);
-    d.AddText({ 0, 400, 400, 0 }, 4, 1, {}, -1, false).SetText("TODO!");
+    d.AddText({ 0, 400, 400, 0 }, 4, 1, {}, -1, false).SetText("T (°C)");
     const QImage image = Render(d);
     EXPECT_GT(CountPixels(image, image.rect(), test::IsDarkInk), 100);
 }
