@@ -1,6 +1,7 @@
 #include "graphics/ProfileChart.h"
 
 #include "core/NString.h"
+#include "core/NumberText.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -15,6 +16,16 @@ ProfileChart::ProfileChart()
     chart_.Curve(0).SetVisible(false);
     for (int curve : { kCurveMinimum, kCurveMaximum, kCurveCurrent })
         chart_.Curve(curve).SetVisible(true);
+}
+
+void ProfileChart::Show(const EngineSnapshot& run)
+{
+    if (!run.prepared)
+        return;
+    const NodeProfiles& nodes = run.nodes;
+    SetAbscissa(
+        "0", FormatDouble("%.0f", run.totalThickness * 1000.0), nodes.x, run.totalThickness);
+    SetProfiles(nodes.T, nodes.Tmin, nodes.Tmax, run.bounds.lower, run.bounds.upper);
 }
 
 void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& labelB,

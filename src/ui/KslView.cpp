@@ -347,13 +347,7 @@ void KslView::RefreshResults()
         exteriorReadouts_[i].value->setText(ToQ(*exterior[i]));
     for (size_t i = 0; i < interior.size(); ++i)
         interiorReadouts_[i].value->setText(ToQ(*interior[i]));
-    if (engine.IsPrepared()) {
-        const auto labels = engine.AbscissaLabels();
-        const NodeProfiles& nodes = engine.Nodes();
-        chart_->SetAbscissa(labels[0], labels[1], nodes.x, engine.TotalThickness());
-        chart_->SetProfiles(
-            nodes.T, nodes.Tmin, nodes.Tmax, engine.Bounds().lower, engine.Bounds().upper);
-    }
+    chart_->Show(engine.Snapshot());
     if (tracer_)
         tracer_->Refresh();
     update();

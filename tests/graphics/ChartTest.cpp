@@ -146,12 +146,16 @@ TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {
     ChartLayout::Reset();
     ProfileChart profile;
-    const std::vector<float> x { 0.0f, 0.05f, 0.2f };
-    profile.SetAbscissa("0", "200", x, 0.2f);
+    EngineSnapshot run;
+    run.prepared = true;
+    run.nodes.x = { 0.0f, 0.05f, 0.2f };
+    run.nodes.T = run.nodes.Tmin = run.nodes.Tmax = { 10.0f, 15.0f, 20.0f };
+    run.totalThickness = 0.2f;
+    run.bounds.lower = 10.0f;
+    run.bounds.upper = 20.0f;
+    profile.Show(run);
     // 153 + 786 * share, truncated.
     EXPECT_EQ(profile.NodeColumns(), (std::vector<int> { 153, 349, 939 }));
-    const std::vector<float> t { 10.0f, 15.0f, 20.0f };
-    profile.SetProfiles(t, t, t, 10.0f, 20.0f);
     const NShpPolyLine& current = profile.Chart().Curve(ProfileChart::kCurveCurrent);
     ASSERT_EQ(current.Points().size(), 3u);
     EXPECT_FLOAT_EQ(current.Points()[1].x, 349.0f);

@@ -97,11 +97,7 @@ QImage RenderProfile(const EngineState& engine, int width, int height)
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     graphics::ProfileChart chart;
-    const NodeProfiles& nodes = engine.Nodes();
-    const auto labels = engine.AbscissaLabels();
-    chart.SetAbscissa(labels[0], labels[1], nodes.x, engine.TotalThickness());
-    chart.SetProfiles(
-        nodes.T, nodes.Tmin, nodes.Tmax, engine.Bounds().lower, engine.Bounds().upper);
+    chart.Show(engine.Snapshot());
     MapToCentredSquare(chart.Chart(), width, height);
     QPainter painter(&image);
     chart.Chart().Draw(painter);
