@@ -95,8 +95,8 @@ void EngineWeek(benchmark::State& state)
         EngineState engine(sink);
         engine.SetSolverPath(path);
         RunWeek(doc, engine, &sweeps);
-        benchmark::DoNotOptimize(engine.Nodes().T.data());
-        state.counters["nodes"] = engine.NodeCount();
+        benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
+        state.counters["nodes"] = static_cast<double>(engine.Snapshot().nodes.T.size());
     }
     state.counters["sweeps"] = static_cast<double>(sweeps);
     const char* const paths[] = { ", banded", ", sparse", ", sparse, progress formatted" };
@@ -145,9 +145,9 @@ void DirectWeek(benchmark::State& state)
     KslDoc doc = Project(wallCase);
     EngineState engine;
     RunWeek(doc, engine);
-    const Boundaries values { engine.Series(SeriesId::ExteriorTemperature),
-        engine.Series(SeriesId::InteriorTemperature), engine.Series(SeriesId::ExteriorFlux),
-        engine.Series(SeriesId::InteriorFlux) };
+    const Boundaries values { engine.Snapshot().Series(SeriesId::ExteriorTemperature),
+        engine.Snapshot().Series(SeriesId::InteriorTemperature), engine.Snapshot().Series(SeriesId::ExteriorFlux),
+        engine.Snapshot().Series(SeriesId::InteriorFlux) };
     for (auto _ : state)
         DirectSolveWeek(doc, values);
     state.SetLabel(WallName(wallCase));

@@ -21,15 +21,15 @@ void FineWeek(benchmark::State& state)
     engine.PrepareCalculation(doc, InputsFromDocument(doc));
     for (int h = 0; h < kRunHours; ++h)
         engine.AdvanceHour(doc, true, true);
+    const EngineSnapshot& run = engine.Snapshot();
     std::vector<FineBoundary> hours;
-    for (std::size_t h = 0; h < engine.Series(SeriesId::ExteriorTemperature).size(); ++h)
-        hours.push_back({ engine.Series(SeriesId::ExteriorTemperature)[h],
-            engine.Series(SeriesId::ExteriorFlux)[h],
-            engine.Series(SeriesId::InteriorTemperature)[h],
-            engine.Series(SeriesId::InteriorFlux)[h] });
+    for (std::size_t h = 0; h < run.Series(SeriesId::ExteriorTemperature).size(); ++h)
+        hours.push_back({ run.Series(SeriesId::ExteriorTemperature)[h],
+            run.Series(SeriesId::ExteriorFlux)[h], run.Series(SeriesId::InteriorTemperature)[h],
+            run.Series(SeriesId::InteriorFlux)[h] });
     const std::vector<DynamicLayer> layers
-        = DynamicWallFromProject(doc.layers, doc.resistanceExterior, doc.resistanceInterior).layers;
-    const SurfaceCoefficients& s = engine.Surfaces();
+        = DynamicWallFromProject(doc.layers, doc.surfaces)->layers;
+    const SurfaceCoefficients& s = run.surfaces;
     const FineSurfaces surfaces { s.exchangeExterior, s.exchangeInterior, s.absorptionExterior,
         s.absorptionInterior };
     for (auto _ : state) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 // Texts shown to users, shared by the command-line tool and the desktop application.
 namespace quelvan::msg {
 
@@ -20,7 +22,8 @@ inline constexpr const char* kNoPrintSelection = "Aucune sélection d'impression
 inline constexpr const char* kReportNotWritten = "Le rapport n'a pas pu être écrit";
 inline constexpr const char* kPreparing = "Mise en forme des données ...";
 inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
-inline constexpr const char* kWallHasNoLayer = "La paroi ne comporte aucune couche : calcul impossible";
+inline constexpr const char* kWallHasNoLayer
+    = "La paroi ne comporte aucune couche : calcul impossible";
 inline constexpr const char* kLayerWithoutMaterial
     = "Une couche de la paroi n'a pas de matériau : calcul impossible";
 inline constexpr const char* kLayerBadThickness
@@ -45,12 +48,18 @@ inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
 inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
 
-inline constexpr const char* kSolverDirectFallback
-    = "Le solveur itératif n'a pas convergé en 10000 itérations : pas de temps résolu par méthode directe";
-inline constexpr const char* kSolverStalled
-    = "Le solveur itératif s'est arrêté loin de la solution : pas de temps résolu par méthode directe";
+// The solver's note when its sweeps reach their limit: the text around the limit, and the whole
+// note, built once from the solver's own limit (kJacobiMaxSweeps) in engine/SolverMessages.cpp.
+inline constexpr std::string_view kSolverDirectFallbackBefore
+    = "Le solveur itératif n'a pas convergé en ";
+inline constexpr std::string_view kSolverDirectFallbackAfter
+    = " itérations : pas de temps résolu par méthode directe";
+extern const char* const kSolverDirectFallback;
+inline constexpr const char* kSolverStalled = "Le solveur itératif s'est arrêté loin de la "
+                                              "solution : pas de temps résolu par méthode directe";
 inline constexpr const char* kLayerBadDensityOrCapacity
-    = "Un matériau de la paroi a une masse volumique ou une capacité thermique négative : calcul impossible";
+    = "Un matériau de la paroi a une masse volumique ou une capacité thermique négative : calcul "
+      "impossible";
 inline constexpr const char* kBadSurfaceResistance
     = "Une résistance superficielle est négative : calcul impossible";
 inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";

@@ -14,11 +14,11 @@ struct DynamicLayer {
 };
 
 // A wall between two airs: its layers from the exterior face to the interior face and the
-// surface resistances of both faces (m².K/W).
+// surface resistances of both faces (m².K/W; a project's come from DynamicWallFromProject).
 struct DynamicWall {
     std::vector<DynamicLayer> layers;
-    double resistanceExterior = 0.04; // R_se
-    double resistanceInterior = 0.13; // R_si
+    double resistanceExterior = 0.0; // R_se
+    double resistanceInterior = 0.0; // R_si
 };
 
 // The dynamic thermal characteristics of a wall under a sinusoidal regime of period P, from

@@ -6,20 +6,21 @@
 
 namespace quelvan {
 
-DynamicWall DynamicWallFromProject(const NList<NMaterialLayer>& layers,
-    std::string_view resistanceExterior, std::string_view resistanceInterior)
+std::optional<DynamicWall> DynamicWallFromProject(
+    const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces, WallCheck* verdict)
 {
+    const WallCheck check = CheckWall(layers, surfaces);
+    if (verdict != nullptr)
+        *verdict = check;
+    if (!check.Passed())
+        return std::nullopt;
     DynamicWall wall;
-    wall.resistanceExterior = FloatValue(resistanceExterior);
-    wall.resistanceInterior = FloatValue(resistanceInterior);
+    wall.resistanceExterior = FloatValue(surfaces.resistanceExterior);
+    wall.resistanceInterior = FloatValue(surfaces.resistanceInterior);
     for (const NMaterialLayer& layer : layers) {
-        DynamicLayer& l = wall.layers.emplace_back();
-        l.thickness = FloatValue(layer.Thickness()) / 1000.0;
-        if (const CMaterial* m = layer.Material()) {
-            l.conductivity = FloatValue(m->Conductivity());
-            l.density = FloatValue(m->Density());
-            l.heatCapacity = FloatValue(m->Capacity());
-        }
+        const CMaterial& m = *layer.Material();
+        wall.layers.push_back({ FloatValue(layer.Thickness()) / 1000.0,
+            FloatValue(m.Conductivity()), FloatValue(m.Density()), FloatValue(m.Capacity()) });
     }
     return wall;
 }

@@ -28,4 +28,9 @@ std::string BoundLabel(float bound)
     return FloatText(bound);
 }
 
+std::array<std::string, 2> EngineSnapshot::AbscissaLabels() const
+{
+    return { "0", FormatDouble("%.0f", totalThickness * 1000.0) };
+}
+
 } // namespace quelvan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -81,21 +82,32 @@ struct SurfaceCoefficients {
     float exchangeInterior = 0.0f; // h_int
 };
 
-// A copy of everything the interface, the printed report and the command-line tool read.
+// What a calculation shows: the interface (read-outs, profile chart, flux window), the printed
+// report and the command-line tool all read it. The engine keeps one up to date after every
+// preparation and step (EngineState::Snapshot); a copy keeps a finished run (the report).
 struct EngineSnapshot {
     bool prepared = false;
-    int hours = 0;
+    int hours = 0; // hours recorded so far
     std::array<std::vector<float>, kSeriesCount> series;
     NodeProfiles nodes;
     float totalThickness = 0.0f; // metres
     float uValue = 0.0f; // W/(m².K)
+    SurfaceCoefficients surfaces;
     ChartBounds bounds;
     ReadoutTexts readouts;
     CurrentValues current;
-    double clock = 0.0;
+    double clock = 0.0; // seconds
     float exteriorEnergy = 0.0f; // J/m²
     float interiorEnergy = 0.0f;
     int lastError = 0;
+
+    const std::vector<float>& Series(SeriesId id) const
+    {
+        return series[static_cast<std::size_t>(id)];
+    }
+    int NodeCount() const { return static_cast<int>(nodes.T.size()); }
+    // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
+    std::array<std::string, 2> AbscissaLabels() const;
 };
 
 } // namespace quelvan

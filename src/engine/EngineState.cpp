@@ -31,7 +31,6 @@ struct EngineState::Calculation {
     NCodedString exteriorTemperature;
     NCodedString exteriorFlux;
     JacobiSolver solver; // keeps its work vectors from hour to hour
-    bool ready = false; // the system matrix holds A and the run may step
 };
 
 const char* EngineErrorMessage(int code)
@@ -40,25 +39,9 @@ const char* EngineErrorMessage(int code)
         return "";
     if (code == kEngineWeatherError)
         return msg::kWeatherReadError;
-    if (code >= kWallNoLayer && code <= kWallBadSurfaceResistance)
-        return WallErrorMessage(code);
+    if (const auto fault = WallFaultFromCode(code))
+        return WallFaultMessage(*fault);
     return msg::kInternalError;
-}
-
-CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
-{
-    CalculationInputs in;
-    in.absorptionExterior = doc.absorptionExterior;
-    in.resistanceExterior = doc.resistanceExterior;
-    in.absorptionInterior = doc.absorptionInterior;
-    in.resistanceInterior = doc.resistanceInterior;
-    in.azimuthIndex = doc.azimuthIndex;
-    in.inclinationIndex = doc.inclinationIndex;
-    in.initialTemperatureMode = doc.initialTemperatureMode;
-    in.exteriorAmbiance = doc.SelectedAmbiance(Side::Exterior);
-    in.interiorAmbiance = doc.SelectedAmbiance(Side::Interior);
-    in.weather = std::move(weather);
-    return in;
 }
 
 std::string FormatClockText(double seconds, ClockPrecision precision)
@@ -104,19 +87,15 @@ void EngineState::SetMessageSink(MessageSink& sink)
     sink_ = &sink;
 }
 
-bool EngineState::IsPrepared() const
-{
-    return calc_ != nullptr && calc_->ready;
-}
-
 bool EngineState::CanAdvance() const
 {
-    return IsPrepared() && hours_ < kRecordedHours;
+    return IsPrepared() && run_.hours < kRecordedHours;
 }
 
 void EngineState::Unprepare()
 {
     calc_.reset();
+    run_.prepared = false;
 }
 
 JacobiReport EngineState::LastSolve() const
@@ -126,69 +105,41 @@ JacobiReport EngineState::LastSolve() const
 
 std::string EngineState::LastErrorMessage() const
 {
-    return EngineErrorMessage(lastError_);
-}
-
-std::array<std::string, 2> EngineState::AbscissaLabels() const
-{
-    return { "0", FormatDouble("%.0f", totalThickness_ * 1000.0) };
-}
-
-const std::vector<float>& EngineState::CellConductances() const
-{
-    static const std::vector<float> kNone;
-    return calc_ ? calc_->network.Conductances() : kNone;
-}
-
-EngineSnapshot EngineState::Snapshot() const
-{
-    EngineSnapshot s;
-    s.prepared = IsPrepared();
-    s.hours = hours_;
-    s.series = series_;
-    s.nodes = nodes_;
-    s.totalThickness = totalThickness_;
-    s.uValue = uValue_;
-    s.bounds = bounds_;
-    s.readouts = readouts_;
-    s.current = current_;
-    s.clock = clock_;
-    s.exteriorEnergy = exteriorEnergy_;
-    s.interiorEnergy = interiorEnergy_;
-    s.lastError = lastError_;
-    return s;
+    if (!wallCheck_.Passed() && run_.lastError == wallCheck_.Code())
+        return wallCheck_.Message();
+    return EngineErrorMessage(run_.lastError);
 }
 
 void EngineState::ResetRun(KslDoc& doc)
 {
     doc.ResetResults();
-    for (auto& s : series_) {
+    run_.prepared = false;
+    for (auto& s : run_.series) {
         s.clear();
         s.reserve(kRecordedHours);
     }
-    hours_ = 0;
-    lastError_ = 0;
+    run_.hours = 0;
+    run_.lastError = 0;
+    wallCheck_ = {};
 }
 
 int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
-    const SurfaceTexts surfaces { inputs.absorptionExterior, inputs.resistanceExterior,
-        inputs.absorptionInterior, inputs.resistanceInterior };
-    const int wall = ThermalNetwork::CheckWall(doc.layers, surfaces);
-    if (wall != kWallOk)
-        return wall;
-    calc_->network.Build(doc.layers, surfaces);
+    wallCheck_ = CheckWall(doc.layers, inputs.surfaces);
+    if (!wallCheck_.Passed())
+        return wallCheck_.Code();
+    calc_->network.Build(doc.layers, inputs.surfaces);
     const ThermalNetwork& net = calc_->network;
     const auto n = static_cast<size_t>(net.NodeCount());
     // Entries that existed keep their values (the previous calculation's temperatures).
-    nodes_.T.resize(n, 0.0f);
-    nodes_.Tmin.resize(n, 0.0f);
-    nodes_.Tmax.resize(n, 0.0f);
-    nodes_.Phi.resize(n, 0.0f);
-    nodes_.x = net.Positions();
-    totalThickness_ = net.TotalThickness();
-    uValue_ = net.UValue();
-    surfaces_ = { net.AbsorptionExterior(), net.AbsorptionInterior(), net.ExchangeExterior(),
+    run_.nodes.T.resize(n, 0.0f);
+    run_.nodes.Tmin.resize(n, 0.0f);
+    run_.nodes.Tmax.resize(n, 0.0f);
+    run_.nodes.Phi.resize(n, 0.0f);
+    run_.nodes.x = net.Positions();
+    run_.totalThickness = net.TotalThickness();
+    run_.uValue = net.UValue();
+    run_.surfaces = { net.AbsorptionExterior(), net.AbsorptionInterior(), net.ExchangeExterior(),
         net.ExchangeInterior() };
 
     const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
@@ -219,37 +170,37 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
     if (code != kEngineOk) {
         // Nothing usable: the run cannot start until a preparation succeeds.
         calc_.reset();
-        lastError_ = code;
+        run_.lastError = code;
         return code;
     }
     Calculation& c = *calc_;
-    clock_ = 0.0;
-    exteriorEnergy_ = 0.0f;
-    interiorEnergy_ = 0.0f;
+    run_.clock = 0.0;
+    run_.exteriorEnergy = 0.0f;
+    run_.interiorEnergy = 0.0f;
     const float interior0
-        = InitialAmbientTemperature(*inputs.interiorAmbiance, c.interiorTemperature, clock_);
+        = InitialAmbientTemperature(*inputs.interiorAmbiance, c.interiorTemperature, run_.clock);
     const float exterior0
-        = InitialAmbientTemperature(*inputs.exteriorAmbiance, c.exteriorTemperature, clock_);
+        = InitialAmbientTemperature(*inputs.exteriorAmbiance, c.exteriorTemperature, run_.clock);
     c.network.AssembleStorageAndSteady(c.storage, c.system);
 
     const bool automatic = inputs.initialTemperatureMode != InitialTemperature::PreviousCalculation;
     // With "calcul précédent" but no previous temperatures for this wall, the start is the
     // steady state, not recorded, so that no node starts undefined.
-    const bool previousUsable = previousNodes == NodeCount();
+    const bool previousUsable = previousNodes == run_.NodeCount();
     if (automatic || !previousUsable) {
-        const float length = totalThickness_ + 0.0000005f;
-        for (size_t i = 0; i < nodes_.T.size(); ++i)
-            nodes_.T[i] = interior0 + (exterior0 - interior0) * nodes_.x[i] / length;
+        const float length = run_.totalThickness + 0.0000005f;
+        for (size_t i = 0; i < run_.nodes.T.size(); ++i)
+            run_.nodes.T[i] = interior0 + (exterior0 - interior0) * run_.nodes.x[i] / length;
         Step(doc, false, automatic);
     }
     if (!automatic)
         EvaluateBoundaries();
-    nodes_.Tmin = nodes_.T;
-    nodes_.Tmax = nodes_.T;
+    run_.nodes.Tmin = run_.nodes.T;
+    run_.nodes.Tmax = run_.nodes.T;
     c.network.AddStorage(c.system);
-    c.ready = true;
-    computedNodes_ = NodeCount();
-    bounds_ = ChartBounds {};
+    run_.prepared = true; // the system matrix holds A: the run may step
+    computedNodes_ = run_.NodeCount();
+    run_.bounds = ChartBounds {};
     RefreshResultsDisplay();
     return kEngineOk;
 }
@@ -257,10 +208,10 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
 void EngineState::EvaluateBoundaries()
 {
     Calculation& c = *calc_;
-    current_.interiorTemperature = c.interiorTemperature.EvaluateProfile(clock_);
-    current_.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(clock_);
-    current_.interiorFlux = c.interiorFlux.EvaluateProfile(clock_);
-    current_.exteriorFlux = c.exteriorFlux.EvaluateProfile(clock_);
+    run_.current.interiorTemperature = c.interiorTemperature.EvaluateProfile(run_.clock);
+    run_.current.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(run_.clock);
+    run_.current.interiorFlux = c.interiorFlux.EvaluateProfile(run_.clock);
+    run_.current.exteriorFlux = c.exteriorFlux.EvaluateProfile(run_.clock);
 }
 
 void EngineState::AdvanceHour(KslDoc& doc, bool transient, bool record)
@@ -274,43 +225,43 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
 {
     Calculation& c = *calc_;
     EvaluateBoundaries();
-    const int n = NodeCount();
-    NVector t(nodes_.T);
+    const int n = run_.NodeCount();
+    NVector t(run_.nodes.T);
     NVector b(n, 0.0f);
     if (transient)
         NSparseMatrix::MultiplyInto(c.storage, t, b);
-    const SurfaceCoefficients& s = surfaces_;
-    CurrentValues& v = current_;
+    const SurfaceCoefficients& s = run_.surfaces;
+    CurrentValues& v = run_.current;
     b[0] += s.exchangeExterior * v.exteriorTemperature + s.absorptionExterior * v.exteriorFlux;
     b[n - 1] += s.exchangeInterior * v.interiorTemperature + s.absorptionInterior * v.interiorFlux;
     c.solver.SetPath(solverPath_);
     c.solver.Solve(c.system, t, b, t, *sink_);
-    nodes_.T = t.Values();
+    run_.nodes.T = t.Values();
     if (!record)
         return;
 
     // Node flux densities, positive toward the interior, for the in-wall flux chart.
-    const std::vector<float>& T = nodes_.T;
+    const std::vector<float>& T = run_.nodes.T;
     const NFloatArray& k = c.network.Conductances();
     std::vector<float> q(static_cast<size_t>(n - 1));
     for (size_t j = 0; j + 1 < static_cast<size_t>(n); ++j)
         q[j] = (T[j + 1] - T[j]) * k[j];
     const float exteriorTotal = s.exchangeExterior * (T[0] - v.exteriorTemperature)
         - s.absorptionExterior * v.exteriorFlux;
-    nodes_.Phi[0] = -(q[0] + exteriorTotal) / 2.0f;
+    run_.nodes.Phi[0] = -(q[0] + exteriorTotal) / 2.0f;
     for (size_t j = 1; j + 1 < static_cast<size_t>(n); ++j)
-        nodes_.Phi[j] = -(q[j] + q[j - 1]) / 2.0f;
+        run_.nodes.Phi[j] = -(q[j] + q[j - 1]) / 2.0f;
     const auto last = static_cast<size_t>(n - 1);
-    nodes_.Phi[last] = -(s.exchangeInterior * (v.interiorTemperature - T[last])
-                           + s.absorptionInterior * v.interiorFlux + q[last - 1])
+    run_.nodes.Phi[last] = -(s.exchangeInterior * (v.interiorTemperature - T[last])
+                               + s.absorptionInterior * v.interiorFlux + q[last - 1])
         / 2.0f;
 
     // The envelopes restart every day, except after the last one.
-    if (hours_ != kRunHours && hours_ % 24 == 0) {
-        nodes_.Tmin = T;
-        nodes_.Tmax = T;
+    if (run_.hours != kRunHours && run_.hours % 24 == 0) {
+        run_.nodes.Tmin = T;
+        run_.nodes.Tmax = T;
     }
-    ++hours_;
+    ++run_.hours;
     v.exteriorSurfaceTemperature = T[0];
     v.interiorSurfaceTemperature = T[last];
     const float qse = s.exchangeExterior * (T[0] - v.exteriorTemperature);
@@ -318,20 +269,20 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
     const float values[kSeriesCount] = { v.exteriorTemperature, T[0], T[last],
         v.interiorTemperature, v.exteriorFlux, qse, qsi, v.interiorFlux };
     for (int i = 0; i < kSeriesCount; ++i)
-        series_[static_cast<size_t>(i)].push_back(values[i]);
+        run_.series[static_cast<size_t>(i)].push_back(values[i]);
     v.exteriorTotalFlux = qse - s.absorptionExterior * v.exteriorFlux;
     v.interiorTotalFlux = s.absorptionInterior * v.interiorFlux + qsi;
-    if (hours_ > 1) {
+    if (run_.hours > 1) {
         // Trapezoidal integration of the convective surface fluxes, J/m².
-        const auto h = static_cast<size_t>(hours_);
-        const auto& se = Series(SeriesId::ExteriorSurfaceFlux);
-        const auto& si = Series(SeriesId::InteriorSurfaceFlux);
-        interiorEnergy_ += (si[h - 1] + si[h - 2]) * 3600.0f * 0.5f;
-        exteriorEnergy_ += (se[h - 1] + se[h - 2]) * 3600.0f * 0.5f;
+        const auto h = static_cast<size_t>(run_.hours);
+        const auto& se = run_.Series(SeriesId::ExteriorSurfaceFlux);
+        const auto& si = run_.Series(SeriesId::InteriorSurfaceFlux);
+        run_.interiorEnergy += (si[h - 1] + si[h - 2]) * 3600.0f * 0.5f;
+        run_.exteriorEnergy += (se[h - 1] + se[h - 2]) * 3600.0f * 0.5f;
     }
     RecordResultsRow(doc);
     RefreshResultsDisplay();
-    clock_ += 3600.0;
+    run_.clock += 3600.0;
 }
 
 void EngineState::RecordResultsRow(KslDoc& doc)
@@ -339,8 +290,8 @@ void EngineState::RecordResultsRow(KslDoc& doc)
     const int row = doc.nextResultsRow;
     if (row < 1 || row >= doc.results.RowCount())
         return;
-    const CurrentValues& v = current_;
-    const SurfaceCoefficients& s = surfaces_;
+    const CurrentValues& v = run_.current;
+    const SurfaceCoefficients& s = run_.surfaces;
     const float solAirExterior = v.exteriorTemperature
         + s.absorptionExterior * v.exteriorFlux / (s.exchangeExterior + 0.0000001f);
     const float solAirInterior = v.interiorTemperature
@@ -357,9 +308,9 @@ void EngineState::RecordResultsRow(KslDoc& doc)
         { v.exteriorTotalFlux, 2 },
         { v.interiorTotalFlux, 2 },
         { v.interiorFlux, 3 },
-        { exteriorEnergy_, 0 },
-        { interiorEnergy_, 0 },
-        { (solAirInterior - solAirExterior) * uValue_, 2 },
+        { run_.exteriorEnergy, 0 },
+        { run_.interiorEnergy, 0 },
+        { (solAirInterior - solAirExterior) * run_.uValue, 2 },
         { solAirExterior, 2 },
         { solAirInterior, 2 },
     };
@@ -372,54 +323,54 @@ void EngineState::RecordResultsRow(KslDoc& doc)
 
 void EngineState::RefreshResultsDisplay()
 {
-    readouts_.clock = FormatClockText(clock_);
-    const long long wholeHours = static_cast<long long>((std::max(clock_, 0.0) + 0.1) / 3600.0);
-    readouts_.hour = FormatInt("%d", static_cast<int>(wholeHours % 24));
-    readouts_.day = FormatInt("%d", static_cast<int>((wholeHours / 24 + 1) % 10));
+    run_.readouts.clock = FormatClockText(run_.clock);
+    const long long wholeHours = static_cast<long long>((std::max(run_.clock, 0.0) + 0.1) / 3600.0);
+    run_.readouts.hour = FormatInt("%d", static_cast<int>(wholeHours % 24));
+    run_.readouts.day = FormatInt("%d", static_cast<int>((wholeHours / 24 + 1) % 10));
 
-    for (size_t i = 0; i < nodes_.T.size(); ++i) {
-        if (nodes_.T[i] > nodes_.Tmax[i])
-            nodes_.Tmax[i] = nodes_.T[i];
-        else if (nodes_.T[i] < nodes_.Tmin[i])
-            nodes_.Tmin[i] = nodes_.T[i];
+    for (size_t i = 0; i < run_.nodes.T.size(); ++i) {
+        if (run_.nodes.T[i] > run_.nodes.Tmax[i])
+            run_.nodes.Tmax[i] = run_.nodes.T[i];
+        else if (run_.nodes.T[i] < run_.nodes.Tmin[i])
+            run_.nodes.Tmin[i] = run_.nodes.T[i];
     }
 
-    bounds_.upperChanged = false;
-    bounds_.lowerChanged = false;
-    if (!nodes_.T.empty()) {
-        const float highest = *std::max_element(nodes_.Tmax.begin(), nodes_.Tmax.end());
-        const float lowest = *std::min_element(nodes_.Tmin.begin(), nodes_.Tmin.end());
+    run_.bounds.upperChanged = false;
+    run_.bounds.lowerChanged = false;
+    if (!run_.nodes.T.empty()) {
+        const float highest = *std::max_element(run_.nodes.Tmax.begin(), run_.nodes.Tmax.end());
+        const float lowest = *std::min_element(run_.nodes.Tmin.begin(), run_.nodes.Tmin.end());
         const float upper = highest > 0.0f ? std::trunc(highest + 1.0f - 0.0000005f)
                                            : -std::trunc(std::fabs(highest));
         const float lower = lowest > 0.0f ? std::trunc(lowest + 0.0000005f)
                                           : -std::trunc(std::fabs(lowest) + 1.0f);
-        if (upper > bounds_.upper + 0.01f) {
-            bounds_.upper = upper;
-            bounds_.upperChanged = true;
+        if (upper > run_.bounds.upper + 0.01f) {
+            run_.bounds.upper = upper;
+            run_.bounds.upperChanged = true;
         }
-        if (lower < bounds_.lower - 0.01f) {
-            bounds_.lower = lower;
-            bounds_.lowerChanged = true;
+        if (lower < run_.bounds.lower - 0.01f) {
+            run_.bounds.lower = lower;
+            run_.bounds.lowerChanged = true;
         }
     }
 
-    const CurrentValues& v = current_;
+    const CurrentValues& v = run_.current;
     auto totalFlux = [](float q) {
         return std::fabs(q) < 0.01f ? std::string("0")
                                     : FormatNumber(q, SignificantDigits { 2 }, true);
     };
-    readouts_.interiorTemperature
+    run_.readouts.interiorTemperature
         = FormatNumber(v.interiorTemperature, SignificantDigits { 3 }, true);
-    readouts_.exteriorTemperature
+    run_.readouts.exteriorTemperature
         = FormatNumber(v.exteriorTemperature, SignificantDigits { 3 }, true);
-    readouts_.interiorFlux = FormatNumber(v.interiorFlux, SignificantDigits { 2 }, true);
-    readouts_.exteriorFlux = FormatNumber(v.exteriorFlux, SignificantDigits { 2 }, true);
-    readouts_.interiorSurfaceFlux = totalFlux(v.interiorTotalFlux);
-    readouts_.exteriorSurfaceFlux = totalFlux(v.exteriorTotalFlux);
-    readouts_.interiorEnergy
-        = FormatNumber(interiorEnergy_ * 0.000001, SignificantDigits { 2 }, true);
-    readouts_.exteriorEnergy
-        = FormatNumber(exteriorEnergy_ * 0.000001, SignificantDigits { 2 }, true);
+    run_.readouts.interiorFlux = FormatNumber(v.interiorFlux, SignificantDigits { 2 }, true);
+    run_.readouts.exteriorFlux = FormatNumber(v.exteriorFlux, SignificantDigits { 2 }, true);
+    run_.readouts.interiorSurfaceFlux = totalFlux(v.interiorTotalFlux);
+    run_.readouts.exteriorSurfaceFlux = totalFlux(v.exteriorTotalFlux);
+    run_.readouts.interiorEnergy
+        = FormatNumber(run_.interiorEnergy * 0.000001, SignificantDigits { 2 }, true);
+    run_.readouts.exteriorEnergy
+        = FormatNumber(run_.exteriorEnergy * 0.000001, SignificantDigits { 2 }, true);
 }
 
 } // namespace quelvan

@@ -1,53 +1,27 @@
 #pragma once
 
+#include "engine/CalculationInputs.h"
 #include "engine/EngineSnapshot.h"
 #include "engine/JacobiSolver.h"
-#include "engine/WeatherFiles.h"
-#include "model/InitialTemperature.h"
+#include "model/WallCheck.h"
 
-#include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quelvan {
 
-class CBCData;
 class KslDoc;
 class MessageSink;
 
-// Error codes of a preparation (EngineState::LastError). 0 is success; the profile codes of
-// NCodedString (23320, 23321, 9123, 23567, 23345) may also appear.
+// Error codes of a preparation (EngineSnapshot::lastError). 0 is success; the wall codes of
+// WallFault (24001 to 24006) and the profile codes of NCodedString (23320, 23321, 9123, 23567,
+// 23345) may also appear.
 inline constexpr int kEngineOk = 0;
 inline constexpr int kEngineInternalError = 9999;
 inline constexpr int kEngineWeatherError = 3456;
-inline constexpr int kEngineWallHasNoLayer = 24001;
-inline constexpr int kEngineLayerWithoutMaterial = 24002;
-inline constexpr int kEngineLayerBadThickness = 24003;
-inline constexpr int kEngineLayerBadConductivity = 24004;
-inline constexpr int kEngineLayerBadDensityOrCapacity = 24005;
-inline constexpr int kEngineBadSurfaceResistance = 24006;
 // The French message shown for a code: the weather message for 3456, the wall messages for
 // the wall codes, "Erreur interne" for any other non-zero code, empty for 0.
 const char* EngineErrorMessage(int code);
-
-// What the form hands to a preparation: the surface texts and placement as shown (they may
-// differ from the document until the project is saved), the chosen ambiances and where weather
-// files are looked for. The records must outlive the preparation only.
-struct CalculationInputs {
-    std::string absorptionExterior = "0.4";
-    std::string resistanceExterior = "0.04";
-    std::string absorptionInterior = "0.4";
-    std::string resistanceInterior = "0.13";
-    int azimuthIndex = 4;
-    int inclinationIndex = 4;
-    InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
-    const CBCData* exteriorAmbiance = nullptr;
-    const CBCData* interiorAmbiance = nullptr;
-    WeatherSearch weather;
-};
-// The inputs as the document stores them (surfaces, placement, selected ambiances, mode).
-CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
 
 // The last field a clock text shows.
 enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
@@ -78,8 +52,8 @@ public:
 
     // Resets the document's results, builds the network and the four profiles, solves the
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
-    // the error code (also LastError); after an error the state is not prepared and no step
-    // can be made. Walls the engine cannot compute are refused before the build.
+    // the error code (also the snapshot's lastError); after an error the state is not prepared and
+    // no step can be made. Walls the engine cannot compute are refused before the build.
     int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
     // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
@@ -92,33 +66,15 @@ public:
     // Forgets the calculation (leaving calculation mode); the node temperatures are kept.
     void Unprepare();
 
-    bool IsPrepared() const;
+    bool IsPrepared() const { return run_.prepared; }
     // Prepared and fewer than 169 hours recorded.
     bool CanAdvance() const;
-    int Hours() const { return hours_; }
-    int NodeCount() const { return static_cast<int>(nodes_.T.size()); }
-    const std::vector<float>& Series(SeriesId id) const
-    {
-        return series_[static_cast<std::size_t>(id)];
-    }
-    const NodeProfiles& Nodes() const { return nodes_; }
-    float TotalThickness() const { return totalThickness_; }
-    float UValue() const { return uValue_; }
-    const SurfaceCoefficients& Surfaces() const { return surfaces_; }
-    const CurrentValues& Current() const { return current_; }
-    const ChartBounds& Bounds() const { return bounds_; }
-    const ReadoutTexts& Readouts() const { return readouts_; }
-    double Clock() const { return clock_; }
-    float ExteriorEnergy() const { return exteriorEnergy_; }
-    float InteriorEnergy() const { return interiorEnergy_; }
-    int LastError() const { return lastError_; }
-    // EngineErrorMessage of the last error.
+    // What the calculation shows, kept up to date by every preparation and step: readers hold
+    // the reference (nothing is copied); a copy keeps a finished run.
+    const EngineSnapshot& Snapshot() const { return run_; }
+    // The message of the last error: the wall check's for a wall the calculation refused,
+    // EngineErrorMessage otherwise.
     std::string LastErrorMessage() const;
-    // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
-    std::array<std::string, 2> AbscissaLabels() const;
-    // Cell conductances K (N-1 entries, W/(m².K)).
-    const std::vector<float>& CellConductances() const;
-    EngineSnapshot Snapshot() const;
 
 private:
     struct Calculation;
@@ -131,19 +87,8 @@ private:
     MessageSink* sink_;
     SolverPath solverPath_ = SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
-    int hours_ = 0;
-    std::array<std::vector<float>, kSeriesCount> series_;
-    NodeProfiles nodes_;
-    float totalThickness_ = 0.0f;
-    float uValue_ = 0.0f;
-    SurfaceCoefficients surfaces_;
-    CurrentValues current_;
-    ChartBounds bounds_;
-    ReadoutTexts readouts_;
-    double clock_ = 0.0;
-    float exteriorEnergy_ = 0.0f;
-    float interiorEnergy_ = 0.0f;
-    int lastError_ = 0;
+    EngineSnapshot run_;
+    WallCheck wallCheck_; // the verdict of the last preparation's wall check
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
 };
 

@@ -1,11 +1,9 @@
 #include "engine/ThermalNetwork.h"
 
-#include "core/Messages.h"
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
-
-#include <cmath>
+#include "model/WallCheck.h"
 
 namespace quelvan {
 
@@ -13,43 +11,7 @@ namespace {
 // The single-precision values of 1/3 and 1/6 used by the mass matrix.
 constexpr float kThird = 0.33333334f;
 constexpr float kSixth = 0.16666667f;
-
-bool ReadsPositive(const std::string& text)
-{
-    float v = 0.0f;
-    return ParseFloat(text, v) && v > 0.0f && std::isfinite(v);
-}
-
-bool NotNegative(const std::string& text)
-{
-    const float v = FloatValue(text);
-    return std::isfinite(v) && v >= 0.0f;
-}
 } // namespace
-
-int ThermalNetwork::CheckWall(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces)
-{
-    if (layers.IsEmpty())
-        return kWallNoLayer;
-    for (const NMaterialLayer& layer : layers) {
-        const CMaterial* m = layer.Material();
-        if (m == nullptr)
-            return kWallLayerWithoutMaterial;
-        if (!ReadsPositive(layer.Thickness()))
-            return kWallBadThickness;
-        if (!ReadsPositive(m->Conductivity()))
-            return kWallBadConductivity;
-        if (!NotNegative(m->Density()) || !NotNegative(m->Capacity()))
-            return kWallBadDensityOrCapacity;
-        // A cell so thin that its conductance overflows cannot be computed either.
-        const float dx = FloatValue(layer.Thickness()) * 0.0002f;
-        if (!(dx > 0.0f) || !std::isfinite(FloatValue(m->Conductivity()) / dx))
-            return kWallBadThickness;
-    }
-    if (!NotNegative(surfaces.resistanceExterior) || !NotNegative(surfaces.resistanceInterior))
-        return kWallBadSurfaceResistance;
-    return kWallOk;
-}
 
 void ThermalNetwork::Build(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces)
 {
@@ -75,7 +37,7 @@ void ThermalNetwork::Build(const NList<NMaterialLayer>& layers, const SurfaceTex
         const float rho = FloatValue(m.Density());
         const float cp = FloatValue(m.Capacity());
         for (int cell = 0; cell < kCellsPerLayer; ++cell, ++j) {
-            dx_[j] = thicknessMm * 0.0002f;
+            dx_[j] = thicknessMm * kCellWidthPerMillimetre;
             thickness_ += dx_[j];
             c_[j] = rho * dx_[j] * cp / 3600.0f;
             k_[j] = lambda / dx_[j];
@@ -123,28 +85,6 @@ void ThermalNetwork::AddStorage(NSparseMatrix& g) const
         g.AddToElement(j + 1, j + 1, c * kThird);
     }
     g.FinalizeMatrix();
-}
-
-const char* WallErrorMessage(int code)
-{
-    switch (code) {
-    case kWallOk:
-        return "";
-    case kWallNoLayer:
-        return msg::kWallHasNoLayer;
-    case kWallLayerWithoutMaterial:
-        return msg::kLayerWithoutMaterial;
-    case kWallBadThickness:
-        return msg::kLayerBadThickness;
-    case kWallBadConductivity:
-        return msg::kLayerBadConductivity;
-    case kWallBadDensityOrCapacity:
-        return msg::kLayerBadDensityOrCapacity;
-    case kWallBadSurfaceResistance:
-        return msg::kBadSurfaceResistance;
-    default:
-        return msg::kInternalError;
-    }
 }
 
 } // namespace quelvan

@@ -3,6 +3,7 @@
 #include "core/NList.h"
 #include "engine/NFloatArray.h"
 #include "engine/NSparseMatrix.h"
+#include "model/SurfaceTexts.h"
 
 #include <string>
 #include <vector>
@@ -11,38 +12,14 @@ namespace quelvan {
 
 class NMaterialLayer;
 
-// Codes of a wall the engine refuses (numbering shared with EngineState.h).
-inline constexpr int kWallOk = 0;
-inline constexpr int kWallNoLayer = 24001;
-inline constexpr int kWallLayerWithoutMaterial = 24002;
-inline constexpr int kWallBadThickness = 24003;
-inline constexpr int kWallBadConductivity = 24004;
-inline constexpr int kWallBadDensityOrCapacity = 24005;
-inline constexpr int kWallBadSurfaceResistance = 24006;
-
-// The four surface numbers of the form, as typed.
-struct SurfaceTexts {
-    std::string absorptionExterior = "0.4";
-    std::string resistanceExterior = "0.04";
-    std::string absorptionInterior = "0.4";
-    std::string resistanceInterior = "0.13";
-};
-
-// The finite-element network of a wall: five equal cells per layer from the exterior face
+// The finite-element network of a wall: kCellsPerLayer equal cells per layer from the exterior face
 // (node 0) to the interior face (node N-1), one conductance and one capacity per cell, and the
 // consistent mass matrix of linear elements. Capacities are in Wh/(m².K) so that one step of
 // the implicit scheme A T(new) = M T(old) + b is one hour.
 class ThermalNetwork {
 public:
-    static constexpr int kCellsPerLayer = 5;
-
-    // Whether the engine can compute the wall: at least one layer, every layer with a
-    // material, a readable positive thickness and conductivity, no negative density or heat
-    // capacity, no negative surface resistance. kWallOk or the first fault's code.
-    static int CheckWall(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces);
-
     // Cell widths, conductances and capacities, surface coefficients, thickness, U-value and
-    // node positions. The wall must have passed CheckWall.
+    // node positions. The wall must have passed the wall check (model/WallCheck.h).
     void Build(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces);
     // Storage matrix M and steady matrix G (conductances and surface exchanges), finalised.
     void AssembleStorageAndSteady(NSparseMatrix& m, NSparseMatrix& g) const;
@@ -74,8 +51,5 @@ private:
     float aExt_ = 0.0f;
     float aInt_ = 0.0f;
 };
-
-// The message of a wall code (empty for kWallOk).
-const char* WallErrorMessage(int code);
 
 } // namespace quelvan

@@ -2,6 +2,7 @@
 
 #include "core/NString.h"
 #include "core/NumberText.h"
+#include "engine/EngineSnapshot.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
@@ -40,6 +41,12 @@ FluxDensityPlot::FluxDensityPlot()
     chart_.Curve(3).SetVisible(true);
     chart_.Curve(0).SetPenStyle(LineStyle::Solid);
     Update(0, {}, {});
+}
+
+void FluxDensityPlot::ShowRun(const EngineSnapshot& run)
+{
+    Update(run.hours, run.Series(SeriesId::InteriorSurfaceFlux),
+        run.Series(SeriesId::ExteriorSurfaceFlux));
 }
 
 void FluxDensityPlot::Update(

@@ -9,6 +9,10 @@
 
 class QPainter;
 
+namespace quelvan {
+struct EngineSnapshot;
+}
+
 namespace quelvan::graphics {
 
 // The surface flux-density plot of the curve window: interior (blue) and exterior (red)
@@ -28,6 +32,8 @@ public:
     // Ranges, curves, zero line and labels for n computed hours; each series holds at least
     // the values of hours 0 .. n-1 (extra values are ignored, missing ones shorten the curve).
     void Update(int hourCount, std::span<const float> interior, std::span<const float> exterior);
+    // The same from the surface flux series of a calculation.
+    void ShowRun(const EngineSnapshot& run);
 
     // Fills a plot of w by h device units at the painter's origin with the grey background and
     // draws the chart over it.

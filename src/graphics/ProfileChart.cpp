@@ -1,7 +1,7 @@
 #include "graphics/ProfileChart.h"
 
 #include "core/NString.h"
-#include "core/NumberText.h"
+#include "engine/EngineSnapshot.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -18,14 +18,13 @@ ProfileChart::ProfileChart()
         chart_.Curve(curve).SetVisible(true);
 }
 
-void ProfileChart::Show(const EngineSnapshot& run)
+void ProfileChart::ShowRun(const EngineSnapshot& run)
 {
     if (!run.prepared)
         return;
-    const NodeProfiles& nodes = run.nodes;
-    SetAbscissa(
-        "0", FormatDouble("%.0f", run.totalThickness * 1000.0), nodes.x, run.totalThickness);
-    SetProfiles(nodes.T, nodes.Tmin, nodes.Tmax, run.bounds.lower, run.bounds.upper);
+    const auto labels = run.AbscissaLabels();
+    SetAbscissa(labels[0], labels[1], run.nodes.x, run.totalThickness);
+    SetProfiles(run.nodes.T, run.nodes.Tmin, run.nodes.Tmax, run.bounds.lower, run.bounds.upper);
 }
 
 void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& labelB,

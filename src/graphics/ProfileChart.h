@@ -1,18 +1,20 @@
 #pragma once
 
-#include "engine/EngineSnapshot.h"
 #include "graphics/CChart.h"
 
 #include <span>
 #include <string>
 #include <vector>
 
+namespace quelvan {
+struct EngineSnapshot;
+}
+
 namespace quelvan::graphics {
 
 // The temperature profile across the wall: the current profile (black) between the daily
 // minimum (blue) and maximum (red) envelopes, against the position in the wall from the
-// exterior face (left) to the interior face (right). The main view and the command-line images
-// show a calculation through Show.
+// exterior face (left) to the interior face (right).
 class ProfileChart {
 public:
     static constexpr const char* kXTitle = "Abscisse (mm)";
@@ -23,10 +25,17 @@ public:
 
     ProfileChart();
 
-    // A calculation's profiles: the abscissa from "0" to the wall's thickness in millimetres
-    // with a column per node, and the three curves between the chart bounds, which also label
-    // the Y axis. A calculation that is not prepared leaves the chart as it was.
-    void Show(const EngineSnapshot& run);
+    // The abscissa after a network build: end labels ("0" and the thickness in mm) and the
+    // node positions (metres) over the total thickness, mapped across the plot width.
+    void SetAbscissa(const std::string& labelA, const std::string& labelB,
+        std::span<const float> positions, float totalThickness);
+    // The three curves scaled between the vertical bounds, and the bounds as Y end labels.
+    void SetProfiles(std::span<const float> current, std::span<const float> minimum,
+        std::span<const float> maximum, float lowerBound, float upperBound);
+
+    // The abscissa and the profiles of a prepared calculation (nothing changes before one): the
+    // setup that the main view and the command-line images share.
+    void ShowRun(const EngineSnapshot& run);
 
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }
@@ -34,13 +43,6 @@ public:
     const std::vector<int>& NodeColumns() const { return columns_; }
 
 private:
-    // End labels of the abscissa, and the node positions (metres) over the total thickness,
-    // mapped across the plot width.
-    void SetAbscissa(const std::string& labelA, const std::string& labelB,
-        std::span<const float> positions, float totalThickness);
-    // The three curves scaled between the vertical bounds, and the bounds as Y end labels.
-    void SetProfiles(std::span<const float> current, std::span<const float> minimum,
-        std::span<const float> maximum, float lowerBound, float upperBound);
     void PlaceColumns(int curve);
 
     CChart chart_;

@@ -1,8 +1,6 @@
 #include "model/KslDoc.h"
 
-#include "core/Messages.h"
 #include "core/NFileName.h"
-#include "core/NumberText.h"
 #include "model/WallTables.h"
 
 #include <memory>
@@ -14,12 +12,6 @@ namespace {
 
 constexpr std::array<const char*, KslDoc::kResultColumns> kResultHeaders { "H", "TE", "TSE", "TSI",
     "TI", "FE", "FSE", "FSI", "FI", "EE", "EI", "FPRM", "TEQE", "TEQI" };
-
-bool PositiveNumber(const std::string& text)
-{
-    float value = 0;
-    return ParseFloat(text, value) && value > 0;
-}
 
 } // namespace
 
@@ -67,13 +59,17 @@ CBCData& KslDoc::AddAmbiance(int identifier, Side side, std::string name,
     return Ambiances(side).Append(std::move(record));
 }
 
-const CBCData* KslDoc::SelectedAmbiance(Side side) const
+const CBCData* KslDoc::AmbianceNumbered(Side side, int number) const
 {
-    const int selection = side == Side::Exterior ? selectedExterior : selectedInterior;
     for (const CBCData& record : Ambiances(side))
-        if (record.Index() == selection)
+        if (record.Index() == number && record.side == side)
             return &record;
     return nullptr;
+}
+
+const CBCData* KslDoc::SelectedAmbiance(Side side) const
+{
+    return AmbianceNumbered(side, side == Side::Exterior ? selectedExterior : selectedInterior);
 }
 
 int KslDoc::AzimuthDegrees() const
@@ -85,24 +81,20 @@ int KslDoc::InclinationDegrees() const
     return quelvan::InclinationDegrees(inclinationIndex);
 }
 
-bool KslDoc::WallIsComputable(std::string* why) const
+FormValues KslDoc::StoredFormValues() const
 {
-    const char* problem = nullptr;
-    if (layers.IsEmpty())
-        problem = msg::kWallHasNoLayer;
-    for (const NMaterialLayer& layer : layers) {
-        if (problem != nullptr)
-            break;
-        if (layer.Material() == nullptr)
-            problem = msg::kLayerWithoutMaterial;
-        else if (!PositiveNumber(layer.Thickness()))
-            problem = msg::kLayerBadThickness;
-        else if (!PositiveNumber(layer.Material()->Conductivity()))
-            problem = msg::kLayerBadConductivity;
-    }
-    if (problem != nullptr && why != nullptr)
-        *why = problem;
-    return problem == nullptr;
+    return { azimuthIndex, inclinationIndex, initialTemperatureMode, surfaces, selectedExterior,
+        selectedInterior };
+}
+
+void KslDoc::StoreFormValues(const FormValues& values)
+{
+    azimuthIndex = values.azimuthIndex;
+    inclinationIndex = values.inclinationIndex;
+    initialTemperatureMode = values.initialTemperatureMode;
+    surfaces = values.surfaces;
+    selectedExterior = values.selectedExterior;
+    selectedInterior = values.selectedInterior;
 }
 
 void KslDoc::TakeProjectData(KslDoc& other)
@@ -113,10 +105,7 @@ void KslDoc::TakeProjectData(KslDoc& other)
     azimuthIndex = other.azimuthIndex;
     inclinationIndex = other.inclinationIndex;
     initialTemperatureMode = other.initialTemperatureMode;
-    absorptionInterior = std::move(other.absorptionInterior);
-    resistanceInterior = std::move(other.resistanceInterior);
-    absorptionExterior = std::move(other.absorptionExterior);
-    resistanceExterior = std::move(other.resistanceExterior);
+    surfaces = std::move(other.surfaces);
     selectedExterior = other.selectedExterior;
     selectedInterior = other.selectedInterior;
     // The records move by pointer, so the moved layers still point at the moved materials.

@@ -4,8 +4,10 @@
 #include "core/NTextTable.h"
 #include "model/CBCData.h"
 #include "model/CMaterial.h"
+#include "model/FormValues.h"
 #include "model/InitialTemperature.h"
 #include "model/NMaterialLayer.h"
+#include "model/SurfaceTexts.h"
 
 #include <array>
 #include <cstdint>
@@ -33,10 +35,7 @@ public:
     int azimuthIndex = 4;
     int inclinationIndex = 4;
     InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
-    std::string absorptionInterior = "0.4";
-    std::string resistanceInterior = "0.13";
-    std::string absorptionExterior = "0.4";
-    std::string resistanceExterior = "0.04";
+    SurfaceTexts surfaces;
     int selectedExterior = 2; // ambiance index (identifier - 4001)
     int selectedInterior = 2;
 
@@ -63,16 +62,18 @@ public:
     {
         return side == Side::Exterior ? exteriorAmbiances : interiorAmbiances;
     }
-    // The record of the side whose index equals the selection; null when none matches.
+    // The first record of that side's list with that number (identifier - 4001) and that side;
+    // null when none matches.
+    const CBCData* AmbianceNumbered(Side side, int number) const;
+    // The record of the side whose number equals the stored selection; null when none matches.
     const CBCData* SelectedAmbiance(Side side) const;
     int AzimuthDegrees() const;
     int InclinationDegrees() const;
 
-    // Whether the wall can be handed to the engine and the drawing: at least one layer, every
-    // layer with a material, a thickness and a conductivity that read as numbers above 0. When
-    // it cannot, why (if given) receives the French message. Project files naming a missing
-    // material are refused when read, so a layer without material comes only from elsewhere.
-    bool WallIsComputable(std::string* why = nullptr) const;
+    // The form's values as stored (placement, initial temperature, surfaces, chosen ambiances),
+    // and storing the values a form shows.
+    FormValues StoredFormValues() const;
+    void StoreFormValues(const FormValues& values);
 
     // Moves the persisted project data (references, print choices, placement and surfaces,
     // initial-temperature mode, the four lists and the selections) from another document; the

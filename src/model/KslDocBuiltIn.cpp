@@ -143,10 +143,7 @@ void KslDoc::BuildBuiltInData()
     azimuthIndex = AzimuthIndexOf(0);
     inclinationIndex = InclinationIndexOf(90);
     initialTemperatureMode = InitialTemperature::Automatic;
-    absorptionInterior = "0.4";
-    absorptionExterior = "0.4";
-    resistanceInterior = "0.13";
-    resistanceExterior = "0.04";
+    surfaces = SurfaceTexts {};
     printChoices.fill(0);
     printChoices[1] = 1;
     printChoices[2] = 1;

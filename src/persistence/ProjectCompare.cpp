@@ -111,10 +111,10 @@ bool SameProjectData(const KslDoc& a, const KslDoc& b, std::string* difference)
     c.Exact(a.initialTemperatureMode, b.initialTemperatureMode, "température initiale");
     c.Exact(a.azimuthIndex, b.azimuthIndex, "azimut");
     c.Exact(a.inclinationIndex, b.inclinationIndex, "inclinaison");
-    c.Value(a.absorptionInterior, b.absorptionInterior, "absorption intérieure");
-    c.Value(a.absorptionExterior, b.absorptionExterior, "absorption extérieure");
-    c.Value(a.resistanceInterior, b.resistanceInterior, "résistance intérieure");
-    c.Value(a.resistanceExterior, b.resistanceExterior, "résistance extérieure");
+    c.Value(a.surfaces.absorptionInterior, b.surfaces.absorptionInterior, "absorption intérieure");
+    c.Value(a.surfaces.absorptionExterior, b.surfaces.absorptionExterior, "absorption extérieure");
+    c.Value(a.surfaces.resistanceInterior, b.surfaces.resistanceInterior, "résistance intérieure");
+    c.Value(a.surfaces.resistanceExterior, b.surfaces.resistanceExterior, "résistance extérieure");
     c.Exact(a.selectedExterior, b.selectedExterior, "ambiance extérieure choisie");
     c.Exact(a.selectedInterior, b.selectedInterior, "ambiance intérieure choisie");
     CompareMaterials(c, a, b);

@@ -104,10 +104,10 @@ std::vector<std::string> FormatProjectLines(const KslDoc& doc)
     lines.push_back(kSeparator);
     lines.push_back(ValueLine('A', Int(doc.AzimuthDegrees(), 12)));
     lines.push_back(ValueLine('I', Int(doc.InclinationDegrees(), 12)));
-    lines.push_back(ValueLine('a', Text(doc.absorptionInterior, 12)));
-    lines.push_back(ValueLine('a', Text(doc.absorptionExterior, 12)));
-    lines.push_back(ValueLine('h', Text(doc.resistanceInterior, 12)));
-    lines.push_back(ValueLine('h', Text(doc.resistanceExterior, 12)));
+    lines.push_back(ValueLine('a', Text(doc.surfaces.absorptionInterior, 12)));
+    lines.push_back(ValueLine('a', Text(doc.surfaces.absorptionExterior, 12)));
+    lines.push_back(ValueLine('h', Text(doc.surfaces.resistanceInterior, 12)));
+    lines.push_back(ValueLine('h', Text(doc.surfaces.resistanceExterior, 12)));
     lines.push_back(ValueLine('C', Int(doc.selectedExterior, 12)));
     lines.push_back(ValueLine('C', Int(doc.selectedInterior, 12)));
     lines.push_back(kSeparator);

@@ -194,10 +194,10 @@ bool ReadPlacement(LineSource& source, KslDoc& doc)
     doc.initialTemperatureMode = *mode;
     doc.azimuthIndex = AzimuthIndexOf(*azimuth);
     doc.inclinationIndex = InclinationIndexOf(*inclination);
-    doc.absorptionInterior = *absorptionInterior;
-    doc.absorptionExterior = *absorptionExterior;
-    doc.resistanceInterior = *resistanceInterior;
-    doc.resistanceExterior = *resistanceExterior;
+    doc.surfaces.absorptionInterior = *absorptionInterior;
+    doc.surfaces.absorptionExterior = *absorptionExterior;
+    doc.surfaces.resistanceInterior = *resistanceInterior;
+    doc.surfaces.resistanceExterior = *resistanceExterior;
     doc.selectedExterior = *selectedExterior;
     doc.selectedInterior = *selectedInterior;
     return source.Skip(1);

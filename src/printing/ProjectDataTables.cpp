@@ -96,11 +96,11 @@ NGridTable SurfacesTable(const CalculationInputs& form, int rowHeight)
     auto name = [](const CBCData* ambiance) { return ambiance != nullptr ? ambiance->Name() : ""; };
     SetRowTexts(table, 0, { "", "Abs.\n(-)", "Résis.\n(m².K/W)", "Ambiance" });
     SetRowTexts(table, 1,
-        { Describe(Side::Exterior).faceName, form.absorptionExterior, form.resistanceExterior,
-            name(form.exteriorAmbiance) });
+        { Describe(Side::Exterior).faceName, form.surfaces.absorptionExterior,
+            form.surfaces.resistanceExterior, name(form.exteriorAmbiance) });
     SetRowTexts(table, 2,
-        { Describe(Side::Interior).faceName, form.absorptionInterior, form.resistanceInterior,
-            name(form.interiorAmbiance) });
+        { Describe(Side::Interior).faceName, form.surfaces.absorptionInterior,
+            form.surfaces.resistanceInterior, name(form.interiorAmbiance) });
     return table;
 }
 

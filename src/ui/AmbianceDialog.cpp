@@ -187,10 +187,10 @@ void AmbianceDialog::BuildLayout()
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     main->addWidget(buttons);
 
-    auto* help = new HelpTopics(this, 12006);
+    auto* help = new HelpTopics(this, HelpTopic::Ambiances);
     for (const ProfileBox& part : boxes_) {
-        help->Set(part.typeList, 13050);
-        help->Set(part.periodList, 13060);
+        help->Set(part.typeList, HelpTopic::ProfileType);
+        help->Set(part.periodList, HelpTopic::ProfilePeriod);
     }
 }
 

@@ -36,8 +36,8 @@ double Radians(int degrees)
 
 AmbianceListAdapter::AmbianceListAdapter(
     NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees)
-    : RecordListAdapter(ambiances)
-    , side_(side)
+    : RecordListAdapter(
+        { ListKind::Ambiances, QString::fromUtf8(Describe(side).listTitle), kColumns }, ambiances)
     , azimuth_(azimuthDegrees)
     , inclination_(inclinationDegrees)
 {
@@ -45,16 +45,6 @@ AmbianceListAdapter::AmbianceListAdapter(
     for (CBCData& ambiance : ambiances)
         if (ambiance.side == side)
             Keep(ambiance);
-}
-
-QString AmbianceListAdapter::Title() const
-{
-    return QString::fromUtf8(Describe(side_).listTitle);
-}
-
-std::span<const ListColumn> AmbianceListAdapter::Columns() const
-{
-    return kColumns;
 }
 
 void AmbianceListAdapter::Fill(graphics::NGridTable& grid, int row, const CBCData& ambiance) const

@@ -14,10 +14,6 @@ public:
     AmbianceListAdapter(
         NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees);
 
-    ListKind Kind() const override { return ListKind::Ambiances; }
-    QString Title() const override;
-    std::span<const ListColumn> Columns() const override;
-
 protected:
     void Fill(graphics::NGridTable& grid, int row, const CBCData& ambiance) const override;
     std::unique_ptr<CBCData> RunEditor(
@@ -28,7 +24,6 @@ protected:
     }
 
 private:
-    Side side_;
     int azimuth_;
     int inclination_;
 };

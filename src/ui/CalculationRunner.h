@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/CalculationWorker.h"
 #include "engine/EngineState.h"
-#include "engine/RunState.h"
+#include "session/CalculationWorker.h"
+#include "session/RunState.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,15 +1,15 @@
 #include "ui/FluxDensityWindow.h"
 
-#include "engine/EngineState.h"
+#include "engine/EngineSnapshot.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
 namespace quelvan::ui {
 
-FluxDensityWindow::FluxDensityWindow(const EngineState& engine, QWidget* parent)
+FluxDensityWindow::FluxDensityWindow(const EngineSnapshot& run, QWidget* parent)
     : QWidget(parent, Qt::Tool)
-    , engine_(engine)
+    , run_(run)
 {
     setWindowTitle(QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle));
     setObjectName(QStringLiteral("fluxDensityWindow"));
@@ -19,9 +19,8 @@ FluxDensityWindow::FluxDensityWindow(const EngineState& engine, QWidget* parent)
 
 void FluxDensityWindow::Refresh()
 {
-    hours_ = engine_.Hours();
-    plot_.Update(hours_, engine_.Series(SeriesId::InteriorSurfaceFlux),
-        engine_.Series(SeriesId::ExteriorSurfaceFlux));
+    hours_ = run_.hours;
+    plot_.ShowRun(run_);
     update();
 }
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 namespace quelvan {
-class EngineState;
+struct EngineSnapshot;
 }
 
 namespace quelvan::ui {
@@ -18,7 +18,8 @@ class FluxDensityWindow : public QWidget {
 public:
     static constexpr int kLegendHeight = 36;
 
-    FluxDensityWindow(const EngineState& engine, QWidget* parent);
+    // run is the engine's live snapshot, which must outlive the window.
+    FluxDensityWindow(const EngineSnapshot& run, QWidget* parent);
 
     // Takes the hours computed so far and schedules one repaint.
     void Refresh();
@@ -34,7 +35,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    const EngineState& engine_;
+    const EngineSnapshot& run_;
     graphics::FluxDensityPlot plot_;
     int hours_ = 0;
 };

@@ -90,7 +90,8 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
         editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
     }
     QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
-    help->addAction(QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, 0); });
+    help->addAction(
+        QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
 
     canvas_ = new GridCanvas(*this);
     layout->addWidget(canvas_);

@@ -11,15 +11,16 @@
 
 namespace quelvan::ui {
 
-QString HelpPageFor(int context)
+QString HelpPageFor(HelpTopic topic)
 {
+    const int context = static_cast<int>(topic);
     const QString page = QStringLiteral(":/help/h%1.html").arg(context);
     if (context > 0 && QFile::exists(page))
         return QStringLiteral("qrc") + page;
     return QStringLiteral("qrc:/help/contents.html");
 }
 
-void ShowHelp(QWidget* parent, int context)
+void ShowHelp(QWidget* parent, HelpTopic topic)
 {
     static QPointer<QDialog> window;
     if (!window) {
@@ -33,33 +34,31 @@ void ShowHelp(QWidget* parent, int context)
         layout->addWidget(browser);
     }
     auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
-    browser->setSource(QUrl(HelpPageFor(context)));
+    browser->setSource(QUrl(HelpPageFor(topic)));
     window->show();
     window->raise();
 }
 
-HelpTopics::HelpTopics(QWidget* window, int defaultTopic)
+HelpTopics::HelpTopics(QWidget* window, HelpTopic defaultTopic)
     : QObject(window)
     , window_(window)
     , defaultTopic_(defaultTopic)
 {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] {
-        lastShown_ = TopicFor(QApplication::focusWidget());
-        ShowHelp(window_, lastShown_);
-    });
+    connect(help, &QShortcut::activated, this,
+        [this] { ShowHelp(window_, TopicFor(QApplication::focusWidget())); });
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
     whatsThis->setContext(Qt::WindowShortcut);
     connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
-void HelpTopics::Set(QWidget* control, int topic)
+void HelpTopics::Set(QWidget* control, HelpTopic topic)
 {
     topics_.insert(control, topic);
 }
 
-int HelpTopics::TopicFor(const QWidget* focused) const
+HelpTopic HelpTopics::TopicFor(const QWidget* focused) const
 {
     for (const QWidget* w = focused; w && w != window_; w = w->parentWidget()) {
         const auto it = topics_.find(w);

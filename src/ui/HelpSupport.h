@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/HelpTopic.h"
+
 #include <QHash>
 #include <QObject>
 
@@ -7,30 +9,28 @@ class QWidget;
 
 namespace quelvan::ui {
 
-// The help pages are compiled into the program, one page per context number plus a contents
-// page. ShowHelp opens (or raises) the help window on that page; 0 or an unknown number gives
-// the contents.
-void ShowHelp(QWidget* parent, int context);
-// The page a context number leads to ("qrc:/help/h13080.html" or the contents page).
-QString HelpPageFor(int context);
+// The help pages are compiled into the program, one page per topic plus a contents page.
+// ShowHelp opens (or raises) the help window on that page; Contents or a topic without a page
+// gives the contents.
+void ShowHelp(QWidget* parent, HelpTopic topic);
+// The page a topic leads to ("qrc:/help/h13080.html" or the contents page).
+QString HelpPageFor(HelpTopic topic);
 
 // F1 on a control opens the help at the topic registered for that control (or for its nearest
-// registered parent), else at the window's default topic (0 = contents). Shift+F1 enters the
+// registered parent), else at the window's default topic. Shift+F1 enters the
 // "what's this" mode.
 class HelpTopics : public QObject {
     Q_OBJECT
 public:
-    HelpTopics(QWidget* window, int defaultTopic);
-    void Set(QWidget* control, int topic);
+    HelpTopics(QWidget* window, HelpTopic defaultTopic);
+    void Set(QWidget* control, HelpTopic topic);
     // The topic that F1 opens when that widget has the focus.
-    int TopicFor(const QWidget* focused) const;
-    int LastShown() const { return lastShown_; }
+    HelpTopic TopicFor(const QWidget* focused) const;
 
 private:
     QWidget* window_;
-    int defaultTopic_;
-    int lastShown_ = -1;
-    QHash<const QWidget*, int> topics_;
+    HelpTopic defaultTopic_;
+    QHash<const QWidget*, HelpTopic> topics_;
 };
 
 } // namespace quelvan::ui

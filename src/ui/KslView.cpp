@@ -5,6 +5,7 @@
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
+#include "session/RunState.h"
 #include "ui/CalculationRunner.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/FormSupport.h"
@@ -146,12 +147,12 @@ void KslView::BuildControls()
         interiorReadouts_[i] = make(interior[i]);
 
     panel_ = Named(new QGroupBox(this), 1085);
-    modeButton_ = Named(new QPushButton(QStringLiteral("Mode Calcul"), this), 1058);
+    modeButton_ = Named(new QPushButton(QString::fromUtf8(ModeButtonText(false)), this), 1058);
     runBox_ = Named(new QGroupBox(QStringLiteral("Calcul"), this), 1086);
-    runButton_ = Named(new QPushButton(QStringLiteral("Lance Calcul"), this), 1075);
-    stepButton_ = Named(new QPushButton(QStringLiteral("Pas à Pas"), this), 1073);
-    stopButton_ = Named(new QPushButton(QStringLiteral("Stop"), this), 1077);
-    tracerButton_ = Named(new QPushButton(QStringLiteral("Affiche Traceur"), this), 1078);
+    runButton_ = Named(new QPushButton(QString::fromUtf8(kRunTextStart), this), 1075);
+    stepButton_ = Named(new QPushButton(QString::fromUtf8(kStepButtonText), this), 1073);
+    stopButton_ = Named(new QPushButton(QString::fromUtf8(kStopButtonText), this), 1077);
+    tracerButton_ = Named(new QPushButton(QString::fromUtf8(kTracerButtonText), this), 1078);
     panel_->setAutoFillBackground(true);
 
     for (NumberEdit* edit :
@@ -168,16 +169,16 @@ void KslView::BuildControls()
     connect(stopButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStop);
     connect(tracerButton_, &QPushButton::clicked, this, &KslView::ShowTracer);
 
-    auto* help = new HelpTopics(this, 0);
-    help->Set(absorptionInterior_, 13080);
-    help->Set(absorptionExterior_, 13080);
-    help->Set(resistanceExterior_, 13240);
-    help->Set(resistanceInterior_, 13240);
-    help->Set(exteriorAmbiance_, 12006);
-    help->Set(interiorAmbiance_, 12006);
-    help->Set(azimuth_, 13030);
-    help->Set(inclination_, 13170);
-    help->Set(initialTemperature_, 12009);
+    auto* help = new HelpTopics(this, HelpTopic::Contents);
+    help->Set(absorptionInterior_, HelpTopic::Absorption);
+    help->Set(absorptionExterior_, HelpTopic::Absorption);
+    help->Set(resistanceExterior_, HelpTopic::SurfaceResistance);
+    help->Set(resistanceInterior_, HelpTopic::SurfaceResistance);
+    help->Set(exteriorAmbiance_, HelpTopic::Ambiances);
+    help->Set(interiorAmbiance_, HelpTopic::Ambiances);
+    help->Set(azimuth_, HelpTopic::Azimuth);
+    help->Set(inclination_, HelpTopic::Inclination);
+    help->Set(initialTemperature_, HelpTopic::InitialTemperature);
 }
 
 void KslView::MarkModified()
@@ -207,10 +208,10 @@ void KslView::LoadControls()
 {
     loading_ = true;
     absorptionExterior_->SetMaximumLength(kFieldLength);
-    absorptionExterior_->LoadText(ToQ(doc_.absorptionExterior));
-    resistanceExterior_->LoadText(ToQ(doc_.resistanceExterior));
-    absorptionInterior_->LoadText(ToQ(doc_.absorptionInterior));
-    resistanceInterior_->LoadText(ToQ(doc_.resistanceInterior));
+    absorptionExterior_->LoadText(ToQ(doc_.surfaces.absorptionExterior));
+    resistanceExterior_->LoadText(ToQ(doc_.surfaces.resistanceExterior));
+    absorptionInterior_->LoadText(ToQ(doc_.surfaces.absorptionInterior));
+    resistanceInterior_->LoadText(ToQ(doc_.surfaces.resistanceInterior));
     azimuth_->setCurrentIndex(doc_.azimuthIndex);
     inclination_->setCurrentIndex(doc_.inclinationIndex);
     initialTemperature_->setCurrentIndex(static_cast<int>(doc_.initialTemperatureMode));
@@ -220,47 +221,32 @@ void KslView::LoadControls()
     loading_ = false;
 }
 
-void KslView::StoreControls()
+FormValues KslView::FormValuesShown() const
 {
-    doc_.absorptionInterior = FromQ(absorptionInterior_->text());
-    doc_.resistanceInterior = FromQ(resistanceInterior_->text());
-    doc_.absorptionExterior = FromQ(absorptionExterior_->text());
-    doc_.resistanceExterior = FromQ(resistanceExterior_->text());
+    FormValues values;
+    values.surfaces.absorptionInterior = FromQ(absorptionInterior_->text());
+    values.surfaces.resistanceInterior = FromQ(resistanceInterior_->text());
+    values.surfaces.absorptionExterior = FromQ(absorptionExterior_->text());
+    values.surfaces.resistanceExterior = FromQ(resistanceExterior_->text());
     auto choice = [](const QComboBox* list) {
         return list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
     };
-    doc_.selectedExterior = choice(exteriorAmbiance_);
-    doc_.selectedInterior = choice(interiorAmbiance_);
-    doc_.azimuthIndex = azimuth_->currentIndex();
-    doc_.inclinationIndex = inclination_->currentIndex();
-    doc_.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
+    values.selectedExterior = choice(exteriorAmbiance_);
+    values.selectedInterior = choice(interiorAmbiance_);
+    values.azimuthIndex = azimuth_->currentIndex();
+    values.inclinationIndex = inclination_->currentIndex();
+    values.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
+    return values;
+}
+
+void KslView::StoreControls()
+{
+    doc_.StoreFormValues(FormValuesShown());
 }
 
 CalculationInputs KslView::InputsFromControls() const
 {
-    CalculationInputs inputs;
-    inputs.absorptionExterior = FromQ(absorptionExterior_->text());
-    inputs.resistanceExterior = FromQ(resistanceExterior_->text());
-    inputs.absorptionInterior = FromQ(absorptionInterior_->text());
-    inputs.resistanceInterior = FromQ(resistanceInterior_->text());
-    inputs.azimuthIndex = azimuth_->currentIndex();
-    inputs.inclinationIndex = inclination_->currentIndex();
-    inputs.initialTemperatureMode = InitialTemperatureOf(initialTemperature_);
-    auto record = [this](const QComboBox* list, Side side) -> const CBCData* {
-        if (list->currentIndex() < 0)
-            return nullptr;
-        const int index = list->currentData().toInt();
-        for (const CBCData& ambiance : doc_.Ambiances(side))
-            if (ambiance.Index() == index && ambiance.side == side)
-                return &ambiance;
-        return nullptr;
-    };
-    inputs.exteriorAmbiance = record(exteriorAmbiance_, Side::Exterior);
-    inputs.interiorAmbiance = record(interiorAmbiance_, Side::Interior);
-    if (!doc_.unnamed)
-        inputs.weather.projectDirectory
-            = FromQ(ToQ(doc_.fullPath).section(QLatin1Char('/'), 0, -2));
-    return inputs;
+    return InputsFor(doc_, FormValuesShown());
 }
 
 void KslView::DocumentChanged()
@@ -285,12 +271,11 @@ void KslView::SetCalculationMode(bool calculation)
     if (calculation && !wasCalculation) {
         runner_->EnterCalculation();
         ShowTracer();
-        modeButton_->setText(QStringLiteral("Mode Saisie"));
     } else if (!calculation) {
         CloseTracer();
         runner_->LeaveCalculation();
-        modeButton_->setText(QStringLiteral("Mode Calcul"));
     }
+    modeButton_->setText(QString::fromUtf8(ModeButtonText(calculation)));
     for (const auto& r : exteriorReadouts_)
         for (QLabel* l : { r.label, r.value, r.unit })
             l->setVisible(calculation);
@@ -319,7 +304,7 @@ FluxDensityWindow* KslView::Tracer() const
 void KslView::ShowTracer()
 {
     if (!tracer_) {
-        tracer_ = new FluxDensityWindow(runner_->Engine(), this);
+        tracer_ = new FluxDensityWindow(runner_->Engine().Snapshot(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
         tracer_->move(0, 0);
     }
@@ -337,8 +322,8 @@ void KslView::CloseTracer()
 
 void KslView::RefreshResults()
 {
-    const EngineState& engine = runner_->Engine();
-    const ReadoutTexts& t = engine.Readouts();
+    const EngineSnapshot& run = runner_->Engine().Snapshot();
+    const ReadoutTexts& t = run.readouts;
     const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
         &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };
     const std::array<const std::string*, 4> interior { &t.interiorFlux, &t.interiorTemperature,
@@ -347,7 +332,7 @@ void KslView::RefreshResults()
         exteriorReadouts_[i].value->setText(ToQ(*exterior[i]));
     for (size_t i = 0; i < interior.size(); ++i)
         interiorReadouts_[i].value->setText(ToQ(*interior[i]));
-    chart_->Show(engine.Snapshot());
+    chart_->ShowRun(run);
     if (tracer_)
         tracer_->Refresh();
     update();

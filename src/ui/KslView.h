@@ -55,7 +55,8 @@ public:
     CalculationRunner& Runner() { return *runner_; }
     FluxDensityWindow* Tracer() const;
     void ShowTracer();
-    // The inputs of a preparation, from the fields as shown.
+    // The form's values as shown, and the inputs of a preparation made from them.
+    FormValues FormValuesShown() const;
     CalculationInputs InputsFromControls() const;
     // The text of the info box shown for a layer.
     static QString LayerInfoText(const NMaterialLayer& layer);

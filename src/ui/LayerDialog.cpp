@@ -56,9 +56,9 @@ LayerDialog::LayerDialog(
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 3, 0, 1, 3);
 
-    auto* help = new HelpTopics(this, 13270);
-    help->Set(material_, 12005);
-    help->Set(thickness_, 12007);
+    auto* help = new HelpTopics(this, HelpTopic::Layer);
+    help->Set(material_, HelpTopic::Materials);
+    help->Set(thickness_, HelpTopic::Layers);
 }
 
 const CMaterial* LayerDialog::SelectedMaterial() const

@@ -31,21 +31,12 @@ bool IsInsulant(const CMaterial& material)
 } // namespace
 
 LayerListAdapter::LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library)
-    : RecordListAdapter(layers)
+    : RecordListAdapter(
+        { ListKind::Layers, QStringLiteral("Couches"), kColumns, kMaxLayers }, layers)
     , library_(library)
 {
     for (NMaterialLayer& layer : layers)
         Keep(layer);
-}
-
-QString LayerListAdapter::Title() const
-{
-    return QStringLiteral("Couches");
-}
-
-std::span<const ListColumn> LayerListAdapter::Columns() const
-{
-    return kColumns;
 }
 
 void LayerListAdapter::Fill(graphics::NGridTable& grid, int row, const NMaterialLayer& layer) const

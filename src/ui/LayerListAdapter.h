@@ -19,10 +19,6 @@ public:
 
     LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library);
 
-    ListKind Kind() const override { return ListKind::Layers; }
-    QString Title() const override;
-    std::span<const ListColumn> Columns() const override;
-    int RowLimit() const override { return kMaxLayers; }
     void AddEditCommands(QMenu& edit, RecordListDlg& dialog) override;
 
     // Gives the dialog's selected layer the material of that identifier, as the menu does.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/HelpTopic.h"
+
 #include <array>
 
 namespace quelvan::ui {
@@ -9,7 +11,7 @@ enum class ListKind : int { Materials = 0, Ambiances = 4, Layers = 7 };
 
 struct ListKindInfo {
     ListKind kind;
-    int helpTopic; // F1 anywhere in the dialog
+    HelpTopic helpTopic; // F1 anywhere in the dialog
     bool columnLines; // grid lines between the columns
     bool rowsAddable; // "Ajouter" and "Supprimer"
     // The list reads the wall's placement from the form (the ambiance dialog's solar preview),
@@ -18,9 +20,9 @@ struct ListKindInfo {
 };
 
 inline constexpr std::array<ListKindInfo, 3> kListKinds { {
-    { ListKind::Materials, 12005, false, false, false },
-    { ListKind::Ambiances, 12006, true, false, true },
-    { ListKind::Layers, 12007, false, true, false },
+    { ListKind::Materials, HelpTopic::Materials, false, false, false },
+    { ListKind::Ambiances, HelpTopic::Ambiances, true, false, true },
+    { ListKind::Layers, HelpTopic::Layers, false, true, false },
 } };
 
 constexpr const ListKindInfo& Describe(ListKind kind)

@@ -139,8 +139,8 @@ void MainWindow::BuildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     add(
-        help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, 0); }, {},
-        "Affiche le sommaire de l'aide");
+        help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, HelpTopic::Contents); },
+        {}, "Affiche le sommaire de l'aide");
     QAction* about = add(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
         "Affiche le nom et la version du programme");
 

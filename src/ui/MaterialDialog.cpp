@@ -68,12 +68,12 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
         connect(edit, &NumberEdit::userChanged, this, &MaterialDialog::UpdateDerived);
     UpdateDerived();
 
-    auto* help = new HelpTopics(this, 12005);
-    help->Set(conductivity_, 13090);
-    help->Set(density_, 13100);
-    help->Set(capacity_, 13070);
-    help->Set(diffusivity_, 13110);
-    help->Set(effusivity_, 13120);
+    auto* help = new HelpTopics(this, HelpTopic::Materials);
+    help->Set(conductivity_, HelpTopic::Conductivity);
+    help->Set(density_, HelpTopic::Density);
+    help->Set(capacity_, HelpTopic::HeatCapacity);
+    help->Set(diffusivity_, HelpTopic::Diffusivity);
+    help->Set(effusivity_, HelpTopic::Effusivity);
 }
 
 void MaterialDialog::UpdateDerived()

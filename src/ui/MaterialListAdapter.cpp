@@ -20,20 +20,10 @@ constexpr std::array<ListColumn, 7> kColumns { {
 } // namespace
 
 MaterialListAdapter::MaterialListAdapter(NList<CMaterial>& materials)
-    : RecordListAdapter(materials)
+    : RecordListAdapter({ ListKind::Materials, QStringLiteral("Matériaux"), kColumns }, materials)
 {
     for (CMaterial& material : materials)
         Keep(material);
-}
-
-QString MaterialListAdapter::Title() const
-{
-    return QStringLiteral("Matériaux");
-}
-
-std::span<const ListColumn> MaterialListAdapter::Columns() const
-{
-    return kColumns;
 }
 
 void MaterialListAdapter::Fill(graphics::NGridTable& grid, int row, const CMaterial& material) const

@@ -12,10 +12,6 @@ class MaterialListAdapter final : public RecordListAdapter<CMaterial> {
 public:
     explicit MaterialListAdapter(NList<CMaterial>& materials);
 
-    ListKind Kind() const override { return ListKind::Materials; }
-    QString Title() const override;
-    std::span<const ListColumn> Columns() const override;
-
 protected:
     void Fill(graphics::NGridTable& grid, int row, const CMaterial& material) const override;
     std::unique_ptr<CMaterial> RunEditor(

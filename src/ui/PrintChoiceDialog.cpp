@@ -42,7 +42,7 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    new HelpTopics(this, 12008);
+    new HelpTopics(this, HelpTopic::PrintChoice);
 }
 
 bool PrintChoiceDialog::IsChecked(int flag) const

@@ -81,8 +81,9 @@ public:
     }
 
 protected:
-    explicit RecordListAdapter(NList<Record>& list)
-        : list_(list)
+    RecordListAdapter(ListLayout layout, NList<Record>& list)
+        : RecordListModel(std::move(layout))
+        , list_(list)
     {
     }
 

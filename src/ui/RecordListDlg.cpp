@@ -6,12 +6,12 @@ namespace quelvan::ui {
 
 RecordListDlg::RecordListDlg(
     std::unique_ptr<RecordListModel> list, Prompter& prompter, QWidget* parent)
-    : GeneralListDlg(list->Kind(), prompter, parent)
+    : GeneralListDlg(list->Layout().kind, prompter, parent)
     , list_(std::move(list))
 {
-    setWindowTitle(list_->Title());
-    SetRowLimit(list_->RowLimit());
-    const std::span<const ListColumn> columns = list_->Columns();
+    setWindowTitle(list_->Layout().title);
+    SetRowLimit(list_->Layout().rowLimit);
+    const std::span<const ListColumn> columns = list_->Layout().columns;
     Grid().SetColumnCount(static_cast<int>(columns.size()));
     for (size_t c = 0; c < columns.size(); ++c) {
         const int column = static_cast<int>(c);

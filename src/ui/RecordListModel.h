@@ -28,6 +28,15 @@ struct ListColumn {
     bool rowNumber = false;
 };
 
+// How one kind of list looks: its kind, window title and columns, and the most rows "Ajouter"
+// accepts (0 for no limit).
+struct ListLayout {
+    ListKind kind;
+    QString title;
+    std::span<const ListColumn> columns;
+    int rowLimit = 0;
+};
+
 // What the list dialog needs from one kind of record list. The dialog knows rows; the list knows
 // records, each under a key that the dialog keeps in the row. A record listed when the dialog
 // opened is "stored"; a record made in the dialog ("Ajouter") is owned by the list until the
@@ -35,13 +44,13 @@ struct ListColumn {
 // reaches the stored record only when the result is applied.
 class RecordListModel {
 public:
+    explicit RecordListModel(ListLayout layout)
+        : layout_(std::move(layout))
+    {
+    }
     virtual ~RecordListModel() = default;
 
-    virtual ListKind Kind() const = 0;
-    virtual QString Title() const = 0;
-    virtual std::span<const ListColumn> Columns() const = 0;
-    // The most rows "Ajouter" accepts; 0 for no limit.
-    virtual int RowLimit() const { return 0; }
+    const ListLayout& Layout() const { return layout_; }
 
     // Keys of the stored records, in list order.
     virtual const std::vector<int>& StoredKeys() const = 0;
@@ -57,6 +66,9 @@ public:
     virtual void Apply(const std::vector<int>& keysInOrder) = 0;
     // Commands of the kind's own, appended to the "Edition" menu.
     virtual void AddEditCommands(QMenu& /*edit*/, RecordListDlg& /*dialog*/) { }
+
+private:
+    ListLayout layout_;
 };
 
 } // namespace quelvan::ui

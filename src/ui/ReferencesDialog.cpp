@@ -29,7 +29,7 @@ ReferencesDialog::ReferencesDialog(
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
-    new HelpTopics(this, 13230);
+    new HelpTopics(this, HelpTopic::References);
 }
 
 QString ReferencesDialog::Author() const

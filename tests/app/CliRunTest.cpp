@@ -89,31 +89,69 @@ TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
     EXPECT_EQ(Rows("prec.res").size(), 170u);
 }
 
-struct Failure {
+// The material of a layer of the new project's wall, to spoil it.
+CMaterial& MaterialOf(KslDoc& d, int layer)
+{
+    return d.materials.At(d.materials.IndexOf(d.layers.At(layer).Material()));
+}
+
+struct WallCase {
     const char* name;
     void (*spoil)(KslDoc&);
-    const char* message;
-    friend void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
+    const char* refusal; // null when the wall can be computed
+    friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
 };
-class CliRunFailures : public CliRun, public ::testing::WithParamInterface<Failure> { };
+class CliWalls : public CliRun, public ::testing::WithParamInterface<WallCase> { };
 
-TEST_P(CliRunFailures, ExitOneWithTheMessage)
+// check and run apply the same wall check: the same walls refused, with the same message.
+TEST_P(CliWalls, CheckRefusesExactlyWhatRunRefuses)
 {
     KslDoc doc;
     GetParam().spoil(doc);
     Write(doc, "mur.ksl");
-    EXPECT_EQ(Run("run mur.ksl"), 1);
-    EXPECT_NE(err_.find(GetParam().message), std::string::npos) << err_;
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "mur.res"));
+    const char* refusal = GetParam().refusal;
+    const int expected = refusal != nullptr ? 1 : 0;
+    for (const char* command : { "check mur.ksl", "run mur.ksl" }) {
+        EXPECT_EQ(Run(command), expected) << command << ": " << err_;
+        const bool refused = refusal != nullptr && err_.find(refusal) != std::string::npos;
+        EXPECT_EQ(refused, refusal != nullptr) << command << ": " << err_;
+    }
+    EXPECT_EQ(std::filesystem::exists(folder_ / "mur.res"), refusal == nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Projects, CliRunFailures,
-    ::testing::Values(
-        Failure { "zero thickness", [](KslDoc& d) { d.layers.At(0).SetThickness("0"); },
+INSTANTIATE_TEST_SUITE_P(Projects, CliWalls,
+    ::testing::Values(WallCase { "sound", [](KslDoc&) {}, nullptr },
+        WallCase { "unreadable density counts as 0",
+            [](KslDoc& d) { MaterialOf(d, 1).SetDensity("abc"); }, nullptr },
+        WallCase { "zero surface resistance",
+            [](KslDoc& d) { d.surfaces.resistanceInterior = "0"; }, nullptr },
+        WallCase { "no layer", [](KslDoc& d) { d.layers.Clear(); }, msg::kWallHasNoLayer },
+        WallCase { "zero thickness", [](KslDoc& d) { d.layers.At(0).SetThickness("0"); },
             msg::kLayerBadThickness },
-        Failure { "no layer", [](KslDoc& d) { d.layers.Clear(); }, msg::kWallHasNoLayer },
-        Failure { "selection without record", [](KslDoc& d) { d.selectedInterior = 40; },
-            msg::kInternalError }));
+        WallCase { "vanishing thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("1e-38"); },
+            msg::kLayerBadThickness },
+        WallCase { "zero conductivity", [](KslDoc& d) { MaterialOf(d, 2).SetConductivity("0"); },
+            msg::kLayerBadConductivity },
+        WallCase { "negative density", [](KslDoc& d) { MaterialOf(d, 0).SetDensity("-2450"); },
+            msg::kLayerBadDensityOrCapacity },
+        WallCase { "negative capacity", [](KslDoc& d) { MaterialOf(d, 1).SetCapacity("-1"); },
+            msg::kLayerBadDensityOrCapacity },
+        WallCase { "negative exterior resistance",
+            [](KslDoc& d) { d.surfaces.resistanceExterior = "-0.04"; },
+            msg::kBadSurfaceResistance },
+        WallCase { "negative interior resistance",
+            [](KslDoc& d) { d.surfaces.resistanceInterior = "-0.13"; },
+            msg::kBadSurfaceResistance }));
+
+TEST_F(CliRun, SelectionWithoutRecordIsAnInternalError)
+{
+    KslDoc doc;
+    doc.selectedInterior = 40;
+    Write(doc, "mur.ksl");
+    EXPECT_EQ(Run("run mur.ksl"), 1);
+    EXPECT_NE(err_.find(msg::kInternalError), std::string::npos) << err_;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "mur.res"));
+}
 
 TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
 {

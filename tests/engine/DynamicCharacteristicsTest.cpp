@@ -87,9 +87,8 @@ TEST_P(AgainstFiniteDifferences, EveryValueMatches)
 {
     const WallCase& c = GetParam();
     KslDoc doc;
-    const auto v = ComputeDynamicCharacteristics(c.fromProject
-            ? DynamicWallFromProject(doc.layers, doc.resistanceExterior, doc.resistanceInterior)
-            : c.wall,
+    const auto v = ComputeDynamicCharacteristics(
+        c.fromProject ? DynamicWallFromProject(doc.layers, doc.surfaces).value() : c.wall,
         c.periodHours);
     ASSERT_TRUE(v.has_value());
     const double w = Omega(c.periodHours * 3600);
@@ -135,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Walls, AgainstFiniteDifferences,
 TEST(DynamicCharacteristics, PublishedFiguresOfConcreteAndTheSteelSandwich)
 {
     const auto concrete = ComputeDynamicCharacteristics({ { kConcrete }, 0.04, 0.13 });
-    const auto sandwich = ComputeDynamicCharacteristics({ { kSteel, kRockWool, kSteel } });
+    const auto sandwich
+        = ComputeDynamicCharacteristics({ { kSteel, kRockWool, kSteel }, 0.04, 0.13 });
     ASSERT_TRUE(concrete && sandwich);
     EXPECT_NEAR(concrete->u, 3.704, 0.0005);
     EXPECT_NEAR(concrete->y12, 1.922, 0.0005);
@@ -213,14 +213,23 @@ TEST(DynamicCharacteristics, ReversingTheWallSwapsTheFaces)
 TEST(DynamicCharacteristics, RefusesWallsItCannotCompute)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    KslDoc doc;
-    doc.layers.At(1).SetMaterial(nullptr);
-    for (const DynamicWall& wall : { DynamicWall {}, DynamicWall { { { 0, 2, 2450, 1000 } } },
-             DynamicWall { { { 0.2, 0, 2450, 1000 } } }, DynamicWall { { { 0.2, 2, -1, 1000 } } },
-             DynamicWall { { { 0.2, 2, 2450, nan } } }, DynamicWall { { kConcrete }, -0.04, 0.13 },
-             DynamicWallFromProject(doc.layers, "0.04", "0.13") })
+    for (const DynamicWall& wall :
+        { DynamicWall {}, DynamicWall { { { 0, 2, 2450, 1000 } } },
+            DynamicWall { { { 0.2, 0, 2450, 1000 } } }, DynamicWall { { { 0.2, 2, -1, 1000 } } },
+            DynamicWall { { { 0.2, 2, 2450, nan } } }, DynamicWall { { kConcrete }, -0.04, 0.13 } })
         EXPECT_FALSE(ComputeDynamicCharacteristics(wall).has_value());
     EXPECT_FALSE(ComputeDynamicCharacteristics({ { kConcrete } }, 0).has_value());
+}
+
+// A project's wall goes through the calculation's wall check, with its verdict.
+TEST(DynamicWallFromProject, RefusedByTheWallCheck)
+{
+    KslDoc doc;
+    doc.layers.At(1).SetMaterial(nullptr);
+    WallCheck verdict;
+    EXPECT_FALSE(DynamicWallFromProject(doc.layers, doc.surfaces, &verdict).has_value());
+    EXPECT_EQ(verdict, CheckWall(doc.layers, doc.surfaces));
+    EXPECT_FALSE(verdict.Passed());
 }
 
 } // namespace

@@ -21,27 +21,15 @@ namespace {
 using test::SelectConstant;
 using test::SetWall;
 
-struct LayerData {
-    double thickness; // m
-    double lambda;
-    double rho;
-    double c;
-};
-
-std::vector<LayerData> Layers(const KslDoc& doc)
+// The wall in SI units, read as the engine reads it.
+std::vector<DynamicLayer> Layers(const KslDoc& doc)
 {
-    std::vector<LayerData> layers;
-    for (const NMaterialLayer& l : doc.layers) {
-        const CMaterial& m = *l.Material();
-        layers.push_back({ FloatValue(l.Thickness()) / 1000.0, FloatValue(m.Conductivity()),
-            FloatValue(m.Density()), FloatValue(m.Capacity()) });
-    }
-    return layers;
+    return DynamicWallFromProject(doc.layers, doc.surfaces).value().layers;
 }
 
 struct WallCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> layers;
+    test::WallLayers layers; // empty: the new project's wall
     friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -55,11 +43,8 @@ const WallCase kSevenLayers { "seven layers",
 
 void Apply(KslDoc& doc, const WallCase& c)
 {
-    if (c.layers.empty())
-        return;
-    doc.layers.Clear();
-    for (const auto& [material, thickness] : c.layers)
-        doc.AddLayer(doc.FindMaterialByName(material), thickness);
+    if (!c.layers.empty())
+        SetWall(doc, c.layers);
 }
 
 class SteadyState : public ::testing::TestWithParam<WallCase> { };
@@ -72,19 +57,19 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
-    const std::vector<LayerData> layers = Layers(doc);
+    const std::vector<DynamicLayer> layers = Layers(doc);
     double r = 0.04 + 0.13;
-    for (const LayerData& l : layers)
-        r += l.thickness / l.lambda;
+    for (const DynamicLayer& l : layers)
+        r += l.thickness / l.conductivity;
     const double q = 25.0 / r;
-    EXPECT_NEAR(engine.UValue(), 1 / r, 1e-4);
+    EXPECT_NEAR(engine.Snapshot().uValue, 1 / r, 1e-4);
     // Hour 0 and the end of a week, which must stay there.
     for (int pass = 0; pass < 2; ++pass) {
-        const std::vector<float>& t = engine.Nodes().T;
+        const std::vector<float>& t = engine.Snapshot().nodes.T;
         double expected = -5 + q * 0.04;
         EXPECT_NEAR(t.front(), expected, 0.01) << "pass " << pass;
         for (size_t k = 0; k < layers.size(); ++k) {
-            expected += q * layers[k].thickness / layers[k].lambda;
+            expected += q * layers[k].thickness / layers[k].conductivity;
             EXPECT_NEAR(t[5 * (k + 1)], expected, 0.01) << "interface " << k << " pass " << pass;
         }
         EXPECT_NEAR(t.back(), 20 - q * 0.13, 0.01) << "pass " << pass;
@@ -112,11 +97,12 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
 
     // Stored heat: capacity times the mean temperature of each cell (linear elements).
     auto stored = [&]() {
-        const std::vector<LayerData> layers = Layers(doc);
-        const std::vector<float>& t = engine.Nodes().T;
+        const std::vector<DynamicLayer> layers = Layers(doc);
+        const std::vector<float>& t = engine.Snapshot().nodes.T;
         double sum = 0;
         for (size_t k = 0; k < layers.size(); ++k) {
-            const double cellCapacity = layers[k].rho * layers[k].c * layers[k].thickness / 5;
+            const double cellCapacity
+                = layers[k].density * layers[k].heatCapacity * layers[k].thickness / 5;
             for (size_t j = 5 * k; j < 5 * k + 5; ++j)
                 sum += cellCapacity * (t[j] + t[j + 1]) / 2;
         }
@@ -129,11 +115,12 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
 
     // Heat in: interior convective flux, minus exterior convective loss, plus the absorbed
     // exterior flux (trapezoidal over the recorded hours, like the engine's energies).
-    const auto& fext = engine.Series(SeriesId::ExteriorFlux);
+    const auto& fext = engine.Snapshot().Series(SeriesId::ExteriorFlux);
     double absorbed = 0;
     for (size_t h = 1; h < fext.size(); ++h)
         absorbed += 0.4 * (fext[h] + fext[h - 1]) * 1800.0;
-    const double in = engine.InteriorEnergy() - engine.ExteriorEnergy() + absorbed;
+    const double in
+        = engine.Snapshot().interiorEnergy - engine.Snapshot().exteriorEnergy + absorbed;
     ASSERT_GT(std::fabs(change), 1e6); // a real storage, several MJ/m2
     EXPECT_NEAR(in, change, 0.01 * std::fabs(change)) << "stored " << change << " J/m2";
 }
@@ -154,12 +141,13 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
         engine.AdvanceHour(doc, true, true);
 
     // The exact periodic solution (checked on its own in DynamicCharacteristicsTest).
-    const auto exact = ComputeDynamicCharacteristics(
-        DynamicWallFromProject(doc.layers, doc.resistanceExterior, doc.resistanceInterior));
+    const auto wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    ASSERT_TRUE(wall.has_value());
+    const auto exact = ComputeDynamicCharacteristics(*wall);
     ASSERT_TRUE(exact.has_value());
     const double expected = exact->y12 * 10.0; // exterior amplitude 10 K
 
-    const auto& qsi = engine.Series(SeriesId::InteriorSurfaceFlux);
+    const auto& qsi = engine.Snapshot().Series(SeriesId::InteriorSurfaceFlux);
     const auto [lo, hi] = std::minmax_element(qsi.begin() + 144, qsi.end());
     const double amplitude = (*hi - *lo) / 2;
     // Time shift: phase of the daily harmonic of the last day, the flux taken into the room
@@ -171,8 +159,8 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
         return std::arg(sum);
     };
     const auto hours = [](double radians) { return std::fmod(radians * 12 / M_PI + 48, 24); };
-    const double shift = hours(phase(engine.Series(SeriesId::ExteriorTemperature), 1)
-        - phase(engine.Series(SeriesId::InteriorSurfaceFlux), -1));
+    const double shift = hours(phase(engine.Snapshot().Series(SeriesId::ExteriorTemperature), 1)
+        - phase(engine.Snapshot().Series(SeriesId::InteriorSurfaceFlux), -1));
     EXPECT_NEAR(amplitude, expected, 0.15 * expected)
         << "engine " << amplitude << " W/m2, EN ISO 13786 " << expected << " W/m2";
     EXPECT_NEAR(shift, exact->shiftHours, 0.6) << "engine " << shift << " h";

@@ -38,11 +38,38 @@ INSTANTIATE_TEST_SUITE_P(Times, ClockText,
         ClockCase { 90061, C::Minutes, "002:01:01:" }, ClockCase { 90061, C::Hours, "002:01:" },
         ClockCase { 90061, C::Days, "002:" }));
 
+// The form's values choose the document's records; a project with a file adds its folder to
+// the weather search.
+TEST(CalculationInputs, FormValuesChooseTheDocumentsRecords)
+{
+    KslDoc doc;
+    doc.SetPath("/tmp/etude/mur.ksl");
+    FormValues form = doc.StoredFormValues();
+    form.selectedExterior = 4;
+    form.selectedInterior = -1;
+    form.surfaces.absorptionExterior = "0.9";
+    form.azimuthIndex = 1;
+    const CalculationInputs in = InputsFor(doc, form, { "meteo", "" });
+    ASSERT_NE(in.exteriorAmbiance, nullptr);
+    EXPECT_EQ(in.exteriorAmbiance->Index(), 4);
+    EXPECT_EQ(in.interiorAmbiance, nullptr);
+    EXPECT_EQ(in.surfaces.absorptionExterior, "0.9");
+    EXPECT_EQ(in.azimuthIndex, 1);
+    EXPECT_EQ(in.weather.explicitDirectory, "meteo");
+    EXPECT_EQ(in.weather.projectDirectory, "/tmp/etude/");
+    const CalculationInputs stored = InputsFromDocument(doc);
+    EXPECT_EQ(stored.interiorAmbiance, doc.SelectedAmbiance(Side::Interior));
+    EXPECT_EQ(stored.surfaces, doc.surfaces);
+    const KslDoc unnamed;
+    EXPECT_TRUE(InputsFromDocument(unnamed).weather.projectDirectory.empty());
+}
+
 // The default project with a constant exterior and interior temperature and no flux.
 class Prepared : public ::testing::Test {
 protected:
     KslDoc doc;
     EngineState engine;
+    const EngineSnapshot& run = engine.Snapshot();
 
     int Prepare() { return engine.PrepareCalculation(doc, InputsFromDocument(doc)); }
     void RunWeek()
@@ -57,34 +84,34 @@ TEST_F(Prepared, AutomaticStartRecordsHourZeroAndAWeekGives169Hours)
 {
     ASSERT_EQ(Prepare(), 0);
     EXPECT_TRUE(engine.IsPrepared());
-    EXPECT_EQ(engine.Hours(), 1);
+    EXPECT_EQ(run.hours, 1);
     EXPECT_EQ(doc.nextResultsRow, 2);
     EXPECT_EQ(doc.results.Cell(1, 0), "0");
-    EXPECT_DOUBLE_EQ(engine.Clock(), 3600.0);
+    EXPECT_DOUBLE_EQ(run.clock, 3600.0);
     // Hour 0 was shown at t = 0, then the preparation's last refresh shows the moved clock.
-    EXPECT_EQ(engine.Readouts().clock, "001:01:00:00:");
-    EXPECT_EQ(engine.Readouts().hour, "1");
-    EXPECT_EQ(engine.Readouts().day, "1");
-    EXPECT_EQ(engine.NodeCount(), 16);
-    EXPECT_EQ(engine.AbscissaLabels()[0], "0");
-    EXPECT_EQ(engine.AbscissaLabels()[1], "260");
+    EXPECT_EQ(run.readouts.clock, "001:01:00:00:");
+    EXPECT_EQ(run.readouts.hour, "1");
+    EXPECT_EQ(run.readouts.day, "1");
+    EXPECT_EQ(run.NodeCount(), 16);
+    EXPECT_EQ(run.AbscissaLabels()[0], "0");
+    EXPECT_EQ(run.AbscissaLabels()[1], "260");
 
     for (int i = 0; i < 24; ++i)
         engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Readouts().clock, "002:00:00:00:");
-    EXPECT_EQ(engine.Readouts().day, "2");
+    EXPECT_EQ(run.readouts.clock, "002:00:00:00:");
+    EXPECT_EQ(run.readouts.day, "2");
     for (int i = 24; i < kRunHours; ++i)
         engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Hours(), 169);
+    EXPECT_EQ(run.hours, 169);
     EXPECT_FALSE(engine.CanAdvance());
     EXPECT_EQ(doc.results.Cell(169, 0), "168");
-    EXPECT_EQ(engine.Readouts().clock, "008:00:00:00:");
+    EXPECT_EQ(run.readouts.clock, "008:00:00:00:");
     for (int s = 0; s < kSeriesCount; ++s)
-        EXPECT_EQ(engine.Series(static_cast<SeriesId>(s)).size(), 169u);
+        EXPECT_EQ(run.Series(static_cast<SeriesId>(s)).size(), 169u);
     // A further step is refused: the table has no row for it.
     engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Hours(), 169);
-    EXPECT_DOUBLE_EQ(engine.Clock(), 169 * 3600.0);
+    EXPECT_EQ(run.hours, 169);
+    EXPECT_DOUBLE_EQ(run.clock, 169 * 3600.0);
 }
 
 TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
@@ -92,13 +119,13 @@ TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
-    const std::vector<float> steady = engine.Nodes().T;
+    const std::vector<float> steady = run.nodes.T;
     RunWeek();
     for (size_t i = 0; i < steady.size(); ++i)
-        EXPECT_NEAR(engine.Nodes().T[i], steady[i], 0.01) << i;
+        EXPECT_NEAR(run.nodes.T[i], steady[i], 0.01) << i;
     // Steady flux, the same through every node, toward the exterior.
-    const double q = 20.0 * engine.UValue();
-    for (float phi : engine.Nodes().Phi)
+    const double q = 20.0 * run.uValue;
+    for (float phi : run.nodes.Phi)
         EXPECT_NEAR(phi, -q, 0.05);
     // Results: total surface fluxes both equal U x 20; sol-air difference times U too.
     EXPECT_NEAR(Cell(169, 6), q, 0.02);
@@ -108,30 +135,30 @@ TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
     EXPECT_EQ(doc.results.Cell(169, 4), "20");
     EXPECT_EQ(doc.results.Cell(169, 13), "20");
     // Energies over the week: q x 168 h, out through the exterior and in from the interior.
-    EXPECT_NEAR(engine.InteriorEnergy(), q * 168 * 3600, q * 168 * 3600 * 0.002);
-    EXPECT_NEAR(Cell(169, 10), engine.InteriorEnergy(), 1.0);
+    EXPECT_NEAR(run.interiorEnergy, q * 168 * 3600, q * 168 * 3600 * 0.002);
+    EXPECT_NEAR(Cell(169, 10), run.interiorEnergy, 1.0);
     EXPECT_EQ(doc.results.Cell(169, 10).find('.'), std::string::npos);
 }
 
 TEST_F(Prepared, EnergiesStartWithTheSecondRecordedHour)
 {
     ASSERT_EQ(Prepare(), 0);
-    EXPECT_EQ(engine.InteriorEnergy(), 0.0f);
-    EXPECT_EQ(engine.ExteriorEnergy(), 0.0f);
+    EXPECT_EQ(run.interiorEnergy, 0.0f);
+    EXPECT_EQ(run.exteriorEnergy, 0.0f);
     engine.AdvanceHour(doc, true, true);
-    const auto& qsi = engine.Series(SeriesId::InteriorSurfaceFlux);
-    const auto& qse = engine.Series(SeriesId::ExteriorSurfaceFlux);
-    EXPECT_NEAR(engine.InteriorEnergy(), (qsi[0] + qsi[1]) * 1800.0, 1.0);
-    EXPECT_NEAR(engine.ExteriorEnergy(), (qse[0] + qse[1]) * 1800.0, 1.0);
+    const auto& qsi = run.Series(SeriesId::InteriorSurfaceFlux);
+    const auto& qse = run.Series(SeriesId::ExteriorSurfaceFlux);
+    EXPECT_NEAR(run.interiorEnergy, (qsi[0] + qsi[1]) * 1800.0, 1.0);
+    EXPECT_NEAR(run.exteriorEnergy, (qse[0] + qse[1]) * 1800.0, 1.0);
 }
 
 TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
 {
     ASSERT_EQ(Prepare(), 0); // sinusoidal exterior and interior
-    std::vector<std::vector<float>> history { engine.Nodes().T };
+    std::vector<std::vector<float>> history { run.nodes.T };
     for (int i = 0; i < kRunHours; ++i) {
         engine.AdvanceHour(doc, true, true);
-        history.push_back(engine.Nodes().T);
+        history.push_back(run.nodes.T);
     }
     for (size_t node = 0; node < history[0].size(); ++node) {
         float lo = 1e9f, hi = -1e9f;
@@ -139,13 +166,13 @@ TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
             lo = std::min(lo, history[h][node]);
             hi = std::max(hi, history[h][node]);
         }
-        EXPECT_FLOAT_EQ(engine.Nodes().Tmin[node], lo) << node;
-        EXPECT_FLOAT_EQ(engine.Nodes().Tmax[node], hi) << node;
+        EXPECT_FLOAT_EQ(run.nodes.Tmin[node], lo) << node;
+        EXPECT_FLOAT_EQ(run.nodes.Tmax[node], hi) << node;
     }
     // The bounds cover the whole run and are whole degrees.
-    const auto& tse = engine.Series(SeriesId::ExteriorSurfaceTemperature);
-    EXPECT_GE(engine.Bounds().upper, *std::max_element(tse.begin(), tse.end()));
-    EXPECT_EQ(engine.Bounds().upper, std::floor(engine.Bounds().upper));
+    const auto& tse = run.Series(SeriesId::ExteriorSurfaceTemperature);
+    EXPECT_GE(run.bounds.upper, *std::max_element(tse.begin(), tse.end()));
+    EXPECT_EQ(run.bounds.upper, std::floor(run.bounds.upper));
 }
 
 TEST_F(Prepared, ChartBoundsAndTheirLabels)
@@ -155,15 +182,15 @@ TEST_F(Prepared, ChartBoundsAndTheirLabels)
     ASSERT_EQ(Prepare(), 0);
     // q = 24.5 U = 16.2 W/m2: interior surface 20 - 0.13 q = 17.9, up to 18; exterior
     // surface -4.5 + 0.04 q = -3.85, down to -4.
-    EXPECT_FLOAT_EQ(engine.Bounds().upper, 18.0f);
-    EXPECT_FLOAT_EQ(engine.Bounds().lower, -4.0f);
-    EXPECT_TRUE(engine.Bounds().upperChanged);
-    EXPECT_TRUE(engine.Bounds().lowerChanged);
-    EXPECT_EQ(BoundLabel(engine.Bounds().upper), "18");
-    EXPECT_EQ(BoundLabel(engine.Bounds().lower), "-4");
+    EXPECT_FLOAT_EQ(run.bounds.upper, 18.0f);
+    EXPECT_FLOAT_EQ(run.bounds.lower, -4.0f);
+    EXPECT_TRUE(run.bounds.upperChanged);
+    EXPECT_TRUE(run.bounds.lowerChanged);
+    EXPECT_EQ(BoundLabel(run.bounds.upper), "18");
+    EXPECT_EQ(BoundLabel(run.bounds.lower), "-4");
     engine.AdvanceHour(doc, true, true);
-    EXPECT_FALSE(engine.Bounds().upperChanged);
-    EXPECT_FALSE(engine.Bounds().lowerChanged);
+    EXPECT_FALSE(run.bounds.upperChanged);
+    EXPECT_FALSE(run.bounds.lowerChanged);
 }
 
 TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
@@ -172,30 +199,30 @@ TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
     SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
     engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Readouts().interiorSurfaceFlux, "0");
-    EXPECT_EQ(engine.Readouts().exteriorSurfaceFlux, "0");
-    EXPECT_EQ(engine.Readouts().interiorTemperature, "20");
+    EXPECT_EQ(run.readouts.interiorSurfaceFlux, "0");
+    EXPECT_EQ(run.readouts.exteriorSurfaceFlux, "0");
+    EXPECT_EQ(run.readouts.interiorTemperature, "20");
     // Zero chart minimum goes one below.
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "0");
     ASSERT_EQ(Prepare(), 0);
-    EXPECT_FLOAT_EQ(engine.Bounds().lower, -1.0f);
-    EXPECT_FLOAT_EQ(engine.Bounds().upper, 0.0f);
+    EXPECT_FLOAT_EQ(run.bounds.lower, -1.0f);
+    EXPECT_FLOAT_EQ(run.bounds.upper, 0.0f);
 }
 
 TEST_F(Prepared, PreviousCalculationModeStartsFromTheLastTemperatures)
 {
     ASSERT_EQ(Prepare(), 0);
     RunWeek();
-    const std::vector<float> last = engine.Nodes().T;
+    const std::vector<float> last = run.nodes.T;
     doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     ASSERT_EQ(Prepare(), 0);
-    EXPECT_EQ(engine.Hours(), 0);
+    EXPECT_EQ(run.hours, 0);
     EXPECT_EQ(doc.nextResultsRow, 1);
-    EXPECT_DOUBLE_EQ(engine.Clock(), 0.0);
-    EXPECT_EQ(engine.Nodes().T, last);
+    EXPECT_DOUBLE_EQ(run.clock, 0.0);
+    EXPECT_EQ(run.nodes.T, last);
     RunWeek();
-    EXPECT_EQ(engine.Hours(), 168);
+    EXPECT_EQ(run.hours, 168);
     EXPECT_EQ(doc.results.Cell(168, 0), "167");
     EXPECT_EQ(doc.results.Cell(169, 0), "0"); // untouched
 }
@@ -206,13 +233,13 @@ TEST_F(Prepared, PreviousModeWithoutPreviousTemperaturesStartsSteady)
     SelectConstant(doc, Side::Interior, "20");
     doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     ASSERT_EQ(Prepare(), 0);
-    EXPECT_EQ(engine.Hours(), 0);
-    EXPECT_NEAR(engine.Nodes().T.front(), 20.0 * engine.UValue() * 0.04, 0.01);
+    EXPECT_EQ(run.hours, 0);
+    EXPECT_NEAR(run.nodes.T.front(), 20.0 * run.uValue * 0.04, 0.01);
     // A different wall has a different node count: steady again.
     SetWall(doc, { { "Béton lourd", "150" } });
     ASSERT_EQ(Prepare(), 0);
-    EXPECT_EQ(engine.NodeCount(), 6);
-    EXPECT_NEAR(engine.Nodes().T.back(), 20.0 - 20.0 * engine.UValue() * 0.13, 0.01);
+    EXPECT_EQ(run.NodeCount(), 6);
+    EXPECT_NEAR(run.nodes.T.back(), 20.0 - 20.0 * run.uValue * 0.13, 0.01);
 }
 
 struct FailureCase {
@@ -229,18 +256,19 @@ TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
     KslDoc doc;
     GetParam().spoil(doc);
     EngineState engine;
+    const EngineSnapshot& run = engine.Snapshot();
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), GetParam().code);
-    EXPECT_EQ(engine.LastError(), GetParam().code);
+    EXPECT_EQ(run.lastError, GetParam().code);
     EXPECT_EQ(engine.LastErrorMessage(), GetParam().message);
     EXPECT_FALSE(engine.IsPrepared());
     EXPECT_FALSE(engine.CanAdvance());
     engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Hours(), 0);
+    EXPECT_EQ(run.hours, 0);
     EXPECT_EQ(doc.nextResultsRow, 1);
     // A sound project afterwards prepares normally.
     KslDoc sound;
     EXPECT_EQ(engine.PrepareCalculation(sound, InputsFromDocument(sound)), 0);
-    EXPECT_EQ(engine.LastError(), 0);
+    EXPECT_EQ(run.lastError, 0);
     EXPECT_TRUE(engine.CanAdvance());
 }
 
@@ -249,13 +277,13 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
                           [](KslDoc& d) { d.selectedExterior = 77; }, 9999, msg::kInternalError },
         FailureCase { "no interior record", [](KslDoc& d) { d.selectedInterior = -1; }, 9999,
             msg::kInternalError },
-        FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); }, kEngineWallHasNoLayer,
-            msg::kWallHasNoLayer },
+        FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); },
+            static_cast<int>(WallFault::NoLayer), msg::kWallHasNoLayer },
         FailureCase { "zero thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("0"); },
-            kEngineLayerBadThickness, msg::kLayerBadThickness },
+            static_cast<int>(WallFault::BadThickness), msg::kLayerBadThickness },
         FailureCase { "layer without material",
-            [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); }, kEngineLayerWithoutMaterial,
-            msg::kLayerWithoutMaterial },
+            [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); },
+            static_cast<int>(WallFault::LayerWithoutMaterial), msg::kLayerWithoutMaterial },
         FailureCase { "weather file missing",
             [](KslDoc& d) {
                 CBCData& r = d.exteriorAmbiances.At(11);
@@ -264,18 +292,20 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
             },
             3456, msg::kWeatherReadError }));
 
-TEST_F(Prepared, SnapshotCopiesTheState)
+TEST_F(Prepared, SnapshotFollowsTheRunAndACopyKeepsIt)
 {
     ASSERT_EQ(Prepare(), 0);
     engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot s = engine.Snapshot();
-    EXPECT_TRUE(s.prepared);
-    EXPECT_EQ(s.hours, 2);
-    EXPECT_EQ(s.series[static_cast<size_t>(SeriesId::InteriorSurfaceFlux)],
-        engine.Series(SeriesId::InteriorSurfaceFlux));
-    EXPECT_EQ(s.nodes.T, engine.Nodes().T);
-    EXPECT_EQ(s.readouts.clock, "001:01:00:00:"); // the hour just computed
-    EXPECT_STREQ(SeriesTitle(SeriesId::ExteriorSurfaceFlux), "Flux de surface extérieur");
+    const EngineSnapshot kept = run;
+    EXPECT_TRUE(kept.prepared);
+    EXPECT_EQ(kept.readouts.clock, "001:01:00:00:"); // the hour just computed
+    engine.AdvanceHour(doc, true, true);
+    EXPECT_EQ(run.hours, 3);
+    EXPECT_EQ(kept.hours, 2);
+    EXPECT_EQ(kept.Series(SeriesId::InteriorSurfaceFlux).size(), 2u);
+    engine.Unprepare();
+    EXPECT_FALSE(run.prepared);
+    EXPECT_TRUE(kept.prepared);
 }
 
 } // namespace

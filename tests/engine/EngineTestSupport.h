@@ -9,6 +9,8 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quelvan::test {
 
@@ -34,7 +36,8 @@ inline void WriteWeatherFile(const std::string& path, int lines, const WeatherCo
 }
 
 // A document whose wall is the given layers (material name, thickness in mm).
-inline void SetWall(KslDoc& doc, std::initializer_list<std::pair<const char*, const char*>> layers)
+using WallLayers = std::vector<std::pair<const char*, const char*>>;
+inline void SetWall(KslDoc& doc, const WallLayers& layers)
 {
     doc.layers.Clear();
     for (const auto& [material, thickness] : layers)

@@ -60,12 +60,12 @@ Week RunWeek(KslDoc& doc, SolverPath path, const std::string& resultsPath)
         week.sweeps.push_back(report.sweeps);
         week.bandedSolves += report.banded ? 1 : 0;
         week.fallbacks += report.directFallback ? 1 : 0;
-        week.temperatures.push_back(Bits(engine.Nodes().T));
+        week.temperatures.push_back(Bits(engine.Snapshot().nodes.T));
     };
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), kEngineOk);
     keep();
     while (engine.CanAdvance()) {
-        notes.hour = engine.Hours();
+        notes.hour = engine.Snapshot().hours;
         engine.AdvanceHour(doc, true, true);
         keep();
     }
@@ -191,10 +191,10 @@ TEST_P(RandomWall, SameWeek)
         doc.AddLayer(
             doc.FindMaterialByIndex(pick(19)), FormatDouble("%.1f", 0.5 + pick(3000) / 10.0));
     }
-    doc.absorptionExterior = FormatDouble("%.2f", pick(101) / 100.0);
-    doc.absorptionInterior = FormatDouble("%.2f", pick(101) / 100.0);
-    doc.resistanceExterior = pick(6) == 0 ? "0" : FormatDouble("%.3f", pick(250) / 1000.0);
-    doc.resistanceInterior = FormatDouble("%.3f", pick(250) / 1000.0);
+    doc.surfaces.absorptionExterior = FormatDouble("%.2f", pick(101) / 100.0);
+    doc.surfaces.absorptionInterior = FormatDouble("%.2f", pick(101) / 100.0);
+    doc.surfaces.resistanceExterior = pick(6) == 0 ? "0" : FormatDouble("%.3f", pick(250) / 1000.0);
+    doc.surfaces.resistanceInterior = FormatDouble("%.3f", pick(250) / 1000.0);
     doc.azimuthIndex = pick(8);
     doc.inclinationIndex = pick(9);
     doc.selectedExterior = GetParam() % 5 == 0 ? 10 : pick(11); // no weather file

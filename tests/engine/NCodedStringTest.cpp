@@ -177,14 +177,5 @@ TEST(NCodedString, NoValueGivesNoSegment)
     EXPECT_EQ(p.FinalizeProfile(-1, 1e10), kProfileNoSegment);
 }
 
-TEST(NCodedString, CopyKeepsCodeAndSegments)
-{
-    NCodedString p = ListProfile(Texts({ 1, 9 }));
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
-    NCodedString copy = p;
-    EXPECT_EQ(copy.Code(), p.Code());
-    EXPECT_FLOAT_EQ(copy.EvaluateProfile(5000), 9);
-}
-
 } // namespace
 } // namespace quelvan

@@ -1,8 +1,8 @@
 #include "engine/ThermalNetwork.h"
 
-#include "core/Messages.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "model/WallCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         layers.Append(std::make_unique<NMaterialLayer>(&material, "200"));
-        ASSERT_EQ(ThermalNetwork::CheckWall(layers, surfaces), kWallOk);
+        ASSERT_TRUE(CheckWall(layers, surfaces).Passed());
         net.Build(layers, surfaces);
         net.AssembleStorageAndSteady(m, g);
     }
@@ -104,62 +104,10 @@ TEST(ThermalNetwork, ZeroSurfaceResistanceFixesTheSurface)
     layers.Append(std::make_unique<NMaterialLayer>(&material, "100"));
     SurfaceTexts surfaces;
     surfaces.resistanceExterior = "0";
-    ASSERT_EQ(ThermalNetwork::CheckWall(layers, surfaces), kWallOk);
+    ASSERT_TRUE(CheckWall(layers, surfaces).Passed());
     ThermalNetwork net;
     net.Build(layers, surfaces);
     EXPECT_NEAR(net.ExchangeExterior(), 2000000.0f, 1.0f);
-}
-
-struct WallCase {
-    const char* name;
-    const char* thickness;
-    const char* conductivity;
-    const char* density;
-    bool withMaterial;
-    const char* resistance;
-    int expected;
-    friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
-};
-class WallChecks : public ::testing::TestWithParam<WallCase> { };
-
-TEST_P(WallChecks, RefusedBeforeTheBuild)
-{
-    const WallCase& c = GetParam();
-    CMaterial good;
-    CMaterial tested;
-    tested.SetConductivity(c.conductivity);
-    tested.SetDensity(c.density);
-    NList<NMaterialLayer> layers;
-    layers.Append(std::make_unique<NMaterialLayer>(&good, "50"));
-    layers.Append(
-        std::make_unique<NMaterialLayer>(c.withMaterial ? &tested : nullptr, c.thickness));
-    SurfaceTexts surfaces;
-    surfaces.resistanceInterior = c.resistance;
-    EXPECT_EQ(ThermalNetwork::CheckWall(layers, surfaces), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Faults, WallChecks,
-    ::testing::Values(WallCase { "sound", "20", "0.04", "30", true, "0.13", kWallOk },
-        WallCase { "unreadable density counts as 0", "20", "0.04", "abc", true, "0.13", kWallOk },
-        WallCase { "no material", "20", "0.04", "30", false, "0.13", kWallLayerWithoutMaterial },
-        WallCase { "zero thickness", "0", "0.04", "30", true, "0.13", kWallBadThickness },
-        WallCase { "text thickness", "épais", "0.04", "30", true, "0.13", kWallBadThickness },
-        WallCase { "negative thickness", "-5", "0.04", "30", true, "0.13", kWallBadThickness },
-        WallCase { "vanishing thickness", "1e-38", "0.04", "30", true, "0.13", kWallBadThickness },
-        WallCase { "zero conductivity", "20", "0", "30", true, "0.13", kWallBadConductivity },
-        WallCase { "empty conductivity", "20", "", "30", true, "0.13", kWallBadConductivity },
-        WallCase {
-            "negative density", "20", "0.04", "-30", true, "0.13", kWallBadDensityOrCapacity },
-        WallCase {
-            "negative resistance", "20", "0.04", "30", true, "-0.1", kWallBadSurfaceResistance }));
-
-TEST(ThermalNetwork, EmptyWallAndMessages)
-{
-    NList<NMaterialLayer> layers;
-    EXPECT_EQ(ThermalNetwork::CheckWall(layers, {}), kWallNoLayer);
-    EXPECT_STREQ(WallErrorMessage(kWallNoLayer), msg::kWallHasNoLayer);
-    EXPECT_STREQ(WallErrorMessage(kWallBadConductivity), msg::kLayerBadConductivity);
-    EXPECT_STREQ(WallErrorMessage(kWallOk), "");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <numbers>
+#include <stdexcept>
 
 using namespace quelvan;
 using weathertest::Row;
@@ -186,30 +187,47 @@ void ReplaceField(std::string& line, int field, const std::string& text)
     line.replace(start, end - start, text);
 }
 
+// The header line that starts with that keyword ("LOCATION", "DATA PERIODS").
+std::string& HeaderLine(std::vector<std::string>& lines, const std::string& keyword)
+{
+    for (std::string& line : lines)
+        if (line.rfind(keyword + ",", 0) == 0)
+            return line;
+    throw std::runtime_error("no " + keyword + " line");
+}
+
+// The record of hour 100 of the year, line 108 of the file.
+std::string& Hour100(std::vector<std::string>& lines)
+{
+    return lines[kHeaderLines + 99];
+}
 const std::string kLine108 = std::string(msg::kEpwLine) + " 108 : ";
 
 INSTANTIATE_TEST_SUITE_P(Malformed, EpwRefusal,
     ::testing::Values(Damage { "Empty", [](auto& l) { l.clear(); }, msg::kEpwNoLocation },
         Damage { "NoLocation", [](auto& l) { l.erase(l.begin()); }, msg::kEpwNoLocation },
-        Damage { "LatitudeNotANumber", [](auto& l) { ReplaceField(l[0], 6, "nord"); },
+        Damage { "LatitudeNotANumber",
+            [](auto& l) { ReplaceField(HeaderLine(l, "LOCATION"), 6, "nord"); },
             msg::kEpwBadLocation },
-        Damage { "LongitudeOutOfRange", [](auto& l) { ReplaceField(l[0], 7, "500"); },
+        Damage { "LongitudeOutOfRange",
+            [](auto& l) { ReplaceField(HeaderLine(l, "LOCATION"), 7, "500"); },
             msg::kEpwBadLocation },
-        Damage { "SubHourly", [](auto& l) { ReplaceField(l[7], 2, "4"); }, msg::kEpwNotHourly },
-        Damage { "TooFewFields", [](auto& l) { l[107] = "1999,1,5,4,60,x,3.0,1,2"; },
+        Damage { "SubHourly", [](auto& l) { ReplaceField(HeaderLine(l, "DATA PERIODS"), 2, "4"); },
+            msg::kEpwNotHourly },
+        Damage { "TooFewFields", [](auto& l) { Hour100(l) = "1999,1,5,4,60,x,3.0,1,2"; },
             kLine108 + msg::kEpwMissingFields },
-        Damage { "NonNumericTemperature", [](auto& l) { ReplaceField(l[107], 6, "n/a"); },
+        Damage { "NonNumericTemperature", [](auto& l) { ReplaceField(Hour100(l), 6, "n/a"); },
             kLine108 + msg::kEpwNotNumeric + " « n/a » (température sèche)" },
-        Damage { "NonNumericDiffuse", [](auto& l) { ReplaceField(l[107], 15, "12#"); },
+        Damage { "NonNumericDiffuse", [](auto& l) { ReplaceField(Hour100(l), 15, "12#"); },
             kLine108 + msg::kEpwNotNumeric },
-        Damage { "MonthThirteen", [](auto& l) { ReplaceField(l[107], 1, "13"); },
+        Damage { "MonthThirteen", [](auto& l) { ReplaceField(Hour100(l), 1, "13"); },
             kLine108 + msg::kEpwBadDate },
-        Damage { "HourZero", [](auto& l) { ReplaceField(l[107], 3, "0"); },
+        Damage { "HourZero", [](auto& l) { ReplaceField(Hour100(l), 3, "0"); },
             kLine108 + msg::kEpwBadDate },
         Damage { "ThirtyFirstOfApril",
-            [](auto& l) { ReplaceField(l[107], 1, "4"), ReplaceField(l[107], 2, "31"); },
+            [](auto& l) { ReplaceField(Hour100(l), 1, "4"), ReplaceField(Hour100(l), 2, "31"); },
             kLine108 + msg::kEpwBadDate },
-        Damage { "SameHourTwice", [](auto& l) { l[108] = l[107]; },
+        Damage { "SameHourTwice", [](auto& l) { l[kHeaderLines + 100] = Hour100(l); },
             std::string(msg::kEpwLine) + " 109 : " + msg::kEpwDuplicateHour },
         Damage { "Truncated", [](auto& l) { l.resize(kHeaderLines + 100); },
             std::string(msg::kEpwIncompleteYear) + " (100 heures" },

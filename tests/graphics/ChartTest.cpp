@@ -1,4 +1,5 @@
 #include "GraphicsTestSupport.h"
+#include "engine/EngineSnapshot.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
 #include "graphics/NShpLine.h"
@@ -153,7 +154,7 @@ TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
     run.totalThickness = 0.2f;
     run.bounds.lower = 10.0f;
     run.bounds.upper = 20.0f;
-    profile.Show(run);
+    profile.ShowRun(run);
     // 153 + 786 * share, truncated.
     EXPECT_EQ(profile.NodeColumns(), (std::vector<int> { 153, 349, 939 }));
     const NShpPolyLine& current = profile.Chart().Curve(ProfileChart::kCurveCurrent);

@@ -5,8 +5,10 @@
 namespace quelvan {
 namespace {
 
+// New and the built-in data replace whatever was edited by what a fresh project holds.
 TEST(NewDocument, ReplacesAnEditedProject)
 {
+    const KslDoc fresh;
     KslDoc doc;
     doc.SetPath("/tmp/etude/mur.ksl");
     doc.modified = true;
@@ -14,6 +16,13 @@ TEST(NewDocument, ReplacesAnEditedProject)
     doc.author = "Quelqu'un";
     doc.layers.Clear();
     doc.materials.At(0).SetName("Autre");
+    doc.AddMaterial(3020, 5, "Terre", "1", "1", "1");
+    doc.AddAmbiance(4010, Side::Interior, "En plus", ProfileType::Constant, ProfileType::Null,
+        Period::Day, Period::Day, {}, {});
+    doc.surfaces.resistanceExterior = "0.2";
+    doc.azimuthIndex = 7;
+    doc.selectedExterior = 9;
+    doc.printChoices.fill(1);
     doc.results.SetCell(5, 3, "12.5");
     doc.nextResultsRow = 6;
     doc.NewDocument();
@@ -21,46 +30,33 @@ TEST(NewDocument, ReplacesAnEditedProject)
     EXPECT_EQ(doc.title, "Sans nom");
     EXPECT_FALSE(doc.modified);
     EXPECT_FALSE(doc.referencesConfirmed);
-    EXPECT_EQ(doc.author, "Nom de l'auteur");
-    EXPECT_EQ(doc.layers.Count(), 3);
-    EXPECT_EQ(doc.materials.At(0).Name(), "Béton lourd");
+    EXPECT_EQ(doc.author, fresh.author);
+    EXPECT_EQ(doc.layers.Count(), fresh.layers.Count());
+    EXPECT_EQ(doc.materials.Count(), fresh.materials.Count());
+    EXPECT_EQ(doc.materials.At(0).Name(), fresh.materials.At(0).Name());
+    EXPECT_EQ(doc.interiorAmbiances.Count(), fresh.interiorAmbiances.Count());
+    EXPECT_EQ(doc.surfaces, fresh.surfaces);
+    EXPECT_EQ(doc.azimuthIndex, fresh.azimuthIndex);
+    EXPECT_EQ(doc.selectedExterior, fresh.selectedExterior);
+    EXPECT_EQ(doc.printChoices, fresh.printChoices);
     EXPECT_EQ(doc.results.Cell(5, 3), "0");
     EXPECT_EQ(doc.nextResultsRow, 1);
 }
 
-TEST(BuildBuiltInData, ClearsEverythingFirst)
+TEST(FormValues, StoredAndReadBack)
 {
     KslDoc doc;
-    doc.AddMaterial(3020, 5, "Terre", "1", "1", "1");
-    doc.AddAmbiance(4010, Side::Interior, "En plus", ProfileType::Constant, ProfileType::Null,
-        Period::Day, Period::Day, {}, {});
-    doc.azimuthIndex = 7;
-    doc.selectedExterior = 9;
-    doc.printChoices.fill(1);
-    doc.BuildBuiltInData();
-    EXPECT_EQ(doc.materials.Count(), 19);
-    EXPECT_EQ(doc.interiorAmbiances.Count(), 9);
-    EXPECT_EQ(doc.exteriorAmbiances.Count(), 12);
-    EXPECT_EQ(doc.azimuthIndex, 4);
-    EXPECT_EQ(doc.selectedExterior, 2);
-    EXPECT_EQ(doc.printChoices[0], 0);
-    EXPECT_EQ(doc.printChoices[9], 0);
-}
-
-TEST(Results, ResetGivesHeadersAndZeros)
-{
-    KslDoc doc;
-    ASSERT_EQ(doc.results.RowCount(), 170);
-    const char* headers[] = { "H", "TE", "TSE", "TSI", "TI", "FE", "FSE", "FSI", "FI", "EE", "EI",
-        "FPRM", "TEQE", "TEQI" };
-    for (int c = 0; c < 14; ++c)
-        EXPECT_EQ(doc.results.Cell(0, c), headers[c]);
-    for (int r = 1; r < 170; ++r) {
-        ASSERT_EQ(doc.results.CellCount(r), 14);
-        for (int c = 0; c < 14; ++c)
-            ASSERT_EQ(doc.results.Cell(r, c), "0") << r << ", " << c;
-    }
-    EXPECT_EQ(doc.nextResultsRow, 1);
+    FormValues values = doc.StoredFormValues();
+    values.azimuthIndex = 2;
+    values.initialTemperatureMode = InitialTemperature::PreviousCalculation;
+    values.surfaces.absorptionInterior = "0.7";
+    values.selectedInterior = -1;
+    doc.StoreFormValues(values);
+    EXPECT_EQ(doc.azimuthIndex, 2);
+    EXPECT_EQ(doc.initialTemperatureMode, InitialTemperature::PreviousCalculation);
+    EXPECT_EQ(doc.surfaces.absorptionInterior, "0.7");
+    EXPECT_EQ(doc.SelectedAmbiance(Side::Interior), nullptr);
+    EXPECT_EQ(doc.StoredFormValues().surfaces, values.surfaces);
 }
 
 struct PathCase {

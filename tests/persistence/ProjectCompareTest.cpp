@@ -36,8 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, ProjectCompareTest,
             [](KslDoc& d) { d.initialTemperatureMode = InitialTemperature::PreviousCalculation; } },
         Change { "Azimuth", [](KslDoc& d) { d.azimuthIndex = 0; } },
         Change { "Inclination", [](KslDoc& d) { d.inclinationIndex = 0; } },
-        Change { "Absorption", [](KslDoc& d) { d.absorptionExterior = "0.5"; } },
-        Change { "Resistance", [](KslDoc& d) { d.resistanceInterior = "0.1"; } },
+        Change { "Absorption", [](KslDoc& d) { d.surfaces.absorptionExterior = "0.5"; } },
+        Change { "Resistance", [](KslDoc& d) { d.surfaces.resistanceInterior = "0.1"; } },
         Change { "Selection", [](KslDoc& d) { d.selectedInterior = 1; } },
         Change { "MaterialCount", [](KslDoc& d) { d.materials.RemoveTail(1); } },
         Change { "MaterialId", [](KslDoc& d) { d.materials.At(3).SetIdentifier(3100); } },
@@ -70,7 +70,7 @@ TEST(ProjectCompare, IgnoresWhatTheFileDoesNotKeep)
     const KslDoc reference;
     KslDoc other;
     other.printChoices[7] = 1; // only the first five choices are stored
-    other.absorptionInterior = " 0.4 "; // blanks around a value are not kept
+    other.surfaces.absorptionInterior = " 0.4 "; // blanks around a value are not kept
     other.SetPath("/tmp/ailleurs.ksl");
     other.modified = true;
     other.results.SetCell(3, 3, "5");

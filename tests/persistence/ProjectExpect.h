@@ -17,10 +17,10 @@ inline void ExpectSameProject(const KslDoc& a, const KslDoc& b)
     EXPECT_EQ(a.initialTemperatureMode, b.initialTemperatureMode);
     EXPECT_EQ(a.azimuthIndex, b.azimuthIndex);
     EXPECT_EQ(a.inclinationIndex, b.inclinationIndex);
-    EXPECT_EQ(a.absorptionInterior, b.absorptionInterior);
-    EXPECT_EQ(a.absorptionExterior, b.absorptionExterior);
-    EXPECT_EQ(a.resistanceInterior, b.resistanceInterior);
-    EXPECT_EQ(a.resistanceExterior, b.resistanceExterior);
+    EXPECT_EQ(a.surfaces.absorptionInterior, b.surfaces.absorptionInterior);
+    EXPECT_EQ(a.surfaces.absorptionExterior, b.surfaces.absorptionExterior);
+    EXPECT_EQ(a.surfaces.resistanceInterior, b.surfaces.resistanceInterior);
+    EXPECT_EQ(a.surfaces.resistanceExterior, b.surfaces.resistanceExterior);
     EXPECT_EQ(a.selectedExterior, b.selectedExterior);
     EXPECT_EQ(a.selectedInterior, b.selectedInterior);
 

@@ -167,7 +167,7 @@ TEST(ProjectLines, OverLongValuesAreNeverCut)
 TEST(ProjectLines, SurroundingBlanksOfValuesAreNotWritten)
 {
     KslDoc doc;
-    doc.absorptionInterior = "  0.5 ";
+    doc.surfaces.absorptionInterior = "  0.5 ";
     doc.layers.At(0).SetThickness(" 200");
     const auto lines = FormatProjectLines(doc);
     EXPECT_EQ(lines[59], "a=         0.5 :");

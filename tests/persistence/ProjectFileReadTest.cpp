@@ -1,4 +1,5 @@
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
@@ -125,7 +126,7 @@ TEST(ProjectRead, LayersAreCreatedFromTheCount)
     lines[count] = "N=  0 : nb de couches";
     ASSERT_EQ(Parse(lines, doc), kReadOk);
     EXPECT_EQ(doc.layers.Count(), 0);
-    EXPECT_FALSE(doc.WallIsComputable());
+    EXPECT_FALSE(CheckWall(doc.layers, doc.surfaces).Passed());
 }
 
 TEST(ProjectRead, SelectionMatchingNoRecordIsKept)

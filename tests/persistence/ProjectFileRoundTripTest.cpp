@@ -23,10 +23,10 @@ void EditEverything(KslDoc& doc)
     doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
     doc.azimuthIndex = 1;
     doc.inclinationIndex = 8;
-    doc.absorptionInterior = "0.35";
-    doc.absorptionExterior = "0,9";
-    doc.resistanceInterior = "0.125";
-    doc.resistanceExterior = "0.0333";
+    doc.surfaces.absorptionInterior = "0.35";
+    doc.surfaces.absorptionExterior = "0,9";
+    doc.surfaces.resistanceInterior = "0.125";
+    doc.surfaces.resistanceExterior = "0.0333";
     doc.selectedExterior = 11;
     doc.selectedInterior = 0;
     CMaterial& wool = doc.materials.At(15);
@@ -165,7 +165,7 @@ TEST(ProjectRoundTrip, OverLongValuesReadBack)
     written.exteriorAmbiances.At(0).flux.values[1] = "1000.25"; // 7 in 5
     written.interiorAmbiances.At(8).SetName("Créneau 15/20");
     written.layers.At(1).SetThickness("50.00000000001");
-    written.resistanceExterior = "0.0400000000001";
+    written.surfaces.resistanceExterior = "0.0400000000001";
     ASSERT_EQ(WriteProjectFile(written, folder.File("long.ksl")), WriteResult::Ok);
     KslDoc read;
     ASSERT_EQ(ReadProjectFile(read, folder.File("long.ksl")), kReadOk);

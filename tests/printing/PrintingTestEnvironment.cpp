@@ -31,7 +31,7 @@ EngineSnapshot RunHours(KslDoc& doc, int hours)
     inputs.initialTemperatureMode = InitialTemperature::Automatic;
     if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
         return {};
-    while (engine.Hours() < hours && engine.CanAdvance())
+    while (engine.Snapshot().hours < hours && engine.CanAdvance())
         engine.AdvanceHour(doc, true, true);
     return engine.Snapshot();
 }

@@ -91,8 +91,8 @@ TEST(SurfacesTable, TextsAsTypedAndAmbianceNames)
 {
     KslDoc doc;
     CalculationInputs form = InputsFromDocument(doc);
-    form.absorptionExterior = "0,85";
-    form.resistanceInterior = "0.130";
+    form.surfaces.absorptionExterior = "0,85";
+    form.surfaces.resistanceInterior = "0.130";
     const NGridTable table = SurfacesTable(form, 60);
     EXPECT_EQ(RowTexts(table, 0),
         (std::vector<std::string> { "", "Abs.\n(-)", "Résis.\n(m².K/W)", "Ambiance" }));

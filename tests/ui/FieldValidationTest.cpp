@@ -91,9 +91,9 @@ TEST_F(FieldValidation, StoreCopiesTheTypedTextsIntoTheDocument)
     Retype(Field("c1003"), "0.7");
     Retype(Field("c1052"), "0.2");
     window.View().StoreControls();
-    EXPECT_EQ(window.Document().absorptionExterior, "0.7");
-    EXPECT_EQ(window.Document().resistanceInterior, "0.2");
-    EXPECT_EQ(window.Document().absorptionInterior, "0.4");
+    EXPECT_EQ(window.Document().surfaces.absorptionExterior, "0.7");
+    EXPECT_EQ(window.Document().surfaces.resistanceInterior, "0.2");
+    EXPECT_EQ(window.Document().surfaces.absorptionInterior, "0.4");
 }
 
 } // namespace

@@ -86,14 +86,33 @@ TEST(MainWindow, ZeroConductivityGivesALargeResistanceNotAFailure)
     EXPECT_EQ(KslView::LayerInfoText(layer), QStringLiteral("C=0 W/m.K, R=100000 m².K/W"));
 }
 
+TEST(Help, F1OnAFieldOfTheFormOpensItsTopic)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    const KslView& view = window.View();
+    const auto* help = view.findChild<HelpTopics*>();
+    ASSERT_NE(help, nullptr);
+    using T = HelpTopic;
+    const std::pair<int, HelpTopic> rows[] = { { 1001, T::Absorption }, { 1003, T::Absorption },
+        { 1002, T::SurfaceResistance }, { 1052, T::SurfaceResistance }, { 1007, T::Ambiances },
+        { 1009, T::Ambiances }, { 1033, T::Azimuth }, { 1034, T::Inclination },
+        { 1011, T::InitialTemperature }, { 1055, T::Contents }, { 1075, T::Contents } };
+    for (const auto& [id, topic] : rows) {
+        const auto* field = view.findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+        ASSERT_NE(field, nullptr) << id;
+        EXPECT_EQ(help->TopicFor(field), topic) << id;
+    }
+}
+
 TEST(Help, ContextNumbersOpenTheirPagesAndOthersTheContents)
 {
-    EXPECT_EQ(HelpPageFor(13080), QStringLiteral("qrc:/help/h13080.html"));
-    EXPECT_EQ(HelpPageFor(0), QStringLiteral("qrc:/help/contents.html"));
-    EXPECT_EQ(HelpPageFor(4242), QStringLiteral("qrc:/help/contents.html"));
-    for (int topic : { 12005, 12006, 12007, 12008, 12009, 13030, 13050, 13060, 13070, 13090, 13100,
-             13110, 13120, 13170, 13230, 13240, 13270 })
-        EXPECT_NE(HelpPageFor(topic), QStringLiteral("qrc:/help/contents.html")) << topic;
+    EXPECT_EQ(HelpPageFor(HelpTopic::Absorption), QStringLiteral("qrc:/help/h13080.html"));
+    EXPECT_EQ(HelpPageFor(HelpTopic::Contents), QStringLiteral("qrc:/help/contents.html"));
+    EXPECT_EQ(HelpPageFor(static_cast<HelpTopic>(4242)), QStringLiteral("qrc:/help/contents.html"));
+    for (const HelpTopic topic : kHelpTopics)
+        EXPECT_NE(HelpPageFor(topic), QStringLiteral("qrc:/help/contents.html"))
+            << static_cast<int>(topic);
 }
 
 } // namespace

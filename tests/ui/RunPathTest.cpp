@@ -46,19 +46,19 @@ protected:
             runner().PollOnce();
         }
     }
-    int Hours() { return runner().Engine().Hours(); }
+    int Hours() { return runner().Engine().Snapshot().hours; }
     // The read-outs show the last recorded hour of the engine's series.
     void ExpectReadoutsMatchSeries()
     {
-        const EngineState& engine = runner().Engine();
-        const float text = engine.Series(SeriesId::ExteriorTemperature).back();
-        const float tint = engine.Series(SeriesId::InteriorTemperature).back();
+        const EngineSnapshot& run = runner().Engine().Snapshot();
+        const float text = run.Series(SeriesId::ExteriorTemperature).back();
+        const float tint = run.Series(SeriesId::InteriorTemperature).back();
         EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, SignificantDigits { 3 }, true));
         EXPECT_EQ(Value(1090).toStdString(), FormatNumber(tint, SignificantDigits { 3 }, true));
-        EXPECT_EQ(Value(1092).toStdString(), engine.Readouts().hour);
-        EXPECT_EQ(Value(1089).toStdString(), engine.Readouts().day);
+        EXPECT_EQ(Value(1092).toStdString(), run.readouts.hour);
+        EXPECT_EQ(Value(1089).toStdString(), run.readouts.day);
         for (int s = 0; s < kSeriesCount; ++s)
-            EXPECT_EQ(engine.Series(static_cast<SeriesId>(s)).size(), static_cast<size_t>(Hours()));
+            EXPECT_EQ(run.Series(static_cast<SeriesId>(s)).size(), static_cast<size_t>(Hours()));
         EXPECT_EQ(window.Document().nextResultsRow, Hours() + 1);
     }
 

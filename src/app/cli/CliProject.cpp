@@ -64,10 +64,8 @@ int Check(const std::string& path)
     PrintLine("Ambiance intérieure : " + AmbianceName(doc, Side::Interior));
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
-    std::string why;
-    if (!doc.WallIsComputable(&why))
-        PrintLine(why);
-    return kExitOk;
+    // The summary stays useful on a wall the calculation refuses; the refusal ends it.
+    return CheckWallForBatch(doc) ? kExitOk : kExitFailure;
 }
 
 } // namespace

@@ -30,7 +30,7 @@ int Run(const RunOptions& options)
         return kExitFailure;
     NotesToStandardError notes;
     EngineState engine(notes);
-    if (!RunWeek(doc, engine, options.project, options.weatherDirectory))
+    if (!RunWeek(doc, engine, options.weatherDirectory))
         return kExitFailure;
 
     const std::string output = options.output.empty() ? ResultsFilePath(doc) : options.output;
@@ -38,7 +38,7 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Hours());
+    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Snapshot().hours);
     return kExitOk;
 }
 

@@ -1,9 +1,9 @@
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
 #include <cstdio>
@@ -40,20 +40,26 @@ bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
     return true;
 }
 
-std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
-    const std::string& projectPath, const std::string& weatherDirectory)
+bool CheckWallForBatch(const KslDoc& doc)
+{
+    const WallCheck check = CheckWall(doc.layers, doc.surfaces);
+    if (!check.Passed())
+        PrintError(check.Message());
+    return check.Passed();
+}
+
+std::optional<CalculationInputs> RunWeek(
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
-    search.projectDirectory = NFileName(projectPath).Directory();
     CalculationInputs inputs = InputsFromDocument(doc, search);
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);
         inputs.initialTemperatureMode = InitialTemperature::Automatic;
     }
-    const int code = engine.PrepareCalculation(doc, inputs);
-    if (code != kEngineOk) {
-        PrintError(EngineErrorMessage(code));
+    if (engine.PrepareCalculation(doc, inputs) != kEngineOk) {
+        PrintError(engine.LastErrorMessage());
         return std::nullopt;
     }
     for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)

@@ -35,11 +35,16 @@ private:
 // the file does not read.
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 
+// The wall check of the calculation on the project as stored; prints its message and gives
+// false when the wall cannot be computed.
+bool CheckWallForBatch(const KslDoc& doc);
+
 // Prepares the calculation with the project's selected ambiances and runs the whole week
-// without pacing. A batch run has no previous calculation: a project asking for one starts from
-// the steady state, with a note. Prints the engine's message and gives nothing when the
-// preparation fails; otherwise gives the inputs used.
-std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
-    const std::string& projectPath, const std::string& weatherDirectory);
+// without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch
+// run has no previous calculation: a project asking for one starts from the steady state, with
+// a note. Prints the engine's message and gives nothing when the preparation fails; otherwise
+// gives the inputs used.
+std::optional<CalculationInputs> RunWeek(
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory);
 
 } // namespace quelvan::cli

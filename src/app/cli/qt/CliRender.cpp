@@ -92,25 +92,24 @@ QImage RenderWall(const KslDoc& doc, int width, int height)
     return image;
 }
 
-QImage RenderProfile(const EngineState& engine, int width, int height)
+QImage RenderProfile(const EngineSnapshot& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     graphics::ProfileChart chart;
-    chart.Show(engine.Snapshot());
+    chart.ShowRun(run);
     MapToCentredSquare(chart.Chart(), width, height);
     QPainter painter(&image);
     chart.Chart().Draw(painter);
     return image;
 }
 
-QImage RenderFlux(const EngineState& engine, int width, int height)
+QImage RenderFlux(const EngineSnapshot& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(240, 240, 240));
     graphics::FluxDensityPlot plot;
-    plot.Update(engine.Hours(), engine.Series(SeriesId::InteriorSurfaceFlux),
-        engine.Series(SeriesId::ExteriorSurfaceFlux));
+    plot.ShowRun(run);
     QPainter painter(&image);
     plot.Paint(painter, image.size(), kLegendHeight);
     return image;
@@ -134,7 +133,7 @@ int Render(const CLI::App& command, const RenderOptions& options)
     const int height = options.size.value_or(kDefaultSize).height();
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project) || !CheckWallForBatch(doc))
         return kExitFailure;
     bool ok = true;
     if (!options.wall.empty())
@@ -144,12 +143,12 @@ int Render(const CLI::App& command, const RenderOptions& options)
 
     NullMessageSink quiet;
     EngineState engine(quiet);
-    if (!RunWeek(doc, engine, options.project, options.weatherDirectory))
+    if (!RunWeek(doc, engine, options.weatherDirectory))
         return kExitFailure;
     if (!options.profile.empty())
-        ok = Write(RenderProfile(engine, width, height), options.profile) && ok;
+        ok = Write(RenderProfile(engine.Snapshot(), width, height), options.profile) && ok;
     if (!options.flux.empty())
-        ok = Write(RenderFlux(engine, width, height), options.flux) && ok;
+        ok = Write(RenderFlux(engine.Snapshot(), width, height), options.flux) && ok;
     return ok ? kExitOk : kExitFailure;
 }
 

@@ -68,8 +68,7 @@ int Report(const ReportOptions& options)
 
     NotesToStandardError notes;
     EngineState engine(notes);
-    const std::optional<CalculationInputs> inputs
-        = RunWeek(doc, engine, options.project, options.weatherDirectory);
+    const std::optional<CalculationInputs> inputs = RunWeek(doc, engine, options.weatherDirectory);
     if (!inputs)
         return kExitFailure;
 

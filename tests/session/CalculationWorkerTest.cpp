@@ -1,4 +1,4 @@
-#include "engine/CalculationWorker.h"
+#include "session/CalculationWorker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/RunState.h"
+#include "session/RunState.h"
 
 namespace quelvan {
 
@@ -55,13 +55,6 @@ RunButtonAction RunButtonActionFor(RunState state)
         break;
     }
     return RunButtonAction::None;
-}
-
-RunState RunStateFromInt(int value)
-{
-    if (value < 0 || value > 4)
-        return RunState::Idle;
-    return static_cast<RunState>(value);
 }
 
 } // namespace quelvan

@@ -1,4 +1,4 @@
-#include "engine/RunState.h"
+#include "session/RunState.h"
 
 #include <gtest/gtest.h>
 
@@ -69,14 +69,6 @@ TEST(RunState, AWholeRunWalkedThrough)
     b = ApplyRunState(RunState::Ready, false, ApplyRunState(RunState::Idle, false, b));
     EXPECT_EQ(b.runText, "Lance Calcul");
     EXPECT_EQ(RunButtonActionFor(RunState::Idle), RunButtonAction::None);
-}
-
-TEST(RunState, FromInteger)
-{
-    EXPECT_EQ(RunStateFromInt(3), RunState::Paused);
-    EXPECT_EQ(RunStateFromInt(4), RunState::Finished);
-    EXPECT_EQ(RunStateFromInt(7), RunState::Idle);
-    EXPECT_EQ(RunStateFromInt(-1), RunState::Idle);
 }
 
 } // namespace

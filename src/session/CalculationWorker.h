@@ -36,15 +36,12 @@ public:
     void Signal(WorkerEvent event);
     WorkerAction Poll(double nowSeconds);
 
-    bool IsLaunched() const { return launched_; }
     bool IsStarted() const { return started_; }
     bool IsPaused() const { return paused_; }
     bool IsSingleStepPending() const { return singleStepPending_; }
     // True once EndOfRun has been returned.
     bool IsFinished() const { return finished_; }
     int StepsRequested() const { return stepsRequested_; }
-    int MaxSteps() const { return maxSteps_; }
-    double MinimumInterval() const { return minimumInterval_; }
 
 private:
     bool TakeEvent(WorkerEvent event);

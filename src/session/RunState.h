@@ -14,6 +14,7 @@ enum class RunState : int {
     Finished = 4, // 168 steps done or stopped; the run button re-initialises
 };
 
+// The texts of the calculation panel's buttons, defined here only.
 inline constexpr const char* kRunTextStart = "Lance Calcul";
 inline constexpr const char* kRunTextPause = "Pause";
 inline constexpr const char* kRunTextResume = "Reprise";
@@ -23,6 +24,12 @@ inline constexpr const char* kStopButtonText = "Stop";
 inline constexpr const char* kTracerButtonText = "Affiche Traceur";
 inline constexpr const char* kModeTextCalculation = "Mode Calcul";
 inline constexpr const char* kModeTextInput = "Mode Saisie";
+// The mode button names the mode it leads to: "Mode Saisie" in calculation mode, "Mode Calcul"
+// in input mode.
+constexpr const char* ModeButtonText(bool calculationMode)
+{
+    return calculationMode ? kModeTextInput : kModeTextCalculation;
+}
 
 // The enabled state of the four run buttons and the text of the run button. runText is empty
 // while nobody has set a text yet (the button keeps the text of its template).
@@ -56,8 +63,5 @@ enum class RunButtonAction {
     Reinitialise, // state 4 -> 0, prepare again, then 1
 };
 RunButtonAction RunButtonActionFor(RunState state);
-
-// A state read from an integer; values outside 0..4 give Idle.
-RunState RunStateFromInt(int value);
 
 } // namespace quelvan

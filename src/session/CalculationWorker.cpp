@@ -1,4 +1,4 @@
-#include "engine/CalculationWorker.h"
+#include "session/CalculationWorker.h"
 
 namespace quelvan {
 

@@ -1,0 +1,30 @@
+#include "engine/CalculationInputs.h"
+
+#include "core/NFileName.h"
+#include "model/KslDoc.h"
+
+#include <utility>
+
+namespace quelvan {
+
+CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSearch weather)
+{
+    CalculationInputs in;
+    in.surfaces = form.surfaces;
+    in.azimuthIndex = form.azimuthIndex;
+    in.inclinationIndex = form.inclinationIndex;
+    in.initialTemperatureMode = form.initialTemperatureMode;
+    in.exteriorAmbiance = doc.AmbianceNumbered(Side::Exterior, form.selectedExterior);
+    in.interiorAmbiance = doc.AmbianceNumbered(Side::Interior, form.selectedInterior);
+    in.weather = std::move(weather);
+    if (in.weather.projectDirectory.empty() && !doc.unnamed)
+        in.weather.projectDirectory = NFileName(doc.fullPath).Directory();
+    return in;
+}
+
+CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
+{
+    return InputsFor(doc, doc.StoredFormValues(), std::move(weather));
+}
+
+} // namespace quelvan

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/WeatherFiles.h"
+#include "model/FormValues.h"
+
+namespace quelvan {
+
+class CBCData;
+class KslDoc;
+
+// What a preparation reads besides the wall: the surface texts and placement as the form shows
+// them (they may differ from the document until the project is saved), the chosen ambiance
+// records and where weather files are looked for. The records must outlive the preparation only.
+struct CalculationInputs {
+    SurfaceTexts surfaces;
+    int azimuthIndex = 0;
+    int inclinationIndex = 0;
+    InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
+    const CBCData* exteriorAmbiance = nullptr;
+    const CBCData* interiorAmbiance = nullptr;
+    WeatherSearch weather;
+};
+
+// The one way from a project to calculation inputs: the form's values (as the form shows them,
+// or as the document stores them), the document's ambiance records they choose, and the weather
+// search with the project's folder added when the project has a file.
+CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSearch weather = {});
+// The inputs as the document stores them.
+CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
+
+} // namespace quelvan
