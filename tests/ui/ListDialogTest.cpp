@@ -62,7 +62,7 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     EXPECT_EQ(doc.materials.Count(), count);
 }
 
-TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
+TEST(ListDialog, ClickingTheSelectedRowDeselectsItAndADeletedLayerLeavesTheWall)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
@@ -74,6 +74,13 @@ TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
     EXPECT_EQ(dialog.Grid().RowCount(), 1 + doc.layers.Count());
+    const std::vector<const NMaterialLayer*> kept { &doc.layers.At(0), &doc.layers.At(2) };
+    ClickRow(dialog, 2);
+    dialog.DeleteRow();
+    dialog.ApplyResult();
+    ASSERT_EQ(doc.layers.Count(), 2);
+    EXPECT_EQ(&doc.layers.At(0), kept[0]);
+    EXPECT_EQ(&doc.layers.At(1), kept[1]);
 }
 
 TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
@@ -224,6 +231,8 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
         4003, "C", Side::Exterior, T::Solar, T::Solar, Period::Day, Period::Week, t, f));
     records.Append(std::make_unique<CBCData>(
         4004, "D", Side::Exterior, T::Weather, T::Weather, Period::Day, Period::Day, t, f));
+    records.Append(std::make_unique<CBCData>( // the other side's: not listed, kept last
+        4001, "E", Side::Interior, T::Null, T::Null, Period::Day, Period::Day, t, f));
     ScriptedPrompter prompter;
     RecordListDlg list(
         std::make_unique<AmbianceListAdapter>(records, Side::Exterior, 0, 90), prompter);
@@ -238,6 +247,13 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
     EXPECT_EQ(texts(2), (Row { "Semaine", "25", "35", "Jour", "---", "---" })); // null flux
     EXPECT_EQ(texts(3), (Row { "Jour", "---", "---", "Semaine", "---", "---" })); // computed
     EXPECT_EQ(texts(4), (Row { "Jour", "---", "---", "Jour", "---", "---" })); // weather file
+    ASSERT_EQ(list.Grid().RowCount(), 5);
+    list.SelectRow(4);
+    list.MoveUp();
+    list.ApplyResult();
+    ASSERT_EQ(records.Count(), 5);
+    EXPECT_EQ(records.At(2).Name(), "D");
+    EXPECT_EQ(records.At(4).Name(), "E");
 }
 
 TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
