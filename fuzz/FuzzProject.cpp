@@ -1,5 +1,6 @@
 // The project reader on arbitrary file bytes, decoded and split as ReadProjectFile does. A
-// project that reads is written again, and the written lines must read back into the same
+// refusal names a line of the file or the one after its end. A project that reads is written
+// again, and the written lines must read back into the same
 // project (WriteProjectFile refuses to write otherwise, so the project could not be saved).
 #include "FuzzTargets.h"
 
@@ -14,11 +15,15 @@ int FuzzProject(const std::uint8_t* data, std::size_t size)
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> lines = DecodedLines(bytes);
     KslDoc doc;
-    const int read = ParseProjectLines(doc, lines);
+    ReadError error;
+    const int read = ParseProjectLines(doc, lines, &error);
     if (read != kReadOk && read != kReadFailed)
         ReportBrokenInvariant("ParseProjectLines returned an unknown code");
-    if (read != kReadOk)
+    if (read != kReadOk) {
+        if (error.line < 1 || static_cast<std::size_t>(error.line) > lines.size() + 1)
+            ReportBrokenInvariant("a refusal names no line of the file");
         return 0;
+    }
 
     // The bytes WriteProjectFile would store must read back into the same project: a project
     // that opens but could never be saved again would hold the user's work hostage.

@@ -117,6 +117,7 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
 {
     // Each read reports its own outcome.
     errorCode_ = 0;
+    errorRow_ = -1;
     rows_.assign(lines.size(), {});
     const size_t maxFields = static_cast<size_t>(maxFields_ < 1 ? 1 : maxFields_);
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -124,6 +125,7 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
             std::vector<std::string> fields = SplitFields(lines[i], separator_, maxFields);
             if (fields.size() >= maxFields) {
                 errorCode_ = kSplitError;
+                errorRow_ = static_cast<int>(i);
                 return;
             }
             rows_[i] = std::move(fields);
@@ -132,6 +134,7 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
             std::vector<std::string> fields = SplitFields(lines[i], separator_, wanted);
             if (fields.size() < wanted) {
                 errorCode_ = kSplitError;
+                errorRow_ = static_cast<int>(i);
                 return;
             }
             rows_[i].assign(1, std::move(fields[wanted - 1]));

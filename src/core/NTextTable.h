@@ -22,6 +22,8 @@ public:
     void Clear() { rows_.clear(); }
 
     int ErrorCode() const { return errorCode_; }
+    // The row (the file's line, counted from 0) that stopped the last read with 922; -1 else.
+    int ErrorRow() const { return errorRow_; }
     void SetSeparator(char separator) { separator_ = separator; }
     char Separator() const { return separator_; }
     void SetMaxFields(int n) { maxFields_ = n; }
@@ -43,6 +45,7 @@ public:
 private:
     std::vector<std::vector<std::string>> rows_;
     int errorCode_ = 0;
+    int errorRow_ = -1;
     char separator_ = 0;
     int maxFields_ = 100;
 };

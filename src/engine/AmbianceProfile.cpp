@@ -30,10 +30,10 @@ double WeatherOrigin(const CBCData& record)
 }
 
 std::vector<std::string> WeatherTemperatures(
-    const CBCData& record, const AmbianceContext& context, int& error)
+    const CBCData& record, const AmbianceContext& context, int& error, ReadError* where)
 {
     NCodedString w;
-    if (LoadWeatherColumn(record, kColumnTemperature, context.weather, w) != 0) {
+    if (LoadWeatherColumn(record, kColumnTemperature, context.weather, w, where) != 0) {
         error = kAmbianceWeatherError;
         return {};
     }
@@ -44,8 +44,8 @@ std::vector<std::string> WeatherTemperatures(
     return values;
 }
 
-std::vector<std::string> SolarFluxes(
-    const CBCData& record, Component component, const AmbianceContext& context, int& error)
+std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
+    const AmbianceContext& context, int& error, ReadError* where)
 {
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
@@ -66,10 +66,10 @@ std::vector<std::string> SolarFluxes(
         }
     } else {
         NCodedString azimuth, height, direct, diffuse;
-        if (LoadWeatherColumn(record, kColumnSunAzimuth, context.weather, azimuth) != 0
-            || LoadWeatherColumn(record, kColumnSunHeight, context.weather, height) != 0
-            || LoadWeatherColumn(record, kColumnDirect, context.weather, direct) != 0
-            || LoadWeatherColumn(record, kColumnDiffuse, context.weather, diffuse) != 0) {
+        if (LoadWeatherColumn(record, kColumnSunAzimuth, context.weather, azimuth, where) != 0
+            || LoadWeatherColumn(record, kColumnSunHeight, context.weather, height, where) != 0
+            || LoadWeatherColumn(record, kColumnDirect, context.weather, direct, where) != 0
+            || LoadWeatherColumn(record, kColumnDiffuse, context.weather, diffuse, where) != 0) {
             error = kAmbianceWeatherError;
             return {};
         }
@@ -153,23 +153,29 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
 }
 } // namespace
 
-int LoadWeatherColumn(
-    const CBCData& record, int column, const WeatherSearch& search, NCodedString& profile)
+int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+    NCodedString& profile, ReadError* error)
 {
-    const std::optional<std::string> path
-        = FindWeatherFile(WeatherFileName(record.cityIndex), search);
-    if (!path)
+    const std::string name = WeatherFileName(record.cityIndex);
+    const std::optional<std::string> path = FindWeatherFile(name, search);
+    if (!path) {
+        if (error != nullptr)
+            *error = { name, 0, {}, ReadFault::NotFound };
         return kAmbianceWeatherError;
+    }
     profile.SetDimension("HD7");
     profile.SetDataKind('S');
     profile.SetValueUnit('R');
     profile.SetFileAndColumn(*path, column);
-    return profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk ? 0
-                                                                         : kAmbianceWeatherError;
+    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
+        return 0;
+    if (error != nullptr)
+        *error = profile.FileError();
+    return kAmbianceWeatherError;
 }
 
 int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
-    const AmbianceContext& context)
+    const AmbianceContext& context, ReadError* weatherError)
 {
     if (record == nullptr)
         return kAmbianceMissingRecord;
@@ -182,10 +188,10 @@ int BuildAmbianceProfile(const CBCData* record, Component component, NCodedStrin
     const ProfileData& own = record->Profile(component);
     std::vector<std::string> values;
     if (record->weatherFlag && component == Component::Temperature)
-        values = WeatherTemperatures(*record, context, error);
+        values = WeatherTemperatures(*record, context, error, weatherError);
     else if ((record->weatherFlag && component == Component::Flux)
         || own.type == ProfileType::Solar)
-        values = SolarFluxes(*record, component, context, error);
+        values = SolarFluxes(*record, component, context, error, weatherError);
     else
         values = SimpleValues(own, target);
     if (error != 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReadError.h"
 #include "engine/WeatherFiles.h"
 #include "model/AmbianceCodes.h"
 
@@ -22,10 +23,11 @@ struct AmbianceContext {
 // Builds the hourly profile of one component (air temperature or flux density) of an
 // ambiance into target: 24 values repeated daily or 168 repeated weekly, from the profile type,
 // from the weather file or from the clear-sky sun model. Returns 0, 3456 when a weather column
-// cannot be loaded (file not found, unreadable), 9999 without a record or when the built
-// profile is not valid, or another NCodedString::FinalizeProfile code.
+// cannot be loaded (file not found, unreadable; where and why in *weatherError when given),
+// 9999 without a record or when the built profile is not valid, or another
+// NCodedString::FinalizeProfile code.
 int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
-    const AmbianceContext& context);
+    const AmbianceContext& context, ReadError* weatherError = nullptr);
 
 // The ambient temperature the initial straight-line guess starts from: the mean of a
 // sinusoid, ramp or square wave, the constant, 0 for a null profile, and otherwise (weather,
@@ -33,8 +35,8 @@ int BuildAmbianceProfile(const CBCData* record, Component component, NCodedStrin
 float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t);
 
 // A file profile on one column of the record's weather file, finalised over the whole file
-// window. 0 or 3456.
-int LoadWeatherColumn(
-    const CBCData& record, int column, const WeatherSearch& search, NCodedString& profile);
+// window. 0, or 3456 with where and why in *error when given.
+int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+    NCodedString& profile, ReadError* error = nullptr);
 
 } // namespace quelvan

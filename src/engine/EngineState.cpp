@@ -107,6 +107,8 @@ std::string EngineState::LastErrorMessage() const
 {
     if (!wallCheck_.Passed() && run_.lastError == wallCheck_.Code())
         return wallCheck_.Message();
+    if (run_.lastError == kEngineWeatherError)
+        return FormatReadError(msg::kWeatherReadError, weatherError_);
     return EngineErrorMessage(run_.lastError);
 }
 
@@ -154,7 +156,8 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         { inputs.exteriorAmbiance, Component::Flux, &calc_->exteriorFlux },
     };
     for (const auto& b : builds) {
-        const int code = BuildAmbianceProfile(b.record, b.component, *b.target, context);
+        const int code
+            = BuildAmbianceProfile(b.record, b.component, *b.target, context, &weatherError_);
         if (code != 0)
             return code;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ReadError.h"
 #include "engine/CalculationInputs.h"
 #include "engine/EngineSnapshot.h"
 #include "engine/JacobiSolver.h"
@@ -73,7 +74,8 @@ public:
     // the reference (nothing is copied); a copy keeps a finished run.
     const EngineSnapshot& Snapshot() const { return run_; }
     // The message of the last error: the wall check's for a wall the calculation refused,
-    // EngineErrorMessage otherwise.
+    // EngineErrorMessage otherwise, for the weather error followed by the file, the line and
+    // why it did not read.
     std::string LastErrorMessage() const;
 
 private:
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<Calculation> calc_;
     EngineSnapshot run_;
     WallCheck wallCheck_; // the verdict of the last preparation's wall check
+    ReadError weatherError_; // where the last weather error happened
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
 };
 

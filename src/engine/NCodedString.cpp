@@ -1,6 +1,7 @@
 #include "engine/NCodedString.h"
 
 #include "core/NumberText.h"
+#include "core/TextFile.h"
 #include "core/TextTrim.h"
 
 #include <algorithm>
@@ -227,13 +228,22 @@ int NCodedString::LoadFile(double from, double to)
 {
     segments_.clear();
     table_.Clear();
+    // A file name kept in Windows-1252 bytes is shown as text.
+    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable };
+    const std::string column = std::to_string(Column());
     if (!table_.Read(FileName(), Column()))
         return kProfileNoLines;
-    if (table_.ErrorCode() != 0)
+    if (table_.ErrorCode() != 0) {
+        fileError_.line = table_.ErrorRow() + 1;
+        fileError_.fault = ReadFault::MissingColumn;
+        fileError_.field = column;
         return table_.ErrorCode();
+    }
     const int r = table_.RowCount();
-    if (r <= 0)
+    if (r <= 0) {
+        fileError_.fault = ReadFault::Empty;
         return kProfileNoLines;
+    }
     int a = 0;
     int b = r;
     if (r - 1 == 8760) {
@@ -249,8 +259,10 @@ int NCodedString::LoadFile(double from, double to)
         std::string value = table_.CellCount(line) > 0 ? table_.Cell(line, 0) : std::string();
         value = std::string(TrimBlanks(value));
         float check = 0.0f;
-        if (!ParseFloat(value, check))
+        if (!ParseFloat(value, check)) {
+            fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber };
             return kProfileBadCell;
+        }
         const float t1 = static_cast<float>(3600.0 * line);
         const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
         const std::string start = segments_.empty() ? std::string() : segments_.back().endValue;
@@ -259,6 +271,8 @@ int NCodedString::LoadFile(double from, double to)
     // The first hour runs from the last value of the year.
     if (!segments_.empty())
         segments_.front().startValue = segments_.back().endValue;
+    else
+        fileError_.fault = ReadFault::Empty; // a header without data lines
     return kProfileOk;
 }
 

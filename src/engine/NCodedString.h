@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/NTextTable.h"
+#include "core/ReadError.h"
 
 #include <string>
 #include <vector>
@@ -63,6 +64,9 @@ public:
     const std::vector<Segment>& Segments() const { return segments_; }
     float Span() const { return span_; }
     float Multiplier() const { return multiplier_; }
+    // Where the last FinalizeProfile of a file profile failed: the file, its line (counted
+    // from 1) and column, and why.
+    const ReadError& FileError() const { return fileError_; }
     // The last diagnostic of the validity check (nothing shows it).
     const std::string& Diagnostic() const { return diagnostic_; }
     // The file name of a file profile (the text after the fields), empty otherwise.
@@ -89,6 +93,7 @@ private:
     float span_ = 0.0f;
     float multiplier_ = 1.0f;
     mutable std::string diagnostic_;
+    ReadError fileError_;
 };
 
 } // namespace quelvan

@@ -1,5 +1,6 @@
 #include "persistence/ProjectFile.h"
 
+#include "core/Messages.h"
 #include "core/TextFile.h"
 #include "model/KslDoc.h"
 
@@ -24,18 +25,26 @@ std::string FileBytes(const std::vector<std::string>& lines)
 
 } // namespace
 
-int ReadProjectFile(KslDoc& doc, const std::string& path)
+int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
 {
     doc.BuildBuiltInData();
     const auto file = ReadTextLines(path, kMaxProjectFileBytes);
-    if (!file)
+    if (!file) {
+        if (error != nullptr)
+            *error = { {}, 0, {}, ReadFault::Unreadable };
         return kReadFailed;
+    }
     // Read into a separate document so that a file failing half-way changes nothing.
     KslDoc read;
-    if (ParseProjectLines(read, file->lines) != kReadOk)
+    if (ParseProjectLines(read, file->lines, error) != kReadOk)
         return kReadFailed;
     doc.TakeProjectData(read);
     return kReadOk;
+}
+
+std::string ReadErrorMessage(const ReadError& error)
+{
+    return FormatReadError(msg::kReadError, error);
 }
 
 WriteResult WriteProjectFile(const KslDoc& doc, const std::string& path)

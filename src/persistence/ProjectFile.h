@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ReadError.h"
+
 #include <string>
 #include <vector>
 
@@ -22,9 +24,12 @@ enum class WriteResult {
 
 // The ".ksl" lines of a project (UTF-8, without line ends), in the fixed-column format.
 std::vector<std::string> FormatProjectLines(const KslDoc& doc);
-// Overwrites the document (whose built-in data were just rebuilt) from decoded lines:
-// kReadOk or kReadFailed. After a failure the document may be partly overwritten.
-int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines);
+// Overwrites the document (whose built-in data were just rebuilt) from decoded lines following
+// the layout (ProjectLayout.h): kReadOk, or kReadFailed with the line, the field and the reason
+// of the first fault in *error when given. After a failure the document may be partly
+// overwritten.
+int ParseProjectLines(
+    KslDoc& doc, const std::vector<std::string>& lines, ReadError* error = nullptr);
 
 // Whether two documents hold the same persisted project data: references, print choices 0 to 4,
 // placement, surfaces, initial-temperature mode, selections, every material, ambiance and
@@ -33,12 +38,15 @@ int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines);
 // found is described in difference when given.
 bool SameProjectData(const KslDoc& a, const KslDoc& b, std::string* difference = nullptr);
 
-// Rebuilds the built-in data, then reads the file. kReadFailed for any malformed file: missing
-// lines, an integer field that does not read, a line longer than kMaxProjectLineLength, an
-// azimuth or inclination not in its table, a layer naming no material of the library. The
-// document is changed only when the whole file read; after a failure it holds the built-in
-// data of a new project.
-int ReadProjectFile(KslDoc& doc, const std::string& path);
+// Rebuilds the built-in data, then reads the file. kReadFailed, with where and why in *error
+// when given, for any malformed file: missing lines, an integer field that does not read or
+// lies outside its limits, a line longer than kMaxProjectLineLength, an initial-temperature
+// mode, azimuth or inclination not in its table, a layer naming no material of the library.
+// The document is changed only when the whole file read; after a failure it holds the
+// built-in data of a new project.
+int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error = nullptr);
+// "Erreur en lecture : ligne 23, champ L= : nombre attendu".
+std::string ReadErrorMessage(const ReadError& error);
 // Checks that the formatted lines read back into the same project, then writes them
 // atomically (CR LF, Windows-1252 when every character fits).
 WriteResult WriteProjectFile(const KslDoc& doc, const std::string& path);

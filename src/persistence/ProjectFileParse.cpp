@@ -1,263 +1,164 @@
-// Reading side of the project file: the same lines, in the same order, cut out of their
-// columns. Every record is overwritten in place; only the layers are created from a count.
-#include "persistence/ProjectFile.h"
-
+// Reading side of the project file: the lines of the layout, in order, cut out of their
+// columns. Records that the document already has are overwritten in place; a section with a
+// count line (the layers) is replaced by the records it announces. The first fault stops the
+// read and says where it is.
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
-#include "model/WallTables.h"
 #include "persistence/FixedColumns.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ProjectLayout.h"
 
+#include <algorithm>
 #include <optional>
+#include <variant>
 
 namespace quelvan {
 
 namespace {
 
-// Largest library or ambiance index accepted, so that adding the identifier base cannot
-// overflow.
-constexpr int kMaxRecordIndex = 999999;
+// ParseInt, limited to nine digits so that no value can overflow: a longer number is out of
+// range, anything else that ParseInt refuses is not a number.
+std::variant<int, ReadFault> ReadInteger(std::string_view text)
+{
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (std::ranges::count_if(text, isDigit) > 9) {
+        const std::string_view magnitude = text.substr(text.starts_with('-') ? 1 : 0);
+        return std::ranges::all_of(magnitude, isDigit) ? ReadFault::OutOfRange
+                                                       : ReadFault::NotANumber;
+    }
+    int value = 0;
+    if (!ParseInt(text, value))
+        return ReadFault::NotANumber;
+    return value;
+}
 
-// Hands out the lines in order; a missing or over-long line ends the read.
-class LineSource {
+// Cuts one field out of its line at column (counted from 0, before any run-on of the fields
+// to its left) and stores it into the record; the reason when the line cannot hold it.
+template <typename R>
+std::optional<ReadFault> ReadField(
+    const Field<R>& field, int column, FixedColumnLine& line, R& record, const KslDoc& read)
+{
+    FieldValue value;
+    if (field.kind == FieldKind::Rest) {
+        if (field.set == nullptr)
+            return std::nullopt;
+        if (field.need == Need::Required && !line.Reaches(column))
+            return ReadFault::LineTooShort;
+        value.text = line.Rest(column);
+    } else {
+        const bool reached = line.Reaches(column + 1);
+        value.text = line.Field(column, field.width, field.runOn);
+        if (field.set == nullptr)
+            return std::nullopt;
+        if (field.kind == FieldKind::Flag) {
+            value.number = value.text == "1" ? 1 : 0;
+        } else if (field.kind == FieldKind::Integer) {
+            const std::variant<int, ReadFault> number = ReadInteger(value.text);
+            const int* parsed = std::get_if<int>(&number);
+            if (field.need == Need::Required) {
+                if (!reached)
+                    return ReadFault::LineTooShort;
+                if (parsed == nullptr)
+                    return std::get<ReadFault>(number);
+                if (*parsed < field.low || *parsed > field.high)
+                    return ReadFault::OutOfRange;
+            }
+            value.number = parsed != nullptr ? *parsed : 0;
+        }
+    }
+    if (!field.set(record, value, read))
+        return field.refusal;
+    return std::nullopt;
+}
+
+class ProjectReader {
 public:
-    explicit LineSource(const std::vector<std::string>& lines)
-        : lines_(lines)
+    ProjectReader(KslDoc& doc, const std::vector<std::string>& lines)
+        : doc_(doc)
+        , lines_(lines)
     {
     }
 
-    const std::string* Next()
+    const ReadError& Error() const { return error_; }
+
+    bool operator()(const FixedLine& fixed) { return !fixed.read || Next() != nullptr; }
+    bool operator()(const LineLayout<KslDoc>* layout) { return ReadLine(*layout, doc_); }
+    template <typename R> bool operator()(const SectionLayout<R>* section)
     {
-        if (next_ >= lines_.size())
-            return nullptr;
-        const std::string& line = lines_[next_++];
-        if (CharacterCount(line) > kMaxProjectLineLength)
-            return nullptr;
-        return &line;
-    }
-    bool Skip(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            if (Next() == nullptr)
+        NList<R>& list = doc_.*(section->list);
+        if (section->rule == CountRule::ExistingRecords) {
+            if (Next() == nullptr) // the count line, not used
+                return false;
+            for (R& record : list)
+                if (!ReadLine(section->record, record))
+                    return false;
+            return true;
+        }
+        SectionCount count;
+        if (!ReadLine(section->countLine, count))
+            return false;
+        list.Clear();
+        for (int i = 0; i < count.count; ++i)
+            if (!ReadLine(section->record, section->append(doc_)))
                 return false;
         return true;
     }
 
 private:
-    const std::vector<std::string>& lines_;
-    size_t next_ = 0;
-};
-
-// ParseInt, limited to nine digits so that no value can overflow.
-std::optional<int> Integer(const std::string& text)
-{
-    int digits = 0;
-    for (const char c : text)
-        digits += (c >= '0' && c <= '9') ? 1 : 0;
-    int value = 0;
-    if (digits > 9 || !ParseInt(text, value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> IntegerIn(const std::string& text, int low, int high)
-{
-    const auto value = Integer(text);
-    if (!value || *value < low || *value > high)
-        return std::nullopt;
-    return value;
-}
-
-bool ReadPrintChoices(KslDoc& doc, const std::string& text)
-{
-    FixedColumnLine line(text);
-    doc.printChoices.fill(0);
-    for (int k = 0; k < 5; ++k) {
-        const auto flag = Integer(line.Field(2 * k, 2, false));
-        if (!flag)
-            return false;
-        doc.printChoices[static_cast<size_t>(k)] = *flag != 0 ? 1 : 0;
+    // The next line; null, with the fault, when the file ends or the line is too long.
+    const std::string* Next()
+    {
+        const int number = ++lineNumber_;
+        if (static_cast<size_t>(number) > lines_.size())
+            return Fail({}, ReadFault::MissingLine);
+        const std::string& line = lines_[static_cast<size_t>(number - 1)];
+        if (CharacterCount(line) > kMaxProjectLineLength)
+            return Fail({}, ReadFault::LineTooLong);
+        return &line;
     }
-    return true;
-}
 
-bool ReadMaterial(CMaterial& material, const std::string& text)
-{
-    FixedColumnLine line(text);
-    const auto index = IntegerIn(line.Field(2, 3), 0, kMaxRecordIndex);
-    std::string conductivity = line.Field(8, 12);
-    std::string density = line.Field(23, 12);
-    std::string capacity = line.Field(38, 12);
-    const auto red = IntegerIn(line.Field(53, 3, false), 0, 255);
-    const auto green = IntegerIn(line.Field(56, 3, false), 0, 255);
-    const auto blue = IntegerIn(line.Field(59, 3), 0, 255);
-    if (!index || !red || !green || !blue || !line.Reaches(65))
-        return false;
-    material.SetIdentifier(CMaterial::kIdentifierBase + *index);
-    material.SetConductivity(std::move(conductivity));
-    material.SetDensity(std::move(density));
-    material.SetCapacity(std::move(capacity));
-    material.SetColour(MakeColour(*red, *green, *blue));
-    material.SetName(line.Rest(65));
-    return true;
-}
-
-bool ReadProfile(ProfileData& profile, FixedColumnLine& line, int typeColumn, int firstValueColumn,
-    int valueWidth, bool periodMustRead)
-{
-    profile.type = ProfileTypeFromKeyword(line.Field(typeColumn, 2));
-    const auto days = Integer(line.Field(typeColumn + 3, 2));
-    if (!days && periodMustRead)
-        return false;
-    profile.period = days ? PeriodFromDays(*days) : Period::Week;
-    for (int k = 0; k < 4; ++k)
-        profile.values[static_cast<size_t>(k)]
-            = line.Field(firstValueColumn + k * (valueWidth + 1), valueWidth);
-    return true;
-}
-
-bool ReadAmbiance(CBCData& record, const std::string& text)
-{
-    FixedColumnLine line(text);
-    const auto index = IntegerIn(line.Field(2, 3), 0, kMaxRecordIndex);
-    const bool weatherFlag = line.Field(6, 1) == "1";
-    // A city outside the list would name no weather file.
-    const auto city = IntegerIn(line.Field(8, 2), -1, static_cast<int>(kCities.size()) - 1);
-    const auto firstDay = Integer(line.Field(11, 3));
-    const auto weatherDays = Integer(line.Field(15, 1));
-    if (!index || !city || !firstDay || !weatherDays)
-        return false;
-    CBCData read;
-    if (!ReadProfile(read.temperature, line, 17, 23, 4, true))
-        return false;
-    // The flux period is not required to read: anything but 1 is a week.
-    ReadProfile(read.flux, line, 43, 49, 5, false);
-    record.SetIdentifier(kAmbianceIdentifierBase + *index);
-    record.weatherFlag = weatherFlag;
-    record.cityIndex = *city;
-    record.firstDay = *firstDay;
-    record.weatherPeriod = PeriodFromDays(*weatherDays);
-    record.temperature = std::move(read.temperature);
-    record.flux = std::move(read.flux);
-    record.SetName(line.Reaches(75) ? line.Rest(75) : std::string());
-    return true;
-}
-
-bool ReadAmbianceSection(LineSource& source, NList<CBCData>& list)
-{
-    if (!source.Skip(1)) // the count line, not used
-        return false;
-    for (CBCData& record : list) {
-        const std::string* line = source.Next();
-        if (line == nullptr || !ReadAmbiance(record, *line))
-            return false;
-    }
-    return source.Skip(1); // separator
-}
-
-// The value of a "K=<12 columns> :" line.
-std::optional<std::string> ValueField(LineSource& source)
-{
-    const std::string* line = source.Next();
-    if (line == nullptr)
-        return std::nullopt;
-    return FixedColumnLine(*line).Field(2, 12);
-}
-
-std::optional<int> IntegerLine(LineSource& source)
-{
-    const auto field = ValueField(source);
-    return field ? Integer(*field) : std::nullopt;
-}
-
-bool ReadPlacement(LineSource& source, KslDoc& doc)
-{
-    const auto code = IntegerLine(source);
-    const auto mode = code ? InitialTemperatureFromCode(*code) : std::nullopt;
-    if (!mode || !source.Skip(1))
-        return false;
-    // An angle that is not in its table is refused rather than replaced by a default: the
-    // user would otherwise compute another wall without being told.
-    const auto azimuth = IntegerLine(source);
-    const auto inclination = IntegerLine(source);
-    if (!azimuth || !inclination || AzimuthIndexOf(*azimuth) < 0
-        || InclinationIndexOf(*inclination) < 0)
-        return false;
-    const auto absorptionInterior = ValueField(source);
-    const auto absorptionExterior = ValueField(source);
-    const auto resistanceInterior = ValueField(source);
-    const auto resistanceExterior = ValueField(source);
-    const auto selectedExterior = IntegerLine(source);
-    const auto selectedInterior = IntegerLine(source);
-    if (!absorptionInterior || !absorptionExterior || !resistanceInterior || !resistanceExterior
-        || !selectedExterior || !selectedInterior)
-        return false;
-    doc.initialTemperatureMode = *mode;
-    doc.azimuthIndex = AzimuthIndexOf(*azimuth);
-    doc.inclinationIndex = InclinationIndexOf(*inclination);
-    doc.surfaces.absorptionInterior = *absorptionInterior;
-    doc.surfaces.absorptionExterior = *absorptionExterior;
-    doc.surfaces.resistanceInterior = *resistanceInterior;
-    doc.surfaces.resistanceExterior = *resistanceExterior;
-    doc.selectedExterior = *selectedExterior;
-    doc.selectedInterior = *selectedInterior;
-    return source.Skip(1);
-}
-
-bool ReadLayers(LineSource& source, KslDoc& doc)
-{
-    doc.layers.Clear();
-    const std::string* countLine = source.Next();
-    if (countLine == nullptr)
-        return false;
-    const auto count = IntegerIn(FixedColumnLine(*countLine).Field(2, 3), 0, kMaxRecordIndex);
-    if (!count)
-        return false;
-    for (int i = 0; i < *count; ++i) {
-        const std::string* text = source.Next();
+    template <typename R> bool ReadLine(const LineLayout<R>& layout, R& record)
+    {
+        const std::string* text = Next();
         if (text == nullptr)
             return false;
         FixedColumnLine line(*text);
-        std::string thickness = line.Field(2, 12);
-        const auto index = Integer(line.Field(17, 3));
-        // A layer must name a material of the library: the engine and the drawing need it.
-        const CMaterial* material = index ? doc.FindMaterialByIndex(*index) : nullptr;
-        if (material == nullptr)
-            return false;
-        doc.AddLayer(material, std::move(thickness));
+        int column = 0;
+        for (const Field<R>& field : layout.fields) {
+            column += static_cast<int>(field.prefix.size());
+            if (const auto fault = ReadField(field, column, line, record, doc_)) {
+                Fail(field.label, *fault);
+                return false;
+            }
+            column += field.width;
+        }
+        return true;
     }
-    return true;
-}
+
+    const std::string* Fail(std::string_view field, ReadFault fault)
+    {
+        error_ = { {}, lineNumber_, std::string(field), fault };
+        return nullptr;
+    }
+
+    KslDoc& doc_;
+    const std::vector<std::string>& lines_;
+    int lineNumber_ = 0; // of the last line taken, counted from 1
+    ReadError error_;
+};
 
 } // namespace
 
-int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines)
+int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines, ReadError* error)
 {
-    LineSource source(lines);
-    const std::string* version = source.Next(); // any version text is accepted
-    // Author and reference take whole lines; two title lines, a separator and the print-choice
-    // count follow, unused.
-    const std::string* author = source.Next();
-    const std::string* reference = source.Next();
-    if (version == nullptr || author == nullptr || reference == nullptr || !source.Skip(4))
-        return kReadFailed;
-    doc.author = *author;
-    doc.reference = *reference;
-    const std::string* flags = source.Next();
-    if (flags == nullptr || !ReadPrintChoices(doc, *flags))
-        return kReadFailed;
-
-    if (!source.Skip(2)) // separator and material count, not used
-        return kReadFailed;
-    for (CMaterial& material : doc.materials) {
-        const std::string* line = source.Next();
-        if (line == nullptr || !ReadMaterial(material, *line))
+    ProjectReader reader(doc, lines);
+    for (const LayoutItem& item : ProjectFileLayout()) {
+        if (!std::visit(reader, item)) {
+            if (error != nullptr)
+                *error = reader.Error();
             return kReadFailed;
+        }
     }
-    if (!source.Skip(1) || !ReadAmbianceSection(source, doc.exteriorAmbiances)
-        || !ReadAmbianceSection(source, doc.interiorAmbiances))
-        return kReadFailed;
-    if (!ReadPlacement(source, doc) || !ReadLayers(source, doc))
-        return kReadFailed;
     return kReadOk;
 }
 

@@ -80,8 +80,10 @@ bool ProjectController::ReadInto(const QString& path)
     // The project is read into a fresh document first, so a failed read changes nothing
     // before the new project replaces it.
     KslDoc read;
-    if (ReadProjectFile(read, FromQ(path)) != kReadOk) {
-        prompter_.Message(window_, QString::fromUtf8(msg::kReadError), Prompter::Icon::Exclamation);
+    ReadError error;
+    if (ReadProjectFile(read, FromQ(path), &error) != kReadOk) {
+        prompter_.Message(
+            window_, QString::fromStdString(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         NewProject();
         return false;
     }

@@ -107,8 +107,8 @@ TEST(NTextTable, AMissingColumnStopsTheReadWithError922)
 {
     NTextTable table;
     table.ReadLines({ "1,5\t2\t3\t4", "1\t2", "5\t6\t7\t8" }, 4);
-    EXPECT_EQ(table.ErrorCode(), NTextTable::kSplitError);
     EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorRow(), 1); // the file's second line
     ASSERT_EQ(table.RowCount(), 3);
     EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { "4" }));
     EXPECT_EQ(table.CellCount(1), 0); // the failing row and the later ones stay empty
@@ -122,6 +122,7 @@ TEST(NTextTable, AMissingColumnStopsTheReadWithError922)
     // The next read that succeeds reports success again.
     table.ReadLines({ "1\t2" }, 2);
     EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorRow(), -1);
     EXPECT_EQ(table.Cell(0, 0), "2");
 }
 

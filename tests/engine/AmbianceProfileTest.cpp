@@ -197,19 +197,31 @@ TEST_F(WeatherProfiles, FluxFromTheSolarColumns)
     EXPECT_NEAR(Hour(p, 10), std::round(expected), 0.51);
 }
 
-TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherError)
+TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherErrorAndSaysWhere)
 {
     record.cityIndex = 42; // FR_UndefinedFile.wth
     NCodedString p;
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 3456);
+    ReadError error;
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
+    EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound }));
     EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 3456);
 
+    // Line 3 holds a word for the temperature (column 2); line 4 stops after column 2, before
+    // the sun azimuth (column 6) that the flux reads first.
     record.cityIndex = 0;
     {
         std::ofstream out(folder.File(WeatherFileName(0)));
-        out << "entete\n1\tchaud\n";
+        out << "h\tT\tDir\tDif\tx\tAz\tHt\n1\t5\t0\t0\t0\t0\t0\n2\tchaud\t0\t0\t0\t0\t0\n3\t4\n";
     }
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
+    EXPECT_TRUE(error.file.ends_with("/FR_Agen.wth")) << error.file;
+    EXPECT_EQ(error.line, 3);
+    EXPECT_EQ(error.field, "2");
+    EXPECT_EQ(error.fault, ReadFault::NotANumber);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context, &error), 3456);
+    EXPECT_EQ(error.line, 4);
+    EXPECT_EQ(error.field, "6");
+    EXPECT_EQ(error.fault, ReadFault::MissingColumn);
 }
 
 } // namespace

@@ -290,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
                 r.cityIndex = 42;
                 d.selectedExterior = r.Index();
             },
-            3456, msg::kWeatherReadError }));
+            3456,
+            "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable" }));
 
 TEST_F(Prepared, SnapshotFollowsTheRunAndACopyKeepsIt)
 {

@@ -75,7 +75,9 @@ TEST(NCodedStringFile, MissingEmptyAndMalformedFilesAreRefused)
 
     const std::string headerOnly = folder.File("header.wth");
     WriteWeatherFile(headerOnly, 0);
-    EXPECT_EQ(FileProfile(headerOnly, 2).FinalizeProfile(-1, 1e10), kProfileNoSegment);
+    NCodedString header = FileProfile(headerOnly, 2);
+    EXPECT_EQ(header.FinalizeProfile(-1, 1e10), kProfileNoSegment);
+    EXPECT_EQ(header.FileError().fault, ReadFault::Empty);
 
     const std::string empty = folder.File("empty.wth");
     {

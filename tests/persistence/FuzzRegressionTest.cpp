@@ -2,7 +2,7 @@
 // they found and hand-made hostile files in fuzz/regressions/<target>/, then their seeds in
 // fuzz/corpus/<target>/) through the same entry points as the fuzzers. An entry point aborts
 // on a broken rule; the sanitizer build turns memory and undefined-behaviour faults into
-// failures too. Project inputs are also read from disk by ReadProjectFile itself.
+// failures too. Some hostile project files are also read from disk by ReadProjectFile itself.
 #include "FuzzTargets.h"
 
 #include "model/KslDoc.h"
@@ -64,30 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionTest, testing::ValuesIn(fuzz::kF
     [](const testing::TestParamInfo<fuzz::FuzzTarget>& info) {
         return std::string(info.param.name);
     });
-
-// The same hostile project files read from disk: a file that does not read leaves the document
-// a new project, whatever it held before; one that reads also reads into a fresh document.
-TEST(FuzzRegression, HostileProjectFilesReadFromDiskLeaveANewProjectOrReadWhole)
-{
-    const std::vector<fs::path> files = FilesIn(kFuzzDir / "regressions" / "project");
-    ASSERT_FALSE(files.empty());
-    for (const fs::path& file : files) {
-        SCOPED_TRACE(file.string());
-        KslDoc doc;
-        doc.author = "Travail en cours";
-        doc.layers.Clear();
-        const int result = ReadProjectFile(doc, file.string());
-        ASSERT_TRUE(result == kReadOk || result == kReadFailed);
-        if (result == kReadFailed) {
-            EXPECT_TRUE(SameProjectData(doc, KslDoc()));
-        } else {
-            KslDoc fresh;
-            EXPECT_EQ(ReadProjectFile(fresh, file.string()), kReadOk);
-            std::string difference;
-            EXPECT_TRUE(SameProjectData(doc, fresh, &difference)) << difference;
-        }
-    }
-}
 
 struct ExpectedRead {
     const char* file;

@@ -1,143 +1,87 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 
-#include <gtest/gtest.h>
+#include "persistence/ProjectTestSupport.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
 
 namespace quelvan {
 namespace {
 
+using test::kExterior;
+using test::kInterior;
+using test::kLayers;
+using test::kMaterials;
+using test::LineIndex;
+
 const std::string kSeparator(60, '=');
 
-// Position of the first line starting with prefix, at or after from.
-size_t LineIndex(const std::vector<std::string>& lines, const std::string& prefix, size_t from = 0)
+// Each section: its count line, as many record lines, a separator.
+void ExpectSection(const std::vector<std::string>& lines, std::string_view count, int records,
+    std::string_view recordKey)
 {
-    for (size_t i = from; i < lines.size(); ++i)
-        if (lines[i].rfind(prefix, 0) == 0)
-            return i;
-    ADD_FAILURE() << "no line starts with " << prefix;
-    return lines.size() - 1;
-}
-
-// Columns counted from 0, as the format describes them (the lines checked here are ASCII up
-// to the name field).
-std::string Columns(const std::string& line, size_t first, size_t last)
-{
-    return line.substr(first, last - first + 1);
+    const size_t first = LineIndex(lines, count) + 1;
+    ASSERT_LE(first + static_cast<size_t>(records), lines.size() - 1);
+    for (size_t i = first; i < first + static_cast<size_t>(records); ++i)
+        EXPECT_TRUE(lines[i].starts_with(recordKey)) << lines[i];
+    EXPECT_EQ(lines[first + static_cast<size_t>(records)], kSeparator) << count;
 }
 
 TEST(ProjectLines, NewProjectLayout)
 {
-    const KslDoc doc;
-    const auto lines = FormatProjectLines(doc);
-    // 9 heading lines, 1 + 19 + 1 materials, 1 + 12 + 1 and 1 + 9 + 1 ambiances, T and a
-    // separator, 8 single values and a separator, 1 + 3 layers and the final separator.
-    ASSERT_EQ(lines.size(), 71u);
-    EXPECT_EQ(lines[0], "1.20a: numero de version");
-    EXPECT_EQ(lines[1], "Nom de l'auteur");
-    EXPECT_EQ(lines[2], "Référence du projet");
-    EXPECT_EQ(lines[3], "titre3");
-    EXPECT_EQ(lines[4], "titre4");
-    EXPECT_EQ(lines[5], kSeparator);
-    EXPECT_EQ(lines[6], "N=          10 :");
-    EXPECT_EQ(lines[7], " 0 1 1 0 0 0 0 0 0 0");
-    EXPECT_EQ(lines[8], kSeparator);
-    EXPECT_EQ(lines[9], "N= 19  : nb de materiaux");
-    EXPECT_EQ(lines[29], kSeparator);
-    EXPECT_EQ(lines[30], "N= 12  : nb de CL exterieures");
-    EXPECT_EQ(lines[43], kSeparator);
-    EXPECT_EQ(lines[44], "N=  9  : nb de CL interieures");
-    EXPECT_EQ(lines[54], kSeparator);
-    const std::vector<std::string> tail(lines.begin() + 55, lines.begin() + 67);
-    const std::vector<std::string> expected { "T=           0 :", kSeparator,
+    const auto lines = FormatProjectLines(KslDoc());
+    const std::vector<std::string> heading { "1.20a: numero de version", "Nom de l'auteur",
+        "Référence du projet", "titre3", "titre4", kSeparator,
+        "N=          10 :", " 0 1 1 0 0 0 0 0 0 0", kSeparator, std::string(kMaterials) };
+    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 10), heading);
+    ExpectSection(lines, kMaterials, 19, "O=");
+    ExpectSection(lines, kExterior, 12, "O=");
+    ExpectSection(lines, kInterior, 9, "O=");
+    ExpectSection(lines, kLayers, 3, "L=");
+    const size_t mode = LineIndex(lines, kInterior) + 11;
+    const std::vector<std::string> placement { "T=           0 :", kSeparator,
         "A=           0 :", "I=          90 :", "a=         0.4 :", "a=         0.4 :",
         "h=        0.13 :", "h=        0.04 :", "C=           2 :", "C=           2 :", kSeparator,
-        "N=  3 : nb de couches" };
-    EXPECT_EQ(tail, expected);
-    EXPECT_EQ(lines[70], kSeparator);
+        std::string(kLayers) };
+    EXPECT_EQ(std::vector(lines.begin() + static_cast<long>(mode),
+                  lines.begin() + static_cast<long>(mode) + 12),
+        placement);
+    EXPECT_EQ(lines.size(), mode + 12 + 3 + 1);
 }
 
-TEST(ProjectLines, ConcreteMaterialLineColumnByColumn)
+// Record lines of a new project, from the formats "O=%3d L=%12s R=%12s C=%12s C=%3d%3d%3d N=%s",
+// "O=%3d %1d %2d %3d %1d %2s %2d %4s %4s %4s %4s %2s %2d %5s %5s %5s %5s N=%s" and
+// "L=%12s I=%3d M=%s" filled with the built-in data.
+TEST(ProjectLines, NewProjectRecords)
 {
     const auto lines = FormatProjectLines(KslDoc());
-    const std::string& line = lines[10];
-    EXPECT_EQ(Columns(line, 0, 1), "O=");
-    EXPECT_EQ(Columns(line, 2, 4), "  0");
-    EXPECT_EQ(Columns(line, 5, 7), " L=");
-    EXPECT_EQ(Columns(line, 8, 19), "           2");
-    EXPECT_EQ(Columns(line, 20, 22), " R=");
-    EXPECT_EQ(Columns(line, 23, 34), "        2450");
-    EXPECT_EQ(Columns(line, 35, 37), " C=");
-    EXPECT_EQ(Columns(line, 38, 49), "        1000");
-    EXPECT_EQ(Columns(line, 50, 52), " C=");
-    EXPECT_EQ(Columns(line, 53, 55), "168");
-    EXPECT_EQ(Columns(line, 56, 58), "168");
-    EXPECT_EQ(Columns(line, 59, 61), "168");
-    EXPECT_EQ(Columns(line, 62, 64), " N=");
-    EXPECT_EQ(line.substr(65), "Béton lourd");
-}
-
-TEST(ProjectLines, MaterialColoursAreAdjacentThreeColumnFields)
-{
-    const auto lines = FormatProjectLines(KslDoc());
-    // "Enduit de mortier": colour 5, (230, 155, 97).
-    EXPECT_EQ(Columns(lines[15], 53, 61), "230155 97");
-    // "Bois résineux", row 14, index 16.
-    EXPECT_EQ(Columns(lines[23], 2, 4), " 16");
-}
-
-TEST(ProjectLines, ThirdExteriorAmbianceLineColumnByColumn)
-{
-    const auto lines = FormatProjectLines(KslDoc());
-    const std::string& line = lines[33];
-    EXPECT_EQ(Columns(line, 0, 1), "O=");
-    EXPECT_EQ(Columns(line, 2, 4), "  2");
-    EXPECT_EQ(Columns(line, 6, 6), "0"); // weather flag
-    EXPECT_EQ(Columns(line, 8, 9), "-1"); // city
-    EXPECT_EQ(Columns(line, 11, 13), "  1"); // first day
-    EXPECT_EQ(Columns(line, 15, 15), "1"); // weather period: a day
-    EXPECT_EQ(Columns(line, 17, 18), "SN");
-    EXPECT_EQ(Columns(line, 20, 21), " 1");
-    EXPECT_EQ(Columns(line, 23, 26), "  25");
-    EXPECT_EQ(Columns(line, 28, 31), "  35");
-    EXPECT_EQ(Columns(line, 33, 36), "  15");
-    EXPECT_EQ(Columns(line, 38, 41), "   0");
-    EXPECT_EQ(Columns(line, 43, 44), "NU");
-    EXPECT_EQ(Columns(line, 46, 47), " 1");
-    EXPECT_EQ(Columns(line, 49, 53), "    0");
-    EXPECT_EQ(Columns(line, 55, 59), "    0");
-    EXPECT_EQ(Columns(line, 61, 65), "   48");
-    EXPECT_EQ(Columns(line, 67, 71), "   60");
-    EXPECT_EQ(Columns(line, 72, 74), " N=");
-    EXPECT_EQ(line.substr(75), "Température sinusoïdale 25/35 °C sans flux");
-    for (const size_t blank : { 5, 7, 10, 14, 16, 19, 22, 27, 32, 37, 42, 45, 48, 54, 60, 66 })
-        EXPECT_EQ(line[blank], ' ') << "column " << blank;
-}
-
-TEST(ProjectLines, WeekPeriodsAndWeatherRecord)
-{
-    const auto lines = FormatProjectLines(KslDoc());
-    // Ramp 4005: temperature over a week, written 7.
-    EXPECT_EQ(Columns(lines[35], 17, 21), "RM  7");
-    // Mâcon: weather flag 1, city 5, first day 1, values 0, 0, 7, 0.
-    const std::string& macon = lines[42];
-    EXPECT_EQ(Columns(macon, 2, 18), " 11 1  5   1 1 FL");
-    EXPECT_EQ(Columns(macon, 23, 41), "   0    0    7    0");
-}
-
-TEST(ProjectLines, FirstLayerLineColumnByColumn)
-{
-    const auto lines = FormatProjectLines(KslDoc());
-    const std::string& line = lines[67];
-    EXPECT_EQ(Columns(line, 0, 1), "L=");
-    EXPECT_EQ(Columns(line, 2, 13), "         200");
-    EXPECT_EQ(Columns(line, 14, 16), " I=");
-    EXPECT_EQ(Columns(line, 17, 19), "  0");
-    EXPECT_EQ(Columns(line, 20, 22), " M=");
-    EXPECT_EQ(line.substr(23), "Béton lourd");
-    EXPECT_EQ(lines[68], "L=          50 I= 13 M=Laine de verre");
-    EXPECT_EQ(lines[69], "L=          10 I=  8 M=Plâtre");
+    const struct {
+        std::string_view section;
+        std::string_view key;
+        const char* line;
+    } expected[] {
+        { kMaterials, "O=  0",
+            "O=  0 L=           2 R=        2450 C=        1000 C=168168168 N=Béton lourd" },
+        // Colour 230, 155, 97 in three adjacent fields.
+        { kMaterials, "O=  5",
+            "O=  5 L=         1.3 R=        1900 C=        1000 C=230155 97 N=Enduit de mortier" },
+        { kExterior, "O=  2",
+            "O=  2 0 -1   1 1 SN  1   25   35   15    0 NU  1     0     0    48    60 "
+            "N=Température sinusoïdale 25/35 °C sans flux" },
+        // A week is written 7.
+        { kExterior, "O=  4",
+            "O=  4 0 -1   1 1 RM  7    0   20   48   60 NU  1     0     0    60   168 "
+            "N=Rampe de température 0/20 °C sans flux" },
+        // The weather record: flag 1, city 5, first day 1, values 0, 0, 7, 0.
+        { kExterior, "O= 11",
+            "O= 11 1  5   1 1 FL  1    0    0    7    0 FL  1     0     0     0     0 "
+            "N=Météo de la ville de Mâcon" },
+        { kLayers, "L=", "L=         200 I=  0 M=Béton lourd" },
+        { kLayers, "L=          50", "L=          50 I= 13 M=Laine de verre" },
+        { kLayers, "L=          10", "L=          10 I=  8 M=Plâtre" },
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(lines[LineIndex(lines, e.key, e.section)], e.line);
 }
 
 TEST(ProjectLines, PlacementWritesDegrees)
@@ -151,7 +95,7 @@ TEST(ProjectLines, PlacementWritesDegrees)
     EXPECT_EQ(lines[LineIndex(lines, "A=")], "A=        -145 :");
     EXPECT_EQ(lines[LineIndex(lines, "I=")], "I=         180 :");
     EXPECT_EQ(lines[LineIndex(lines, "T=")], "T=           1 :");
-    EXPECT_EQ(lines[LineIndex(lines, "C=", 56) + 1], "C=           8 :");
+    EXPECT_EQ(lines[LineIndex(lines, "C=") + 1], "C=           8 :");
 }
 
 TEST(ProjectLines, OverLongValuesAreNeverCut)
@@ -160,8 +104,9 @@ TEST(ProjectLines, OverLongValuesAreNeverCut)
     doc.materials.At(0).SetConductivity("0.0410000000001"); // 15 characters in 12
     doc.exteriorAmbiances.At(0).temperature.values[0] = "-12.25"; // 6 in 4
     const auto lines = FormatProjectLines(doc);
-    EXPECT_EQ(lines[10].substr(0, 26), "O=  0 L=0.0410000000001 R=");
-    EXPECT_EQ(lines[31].substr(20, 13), " 1 -12.25   3");
+    EXPECT_EQ(
+        lines[LineIndex(lines, "O=  0", kMaterials)].substr(0, 26), "O=  0 L=0.0410000000001 R=");
+    EXPECT_EQ(lines[LineIndex(lines, "O=  0", kExterior)].substr(20, 13), " 1 -12.25   3");
 }
 
 TEST(ProjectLines, SurroundingBlanksOfValuesAreNotWritten)
@@ -170,15 +115,16 @@ TEST(ProjectLines, SurroundingBlanksOfValuesAreNotWritten)
     doc.surfaces.absorptionInterior = "  0.5 ";
     doc.layers.At(0).SetThickness(" 200");
     const auto lines = FormatProjectLines(doc);
-    EXPECT_EQ(lines[59], "a=         0.5 :");
-    EXPECT_EQ(lines[67].substr(0, 14), "L=         200");
+    EXPECT_EQ(lines[LineIndex(lines, "a=")], "a=         0.5 :");
+    EXPECT_EQ(lines[LineIndex(lines, "L=", kLayers)].substr(0, 14), "L=         200");
 }
 
 TEST(ProjectLines, FlagsAreWrittenForAllTenChoices)
 {
     KslDoc doc;
     doc.printChoices = { 1, 0, 0, 1, 1, 0, 1, 0, 0, 1 };
-    EXPECT_EQ(FormatProjectLines(doc)[7], " 1 0 0 1 1 0 1 0 0 1");
+    const auto lines = FormatProjectLines(doc);
+    EXPECT_EQ(lines[LineIndex(lines, test::kPrintChoiceCount) + 1], " 1 0 0 1 1 0 1 0 0 1");
 }
 
 } // namespace

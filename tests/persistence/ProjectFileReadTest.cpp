@@ -6,12 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <random>
 
 namespace quelvan {
 namespace {
+
+using test::kExterior;
+using test::kInterior;
+using test::kLayers;
+using test::kMaterials;
+using test::LineIndex;
 
 // The lines of a new project, to be altered one at a time.
 std::vector<std::string> NewProjectLines()
@@ -19,19 +24,10 @@ std::vector<std::string> NewProjectLines()
     return FormatProjectLines(KslDoc());
 }
 
-size_t Find(const std::vector<std::string>& lines, const std::string& prefix, size_t from = 0)
-{
-    for (size_t i = from; i < lines.size(); ++i)
-        if (lines[i].rfind(prefix, 0) == 0)
-            return i;
-    ADD_FAILURE() << "no line starts with " << prefix;
-    return 0;
-}
-
-int Parse(const std::vector<std::string>& lines, KslDoc& doc)
+int Parse(const std::vector<std::string>& lines, KslDoc& doc, ReadError* error = nullptr)
 {
     doc.BuildBuiltInData();
-    return ParseProjectLines(doc, lines);
+    return ParseProjectLines(doc, lines, error);
 }
 
 // Replaces the characters from column first on by text.
@@ -40,16 +36,10 @@ void Put(std::string& line, size_t first, const std::string& text)
     line.replace(first, text.size(), text);
 }
 
-TEST(ProjectRead, UnchangedLinesRead)
-{
-    KslDoc doc;
-    EXPECT_EQ(Parse(NewProjectLines(), doc), kReadOk);
-}
-
 TEST(ProjectRead, PrintChoicesFiveToNineReadAsZero)
 {
     auto lines = NewProjectLines();
-    lines[7] = " 1 0 1 1 1 1 1 1 1 1";
+    lines[LineIndex(lines, test::kPrintChoiceCount) + 1] = " 1 0 1 1 1 1 1 1 1 1";
     KslDoc doc;
     ASSERT_EQ(Parse(lines, doc), kReadOk);
     const std::array<std::uint8_t, 10> expected { 1, 0, 1, 1, 1, 0, 0, 0, 0, 0 };
@@ -59,17 +49,17 @@ TEST(ProjectRead, PrintChoicesFiveToNineReadAsZero)
 TEST(ProjectRead, VersionLineIsNotChecked)
 {
     auto lines = NewProjectLines();
-    lines[0] = "n'importe quoi";
+    lines.front() = "n'importe quoi";
     KslDoc doc;
     EXPECT_EQ(Parse(lines, doc), kReadOk);
-    lines[0] = "";
+    lines.front() = "";
     EXPECT_EQ(Parse(lines, doc), kReadOk);
 }
 
 TEST(ProjectRead, ProfileFieldsFollowTheirRules)
 {
     auto lines = NewProjectLines();
-    std::string& line = lines[Find(lines, "O=  0", 31)]; // first exterior ambiance
+    std::string& line = lines[LineIndex(lines, "O=  0", kExterior)];
     Put(line, 6, "2"); // weather flag: only 1 is true
     Put(line, 17, "XX"); // unknown temperature code
     Put(line, 43, "FL");
@@ -90,7 +80,7 @@ TEST(ProjectRead, ProfileFieldsFollowTheirRules)
 TEST(ProjectRead, FluxPeriodNeedNotBeANumber)
 {
     auto lines = NewProjectLines();
-    Put(lines[Find(lines, "O=  1", 45)], 46, "??");
+    Put(lines[LineIndex(lines, "O=  1", kInterior)], 46, "??");
     KslDoc doc;
     ASSERT_EQ(Parse(lines, doc), kReadOk);
     EXPECT_EQ(doc.interiorAmbiances.At(1).flux.period, Period::Week);
@@ -99,7 +89,7 @@ TEST(ProjectRead, FluxPeriodNeedNotBeANumber)
 TEST(ProjectRead, ShortAmbianceLineReadsMissingTextsAsEmpty)
 {
     auto lines = NewProjectLines();
-    std::string& line = lines[Find(lines, "O=  3", 45)];
+    std::string& line = lines[LineIndex(lines, "O=  3", kInterior)];
     line.resize(31); // through the first temperature value and 3 columns of the second
     KslDoc doc;
     ASSERT_EQ(Parse(lines, doc), kReadOk);
@@ -114,7 +104,7 @@ TEST(ProjectRead, ShortAmbianceLineReadsMissingTextsAsEmpty)
 TEST(ProjectRead, LayersAreCreatedFromTheCount)
 {
     auto lines = NewProjectLines();
-    const size_t count = Find(lines, "N=  3 : nb de couches");
+    const size_t count = LineIndex(lines, kLayers);
     lines[count] = "N=  1 : nb de couches";
     lines[count + 1] = "L=        22.5 I= 16 M=ce nom n'est pas lu";
     KslDoc doc;
@@ -132,7 +122,7 @@ TEST(ProjectRead, LayersAreCreatedFromTheCount)
 TEST(ProjectRead, SelectionMatchingNoRecordIsKept)
 {
     auto lines = NewProjectLines();
-    lines[Find(lines, "C=           2 :", 56)] = "C=          40 :";
+    lines[LineIndex(lines, "C=")] = "C=          40 :";
     KslDoc doc;
     ASSERT_EQ(Parse(lines, doc), kReadOk);
     EXPECT_EQ(doc.selectedExterior, 40);
@@ -154,7 +144,7 @@ TEST(ProjectRead, FailedReadLeavesANewProject)
     test::TempFolder folder;
     auto lines = NewProjectLines();
     lines[1] = "Auteur du fichier";
-    lines[Find(lines, "A=")] = "A=        -135 :";
+    lines[LineIndex(lines, "A=")] = "A=        -135 :";
     std::string text;
     for (const auto& line : lines)
         text += line + "\n";
@@ -165,93 +155,64 @@ TEST(ProjectRead, FailedReadLeavesANewProject)
     EXPECT_EQ(ReadProjectFile(doc, folder.File("mur.ksl")), kReadFailed);
     EXPECT_EQ(doc.author, "Nom de l'auteur");
     EXPECT_EQ(doc.layers.Count(), 3);
-    EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl")), kReadFailed);
+    ReadError error;
+    EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl"), &error), kReadFailed);
+    EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::Unreadable }));
     EXPECT_EQ(ReadProjectFile(doc, folder.Path().string()), kReadFailed); // a folder
 }
 
+// One line spoiled; the read stops on it and names the field and the reason. The files of
+// tests/data/malformed cover the other faults.
 struct Spoiler {
     const char* label;
-    std::function<void(std::vector<std::string>&)> spoil;
+    std::string_view section; // the spoiled line is the first after this one starting with key
+    std::string_view key;
+    std::function<void(std::string&)> spoil;
+    const char* field;
+    ReadFault fault;
 };
 
-class MalformedLinesTest : public testing::TestWithParam<Spoiler> { };
+class MalformedLineTest : public testing::TestWithParam<Spoiler> { };
 
-TEST_P(MalformedLinesTest, IsRefused)
+TEST_P(MalformedLineTest, IsRefusedWhereItIs)
 {
+    const Spoiler& spoiler = GetParam();
     auto lines = NewProjectLines();
-    GetParam().spoil(lines);
+    const size_t index = LineIndex(lines, spoiler.key, spoiler.section);
+    spoiler.spoil(lines[index]);
     KslDoc doc;
-    EXPECT_EQ(Parse(lines, doc), kReadFailed);
+    ReadError error;
+    ASSERT_EQ(Parse(lines, doc, &error), kReadFailed);
+    EXPECT_EQ(error, (ReadError { {}, static_cast<int>(index) + 1, spoiler.field, spoiler.fault }));
 }
 
-using Lines = std::vector<std::string>;
-INSTANTIATE_TEST_SUITE_P(Fields, MalformedLinesTest,
-    testing::Values(Spoiler { "NoLine", [](Lines& l) { l.clear(); } },
-        Spoiler { "OnlyHeading", [](Lines& l) { l.resize(9); } },
-        Spoiler { "PrintChoice", [](Lines& l) { l[7] = " 0 1 x 0 0 0 0 0 0 0"; } },
-        Spoiler { "MaterialIndex", [](Lines& l) { Put(l[12], 2, "  x"); } },
-        Spoiler { "MaterialNegativeIndex", [](Lines& l) { Put(l[12], 2, " -1"); } },
-        Spoiler { "MaterialRed", [](Lines& l) { Put(l[12], 53, "1a2"); } },
-        Spoiler { "MaterialGreenBeyond255", [](Lines& l) { Put(l[12], 56, "256"); } },
-        Spoiler { "MaterialBlueNegative", [](Lines& l) { Put(l[12], 59, " -1"); } },
-        Spoiler { "MaterialWithoutName", [](Lines& l) { l[14].resize(64); } },
-        Spoiler { "MaterialWithoutCapacity", [](Lines& l) { l[14].resize(30); } },
-        Spoiler { "EighteenMaterials", [](Lines& l) { l.erase(l.begin() + 20); } },
-        Spoiler { "AmbianceIndex", [](Lines& l) { Put(l[31], 2, "abc"); } },
-        Spoiler { "AmbianceCity", [](Lines& l) { Put(l[32], 8, "x1"); } },
-        Spoiler { "AmbianceCityOutsideList", [](Lines& l) { Put(l[32], 8, "10"); } },
-        Spoiler { "AmbianceFirstDay", [](Lines& l) { Put(l[33], 11, "  ."); } },
-        Spoiler { "AmbianceWeatherPeriod", [](Lines& l) { Put(l[34], 15, "j"); } },
-        Spoiler { "AmbianceTemperaturePeriod", [](Lines& l) { Put(l[46], 20, " -"); } },
-        Spoiler { "ElevenExteriorAmbiances", [](Lines& l) { l.erase(l.begin() + 35); } },
-        Spoiler { "EightInteriorAmbiances", [](Lines& l) { l.erase(l.begin() + 50); } },
-        Spoiler { "TemperatureMode", [](Lines& l) { l[55] = "T=           x :"; } },
-        Spoiler { "TemperatureModeTwo", [](Lines& l) { l[55] = "T=           2 :"; } },
-        Spoiler { "AzimuthNotInTable", [](Lines& l) { l[57] = "A=        -135 :"; } },
-        Spoiler { "InclinationNotInTable", [](Lines& l) { l[58] = "I=          91 :"; } },
-        Spoiler { "SelectedExterior", [](Lines& l) { l[63] = "C=         1.5 :"; } },
-        Spoiler { "SelectedInterior", [](Lines& l) { l[64] = "C=            :"; } },
-        Spoiler { "IntegerOverflow", [](Lines& l) { l[64] = "C=99999999999 :"; } },
-        Spoiler { "LayerCount", [](Lines& l) { l[66] = "N= +3 : nb de couches"; } },
-        Spoiler { "LayerCountNegative", [](Lines& l) { l[66] = "N= -3 : nb de couches"; } },
-        Spoiler { "LayerCountBeyondFile", [](Lines& l) { l[66] = "N=  5 : nb de couches"; } },
-        Spoiler { "LayerMaterialMissing", [](Lines& l) { Put(l[68], 17, " 19"); } },
-        Spoiler { "LayerMaterialNotANumber", [](Lines& l) { Put(l[69], 17, "  ?"); } },
-        Spoiler { "LastLayerMissing", [](Lines& l) { l.resize(69); } },
-        Spoiler {
-            "LineTooLong", [](Lines& l) { l[3] = std::string(kMaxProjectLineLength + 1, 'x'); } }),
+INSTANTIATE_TEST_SUITE_P(Fields, MalformedLineTest,
+    testing::Values(Spoiler { "MaterialNegativeIndex", kMaterials, "O=  1",
+                        [](auto& l) { Put(l, 2, " -1"); }, "O=", ReadFault::OutOfRange },
+        Spoiler { "CityJustPastTheList", kExterior, "O=  2", [](auto& l) { Put(l, 8, "10"); },
+            "ville", ReadFault::OutOfRange },
+        Spoiler { "WeatherPeriod", kExterior, "O=  3", [](auto& l) { Put(l, 15, "j"); },
+            "période météo", ReadFault::NotANumber },
+        Spoiler { "TemperaturePeriodALoneSign", kInterior, "O=  0",
+            [](auto& l) { Put(l, 20, " -"); }, "période de température", ReadFault::NotANumber },
+        Spoiler { "SelectionWithDecimals", {}, "C=", [](auto& l) { l = "C=         1.5 :"; },
+            "C=", ReadFault::NotANumber },
+        Spoiler { "SelectionBlank", {}, "C=", [](auto& l) { l = "C=            :"; },
+            "C=", ReadFault::NotANumber },
+        Spoiler { "IntegerOverflow", {}, "C=", [](auto& l) { l = "C=999999999999 :"; },
+            "C=", ReadFault::OutOfRange },
+        Spoiler { "LayerCountWithPlus", {}, kLayers, [](auto& l) { Put(l, 2, " +3"); },
+            "N=", ReadFault::NotANumber },
+        Spoiler { "LayerMaterialNotANumber", kLayers, "L=", [](auto& l) { Put(l, 17, "  ?"); },
+            "I=", ReadFault::NotANumber },
+        Spoiler { "TitleLineTooLong", {}, "titre3",
+            [](auto& l) { l = std::string(kMaxProjectLineLength + 1, 'x'); }, "",
+            ReadFault::LineTooLong }),
     [](const testing::TestParamInfo<Spoiler>& info) { return info.param.label; });
 
-class MalformedFileTest : public testing::TestWithParam<std::string> { };
-
-TEST_P(MalformedFileTest, IsRefused)
-{
-    KslDoc doc;
-    EXPECT_EQ(ReadProjectFile(doc, GetParam()), kReadFailed);
-    EXPECT_EQ(doc.layers.Count(), 3);
-}
-
-std::vector<std::string> MalformedFiles()
-{
-    std::vector<std::string> files;
-    for (const auto& entry :
-        std::filesystem::directory_iterator(std::string(QUELVAN_TEST_DATA_DIR) + "/malformed"))
-        if (entry.path().extension() == ".ksl")
-            files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-INSTANTIATE_TEST_SUITE_P(Corpus, MalformedFileTest, testing::ValuesIn(MalformedFiles()),
-    [](const testing::TestParamInfo<std::string>& info) {
-        std::string name = std::filesystem::path(info.param).stem().string();
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
-
-// Random damage to a valid file never crashes the reader, and whatever it accepts is a
-// project the engine and the drawing can take: every layer has a material of the library
-// and the angles are in their tables.
+// Random damage to a valid file never crashes the reader; a refusal names a line of the file
+// (or the one after its end), and whatever it accepts is a project the engine and the drawing
+// can take: every layer has a material of the library and the angles are in their tables.
 TEST(ProjectRead, RandomDamageIsHandled)
 {
     std::mt19937 random(1206);
@@ -279,8 +240,12 @@ TEST(ProjectRead, RandomDamageIsHandled)
             }
         }
         KslDoc doc;
-        if (Parse(lines, doc) != kReadOk)
+        ReadError error;
+        if (Parse(lines, doc, &error) != kReadOk) {
+            ASSERT_GE(error.line, 1);
+            ASSERT_LE(error.line, static_cast<int>(lines.size()) + 1);
             continue;
+        }
         ++accepted;
         for (const NMaterialLayer& layer : doc.layers)
             ASSERT_NE(doc.materials.IndexOf(layer.Material()), -1);

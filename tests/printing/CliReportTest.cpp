@@ -71,7 +71,7 @@ TEST_F(CliReport, UnreadableProjectIsReported)
 {
     std::ofstream(File("faux.ksl")) << "pas un projet\n";
     EXPECT_EQ(Run("report " + File("faux.ksl") + " -o " + File("faux.pdf")), 1);
-    EXPECT_NE(Output().find("Erreur en lecture"), std::string::npos);
+    EXPECT_NE(Output().find("Erreur en lecture : ligne 2 : ligne absente"), std::string::npos);
     EXPECT_FALSE(fs::exists(File("faux.pdf")));
 }
 

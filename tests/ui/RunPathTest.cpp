@@ -200,4 +200,17 @@ TEST_F(RunPath, AFailedPreparationStaysIdle)
     EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Stop);
 }
 
+TEST_F(RunPath, AWeatherFileThatDoesNotReadIsNamed)
+{
+    CBCData& weather = window.Document().exteriorAmbiances.At(11);
+    weather.cityIndex = 42;
+    window.Document().selectedExterior = weather.Index();
+    window.View().LoadControls();
+    Click(1058);
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back().text,
+        QStringLiteral(
+            "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable"));
+}
+
 } // namespace

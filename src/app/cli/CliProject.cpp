@@ -46,8 +46,9 @@ int New(const std::string& path)
 int Check(const std::string& path)
 {
     KslDoc doc;
-    if (ReadProjectFile(doc, path) != kReadOk) {
-        PrintError(msg::kReadError);
+    ReadError error;
+    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+        PrintError(ReadErrorMessage(error));
         return kExitFailure;
     }
     PrintLine("Projet : " + path);

@@ -32,8 +32,9 @@ void NotesToStandardError::Message(std::string_view text)
 
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
 {
-    if (ReadProjectFile(doc, path) != kReadOk) {
-        PrintError(msg::kReadError);
+    ReadError error;
+    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+        PrintError(ReadErrorMessage(error));
         return false;
     }
     doc.SetPath(path);

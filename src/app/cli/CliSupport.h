@@ -31,8 +31,8 @@ private:
     std::set<std::string> shown_;
 };
 
-// Reads a project for a batch command and gives it its path; prints "Erreur en lecture" when
-// the file does not read.
+// Reads a project for a batch command and gives it its path; prints "Erreur en lecture" with
+// the line, the field and the reason when the file does not read.
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 
 // The wall check of the calculation on the project as stored; prints its message and gives

@@ -1,0 +1,56 @@
+#include "core/ReadError.h"
+
+#include <array>
+
+namespace quelvan {
+
+namespace {
+
+struct ReadFaultInfo {
+    ReadFault fault;
+    std::string_view text;
+};
+
+constexpr std::array<ReadFaultInfo, 11> kReadFaults { {
+    { ReadFault::Unreadable, "fichier illisible" },
+    { ReadFault::NotFound, "fichier introuvable" },
+    { ReadFault::Empty, "fichier vide" },
+    { ReadFault::MissingLine, "ligne absente" },
+    { ReadFault::LineTooLong, "ligne trop longue" },
+    { ReadFault::LineTooShort, "ligne trop courte" },
+    { ReadFault::MissingColumn, "colonne absente" },
+    { ReadFault::NotANumber, "nombre attendu" },
+    { ReadFault::OutOfRange, "valeur hors limites" },
+    { ReadFault::NotInTable, "valeur hors de la table" },
+    { ReadFault::UnknownMaterial, "matériau inconnu" },
+} };
+
+} // namespace
+
+std::string_view ReadFaultText(ReadFault fault)
+{
+    for (const ReadFaultInfo& info : kReadFaults)
+        if (info.fault == fault)
+            return info.text;
+    return kReadFaults.front().text;
+}
+
+std::string FormatReadError(std::string_view heading, const ReadError& error)
+{
+    std::string place = error.file;
+    const auto add = [&place](const std::string& part) {
+        if (!place.empty())
+            place += ", ";
+        place += part;
+    };
+    if (error.line > 0)
+        add("ligne " + std::to_string(error.line));
+    if (!error.field.empty())
+        add("champ " + error.field);
+    std::string text(heading);
+    if (!place.empty())
+        text += " : " + place;
+    return text + " : " + std::string(ReadFaultText(error.fault));
+}
+
+} // namespace quelvan

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quelvan {
+
+// Why a line of a file did not read. The project file and the weather files share these, so
+// that a refusal always says the same thing for the same fault.
+enum class ReadFault : std::uint8_t {
+    Unreadable, // the file could not be opened or read
+    NotFound, // no folder holds the file
+    Empty, // the file holds no line
+    MissingLine, // the file ends before this line
+    LineTooLong,
+    LineTooShort, // the line ends before a field it must hold
+    MissingColumn, // the line ends before the column read
+    NotANumber,
+    OutOfRange, // a number outside the field's limits
+    NotInTable, // a number that is not one of the field's values
+    UnknownMaterial, // a layer naming no material of the library
+};
+
+// "nombre attendu", "ligne absente", ...
+std::string_view ReadFaultText(ReadFault fault);
+
+// Where a file failed to read: the file (when the message must name it), the line counted from
+// 1 (0 when the fault is the whole file's), the field's label (empty for a whole line) and why.
+struct ReadError {
+    std::string file;
+    int line = 0;
+    std::string field;
+    ReadFault fault = ReadFault::Unreadable;
+
+    friend bool operator==(const ReadError&, const ReadError&) = default;
+};
+
+// The heading, then what is known of the place, then the reason:
+// "Erreur en lecture : ligne 23, champ L= : nombre attendu",
+// "Erreur en lecture du fichier météo : FR_Mâcon.wth, ligne 1234 : nombre attendu".
+std::string FormatReadError(std::string_view heading, const ReadError& error);
+
+} // namespace quelvan
