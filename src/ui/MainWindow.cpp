@@ -47,9 +47,10 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
     connect(
         controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
-    connect(view_, &KslView::layersRequested, controller_, &ProjectController::LayersList);
+    connect(view_, &KslView::layersRequested, controller_,
+        [this] { controller_->EditList(ListKind::Layers); });
     connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
-        if (controller_->AmbianceList(side))
+        if (controller_->EditList(ListKind::Ambiances, side))
             view_->FillAmbianceList(side);
     });
     // The dynamic characteristics follow the form's surface resistances as they are typed.
@@ -115,7 +116,8 @@ void MainWindow::BuildMenus()
     dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
     add(
         dataMenu_, "Liste des matériaux...", "actionMaterials",
-        [this] { controller_->MaterialsList(); }, {}, "Affiche la liste des matériaux");
+        [this] { controller_->EditList(ListKind::Materials); }, {},
+        "Affiche la liste des matériaux");
     add(
         dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
