@@ -40,11 +40,18 @@ bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 bool CheckWallForBatch(const KslDoc& doc);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
-// without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch
+// without pacing, in the given mode; weather files are looked for in weatherDirectory first,
+// then as usual. A batch
 // run has no previous calculation: a project asking for one starts from the steady state, with
 // a note. Prints the engine's message and gives nothing when the preparation fails; otherwise
 // gives the inputs used.
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory);
+std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
+    const std::string& weatherDirectory, CalculationMode mode = CalculationMode::Standard);
+
+// The mode of a run chosen by --fine.
+inline CalculationMode ModeOf(bool fine)
+{
+    return fine ? CalculationMode::Fine : CalculationMode::Standard;
+}
 
 } // namespace quelvan::cli
