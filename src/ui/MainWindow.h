@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace quelvan {
@@ -63,6 +64,7 @@ private:
     void UpdateTitle();
     void UpdateRecentMenu();
     void AfterDocumentChange();
+    void UpdateModeIndicator();
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter* prompter_;
@@ -72,6 +74,7 @@ private:
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
+    QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown
 };
 
 } // namespace quelvan::ui
