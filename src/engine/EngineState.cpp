@@ -135,8 +135,7 @@ void EngineState::ResetRun(KslDoc& doc)
 
 int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
-    const std::optional<DynamicWall> wall
-        = DynamicWallFromProject(doc.layers, inputs.surfaces, &wallCheck_);
+    wallCheck_ = CheckWall(doc.layers, inputs.surfaces);
     if (!wallCheck_.Passed())
         return wallCheck_.Code();
     calc_->network.Build(doc.layers, inputs.surfaces);
@@ -147,8 +146,11 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         net.ExchangeInterior() };
     // The fine mode shows its own nodes; the thickness, U and the surfaces stay the network's.
     if (inputs.mode == CalculationMode::Fine) {
-        calc_->fine.emplace(*wall, run_.surfaces);
-        if (!calc_->fine->IsUsable())
+        // The wall passed the check above, so it is computable.
+        const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+        if (wall)
+            calc_->fine.emplace(*wall, run_.surfaces);
+        if (!calc_->fine || !calc_->fine->IsUsable())
             return kEngineInternalError;
     }
     run_.nodes.x = calc_->fine ? calc_->fine->Positions() : net.Positions();

@@ -35,6 +35,12 @@ std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrec
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start
 // from the previous calculation's temperatures. It never draws and never blocks.
+// In the fine mode (CalculationInputs::mode) every hour is made of the fine mode's sub-steps,
+// from the previous whole hour's boundary values to this hour's, on the fine mode's nodes; the
+// hourly rows, series and displays are made from the state at each whole hour as in the
+// standard mode. Mode 1 starts from the previous calculation's temperatures, interpolated when
+// they were computed on other nodes; the fine mode's first hour then starts from the profiles'
+// values at -3600 s.
 class EngineState {
 public:
     EngineState();
@@ -56,12 +62,6 @@ public:
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
     // the error code (also the snapshot's lastError); after an error the state is not prepared and
     // no step can be made. Walls the engine cannot compute are refused before the build.
-    // In the fine mode (inputs.mode) every hour is made of the fine mode's sub-steps, from the
-    // previous whole hour's boundary values to this hour's, on the fine mode's nodes; the
-    // hourly rows, series and displays are made from the state at each whole hour as in the
-    // standard mode. Mode 1 starts from the previous calculation's temperatures, interpolated
-    // when they were computed on other nodes; the fine mode's first hour then starts from the
-    // profiles' values at -3600 s.
     int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
     // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.

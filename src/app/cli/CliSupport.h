@@ -40,11 +40,10 @@ bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 bool CheckWallForBatch(const KslDoc& doc);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
-// without pacing, in the given mode; weather files are looked for in weatherDirectory first,
-// then as usual. A batch
+// without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch
 // run has no previous calculation: a project asking for one starts from the steady state, with
 // a note. Prints the engine's message and gives nothing when the preparation fails; otherwise
-// gives the inputs used.
+// gives the inputs used. `mode` is the calculation mode.
 std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
     const std::string& weatherDirectory, CalculationMode mode = CalculationMode::Standard);
 
