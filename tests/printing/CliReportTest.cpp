@@ -47,11 +47,11 @@ TEST_F(CliReport, AllFivePartsOfTheDefaultProject)
 TEST_F(CliReport, TheFooterNamesTheFineMode)
 {
     for (const bool fine : { false, true }) {
-        ASSERT_EQ(Run("report " + project_ + " --parts 3 -o " + Out("rapport.pdf")
+        ASSERT_EQ(Run("report " + project_ + " --parts 3 -o " + File("rapport.pdf")
                       + (fine ? " --fine" : "")),
             0)
             << Output();
-        const auto pages = test::PdfFilePages(Out("rapport.pdf"));
+        const auto pages = test::PdfFilePages(File("rapport.pdf"));
         if (!pages)
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         const std::string page = test::Squeezed(pages->front());
