@@ -15,7 +15,6 @@
 #include "ui/RecordListDlg.h"
 
 #include <QComboBox>
-#include <QMenu>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,7 +26,6 @@ using quelvan::ui::test::ScriptedPrompter;
 namespace {
 
 constexpr int kAccepted = QDialog::Accepted;
-constexpr int kRejected = QDialog::Rejected;
 
 // Plays a list dialog (accepted after `play`) and accepts every editing dialog it opens,
 // a material dialog with the conductivity "0.5".
@@ -45,58 +43,34 @@ std::function<int(QDialog&)> PlayList(std::function<void(RecordListDlg&)> play)
     };
 }
 
-QAction* AssociateEntry(RecordListDlg& layers, int identifier)
-{
-    for (QAction* action : layers.EditMenu()->actions())
-        if (action->menu() != nullptr)
-            for (QAction* entry : action->menu()->actions())
-                if (entry->data().toInt() == identifier)
-                    return entry;
-    return nullptr;
-}
-
 TEST(OwnRecords, DuplicatesSurviveSaveAndReopen)
 {
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     KslDoc& doc = window.Document();
-    // "Plâtre" (row 9), then its copy: two materials of the user's own, 3020 and 3021.
+    // A copy of "Plâtre" (row 9) and a copy of the chosen exterior ambiance (row 3).
     prompter.onDialog = PlayList([](RecordListDlg& list) {
-        list.SelectRow(9);
-        list.DuplicateSelected();
-        EXPECT_EQ(list.SelectedRow(), 10);
+        list.SelectRow(list.Kind() == ListKind::Materials ? 9 : 3);
         list.DuplicateSelected();
     });
     ASSERT_TRUE(window.Controller().EditList(ListKind::Materials));
-    ASSERT_EQ(doc.materials.Count(), 21);
+    ASSERT_EQ(doc.materials.Count(), 20);
     EXPECT_EQ(doc.materials.At(9).Name(), "Copie de Plâtre");
-    EXPECT_EQ(doc.materials.At(10).Name(), "Copie de Copie de Plâtre");
-    EXPECT_EQ(doc.materials.At(10).Identifier(), 3021);
-    EXPECT_EQ(doc.materials.At(10).Conductivity(), "0.5");
-    // The 21st material is offered by "Associer Matériau" and given to the third layer.
-    prompter.onDialog = PlayList([](RecordListDlg& list) {
-        list.SelectRow(3);
-        ASSERT_NE(AssociateEntry(list, 3021), nullptr);
-        AssociateEntry(list, 3021)->trigger();
-    });
-    ASSERT_TRUE(window.Controller().EditList(ListKind::Layers));
-    // A copy of the chosen exterior ambiance, chosen in its place on the form.
-    prompter.onDialog = PlayList([](RecordListDlg& list) {
-        list.SelectRow(3);
-        list.DuplicateSelected();
-    });
+    EXPECT_EQ(doc.materials.At(9).Identifier(), 3020);
+    EXPECT_EQ(doc.materials.At(9).Conductivity(), "0.5");
+    doc.layers.At(2).SetMaterial(&doc.materials.At(9));
     emit window.View().ambianceListRequested(Side::Exterior);
     auto* exterior = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
     ASSERT_EQ(exterior->count(), 13);
-    exterior->setCurrentIndex(3);
-    const std::string path = (folder.path() + QStringLiteral("/mur.ksl")).toStdString();
-    prompter.saveNames.push_back(QString::fromStdString(path));
+    exterior->setCurrentIndex(3); // the copy, chosen on the form
+    const QString path = folder.filePath(QStringLiteral("mur.ksl"));
+    prompter.saveNames.push_back(path);
     ASSERT_TRUE(window.Controller().SaveAs());
 
-    ASSERT_TRUE(window.Controller().OpenPath(QString::fromStdString(path)));
-    ASSERT_EQ(doc.materials.Count(), 21);
-    EXPECT_EQ(doc.layers.At(2).Material(), &doc.materials.At(10));
+    ASSERT_TRUE(window.Controller().OpenPath(path));
+    ASSERT_EQ(doc.materials.Count(), 20);
+    EXPECT_EQ(doc.layers.At(2).Material(), &doc.materials.At(9));
     EXPECT_EQ(doc.layers.At(2).Material()->Conductivity(), "0.5");
     EXPECT_EQ(doc.selectedExterior, 12);
     EXPECT_EQ(exterior->currentText().toStdString(),
@@ -108,7 +82,7 @@ TEST(OwnRecords, CancelInTheCopysDialogUndoesTheDuplication)
     KslDoc doc;
     ScriptedPrompter prompter;
     RecordListDlg list(
-        std::make_unique<AmbianceListAdapter>(doc.interiorAmbiances, Side::Interior, 0, 90, 2),
+        std::make_unique<AmbianceListAdapter>(doc.interiorAmbiances, Side::Interior, 0, 90, 9),
         prompter);
     list.DuplicateSelected();
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -125,8 +99,8 @@ TEST(OwnRecords, CancelInTheCopysDialogUndoesTheDuplication)
     list.DuplicateSelected();
     list.ApplyResult();
     ASSERT_EQ(doc.interiorAmbiances.Count(), 10);
-    EXPECT_EQ(doc.interiorAmbiances.At(4).Index(), 9); // the first index after the built-in 0-8
-    EXPECT_EQ(doc.interiorAmbiances.At(4).side, Side::Interior);
+    // The first index after the built-in 0-8 but the chosen one (9, which no record has yet).
+    EXPECT_EQ(doc.interiorAmbiances.At(4).Index(), 10);
 }
 
 TEST(OwnRecords, ListsStopAtTheirMaximum)
