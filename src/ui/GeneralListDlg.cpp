@@ -4,6 +4,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -103,15 +104,29 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
+    hint_ = new QLabel(canvas_);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->hide();
 
     new HelpTopics(this, Describe(kind).helpTopic);
+}
+
+void GeneralListDlg::SetHint(const QString& hint)
+{
+    hint_->setText(hint);
+    hint_->setVisible(!hint.isEmpty());
+    FitToGrid();
 }
 
 void GeneralListDlg::FitToGrid()
 {
     const graphics::IRect table = grid_.TableRect();
     const int w = table.Width();
-    const int h = table.Height();
+    int h = table.Height();
+    if (!hint_->text().isEmpty()) {
+        hint_->setGeometry(3, h + 7, w, hint_->sizeHint().height());
+        h += hint_->height() + 4;
+    }
     const int buttonWidth = static_cast<int>(22 * 2.7);
     cancel_->setGeometry(w + 3 - buttonWidth, h + 9, buttonWidth, 22);
     ok_->setGeometry(w + 3 - 2 * buttonWidth - 5, h + 9, buttonWidth, 22);
