@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -16,6 +18,7 @@ namespace quelvan::ui {
 
 class DynamicCharacteristicsDialog;
 class KslView;
+class LockKeyIndicators;
 class ProjectController;
 class Prompter;
 
@@ -38,6 +41,10 @@ public:
     QAction* Action(const QString& objectName) const;
     // The dynamic characteristics dialog while it is open, else null.
     DynamicCharacteristicsDialog* DynamicDialog() const;
+    // The paper, orientation and margins chosen in "Configuration de l'impression..." for this
+    // session; none until the page setup was accepted (the report's landscape defaults apply).
+    const std::optional<QPageLayout>& PageLayout() const { return pageLayout_; }
+    LockKeyIndicators& LockKeys() const { return *lockKeys_; }
 
 public slots:
     void NewProject();
@@ -72,6 +79,8 @@ private:
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
+    std::optional<QPageLayout> pageLayout_;
+    LockKeyIndicators* lockKeys_ = nullptr;
 };
 
 } // namespace quelvan::ui
