@@ -106,6 +106,7 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     cancel_->setAutoDefault(false);
     hint_ = new QLabel(canvas_);
     hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setWordWrap(true);
     hint_->hide();
 
     new HelpTopics(this, Describe(kind).helpTopic);
@@ -124,7 +125,8 @@ void GeneralListDlg::FitToGrid()
     const int w = table.Width();
     int h = table.Height();
     if (!hint_->text().isEmpty()) {
-        hint_->setGeometry(3, h + 7, w, hint_->sizeHint().height());
+        // Wrapped onto as many lines as the grid's width needs.
+        hint_->setGeometry(3, h + 7, w, hint_->heightForWidth(w));
         h += hint_->height() + 4;
     }
     const int buttonWidth = static_cast<int>(22 * 2.7);
