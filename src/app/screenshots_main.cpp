@@ -126,7 +126,8 @@ public:
         runner.SetClock([this] { return clock_; });
         View().SetCalculationMode(true);
         runner.PressRun();
-        for (int i = 0; i < 10 * hours + 1; ++i) {
+        // One step per interval of the fake clock; a bounded number of turns.
+        for (int turn = 0; turn < 4 * hours && runner.Engine().Snapshot().hours <= hours; ++turn) {
             clock_ += 0.1;
             runner.PollOnce();
         }
@@ -146,12 +147,12 @@ private:
     int failures_ = 0;
 };
 
-// The first row whose ambiance has that temperature and flux type (else the first row).
-int AmbianceRow(RecordListDlg& list, ProfileType temperature, ProfileType flux)
+// The first row whose ambiance has that temperature type (else the first row).
+int AmbianceRow(RecordListDlg& list, ProfileType temperature)
 {
     for (int row = 1; row < list.Grid().RowCount(); ++row) {
         const CBCData* ambiance = list.RecordAt<CBCData>(row);
-        if (ambiance && ambiance->temperature.type == temperature && ambiance->flux.type == flux)
+        if (ambiance && ambiance->temperature.type == temperature)
             return row;
     }
     return 1;
@@ -193,9 +194,7 @@ const Capture kCaptures[] = {
         [](Driver& d, const QString& n) {
             d.InEditor(
                 ListKind::Ambiances, Side::Exterior,
-                [](RecordListDlg& list) {
-                    return AmbianceRow(list, ProfileType::Sinusoid, ProfileType::Solar);
-                },
+                [](RecordListDlg& list) { return AmbianceRow(list, ProfileType::Sinusoid); },
                 [&](QDialog& dialog) { d.Save(dialog, n); });
         } },
     { "dynamic-dialog",
@@ -213,6 +212,11 @@ const Capture kCaptures[] = {
             d.Window().Document().modified = true;
             d.Window().Controller().MaybeSave();
             d.Window().Document().modified = false;
+        } },
+    { "page-setup",
+        [](Driver& d, const QString& n) {
+            d.InDialog(
+                [&] { d.Window().PrinterSetup(); }, [&](QDialog& dialog) { d.Save(dialog, n); });
         } },
     { "main-calculation",
         [](Driver& d, const QString& n) {
