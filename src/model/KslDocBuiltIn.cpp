@@ -2,6 +2,7 @@
 // material library, the three-layer wall and the two ambiance lists.
 #include "model/KslDoc.h"
 
+#include "model/OwnRecords.h"
 #include "model/WallTables.h"
 
 namespace quelvan {
@@ -115,6 +116,10 @@ const AmbianceRow kBuiltInInterior[] = {
     { 4009, "Créneau de température 15/20 °C sans flux", T::Square, kDay, { "15", "20", "8", "18" },
         T::Null, kDay, { "0", "0", "0", "0" } },
 };
+
+static_assert(std::size(kBuiltInMaterials) == kBuiltInMaterialCount);
+static_assert(std::size(kBuiltInExterior) == kBuiltInExteriorAmbianceCount);
+static_assert(std::size(kBuiltInInterior) == kBuiltInInteriorAmbianceCount);
 
 std::array<std::string, 4> Texts(const std::array<const char*, 4>& values)
 {

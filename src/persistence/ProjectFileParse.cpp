@@ -1,7 +1,6 @@
 // Reading side of the project file: the lines of the layout, in order, cut out of their
-// columns. Records that the document already has are overwritten in place; a section with a
-// count line (the layers) is replaced by the records it announces. The first fault stops the
-// read and says where it is.
+// columns. Each section (materials, ambiances, layers) is replaced by the records its count
+// line announces. The first fault stops the read and says where it is.
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
 #include "persistence/FixedColumns.h"
@@ -85,19 +84,12 @@ public:
     bool operator()(const LineLayout<KslDoc>* layout) { return ReadLine(*layout, doc_); }
     template <typename R> bool operator()(const SectionLayout<R>* section)
     {
-        NList<R>& list = doc_.*(section->list);
-        if (section->rule == CountRule::ExistingRecords) {
-            if (Next() == nullptr) // the count line, not used
-                return false;
-            for (R& record : list)
-                if (!ReadLine(section->record, record))
-                    return false;
-            return true;
-        }
         SectionCount count;
         if (!ReadLine(section->countLine, count))
             return false;
-        list.Clear();
+        if (section->clear != nullptr)
+            section->clear(doc_);
+        (doc_.*(section->list)).Clear();
         for (int i = 0; i < count.count; ++i)
             if (!ReadLine(section->record, section->append(doc_)))
                 return false;

@@ -84,25 +84,19 @@ struct SectionCount {
     int count = 0;
 };
 
-enum class CountRule : std::uint8_t {
-    // The count line is not read: the section holds one line per record the document already
-    // has, and each line overwrites its record in order (the built-in library and ambiances).
-    ExistingRecords,
-    // The count line says how many lines follow; they replace the list (the layers). A list
-    // that may hold more records than the built-in ones (materials or ambiances the user adds)
-    // takes this rule and an `append`: the writer already writes its count.
-    CountLine,
-};
-
-// A count line, then one line per record of a list of the document.
+// A count line, then one line per record of a list of the document. The reader empties the
+// list and appends one record for each line that the count announces: the layers, and the
+// materials and ambiances, built-in ones and the user's own alike. The count's limits refuse a
+// file that announces fewer materials or ambiances than a new project has.
 template <typename R> struct SectionLayout {
     std::string_view recordName; // names a record in the comparison's messages
     NList<R> KslDoc::*list;
     LineLayout<SectionCount> countLine;
-    CountRule rule;
     LineLayout<R> record;
-    // CountLine: appends an empty record for a line to fill.
+    // Appends an empty record for a line to fill.
     R& (*append)(KslDoc&) = nullptr;
+    // Empties the list before its lines are read; null: the list alone.
+    void (*clear)(KslDoc&) = nullptr;
 };
 
 // One item of the file, in file order.

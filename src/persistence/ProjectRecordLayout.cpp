@@ -1,6 +1,7 @@
 // The records of the project file: material, ambiance and layer lines, and the sections that
 // hold them behind their count lines.
 #include "model/KslDoc.h"
+#include "model/OwnRecords.h"
 #include "persistence/FieldAccess.h"
 
 namespace quelvan {
@@ -214,36 +215,65 @@ NMaterialLayer& AppendLayer(KslDoc& doc)
     return doc.AddLayer(nullptr, std::string());
 }
 
+// --- records appended for the lines of their sections -------------------------------------
+CMaterial& AppendMaterial(KslDoc& doc)
+{
+    return doc.materials.Append(std::make_unique<CMaterial>());
+}
+
+// The layers point at the materials about to go; the layer section that follows rebuilds them.
+void ClearLibrary(KslDoc& doc)
+{
+    doc.layers.Clear();
+}
+
+// The side of an ambiance is that of its section.
+template <Side S> CBCData& AppendAmbiance(KslDoc& doc)
+{
+    auto record = std::make_unique<CBCData>();
+    record->side = S;
+    return doc.Ambiances(S).Append(std::move(record));
+}
+
 // --- sections: "N=%3d" and a text, then the records -----------------------------------------
 constexpr Field<SectionCount> kCountFields[] {
     IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
         "N=", "N=", 3, 0, kMaxRecordIndex),
 };
 
+// Materials and ambiances: at least the built-in records, at most kMaxListRecords.
+template <int BuiltIn>
+constexpr Field<SectionCount> kOwnRecordCountFields[] {
+    IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
+        "N=", "N=", 3, BuiltIn, kMaxListRecords),
+};
+
 } // namespace
 
 constexpr SectionLayout<CMaterial> kMaterialSection { .recordName = "matériau",
     .list = &KslDoc::materials,
-    .countLine = { kCountFields, "  : nb de materiaux" },
-    .rule = CountRule::ExistingRecords,
-    .record = { kMaterialFields, "" } };
+    .countLine = { kOwnRecordCountFields<kBuiltInMaterialCount>, "  : nb de materiaux" },
+    .record = { kMaterialFields, "" },
+    .append = AppendMaterial,
+    .clear = ClearLibrary };
 
 constexpr SectionLayout<CBCData> kExteriorAmbianceSection { .recordName = "ambiance extérieure",
     .list = &KslDoc::exteriorAmbiances,
-    .countLine = { kCountFields, "  : nb de CL exterieures" },
-    .rule = CountRule::ExistingRecords,
-    .record = { kAmbianceFields, "" } };
+    .countLine
+    = { kOwnRecordCountFields<kBuiltInExteriorAmbianceCount>, "  : nb de CL exterieures" },
+    .record = { kAmbianceFields, "" },
+    .append = AppendAmbiance<Side::Exterior> };
 
 constexpr SectionLayout<CBCData> kInteriorAmbianceSection { .recordName = "ambiance intérieure",
     .list = &KslDoc::interiorAmbiances,
-    .countLine = { kCountFields, "  : nb de CL interieures" },
-    .rule = CountRule::ExistingRecords,
-    .record = { kAmbianceFields, "" } };
+    .countLine
+    = { kOwnRecordCountFields<kBuiltInInteriorAmbianceCount>, "  : nb de CL interieures" },
+    .record = { kAmbianceFields, "" },
+    .append = AppendAmbiance<Side::Interior> };
 
 constexpr SectionLayout<NMaterialLayer> kLayerSection { .recordName = "couche",
     .list = &KslDoc::layers,
     .countLine = { kCountFields, " : nb de couches" },
-    .rule = CountRule::CountLine,
     .record = { kLayerFields, "" },
     .append = AppendLayer };
 

@@ -64,8 +64,8 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
     painter.setPen(QPen(Qt::black, 0));
 
     painter.setFont(FooterFont());
-    const int footerHeight = DrawPageFooter(
-        painter, drawing, FooterCentreText(doc_.author, doc_.reference), printTime_);
+    const int footerHeight = DrawPageFooter(painter, drawing,
+        FooterCentreText(doc_.author, doc_.reference), printTime_, FooterProgramText(run_.mode));
     painter.setFont(TitleFont());
     const int headerRule = DrawPageHeader(painter, drawing, PageTitle(page));
     const QRect body(drawing.left(), headerRule + 1, drawing.width(),

@@ -2,7 +2,9 @@
 
 #include "graphics/AmbianceIcons.h"
 #include "graphics/NGridTable.h"
+#include "model/OwnRecords.h"
 #include "ui/AmbianceDialog.h"
+#include "ui/UiText.h"
 
 #include <array>
 #include <numbers>
@@ -34,12 +36,15 @@ double Radians(int degrees)
 }
 } // namespace
 
-AmbianceListAdapter::AmbianceListAdapter(
-    NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees)
-    : RecordListAdapter(
-        { ListKind::Ambiances, QString::fromUtf8(Describe(side).listTitle), kColumns }, ambiances)
+AmbianceListAdapter::AmbianceListAdapter(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
+    int inclinationDegrees, int selectedIndex)
+    : RecordListAdapter({ ListKind::Ambiances, QString::fromUtf8(Describe(side).listTitle),
+                            kColumns, kMaxListRecords },
+        ambiances)
+    , side_(side)
     , azimuth_(azimuthDegrees)
     , inclination_(inclinationDegrees)
+    , selected_(selectedIndex)
 {
     // Records of the other side (none in a well-formed list) are not shown and stay after.
     for (CBCData& ambiance : ambiances)
@@ -68,6 +73,24 @@ std::unique_ptr<CBCData> AmbianceListAdapter::RunEditor(
 {
     AmbianceDialog dialog(shown, Radians(azimuth_), Radians(inclination_), parent);
     return RunEditingDialog(dialog, prompter);
+}
+
+std::unique_ptr<CBCData> AmbianceListAdapter::CopyOf(const CBCData& shown) const
+{
+    // The chosen index is never given to a copy, even when no record has it yet.
+    std::vector<int> used { selected_ };
+    for (const CBCData* ambiance : RowRecords())
+        used.push_back(ambiance->Index());
+    auto copy = std::make_unique<CBCData>(shown);
+    copy->SetName(CopyName(shown.Name()));
+    copy->SetIdentifier(kAmbianceIdentifierBase + FreeIndex(used, BuiltInAmbianceCount(side_)));
+    return copy;
+}
+
+std::optional<QString> AmbianceListAdapter::Refusal(const CBCData& ambiance) const
+{
+    const std::optional<std::string> why = AmbianceDeletionRefusal(ambiance, selected_);
+    return why ? std::optional(ToQ(*why)) : std::nullopt;
 }
 
 } // namespace quelvan::ui

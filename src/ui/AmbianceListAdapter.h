@@ -8,11 +8,13 @@ namespace quelvan::ui {
 // "Ambiances Extérieures" / "Ambiances Intérieures": one side's ambiances, reordered and edited
 // in the ambiance dialog, whose computed-flux preview needs the wall's azimuth and inclination.
 // A row shows the name, then for the temperature and for the flux the type icon, the period and
-// the two values ("---" where the type has no range).
+// the two values ("---" where the type has no range). "Dupliquer" adds an ambiance of the
+// user's own, which can be deleted again unless it is the one chosen for the side.
 class AmbianceListAdapter final : public RecordListAdapter<CBCData> {
 public:
-    AmbianceListAdapter(
-        NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees);
+    // selectedIndex: the side's chosen ambiance (identifier - 4001).
+    AmbianceListAdapter(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
+        int inclinationDegrees, int selectedIndex);
 
 protected:
     void Fill(graphics::NGridTable& grid, int row, const CBCData& ambiance) const override;
@@ -22,10 +24,15 @@ protected:
     {
         stored.AssignFrom(edited);
     }
+    // "Copie de <nom>", the lowest free index of the side after the built-in ones.
+    std::unique_ptr<CBCData> CopyOf(const CBCData& shown) const override;
+    std::optional<QString> Refusal(const CBCData& ambiance) const override;
 
 private:
+    Side side_;
     int azimuth_;
     int inclination_;
+    int selected_;
 };
 
 } // namespace quelvan::ui

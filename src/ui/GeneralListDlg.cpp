@@ -10,6 +10,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace quelvan::ui {
@@ -86,8 +89,11 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     editMenu_->addAction(QStringLiteral("Déplacer vers le haut"), this, &GeneralListDlg::MoveUp);
     editMenu_->addAction(QStringLiteral("Editer"), this, &GeneralListDlg::EditSelected);
     if (Describe(kind).rowsAddable) {
-        // Materials and ambiances can only be reordered and edited.
         editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
+        editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+    } else if (Describe(kind).ownRecords) {
+        // Materials and ambiances of the user's own are added by copying a record.
+        editMenu_->addAction(QStringLiteral("Dupliquer"), this, &GeneralListDlg::DuplicateSelected);
         editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
     }
     QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
@@ -95,7 +101,11 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
         QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
 
     canvas_ = new GridCanvas(*this);
-    layout->addWidget(canvas_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(canvas_);
+    layout->addWidget(scroll_);
     ok_ = new QPushButton(QStringLiteral("OK"), canvas_);
     cancel_ = new QPushButton(QStringLiteral("Annuler"), canvas_);
     ok_->setObjectName(QStringLiteral("okButton"));
@@ -133,6 +143,17 @@ void GeneralListDlg::FitToGrid()
     cancel_->setGeometry(w + 3 - buttonWidth, h + 9, buttonWidth, 22);
     ok_->setGeometry(w + 3 - 2 * buttonWidth - 5, h + 9, buttonWidth, 22);
     canvas_->setFixedSize(w + 6, h + 34);
+    // Below the screen's height the list shows whole; above, it scrolls (title bar, frame and
+    // menu bar take about 100 pixels).
+    const QScreen* screen = this->screen();
+    const int room = screen != nullptr
+        ? screen->availableGeometry().height() - 100 - menuBar_->sizeHint().height()
+        : canvas_->height();
+    if (canvas_->height() <= room)
+        scroll_->setFixedSize(canvas_->size());
+    else
+        scroll_->setFixedSize(
+            canvas_->width() + scroll_->verticalScrollBar()->sizeHint().width(), room);
     canvas_->update();
 }
 
@@ -186,15 +207,19 @@ void GeneralListDlg::EditSelected()
     EditRow(row, 0);
 }
 
+bool GeneralListDlg::RowLimitReached()
+{
+    const int dataRows = grid_.RowCount() - 1;
+    if (rowLimit_ <= 0 || dataRows < rowLimit_)
+        return false;
+    prompter_.Message(this, QString::fromUtf8(msg::kMaxElements), Prompter::Icon::Information);
+    return true;
+}
+
 void GeneralListDlg::AddRow()
 {
-    if (!Describe(kind_).rowsAddable)
+    if (!Describe(kind_).rowsAddable || RowLimitReached())
         return;
-    const int dataRows = grid_.RowCount() - 1;
-    if (rowLimit_ > 0 && dataRows >= rowLimit_) {
-        prompter_.Message(this, QString::fromUtf8(msg::kMaxElements), Prompter::Icon::Information);
-        return;
-    }
     const int selected = SelectedRow();
     const int after = selected >= 0 ? selected : grid_.RowCount() - 1;
     grid_.InsertRowAfter(after);
@@ -210,16 +235,36 @@ void GeneralListDlg::DeleteRow()
     const int row = SelectedRow();
     if (row < 0)
         return NoSelection();
+    if (!MayDeleteRow(row))
+        return;
     grid_.Row(row).selected = false;
     RowDeleted(row);
     grid_.DeleteRow(row);
     FitToGrid();
 }
 
+void GeneralListDlg::DuplicateSelected()
+{
+    if (!Describe(kind_).ownRecords)
+        return;
+    const int row = SelectedRow();
+    if (row < 0)
+        return NoSelection();
+    if (!RowLimitReached())
+        DuplicateRow(row);
+}
+
 void GeneralListDlg::FillNewRow(int)
 {
 }
 void GeneralListDlg::RowDeleted(int)
+{
+}
+bool GeneralListDlg::MayDeleteRow(int)
+{
+    return true;
+}
+void GeneralListDlg::DuplicateRow(int)
 {
 }
 

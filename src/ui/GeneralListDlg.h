@@ -9,6 +9,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 
 namespace quelvan::ui {
 
@@ -16,9 +17,11 @@ class Prompter;
 
 // A table of records drawn by an NGridTable under a menu ("Fenêtre", "Edition", "Aide"): one
 // row can be selected with the mouse, moved up or down, edited (double click or "Editer"),
-// and, in the layer list, added or deleted; a list may add commands of its own to the
-// "Edition" menu (the layer list's "Associer Matériau"). OK and "Fermet et
-// Enregistrer" close with saving, "Annuler" and "Fermer sans Enregistrer" without.
+// in the layer list added or deleted, and in the material and ambiance lists duplicated
+// ("Dupliquer") and, for the user's own records, deleted; a list may add commands of its own
+// to the "Edition" menu (the layer list's "Associer Matériau"). OK and "Fermet et
+// Enregistrer" close with saving, "Annuler" and "Fermer sans Enregistrer" without. A grid
+// taller than the screen scrolls.
 class GeneralListDlg : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +46,7 @@ public:
     void EditSelected();
     void AddRow();
     void DeleteRow();
+    void DuplicateSelected();
     // A left-button press and a double click at a point of the grid area.
     void PressAt(QPoint point);
     void DoubleClickAt(QPoint point);
@@ -57,11 +61,17 @@ protected:
     // Fills a new row inserted at that position ("Ajouter", lists whose rows can be added).
     virtual void FillNewRow(int row);
     virtual void RowDeleted(int row);
+    // Whether the row may be deleted (the list says why not).
+    virtual bool MayDeleteRow(int row);
+    // Duplicates the row's record after it ("Dupliquer", below the row limit).
+    virtual void DuplicateRow(int row);
     Prompter& prompter() { return prompter_; }
 
 private:
     class GridCanvas;
     void NoSelection();
+    // Shows "Le nombre maximum d'élément est atteint" when the rows fill the limit.
+    bool RowLimitReached();
 
     ListKind kind_;
     Prompter& prompter_;
@@ -69,6 +79,7 @@ private:
     int rowLimit_ = 0;
     QMenuBar* menuBar_ = nullptr;
     QMenu* editMenu_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QWidget* canvas_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -75,12 +75,13 @@ const CMaterial* LayerListAdapter::FindMaterial(int identifier) const
 void LayerListAdapter::AddEditCommands(QMenu& edit, RecordListDlg& dialog)
 {
     QMenu* menu = edit.addMenu(QStringLiteral("Associer Matériau"));
+    // Each entry carries the material itself: the library may outgrow the 20 command
+    // identifiers 3001 to 3020, and its identifier is kept as the entry's data.
     auto add = [this, menu, &dialog](const CMaterial& material) {
-        const int id = material.Identifier();
         QAction* action = menu->addAction(ToQ(material.Name()));
-        action->setData(id);
+        action->setData(material.Identifier());
         QObject::connect(action, &QAction::triggered, &dialog,
-            [this, &dialog, id] { AssociateMaterial(dialog, id); });
+            [this, &dialog, &material] { AssociateMaterial(dialog, material); });
     };
     for (const CMaterial& material : library_)
         if (!IsInsulant(material))
@@ -91,15 +92,12 @@ void LayerListAdapter::AddEditCommands(QMenu& edit, RecordListDlg& dialog)
             add(material);
 }
 
-void LayerListAdapter::AssociateMaterial(RecordListDlg& dialog, int identifier)
+void LayerListAdapter::AssociateMaterial(RecordListDlg& dialog, const CMaterial& material)
 {
     const std::optional<int> key = dialog.SelectedKey();
-    if (!key || identifier < CMaterial::kIdentifierBase
-        || identifier >= CMaterial::kIdentifierBase + kAssociableMaterials)
+    if (!key)
         return;
-    const CMaterial* chosen = FindMaterial(identifier);
-    if (!chosen)
-        return;
+    const CMaterial* chosen = &material;
     Modify(*key, [chosen](NMaterialLayer& layer) { layer.SetMaterial(chosen); });
     dialog.RefillRow(*key);
 }

@@ -9,20 +9,19 @@ namespace quelvan::ui {
 // "Couches": the wall's layers, from the exterior face, edited in the layer dialog with the
 // library's materials. Rows can be added (at most seven layers) and deleted, and "Associer
 // Matériau" gives the selected layer another material: first the materials that conduct more
-// than 0.09 W/m.K, then, after a separator, the insulants. A row shows its number, the material,
-// the thickness and the layer's resistance.
+// than 0.09 W/m.K, then, after a separator, the insulants, each group in library order and
+// however many the library holds. A row shows its number, the material, the thickness and the
+// layer's resistance.
 class LayerListAdapter final : public RecordListAdapter<NMaterialLayer> {
 public:
     static constexpr int kMaxLayers = 7;
-    // "Associer Matériau" offers the materials of identifiers 3001 to 3020.
-    static constexpr int kAssociableMaterials = 20;
 
     LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library);
 
     void AddEditCommands(QMenu& edit, RecordListDlg& dialog) override;
 
-    // Gives the dialog's selected layer the material of that identifier, as the menu does.
-    void AssociateMaterial(RecordListDlg& dialog, int identifier);
+    // Gives the dialog's selected layer that material of the library, as the menu does.
+    void AssociateMaterial(RecordListDlg& dialog, const CMaterial& material);
 
 protected:
     void Fill(graphics::NGridTable& grid, int row, const NMaterialLayer& layer) const override;

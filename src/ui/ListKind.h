@@ -14,15 +14,17 @@ struct ListKindInfo {
     HelpTopic helpTopic; // F1 anywhere in the dialog
     bool columnLines; // grid lines between the columns
     bool rowsAddable; // "Ajouter" and "Supprimer"
+    // "Dupliquer" adds the user's own records, which "Supprimer" deletes (built-in ones stay).
+    bool ownRecords;
     // The list reads the wall's placement from the form (the ambiance dialog's solar preview),
     // so the form's fields are stored into the project before it opens.
     bool readsForm;
 };
 
 inline constexpr std::array<ListKindInfo, 3> kListKinds { {
-    { ListKind::Materials, HelpTopic::Materials, false, false, false },
-    { ListKind::Ambiances, HelpTopic::Ambiances, true, false, true },
-    { ListKind::Layers, HelpTopic::Layers, false, true, false },
+    { ListKind::Materials, HelpTopic::Materials, false, false, true, false },
+    { ListKind::Ambiances, HelpTopic::Ambiances, true, false, true, true },
+    { ListKind::Layers, HelpTopic::Layers, false, true, false, false },
 } };
 
 constexpr const ListKindInfo& Describe(ListKind kind)

@@ -6,6 +6,7 @@
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
+#include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/FormSupport.h"
@@ -58,8 +59,12 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
         if (dynamicDialog_)
             dynamicDialog_->Refresh();
     });
-    connect(view_, &KslView::calculationModeChanged, this,
-        [this](bool calculation) { dataMenu_->setEnabled(!calculation); });
+    connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
+        dataMenu_->setEnabled(!calculation);
+        UpdateModeIndicator();
+    });
+    connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
+        &MainWindow::UpdateModeIndicator);
     BuildMenus();
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kMinimumWidth, kMinimumHeight);
@@ -133,6 +138,19 @@ void MainWindow::BuildMenus()
     add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
+    // The calculation's mode; the menu is locked in calculation mode, and the setting is read
+    // when a calculation is prepared.
+    dataMenu_->addSeparator();
+    QAction* fine
+        = dataMenu_->addAction(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    fine->setObjectName(QStringLiteral("actionFineMode"));
+    fine->setCheckable(true);
+    fine->setChecked(StoredCalculationMode() == CalculationMode::Fine);
+    fine->setStatusTip(QString::fromUtf8(
+        "Calcul sur un maillage affiné, par sous-pas de 10 minutes, en résolution directe"));
+    connect(fine, &QAction::toggled, this, [](bool on) {
+        StoreCalculationMode(on ? CalculationMode::Fine : CalculationMode::Standard);
+    });
 
     QMenu* print = menuBar()->addMenu(QStringLiteral("&Impression"));
     add(print, "C&onfiguration de l'impression...", "actionPrinterSetup", &MainWindow::PrinterSetup,
@@ -168,6 +186,10 @@ void MainWindow::BuildMenus()
     tools->addSeparator();
     tools->addAction(about);
 
+    modeIndicator_ = new QLabel(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    modeIndicator_->setObjectName(QStringLiteral("fineModeIndicator"));
+    modeIndicator_->hide();
+    statusBar()->addPermanentWidget(modeIndicator_);
     lockKeys_ = new LockKeyIndicators(*statusBar());
     statusBar()->showMessage(QString::fromUtf8(kIdlePrompt));
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
@@ -203,6 +225,13 @@ void MainWindow::AfterDocumentChange()
     if (dynamicDialog_)
         dynamicDialog_->Refresh();
     UpdateTitle();
+}
+
+void MainWindow::UpdateModeIndicator()
+{
+    const EngineSnapshot& run = view_->Runner().Engine().Snapshot();
+    modeIndicator_->setVisible(
+        view_->IsCalculationMode() && run.prepared && run.mode == CalculationMode::Fine);
 }
 
 void MainWindow::NewProject()

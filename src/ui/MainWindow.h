@@ -8,6 +8,7 @@
 #include <optional>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace quelvan {
@@ -70,6 +71,7 @@ private:
     void UpdateTitle();
     void UpdateRecentMenu();
     void AfterDocumentChange();
+    void UpdateModeIndicator();
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter* prompter_;
@@ -81,6 +83,7 @@ private:
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
     std::optional<QPageLayout> pageLayout_;
     LockKeyIndicators* lockKeys_ = nullptr;
+    QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown
 };
 
 } // namespace quelvan::ui

@@ -1,7 +1,9 @@
 #include "ui/MaterialListAdapter.h"
 
 #include "graphics/NGridTable.h"
+#include "model/OwnRecords.h"
 #include "ui/MaterialDialog.h"
+#include "ui/UiText.h"
 
 #include <array>
 
@@ -19,8 +21,11 @@ constexpr std::array<ListColumn, 7> kColumns { {
 } };
 } // namespace
 
-MaterialListAdapter::MaterialListAdapter(NList<CMaterial>& materials)
-    : RecordListAdapter({ ListKind::Materials, QStringLiteral("Matériaux"), kColumns }, materials)
+MaterialListAdapter::MaterialListAdapter(
+    NList<CMaterial>& materials, const NList<NMaterialLayer>& layers)
+    : RecordListAdapter(
+        { ListKind::Materials, QStringLiteral("Matériaux"), kColumns, kMaxListRecords }, materials)
+    , layers_(layers)
 {
     for (CMaterial& material : materials)
         Keep(material);
@@ -46,6 +51,23 @@ std::unique_ptr<CMaterial> MaterialListAdapter::RunEditor(
 {
     MaterialDialog dialog(shown, parent);
     return RunEditingDialog(dialog, prompter);
+}
+
+std::unique_ptr<CMaterial> MaterialListAdapter::CopyOf(const CMaterial& shown) const
+{
+    std::vector<int> used;
+    for (const CMaterial* material : RowRecords())
+        used.push_back(material->LibraryIndex());
+    auto copy = std::make_unique<CMaterial>(shown);
+    copy->SetName(CopyName(shown.Name()));
+    copy->SetIdentifier(CMaterial::kIdentifierBase + FreeIndex(used, kBuiltInMaterialCount));
+    return copy;
+}
+
+std::optional<QString> MaterialListAdapter::Refusal(const CMaterial& material) const
+{
+    const std::optional<std::string> why = MaterialDeletionRefusal(material, layers_);
+    return why ? std::optional(ToQ(*why)) : std::nullopt;
 }
 
 } // namespace quelvan::ui

@@ -30,14 +30,15 @@ std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side
 {
     switch (kind) {
     case ListKind::Ambiances:
-        return std::make_unique<AmbianceListAdapter>(
-            doc.Ambiances(side), side, doc.AzimuthDegrees(), doc.InclinationDegrees());
+        return std::make_unique<AmbianceListAdapter>(doc.Ambiances(side), side,
+            doc.AzimuthDegrees(), doc.InclinationDegrees(),
+            side == Side::Exterior ? doc.selectedExterior : doc.selectedInterior);
     case ListKind::Layers:
         return std::make_unique<LayerListAdapter>(doc.layers, doc.materials);
     case ListKind::Materials:
         break;
     }
-    return std::make_unique<MaterialListAdapter>(doc.materials);
+    return std::make_unique<MaterialListAdapter>(doc.materials, doc.layers);
 }
 } // namespace
 

@@ -53,6 +53,19 @@ public:
         return Adopt(std::move(record));
     }
 
+    std::optional<int> Duplicate(int key) override
+    {
+        std::unique_ptr<Record> copy = CopyOf(*Shown(key));
+        if (!copy)
+            return std::nullopt;
+        return Adopt(std::move(copy));
+    }
+
+    std::optional<QString> DeletionRefusal(int key) const override
+    {
+        return Refusal(*entries_.at(key).Target());
+    }
+
     void Forget(int key) override { entries_.erase(key); }
 
     void Apply(const std::vector<int>& keysInOrder) override
@@ -112,6 +125,16 @@ protected:
         change(*e.copy);
     }
 
+    // The records of the rows, stored or added (without their edits, which never change an
+    // identifier).
+    std::vector<const Record*> RowRecords() const
+    {
+        std::vector<const Record*> records;
+        for (const auto& [key, e] : entries_)
+            records.push_back(e.Target());
+        return records;
+    }
+
     virtual void Fill(graphics::NGridTable& grid, int row, const Record& record) const = 0;
     // The editing dialog on the shown record: a new record on "OK", null on "Annuler".
     virtual std::unique_ptr<Record> RunEditor(
@@ -120,6 +143,10 @@ protected:
     virtual void Assign(Record& stored, const Record& edited) const = 0;
     // The record of a new row; null where rows are not added.
     virtual std::unique_ptr<Record> NewRecord() const { return nullptr; }
+    // "Dupliquer": the copy of the shown record; null where records are not duplicated.
+    virtual std::unique_ptr<Record> CopyOf(const Record& /*shown*/) const { return nullptr; }
+    // Why a row's record may not be deleted; none when it may.
+    virtual std::optional<QString> Refusal(const Record& /*record*/) const { return std::nullopt; }
 
 private:
     struct Entry {

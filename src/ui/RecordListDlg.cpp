@@ -1,5 +1,7 @@
 #include "ui/RecordListDlg.h"
 
+#include "ui/Prompter.h"
+
 #include <QMenu>
 
 namespace quelvan::ui {
@@ -68,6 +70,32 @@ void RecordListDlg::FillNewRow(int row)
 void RecordListDlg::RowDeleted(int row)
 {
     list_->Forget(KeyAt(row));
+}
+
+bool RecordListDlg::MayDeleteRow(int row)
+{
+    const std::optional<QString> refusal = list_->DeletionRefusal(KeyAt(row));
+    if (refusal)
+        prompter().Message(this, *refusal, Prompter::Icon::Information);
+    return !refusal;
+}
+
+void RecordListDlg::DuplicateRow(int row)
+{
+    const std::optional<int> key = list_->Duplicate(KeyAt(row));
+    if (!key)
+        return;
+    if (!list_->Edit(*key, prompter(), this)) {
+        list_->Forget(*key);
+        return;
+    }
+    Grid().InsertRowAfter(row);
+    const int copy = row + 1;
+    Grid().Row(copy).height = kRowHeight;
+    Grid().Cell(copy, 0).tag = *key;
+    list_->FillRow(Grid(), copy, *key);
+    SelectRow(copy);
+    FitToGrid();
 }
 
 void RecordListDlg::ApplyResult()

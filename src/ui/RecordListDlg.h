@@ -41,6 +41,10 @@ protected:
     void EditRow(int row, int column) override;
     void FillNewRow(int row) override;
     void RowDeleted(int row) override;
+    bool MayDeleteRow(int row) override;
+    // Opens the copy's dialog first: "OK" puts the copy's row after the original and selects
+    // it; "Annuler" drops the copy, since the dialog is part of the one "Dupliquer" command.
+    void DuplicateRow(int row) override;
 
 private:
     int KeyAt(int row) const { return Grid().Cell(row, 0).tag; }

@@ -28,8 +28,9 @@ struct ListColumn {
     bool rowNumber = false;
 };
 
-// How one kind of list looks: its kind, window title and columns, the most rows "Ajouter"
-// accepts (0 for no limit), and a line telling how its rows are edited (none when empty).
+// How one kind of list looks: its kind, window title and columns, the most rows "Ajouter" and
+// "Dupliquer" accept (0 for no limit), and a line telling how its rows are edited (none when
+// empty).
 struct ListLayout {
     ListKind kind;
     QString title;
@@ -61,6 +62,11 @@ public:
     virtual bool Edit(int key, Prompter& prompter, QWidget* parent) = 0;
     // "Ajouter": the key of a new record, or none for lists whose rows are not added.
     virtual std::optional<int> Add() = 0;
+    // "Dupliquer": the key of a copy of that record (new name and identifier), owned by the list
+    // like an added record; none for lists whose records are not duplicated.
+    virtual std::optional<int> Duplicate(int /*key*/) { return std::nullopt; }
+    // Why the record of that key may not be deleted, as the message to show; none when it may.
+    virtual std::optional<QString> DeletionRefusal(int /*key*/) const { return std::nullopt; }
     // The row of that key was deleted: its record leaves the list when the result is applied.
     virtual void Forget(int key) = 0;
     // Hands the records back to the project in the given order of keys.

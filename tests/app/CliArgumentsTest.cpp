@@ -58,7 +58,7 @@ std::vector<Arguments> Cases()
         Arguments { "--help", 0, "[--normals FICHIER.csv]" },
         Arguments { "help", 0, "[--weather-dir DOSSIER]" },
         Arguments { "new --help", 0, "Usage : quelvan-cli new FICHIER.ksl\n" },
-        Arguments { "check --help", 0, "Usage : quelvan-cli check FICHIER.ksl\n" },
+        Arguments { "check --help", 0, "Usage : quelvan-cli check FICHIER.ksl [--fine]\n" },
         Arguments { "run --help", 0, "[-o FICHIER.res] [--weather-dir DOSSIER]" },
         Arguments { "dynamic --help", 0, "dynamic FICHIER.ksl [--period HEURES] [--json]\n" },
         Arguments { "weather --help", 0, "quelvan-cli weather import FICHIER.epw -o FICHIER.wth" },

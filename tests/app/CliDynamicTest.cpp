@@ -80,7 +80,7 @@ TEST_F(CliDynamic, JsonHoldsTheCoreValuesForThePeriodAsked)
         EXPECT_DOUBLE_EQ(object[info.key].get<double>(), core.*info.member) << info.key;
 }
 
-TEST_F(CliDynamic, CheckEndsWithTheDynamicLinesOfUDecrementAndShift)
+TEST_F(CliDynamic, CheckFollowsTheWallWithTheDynamicLinesOfUDecrementAndShift)
 {
     ASSERT_EQ(Run("new p.ksl"), 0);
     ASSERT_EQ(Run("dynamic p.ksl"), 0);
@@ -93,7 +93,8 @@ TEST_F(CliDynamic, CheckEndsWithTheDynamicLinesOfUDecrementAndShift)
         ASSERT_NE(start, std::string::npos) << label;
         expected += dynamic.substr(start, dynamic.find('\n', start) + 1 - start);
     }
-    EXPECT_TRUE(out_.ends_with("Inclinaison : 90°/sol (verticale)\n" + expected)) << out_;
+    EXPECT_NE(out_.find("Inclinaison : 90°/sol (verticale)\n" + expected), std::string::npos)
+        << out_;
 }
 
 } // namespace

@@ -79,6 +79,28 @@ TEST_F(CliRun, OutputOptionAndWeatherFolder)
     EXPECT_FALSE(std::filesystem::exists(folder_ / "p.res"));
 }
 
+TEST_F(CliRun, FineModeKeepsTheBoundaryColumnsAndCheckAndValidateSayIt)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    ASSERT_EQ(Run("check p.ksl"), 0) << err_;
+    EXPECT_NE(out_.find("\nMode de calcul : Calcul standard\n"), std::string::npos) << out_;
+    ASSERT_EQ(Run("check p.ksl --fine"), 0) << err_;
+    EXPECT_NE(out_.find("\nMode de calcul : Calcul fin\n"), std::string::npos) << out_;
+    ASSERT_EQ(Run("run p.ksl -o standard.res"), 0) << err_;
+    ASSERT_EQ(Run("run p.ksl --fine -o fin.res"), 0) << err_;
+    EXPECT_NE(out_.find("fin.res (169 heures, calcul fin)"), std::string::npos) << out_;
+    const auto standard = Rows("standard.res");
+    const auto fine = Rows("fin.res");
+    ASSERT_EQ(fine.size(), standard.size());
+    for (std::size_t row = 0; row < fine.size(); ++row)
+        for (const std::size_t column : { 0, 1, 4, 5, 8 }) // H, TE, TI, FE, FI
+            ASSERT_EQ(fine[row][column], standard[row][column]) << row << ", " << column;
+    EXPECT_NE(fine.back()[3], standard.back()[3]); // TSI: another calculation
+    ASSERT_EQ(Run("validate"), 0) << out_ << err_;
+    EXPECT_NE(out_.find("Calcul fin : "), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("hors tolérance"), std::string::npos) << out_;
+}
+
 TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
 {
     KslDoc doc;

@@ -80,6 +80,35 @@ TEST(ProjectRoundTrip, EditedProjectReadsBackIdentical)
     EXPECT_EQ(ReadBytes(folder.File("mur.ksl")), ReadBytes(folder.File("copie.ksl")));
 }
 
+// Materials and ambiances of the user's own follow the built-in ones: the count lines grow, a
+// layer made of an added material and an added ambiance chosen on each side read back.
+TEST(ProjectRoundTrip, OwnRecordsReadBackByteForByte)
+{
+    TempFolder folder;
+    KslDoc written;
+    const CMaterial& own = written.AddMaterial(3001 + 19, 7, "Terre crue", "0.9", "1700", "900");
+    written.layers.At(1).SetMaterial(&own);
+    written.AddAmbiance(4001 + 12, Side::Exterior, "Nuit froide", ProfileType::Constant,
+        ProfileType::Null, Period::Day, Period::Day, { "-8", "-8", "0", "0" }, {});
+    written.AddAmbiance(4001 + 10, Side::Interior, "Chambre", ProfileType::Sinusoid,
+        ProfileType::Null, Period::Week, Period::Day, { "17", "19", "6", "0" }, {});
+    written.selectedExterior = 12;
+    written.selectedInterior = 10;
+    ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
+    const std::string bytes = ReadBytes(folder.File("mur.ksl"));
+    for (const char* line : { "N= 20  : nb de materiaux\r\n", "N= 13  : nb de CL exterieures\r\n",
+             "N= 10  : nb de CL interieures\r\n", "I= 19 M=Terre crue\r\n" })
+        EXPECT_NE(bytes.find(line), std::string::npos) << line;
+    KslDoc read;
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ExpectSameProject(written, read);
+    EXPECT_EQ(read.layers.At(1).Material(), &read.materials.At(19));
+    EXPECT_EQ(read.SelectedAmbiance(Side::Exterior)->Name(), "Nuit froide");
+    EXPECT_EQ(read.SelectedAmbiance(Side::Interior)->Name(), "Chambre");
+    ASSERT_EQ(WriteProjectFile(read, folder.File("copie.ksl")), WriteResult::Ok);
+    EXPECT_EQ(ReadBytes(folder.File("copie.ksl")), bytes);
+}
+
 TEST(ProjectRoundTrip, FileIsWindows1252WithCrLf)
 {
     TempFolder folder;

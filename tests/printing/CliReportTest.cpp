@@ -44,6 +44,22 @@ TEST_F(CliReport, AllFivePartsOfTheDefaultProject)
     EXPECT_NE(test::Squeezed((*pages)[1]).find("(temps final = 168 h)"), std::string::npos);
 }
 
+TEST_F(CliReport, TheFooterNamesTheFineMode)
+{
+    for (const bool fine : { false, true }) {
+        ASSERT_EQ(Run("report " + project_ + " --parts 3 -o " + File("rapport.pdf")
+                      + (fine ? " --fine" : "")),
+            0)
+            << Output();
+        const auto pages = test::PdfFilePages(File("rapport.pdf"));
+        if (!pages)
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        const std::string page = test::Squeezed(pages->front());
+        EXPECT_NE(page.find("Quelvan 1.20a"), std::string::npos);
+        EXPECT_EQ(page.find("Quelvan 1.20a - Calcul fin") != std::string::npos, fine) << page;
+    }
+}
+
 TEST_F(CliReport, ProjectChoicesWhenNoPartsAreGiven)
 {
     // A new project prints the last 24 hours and the values in the wall, beside the project

@@ -46,7 +46,8 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     const std::string first = doc.materials.At(0).Name();
     const std::string second = doc.materials.At(1).Name();
     const int count = doc.materials.Count();
-    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
+    RecordListDlg dialog(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
     dialog.MoveDown(); // nothing selected
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
@@ -89,7 +90,8 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     ScriptedPrompter prompter;
     const CMaterial* stored = &doc.materials.At(2);
     const int identifier = stored->Identifier();
-    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
+    RecordListDlg dialog(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
     int edits = 0;
     prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
         auto* name = d.findChild<QLineEdit*>(QStringLiteral("c128"));
@@ -164,6 +166,9 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
 {
     KslDoc doc;
     doc.materials.At(0).SetConductivity("0.09"); // exactly the limit: an insulant
+    // Beyond the 20 identifiers 3001 to 3020, materials of the user's own are offered too.
+    doc.AddMaterial(3020, 0, "Terre", "1.1", "1800", "1000");
+    doc.AddMaterial(3021, 0, "Liège", "0.04", "120", "1500");
     ScriptedPrompter prompter;
     RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     QMenu* associate = nullptr;
@@ -173,14 +178,18 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     ASSERT_NE(associate, nullptr);
     bool afterSeparator = false;
     int checked = 0;
+    int position = -1; // in the library, which each group follows
     for (QAction* action : associate->actions()) {
         if (action->isSeparator()) {
             afterSeparator = true;
+            position = -1;
             continue;
         }
         const CMaterial* material = doc.FindMaterialByIndex(action->data().toInt() - 3001);
         ASSERT_NE(material, nullptr);
         EXPECT_EQ(afterSeparator, std::stod(material->Conductivity()) <= 0.09) << material->Name();
+        EXPECT_GT(doc.materials.IndexOf(material),
+            std::exchange(position, doc.materials.IndexOf(material)));
         ++checked;
     }
     EXPECT_EQ(checked, doc.materials.Count());
@@ -196,22 +205,23 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
         doc.layers.At(0).Material()->Identifier(), associate->actions().back()->data().toInt());
 }
 
-TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
+TEST(ListDialog, MaterialAndAmbianceListsDuplicateInsteadOfAdding)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg materials(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
+    RecordListDlg materials(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
     RecordListDlg ambiances(
-        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90),
+        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90, 2),
         prompter);
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
             texts << action->text();
-        EXPECT_FALSE(texts.contains(QStringLiteral("Ajouter")));
-        EXPECT_FALSE(texts.contains(QStringLiteral("Supprimer")));
-        EXPECT_FALSE(texts.contains(QStringLiteral("Associer Matériau")));
-        EXPECT_TRUE(texts.contains(QStringLiteral("Editer")));
+        EXPECT_EQ(texts,
+            QStringList({ QStringLiteral("Déplacer vers le bas"),
+                QStringLiteral("Déplacer vers le haut"), QStringLiteral("Editer"),
+                QStringLiteral("Dupliquer"), QStringLiteral("Supprimer") }));
     }
     EXPECT_EQ(ambiances.Grid().RowCount(), doc.exteriorAmbiances.Count() + 1);
 }
@@ -235,7 +245,7 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
         4001, "E", Side::Interior, T::Null, T::Null, Period::Day, Period::Day, t, f));
     ScriptedPrompter prompter;
     RecordListDlg list(
-        std::make_unique<AmbianceListAdapter>(records, Side::Exterior, 0, 90), prompter);
+        std::make_unique<AmbianceListAdapter>(records, Side::Exterior, 0, 90, 0), prompter);
     // Period, value 1 and value 2 of the temperature, then of the flux.
     auto texts = [&list](int row) {
         Row cells;

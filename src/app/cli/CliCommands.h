@@ -11,6 +11,7 @@ void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
+void DeclareValidate(CommandLine& commands);
 #ifdef QUELVAN_WITH_QT
 void DeclareRender(CommandLine& commands);
 void DeclareReport(CommandLine& commands);
@@ -27,6 +28,7 @@ inline constexpr void (*kCommands[])(CommandLine&) = {
     DeclareRender,
     DeclareReport,
 #endif
+    DeclareValidate,
 };
 
 } // namespace quelvan::cli

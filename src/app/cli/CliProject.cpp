@@ -88,6 +88,15 @@ int Check(const std::string& path)
     return kExitOk;
 }
 
+// The summary, then the mode a run would use when the wall can be computed.
+int CheckWithMode(const std::string& path, bool fine)
+{
+    const int code = Check(path);
+    if (code == kExitOk)
+        PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    return code;
+}
+
 } // namespace
 
 void DeclareNew(CommandLine& commands)
@@ -102,9 +111,11 @@ void DeclareNew(CommandLine& commands)
 void DeclareCheck(CommandLine& commands)
 {
     auto path = std::make_shared<std::string>();
+    auto fine = std::make_shared<bool>(false);
     CLI::App& command = commands.Add(commands.Root(), "check", "lit un projet et le résume",
-        [path](const CLI::App&) { return Check(*path); });
+        [path, fine](const CLI::App&) { return CheckWithMode(*path, *fine); });
     AddProjectArgument(command, *path, "le projet à lire");
+    AddFineFlag(command, *fine, "le mode de calcul annoncé est le calcul fin");
 }
 
 } // namespace quelvan::cli

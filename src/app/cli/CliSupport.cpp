@@ -50,11 +50,12 @@ bool CheckWallForBatch(const KslDoc& doc)
 }
 
 std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory)
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
     CalculationInputs inputs = InputsFromDocument(doc, search);
+    inputs.mode = mode;
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);
         inputs.initialTemperatureMode = InitialTemperature::Automatic;

@@ -43,8 +43,14 @@ bool CheckWallForBatch(const KslDoc& doc);
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch
 // run has no previous calculation: a project asking for one starts from the steady state, with
 // a note. Prints the engine's message and gives nothing when the preparation fails; otherwise
-// gives the inputs used.
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory);
+// gives the inputs used. `mode` is the calculation mode.
+std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
+    const std::string& weatherDirectory, CalculationMode mode = CalculationMode::Standard);
+
+// The mode of a run chosen by --fine.
+inline CalculationMode ModeOf(bool fine)
+{
+    return fine ? CalculationMode::Fine : CalculationMode::Standard;
+}
 
 } // namespace quelvan::cli

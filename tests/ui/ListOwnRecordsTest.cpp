@@ -1,0 +1,175 @@
+// Materials and ambiances of the user's own: "Dupliquer" in the material and ambiance lists,
+// "Supprimer" of the records added that way, and their way through the project file.
+#include "UiTestSupport.h"
+#include "model/KslDoc.h"
+#include "model/OwnRecords.h"
+#include "persistence/ProjectFile.h"
+#include "ui/AmbianceDialog.h"
+#include "ui/AmbianceListAdapter.h"
+#include "ui/KslView.h"
+#include "ui/MainWindow.h"
+#include "ui/MaterialDialog.h"
+#include "ui/MaterialListAdapter.h"
+#include "ui/NumberEdit.h"
+#include "ui/ProjectController.h"
+#include "ui/RecordListDlg.h"
+
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+constexpr int kAccepted = QDialog::Accepted;
+
+// Plays a list dialog (accepted after `play`) and accepts every editing dialog it opens,
+// a material dialog with the conductivity "0.5".
+std::function<int(QDialog&)> PlayList(std::function<void(RecordListDlg&)> play)
+{
+    return [play](QDialog& dialog) {
+        if (auto* list = dynamic_cast<RecordListDlg*>(&dialog)) {
+            play(*list);
+            return kAccepted;
+        }
+        if (auto* material = dynamic_cast<MaterialDialog*>(&dialog))
+            material->findChild<NumberEdit*>(QStringLiteral("c125"))->LoadText("0.5");
+        dialog.accept();
+        return kAccepted;
+    };
+}
+
+TEST(OwnRecords, DuplicatesSurviveSaveAndReopen)
+{
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    KslDoc& doc = window.Document();
+    // A copy of "Plâtre" (row 9) and a copy of the chosen exterior ambiance (row 3).
+    prompter.onDialog = PlayList([](RecordListDlg& list) {
+        list.SelectRow(list.Kind() == ListKind::Materials ? 9 : 3);
+        list.DuplicateSelected();
+    });
+    ASSERT_TRUE(window.Controller().EditList(ListKind::Materials));
+    ASSERT_EQ(doc.materials.Count(), 20);
+    EXPECT_EQ(doc.materials.At(9).Name(), "Copie de Plâtre");
+    EXPECT_EQ(doc.materials.At(9).Identifier(), 3020);
+    EXPECT_EQ(doc.materials.At(9).Conductivity(), "0.5");
+    doc.layers.At(2).SetMaterial(&doc.materials.At(9));
+    emit window.View().ambianceListRequested(Side::Exterior);
+    auto* exterior = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+    ASSERT_EQ(exterior->count(), 13);
+    exterior->setCurrentIndex(3); // the copy, chosen on the form
+    const QString path = folder.filePath(QStringLiteral("mur.ksl"));
+    prompter.saveNames.push_back(path);
+    ASSERT_TRUE(window.Controller().SaveAs());
+
+    ASSERT_TRUE(window.Controller().OpenPath(path));
+    ASSERT_EQ(doc.materials.Count(), 20);
+    EXPECT_EQ(doc.layers.At(2).Material(), &doc.materials.At(9));
+    EXPECT_EQ(doc.layers.At(2).Material()->Conductivity(), "0.5");
+    EXPECT_EQ(doc.selectedExterior, 12);
+    EXPECT_EQ(exterior->currentText().toStdString(),
+        "Copie de Température sinusoïdale 25/35 °C sans flux");
+}
+
+TEST(OwnRecords, CancelInTheCopysDialogUndoesTheDuplication)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg list(
+        std::make_unique<AmbianceListAdapter>(doc.interiorAmbiances, Side::Interior, 0, 90, 9),
+        prompter);
+    list.DuplicateSelected();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
+    list.SelectRow(4);
+    list.DuplicateSelected(); // the default prompter cancels the dialog
+    EXPECT_EQ(prompter.dialogTitles, QStringList { QStringLiteral("Ambiance") });
+    EXPECT_EQ(list.Grid().RowCount(), 1 + 9);
+    EXPECT_EQ(list.SelectedRow(), 4);
+    prompter.onDialog = [](QDialog& d) {
+        d.accept();
+        return kAccepted;
+    };
+    list.DuplicateSelected();
+    list.ApplyResult();
+    ASSERT_EQ(doc.interiorAmbiances.Count(), 10);
+    // The first index after the built-in 0-8 but the chosen one (9, which no record has yet).
+    EXPECT_EQ(doc.interiorAmbiances.At(4).Index(), 10);
+}
+
+TEST(OwnRecords, ListsStopAtTheirMaximum)
+{
+    KslDoc doc;
+    for (int index = kBuiltInMaterialCount; index < kMaxListRecords; ++index)
+        doc.AddMaterial(3001 + index, 0, "M", "1", "1", "1");
+    ScriptedPrompter prompter;
+    RecordListDlg list(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+    list.SelectRow(1);
+    list.DuplicateSelected();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Le nombre maximum d'élément est atteint"));
+    EXPECT_TRUE(prompter.dialogTitles.isEmpty());
+}
+
+// Deletes each row in turn; the messages shown, one per row ("" when the row went).
+QStringList DeleteRows(RecordListDlg& list, ScriptedPrompter& prompter, std::vector<int> rows)
+{
+    QStringList shown;
+    for (const int row : rows) {
+        const size_t before = prompter.messages.size();
+        list.SelectRow(row);
+        list.DeleteRow();
+        shown << (prompter.messages.size() > before ? prompter.messages.back().text : QString());
+    }
+    return shown;
+}
+
+TEST(OwnRecords, OnlyOwnRecordsThatNothingUsesAreDeleted)
+{
+    QTemporaryDir folder;
+    KslDoc doc;
+    doc.layers.At(2).SetMaterial(&doc.AddMaterial(3020, 4, "Terre", "1", "1800", "1000"));
+    doc.AddMaterial(3021, 4, "Liège", "0.04", "120", "1500");
+    doc.AddAmbiance(4013, Side::Exterior, "Nuit", ProfileType::Constant, ProfileType::Null,
+        Period::Day, Period::Day, { "5", "5", "0", "0" }, {});
+    doc.AddAmbiance(4014, Side::Exterior, "Jour", ProfileType::Constant, ProfileType::Null,
+        Period::Day, Period::Day, { "25", "25", "0", "0" }, {});
+    doc.selectedExterior = 12;
+    ScriptedPrompter prompter;
+    RecordListDlg materials(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+    EXPECT_EQ(DeleteRows(materials, prompter, { 1, 20, 21 }),
+        (QStringList { QStringLiteral("« Béton lourd » fait partie de la bibliothèque d'origine : "
+                                      "seuls les matériaux ajoutés peuvent être supprimés"),
+            QStringLiteral("« Terre » ne peut pas être supprimé : la couche 3 de la paroi est "
+                           "faite de ce matériau"),
+            QString() }));
+    materials.ApplyResult();
+    RecordListDlg ambiances(
+        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90, 12),
+        prompter);
+    EXPECT_EQ(DeleteRows(ambiances, prompter, { 12, 13, 14 }),
+        (QStringList { QStringLiteral("« Météo de la ville de Mâcon » fait partie des ambiances "
+                                      "d'origine : seules les ambiances ajoutées peuvent être "
+                                      "supprimées"),
+            QStringLiteral("« Nuit » ne peut pas être supprimée : c'est l'ambiance extérieure "
+                           "choisie pour la paroi"),
+            QString() }));
+    ambiances.ApplyResult();
+    const std::string path = (folder.path() + QStringLiteral("/mur.ksl")).toStdString();
+    ASSERT_EQ(WriteProjectFile(doc, path), WriteResult::Ok);
+    KslDoc read;
+    ASSERT_EQ(ReadProjectFile(read, path), kReadOk);
+    EXPECT_EQ(read.materials.Count(), 20);
+    EXPECT_EQ(read.FindMaterialByName("Liège"), nullptr);
+    EXPECT_EQ(read.exteriorAmbiances.Count(), 13);
+    EXPECT_EQ(read.exteriorAmbiances.At(12).Name(), "Nuit");
+}
+
+} // namespace
