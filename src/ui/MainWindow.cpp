@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
