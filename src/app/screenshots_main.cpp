@@ -9,6 +9,7 @@
 #include "ui/FluxDensityWindow.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
+#include "ui/NumberEdit.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
 #include "ui/QtFrench.h"
@@ -58,7 +59,8 @@ public:
         const auto handle = std::move(dialogs.front());
         dialogs.pop_front();
         handle(dialog);
-        return QDialog::Rejected;
+        // A handler accepts the dialog by calling accept().
+        return dialog.result();
     }
 };
 
@@ -100,6 +102,14 @@ public:
             dialog.hide();
         });
         open();
+    }
+    // The next modal dialog is edited, then accepted.
+    void Accept(std::function<void(QDialog&)> edit)
+    {
+        prompter_.dialogs.push_back([edit = std::move(edit)](QDialog& dialog) {
+            edit(dialog);
+            dialog.accept();
+        });
     }
     // Opens a list dialog, selects a row and opens its editing dialog.
     void InEditor(ListKind kind, Side side, const std::function<int(RecordListDlg&)>& row,
@@ -174,10 +184,20 @@ const Capture kCaptures[] = {
             d.Save(*list->view()->window(), n);
             list->hidePopup();
         } },
-    { "materials",
+    { "material-list-duplicated",
         [](Driver& d, const QString& n) {
             d.InDialog([&] { d.Window().Controller().EditList(ListKind::Materials); },
-                [&](QDialog& dialog) { d.Save(dialog, n); });
+                [&](QDialog& dialog) {
+                    // "Dupliquer" on "Laine de verre", the copy's conductivity set to 0.032.
+                    d.Accept([](QDialog& editor) {
+                        editor.findChild<NumberEdit*>(QStringLiteral("c125"))
+                            ->LoadText(QStringLiteral("0.032"));
+                    });
+                    auto& list = static_cast<RecordListDlg&>(dialog);
+                    list.SelectRow(16);
+                    list.DuplicateSelected();
+                    d.Save(dialog, n);
+                });
         } },
     { "layers",
         [](Driver& d, const QString& n) {
