@@ -347,10 +347,11 @@ void MainWindow::ShowDynamicCharacteristics()
 
 void MainWindow::PrinterSetup()
 {
-    // The dialog opens on the session's choice, else on the report's landscape page; the
-    // choice is kept for printing, the preview and the PDF export until the program ends.
+    // The dialog opens on the session's choice, else on the PDF export's page (A4 landscape,
+    // its margins), so that accepting it unchanged keeps what the export did before; the choice
+    // is kept for printing, the preview and the PDF export until the program ends.
     QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, 1, pageLayout_);
+    printing::ConfigurePrinter(printer, 1, pageLayout_.value_or(printing::DefaultPdfPageLayout()));
     QPageSetupDialog dialog(&printer, this);
     if (prompter_->Exec(dialog) == QDialog::Accepted)
         pageLayout_ = printer.pageLayout();

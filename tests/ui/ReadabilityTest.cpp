@@ -3,6 +3,7 @@
 // the PDF export; What's This help.
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
+#include "printing/ReportJob.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -181,15 +182,22 @@ TEST(Readability, PageSetupChoiceGivesThePdfItsPageSize)
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     // A5 portrait, 148 × 210 mm, where the report's own page is A4 landscape.
-    prompter.onDialog = [&path](QDialog& dialog) {
-        if (auto* setup = dynamic_cast<QPageSetupDialog*>(&dialog))
+    QPageLayout opened;
+    prompter.onDialog = [&path, &opened](QDialog& dialog) {
+        if (auto* setup = dynamic_cast<QPageSetupDialog*>(&dialog)) {
+            opened = setup->printer()->pageLayout();
             setup->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::A5),
                 QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
-        else if (auto* files = dynamic_cast<QFileDialog*>(&dialog))
+        } else if (auto* files = dynamic_cast<QFileDialog*>(&dialog))
             files->selectFile(path);
         return static_cast<int>(QDialog::Accepted);
     };
     window.PrinterSetup();
+    // The first setup opens on the export's own page, not on the printer's narrow margins.
+    const QPageLayout report = printing::DefaultPdfPageLayout();
+    EXPECT_EQ(opened.orientation(), QPageLayout::Landscape);
+    EXPECT_NEAR(opened.margins(QPageLayout::Millimeter).left(),
+        report.margins(QPageLayout::Millimeter).left(), 0.01);
     window.ExportPdf();
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
