@@ -1,6 +1,7 @@
 // The records of the project file: material, ambiance and layer lines, and the sections that
 // hold them behind their count lines.
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "persistence/FieldAccess.h"
 
 namespace quelvan {
@@ -219,6 +220,12 @@ constexpr Field<SectionCount> kCountFields[] {
     IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
         "N=", "N=", 3, 0, kMaxRecordIndex),
 };
+// A wall holds at most as many layers as the layer list lets the user enter: a longer one would
+// take the calculation minutes or hours.
+constexpr Field<SectionCount> kLayerCountFields[] {
+    IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
+        "N=", "N=", 3, 0, kMaxLayerCount),
+};
 
 } // namespace
 
@@ -242,7 +249,7 @@ constexpr SectionLayout<CBCData> kInteriorAmbianceSection { .recordName = "ambia
 
 constexpr SectionLayout<NMaterialLayer> kLayerSection { .recordName = "couche",
     .list = &KslDoc::layers,
-    .countLine = { kCountFields, " : nb de couches" },
+    .countLine = { kLayerCountFields, " : nb de couches" },
     .rule = CountRule::CountLine,
     .record = { kLayerFields, "" },
     .append = AppendLayer };

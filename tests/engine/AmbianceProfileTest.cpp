@@ -203,7 +203,7 @@ TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherErrorAndSaysWhere)
     NCodedString p;
     ReadError error;
     EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
-    EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound }));
+    EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound, {} }));
     EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 3456);
 
     // Line 3 holds a word for the temperature (column 2); line 4 stops after column 2, before

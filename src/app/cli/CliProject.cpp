@@ -65,8 +65,8 @@ int Check(const std::string& path)
     PrintLine("Ambiance intérieure : " + AmbianceName(doc, Side::Interior));
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
-    // The summary stays useful on a wall the calculation refuses; the refusal ends it.
-    return CheckWallForBatch(doc) ? kExitOk : kExitFailure;
+    // The summary stays useful on a project the calculation refuses; the refusal ends it.
+    return CheckCalculationForBatch(doc) ? kExitOk : kExitFailure;
 }
 
 } // namespace

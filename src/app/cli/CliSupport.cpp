@@ -3,7 +3,6 @@
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
-#include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
 #include <cstdio>
@@ -41,11 +40,11 @@ bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
     return true;
 }
 
-bool CheckWallForBatch(const KslDoc& doc)
+bool CheckCalculationForBatch(const KslDoc& doc)
 {
-    const WallCheck check = CheckWall(doc.layers, doc.surfaces);
+    const CalculationCheck check = CheckInputs(doc, InputsFromDocument(doc));
     if (!check.Passed())
-        PrintError(check.Message());
+        PrintError(check.message);
     return check.Passed();
 }
 
