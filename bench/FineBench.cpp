@@ -1,6 +1,7 @@
-// A fine-mode week of the default wall (cells of at most δ/8 and 10 per layer, six
-// Crank–Nicolson sub-steps per hour, direct solves) driven by the hourly boundary values of the
-// engine's own week, to set beside EngineWeek (the hourly method, Jacobi sweeps).
+// Fine-mode weeks of the default wall (cells of at most δ/8 and 10 per layer, six Crank–Nicolson
+// sub-steps per hour, direct solves), to set beside EngineWeek (the standard method, Jacobi
+// sweeps): the whole calculation as the interface and quelvan-cli run it (FineEngineWeek), and
+// the stepper alone on the hourly boundary values of the engine's own week (FineWeek).
 #include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
@@ -44,6 +45,25 @@ void FineWeek(benchmark::State& state)
     }
 }
 
+// The engine's week in the fine mode: preparation (mesh, factors, profiles, the steady hour 0)
+// and 168 hours with results rows and read-outs, as EngineWeek/0/0 does in the standard mode.
+void FineEngineWeek(benchmark::State& state)
+{
+    KslDoc doc;
+    CalculationInputs inputs = InputsFromDocument(doc);
+    inputs.mode = CalculationMode::Fine;
+    for (auto _ : state) {
+        EngineState engine;
+        engine.PrepareCalculation(doc, inputs);
+        for (int h = 0; h < kRunHours; ++h)
+            engine.AdvanceHour(doc, true, true);
+        benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
+        state.counters["nodes"] = engine.Snapshot().NodeCount();
+    }
+    state.SetLabel("default wall, fine mode");
+}
+
 } // namespace
 
 BENCHMARK(FineWeek)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FineEngineWeek)->Unit(benchmark::kMillisecond);

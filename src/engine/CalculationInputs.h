@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CalculationMode.h"
 #include "engine/WeatherFiles.h"
 #include "model/CalculationCheck.h"
 #include "model/FormValues.h"
@@ -11,7 +12,9 @@ class KslDoc;
 
 // What a preparation reads besides the wall: the surface texts and placement as the form shows
 // them (they may differ from the document until the project is saved), the chosen ambiance
-// records and where weather files are looked for. The records must outlive the preparation only.
+// records, where weather files are looked for and how the calculation advances (not part of the
+// project: the command line or the application's settings choose it). The records must outlive
+// the preparation only.
 struct CalculationInputs {
     SurfaceTexts surfaces;
     int azimuthIndex = 0;
@@ -20,6 +23,7 @@ struct CalculationInputs {
     const CBCData* exteriorAmbiance = nullptr;
     const CBCData* interiorAmbiance = nullptr;
     WeatherSearch weather;
+    CalculationMode mode = CalculationMode::Standard;
 };
 
 // The one way from a project to calculation inputs: the form's values (as the form shows them,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/CalculationMode.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -87,6 +89,7 @@ struct SurfaceCoefficients {
 // preparation and step (EngineState::Snapshot); a copy keeps a finished run (the report).
 struct EngineSnapshot {
     bool prepared = false;
+    CalculationMode mode = CalculationMode::Standard; // the mode of the last preparation
     int hours = 0; // hours recorded so far
     std::array<std::vector<float>, kSeriesCount> series;
     NodeProfiles nodes;

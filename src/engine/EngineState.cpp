@@ -4,6 +4,9 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "engine/AmbianceProfile.h"
+#include "engine/DynamicWallFromProject.h"
+#include "engine/FineCalculation.h"
+#include "engine/FineMesh.h"
 #include "engine/LinearSolver.h"
 #include "engine/NCodedString.h"
 #include "engine/NSparseMatrix.h"
@@ -13,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace quelvan {
 
@@ -21,7 +25,8 @@ namespace {
 NullMessageSink gSilentSink;
 } // namespace
 
-// What only the calculation itself needs: the network, the matrices and the four profiles.
+// What only the calculation itself needs: the network, the matrices and the four profiles; in
+// the fine mode its stepper and the heat summed over its sub-steps.
 struct EngineState::Calculation {
     ThermalNetwork network;
     NSparseMatrix storage; // M
@@ -31,6 +36,9 @@ struct EngineState::Calculation {
     NCodedString exteriorTemperature;
     NCodedString exteriorFlux;
     JacobiSolver solver; // keeps its work vectors from hour to hour
+    std::optional<FineCalculation> fine;
+    double fineExteriorEnergy = 0.0; // J/m², summed in double, shown as float
+    double fineInteriorEnergy = 0.0;
 };
 
 const char* EngineErrorMessage(int code)
@@ -130,17 +138,26 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         return verdict_.code;
     calc_->network.Build(doc.layers, inputs.surfaces);
     const ThermalNetwork& net = calc_->network;
-    const auto n = static_cast<size_t>(net.NodeCount());
+    run_.totalThickness = net.TotalThickness();
+    run_.uValue = net.UValue();
+    run_.surfaces = { net.AbsorptionExterior(), net.AbsorptionInterior(), net.ExchangeExterior(),
+        net.ExchangeInterior() };
+    // The fine mode shows its own nodes; the thickness, U and the surfaces stay the network's.
+    if (inputs.mode == CalculationMode::Fine) {
+        // The wall passed the check above, so it is computable.
+        const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+        if (wall)
+            calc_->fine.emplace(*wall, run_.surfaces);
+        if (!calc_->fine || !calc_->fine->IsUsable())
+            return kEngineInternalError;
+    }
+    run_.nodes.x = calc_->fine ? calc_->fine->Positions() : net.Positions();
+    const size_t n = run_.nodes.x.size();
     // Entries that existed keep their values (the previous calculation's temperatures).
     run_.nodes.T.resize(n, 0.0f);
     run_.nodes.Tmin.resize(n, 0.0f);
     run_.nodes.Tmax.resize(n, 0.0f);
     run_.nodes.Phi.resize(n, 0.0f);
-    run_.nodes.x = net.Positions();
-    run_.totalThickness = net.TotalThickness();
-    run_.uValue = net.UValue();
-    run_.surfaces = { net.AbsorptionExterior(), net.AbsorptionInterior(), net.ExchangeExterior(),
-        net.ExchangeInterior() };
 
     const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
     const struct {
@@ -165,6 +182,7 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs)
 {
     const int previousNodes = computedNodes_;
+    const std::vector<float> previous = run_.nodes.T; // for a start on another row of nodes
     ResetRun(doc);
     calc_ = std::make_unique<Calculation>();
     const int code = CheckedBuild(doc, inputs);
@@ -175,6 +193,7 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
         return code;
     }
     Calculation& c = *calc_;
+    run_.mode = inputs.mode;
     run_.clock = 0.0;
     run_.exteriorEnergy = 0.0f;
     run_.interiorEnergy = 0.0f;
@@ -182,15 +201,16 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
         = InitialAmbientTemperature(*inputs.interiorAmbiance, c.interiorTemperature, run_.clock);
     const float exterior0
         = InitialAmbientTemperature(*inputs.exteriorAmbiance, c.exteriorTemperature, run_.clock);
-    c.network.AssembleStorageAndSteady(c.storage, c.system);
+    if (!c.fine)
+        c.network.AssembleStorageAndSteady(c.storage, c.system);
 
     const bool automatic = inputs.initialTemperatureMode != InitialTemperature::PreviousCalculation;
     // With "calcul précédent" but no previous temperatures for this wall, the start is the
     // steady state, not recorded, so that no node starts undefined.
-    const bool previousUsable = previousNodes == run_.NodeCount();
-    if (automatic || !previousUsable) {
+    if (automatic || !StartFromPrevious(previousNodes, previous)) {
+        // A straight line starts the sweeps; the fine mode solves directly.
         const float length = run_.totalThickness + 0.0000005f;
-        for (size_t i = 0; i < run_.nodes.T.size(); ++i)
+        for (size_t i = 0; i < run_.nodes.T.size() && !c.fine; ++i)
             run_.nodes.T[i] = interior0 + (exterior0 - interior0) * run_.nodes.x[i] / length;
         Step(doc, false, automatic);
     }
@@ -198,21 +218,55 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
         EvaluateBoundaries();
     run_.nodes.Tmin = run_.nodes.T;
     run_.nodes.Tmax = run_.nodes.T;
-    c.network.AddStorage(c.system);
+    if (!c.fine)
+        c.network.AddStorage(c.system);
     run_.prepared = true; // the system matrix holds A: the run may step
     computedNodes_ = run_.NodeCount();
+    previousPositions_ = run_.nodes.x;
+    previousMode_ = inputs.mode;
     run_.bounds = ChartBounds {};
     RefreshResultsDisplay();
     return kEngineOk;
 }
 
-void EngineState::EvaluateBoundaries()
+bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>& previous)
 {
     Calculation& c = *calc_;
-    run_.current.interiorTemperature = c.interiorTemperature.EvaluateProfile(run_.clock);
-    run_.current.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(run_.clock);
-    run_.current.interiorFlux = c.interiorFlux.EvaluateProfile(run_.clock);
-    run_.current.exteriorFlux = c.exteriorFlux.EvaluateProfile(run_.clock);
+    if (!c.fine && previousMode_ == CalculationMode::Standard)
+        return previousNodes == run_.NodeCount(); // the resize kept them in place
+    // Another row of nodes: the previous profile is interpolated at this calculation's nodes.
+    if (previousNodes == 0 || previous.size() != previousPositions_.size())
+        return false;
+    if (c.fine) {
+        // The first hour starts from the values of the hour before the clock's start, wrapped
+        // into the profiles' spans, as the previous calculation's end would have seen them.
+        c.fine->StartFrom(previousPositions_, previous, BoundariesAt(-3600.0));
+        c.fine->CopyTemperatures(run_.nodes.T);
+        return true;
+    }
+    const std::vector<double> from(previousPositions_.begin(), previousPositions_.end());
+    const std::vector<double> values(previous.begin(), previous.end());
+    const std::vector<double> at(run_.nodes.x.begin(), run_.nodes.x.end());
+    std::vector<double> carried(at.size());
+    InterpolateProfile(from, values, at, carried);
+    std::copy(carried.begin(), carried.end(), run_.nodes.T.begin());
+    return true;
+}
+
+CurrentValues EngineState::BoundariesAt(double t)
+{
+    Calculation& c = *calc_;
+    CurrentValues v = run_.current;
+    v.interiorTemperature = c.interiorTemperature.EvaluateProfile(t);
+    v.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(t);
+    v.interiorFlux = c.interiorFlux.EvaluateProfile(t);
+    v.exteriorFlux = c.exteriorFlux.EvaluateProfile(t);
+    return v;
+}
+
+void EngineState::EvaluateBoundaries()
+{
+    run_.current = BoundariesAt(run_.clock);
 }
 
 void EngineState::AdvanceHour(KslDoc& doc, bool transient, bool record)
@@ -222,28 +276,31 @@ void EngineState::AdvanceHour(KslDoc& doc, bool transient, bool record)
     Step(doc, transient, record);
 }
 
-void EngineState::Step(KslDoc& doc, bool transient, bool record)
+void EngineState::SolveStandard(bool transient)
 {
     Calculation& c = *calc_;
-    EvaluateBoundaries();
     const int n = run_.NodeCount();
     NVector t(run_.nodes.T);
     NVector b(n, 0.0f);
     if (transient)
         NSparseMatrix::MultiplyInto(c.storage, t, b);
     const SurfaceCoefficients& s = run_.surfaces;
-    CurrentValues& v = run_.current;
+    const CurrentValues& v = run_.current;
     b[0] += s.exchangeExterior * v.exteriorTemperature + s.absorptionExterior * v.exteriorFlux;
     b[n - 1] += s.exchangeInterior * v.interiorTemperature + s.absorptionInterior * v.interiorFlux;
     c.solver.SetPath(solverPath_);
     c.solver.Solve(c.system, t, b, t, *sink_);
     run_.nodes.T = t.Values();
-    if (!record)
-        return;
+}
 
+void EngineState::StandardNodeFluxes()
+{
     // Node flux densities, positive toward the interior, for the in-wall flux chart.
+    const int n = run_.NodeCount();
+    const SurfaceCoefficients& s = run_.surfaces;
+    const CurrentValues& v = run_.current;
     const std::vector<float>& T = run_.nodes.T;
-    const NFloatArray& k = c.network.Conductances();
+    const NFloatArray& k = calc_->network.Conductances();
     std::vector<float> q(static_cast<size_t>(n - 1));
     for (size_t j = 0; j + 1 < static_cast<size_t>(n); ++j)
         q[j] = (T[j + 1] - T[j]) * k[j];
@@ -256,6 +313,33 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
     run_.nodes.Phi[last] = -(s.exchangeInterior * (v.interiorTemperature - T[last])
                                + s.absorptionInterior * v.interiorFlux + q[last - 1])
         / 2.0f;
+}
+
+void EngineState::Step(KslDoc& doc, bool transient, bool record)
+{
+    Calculation& c = *calc_;
+    EvaluateBoundaries();
+    FineHourEnergies hour; // the fine mode's heat of the hour; none for a steady solve
+    if (!c.fine) {
+        SolveStandard(transient);
+    } else {
+        if (transient)
+            hour = c.fine->AdvanceHour(run_.current);
+        else
+            c.fine->SolveSteadyState(run_.current);
+        c.fine->CopyTemperatures(run_.nodes.T);
+    }
+    if (!record)
+        return;
+    if (c.fine)
+        c.fine->NodeFluxDensities(run_.current, run_.nodes.Phi);
+    else
+        StandardNodeFluxes();
+
+    const std::vector<float>& T = run_.nodes.T;
+    const SurfaceCoefficients& s = run_.surfaces;
+    CurrentValues& v = run_.current;
+    const auto last = T.size() - 1;
 
     // The envelopes restart every day, except after the last one.
     if (run_.hours != kRunHours && run_.hours % 24 == 0) {
@@ -273,7 +357,13 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
         run_.series[static_cast<size_t>(i)].push_back(values[i]);
     v.exteriorTotalFlux = qse - s.absorptionExterior * v.exteriorFlux;
     v.interiorTotalFlux = s.absorptionInterior * v.interiorFlux + qsi;
-    if (run_.hours > 1) {
+    if (run_.hours > 1 && c.fine) {
+        // The fine mode's heat, integrated over the sub-steps since the last recorded hour.
+        c.fineInteriorEnergy += hour.interiorSurface;
+        c.fineExteriorEnergy += hour.exteriorSurface;
+        run_.interiorEnergy = static_cast<float>(c.fineInteriorEnergy);
+        run_.exteriorEnergy = static_cast<float>(c.fineExteriorEnergy);
+    } else if (run_.hours > 1) {
         // Trapezoidal integration of the convective surface fluxes, J/m².
         const auto h = static_cast<size_t>(run_.hours);
         const auto& se = run_.Series(SeriesId::ExteriorSurfaceFlux);

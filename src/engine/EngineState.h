@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quelvan {
 
@@ -34,6 +35,12 @@ std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrec
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start
 // from the previous calculation's temperatures. It never draws and never blocks.
+// In the fine mode (CalculationInputs::mode) every hour is made of the fine mode's sub-steps,
+// from the previous whole hour's boundary values to this hour's, on the fine mode's nodes; the
+// hourly rows, series and displays are made from the state at each whole hour as in the
+// standard mode. Mode 1 starts from the previous calculation's temperatures, interpolated when
+// they were computed on other nodes; the fine mode's first hour then starts from the profiles'
+// values at -3600 s.
 class EngineState {
 public:
     EngineState();
@@ -83,8 +90,15 @@ private:
 
     void ResetRun(KslDoc& doc);
     int CheckedBuild(KslDoc& doc, const CalculationInputs& inputs);
+    // Carries the previous calculation's temperatures to this one's nodes; false when there are
+    // none for them.
+    bool StartFromPrevious(int previousNodes, const std::vector<float>& previous);
+    // The four boundary values of the profiles at a time in seconds (other values as they are).
+    CurrentValues BoundariesAt(double t);
     void EvaluateBoundaries();
     void Step(KslDoc& doc, bool transient, bool record);
+    void SolveStandard(bool transient);
+    void StandardNodeFluxes();
 
     MessageSink* sink_;
     SolverPath solverPath_ = SolverPath::Banded;
@@ -93,6 +107,8 @@ private:
     CalculationCheck verdict_; // the verdict of the last preparation's check
     ReadError weatherError_; // where the last weather error happened
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
+    std::vector<float> previousPositions_; // their nodes' positions
+    CalculationMode previousMode_ = CalculationMode::Standard; // the mode that computed them
 };
 
 } // namespace quelvan

@@ -41,4 +41,25 @@ FineMesh::FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& 
     }
 }
 
+void InterpolateProfile(std::span<const double> positions, std::span<const double> values,
+    std::span<const double> at, std::span<double> out)
+{
+    const std::size_t given = std::min(positions.size(), values.size());
+    if (given == 0)
+        return;
+    std::size_t k = 0; // positions[k] <= at[i] < positions[k + 1] while inside the span
+    for (std::size_t i = 0; i < std::min(at.size(), out.size()); ++i) {
+        while (k + 1 < given && positions[k + 1] <= at[i])
+            ++k;
+        if (at[i] <= positions[0]) {
+            out[i] = values[0];
+        } else if (k + 1 >= given) {
+            out[i] = values[given - 1];
+        } else {
+            const double s = (at[i] - positions[k]) / (positions[k + 1] - positions[k]);
+            out[i] = values[k] + (values[k + 1] - values[k]) * s;
+        }
+    }
+}
+
 } // namespace quelvan

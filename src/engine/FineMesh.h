@@ -2,6 +2,7 @@
 
 #include "engine/DynamicCharacteristics.h"
 
+#include <span>
 #include <vector>
 
 namespace quelvan {
@@ -48,5 +49,11 @@ private:
     std::vector<double> capacities_;
     std::vector<int> cellsPerLayer_;
 };
+
+// A temperature profile carried from one row of nodes to another: the values of the piecewise
+// linear profile given at `positions` (increasing) taken at `at` (increasing, as many as `out`),
+// the end values beyond the given span. `out` is left as it is when nothing is given.
+void InterpolateProfile(std::span<const double> positions, std::span<const double> values,
+    std::span<const double> at, std::span<double> out);
 
 } // namespace quelvan

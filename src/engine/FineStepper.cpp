@@ -83,23 +83,7 @@ void FineStepper::SolveSteadyState(const FineBoundary& boundary)
 
 void FineStepper::StartFrom(std::span<const double> positions, std::span<const double> temperatures)
 {
-    const std::size_t given = std::min(positions.size(), temperatures.size());
-    if (given == 0)
-        return;
-    const std::vector<double>& x = mesh_.Positions();
-    std::size_t k = 0; // positions[k] <= x[i] < positions[k + 1] while inside the span
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        while (k + 1 < given && positions[k + 1] <= x[i])
-            ++k;
-        if (x[i] <= positions[0]) {
-            temperature_[i] = temperatures[0];
-        } else if (k + 1 >= given) {
-            temperature_[i] = temperatures[given - 1];
-        } else {
-            const double s = (x[i] - positions[k]) / (positions[k + 1] - positions[k]);
-            temperature_[i] = temperatures[k] + (temperatures[k + 1] - temperatures[k]) * s;
-        }
-    }
+    InterpolateProfile(positions, temperatures, mesh_.Positions(), temperature_);
     continuous_ = false;
 }
 

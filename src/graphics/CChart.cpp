@@ -49,7 +49,7 @@ CChart::CChart(
     spare.SetShowTitle(showYTitle);
     y.Build();
     spare.Build();
-    y.SetTitle("TODO");
+    y.SetTitle(std::nullopt); // shows nothing until the chart's user gives it a title
 }
 
 CChart::~CChart() = default;

@@ -45,7 +45,7 @@ void CChartAxis::Build()
     labelsBelow_ = orientation_ != AxisOrientation::Vertical;
     endB_ = &PlaceLabel(b, endLabelWidth_);
     endA_ = &PlaceLabel(a, endLabelWidth_);
-    // The middle label is laid out but keeps its placeholder, so it never shows.
+    // The middle label is laid out but never given a text, so it never shows.
     PlaceLabel({ (a.x + b.x) / 2, (a.y + b.y) / 2 }, endLabelWidth_);
     if (!showTitle_)
         return;
@@ -88,15 +88,14 @@ NShpText& CChartAxis::PlaceLabel(IPoint p, int width)
             p.x - layout.labelGapLeft - tick, p.y + h / 2 };
     }
     NShpText& label = AddText(box, kLabelPenIndex, kLabelFillIndex, {}, -1, false);
-    label.SetText(NShpText::kPlaceholder);
     label.SetAlignment(horizontal, vertical);
     return label;
 }
 
-void CChartAxis::SetTitle(const std::string& text)
+void CChartAxis::SetTitle(Label text)
 {
     if (title_)
-        title_->SetText(text);
+        title_->SetText(std::move(text));
 }
 
 void CChartAxis::SetEndLabel(AxisEnd end, const std::string& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/CDrawObject.h"
+#include "graphics/NRectWithTextShape.h"
 
 #include <string>
 
@@ -39,7 +40,8 @@ public:
     NShpText* EndBLabel() const { return endB_; }
     NShpText* EndALabel() const { return endA_; }
 
-    void SetTitle(const std::string& text);
+    // No text: the title shows nothing.
+    void SetTitle(Label text);
     void SetEndLabel(AxisEnd end, const std::string& text);
 
 private:

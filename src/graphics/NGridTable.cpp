@@ -96,6 +96,13 @@ const GridCell& NGridTable::Cell(int row, int column) const
     return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
+void NGridTable::SetText(int row, int column, std::string text)
+{
+    GridCell& cell = Cell(row, column);
+    cell.type = CellKind::Text;
+    cell.text = std::move(text);
+}
+
 int NGridTable::FindRowByTag(int column, int tag) const
 {
     if (column < 0 || column >= ColumnCount())
@@ -321,7 +328,7 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
             painter.drawLine(x, y + kCheckSize - 1, x + kCheckSize - 1, y);
         }
         if (selected)
-            InvertBox(painter, square.Offset(0, 0));
+            InvertBox(painter, square);
         break;
     }
     case CellKind::ColourSwatch: {

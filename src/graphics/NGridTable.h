@@ -19,7 +19,6 @@ struct GridCell {
     CellKind type = CellKind::Nothing;
     std::string text;
     bool pressed = false; // header cells drawn pushed
-    bool marked = false; // kept and copied, not read by the drawing
     bool checked = false;
     int tag = 0; // a record number or any value the user looks rows up by
     QImage bitmap; // bitmap cells
@@ -66,6 +65,8 @@ public:
 
     GridCell& Cell(int row, int column);
     const GridCell& Cell(int row, int column) const;
+    // Makes the cell a text cell showing that text.
+    void SetText(int row, int column, std::string text);
     GridRowInfo& Row(int row) { return rowInfos_[static_cast<size_t>(row)]; }
     const GridRowInfo& Row(int row) const { return rowInfos_[static_cast<size_t>(row)]; }
     GridColumnInfo& Column(int column) { return columns_[static_cast<size_t>(column)]; }

@@ -2,9 +2,14 @@
 
 #include "graphics/NShape.h"
 
+#include <optional>
 #include <string>
 
 namespace quelvan::graphics {
+
+// The text a shape writes, or none: a rectangle without a name, a chart label that its user has
+// not set.
+using Label = std::optional<std::string>;
 
 // A world rectangle carrying a text: the base of filled rectangles and of text labels.
 class NRectWithTextShape : public NShape {
@@ -19,8 +24,10 @@ public:
 
     const IRect& Rect() const { return rect_; }
     void SetRect(const IRect& rect) { rect_ = rect; }
-    const std::string& Text() const { return text_; }
-    void SetText(std::string text) { text_ = std::move(text); }
+    const Label& Text() const { return text_; }
+    void SetText(Label text) { text_ = std::move(text); }
+    // There is something to write: a text, and not an empty one.
+    bool WritesText() const { return text_.has_value() && !text_->empty(); }
     // A framed horizontal label shows only a small frame round its text.
     bool IsFramedLabel() const { return framedLabel_; }
     void SetFramedLabel(bool framed) { framedLabel_ = framed; }
@@ -37,7 +44,7 @@ protected:
 
 private:
     IRect rect_;
-    std::string text_;
+    Label text_;
     bool framedLabel_ = false;
     bool verticalText_ = false;
 };

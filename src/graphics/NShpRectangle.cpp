@@ -19,10 +19,10 @@ void NShpRectangle::Draw(QPainter& painter, const CDrawTransform& transform) con
     painter.setPen(ShapePen());
     const IRect device = transform.WorldToDevice(Rect().Normalised()).Normalised();
     // A framed horizontal label shows only its frame, drawn with the text below.
-    if (Text().empty() || !IsFramedLabel() || IsVerticalText())
+    if (!WritesText() || !IsFramedLabel() || IsVerticalText())
         DrawBoxRectangle(painter, device);
     painter.setBackgroundMode(Qt::TransparentMode);
-    if (!Text().empty()) {
+    if (WritesText()) {
         const QFont previous = painter.font();
         if (IsVerticalText())
             DrawVerticalText(painter, device);
@@ -35,7 +35,7 @@ void NShpRectangle::Draw(QPainter& painter, const CDrawTransform& transform) con
 
 void NShpRectangle::DrawVerticalText(QPainter& painter, const IRect& device) const
 {
-    const QString text = ToQString(Text());
+    const QString text = ToQString(*Text());
     const int count = static_cast<int>(text.size());
     if (count == 0)
         return;
@@ -56,7 +56,7 @@ void NShpRectangle::DrawVerticalText(QPainter& painter, const IRect& device) con
 void NShpRectangle::DrawHorizontalText(
     QPainter& painter, const CDrawTransform& transform, const IRect& device) const
 {
-    const QString text = ToQString(Text());
+    const QString text = ToQString(*Text());
     FitFont(painter, FontLadder::SansSerif(), device.Width(), device.Height() - 2, text);
     const QSize extent = TextExtent(painter, text);
     int x = device.left + (device.Width() - extent.width()) / 2;

@@ -25,7 +25,7 @@ int AlignmentOffset(TextAlign alignment, int room, int size)
 
 void NShpText::Draw(QPainter& painter, const CDrawTransform& transform) const
 {
-    if (!IsDrawable())
+    if (!WritesText())
         return;
     const IRect device = transform.WorldToDevice(Rect().Normalised()).Normalised();
     // Text goes in the surface's ordinary colour (black), white for a highlighted shape.
@@ -41,7 +41,7 @@ void NShpText::Draw(QPainter& painter, const CDrawTransform& transform) const
 
 void NShpText::DrawHorizontal(QPainter& painter, const IRect& device, const QColor& colour) const
 {
-    const QString text = ToQString(Text());
+    const QString text = ToQString(*Text());
     FitFont(painter, FontLadder::SansSerif(), device.Width(), device.Height(), text);
     const QSize extent = TextExtent(painter, text);
     const int x = AlignmentOffset(horizontalAlignment_, device.Width(), extent.width());
@@ -51,7 +51,7 @@ void NShpText::DrawHorizontal(QPainter& painter, const IRect& device, const QCol
 
 void NShpText::DrawVertical(QPainter& painter, const IRect& device, const QColor& colour) const
 {
-    const QString text = ToQString(Text());
+    const QString text = ToQString(*Text());
     const int count = static_cast<int>(text.size());
     const int height = device.Height();
     FitFont(painter, FontLadder::SansSerif(), device.Width(), height / count, text.left(1));

@@ -12,11 +12,9 @@ enum class TextAlign : int {
 };
 
 // A text label placed in a world rectangle, in the largest font of the sans-serif ladder that
-// fits it, aligned as asked. "TODO" marks a label not set yet and is never drawn.
+// fits it, aligned as asked. A label without a text draws nothing.
 class NShpText : public NRectWithTextShape {
 public:
-    static constexpr const char* kPlaceholder = "TODO";
-
     explicit NShpText(const IRect& rect)
         : NRectWithTextShape(ShapeType::Text, rect)
     {
@@ -33,9 +31,6 @@ public:
         horizontalAlignment_ = horizontal;
         verticalAlignment_ = vertical;
     }
-
-    // True when Draw would write something.
-    bool IsDrawable() const { return !Text().empty() && Text() != kPlaceholder; }
 
 private:
     void DrawHorizontal(QPainter& painter, const IRect& device, const QColor& colour) const;

@@ -54,6 +54,13 @@ std::string FooterProgramText()
     return std::string(kProgramName) + " " + kProgramVersion;
 }
 
+std::string FooterProgramText(CalculationMode mode)
+{
+    return mode == CalculationMode::Fine
+        ? FooterProgramText() + " - " + CalculationModeLabel(CalculationMode::Fine)
+        : FooterProgramText();
+}
+
 QFont TitleFont()
 {
     return ReportFont(14.0, true);
@@ -85,15 +92,15 @@ int DrawPageHeader(QPainter& painter, const QRect& rect, const std::string& titl
     return ruleY;
 }
 
-int DrawPageFooter(
-    QPainter& painter, const QRect& rect, const std::string& centreText, const QDateTime& when)
+int DrawPageFooter(QPainter& painter, const QRect& rect, const std::string& centreText,
+    const QDateTime& when, const std::string& programText)
 {
     const int h = TextHeight(painter);
     const int bottom = rect.bottom() + 1;
     const int y = bottom - h;
     TextOutTopLeft(painter, rect.left(), y, ToQString(FooterDateText(when)), Qt::black);
     DrawCentredText(painter, rect.left() + rect.width() / 2, y, centreText);
-    const QString program = ToQString(FooterProgramText());
+    const QString program = ToQString(programText);
     TextOutTopLeft(
         painter, rect.right() + 1 - TextExtent(painter, program).width(), y, program, Qt::black);
     const int ruleY = y - h / 2 - 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/CalculationMode.h"
+
 #include <QDateTime>
 #include <QFont>
 #include <QRect>
@@ -30,6 +32,9 @@ std::string FooterDateText(const QDateTime& when);
 std::string FooterCentreText(const std::string& author, const std::string& reference);
 // "Quelvan 1.20a".
 std::string FooterProgramText();
+// The footer's right-hand text for results of that mode: FooterProgramText, followed by
+// " - Calcul fin" when the fine mode produced them.
+std::string FooterProgramText(CalculationMode mode);
 
 // Fonts of the page frame and of the texts placed between tables and plots, sized in report
 // units (a pixel size of 400 / 72 units per point).
@@ -42,10 +47,11 @@ QFont CaptionFont(bool bold);
 // current font.
 int DrawPageHeader(QPainter& painter, const QRect& rect, const std::string& title);
 // Writes the date at the left edge, the centre text centred and the program's name and version
-// at the right edge on the rectangle's last line, draws a rule above them and returns the
-// distance from the rectangle's bottom to that rule. Uses the painter's current font.
-int DrawPageFooter(
-    QPainter& painter, const QRect& rect, const std::string& centreText, const QDateTime& when);
+// (or the given text) at the right edge on the rectangle's last line, draws a rule above them
+// and returns the distance from the rectangle's bottom to that rule. Uses the painter's current
+// font.
+int DrawPageFooter(QPainter& painter, const QRect& rect, const std::string& centreText,
+    const QDateTime& when, const std::string& programText = FooterProgramText());
 
 // Writes text with its top at y, centred on x.
 void DrawCentredText(QPainter& painter, int x, int y, const std::string& text);

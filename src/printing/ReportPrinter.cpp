@@ -3,6 +3,7 @@
 #include "graphics/NGridTable.h"
 #include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
+#include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/MaterialLibraryTable.h"
 #include "printing/ProjectDataTables.h"
 #include "printing/ReportFrame.h"
@@ -14,6 +15,11 @@
 #include <algorithm>
 
 namespace quelvan::printing {
+
+namespace {
+// Space between the project data and the block beside it.
+constexpr int kBlockSpacing = 150;
+} // namespace
 
 ReportPrinter::ReportPrinter(const KslDoc& doc, CalculationInputs form, EngineSnapshot run)
     : doc_(doc)
@@ -58,8 +64,8 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
     painter.setPen(QPen(Qt::black, 0));
 
     painter.setFont(FooterFont());
-    const int footerHeight = DrawPageFooter(
-        painter, drawing, FooterCentreText(doc_.author, doc_.reference), printTime_);
+    const int footerHeight = DrawPageFooter(painter, drawing,
+        FooterCentreText(doc_.author, doc_.reference), printTime_, FooterProgramText(run_.mode));
     painter.setFont(TitleFont());
     const int headerRule = DrawPageHeader(painter, drawing, PageTitle(page));
     const QRect body(drawing.left(), headerRule + 1, drawing.width(),
@@ -78,10 +84,16 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
     case PageKind::WallValues:
         DrawWallValuesPage(painter, body, doc_, form_, run_, tableRowHeight);
         break;
-    case PageKind::ProjectData:
-        DrawProjectData(
-            painter, doc_, form_, body.topLeft() + QPoint(0, kBodyTopGap), tableRowHeight);
+    case PageKind::ProjectData: {
+        const QPoint top = body.topLeft() + QPoint(0, kBodyTopGap);
+        const DrawnExtent tables = DrawProjectData(painter, doc_, form_, top, tableRowHeight);
+        // Beside the wall's tables, where the wall page has its plots: the page has no room
+        // below them for a long wall.
+        const int x = std::max(tables.right + kBlockSpacing, body.left() + body.width() * 2 / 5);
+        DrawDynamicCharacteristics(
+            painter, doc_, form_.surfaces, QPoint(x, top.y()), tableRowHeight);
         break;
+    }
     case PageKind::MaterialLibrary: {
         const int rowHeight
             = LibraryRowHeight(doc_.materials.Count(), body.height() - 2 * kBodyTopGap, 90, 24);

@@ -88,7 +88,6 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
         // Materials and ambiances can only be reordered and edited.
         editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
         editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
-        associateMenu_ = editMenu_->addMenu(QStringLiteral("Associer Matériau"));
     }
     QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
     help->addAction(
@@ -172,6 +171,8 @@ void GeneralListDlg::EditSelected()
 
 void GeneralListDlg::AddRow()
 {
+    if (!Describe(kind_).rowsAddable)
+        return;
     const int dataRows = grid_.RowCount() - 1;
     if (rowLimit_ > 0 && dataRows >= rowLimit_) {
         prompter_.Message(this, QString::fromUtf8(msg::kMaxElements), Prompter::Icon::Information);
@@ -181,7 +182,7 @@ void GeneralListDlg::AddRow()
     const int after = selected >= 0 ? selected : grid_.RowCount() - 1;
     grid_.InsertRowAfter(after);
     const int row = after + 1;
-    grid_.Row(row).height = 18;
+    grid_.Row(row).height = kRowHeight;
     FillNewRow(row);
     SelectRow(row);
     FitToGrid();

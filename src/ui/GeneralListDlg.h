@@ -15,11 +15,14 @@ class Prompter;
 
 // A table of records drawn by an NGridTable under a menu ("Fenêtre", "Edition", "Aide"): one
 // row can be selected with the mouse, moved up or down, edited (double click or "Editer"),
-// and, in the layer list, added, deleted or given another material. OK and "Fermet et
+// and, in the layer list, added or deleted; a list may add commands of its own to the
+// "Edition" menu (the layer list's "Associer Matériau"). OK and "Fermet et
 // Enregistrer" close with saving, "Annuler" and "Fermer sans Enregistrer" without.
 class GeneralListDlg : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kRowHeight = 18; // data rows
+
     GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* parent = nullptr);
 
     ListKind Kind() const { return kind_; }
@@ -48,11 +51,10 @@ public:
 protected:
     // Opens the row's editing dialog; column is the clicked one.
     virtual void EditRow(int row, int column) = 0;
-    // Fills a new row inserted at that position ("Ajouter", layer list only).
+    // Fills a new row inserted at that position ("Ajouter", lists whose rows can be added).
     virtual void FillNewRow(int row);
     virtual void RowDeleted(int row);
     Prompter& prompter() { return prompter_; }
-    QMenu* AssociateMenu() const { return associateMenu_; }
 
 private:
     class GridCanvas;
@@ -64,7 +66,6 @@ private:
     int rowLimit_ = 0;
     QMenuBar* menuBar_ = nullptr;
     QMenu* editMenu_ = nullptr;
-    QMenu* associateMenu_ = nullptr;
     QWidget* canvas_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -6,6 +6,7 @@
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "session/RunState.h"
+#include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/FormSupport.h"
@@ -185,6 +186,7 @@ void KslView::MarkModified()
 {
     if (!loading_)
         doc_.modified = true;
+    emit formEdited();
 }
 
 void KslView::FillAmbianceList(Side side)
@@ -246,7 +248,9 @@ void KslView::StoreControls()
 
 CalculationInputs KslView::InputsFromControls() const
 {
-    return InputsFor(doc_, FormValuesShown());
+    CalculationInputs inputs = InputsFor(doc_, FormValuesShown());
+    inputs.mode = StoredCalculationMode(); // read at every preparation
+    return inputs;
 }
 
 void KslView::DocumentChanged()

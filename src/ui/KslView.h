@@ -68,6 +68,8 @@ public:
 signals:
     void layersRequested();
     void ambianceListRequested(Side side);
+    // A field or a list of the form was changed by the user (or while loading the document).
+    void formEdited();
     // Calculation mode locks the "Données" menu.
     void calculationModeChanged(bool calculation);
 

@@ -13,13 +13,16 @@ struct ListKindInfo {
     ListKind kind;
     HelpTopic helpTopic; // F1 anywhere in the dialog
     bool columnLines; // grid lines between the columns
-    bool rowsAddable; // "Ajouter", "Supprimer" and "Associer Matériau"
+    bool rowsAddable; // "Ajouter" and "Supprimer"
+    // The list reads the wall's placement from the form (the ambiance dialog's solar preview),
+    // so the form's fields are stored into the project before it opens.
+    bool readsForm;
 };
 
 inline constexpr std::array<ListKindInfo, 3> kListKinds { {
-    { ListKind::Materials, HelpTopic::Materials, false, false },
-    { ListKind::Ambiances, HelpTopic::Ambiances, true, false },
-    { ListKind::Layers, HelpTopic::Layers, false, true },
+    { ListKind::Materials, HelpTopic::Materials, false, false, false },
+    { ListKind::Ambiances, HelpTopic::Ambiances, true, false, true },
+    { ListKind::Layers, HelpTopic::Layers, false, true, false },
 } };
 
 constexpr const ListKindInfo& Describe(ListKind kind)

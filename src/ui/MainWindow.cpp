@@ -6,7 +6,9 @@
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
+#include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -46,13 +48,23 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
     connect(
         controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
-    connect(view_, &KslView::layersRequested, controller_, &ProjectController::LayersList);
+    connect(view_, &KslView::layersRequested, controller_,
+        [this] { controller_->EditList(ListKind::Layers); });
     connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
-        if (controller_->AmbianceList(side))
+        if (controller_->EditList(ListKind::Ambiances, side))
             view_->FillAmbianceList(side);
     });
-    connect(view_, &KslView::calculationModeChanged, this,
-        [this](bool calculation) { dataMenu_->setEnabled(!calculation); });
+    // The dynamic characteristics follow the form's surface resistances as they are typed.
+    connect(view_, &KslView::formEdited, this, [this] {
+        if (dynamicDialog_)
+            dynamicDialog_->Refresh();
+    });
+    connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
+        dataMenu_->setEnabled(!calculation);
+        UpdateModeIndicator();
+    });
+    connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
+        &MainWindow::UpdateModeIndicator);
     BuildMenus();
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kMinimumWidth, kMinimumHeight);
@@ -109,7 +121,8 @@ void MainWindow::BuildMenus()
     dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
     add(
         dataMenu_, "Liste des matériaux...", "actionMaterials",
-        [this] { controller_->MaterialsList(); }, {}, "Affiche la liste des matériaux");
+        [this] { controller_->EditList(ListKind::Materials); }, {},
+        "Affiche la liste des matériaux");
     add(
         dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
@@ -121,6 +134,23 @@ void MainWindow::BuildMenus()
     add(
         dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
         "Nom d'auteur et autres références");
+    dataMenu_->addSeparator();
+    add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
+        &MainWindow::ShowDynamicCharacteristics, {},
+        "Amortissement, déphasage et capacités thermiques de la paroi");
+    // The calculation's mode; the menu is locked in calculation mode, and the setting is read
+    // when a calculation is prepared.
+    dataMenu_->addSeparator();
+    QAction* fine
+        = dataMenu_->addAction(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    fine->setObjectName(QStringLiteral("actionFineMode"));
+    fine->setCheckable(true);
+    fine->setChecked(StoredCalculationMode() == CalculationMode::Fine);
+    fine->setStatusTip(QString::fromUtf8(
+        "Calcul sur un maillage affiné, par sous-pas de 10 minutes, en résolution directe"));
+    connect(fine, &QAction::toggled, this, [](bool on) {
+        StoreCalculationMode(on ? CalculationMode::Fine : CalculationMode::Standard);
+    });
 
     QMenu* print = menuBar()->addMenu(QStringLiteral("&Impression"));
     add(print, "C&onfiguration de l'impression...", "actionPrinterSetup", &MainWindow::PrinterSetup,
@@ -156,6 +186,10 @@ void MainWindow::BuildMenus()
     tools->addSeparator();
     tools->addAction(about);
 
+    modeIndicator_ = new QLabel(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    modeIndicator_->setObjectName(QStringLiteral("fineModeIndicator"));
+    modeIndicator_->hide();
+    statusBar()->addPermanentWidget(modeIndicator_);
     for (const char* indicator : { "MAJ", "NUM", "DEF" }) {
         auto* label = new QLabel(QString::fromUtf8(indicator));
         label->setEnabled(false);
@@ -192,7 +226,16 @@ void MainWindow::UpdateRecentMenu()
 void MainWindow::AfterDocumentChange()
 {
     view_->DocumentChanged();
+    if (dynamicDialog_)
+        dynamicDialog_->Refresh();
     UpdateTitle();
+}
+
+void MainWindow::UpdateModeIndicator()
+{
+    const EngineSnapshot& run = view_->Runner().Engine().Snapshot();
+    modeIndicator_->setVisible(
+        view_->IsCalculationMode() && run.prepared && run.mode == CalculationMode::Fine);
 }
 
 void MainWindow::NewProject()
@@ -284,6 +327,24 @@ void MainWindow::ExportPdf()
     if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString()))
         prompter_->Message(
             this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
+}
+
+DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
+{
+    return dynamicDialog_.data();
+}
+
+void MainWindow::ShowDynamicCharacteristics()
+{
+    if (!dynamicDialog_) {
+        dynamicDialog_ = new DynamicCharacteristicsDialog(
+            *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
+        dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dynamicDialog_->Refresh();
+    dynamicDialog_->show();
+    dynamicDialog_->raise();
+    dynamicDialog_->activateWindow();
 }
 
 void MainWindow::PrinterSetup()

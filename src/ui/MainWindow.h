@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace quelvan {
@@ -13,6 +15,7 @@ class KslDoc;
 
 namespace quelvan::ui {
 
+class DynamicCharacteristicsDialog;
 class KslView;
 class ProjectController;
 class Prompter;
@@ -34,6 +37,8 @@ public:
     ProjectController& Controller() { return *controller_; }
     QMenu* DataMenu() const { return dataMenu_; }
     QAction* Action(const QString& objectName) const;
+    // The dynamic characteristics dialog while it is open, else null.
+    DynamicCharacteristicsDialog* DynamicDialog() const;
 
 public slots:
     void NewProject();
@@ -48,6 +53,8 @@ public slots:
     void PrintPreview();
     void ExportPdf();
     void PrinterSetup();
+    // Opens (or raises) the modeless dialog of the wall's dynamic characteristics.
+    void ShowDynamicCharacteristics();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +64,7 @@ private:
     void UpdateTitle();
     void UpdateRecentMenu();
     void AfterDocumentChange();
+    void UpdateModeIndicator();
 
     std::unique_ptr<Prompter> ownPrompter_;
     Prompter* prompter_;
@@ -65,6 +73,8 @@ private:
     ProjectController* controller_ = nullptr;
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
+    QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown
 };
 
 } // namespace quelvan::ui

@@ -5,6 +5,9 @@
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
+#include "ui/AmbianceListAdapter.h"
+#include "ui/LayerListAdapter.h"
+#include "ui/MaterialListAdapter.h"
 #include "ui/PrintChoiceDialog.h"
 #include "ui/Prompter.h"
 #include "ui/RecordListDlg.h"
@@ -21,6 +24,20 @@ QSettings Settings()
 {
     return QSettings(
         QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Quelvan"));
+}
+
+std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side side)
+{
+    switch (kind) {
+    case ListKind::Ambiances:
+        return std::make_unique<AmbianceListAdapter>(
+            doc.Ambiances(side), side, doc.AzimuthDegrees(), doc.InclinationDegrees());
+    case ListKind::Layers:
+        return std::make_unique<LayerListAdapter>(doc.layers, doc.materials);
+    case ListKind::Materials:
+        break;
+    }
+    return std::make_unique<MaterialListAdapter>(doc.materials);
 }
 } // namespace
 
@@ -149,34 +166,11 @@ bool ProjectController::SaveAs()
     return WriteTo(path);
 }
 
-bool ProjectController::MaterialsList()
+bool ProjectController::EditList(ListKind kind, Side side)
 {
-    RecordListDlg dialog(doc_.materials, prompter_, window_);
-    if (prompter_.Exec(dialog) != QDialog::Accepted)
-        return false;
-    dialog.ApplyResult();
-    doc_.modified = true;
-    emit documentChanged();
-    return true;
-}
-
-bool ProjectController::LayersList()
-{
-    RecordListDlg dialog(doc_.layers, doc_.materials, prompter_, window_);
-    if (prompter_.Exec(dialog) != QDialog::Accepted)
-        return false;
-    dialog.ApplyResult();
-    doc_.modified = true;
-    emit documentChanged();
-    return true;
-}
-
-bool ProjectController::AmbianceList(Side side)
-{
-    if (storeControls_)
+    if (Describe(kind).readsForm && storeControls_)
         storeControls_();
-    RecordListDlg dialog(doc_.Ambiances(side), side, doc_.AzimuthDegrees(),
-        doc_.InclinationDegrees(), prompter_, window_);
+    RecordListDlg dialog(MakeRecordList(doc_, kind, side), prompter_, window_);
     if (prompter_.Exec(dialog) != QDialog::Accepted)
         return false;
     dialog.ApplyResult();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AmbianceCodes.h"
+#include "ui/ListKind.h"
 
 #include <QObject>
 #include <QStringList>
@@ -40,9 +41,10 @@ public:
     bool Save();
     bool SaveAs();
 
-    bool MaterialsList();
-    bool LayersList();
-    bool AmbianceList(Side side);
+    // The list dialog of the material library, of the wall's layers or of one side's
+    // ambiances (side is read for the ambiances only); on "OK" the project takes the records
+    // back and is marked modified.
+    bool EditList(ListKind kind, Side side = Side::Exterior);
     bool References();
     bool PrintChoice();
 

@@ -1,45 +1,41 @@
 #pragma once
 
-#include "core/NList.h"
-#include "model/CBCData.h"
-#include "model/CMaterial.h"
-#include "model/NMaterialLayer.h"
 #include "ui/GeneralListDlg.h"
+#include "ui/RecordListAdapter.h"
 
-#include <map>
 #include <memory>
+#include <optional>
 
 namespace quelvan::ui {
 
-// The list dialog of the material library, of one side's ambiances or of the wall's layers.
-// Each row keeps its stored record and, once edited, an edited copy; the project changes only
-// when the caller applies the result after "OK", in the rows' display order.
+// The list dialog over one kind of record list (materials, one side's ambiances, the wall's
+// layers, each described by its adapter). Each row keeps the key of its record in its first
+// cell; the project changes only when the caller applies the result after "OK", in the rows'
+// display order.
 class RecordListDlg : public GeneralListDlg {
     Q_OBJECT
 public:
-    static constexpr int kMaxLayers = 7;
-
-    // "Matériaux".
-    RecordListDlg(NList<CMaterial>& materials, Prompter& prompter, QWidget* parent = nullptr);
-    // "Ambiances Extérieures" / "Ambiances Intérieures"; the wall's azimuth and inclination
-    // in degrees for the computed-flux preview.
-    RecordListDlg(NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees,
-        Prompter& prompter, QWidget* parent = nullptr);
-    // "Couches", with the library the layers take their materials from.
-    RecordListDlg(NList<NMaterialLayer>& layers, const NList<CMaterial>& library,
-        Prompter& prompter, QWidget* parent = nullptr);
+    RecordListDlg(
+        std::unique_ptr<RecordListModel> list, Prompter& prompter, QWidget* parent = nullptr);
     ~RecordListDlg() override;
 
-    // Hands the rows back to the list in display order, edited copies assigned into the
-    // stored records; records of deleted rows are destroyed.
+    // Hands the rows' records back to the project in display order, edited copies assigned
+    // into the stored records; records of deleted rows are destroyed.
     void ApplyResult();
 
-    // Gives the selected layer that material (identifier 3001..3020), as "Associer Matériau".
-    void AssociateMaterial(int identifier);
-    // Row's record as shown (edited copy or stored), for tests and the caller.
-    const CMaterial* MaterialAt(int row) const;
-    const CBCData* AmbianceAt(int row) const;
-    const NMaterialLayer* LayerAt(int row) const;
+    RecordListModel& List() { return *list_; }
+    // The key of the selected row's record; none without a selected row.
+    std::optional<int> SelectedKey() const;
+    // Shows that record again in its row (after the list changed it).
+    void RefillRow(int key);
+
+    // The record a row shows (edited copy or stored), for callers that know the record type;
+    // null for another type or a row without a record.
+    template <typename Record> const Record* RecordAt(int row) const
+    {
+        const auto* list = dynamic_cast<const RecordListAdapter<Record>*>(list_.get());
+        return list && row >= 1 && row < Grid().RowCount() ? list->Shown(KeyAt(row)) : nullptr;
+    }
 
 protected:
     void EditRow(int row, int column) override;
@@ -47,34 +43,9 @@ protected:
     void RowDeleted(int row) override;
 
 private:
-    struct Entry {
-        CMaterial* material = nullptr;
-        CBCData* ambiance = nullptr;
-        NMaterialLayer* layer = nullptr;
-        std::unique_ptr<NMaterialLayer> addedLayer;
-        std::unique_ptr<CMaterial> materialCopy;
-        std::unique_ptr<CBCData> ambianceCopy;
-        std::unique_ptr<NMaterialLayer> layerCopy;
-    };
+    int KeyAt(int row) const { return Grid().Cell(row, 0).tag; }
 
-    Entry& EntryAt(int row);
-    const Entry* FindEntry(int row) const;
-    int NewEntry(Entry entry);
-    void FillMaterialRow(int row, const CMaterial& material);
-    void FillAmbianceRow(int row, const CBCData& ambiance);
-    void FillLayerRow(int row, const NMaterialLayer& layer);
-    void FillHeaders(const std::vector<std::pair<QString, int>>& columns);
-    void BuildAssociateMenu();
-
-    NList<CMaterial>* materials_ = nullptr;
-    NList<CBCData>* ambiances_ = nullptr;
-    NList<NMaterialLayer>* layers_ = nullptr;
-    const NList<CMaterial>* library_ = nullptr;
-    Side side_ = Side::Exterior;
-    int azimuth_ = 0;
-    int inclination_ = 90;
-    std::map<int, Entry> entries_;
-    int nextKey_ = 1;
+    std::unique_ptr<RecordListModel> list_;
 };
 
 } // namespace quelvan::ui

@@ -79,6 +79,28 @@ TEST_F(CliRun, OutputOptionAndWeatherFolder)
     EXPECT_FALSE(std::filesystem::exists(folder_ / "p.res"));
 }
 
+TEST_F(CliRun, FineModeKeepsTheBoundaryColumnsAndCheckAndValidateSayIt)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    ASSERT_EQ(Run("check p.ksl"), 0) << err_;
+    EXPECT_NE(out_.find("\nMode de calcul : Calcul standard\n"), std::string::npos) << out_;
+    ASSERT_EQ(Run("check p.ksl --fine"), 0) << err_;
+    EXPECT_NE(out_.find("\nMode de calcul : Calcul fin\n"), std::string::npos) << out_;
+    ASSERT_EQ(Run("run p.ksl -o standard.res"), 0) << err_;
+    ASSERT_EQ(Run("run p.ksl --fine -o fin.res"), 0) << err_;
+    EXPECT_NE(out_.find("fin.res (169 heures, calcul fin)"), std::string::npos) << out_;
+    const auto standard = Rows("standard.res");
+    const auto fine = Rows("fin.res");
+    ASSERT_EQ(fine.size(), standard.size());
+    for (std::size_t row = 0; row < fine.size(); ++row)
+        for (const std::size_t column : { 0, 1, 4, 5, 8 }) // H, TE, TI, FE, FI
+            ASSERT_EQ(fine[row][column], standard[row][column]) << row << ", " << column;
+    EXPECT_NE(fine.back()[3], standard.back()[3]); // TSI: another calculation
+    ASSERT_EQ(Run("validate"), 0) << out_ << err_;
+    EXPECT_NE(out_.find("Calcul fin : "), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("hors tolérance"), std::string::npos) << out_;
+}
+
 TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
 {
     KslDoc doc;
@@ -88,6 +110,50 @@ TEST_F(CliRun, PreviousTemperatureModeStartsFromTheSteadyStateWithANote)
     EXPECT_NE(err_.find(msg::kNoPreviousCalculation), std::string::npos) << err_;
     EXPECT_EQ(Rows("prec.res").size(), 170u);
 }
+
+// The material of a layer of the new project's wall, to spoil it.
+CMaterial& MaterialOf(KslDoc& d, int layer)
+{
+    return d.materials.At(d.materials.IndexOf(d.layers.At(layer).Material()));
+}
+
+struct WallCase {
+    const char* name;
+    void (*spoil)(KslDoc&);
+    const char* refusal; // null when the wall can be computed
+    friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
+};
+class CliWalls : public CliRun, public ::testing::WithParamInterface<WallCase> { };
+
+// check, run and dynamic apply the same wall check: the same walls refused, with the same
+// message and exit code.
+TEST_P(CliWalls, CheckAndDynamicRefuseExactlyWhatRunRefuses)
+{
+    KslDoc doc;
+    GetParam().spoil(doc);
+    Write(doc, "mur.ksl");
+    const char* refusal = GetParam().refusal;
+    for (const char* command : { "run mur.ksl", "check mur.ksl", "dynamic mur.ksl" }) {
+        EXPECT_EQ(Run(command), refusal != nullptr ? 1 : 0) << command << ": " << err_;
+        EXPECT_EQ(err_, refusal != nullptr ? std::string(refusal) + "\n" : "") << command;
+    }
+    EXPECT_EQ(std::filesystem::exists(folder_ / "mur.res"), refusal == nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, CliWalls,
+    ::testing::Values(WallCase { "sound", [](KslDoc&) {}, nullptr },
+        WallCase { "zero surface resistance",
+            [](KslDoc& d) { d.surfaces.resistanceInterior = "0"; }, nullptr },
+        WallCase { "unreadable density", [](KslDoc& d) { MaterialOf(d, 1).SetDensity("abc"); },
+            "Couche 2 (Laine de verre) : masse volumique « abc » n'est pas un nombre : calcul "
+            "impossible" },
+        WallCase { "vanishing thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("1e-38"); },
+            "Couche 2 (Laine de verre) : épaisseur « 1e-38 » hors limites (de 0,001 à 10000 mm) "
+            ": calcul impossible" },
+        WallCase { "negative interior resistance",
+            [](KslDoc& d) { d.surfaces.resistanceInterior = "-0.13"; },
+            "Face intérieure : résistance superficielle « -0.13 » hors limites (de 0 à 10 "
+            "m².K/W) : calcul impossible" }));
 
 TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
 {

@@ -32,6 +32,31 @@ TEST(ReferenceSolutions, SemiInfiniteBodyWithImposedFaceAndThroughASurfaceCoeffi
     EXPECT_EQ(SemiInfiniteStepTemperature(0.1, 0, body, 10, 3, 20), 3.0);
 }
 
+TEST(ReferenceSolutions, LinearRiseOfAnImposedFaceMatchesTheIteratedErfc)
+{
+    // A face rising by r per second from t = 0 gives 4 r t i²erfc(ξ); a rise stopped at τ is
+    // that minus the same delayed by τ. i²erfc(z) = ((1 + 2z²) erfc z − 2z e^{−z²} / √π) / 4.
+    const DynamicLayer body { 1.0, 1.0, 1000, 1000 }; // α = 1e-6 m²/s
+    auto rising = [](double x, double t) {
+        const double z = x / (2 * std::sqrt(1e-6 * t));
+        return t
+            * ((1 + 2 * z * z) * std::erfc(z)
+                - 2 * z * std::exp(-z * z) / std::sqrt(std::numbers::pi));
+    };
+    const double tau = 1e4;
+    const double exact = 20 / tau * (rising(0.1, 2e4) - rising(0.1, 2e4 - tau));
+    EXPECT_NEAR(SemiInfiniteRampTemperature(0.1, 2e4, tau, body, INFINITY, 0, 20), exact, 1e-6);
+}
+
+TEST(ReferenceSolutions, HeldHeatOfALinearProfileAcrossTwoLayers)
+{
+    // 0.1 m of ρc = 1e6 from 10 to 20 °C, 0.2 m of ρc = 2e6 from 20 to 0 °C (a node inside).
+    const std::vector<DynamicLayer> layers { { 0.1, 1, 1000, 1000 }, { 0.2, 1, 1000, 2000 } };
+    const std::vector<float> x { 0.0f, 0.1f, 0.2f, 0.3f };
+    const std::vector<float> t { 10, 20, 10, 0 };
+    EXPECT_NEAR(HeldHeat(layers, x, t), 1.5e6 + 4e6, 1.0);
+}
+
 TEST(ReferenceSolutions, SeriesResistancesOfATwoLayerWall)
 {
     // R = 0.05 + 0.1/1 + 0.1/0.1 + 0.05 = 1.2; 12 K across: 10 W/m².

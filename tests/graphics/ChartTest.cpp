@@ -1,4 +1,5 @@
 #include "GraphicsTestSupport.h"
+#include "engine/EngineSnapshot.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
 #include "graphics/NShpLine.h"
@@ -22,32 +23,15 @@ int CountShapes(const CDrawObject& d, ShapeType type)
     return n;
 }
 
-TEST(CChart, PlotRectangleFollowsTheLayoutConstants)
+TEST(CChart, AnXTitleRaisesThePlot)
 {
     ChartLayout::Reset();
-    // x0 = 120 + 15 + 15 + 3; y0 = 15 + 17 + 70 + 3 (+ 17 + 70 with the X title);
-    // x1 = 1000 - 60 - 1; y1 = 1000 - 17 * 3.
     const CChart titled(TransformMode::Curve, 1000, 1000, true, true);
     EXPECT_EQ(titled.PlotOrigin(), (IPoint { 153, 192 }));
     EXPECT_EQ(titled.PlotCorner(), (IPoint { 939, 949 }));
     const CChart untitled(TransformMode::Curve, 1000, 1000, false, false);
     EXPECT_EQ(untitled.PlotOrigin(), (IPoint { 153, 105 }));
     EXPECT_EQ(untitled.PlotCorner(), (IPoint { 939, 949 }));
-    EXPECT_EQ(titled.Axis(CChart::kAxisX).PointB(), (IPoint { 939, 192 }));
-    EXPECT_EQ(titled.Axis(CChart::kAxisY).PointB(), (IPoint { 153, 949 }));
-}
-
-TEST(CChart, PrintLayoutMovesThePlot)
-{
-    ChartLayout::Reset();
-    ChartLayout::Current().labelHeight = 50;
-    ChartLayout::Current().labelGapBelow = 2;
-    ChartLayout::Current().tickLabelWidth = 160;
-    const CChart chart(TransformMode::Curve, 1000, 1000, true, true);
-    ChartLayout::Reset();
-    // 160 + 15 + 15 + 3; 15 + 2 + 50 + 3 + 2 + 50; 1000 - 80 - 1; 1000 - 12 * 3.
-    EXPECT_EQ(chart.PlotOrigin(), (IPoint { 193, 122 }));
-    EXPECT_EQ(chart.PlotCorner(), (IPoint { 919, 964 }));
 }
 
 TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
@@ -65,25 +49,6 @@ TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
     EXPECT_EQ(last.End2(), (IPoint { 939, 177 }));
     const auto& third = static_cast<const NShpLine&>(x.ShapeAt(3));
     EXPECT_EQ(third.End1().x, 153 + 786 * 2 / 7);
-}
-
-TEST(CChartAxis, LabelsArePlacedBesideTheirEnds)
-{
-    ChartLayout::Reset();
-    const CChart chart(TransformMode::Curve, 1000, 1000, true, true);
-    const CChartAxis& y = chart.Axis(CChart::kAxisY);
-    // Top label of Y: right-aligned, ending 15 + 15 left of the axis, 70 high around y1.
-    EXPECT_EQ(y.EndBLabel()->Rect(), (IRect { 3, 914, 123, 984 }));
-    EXPECT_EQ(y.EndBLabel()->HorizontalAlignment(), TextAlign::End);
-    // Right label of X: 120 wide centred on x1, below the tick and the 17-unit gap.
-    EXPECT_EQ(chart.Axis(CChart::kAxisX).EndBLabel()->Rect(), (IRect { 879, 90, 999, 160 }));
-    // The Y title spans from x = 3 to 15 past the top label, around 3/4 of the axis.
-    const IRect title = y.TitleLabel()->Rect();
-    EXPECT_EQ(title.left, 3);
-    EXPECT_EQ(title.right, 138);
-    EXPECT_EQ(title.top, (3 * 949 + 192) / 4 - 35);
-    EXPECT_EQ(y.TitleLabel()->Text(), "TODO");
-    EXPECT_EQ(chart.Axis(CChart::kAxisX).TitleLabel()->Text(), "Axe en X");
 }
 
 struct RangeCase {
@@ -146,19 +111,22 @@ TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {
     ChartLayout::Reset();
     ProfileChart profile;
-    const std::vector<float> x { 0.0f, 0.05f, 0.2f };
-    profile.SetAbscissa("0", "200", x, 0.2f);
+    EngineSnapshot run;
+    run.prepared = true;
+    run.nodes.x = { 0.0f, 0.05f, 0.2f };
+    run.nodes.T = run.nodes.Tmin = run.nodes.Tmax = { 10.0f, 15.0f, 20.0f };
+    run.totalThickness = 0.2f;
+    run.bounds.lower = 10.0f;
+    run.bounds.upper = 20.0f;
+    profile.ShowRun(run);
     // 153 + 786 * share, truncated.
     EXPECT_EQ(profile.NodeColumns(), (std::vector<int> { 153, 349, 939 }));
-    const std::vector<float> t { 10.0f, 15.0f, 20.0f };
-    profile.SetProfiles(t, t, t, 10.0f, 20.0f);
     const NShpPolyLine& current = profile.Chart().Curve(ProfileChart::kCurveCurrent);
     ASSERT_EQ(current.Points().size(), 3u);
     EXPECT_FLOAT_EQ(current.Points()[1].x, 349.0f);
     EXPECT_NEAR(current.Points()[1].y, 192.0f + 757.0f * 0.5f, 0.01f);
     EXPECT_EQ(profile.Chart().Axis(CChart::kAxisY).EndALabel()->Text(), "10");
     EXPECT_EQ(profile.Chart().Axis(CChart::kAxisX).EndBLabel()->Text(), "200");
-    EXPECT_EQ(profile.Chart().Axis(CChart::kAxisY).TitleLabel()->Text(), "T (°C)");
 }
 
 } // namespace

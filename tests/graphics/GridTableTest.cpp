@@ -198,29 +198,27 @@ TEST(NGridTable, SelectedRowIsBlueWithWhiteText)
     EXPECT_EQ(test::CountPixels(image, row, IsDarkInk), 0);
 }
 
-TEST(AmbianceIcons, ProfilesAreDrawnOnTheYellowGround)
+TEST(AmbianceIcons, EachProfileDrawnInBlackOnTheYellowGround)
 {
     const QColor black(Qt::black);
-    const QImage& flat = AmbianceIcons::Icon(ProfileType::Constant);
-    ASSERT_EQ(flat.size(), QSize(22, 16));
-    EXPECT_EQ(flat.pixelColor(0, 0), QColor(242, 240, 145));
-    for (int x = 0; x < 22; ++x)
-        EXPECT_EQ(flat.pixelColor(x, 8), black) << x;
+    const QColor ground(242, 240, 145);
+    for (const ProfileType type : { ProfileType::Null, ProfileType::Constant, ProfileType::Sinusoid,
+             ProfileType::Ramp, ProfileType::Square, ProfileType::Solar }) {
+        const QImage& icon = AmbianceIcons::Icon(type);
+        ASSERT_EQ(icon.size(), QSize(22, 16));
+        EXPECT_EQ(icon.pixelColor(0, 0), ground);
+        EXPECT_GE(test::CountColour(icon, icon.rect(), black), 20);
+    }
     const QImage& sine = AmbianceIcons::Icon(ProfileType::Sinusoid);
     for (int x : { 3, 5, 11, 16 }) {
         const int y = static_cast<int>(8.0 - 3.0 * std::sin(x * 2.0 * std::numbers::pi / 22.0));
         EXPECT_EQ(sine.pixelColor(x, y), black) << x;
     }
-    const QImage& ramp = AmbianceIcons::Icon(ProfileType::Ramp);
+    const QImage& ramp = AmbianceIcons::Icon(ProfileType::Ramp); // low on the left, high after
     EXPECT_EQ(ramp.pixelColor(3, 11), black);
     EXPECT_EQ(ramp.pixelColor(18, 5), black);
-    const QImage& square = AmbianceIcons::Icon(ProfileType::Square);
-    EXPECT_EQ(square.pixelColor(7, 8), black);
-    EXPECT_EQ(square.pixelColor(10, 5), black);
-    EXPECT_EQ(square.pixelColor(10, 11), QColor(242, 240, 145));
     const QImage& sun = AmbianceIcons::Icon(ProfileType::Solar);
-    EXPECT_EQ(sun.pixelColor(11, 8), QColor(242, 240, 145)); // an outline only
-    EXPECT_GT(test::CountColour(sun, sun.rect(), black), 30);
+    EXPECT_EQ(sun.pixelColor(11, 8), ground); // an outline only
     EXPECT_FALSE(AmbianceIcons::Icon(ProfileType::Weather).isNull());
     EXPECT_TRUE(AmbianceIcons::Icon(ProfileType::Unknown).isNull());
 }

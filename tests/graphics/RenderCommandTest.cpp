@@ -1,48 +1,29 @@
 #include "GraphicsTestSupport.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CliFixture.h"
 
 #include <QImage>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace quelvan::graphics {
 namespace {
 
 namespace fs = std::filesystem;
 
-class RenderCommand : public ::testing::Test {
+class RenderCommand : public quelvan::test::CliFixture {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("quelvan_render_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        project_ = (dir_ / "projet.ksl").string();
-        ASSERT_EQ(Run("new " + project_), 0);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_EQ(Run("new " + project_), 0); }
 
-    static int Run(const std::string& arguments)
-    {
-        const std::string command
-            = std::string(QUELVAN_CLI_PATH) + " " + arguments + " > /dev/null 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string Out(const char* name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
-    std::string project_;
+    const std::string project_ = File("projet.ksl");
 };
 
 TEST_F(RenderCommand, WallImageShowsEveryLayerColour)
 {
-    ASSERT_EQ(Run("render " + project_ + " --wall " + Out("paroi.png")), 0);
-    const QImage image(QString::fromStdString(Out("paroi.png")));
+    ASSERT_EQ(Run("render " + project_ + " --wall " + File("paroi.png")), 0);
+    const QImage image(QString::fromStdString(File("paroi.png")));
     ASSERT_EQ(image.size(), QSize(800, 600));
     KslDoc doc;
     ASSERT_EQ(ReadProjectFile(doc, project_), kReadOk);
@@ -56,11 +37,11 @@ TEST_F(RenderCommand, WallImageShowsEveryLayerColour)
 
 TEST_F(RenderCommand, ProfileAndFluxImagesShowTheirCurves)
 {
-    ASSERT_EQ(Run("render " + project_ + " --profile " + Out("profil.png") + " --flux "
-                  + Out("flux.png") + " --size 640x480"),
+    ASSERT_EQ(Run("render " + project_ + " --profile " + File("profil.png") + " --flux "
+                  + File("flux.png") + " --size 640x480"),
         0);
-    const QImage profile(QString::fromStdString(Out("profil.png")));
-    const QImage flux(QString::fromStdString(Out("flux.png")));
+    const QImage profile(QString::fromStdString(File("profil.png")));
+    const QImage flux(QString::fromStdString(File("flux.png")));
     ASSERT_EQ(profile.size(), QSize(640, 480));
     ASSERT_EQ(flux.size(), QSize(640, 480));
     // Envelopes in blue and red on the profile; both surface fluxes on the flux plot.
@@ -68,14 +49,14 @@ TEST_F(RenderCommand, ProfileAndFluxImagesShowTheirCurves)
     EXPECT_GT(test::CountColour(profile, profile.rect(), QColor(255, 0, 0)), 100);
     EXPECT_GT(test::CountColour(flux, QRect(0, 0, 640, 430), QColor(0, 0, 255)), 200);
     EXPECT_GT(test::CountColour(flux, QRect(0, 0, 640, 430), QColor(255, 0, 0)), 200);
-    EXPECT_FALSE(fs::exists(Out("paroi.png")));
+    EXPECT_FALSE(fs::exists(File("paroi.png")));
 }
 
 TEST_F(RenderCommand, ReportsFailures)
 {
-    EXPECT_EQ(Run("render " + Out("absent.ksl") + " --wall " + Out("a.png")), 1);
-    EXPECT_EQ(Run("render " + project_ + " --wall " + Out("nowhere/a.png")), 1);
-    EXPECT_FALSE(fs::exists(Out("a.png")));
+    EXPECT_EQ(Run("render " + File("absent.ksl") + " --wall " + File("a.png")), 1);
+    EXPECT_EQ(Run("render " + project_ + " --wall " + File("nowhere/a.png")), 1);
+    EXPECT_FALSE(fs::exists(File("a.png")));
 }
 
 } // namespace

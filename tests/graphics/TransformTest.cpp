@@ -18,13 +18,36 @@ CDrawTransform MakeTransform(TransformMode mode, int deviceWidth, int deviceHeig
     return t;
 }
 
-TEST(CDrawTransform, IsotropicTakesTheSmallerScaleAndKeepsEachDirection)
+struct ScaleCase {
+    TransformMode mode;
+    int width;
+    int height;
+    float scaleX;
+    float scaleY;
+};
+
+class Scales : public ::testing::TestWithParam<ScaleCase> { };
+
+// Isotropic mode gives both axes the smaller magnitude and keeps each direction; scales carry
+// the 5e-5 guard, within single precision; the inverse scales undo them.
+TEST_P(Scales, OfAThousandUnitWorld)
+{
+    const ScaleCase& c = GetParam();
+    const CDrawTransform t = MakeTransform(c.mode, c.width, c.height);
+    EXPECT_NEAR(t.ScaleX(), c.scaleX, 1e-6f);
+    EXPECT_NEAR(t.ScaleY(), c.scaleY, 1e-6f);
+    EXPECT_NEAR(t.InverseScaleX(), 1.0f / c.scaleX, 1e-4f);
+    EXPECT_NEAR(t.InverseScaleY(), 1.0f / c.scaleY, 1e-4f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, Scales,
+    ::testing::Values(ScaleCase { TransformMode::Isotropic, 800, -600, 0.6f, -0.6f },
+        ScaleCase { TransformMode::Isotropic, 400, -600, 0.4f, -0.4f },
+        ScaleCase { TransformMode::Independent, 800, -600, 0.8f, -0.6f }));
+
+TEST(CDrawTransform, IsotropicWorldFillsTheSquareAtTheDevicesCorner)
 {
     const CDrawTransform t = MakeTransform(TransformMode::Isotropic, 800, -600);
-    // 600 / 1000 with the 5e-5 guard: 0.6 within single precision.
-    EXPECT_NEAR(t.ScaleX(), 0.6f, 1e-6f);
-    EXPECT_NEAR(t.ScaleY(), -0.6f, 1e-6f);
-    EXPECT_FALSE(t.IsDirty());
     // World corners land on the 600 by 600 square at the device's top-left corner.
     EXPECT_NEAR(t.WorldToDeviceF(Coordinate::X, 1000.0f), 600.0f, 1e-3f);
     EXPECT_NEAR(t.WorldToDeviceF(Coordinate::Y, 1000.0f), 0.0f, 1e-3f);
@@ -33,22 +56,6 @@ TEST(CDrawTransform, IsotropicTakesTheSmallerScaleAndKeepsEachDirection)
     const IPoint p = t.WorldToDevice(IPoint { 500, 250 });
     EXPECT_NEAR(p.x, 300, 1);
     EXPECT_NEAR(p.y, 450, 1);
-}
-
-TEST(CDrawTransform, IsotropicNarrowDeviceShrinksY)
-{
-    const CDrawTransform t = MakeTransform(TransformMode::Isotropic, 400, -600);
-    EXPECT_NEAR(t.ScaleX(), 0.4f, 1e-6f);
-    EXPECT_NEAR(t.ScaleY(), -0.4f, 1e-6f);
-}
-
-TEST(CDrawTransform, IndependentModeScalesEachAxis)
-{
-    const CDrawTransform t = MakeTransform(TransformMode::Independent, 800, -600);
-    EXPECT_NEAR(t.ScaleX(), 0.8f, 1e-6f);
-    EXPECT_NEAR(t.ScaleY(), -0.6f, 1e-6f);
-    EXPECT_NEAR(t.InverseScaleX(), 1.25f, 1e-4f);
-    EXPECT_NEAR(t.InverseScaleY(), -1.0f / 0.6f, 1e-4f);
 }
 
 TEST(CDrawTransform, DeviceToWorldInvertsTheMapping)
@@ -87,16 +94,6 @@ TEST(CDrawTransform, RectanglesMapCornerByCorner)
     EXPECT_NEAR(device.top, 100, 1);
     EXPECT_NEAR(device.right, 300, 1);
     EXPECT_NEAR(device.bottom, 300, 1);
-}
-
-TEST(CDrawTransform, ExtentChangeMarksDirtyUntilRecompute)
-{
-    CDrawTransform t;
-    EXPECT_TRUE(t.IsDirty());
-    t.Recompute();
-    EXPECT_FALSE(t.IsDirty());
-    t.SetDeviceExtent(10, 10);
-    EXPECT_TRUE(t.IsDirty());
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 #include "PrintingTestSupport.h"
 
+#include "core/Messages.h"
 #include "core/NumberText.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "engine/DynamicWallFromProject.h"
 
+#include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "printing/TimeCurvePage.h"
@@ -19,7 +23,7 @@ using test::Squeezed;
 
 const QDateTime kPrintTime(QDate(2004, 3, 5), QTime(9, 7));
 
-PrintFlags Flags(std::initializer_list<int> set)
+PrintFlags Flags(const std::vector<int>& set)
 {
     PrintFlags flags {};
     for (const int f : set)
@@ -53,9 +57,7 @@ TEST_P(PagesPerChoice, OnePagePerSetFlagEachWithItsTitleAndFooter)
     KslDoc doc;
     doc.author = "Claire Dupont";
     doc.reference = "Lot 7 - façade sud";
-    PrintFlags flags {};
-    for (const int f : GetParam())
-        flags[static_cast<size_t>(f)] = 1;
+    const PrintFlags flags = Flags(GetParam());
     const auto pages = ReportText(doc, flags, 169);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(pages->size(), GetParam().size());
@@ -94,72 +96,89 @@ TEST(ReportPdf, TitlesBeforeAnyCalculationNameHourZero)
     EXPECT_FALSE(RenderReportPdf(report).isEmpty());
 }
 
-TEST(ReportPdf, PageCountFollowsTheDocumentsChoices)
+// --- page contents (the tables' cells are checked in ReportTablesTest) -----------------------
+
+TEST(ReportPdf, MaterialLibraryPageListsEveryMaterial)
 {
     KslDoc doc;
-    // A new project prints the last 24 hours and the values in the wall.
-    EXPECT_EQ(ReportPrinter(doc, InputsFromDocument(doc), {}).PageCount(), 2);
-    doc.printChoices = Flags({ 0, 1, 2, 3, 4 });
-    const ReportPrinter report(doc, InputsFromDocument(doc), {});
-    EXPECT_EQ(report.PageCount(), 5);
-    EXPECT_EQ(report.PageTitle(4), "Liste des matériaux de la bibliothèque de matériaux");
-}
-
-// --- page contents ---------------------------------------------------------------------------
-
-TEST(ReportPdf, MaterialLibraryListsEveryMaterialWithDerivedValues)
-{
-    KslDoc doc;
-    doc.AddMaterial(3001 + doc.materials.Count(), 0, "Matériau douteux", "1.2", "abc", "900");
     const auto pages = ReportText(doc, Flags({ 4 }), 1);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(pages->size(), 1u);
     const std::string text = Squeezed(pages->front());
     for (const CMaterial& m : doc.materials)
         EXPECT_NE(text.find(m.Name()), std::string::npos) << m.Name();
-    // 2 / (2450 x 1000) x 1e6 = 0.82 and sqrt(2 x 2450 x 1000) = 2214 for the heavy concrete.
-    EXPECT_NE(text.find("Béton lourd 2 2450 1000 0.82 2214"), std::string::npos) << text;
-    EXPECT_NE(text.find("Matériau douteux 1.2 abc 900 --- ---"), std::string::npos);
 }
 
-TEST(ReportPdf, ProjectDataShowsWallSurfacesAndAmbiances)
+TEST(ReportPdf, ProjectDataPageShowsThePlacementAndBothAmbiances)
 {
     KslDoc doc;
+    doc.azimuthIndex = 6; // "Ouest": 90 degrees
+    doc.inclinationIndex = 8; // "180°/sol (terrasse)"
     const auto pages = ReportText(doc, Flags({ 3 }), 1);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(pages->size(), 1u);
     const std::string text = Squeezed(pages->front());
-    for (const char* expected : { "Données de la paroi :", "Azimut 0", "Inclinaison 90",
-             "Ambiance Extérieure :", "Ambiance Intérieure :", "Température Jour Sinus" })
+    for (const char* expected : { "Données de la paroi :", "Azimut 90", "Inclinaison 180",
+             "Ambiance Extérieure :", "Ambiance Intérieure :" })
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
-    int number = 0;
-    for (const NMaterialLayer& layer : doc.layers) {
-        ++number;
-        std::string cell = std::to_string(number);
-        if (number == 1)
-            cell += " (Extérieur)";
-        if (number == doc.layers.Count())
-            cell += " (Intérieur)";
-        EXPECT_NE(text.find(cell + " " + layer.Thickness() + " " + layer.Material()->Name()),
-            std::string::npos)
-            << cell;
-    }
-    EXPECT_NE(text.find("Extérieur 0.4 0.04 " + doc.SelectedAmbiance(Side::Exterior)->Name()),
-        std::string::npos);
+    EXPECT_NE(text.find(doc.layers.At(0).Material()->Name()), std::string::npos);
+    EXPECT_NE(text.find(doc.SelectedAmbiance(Side::Interior)->Name()), std::string::npos);
 }
 
-TEST(ReportPdf, OneLayerWallIsNumberedOneWithoutSide)
+// The dynamic characteristics stand beside the project data, on that page only; a wall the
+// check refuses gives its message instead.
+TEST(ReportPdf, ProjectDataPageAloneShowsTheDynamicCharacteristics)
 {
     KslDoc doc;
-    const CMaterial& concrete = doc.materials.At(0);
-    doc.layers.Clear();
-    doc.AddLayer(&concrete, "180");
-    const auto pages = ReportText(doc, Flags({ 3 }), 1);
+    doc.printChoices = Flags({ 2, 3 });
+    CalculationInputs form = InputsFromDocument(doc);
+    auto pages = PdfPages(RenderReportPdf(ReportPrinter(doc, form, {})));
     SKIP_WITHOUT_PDFTOTEXT(pages);
-    const std::string text = Squeezed(pages->front());
-    EXPECT_NE(text.find(" 1 180 " + concrete.Name()), std::string::npos) << text;
-    EXPECT_EQ(text.find("(Extérieur)"), std::string::npos);
-    EXPECT_EQ(text.find("(Intérieur)"), std::string::npos);
+    ASSERT_EQ(pages->size(), 2u);
+    EXPECT_EQ((*pages)[0].find(kDynamicCaption), std::string::npos);
+    std::string text = Squeezed((*pages)[1]);
+    EXPECT_NE(text.find(kDynamicCaption), std::string::npos) << text;
+    const auto values
+        = ComputeDynamicCharacteristics(DynamicWallFromProject(doc.layers, doc.surfaces).value());
+    for (const DynamicValueInfo& info : kDynamicValues) {
+        const std::string row = std::string(info.label) + " " + DynamicValueText(info, *values)
+            + " " + (*info.unit != '\0' ? info.unit : "-");
+        EXPECT_NE(text.find(row), std::string::npos) << row;
+    }
+
+    form.surfaces.resistanceInterior = "-0.13";
+    pages = PdfPages(RenderReportPdf(ReportPrinter(doc, form, {})));
+    text = Squeezed((*pages)[1]);
+    EXPECT_NE(text.find("Face intérieure : résistance superficielle « -0.13 » hors limites"),
+        std::string::npos)
+        << text;
+    EXPECT_EQ(text.find(kDynamicValues.front().label), std::string::npos);
+}
+
+// Both pages draw the same project data tables in the same place: the block beside them on the
+// project data page leaves them as they are.
+TEST(ReportImage, DynamicBlockLeavesTheProjectDataTablesAsTheyAre)
+{
+    KslDoc doc;
+    ReportPrinter report(doc, InputsFromDocument(doc), {});
+    report.SetFlags(Flags({ 2, 3 }));
+    report.SetPrintTime(kPrintTime);
+    auto render = [&](int page) {
+        QImage image(1169, 827, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3937);
+        image.setDotsPerMeterY(3937);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        report.DrawPage(painter, page);
+        painter.end();
+        return image;
+    };
+    const QImage wallPage = render(0);
+    const QImage dataPage = render(1);
+    // The plots and the block start at two fifths of the body at the earliest.
+    const QRect tables(0, 0, wallPage.width() * 37 / 100, wallPage.height());
+    EXPECT_EQ(wallPage.copy(tables), dataPage.copy(tables));
+    EXPECT_NE(wallPage, dataPage);
 }
 
 TEST(ReportPdf, ShortRunLast24HoursStartsAtHourZero)

@@ -16,17 +16,19 @@ namespace {
 
 using graphics::NGridTable;
 
-std::vector<std::string> Column(const NGridTable& table, int column)
+using Texts = std::vector<std::string>;
+
+Texts Column(const NGridTable& table, int column)
 {
-    std::vector<std::string> texts;
+    Texts texts;
     for (int r = 0; r < table.RowCount(); ++r)
         texts.push_back(table.Cell(r, column).text);
     return texts;
 }
 
-std::vector<std::string> RowTexts(const NGridTable& table, int row)
+Texts RowTexts(const NGridTable& table, int row)
 {
-    std::vector<std::string> texts;
+    Texts texts;
     for (int c = 0; c < table.ColumnCount(); ++c)
         texts.push_back(table.Cell(row, c).text);
     return texts;
@@ -42,50 +44,20 @@ void SetWall(KslDoc& doc, const std::vector<std::string>& thicknesses)
 
 // --- layers ----------------------------------------------------------------------------------
 
-TEST(LayersTable, OneLayerIsNumberedWithoutSide)
+TEST(LayersTable, FromTwoLayersTheFirstAndLastNameTheirSide)
 {
     KslDoc doc;
     SetWall(doc, { "150" });
-    const NGridTable table = LayersTable(doc, 60);
-    ASSERT_EQ(table.RowCount(), 2);
-    ASSERT_EQ(table.ColumnCount(), 3);
-    EXPECT_EQ(table.Cell(1, 0).text, "1");
-    EXPECT_EQ(table.Cell(1, 1).text, "150");
-    EXPECT_EQ(table.Cell(1, 2).text, doc.materials.At(0).Name());
-}
-
-TEST(LayersTable, FirstAndLastNameTheirSide)
-{
-    KslDoc doc;
+    EXPECT_EQ(
+        RowTexts(LayersTable(doc, 60), 1), (Texts { "1", "150", doc.materials.At(0).Name() }));
     SetWall(doc, { "200", "50" });
-    EXPECT_EQ(Column(LayersTable(doc, 60), 0),
-        (std::vector<std::string> { "", "1 (Extérieur)", "2 (Intérieur)" }));
+    EXPECT_EQ(Column(LayersTable(doc, 60), 0), (Texts { "", "1 (Extérieur)", "2 (Intérieur)" }));
     SetWall(doc, { "200", "50", "10", "13" });
     EXPECT_EQ(Column(LayersTable(doc, 60), 0),
-        (std::vector<std::string> { "", "1 (Extérieur)", "2", "3", "4 (Intérieur)" }));
+        (Texts { "", "1 (Extérieur)", "2", "3", "4 (Intérieur)" }));
 }
 
-TEST(LayersTable, HeaderIsTwoRowsHighAndColumnsFitTheirText)
-{
-    KslDoc doc;
-    const NGridTable table = LayersTable(doc, 60);
-    EXPECT_EQ(RowTexts(table, 0), (std::vector<std::string> { "", "Epaisseur\n(mm)", "Matériau" }));
-    EXPECT_EQ(table.Row(0).height, 123);
-    EXPECT_EQ(table.Row(1).height, 60);
-    EXPECT_EQ(table.leftMargin, 12);
-    for (int c = 0; c < 3; ++c)
-        EXPECT_TRUE(table.Column(c).autoWidth);
-}
-
-// --- placement and surfaces ------------------------------------------------------------------
-
-TEST(PlacementTable, DegreesOfTheChosenOrientation)
-{
-    const NGridTable table = PlacementTable(-145, 180, 60);
-    EXPECT_EQ(RowTexts(table, 0), (std::vector<std::string> { "Données de la paroi", "Valeurs" }));
-    EXPECT_EQ(RowTexts(table, 1), (std::vector<std::string> { "Azimut", "-145" }));
-    EXPECT_EQ(RowTexts(table, 2), (std::vector<std::string> { "Inclinaison", "180" }));
-}
+// --- surfaces --------------------------------------------------------------------------------
 
 TEST(SurfacesTable, TextsAsTypedAndAmbianceNames)
 {
@@ -94,14 +66,12 @@ TEST(SurfacesTable, TextsAsTypedAndAmbianceNames)
     form.surfaces.absorptionExterior = "0,85";
     form.surfaces.resistanceInterior = "0.130";
     const NGridTable table = SurfacesTable(form, 60);
-    EXPECT_EQ(RowTexts(table, 0),
-        (std::vector<std::string> { "", "Abs.\n(-)", "Résis.\n(m².K/W)", "Ambiance" }));
     EXPECT_EQ(RowTexts(table, 1),
-        (std::vector<std::string> {
-            "Extérieur", "0,85", "0.04", doc.SelectedAmbiance(Side::Exterior)->Name() }));
+        (Texts { "Extérieur", "0,85", form.surfaces.resistanceExterior,
+            doc.SelectedAmbiance(Side::Exterior)->Name() }));
     EXPECT_EQ(RowTexts(table, 2),
-        (std::vector<std::string> {
-            "Intérieur", "0.4", "0.130", doc.SelectedAmbiance(Side::Interior)->Name() }));
+        (Texts { "Intérieur", form.surfaces.absorptionInterior, "0.130",
+            doc.SelectedAmbiance(Side::Interior)->Name() }));
 }
 
 // --- ambiance tables -------------------------------------------------------------------------
@@ -113,13 +83,12 @@ constexpr Component kFlux = Component::Flux;
 struct AmbianceCase {
     T type;
     Component component;
-    std::vector<std::string> header; // after "", "Période", "Forme"
-    std::vector<std::string> values; // after the component, the period and the form name
+    Texts values; // after the component and the period: the form's name and its parameters
 };
 
 class AmbianceTables : public ::testing::TestWithParam<AmbianceCase> { };
 
-TEST_P(AmbianceTables, HeadersAndStoredValuesOfTheForm)
+TEST_P(AmbianceTables, StoredValuesOfTheFormEachUnderAHeader)
 {
     const AmbianceCase& c = GetParam();
     const std::array<std::string, 4> values { "1.5", "2,5", "3", "4" };
@@ -127,34 +96,21 @@ TEST_P(AmbianceTables, HeadersAndStoredValuesOfTheForm)
         c.component == kFlux ? c.type : T::Null, Period::Week, Period::Week, values, values);
     const NGridTable table = AmbianceTable(ambiance, c.component, 50);
     ASSERT_EQ(table.RowCount(), 2);
-    std::vector<std::string> header { "", "Période", "Forme" };
-    header.insert(header.end(), c.header.begin(), c.header.end());
-    EXPECT_EQ(RowTexts(table, 0), header);
-    std::vector<std::string> row { c.component == kTemperature ? "Température" : "Flux",
-        "Semaine" };
+    Texts row { c.component == kTemperature ? "Température" : "Flux", "Semaine" };
     row.insert(row.end(), c.values.begin(), c.values.end());
     EXPECT_EQ(RowTexts(table, 1), row);
-    EXPECT_EQ(table.Row(0).height, 103);
-    EXPECT_EQ(table.leftMargin, 8);
+    for (int column = 1; column < table.ColumnCount(); ++column)
+        EXPECT_FALSE(table.Cell(0, column).text.empty()) << column;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, AmbianceTables,
-    ::testing::Values(AmbianceCase { T::Null, kTemperature, { "Valeur\n(° C)" }, { "Nul", "" } },
-        AmbianceCase { T::Null, kFlux, { "Valeur\n(W/m²)" }, { "Nul", "" } },
-        AmbianceCase { T::Constant, kTemperature, { "Valeur\n(° C)" }, { "Constante", "1.5" } },
-        AmbianceCase { T::Sinusoid, kTemperature, { "Min\n(°C)", "Max\n(°C)", "H du maxi\n(h)" },
-            { "Sinus", "1.5", "2,5", "3" } },
-        AmbianceCase { T::Sinusoid, kFlux, { "Min\n(W/m²)", "Max\n(W/m²)", "H du maxi\n(h)" },
-            { "Sinus", "1.5", "2,5", "3" } },
-        AmbianceCase { T::Ramp, kTemperature,
-            { "Min\n(°C)", "Max\n(°C)", "H déb.\n(h)", "H Fin\n(h)" },
-            { "Rampe", "1.5", "2,5", "3", "4" } },
-        AmbianceCase { T::Square, kFlux,
-            { "Min\n(W/m²)", "Max\n(W/m²)", "H déb.\n(h)", "H Fin\n(h)" },
-            { "Créneau", "1.5", "2,5", "3", "4" } },
-        AmbianceCase { T::Solar, kFlux,
-            { "C. Transp.\n(%)", "Latitude\n(deg)", "Albédo\n(%)", "1° Jour\n(-)" },
-            { "Calculé", "1.5", "2,5", "3", "4" } }));
+    ::testing::Values(AmbianceCase { T::Null, kTemperature, { "Nul", "" } },
+        AmbianceCase { T::Null, kFlux, { "Nul", "" } },
+        AmbianceCase { T::Constant, kTemperature, { "Constante", "1.5" } },
+        AmbianceCase { T::Sinusoid, kFlux, { "Sinus", "1.5", "2,5", "3" } },
+        AmbianceCase { T::Ramp, kTemperature, { "Rampe", "1.5", "2,5", "3", "4" } },
+        AmbianceCase { T::Square, kFlux, { "Créneau", "1.5", "2,5", "3", "4" } },
+        AmbianceCase { T::Solar, kFlux, { "Calculé", "1.5", "2,5", "3", "4" } }));
 
 TEST(AmbianceTable, WeatherFileAmbianceHasNone)
 {
@@ -172,29 +128,9 @@ TEST(AmbianceTable, WeatherFileAmbianceHasNone)
     EXPECT_EQ(image.pixel(12, 12), QColor(Qt::white).rgb());
 }
 
-TEST(AmbianceTable, DrawnHeightIsHeaderPlusValueRowAndGridLines)
-{
-    KslDoc doc;
-    const CBCData& ambiance = *doc.SelectedAmbiance(Side::Interior);
-    QImage image(1200, 400, QImage::Format_RGB32);
-    QPainter painter(&image);
-    // Header 2 x 50 + 3, value row 50, three grid lines.
-    EXPECT_EQ(DrawAmbianceTable(painter, ambiance, kTemperature, 0, 0, 50), 103 + 50 + 3);
-}
-
 // --- material library -----------------------------------------------------------------------
 
-TEST(MaterialTable, UnreadableDensityPrintsDashesInBothDerivedColumns)
-{
-    KslDoc doc;
-    doc.AddMaterial(3001 + doc.materials.Count(), 0, "Mystère", "1.2", "abc", "900");
-    const NGridTable table = MaterialLibraryTable(doc, 1000, 60);
-    const int row = table.RowCount() - 1;
-    EXPECT_EQ(RowTexts(table, row),
-        (std::vector<std::string> { "Mystère", "1.2", "abc", "900", "---", "---" }));
-}
-
-TEST(MaterialTable, DerivedValuesByHand)
+TEST(MaterialTable, DerivedValuesByHandAndDashesForAnUnreadableProperty)
 {
     KslDoc doc;
     doc.materials.Clear();
@@ -202,25 +138,12 @@ TEST(MaterialTable, DerivedValuesByHand)
     doc.AddMaterial(3001, 0, "Béton", "2", "2450", "1000");
     // a = 0.04 / (20 x 1030) = 1.94e-6; b = sqrt(0.04 x 20 x 1030) = 28.7.
     doc.AddMaterial(3002, 0, "Laine", "0,04", "20", "1030");
+    doc.AddMaterial(3003, 0, "Mystère", "1.2", "abc", "900");
     const NGridTable table = MaterialLibraryTable(doc, 1000, 60);
-    ASSERT_EQ(table.RowCount(), 3);
-    EXPECT_EQ(RowTexts(table, 1),
-        (std::vector<std::string> { "Béton", "2", "2450", "1000", "0.82", "2214" }));
-    EXPECT_EQ(RowTexts(table, 2),
-        (std::vector<std::string> { "Laine", "0,04", "20", "1030", "1.94", "29" }));
-}
-
-TEST(MaterialTable, ColumnsShareTheDrawingWidth)
-{
-    KslDoc doc;
-    const NGridTable table = MaterialLibraryTable(doc, 1050, 60);
-    // W = 1050 - 50 = 1000: five value columns of 120, the name the remaining 400.
-    EXPECT_EQ(table.Column(0).width, 400);
-    for (int c = 1; c < 6; ++c)
-        EXPECT_EQ(table.Column(c).width, 120);
-    EXPECT_EQ(table.Cell(0, 4).text, "Diffusivité\n10-6.(m²/s)");
-    EXPECT_EQ(table.Row(0).height, 123);
-    EXPECT_EQ(table.RowCount(), doc.materials.Count() + 1);
+    ASSERT_EQ(table.RowCount(), 4);
+    EXPECT_EQ(RowTexts(table, 1), (Texts { "Béton", "2", "2450", "1000", "0.82", "2214" }));
+    EXPECT_EQ(RowTexts(table, 2), (Texts { "Laine", "0,04", "20", "1030", "1.94", "29" }));
+    EXPECT_EQ(RowTexts(table, 3), (Texts { "Mystère", "1.2", "abc", "900", "---", "---" }));
 }
 
 TEST(MaterialTable, RowHeightShrinksForALongLibrary)
@@ -279,30 +202,27 @@ TEST(WindowExtremes, FirstOccurrenceCountedFromTheWindowStart)
     EXPECT_EQ(ExtremesText(WindowExtremes({}, { 0, 0 })), "Min=0.0 à 0 h, Max=0.0 à 0 h");
 }
 
-TEST(PlotRange, IntegerRangeOfTheData)
+TEST(PlotRange, IntegerRangeOfTheDataExtremes)
 {
-    const std::vector<float> a { 15.2f, 20.0f, 17.0f };
+    const std::vector<float> a { 17.0f, 15.2f, 20.0f, 16.0f };
     EXPECT_EQ(PlotRange(a).bottom, 15);
     EXPECT_EQ(PlotRange(a).top, 20);
-    const std::vector<float> b { -3.0f, 0.0f };
-    EXPECT_EQ(PlotRange(b).bottom, -4);
-    EXPECT_EQ(PlotRange(b).top, 0);
-    EXPECT_EQ(PlotRange({}).bottom, -1);
+    EXPECT_EQ(PlotRange({}).bottom, -1); // empty data count as 0
     EXPECT_EQ(PlotRange({}).top, 0);
 }
 
 TEST(ReportPlot, PrintLayoutHoldsOnlyWhileThePlotLives)
 {
+    graphics::ChartLayout::Reset();
+    const graphics::IPoint screenOrigin
+        = graphics::CChart(graphics::TransformMode::Curve, 1000, 1000, true, true).PlotOrigin();
     {
         ReportPlot plot(12);
-        EXPECT_EQ(graphics::ChartLayout::Current().labelHeight, 50);
-        EXPECT_EQ(graphics::ChartLayout::Current().tickLabelWidth, 160);
-        // Plot origin: 160 + 15 + 15 + 3 across; 15 + 2 + 50 + 3 + 2 + 50 up with the X title.
-        EXPECT_EQ(plot.Chart().PlotOrigin(), (graphics::IPoint { 193, 122 }));
+        EXPECT_NE(plot.Chart().PlotOrigin(), screenOrigin);
         EXPECT_EQ(plot.Chart().XAxis().DivisionCount(), 12);
     }
-    EXPECT_EQ(graphics::ChartLayout::Current().labelHeight, 70);
-    EXPECT_EQ(graphics::ChartLayout::Current().tickLabelWidth, 120);
+    EXPECT_EQ(graphics::CChart(graphics::TransformMode::Curve, 1000, 1000, true, true).PlotOrigin(),
+        screenOrigin);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
 #include "ui/AmbianceDialog.h"
+#include "ui/AmbianceListAdapter.h"
 #include "ui/KslView.h"
 #include "ui/LayerDialog.h"
+#include "ui/LayerListAdapter.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialDialog.h"
+#include "ui/MaterialListAdapter.h"
 #include "ui/NumberEdit.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
@@ -42,7 +45,8 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     ScriptedPrompter prompter;
     const std::string first = doc.materials.At(0).Name();
     const std::string second = doc.materials.At(1).Name();
-    RecordListDlg dialog(doc.materials, prompter);
+    const int count = doc.materials.Count();
+    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
     dialog.MoveDown(); // nothing selected
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
@@ -55,14 +59,14 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     dialog.ApplyResult();
     EXPECT_EQ(doc.materials.At(0).Name(), second);
     EXPECT_EQ(doc.materials.At(1).Name(), first);
-    EXPECT_EQ(doc.materials.Count(), 19);
+    EXPECT_EQ(doc.materials.Count(), count);
 }
 
-TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
+TEST(ListDialog, ClickingTheSelectedRowDeselectsItAndADeletedLayerLeavesTheWall)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     ClickRow(dialog, 2);
     ClickRow(dialog, 2);
     EXPECT_EQ(dialog.SelectedRow(), -1);
@@ -70,6 +74,13 @@ TEST(ListDialog, ClickingTheSelectedRowDeselectsIt)
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
     EXPECT_EQ(dialog.Grid().RowCount(), 1 + doc.layers.Count());
+    const std::vector<const NMaterialLayer*> kept { &doc.layers.At(0), &doc.layers.At(2) };
+    ClickRow(dialog, 2);
+    dialog.DeleteRow();
+    dialog.ApplyResult();
+    ASSERT_EQ(doc.layers.Count(), 2);
+    EXPECT_EQ(&doc.layers.At(0), kept[0]);
+    EXPECT_EQ(&doc.layers.At(1), kept[1]);
 }
 
 TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
@@ -78,7 +89,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     ScriptedPrompter prompter;
     const CMaterial* stored = &doc.materials.At(2);
     const int identifier = stored->Identifier();
-    RecordListDlg dialog(doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
     int edits = 0;
     prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
         auto* name = d.findChild<QLineEdit*>(QStringLiteral("c128"));
@@ -88,7 +99,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     dialog.EditSelected();
     QTest::mouseDClick(dialog.Canvas(), Qt::LeftButton, {}, CellCentre(dialog, 3, 1));
     EXPECT_EQ(edits, 2);
-    EXPECT_EQ(dialog.MaterialAt(3)->Name(), "Essai 2");
+    EXPECT_EQ(dialog.RecordAt<CMaterial>(3)->Name(), "Essai 2");
     EXPECT_NE(stored->Name(), "Essai 2"); // the project is untouched until the result is taken
     dialog.ApplyResult();
     EXPECT_EQ(&doc.materials.At(2), stored);
@@ -118,7 +129,7 @@ TEST(ListDialog, CancelLeavesEveryRecordUnchanged)
         list->EditSelected();
         return static_cast<int>(QDialog::Rejected);
     };
-    EXPECT_FALSE(window.Controller().LayersList());
+    EXPECT_FALSE(window.Controller().EditList(ListKind::Layers));
     std::vector<std::string> after;
     for (const NMaterialLayer& layer : doc.layers)
         after.push_back(layer.Material()->Name() + "/" + layer.Thickness());
@@ -130,11 +141,11 @@ TEST(ListDialog, LayerListRefusesAnEighthLayer)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
-    while (dialog.Grid().RowCount() - 1 < RecordListDlg::kMaxLayers)
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
+    while (dialog.Grid().RowCount() - 1 < LayerListAdapter::kMaxLayers)
         dialog.AddRow();
     EXPECT_TRUE(prompter.messages.empty());
-    const NMaterialLayer* added = dialog.LayerAt(dialog.SelectedRow());
+    const NMaterialLayer* added = dialog.RecordAt<NMaterialLayer>(dialog.SelectedRow());
     EXPECT_EQ(added->Material()->Identifier(), 3001);
     EXPECT_EQ(added->Thickness(), "100");
     dialog.AddRow();
@@ -154,7 +165,7 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     KslDoc doc;
     doc.materials.At(0).SetConductivity("0.09"); // exactly the limit: an insulant
     ScriptedPrompter prompter;
-    RecordListDlg dialog(doc.layers, doc.materials, prompter);
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     QMenu* associate = nullptr;
     for (QAction* action : dialog.EditMenu()->actions())
         if (action->menu() && action->text() == QStringLiteral("Associer Matériau"))
@@ -178,7 +189,7 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     const CMaterial* before = stored->Material();
     dialog.SelectRow(1);
     associate->actions().back()->trigger();
-    EXPECT_NE(dialog.LayerAt(1)->Material(), before);
+    EXPECT_NE(dialog.RecordAt<NMaterialLayer>(1)->Material(), before);
     EXPECT_EQ(stored->Material(), before);
     dialog.ApplyResult();
     EXPECT_EQ(
@@ -189,8 +200,10 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
 {
     KslDoc doc;
     ScriptedPrompter prompter;
-    RecordListDlg materials(doc.materials, prompter);
-    RecordListDlg ambiances(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
+    RecordListDlg materials(std::make_unique<MaterialListAdapter>(doc.materials), prompter);
+    RecordListDlg ambiances(
+        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90),
+        prompter);
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
@@ -200,27 +213,47 @@ TEST(ListDialog, MaterialAndAmbianceListsOnlyReorderAndEdit)
         EXPECT_FALSE(texts.contains(QStringLiteral("Associer Matériau")));
         EXPECT_TRUE(texts.contains(QStringLiteral("Editer")));
     }
-    EXPECT_EQ(ambiances.windowTitle(), QStringLiteral("Ambiances Extérieures"));
-    EXPECT_EQ(ambiances.Grid().RowCount(), 13);
+    EXPECT_EQ(ambiances.Grid().RowCount(), doc.exteriorAmbiances.Count() + 1);
 }
 
 TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
 {
-    KslDoc doc;
+    using T = ProfileType;
+    using Row = std::vector<std::string>;
+    const std::array<std::string, 4> t { "25", "35", "15", "" };
+    const std::array<std::string, 4> f { "0", "500", "8", "16" };
+    NList<CBCData> records;
+    records.Append(std::make_unique<CBCData>(
+        4001, "A", Side::Exterior, T::Sinusoid, T::Square, Period::Day, Period::Week, t, f));
+    records.Append(std::make_unique<CBCData>(
+        4002, "B", Side::Exterior, T::Null, T::Null, Period::Week, Period::Day, t, f));
+    records.Append(std::make_unique<CBCData>(
+        4003, "C", Side::Exterior, T::Solar, T::Solar, Period::Day, Period::Week, t, f));
+    records.Append(std::make_unique<CBCData>(
+        4004, "D", Side::Exterior, T::Weather, T::Weather, Period::Day, Period::Day, t, f));
+    records.Append(std::make_unique<CBCData>( // the other side's: not listed, kept last
+        4001, "E", Side::Interior, T::Null, T::Null, Period::Day, Period::Day, t, f));
     ScriptedPrompter prompter;
-    RecordListDlg list(doc.exteriorAmbiances, Side::Exterior, 0, 90, prompter);
+    RecordListDlg list(
+        std::make_unique<AmbianceListAdapter>(records, Side::Exterior, 0, 90), prompter);
     // Period, value 1 and value 2 of the temperature, then of the flux.
     auto texts = [&list](int row) {
-        std::vector<std::string> cells;
+        Row cells;
         for (const int column : { 2, 3, 4, 6, 7, 8 })
             cells.push_back(list.Grid().Cell(row, column).text);
         return cells;
     };
-    using Row = std::vector<std::string>;
-    EXPECT_EQ(texts(1), (Row { "Jour", "30", "30", "Jour", "---", "---" })); // null flux
-    EXPECT_EQ(texts(9), (Row { "Jour", "25", "35", "Semaine", "0", "500" }));
-    EXPECT_EQ(texts(11), (Row { "Jour", "0", "0", "Semaine", "---", "---" })); // computed flux
-    EXPECT_EQ(texts(12), (Row { "Jour", "---", "---", "Jour", "---", "---" })); // weather file
+    EXPECT_EQ(texts(1), (Row { "Jour", "25", "35", "Semaine", "0", "500" }));
+    EXPECT_EQ(texts(2), (Row { "Semaine", "25", "35", "Jour", "---", "---" })); // null flux
+    EXPECT_EQ(texts(3), (Row { "Jour", "---", "---", "Semaine", "---", "---" })); // computed
+    EXPECT_EQ(texts(4), (Row { "Jour", "---", "---", "Jour", "---", "---" })); // weather file
+    ASSERT_EQ(list.Grid().RowCount(), 5);
+    list.SelectRow(4);
+    list.MoveUp();
+    list.ApplyResult();
+    ASSERT_EQ(records.Count(), 5);
+    EXPECT_EQ(records.At(2).Name(), "D");
+    EXPECT_EQ(records.At(4).Name(), "E");
 }
 
 TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
@@ -231,9 +264,10 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
     auto* list = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
     ASSERT_NE(list, nullptr);
     const QString chosen = list->currentText();
-    ASSERT_EQ(chosen, QStringLiteral("Température sinusoïdale 25/35 °C sans flux"));
+    const int chosenRow = list->currentIndex() + 1;
+    ASSERT_EQ(chosenRow, 3);
     prompter.onDialog = AcceptAs<RecordListDlg>([](RecordListDlg& d) {
-        d.SelectRow(3); // the chosen one, third in the list
+        d.SelectRow(3); // the chosen one
         d.MoveUp();
         d.MoveUp();
         d.SelectRow(5);

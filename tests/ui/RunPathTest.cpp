@@ -172,18 +172,6 @@ TEST_F(RunPath, AFullWeekRecordsHoursZeroTo168)
     EXPECT_EQ(window.Document().nextResultsRow, 170);
 }
 
-TEST_F(RunPath, PacingKeepsTheMinimumInterval)
-{
-    Click(1058);
-    Click(1075);
-    now += 0.05;
-    runner().PollOnce();
-    EXPECT_EQ(Hours(), 1); // too early
-    now += 0.05;
-    runner().PollOnce();
-    EXPECT_EQ(Hours(), 2);
-}
-
 TEST_F(RunPath, ClosingTheTracerEnablesItsButtonAndTheButtonBringsItBack)
 {
     Click(1058);

@@ -43,4 +43,9 @@ CLI::Option* AddWeatherDirectoryOption(CLI::App& command, std::string& directory
         ->check(kExistingFolder);
 }
 
+CLI::Option* AddFineFlag(CLI::App& command, bool& fine, const std::string& description)
+{
+    return command.add_flag("--fine", fine, description);
+}
+
 } // namespace quelvan::cli

@@ -20,6 +20,11 @@ CLI::Option* AddOutputOption(CLI::App& command, const std::string& names, std::s
 // --weather-dir DOSSIER: the folder searched first for the weather files; it must exist.
 CLI::Option* AddWeatherDirectoryOption(CLI::App& command, std::string& directory);
 
+// --fine: the calculation in the fine mode rather than the standard one.
+CLI::Option* AddFineFlag(CLI::App& command, bool& fine,
+    const std::string& description = "calcul fin : mailles bornées par la profondeur de "
+                                     "pénétration, six sous-pas par heure, résolution directe");
+
 // An option (one long name) whose text `read` turns into a value; a text it refuses is a wrong
 // argument: "--size : « 10x10 » n'est pas " followed by `expected`.
 template <typename T>

@@ -9,7 +9,9 @@ namespace quelvan::cli {
 void DeclareNew(CommandLine& commands);
 void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
+void DeclareDynamic(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
+void DeclareValidate(CommandLine& commands);
 #ifdef QUELVAN_WITH_QT
 void DeclareRender(CommandLine& commands);
 void DeclareReport(CommandLine& commands);
@@ -20,11 +22,13 @@ inline constexpr void (*kCommands[])(CommandLine&) = {
     DeclareNew,
     DeclareCheck,
     DeclareRun,
+    DeclareDynamic,
     DeclareWeather,
 #ifdef QUELVAN_WITH_QT
     DeclareRender,
     DeclareReport,
 #endif
+    DeclareValidate,
 };
 
 } // namespace quelvan::cli

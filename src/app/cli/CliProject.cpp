@@ -4,11 +4,14 @@
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "engine/DynamicWallFromProject.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 
 #include <memory>
+#include <optional>
 
 namespace quelvan::cli {
 
@@ -43,6 +46,19 @@ int New(const std::string& path)
     return kExitFailure;
 }
 
+// The steady transmittance and how the wall answers a daily wave: U, decrement and time shift,
+// written as the dynamic command writes them.
+void PrintDynamicSummary(const KslDoc& doc)
+{
+    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<DynamicCharacteristics> values
+        = wall ? ComputeDynamicCharacteristics(*wall) : std::nullopt;
+    if (!values)
+        return;
+    for (const char* key : { "u", "f", "shift_h" })
+        PrintLine(DynamicValueLine(DynamicValue(key), *values));
+}
+
 int Check(const std::string& path)
 {
     KslDoc doc;
@@ -66,7 +82,19 @@ int Check(const std::string& path)
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
     // The summary stays useful on a project the calculation refuses; the refusal ends it.
-    return CheckCalculationForBatch(doc) ? kExitOk : kExitFailure;
+    if (!CheckCalculationForBatch(doc))
+        return kExitFailure;
+    PrintDynamicSummary(doc);
+    return kExitOk;
+}
+
+// The summary, then the mode a run would use when the project can be computed.
+int CheckWithMode(const std::string& path, bool fine)
+{
+    const int code = Check(path);
+    if (code == kExitOk)
+        PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    return code;
 }
 
 } // namespace
@@ -83,9 +111,11 @@ void DeclareNew(CommandLine& commands)
 void DeclareCheck(CommandLine& commands)
 {
     auto path = std::make_shared<std::string>();
+    auto fine = std::make_shared<bool>(false);
     CLI::App& command = commands.Add(commands.Root(), "check", "lit un projet et le résume",
-        [path](const CLI::App&) { return Check(*path); });
+        [path, fine](const CLI::App&) { return CheckWithMode(*path, *fine); });
     AddProjectArgument(command, *path, "le projet à lire");
+    AddFineFlag(command, *fine, "le mode de calcul annoncé est le calcul fin");
 }
 
 } // namespace quelvan::cli

@@ -21,6 +21,7 @@ struct RunOptions {
     std::string project;
     std::string output;
     std::string weatherDirectory;
+    bool fine = false;
 };
 
 int Run(const RunOptions& options)
@@ -30,7 +31,7 @@ int Run(const RunOptions& options)
         return kExitFailure;
     NotesToStandardError notes;
     EngineState engine(notes);
-    if (!RunWeek(doc, engine, options.weatherDirectory))
+    if (!RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine)))
         return kExitFailure;
 
     const std::string output = options.output.empty() ? ResultsFilePath(doc) : options.output;
@@ -38,7 +39,8 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures)\n", output.c_str(), engine.Snapshot().hours);
+    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.Snapshot().hours,
+        options.fine ? ", calcul fin" : "");
     return kExitOk;
 }
 
@@ -54,6 +56,7 @@ void DeclareRun(CommandLine& commands)
     AddOutputOption(command, "-o", options->output, "FICHIER.res",
         "le fichier des résultats (par défaut celui du projet, extension .res)");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
+    AddFineFlag(command, options->fine);
 }
 
 } // namespace quelvan::cli

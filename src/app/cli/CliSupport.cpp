@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
 #include <cstdio>
@@ -40,6 +41,14 @@ bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
     return true;
 }
 
+bool CheckWallForBatch(const KslDoc& doc)
+{
+    const WallCheck check = CheckWall(doc.layers, doc.surfaces);
+    if (!check.Passed())
+        PrintError(check.Message());
+    return check.Passed();
+}
+
 bool CheckCalculationForBatch(const KslDoc& doc)
 {
     const CalculationCheck check = CheckInputs(doc, InputsFromDocument(doc));
@@ -49,11 +58,12 @@ bool CheckCalculationForBatch(const KslDoc& doc)
 }
 
 std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory)
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
     CalculationInputs inputs = InputsFromDocument(doc, search);
+    inputs.mode = mode;
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);
         inputs.initialTemperatureMode = InitialTemperature::Automatic;

@@ -35,6 +35,10 @@ private:
 // the line, the field and the reason when the file does not read.
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 
+// The wall check on the project as stored (what the wall's dynamic characteristics need); prints
+// its message and gives false when the wall cannot be computed.
+bool CheckWallForBatch(const KslDoc& doc);
+
 // The check of the calculation (wall, chosen ambiances) on the project as stored, as run makes
 // it; prints its message and gives false when the project cannot be computed.
 bool CheckCalculationForBatch(const KslDoc& doc);
@@ -43,8 +47,14 @@ bool CheckCalculationForBatch(const KslDoc& doc);
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch
 // run has no previous calculation: a project asking for one starts from the steady state, with
 // a note. Prints the engine's message and gives nothing when the preparation fails; otherwise
-// gives the inputs used.
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory);
+// gives the inputs used. `mode` is the calculation mode.
+std::optional<CalculationInputs> RunWeek(KslDoc& doc, EngineState& engine,
+    const std::string& weatherDirectory, CalculationMode mode = CalculationMode::Standard);
+
+// The mode of a run chosen by --fine.
+inline CalculationMode ModeOf(bool fine)
+{
+    return fine ? CalculationMode::Fine : CalculationMode::Standard;
+}
 
 } // namespace quelvan::cli

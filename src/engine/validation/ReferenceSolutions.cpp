@@ -1,5 +1,6 @@
 #include "engine/validation/ReferenceSolutions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -29,6 +30,38 @@ double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLa
     const double b = xi + exchange / body.conductivity * diffusionLength;
     const double ratio = std::erfc(xi) - std::exp(-xi * xi) * ScaledErfc(b);
     return initial + (air - initial) * ratio;
+}
+
+double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeconds,
+    const DynamicLayer& body, double exchange, double initial, double air)
+{
+    constexpr int kIntervals = 200; // even
+    const double h = rampSeconds / kIntervals;
+    double sum = 0.0;
+    for (int k = 0; k <= kIntervals; ++k) {
+        const double weight = k == 0 || k == kIntervals ? 1.0 : (k % 2 == 1 ? 4.0 : 2.0);
+        sum += weight
+            * SemiInfiniteStepTemperature(depth, seconds - k * h, body, exchange, initial, air);
+    }
+    return sum * h / 3.0 / rampSeconds;
+}
+
+double HeldHeat(const std::vector<DynamicLayer>& layers, std::span<const float> positions,
+    std::span<const float> temperatures)
+{
+    double heat = 0.0;
+    for (std::size_t j = 0;
+         !layers.empty() && j + 1 < std::min(positions.size(), temperatures.size()); ++j) {
+        const double middle = (static_cast<double>(positions[j]) + positions[j + 1]) / 2;
+        double end = 0.0;
+        std::size_t k = 0;
+        while (k + 1 < layers.size() && (end += layers[k].thickness) < middle)
+            ++k;
+        const double width = static_cast<double>(positions[j + 1]) - positions[j];
+        heat += layers[k].density * layers[k].heatCapacity * width
+            * (static_cast<double>(temperatures[j]) + temperatures[j + 1]) / 2;
+    }
+    return heat;
 }
 
 std::vector<double> SeriesResistanceTemperatures(

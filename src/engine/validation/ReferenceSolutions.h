@@ -22,6 +22,18 @@ double ScaledErfc(double x);
 double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLayer& body,
     double exchange, double initial, double air);
 
+// The same body when the air rises linearly from `initial` to `air` over the first rampSeconds
+// and then stays: the step solution averaged over the delays of the ramp,
+// (1/τ) ∫₀^τ T_step(x, t − s) ds, by Simpson's rule on 200 intervals.
+double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeconds,
+    const DynamicLayer& body, double exchange, double initial, double air);
+
+// Heat (J/m², 0 at 0 °C) held by layers (from the exterior face) whose temperature is piecewise
+// linear between nodes at the given positions (m from the exterior face, increasing):
+// ∫ ρ c T dx, each piece taking the material of the layer its middle lies in.
+double HeldHeat(const std::vector<DynamicLayer>& layers, std::span<const float> positions,
+    std::span<const float> temperatures);
+
 // Steady temperatures through a wall between two airs, by series resistances: the exterior
 // face, each interface between layers, then the interior face (layers + 1 values).
 std::vector<double> SeriesResistanceTemperatures(

@@ -45,6 +45,7 @@ struct RenderOptions {
     std::string flux;
     std::string weatherDirectory;
     std::optional<QSize> size;
+    bool fine = false;
 };
 
 // "800x600": two whole numbers within the accepted sides.
@@ -143,7 +144,7 @@ int Render(const CLI::App& command, const RenderOptions& options)
 
     NullMessageSink quiet;
     EngineState engine(quiet);
-    if (!RunWeek(doc, engine, options.weatherDirectory))
+    if (!RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine)))
         return kExitFailure;
     if (!options.profile.empty())
         ok = Write(RenderProfile(engine.Snapshot(), width, height), options.profile) && ok;
@@ -170,6 +171,7 @@ void DeclareRender(CommandLine& commands)
         "la taille des images en pixels (par défaut 800x600)",
         "une taille LxH de 50 à 8000 pixels de côté");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
+    AddFineFlag(command, options->fine);
     command.footer("Au moins une image est demandée.");
 }
 

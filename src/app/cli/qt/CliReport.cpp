@@ -30,6 +30,7 @@ struct ReportOptions {
     std::string weatherDirectory;
     std::optional<printing::PrintFlags> parts;
     std::optional<QDateTime> date;
+    bool fine = false;
 };
 
 // "0,1,2,3,4": the print-choice flags to set, each from 0 to 4, at least one.
@@ -68,7 +69,8 @@ int Report(const ReportOptions& options)
 
     NotesToStandardError notes;
     EngineState engine(notes);
-    const std::optional<CalculationInputs> inputs = RunWeek(doc, engine, options.weatherDirectory);
+    const std::optional<CalculationInputs> inputs
+        = RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine));
     if (!inputs)
         return kExitFailure;
 
@@ -106,6 +108,7 @@ void DeclareReport(CommandLine& commands)
     AddReadOption<QDateTime>(command, "--date", options->date, ParseDate, "AAAA-MM-JJTHH:MM",
         "la date d'impression écrite dans le rapport (par défaut maintenant)",
         "une date et une heure AAAA-MM-JJTHH:MM");
+    AddFineFlag(command, options->fine);
 }
 
 } // namespace quelvan::cli

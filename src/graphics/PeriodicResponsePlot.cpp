@@ -1,0 +1,149 @@
+#include "graphics/PeriodicResponsePlot.h"
+
+#include "core/NString.h"
+#include "core/NumberText.h"
+#include "engine/DynamicCharacteristics.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "graphics/ChartLayout.h"
+#include "graphics/DrawPalette.h"
+#include "graphics/NShpPolyLine.h"
+#include "graphics/PainterOps.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace quelvan::graphics {
+
+namespace {
+
+constexpr int kCurveZero = 0;
+constexpr int kCurveFlux = 1; // blue
+constexpr int kCurveTemperature = 2; // red
+const QColor kBackground(200, 200, 200);
+
+// Resets the layout before the chart member is built.
+CChart MakeChart()
+{
+    ChartLayout::Reset();
+    return CChart(TransformMode::Curve, 1000, 1000, true, true);
+}
+
+std::vector<float> Floats(const std::vector<double>& values)
+{
+    return { values.begin(), values.end() };
+}
+
+} // namespace
+
+PeriodicResponsePlot::PeriodicResponsePlot()
+    : chart_(MakeChart())
+{
+    chart_.SetDeviceMapping(0, 0, 0, 0);
+    chart_.XAxis().SetDivisionCount(kDivisions);
+    chart_.XAxis().Build();
+    // An even count puts a tick on the zero line of the symmetric scale.
+    chart_.YAxis().SetDivisionCount(4);
+    chart_.YAxis().Build();
+    chart_.SetAxisTitle(Coordinate::X, "Temps (h)");
+    chart_.SetAxisTitle(Coordinate::Y, "K, W/m²");
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::A, "0");
+    Clear();
+}
+
+void PeriodicResponsePlot::Clear()
+{
+    for (int curve = 0; curve < CChart::kCurveCount; ++curve)
+        chart_.Curve(curve).SetVisible(false);
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::B, "");
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, "");
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, "");
+    temperatureLegend_.clear();
+    fluxLegend_.clear();
+}
+
+void PeriodicResponsePlot::Show(const DynamicCharacteristics& values)
+{
+    const PeriodicResponse response = ComputePeriodicResponse(values, kPoints, kExteriorAmplitude);
+    // One symmetric scale in whole units that holds both waves.
+    bound_ = std::max(
+        1, static_cast<int>(std::ceil(kExteriorAmplitude * std::max(1.0, values.y12) - 1e-9)));
+    const auto top = static_cast<float>(bound_);
+    const auto period = static_cast<float>(values.periodHours);
+    const std::array<std::pair<int, std::vector<float>>, 2> waves { {
+        { kCurveTemperature, Floats(response.exteriorTemperature) },
+        { kCurveFlux, Floats(response.interiorFlux) },
+    } };
+    for (const auto& [index, wave] : waves) {
+        NShpPolyLine& curve = chart_.Curve(index);
+        curve.SetVisible(true);
+        curve.SetDataRange(0.0f, -top, period, top);
+        curve.SetPlotRectangle(chart_.PlotOrigin(), chart_.PlotCorner());
+        curve.SetYValues(wave);
+        for (size_t i = 0; i < response.hours.size(); ++i)
+            curve.SetXValue(static_cast<int>(i), static_cast<float>(response.hours[i]));
+    }
+    NShpPolyLine& zero = chart_.Curve(kCurveZero);
+    zero.SetVisible(true);
+    zero.SetDataRange(0.0f, -top, 1.0f, top);
+    zero.SetPlotRectangle(chart_.PlotOrigin(), chart_.PlotCorner());
+    const std::array<float, 2> zeros { 0.0f, 0.0f };
+    zero.SetYValues(zeros);
+    zero.SetXFromIndex();
+    chart_.SetEndLabel(Coordinate::X, AxisEnd::B, DynamicPeriodText(values.periodHours));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(-top).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(top).Str());
+    temperatureLegend_ = "Température de l'air extérieur, écart à la moyenne : ± "
+        + TrimTrailingZeros(DynamicNumberText(kExteriorAmplitude, false)) + " K";
+    fluxLegend_ = "Flux entrant dans la pièce : ± "
+        + DynamicNumberText(kExteriorAmplitude * values.y12, false) + " W/m², en retard de "
+        + DynamicNumberText(values.shiftHours, true) + " h";
+}
+
+void PeriodicResponsePlot::Paint(QPainter& painter, QSize client, int legendHeight)
+{
+    const int legendTop = client.height() - legendHeight;
+    const int w = client.width() - 2;
+    const int h = legendTop - 2;
+    if (w > 0 && h > 0) {
+        QImage plot(w, h, QImage::Format_RGB32);
+        QPainter plotPainter(&plot);
+        chart_.SetDeviceMapping(0, 0, w, -h);
+        FillBox(plotPainter, { 0, 0, w, h }, kBackground);
+        chart_.Draw(plotPainter);
+        plotPainter.end();
+        painter.drawImage(QPoint(1, 1), plot);
+    }
+    DrawLegend(painter, legendTop, legendHeight);
+}
+
+void PeriodicResponsePlot::DrawLegend(QPainter& painter, int top, int height) const
+{
+    const QPen previousPen = painter.pen();
+    const QFont previousFont = painter.font();
+    QFont font;
+    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const std::array<std::pair<int, const std::string*>, 2> entries { {
+        { kPaletteRed, &temperatureLegend_ },
+        { kPaletteBlue, &fluxLegend_ },
+    } };
+    int y = top;
+    for (const auto& [colour, text] : entries) {
+        if (text->empty())
+            continue;
+        painter.setPen(MakePen(PaletteColour(colour), LineStyle::Solid, 3));
+        painter.drawLine(5, y + height / 4, 20, y + height / 4);
+        TextOutTopLeft(painter, 30, y, ToQString(*text), Qt::black);
+        y += height / 2;
+    }
+    painter.setFont(previousFont);
+    painter.setPen(previousPen);
+}
+
+} // namespace quelvan::graphics

@@ -1,0 +1,73 @@
+#include "ui/AmbianceListAdapter.h"
+
+#include "graphics/AmbianceIcons.h"
+#include "graphics/NGridTable.h"
+#include "ui/AmbianceDialog.h"
+
+#include <array>
+#include <numbers>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr std::array<ListColumn, 9> kColumns { {
+    { "Nom", 320 },
+    { "", 90 },
+    { "Période", 68 },
+    { "T min\n(°C)", 52 },
+    { "T max\n(°C)", 52 },
+    { "", 90 },
+    { "Période", 68 },
+    { "F min\n(W/m²)", 52 },
+    { "F max\n(W/m²)", 52 },
+} };
+
+// The first of the four columns of each profile: icon, period, value 1, value 2.
+constexpr int FirstColumn(Component component)
+{
+    return component == Component::Temperature ? 1 : 5;
+}
+
+double Radians(int degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+} // namespace
+
+AmbianceListAdapter::AmbianceListAdapter(
+    NList<CBCData>& ambiances, Side side, int azimuthDegrees, int inclinationDegrees)
+    : RecordListAdapter(
+        { ListKind::Ambiances, QString::fromUtf8(Describe(side).listTitle), kColumns }, ambiances)
+    , azimuth_(azimuthDegrees)
+    , inclination_(inclinationDegrees)
+{
+    // Records of the other side (none in a well-formed list) are not shown and stay after.
+    for (CBCData& ambiance : ambiances)
+        if (ambiance.side == side)
+            Keep(ambiance);
+}
+
+void AmbianceListAdapter::Fill(graphics::NGridTable& grid, int row, const CBCData& ambiance) const
+{
+    grid.SetText(row, 0, ambiance.Name());
+    for (const Component component : kComponents) {
+        const ProfileData& profile = ambiance.Profile(component);
+        const int column = FirstColumn(component);
+        graphics::GridCell& icon = grid.Cell(row, column);
+        icon.type = graphics::CellKind::Bitmap;
+        icon.bitmap = graphics::AmbianceIcons::Icon(profile.type);
+        grid.SetText(row, column + 1, PeriodName(profile.period));
+        const bool shown = TextsOf(profile.type, component).listShowsValues;
+        grid.SetText(row, column + 2, shown ? profile.values[0] : "---");
+        grid.SetText(row, column + 3, shown ? profile.values[1] : "---");
+    }
+}
+
+std::unique_ptr<CBCData> AmbianceListAdapter::RunEditor(
+    const CBCData& shown, Prompter& prompter, QWidget* parent) const
+{
+    AmbianceDialog dialog(shown, Radians(azimuth_), Radians(inclination_), parent);
+    return RunEditingDialog(dialog, prompter);
+}
+
+} // namespace quelvan::ui

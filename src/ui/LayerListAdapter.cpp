@@ -1,0 +1,103 @@
+#include "ui/LayerListAdapter.h"
+
+#include "core/NumberText.h"
+#include "graphics/NGridTable.h"
+#include "ui/LayerDialog.h"
+#include "ui/RecordListDlg.h"
+#include "ui/UiText.h"
+
+#include <QMenu>
+
+#include <array>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr std::array<ListColumn, 4> kColumns { {
+    { "Couche", 72, true },
+    { "Matériau", 300 },
+    { "Epaisseur\n(mm)", 100 },
+    { "Résistance\n(m².K/W)", 100 },
+} };
+
+constexpr float kInsulantLimit = 0.09f; // W/m.K: at or below, a material is an insulant
+constexpr const char* kNewLayerThickness = "100";
+
+bool IsInsulant(const CMaterial& material)
+{
+    // Compared in single precision, as read, so that "0.09" is an insulant.
+    return !(FloatValue(material.Conductivity()) > kInsulantLimit);
+}
+} // namespace
+
+LayerListAdapter::LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library)
+    : RecordListAdapter(
+        { ListKind::Layers, QStringLiteral("Couches"), kColumns, kMaxLayers }, layers)
+    , library_(library)
+{
+    for (NMaterialLayer& layer : layers)
+        Keep(layer);
+}
+
+void LayerListAdapter::Fill(graphics::NGridTable& grid, int row, const NMaterialLayer& layer) const
+{
+    grid.SetText(row, 1, layer.Material() ? layer.Material()->Name() : std::string());
+    grid.SetText(row, 2, layer.Thickness());
+    grid.SetText(row, 3, FromQ(LayerResistanceText(layer)));
+}
+
+std::unique_ptr<NMaterialLayer> LayerListAdapter::RunEditor(
+    const NMaterialLayer& shown, Prompter& prompter, QWidget* parent) const
+{
+    LayerDialog dialog(shown, library_, parent);
+    return RunEditingDialog(dialog, prompter);
+}
+
+std::unique_ptr<NMaterialLayer> LayerListAdapter::NewRecord() const
+{
+    return std::make_unique<NMaterialLayer>(
+        FindMaterial(CMaterial::kIdentifierBase), kNewLayerThickness);
+}
+
+const CMaterial* LayerListAdapter::FindMaterial(int identifier) const
+{
+    const CMaterial* found = nullptr;
+    for (const CMaterial& material : library_)
+        if (material.Identifier() == identifier)
+            found = &material;
+    return found;
+}
+
+void LayerListAdapter::AddEditCommands(QMenu& edit, RecordListDlg& dialog)
+{
+    QMenu* menu = edit.addMenu(QStringLiteral("Associer Matériau"));
+    auto add = [this, menu, &dialog](const CMaterial& material) {
+        const int id = material.Identifier();
+        QAction* action = menu->addAction(ToQ(material.Name()));
+        action->setData(id);
+        QObject::connect(action, &QAction::triggered, &dialog,
+            [this, &dialog, id] { AssociateMaterial(dialog, id); });
+    };
+    for (const CMaterial& material : library_)
+        if (!IsInsulant(material))
+            add(material);
+    menu->addSeparator();
+    for (const CMaterial& material : library_)
+        if (IsInsulant(material))
+            add(material);
+}
+
+void LayerListAdapter::AssociateMaterial(RecordListDlg& dialog, int identifier)
+{
+    const std::optional<int> key = dialog.SelectedKey();
+    if (!key || identifier < CMaterial::kIdentifierBase
+        || identifier >= CMaterial::kIdentifierBase + kAssociableMaterials)
+        return;
+    const CMaterial* chosen = FindMaterial(identifier);
+    if (!chosen)
+        return;
+    Modify(*key, [chosen](NMaterialLayer& layer) { layer.SetMaterial(chosen); });
+    dialog.RefillRow(*key);
+}
+
+} // namespace quelvan::ui

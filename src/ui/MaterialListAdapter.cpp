@@ -1,0 +1,51 @@
+#include "ui/MaterialListAdapter.h"
+
+#include "graphics/NGridTable.h"
+#include "ui/MaterialDialog.h"
+
+#include <array>
+
+namespace quelvan::ui {
+
+namespace {
+constexpr std::array<ListColumn, 7> kColumns { {
+    { "Couleur", 60 },
+    { "Nom", 270 },
+    { "Conductivité\n(W/m.K)", 80 },
+    { "Masse vol.\n(kg/m3)", 80 },
+    { "Capacité\n(J/kg.K)", 80 },
+    { "Diffusivité\n10-6.(m²/s)", 80 },
+    { "Effusivité\n10-6.(U.S.I.)", 80 },
+} };
+} // namespace
+
+MaterialListAdapter::MaterialListAdapter(NList<CMaterial>& materials)
+    : RecordListAdapter({ ListKind::Materials, QStringLiteral("Matériaux"), kColumns }, materials)
+{
+    for (CMaterial& material : materials)
+        Keep(material);
+}
+
+void MaterialListAdapter::Fill(graphics::NGridTable& grid, int row, const CMaterial& material) const
+{
+    graphics::GridCell& swatch = grid.Cell(row, 0);
+    swatch.type = graphics::CellKind::ColourSwatch;
+    swatch.colour = material.GetColour();
+    grid.SetText(row, 1, material.Name());
+    grid.SetText(row, 2, material.Conductivity());
+    grid.SetText(row, 3, material.Density());
+    grid.SetText(row, 4, material.Capacity());
+    const MaterialDerivedTexts derived
+        = DerivedTexts(material.Conductivity(), material.Density(), material.Capacity());
+    grid.SetText(row, 5, derived.diffusivity);
+    grid.SetText(row, 6, derived.effusivity);
+}
+
+std::unique_ptr<CMaterial> MaterialListAdapter::RunEditor(
+    const CMaterial& shown, Prompter& prompter, QWidget* parent) const
+{
+    MaterialDialog dialog(shown, parent);
+    return RunEditingDialog(dialog, prompter);
+}
+
+} // namespace quelvan::ui
