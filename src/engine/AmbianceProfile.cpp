@@ -29,7 +29,7 @@ const Bounds* WeatherColumnBounds(int column)
 {
     switch (column) {
     case kColumnTemperature:
-        return &bounds::kAirTemperature;
+        return &bounds::kWeatherTemperature;
     case kColumnDirect:
     case kColumnDiffuse:
         return &bounds::kIrradiance;

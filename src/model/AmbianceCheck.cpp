@@ -40,7 +40,7 @@ const Bounds& BoundsOf(Holds holds, Component component)
     case H::Latitude:
         return bounds::kLatitude;
     case H::Day:
-        return bounds::kDayOfYear;
+        return bounds::kSolarDay;
     default:
         return component == Component::Temperature ? bounds::kAirTemperature : bounds::kFluxDensity;
     }

@@ -31,14 +31,19 @@ inline constexpr Bounds kDensity { 0.0, 25000.0, "de 0 à 25000 kg/m³" };
 inline constexpr Bounds kCapacity { 0.0, 100000.0, "de 0 à 100000 J/kg.K" };
 inline constexpr Bounds kSurfaceResistance { 0.0, 10.0, "de 0 à 10 m².K/W" };
 inline constexpr Bounds kAbsorption { 0.0, 1.0, "de 0 à 1" };
-// Ambiances.
-inline constexpr Bounds kAirTemperature { -100.0, 150.0, "de -100 à 150 °C" };
+// Ambiances. The air of a test may be a fire-resistance furnace (above 1100 °C after four hours).
+inline constexpr Bounds kAirTemperature { -100.0, 1500.0, "de -100 à 1500 °C" };
 inline constexpr Bounds kFluxDensity { -2000.0, 2000.0, "de -2000 à 2000 W/m²" };
 inline constexpr Bounds kPercent { 0.0, 100.0, "de 0 à 100 %" };
 inline constexpr Bounds kLatitude { -90.0, 90.0, "de -90 à 90 degrés" };
-inline constexpr Bounds kHour { 0.0, 168.0, "de 0 à 168 h" };
+// Hours of a profile may lie before or after its period (a ramp that ends beyond the week).
+inline constexpr Bounds kHour { -8760.0, 8760.0, "de -8760 à 8760 h" };
+// The day of a computed sun; 0 starts the year as day 1 does.
+inline constexpr Bounds kSolarDay { 0.0, 365.0, "de 0 à 365" };
+// The day a weather file is read from.
 inline constexpr Bounds kDayOfYear { 1.0, 365.0, "de 1 à 365" };
-// Weather files (the air temperature is kAirTemperature).
+// Weather files: the climates of the Earth, as the EPW importer keeps them.
+inline constexpr Bounds kWeatherTemperature { -100.0, 150.0, "de -100 à 150 °C" };
 inline constexpr Bounds kIrradiance { 0.0, 2000.0, "de 0 à 2000 W/m²" };
 inline constexpr Bounds kSunAzimuth { -180.0, 180.0, "de -180 à 180 degrés" };
 inline constexpr Bounds kSunHeight { 0.0, 90.0, "de 0 à 90 degrés" };

@@ -38,9 +38,9 @@ INSTANTIATE_TEST_SUITE_P(Records, AmbianceChecks,
                               r.temperature.values[3] = "abc";
                               r.flux.values = { "x", "y", "1e30", "" };
                           } },
-        AmbianceCase { "temperatures at their bounds, hours 0 and 168", 4,
+        AmbianceCase { "temperatures and hours at their bounds", 4,
             [](CBCData& r, SurfaceTexts&) {
-                r.temperature.values = { "-100", "150", "0", "168" };
+                r.temperature.values = { "-100", "1500", "-8760", "8760" };
             } },
         AmbianceCase { "a negative flux: a net loss to the sky", 1,
             [](CBCData& r, SurfaceTexts&) { r.flux.values[1] = "-2000"; } },
@@ -48,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Records, AmbianceChecks,
             [](CBCData& r, SurfaceTexts&) {
                 r.flux.values = { "100", "-90", "100", "365" };
             } },
+        AmbianceCase { "sun of day 0, the start of the year", 10,
+            [](CBCData& r, SurfaceTexts&) { r.flux.values[3] = "0"; } },
         AmbianceCase { "weather from the last day, temperature values not read", 11,
             [](CBCData& r, SurfaceTexts&) {
                 r.firstDay = 365;
@@ -56,18 +58,18 @@ INSTANTIATE_TEST_SUITE_P(Records, AmbianceChecks,
             } },
         AmbianceCase { "absorption outside 0..1 without flux", 2,
             [](CBCData&, SurfaceTexts& s) { s.absorptionExterior = "1.5"; } },
-        AmbianceCase { "temperature above 150 °C", 2,
-            [](CBCData& r, SurfaceTexts&) { r.temperature.values[1] = "150.1"; }, A::BadValue },
-        AmbianceCase { "hour 169", 4,
-            [](CBCData& r, SurfaceTexts&) { r.temperature.values[3] = "169"; }, A::BadValue },
-        AmbianceCase {
-            "hour -1", 7, [](CBCData& r, SurfaceTexts&) { r.flux.values[2] = "-1"; }, A::BadValue },
+        AmbianceCase { "temperature above 1500 °C", 2,
+            [](CBCData& r, SurfaceTexts&) { r.temperature.values[1] = "1500.1"; }, A::BadValue },
+        AmbianceCase { "hour 8761", 4,
+            [](CBCData& r, SurfaceTexts&) { r.temperature.values[3] = "8761"; }, A::BadValue },
+        AmbianceCase { "hour -8761", 7,
+            [](CBCData& r, SurfaceTexts&) { r.flux.values[2] = "-8761"; }, A::BadValue },
         AmbianceCase { "empty constant", 1,
             [](CBCData& r, SurfaceTexts&) { r.temperature.values[1] = ""; }, A::BadValue },
         AmbianceCase { "flux beyond 2000 W/m2", 7,
             [](CBCData& r, SurfaceTexts&) { r.flux.values[1] = "2001"; }, A::BadValue },
-        AmbianceCase { "day 0 of the computed sun", 10,
-            [](CBCData& r, SurfaceTexts&) { r.flux.values[3] = "0"; }, A::BadValue },
+        AmbianceCase { "day -1 of the computed sun", 10,
+            [](CBCData& r, SurfaceTexts&) { r.flux.values[3] = "-1"; }, A::BadValue },
         AmbianceCase { "weather from day 366", 11,
             [](CBCData& r, SurfaceTexts&) { r.firstDay = 366; }, A::BadValue },
         AmbianceCase { "weather with an unreadable albedo", 11,

@@ -68,7 +68,7 @@ std::optional<int> WholeNumber(const std::string& field)
 bool IsMissing(Quantity q, double v)
 {
     if (q == kTemperature)
-        return v >= 99.9 || !bounds::kAirTemperature.Contains(v);
+        return v >= 99.9 || !bounds::kWeatherTemperature.Contains(v);
     return v >= 9999.0 || !bounds::kIrradiance.Contains(v);
 }
 
