@@ -24,12 +24,8 @@ inline constexpr const char* kPreparing = "Mise en forme des données ...";
 inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
 inline constexpr const char* kWallHasNoLayer
     = "La paroi ne comporte aucune couche : calcul impossible";
-inline constexpr const char* kLayerWithoutMaterial
-    = "Une couche de la paroi n'a pas de matériau : calcul impossible";
-inline constexpr const char* kLayerBadThickness
-    = "Une couche de la paroi a une épaisseur nulle ou illisible : calcul impossible";
-inline constexpr const char* kLayerBadConductivity
-    = "Un matériau de la paroi a une conductivité nulle ou illisible : calcul impossible";
+// The end of every refusal of the checks made before a calculation (wall, ambiances).
+inline constexpr const char* kCalculationImpossible = "calcul impossible";
 
 // Weather tools (typical-year generation, EPW import).
 inline constexpr const char* kClimateTableError = "Table des normales climatiques";
@@ -57,11 +53,6 @@ inline constexpr std::string_view kSolverDirectFallbackAfter
 extern const char* const kSolverDirectFallback;
 inline constexpr const char* kSolverStalled = "Le solveur itératif s'est arrêté loin de la "
                                               "solution : pas de temps résolu par méthode directe";
-inline constexpr const char* kLayerBadDensityOrCapacity
-    = "Un matériau de la paroi a une masse volumique ou une capacité thermique négative : calcul "
-      "impossible";
-inline constexpr const char* kBadSurfaceResistance
-    = "Une résistance superficielle est négative : calcul impossible";
 inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";

@@ -11,7 +11,7 @@ struct ReadFaultInfo {
     std::string_view text;
 };
 
-constexpr std::array<ReadFaultInfo, 11> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 12> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -23,6 +23,7 @@ constexpr std::array<ReadFaultInfo, 11> kReadFaults { {
     { ReadFault::OutOfRange, "valeur hors limites" },
     { ReadFault::NotInTable, "valeur hors de la table" },
     { ReadFault::UnknownMaterial, "matériau inconnu" },
+    { ReadFault::UnknownAmbiance, "ambiance inconnue" },
 } };
 
 } // namespace
@@ -50,7 +51,10 @@ std::string FormatReadError(std::string_view heading, const ReadError& error)
     std::string text(heading);
     if (!place.empty())
         text += " : " + place;
-    return text + " : " + std::string(ReadFaultText(error.fault));
+    text += " : " + std::string(ReadFaultText(error.fault));
+    if (!error.limits.empty())
+        text += " (" + error.limits + ")";
+    return text;
 }
 
 } // namespace quelvan

@@ -20,24 +20,28 @@ enum class ReadFault : std::uint8_t {
     OutOfRange, // a number outside the field's limits
     NotInTable, // a number that is not one of the field's values
     UnknownMaterial, // a layer naming no material of the library
+    UnknownAmbiance, // a selection naming no ambiance of its list
 };
 
 // "nombre attendu", "ligne absente", ...
 std::string_view ReadFaultText(ReadFault fault);
 
 // Where a file failed to read: the file (when the message must name it), the line counted from
-// 1 (0 when the fault is the whole file's), the field's label (empty for a whole line) and why.
+// 1 (0 when the fault is the whole file's), the field's label (empty for a whole line), why,
+// and for a value out of range the range it must lie in ("de 0 à 7"; empty when not known).
 struct ReadError {
     std::string file;
     int line = 0;
     std::string field;
     ReadFault fault = ReadFault::Unreadable;
+    std::string limits;
 
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };
 
-// The heading, then what is known of the place, then the reason:
+// The heading, then what is known of the place, then the reason and the limits:
 // "Erreur en lecture : ligne 23, champ L= : nombre attendu",
+// "Erreur en lecture : ligne 67, champ N= : valeur hors limites (de 0 à 7)",
 // "Erreur en lecture du fichier météo : FR_Mâcon.wth, ligne 1234 : nombre attendu".
 std::string FormatReadError(std::string_view heading, const ReadError& error);
 

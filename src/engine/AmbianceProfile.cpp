@@ -24,9 +24,27 @@ constexpr int kColumnDiffuse = 4;
 constexpr int kColumnSunAzimuth = 6;
 constexpr int kColumnSunHeight = 7;
 
+// The bounds of the columns the calculation reads: a cell outside them refuses the file.
+const Bounds* WeatherColumnBounds(int column)
+{
+    switch (column) {
+    case kColumnTemperature:
+        return &bounds::kWeatherTemperature;
+    case kColumnDirect:
+    case kColumnDiffuse:
+        return &bounds::kIrradiance;
+    case kColumnSunAzimuth:
+        return &bounds::kSunAzimuth;
+    case kColumnSunHeight:
+        return &bounds::kSunHeight;
+    default:
+        return nullptr;
+    }
+}
+
 double WeatherOrigin(const CBCData& record)
 {
-    return (record.firstDay - 1) * 86400.0;
+    return (static_cast<double>(record.firstDay) - 1.0) * 86400.0;
 }
 
 std::vector<std::string> WeatherTemperatures(
@@ -59,9 +77,10 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
     if (computed) {
         const float tau = FloatValue(flux.values[0]) * 0.01f;
         const float phi = static_cast<float>(FloatValue(flux.values[1]) * kPi / 180.0);
-        const int day = IntValue(flux.values[3]);
+        // Hour numbers in 64 bits: any day of 32 bits gives one.
+        const long long day = IntValue(flux.values[3]);
         for (int i = 0; i < n; ++i) {
-            const int m = day > 0 ? 24 * (day - 1) + i + 1 : i + 1;
+            const long long m = day > 0 ? 24 * (day - 1) + i + 1 : i + 1;
             suns[static_cast<size_t>(i)] = SolarHour(phi, tau, m);
         }
     } else {
@@ -92,21 +111,22 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
     return values;
 }
 
-void Put(std::vector<std::string>& values, int i, const std::string& text)
+void Put(std::vector<std::string>& values, long long i, const std::string& text)
 {
-    if (i >= 0 && i < static_cast<int>(values.size()))
+    if (i >= 0 && i < static_cast<long long>(values.size()))
         values[static_cast<size_t>(i)] = text;
 }
 
 std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target)
 {
     const bool daily = p.period == Period::Day || p.type == ProfileType::Sinusoid;
-    const int n = daily ? 24 : 168;
+    const long long n = daily ? 24 : 168;
     target.SetDimension(daily ? "HD1" : "HD7");
     target.SetDataKind('S');
     target.SetValueUnit('R');
-    const int i2 = IntValue(p.values[2]);
-    const int i3 = IntValue(p.values[3]);
+    // Hours of 32 bits held in 64, so that no difference or bound below can overflow.
+    const long long i2 = IntValue(p.values[2]);
+    const long long i3 = IntValue(p.values[3]);
     const std::string& textA = p.values[0];
     const std::string& textB = p.values[1];
     const double a = FloatValue(textA);
@@ -123,27 +143,31 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
         // A cosine whose maximum falls on hour i2.
         const double mean = (a + b) / 2.0;
         const double amplitude = (b - a) / 2.0;
-        for (int i = 0; i < n; ++i) {
-            const double v = mean + amplitude * std::sin((i - i2) * 2.0 * kPi / 24.0 + kPi / 2.0);
+        for (long long i = 0; i < n; ++i) {
+            const double v = mean
+                + amplitude * std::sin(static_cast<double>(i - i2) * 2.0 * kPi / 24.0 + kPi / 2.0);
             Put(values, i, FormatDouble("%.2f", v));
         }
         break;
     }
     case ProfileType::Ramp:
-        for (int i = 0; i < std::min(i2, n); ++i)
+        for (long long i = 0; i < std::min(i2, n); ++i)
             Put(values, i, textA);
-        for (int i = std::max(i2, 0); i <= i3 - 2 && i < n; ++i)
-            Put(values, i, FormatDouble("%.2f", (i - i2 + 1) * (b - a) / (i3 - i2) + a));
+        for (long long i = std::max(i2, 0LL); i <= i3 - 2 && i < n; ++i) {
+            const double v
+                = static_cast<double>(i - i2 + 1) * (b - a) / static_cast<double>(i3 - i2);
+            Put(values, i, FormatDouble("%.2f", v + a));
+        }
         Put(values, std::max(i2, i3 - 1), textB);
-        for (int i = std::max(i3, 0); i < n; ++i)
+        for (long long i = std::max(i3, 0LL); i < n; ++i)
             Put(values, i, textB);
         break;
     case ProfileType::Square:
-        for (int i = 0; i < std::min(i2, n); ++i)
+        for (long long i = 0; i < std::min(i2, n); ++i)
             Put(values, i, textA);
-        for (int i = std::max(i2, 0); i < std::min(i3, n); ++i)
+        for (long long i = std::max(i2, 0LL); i < std::min(i3, n); ++i)
             Put(values, i, textB);
-        for (int i = std::max(i3, 0); i < n; ++i)
+        for (long long i = std::max(i3, 0LL); i < n; ++i)
             Put(values, i, textA);
         break;
     default:
@@ -160,13 +184,15 @@ int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& se
     const std::optional<std::string> path = FindWeatherFile(name, search);
     if (!path) {
         if (error != nullptr)
-            *error = { name, 0, {}, ReadFault::NotFound };
+            *error = { name, 0, {}, ReadFault::NotFound, {} };
         return kAmbianceWeatherError;
     }
     profile.SetDimension("HD7");
     profile.SetDataKind('S');
     profile.SetValueUnit('R');
     profile.SetFileAndColumn(*path, column);
+    if (const Bounds* cells = WeatherColumnBounds(column))
+        profile.SetCellBounds(*cells);
     if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
         return 0;
     if (error != nullptr)

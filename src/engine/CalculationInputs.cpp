@@ -27,4 +27,10 @@ CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
     return InputsFor(doc, doc.StoredFormValues(), std::move(weather));
 }
 
+CalculationCheck CheckInputs(const KslDoc& doc, const CalculationInputs& inputs)
+{
+    return CheckCalculation(
+        doc.layers, inputs.surfaces, inputs.exteriorAmbiance, inputs.interiorAmbiance);
+}
+
 } // namespace quelvan

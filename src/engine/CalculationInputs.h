@@ -2,6 +2,7 @@
 
 #include "engine/CalculationMode.h"
 #include "engine/WeatherFiles.h"
+#include "model/CalculationCheck.h"
 #include "model/FormValues.h"
 
 namespace quelvan {
@@ -31,5 +32,9 @@ struct CalculationInputs {
 CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSearch weather = {});
 // The inputs as the document stores them.
 CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
+
+// Whether the calculation can be made with these inputs on the document's wall (CheckCalculation):
+// what every preparation checks first, and what `quelvan-cli check` reports.
+CalculationCheck CheckInputs(const KslDoc& doc, const CalculationInputs& inputs);
 
 } // namespace quelvan

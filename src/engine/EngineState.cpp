@@ -47,8 +47,6 @@ const char* EngineErrorMessage(int code)
         return "";
     if (code == kEngineWeatherError)
         return msg::kWeatherReadError;
-    if (const auto fault = WallFaultFromCode(code))
-        return WallFaultMessage(*fault);
     return msg::kInternalError;
 }
 
@@ -113,8 +111,8 @@ JacobiReport EngineState::LastSolve() const
 
 std::string EngineState::LastErrorMessage() const
 {
-    if (!wallCheck_.Passed() && run_.lastError == wallCheck_.Code())
-        return wallCheck_.Message();
+    if (!verdict_.Passed() && run_.lastError == verdict_.code)
+        return verdict_.message;
     if (run_.lastError == kEngineWeatherError)
         return FormatReadError(msg::kWeatherReadError, weatherError_);
     return EngineErrorMessage(run_.lastError);
@@ -130,14 +128,14 @@ void EngineState::ResetRun(KslDoc& doc)
     }
     run_.hours = 0;
     run_.lastError = 0;
-    wallCheck_ = {};
+    verdict_ = {};
 }
 
 int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
-    wallCheck_ = CheckWall(doc.layers, inputs.surfaces);
-    if (!wallCheck_.Passed())
-        return wallCheck_.Code();
+    verdict_ = CheckInputs(doc, inputs);
+    if (!verdict_.Passed())
+        return verdict_.code;
     calc_->network.Build(doc.layers, inputs.surfaces);
     const ThermalNetwork& net = calc_->network;
     run_.totalThickness = net.TotalThickness();

@@ -4,7 +4,7 @@
 #include "engine/CalculationInputs.h"
 #include "engine/EngineSnapshot.h"
 #include "engine/JacobiSolver.h"
-#include "model/WallCheck.h"
+#include "model/CalculationCheck.h"
 
 #include <memory>
 #include <string>
@@ -15,14 +15,14 @@ namespace quelvan {
 class KslDoc;
 class MessageSink;
 
-// Error codes of a preparation (EngineSnapshot::lastError). 0 is success; the wall codes of
-// WallFault (24001 to 24006) and the profile codes of NCodedString (23320, 23321, 9123, 23567,
-// 23345) may also appear.
+// Error codes of a preparation (EngineSnapshot::lastError). 0 is success; the codes of the
+// check made first (WallFault, AmbianceFault) and the profile codes of NCodedString (23320,
+// 23321, 9123, 23567, 23345) may also appear.
 inline constexpr int kEngineOk = 0;
 inline constexpr int kEngineInternalError = 9999;
 inline constexpr int kEngineWeatherError = 3456;
-// The French message shown for a code: the weather message for 3456, the wall messages for
-// the wall codes, "Erreur interne" for any other non-zero code, empty for 0.
+// The French message shown for a code: the weather message for 3456, "Erreur interne" for any
+// other non-zero code, empty for 0.
 const char* EngineErrorMessage(int code);
 
 // The last field a clock text shows.
@@ -61,7 +61,7 @@ public:
     // Resets the document's results, builds the network and the four profiles, solves the
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
     // the error code (also the snapshot's lastError); after an error the state is not prepared and
-    // no step can be made. Walls the engine cannot compute are refused before the build.
+    // no step can be made. Inputs that cannot be computed (CheckInputs) are refused first.
     int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
     // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
@@ -80,7 +80,7 @@ public:
     // What the calculation shows, kept up to date by every preparation and step: readers hold
     // the reference (nothing is copied); a copy keeps a finished run.
     const EngineSnapshot& Snapshot() const { return run_; }
-    // The message of the last error: the wall check's for a wall the calculation refused,
+    // The message of the last error: the check's for inputs the calculation refused,
     // EngineErrorMessage otherwise, for the weather error followed by the file, the line and
     // why it did not read.
     std::string LastErrorMessage() const;
@@ -104,7 +104,7 @@ private:
     SolverPath solverPath_ = SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
     EngineSnapshot run_;
-    WallCheck wallCheck_; // the verdict of the last preparation's wall check
+    CalculationCheck verdict_; // the verdict of the last preparation's check
     ReadError weatherError_; // where the last weather error happened
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none
     std::vector<float> previousPositions_; // their nodes' positions

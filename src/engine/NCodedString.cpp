@@ -229,7 +229,7 @@ int NCodedString::LoadFile(double from, double to)
     segments_.clear();
     table_.Clear();
     // A file name kept in Windows-1252 bytes is shown as text.
-    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable };
+    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
     const std::string column = std::to_string(Column());
     if (!table_.Read(FileName(), Column()))
         return kProfileNoLines;
@@ -260,7 +260,12 @@ int NCodedString::LoadFile(double from, double to)
         value = std::string(TrimBlanks(value));
         float check = 0.0f;
         if (!ParseFloat(value, check)) {
-            fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber };
+            fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber, {} };
+            return kProfileBadCell;
+        }
+        if (cellBounds_ && !cellBounds_->Contains(check)) {
+            fileError_ = { fileError_.file, line + 1, column, ReadFault::OutOfRange,
+                std::string(cellBounds_->text) };
             return kProfileBadCell;
         }
         const float t1 = static_cast<float>(3600.0 * line);

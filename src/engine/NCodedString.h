@@ -2,7 +2,9 @@
 
 #include "core/NTextTable.h"
 #include "core/ReadError.h"
+#include "model/PhysicalBounds.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ inline constexpr int kProfileInvalidCode = 23321; // the validity check failed
 inline constexpr int kProfileNotLoadable = 9123; // data kind without a loader
 inline constexpr int kProfileNoSegment = 23567;
 inline constexpr int kProfileBadMultiplier = 23345;
-inline constexpr int kProfileBadCell = 23322; // a data cell of the file is not a number
+inline constexpr int kProfileBadCell = 23322; // a data cell of the file is not a number in bounds
 
 // A time profile: a code text describing the data (layout in time, unit, optional multiplier,
 // optional data file and column) and, once finalised, a table of segments with a start and an
@@ -48,6 +50,9 @@ public:
     // Cuts the code after its fields, appends the file, sets kind 'F' and, when column >= 1,
     // the column number.
     void SetFileAndColumn(const std::string& path, int column);
+    // The range every data cell of a file must lie in; a cell outside it refuses the file
+    // (kProfileBadCell, the line and the range in FileError()). None by default.
+    void SetCellBounds(const Bounds& bounds) { cellBounds_ = bounds; }
     // The values (one per time unit) that the next FinalizeProfile turns into segments. With a
     // multiplier m other than 1 they are divided by m first, so evaluation gives them back.
     void StoreValues(std::vector<std::string> values);
@@ -92,6 +97,7 @@ private:
     int lastFound_ = 0;
     float span_ = 0.0f;
     float multiplier_ = 1.0f;
+    std::optional<Bounds> cellBounds_;
     mutable std::string diagnostic_;
     ReadError fileError_;
 };

@@ -10,10 +10,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegree = kPi / 180.0;
 } // namespace
 
-float SolarDeclination(int month, int dayOfMonth)
+float SolarDeclination(long long month, long long dayOfMonth)
 {
-    return static_cast<float>(
-        23.45 * kDegree * std::cos(2.0 * kPi * (30.0 * month + dayOfMonth - 202.0) / 365.0));
+    return static_cast<float>(23.45 * kDegree
+        * std::cos(2.0 * kPi
+            * (30.0 * static_cast<double>(month) + static_cast<double>(dayOfMonth) - 202.0)
+            / 365.0));
 }
 
 float SolarHourAngle(int hourOfDay)
@@ -40,12 +42,14 @@ float SolarAzimuth(float latitude, float hourAngle, float declination, float hei
     return static_cast<float>(hourAngle < 0.0f ? -a : a);
 }
 
-SunData SolarHour(float latitude, float transparency, int hourNumber)
+SunData SolarHour(float latitude, float transparency, long long hourNumber)
 {
-    const int hour = ((hourNumber % 24) + 24) % 24;
-    const int day = (hourNumber - hour) / 24;
-    const int month = day / 30 + 1;
-    const int dayOfMonth = day % 30 + 1;
+    // The calendar repeats every 365 × 24 hours only approximately (twelve months of 30 days),
+    // so the hour number is kept whole; 64 bits hold every hour a 32-bit day can give.
+    const int hour = static_cast<int>(((hourNumber % 24) + 24) % 24);
+    const long long day = (hourNumber - hour) / 24;
+    const long long month = day / 30 + 1;
+    const long long dayOfMonth = day % 30 + 1;
     const float delta = SolarDeclination(month, dayOfMonth);
     const float omega = SolarHourAngle(hour);
 

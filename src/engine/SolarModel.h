@@ -13,7 +13,7 @@ struct SunData {
 };
 
 // Declination of the day (month 1..12, day of month 1..30).
-float SolarDeclination(int month, int dayOfMonth);
+float SolarDeclination(long long month, long long dayOfMonth);
 // Hour angle of an hour of the day (0..23): 0 at noon, negative in the morning.
 float SolarHourAngle(int hourOfDay);
 
@@ -23,8 +23,8 @@ float SolarHeight(float latitude, float hourAngle, float declination);
 float SolarAzimuth(float latitude, float hourAngle, float declination, float height);
 
 // Position and clear-sky irradiances at hour number m of the year, for a latitude and an
-// atmospheric transparency tau (0..1).
-SunData SolarHour(float latitude, float transparency, int hourNumber);
+// atmospheric transparency tau (0..1). Any hour number, negative ones included, gives a sun.
+SunData SolarHour(float latitude, float transparency, long long hourNumber);
 
 // Flux density falling on a face of azimuth gamma (from south, positive toward west) and
 // inclination beta (0 a face looking down at the ground, pi/2 vertical, pi a roof looking at

@@ -26,7 +26,7 @@ float WithSignOf(float magnitude, float reference)
 
 int Truncated(float v)
 {
-    return static_cast<int>(v + kIntegerBias);
+    return TruncatedCoordinate(v + kIntegerBias);
 }
 
 } // namespace

@@ -62,7 +62,7 @@ void CWallDrawing::Build()
     const std::vector<float> shares = LayerShares(thicknesses);
     int left = kLeft;
     for (size_t i = 0; i < layers.size(); ++i) {
-        const int right = left + static_cast<int>(shares[i] * kDrawingWidth);
+        const int right = left + TruncatedCoordinate(shares[i] * kDrawingWidth);
         const CMaterial& material = *layers[i]->Material();
         NShpRectangle& rect = AddRectangle(
             { left, kBottom, right, kTop }, material.GetColour(), material.GetColour(), layers[i]);

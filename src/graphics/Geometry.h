@@ -1,8 +1,20 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 
 namespace quelvan::graphics {
+
+// No coordinate or axis value converted to an integer lies farther from 0 than this, so that
+// no conversion ever leaves the int range (a drawing is a few thousand units wide).
+inline constexpr double kCoordinateLimit = 1e9;
+
+// A value truncated toward zero to an integer, as the drawing's coordinates are: limited to
+// ±kCoordinateLimit, and 0 for a value that is no number.
+inline int TruncatedCoordinate(double v)
+{
+    return std::isnan(v) ? 0 : static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
+}
 
 // An integer point in world or device units.
 struct IPoint {

@@ -32,8 +32,8 @@ void NShpPolyLine::Draw(QPainter& painter, const CDrawTransform& transform) cons
     polygon.reserve(std::max(last - first, 1));
     // World coordinates are truncated to whole world units before mapping.
     auto mapped = [&](const FPoint& p) {
-        const IPoint device
-            = transform.WorldToDevice(IPoint { static_cast<int>(p.x), static_cast<int>(p.y) });
+        const IPoint device = transform.WorldToDevice(
+            IPoint { TruncatedCoordinate(p.x), TruncatedCoordinate(p.y) });
         return QPoint(device.x, device.y);
     };
     polygon << mapped(points_[static_cast<size_t>(first)]);

@@ -38,7 +38,7 @@ void ProfileChart::SetAbscissa(const std::string& labelA, const std::string& lab
     for (float x : positions) {
         // A wall without thickness has all its nodes on the left edge.
         const float share = totalThickness > 0.0f ? x / totalThickness : 0.0f;
-        columns_.push_back(left + static_cast<int>(static_cast<float>(right - left) * share));
+        columns_.push_back(left + TruncatedCoordinate(static_cast<float>(right - left) * share));
     }
     for (int curve = 0; curve < CChart::kCurveCount; ++curve) {
         NShpPolyLine& line = chart_.Curve(curve);

@@ -1,5 +1,7 @@
 #include "model/AmbianceCodes.h"
 
+#include <algorithm>
+
 namespace quelvan {
 
 namespace {
@@ -159,6 +161,20 @@ ProfileType ProfileTypeFromKeyword(std::string_view keyword)
         if (keyword == info.keyword)
             return info.type;
     return ProfileType::Unknown;
+}
+
+std::string ValueLabel(ProfileType type, Component component, size_t value)
+{
+    const ProfileTexts& texts = TextsOf(type, component);
+    for (size_t edit = 0; edit < kEditedValue.size(); ++edit)
+        if (kEditedValue[edit] == value && static_cast<int>(edit) < texts.fields)
+            return texts.field[edit].label;
+    if (static_cast<int>(value) < texts.columns && texts.header[value] != nullptr) {
+        std::string header = texts.header[value];
+        std::replace(header.begin(), header.end(), '\n', ' ');
+        return header;
+    }
+    return "valeur " + std::to_string(value + 1);
 }
 
 std::vector<ProfileType> OfferedTypes(Component component, Side side)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -106,6 +107,13 @@ inline const char* ProfileTypeName(ProfileType type)
 {
     return Describe(type).name;
 }
+// The ambiance dialog's value edits ("Valeur 1" to "Valeur 4", "Flux 1" to "Flux 4") show the
+// stored values 2, 1, 3, 4 (indices 1, 0, 2, 3).
+inline constexpr std::array<size_t, 4> kEditedValue { 1, 0, 2, 3 };
+// How a stored value (index 0..3) of a profile is named: by the ambiance dialog's label of its
+// edit ("Temp. maxi"), else by the report's column ("Min (W/m²)"), else "valeur N" (N from 1).
+std::string ValueLabel(ProfileType type, Component component, size_t value);
+
 // The types the dialog's list of that component offers on that side, in list order.
 std::vector<ProfileType> OfferedTypes(Component component, Side side);
 

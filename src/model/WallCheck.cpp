@@ -4,98 +4,134 @@
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "model/PhysicalBounds.h"
 
-#include <array>
-#include <cmath>
+#include <limits>
+#include <string_view>
 
 namespace quelvan {
 
 namespace {
 
-struct FaultInfo {
+// "<where> : <what> : calcul impossible".
+WallCheck Refusal(
+    WallFault fault, int layer, WallField field, const std::string& where, const std::string& what)
+{
+    return { fault, layer, field, where + " : " + what + " : " + msg::kCalculationImpossible };
+}
+
+// One number of a layer and the rule it must follow.
+struct LayerNumber {
     WallFault fault;
-    const char* message;
+    WallField field;
+    std::string_view label;
+    const Bounds& bounds;
+    const std::string& (*text)(const NMaterialLayer&);
 };
 
-constexpr std::array<FaultInfo, 6> kFaults { {
-    { WallFault::NoLayer, msg::kWallHasNoLayer },
-    { WallFault::LayerWithoutMaterial, msg::kLayerWithoutMaterial },
-    { WallFault::BadThickness, msg::kLayerBadThickness },
-    { WallFault::BadConductivity, msg::kLayerBadConductivity },
-    { WallFault::BadDensityOrCapacity, msg::kLayerBadDensityOrCapacity },
-    { WallFault::BadSurfaceResistance, msg::kBadSurfaceResistance },
-} };
-
-bool ReadsPositive(const std::string& text)
+const std::string& ThicknessOf(const NMaterialLayer& l)
 {
-    float v = 0.0f;
-    return ParseFloat(text, v) && v > 0.0f && std::isfinite(v);
+    return l.Thickness();
+}
+const std::string& ConductivityOf(const NMaterialLayer& l)
+{
+    return l.Material()->Conductivity();
+}
+const std::string& DensityOf(const NMaterialLayer& l)
+{
+    return l.Material()->Density();
+}
+const std::string& CapacityOf(const NMaterialLayer& l)
+{
+    return l.Material()->Capacity();
 }
 
-bool NotNegative(const std::string& text)
-{
-    const float v = FloatValue(text);
-    return std::isfinite(v) && v >= 0.0f;
-}
+const LayerNumber kLayerNumbers[] {
+    { WallFault::BadThickness, WallField::Thickness, "épaisseur", bounds::kThickness, ThicknessOf },
+    { WallFault::BadConductivity, WallField::Conductivity, "conductivité", bounds::kConductivity,
+        ConductivityOf },
+    { WallFault::BadDensityOrCapacity, WallField::Density, "masse volumique", bounds::kDensity,
+        DensityOf },
+    { WallFault::BadDensityOrCapacity, WallField::Capacity, "capacité", bounds::kCapacity,
+        CapacityOf },
+};
 
 WallCheck LayerFault(const NMaterialLayer& layer, int number)
 {
     const CMaterial* m = layer.Material();
+    const std::string where = "Couche " + std::to_string(number)
+        + (m != nullptr ? " (" + m->Name() + ")" : std::string());
     if (m == nullptr)
-        return { WallFault::LayerWithoutMaterial, number, WallField::Material };
-    if (!ReadsPositive(layer.Thickness()))
-        return { WallFault::BadThickness, number, WallField::Thickness };
-    if (!ReadsPositive(m->Conductivity()))
-        return { WallFault::BadConductivity, number, WallField::Conductivity };
-    if (!NotNegative(m->Density()))
-        return { WallFault::BadDensityOrCapacity, number, WallField::Density };
-    if (!NotNegative(m->Capacity()))
-        return { WallFault::BadDensityOrCapacity, number, WallField::Capacity };
-    // A cell so thin that its conductance overflows cannot be computed either.
+        return Refusal(
+            WallFault::LayerWithoutMaterial, number, WallField::Material, where, "pas de matériau");
+    for (const LayerNumber& n : kLayerNumbers) {
+        const std::string& text = n.text(layer);
+        const ValueFault fault = CheckNumber(text, n.bounds);
+        if (fault != ValueFault::None)
+            return Refusal(n.fault, number, n.field, where,
+                std::string(n.label) + " " + DescribeValueFault(text, fault, n.bounds));
+    }
+    // Both in their bounds, a very conductive film may still be too thin: its cells would
+    // conduct beyond what single precision can set against the other layers.
     const float dx = FloatValue(layer.Thickness()) * kCellWidthPerMillimetre;
-    if (!(dx > 0.0f) || !std::isfinite(FloatValue(m->Conductivity()) / dx))
-        return { WallFault::BadThickness, number, WallField::Thickness };
+    if (!bounds::kCellConductance.Contains(FloatValue(m->Conductivity()) / dx))
+        return Refusal(WallFault::BadCellConductance, number, WallField::Conductivity, where,
+            "conductivité « " + m->Conductivity() + " » trop grande pour l'épaisseur « "
+                + layer.Thickness() + " » (conductance de maille "
+                + std::string(bounds::kCellConductance.text) + ")");
     return {};
 }
+
+// The numbers of the faces: resistances within their bounds, absorption coefficients readable.
+struct SurfaceNumber {
+    WallFault fault;
+    WallField field;
+    std::string_view where;
+    std::string_view label;
+    std::string SurfaceTexts::*text;
+    const Bounds& bounds;
+};
+
+// An absorption coefficient need only read here: it matters, and is bounded, only where a flux
+// falls on its face.
+constexpr Bounds kAnyNumber { -std::numeric_limits<double>::infinity(),
+    std::numeric_limits<double>::infinity(), "" };
+
+constexpr SurfaceNumber kSurfaceNumbers[] {
+    { WallFault::BadSurfaceResistance, WallField::ResistanceExterior, "Face extérieure",
+        "résistance superficielle", &SurfaceTexts::resistanceExterior, bounds::kSurfaceResistance },
+    { WallFault::BadSurfaceResistance, WallField::ResistanceInterior, "Face intérieure",
+        "résistance superficielle", &SurfaceTexts::resistanceInterior, bounds::kSurfaceResistance },
+    { WallFault::BadAbsorption, WallField::AbsorptionExterior, "Face extérieure",
+        "coefficient d'absorption", &SurfaceTexts::absorptionExterior, kAnyNumber },
+    { WallFault::BadAbsorption, WallField::AbsorptionInterior, "Face intérieure",
+        "coefficient d'absorption", &SurfaceTexts::absorptionInterior, kAnyNumber },
+};
 
 } // namespace
 
 WallCheck CheckWall(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces)
 {
     if (layers.IsEmpty())
-        return { WallFault::NoLayer, 0, WallField::None };
+        return { WallFault::NoLayer, 0, WallField::None, msg::kWallHasNoLayer };
+    if (layers.Count() > kMaxLayerCount)
+        return Refusal(WallFault::TooManyLayers, 0, WallField::None,
+            "La paroi comporte " + std::to_string(layers.Count()) + " couches",
+            std::to_string(kMaxLayerCount) + " au plus");
     int number = 0;
     for (const NMaterialLayer& layer : layers) {
-        const WallCheck check = LayerFault(layer, ++number);
+        WallCheck check = LayerFault(layer, ++number);
         if (!check.Passed())
             return check;
     }
-    if (!NotNegative(surfaces.resistanceExterior))
-        return { WallFault::BadSurfaceResistance, 0, WallField::ResistanceExterior };
-    if (!NotNegative(surfaces.resistanceInterior))
-        return { WallFault::BadSurfaceResistance, 0, WallField::ResistanceInterior };
+    for (const SurfaceNumber& s : kSurfaceNumbers) {
+        const std::string& text = surfaces.*(s.text);
+        const ValueFault fault = CheckNumber(text, s.bounds);
+        if (fault != ValueFault::None)
+            return Refusal(s.fault, 0, s.field, std::string(s.where),
+                std::string(s.label) + " " + DescribeValueFault(text, fault, s.bounds));
+    }
     return {};
-}
-
-std::string WallCheck::Message() const
-{
-    return WallFaultMessage(fault);
-}
-
-const char* WallFaultMessage(WallFault fault)
-{
-    for (const FaultInfo& info : kFaults)
-        if (info.fault == fault)
-            return info.message;
-    return "";
-}
-
-std::optional<WallFault> WallFaultFromCode(int code)
-{
-    for (const FaultInfo& info : kFaults)
-        if (static_cast<int>(info.fault) == code)
-            return info.fault;
-    return std::nullopt;
 }
 
 } // namespace quelvan

@@ -3,7 +3,6 @@
 #include "core/NList.h"
 #include "model/SurfaceTexts.h"
 
-#include <optional>
 #include <string>
 
 namespace quelvan {
@@ -16,6 +15,8 @@ inline constexpr int kCellsPerLayer = 5;
 // 1 / 5000 rounded once to single precision is the float the cell widths have always used.
 inline constexpr float kCellWidthPerMillimetre = 1.0f / (1000.0f * kCellsPerLayer);
 static_assert(kCellWidthPerMillimetre == 0.0002f);
+// The most layers a wall may have: as many as the layer list lets the user enter.
+inline constexpr int kMaxLayerCount = 7;
 
 // Why a wall cannot be computed; the values are the error codes the engine reports.
 enum class WallFault : int {
@@ -26,6 +27,10 @@ enum class WallFault : int {
     BadConductivity = 24004,
     BadDensityOrCapacity = 24005,
     BadSurfaceResistance = 24006,
+    TooManyLayers = 24007,
+    BadAbsorption = 24008,
+    // A layer so thin for its conductivity that a cell's conductance leaves its bound.
+    BadCellConductance = 24009,
 };
 
 // The input a fault was found in.
@@ -38,34 +43,34 @@ enum class WallField {
     Capacity,
     ResistanceExterior,
     ResistanceInterior,
+    AbsorptionExterior,
+    AbsorptionInterior,
 };
 
 // The verdict of the wall check: the first fault found, the layer it concerns (its number from
-// the exterior face, 1 for the first layer; 0 when the fault is not a layer's) and the field.
+// the exterior face, 1 for the first layer; 0 when the fault is not a layer's), the field and
+// the French message that says all three ("Couche 2 (Laine de verre) : conductivité « 1e15 »
+// hors limites (de 0,001 à 1000 W/m.K) : calcul impossible"); empty when the wall passed.
 struct WallCheck {
     WallFault fault = WallFault::None;
     int layer = 0;
     WallField field = WallField::None;
+    std::string message;
 
     bool Passed() const { return fault == WallFault::None; }
     int Code() const { return static_cast<int>(fault); }
-    // The French message of the fault; empty when the wall passed.
-    std::string Message() const;
+    const std::string& Message() const { return message; }
 
     friend bool operator==(const WallCheck&, const WallCheck&) = default;
 };
 
 // Whether the calculation can be made on the wall, the one check that every command and window
-// applies before the network is built: at least one layer; every layer with a material, a
-// thickness and a conductivity that read as finite numbers above 0, a density and a heat
-// capacity that are not negative (unreadable counts as 0) and cells whose conductance stays
-// finite; no negative surface resistance. The first fault, layer by layer from the exterior face,
-// then the surfaces.
+// applies before the network is built: one to kMaxLayerCount layers; every layer with a
+// material, its thickness, conductivity, density and heat capacity numbers within their
+// physical bounds (model/PhysicalBounds.h) and cells whose conductance stays within its bound;
+// surface resistances within theirs and absorption coefficients that read as numbers (their
+// bounds matter only where a flux falls on the face: see CheckCalculation). The first fault,
+// layer by layer from the exterior face, then the surfaces.
 WallCheck CheckWall(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces);
-
-// The message of a fault ("" for None).
-const char* WallFaultMessage(WallFault fault);
-// The fault an error code stands for, if it is a wall code.
-std::optional<WallFault> WallFaultFromCode(int code);
 
 } // namespace quelvan

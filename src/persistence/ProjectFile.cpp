@@ -31,7 +31,7 @@ int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
     const auto file = ReadTextLines(path, kMaxProjectFileBytes);
     if (!file) {
         if (error != nullptr)
-            *error = { {}, 0, {}, ReadFault::Unreadable };
+            *error = { {}, 0, {}, ReadFault::Unreadable, {} };
         return kReadFailed;
     }
     // Read into a separate document so that a file failing half-way changes nothing.

@@ -8,6 +8,7 @@
 #include "persistence/ProjectLayout.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <variant>
 
@@ -70,6 +71,15 @@ std::optional<ReadFault> ReadField(
     return std::nullopt;
 }
 
+// "de 0 à 7" for an Integer field with limits; empty for one without.
+template <typename R> std::string LimitsText(const Field<R>& field)
+{
+    constexpr int kNone = std::numeric_limits<int>::max();
+    if (field.low <= -kNone && field.high >= kNone)
+        return {};
+    return "de " + std::to_string(field.low) + " à " + std::to_string(field.high);
+}
+
 class ProjectReader {
 public:
     ProjectReader(KslDoc& doc, const std::vector<std::string>& lines)
@@ -120,6 +130,8 @@ private:
             column += static_cast<int>(field.prefix.size());
             if (const auto fault = ReadField(field, column, line, record, doc_)) {
                 Fail(field.label, *fault);
+                if (*fault == ReadFault::OutOfRange)
+                    error_.limits = LimitsText(field);
                 return false;
             }
             column += field.width;
@@ -129,7 +141,7 @@ private:
 
     const std::string* Fail(std::string_view field, ReadFault fault)
     {
-        error_ = { {}, lineNumber_, std::string(field), fault };
+        error_ = { {}, lineNumber_, std::string(field), fault, {} };
         return nullptr;
     }
 

@@ -115,9 +115,19 @@ template <auto Member> constexpr Field<KslDoc> TextLine(std::string_view key)
         .set = SetSurfaceText<Member> };
 }
 
-template <auto Member> constexpr Field<KslDoc> SelectionLine()
+// A selection names an ambiance of its list (read before it), or is -1, what the form stores
+// when its list has no choice; any other number would leave the calculation without an ambiance.
+template <auto Member, Side S> bool SetSelection(KslDoc& d, const FieldValue& v, const KslDoc& read)
 {
-    return IntegerLine("C=", NumberOf<KslDoc, Member>, StoreNumber<KslDoc, Member>);
+    d.*Member = v.number;
+    return v.number == -1 || read.AmbianceNumbered(S, v.number) != nullptr;
+}
+
+template <auto Member, Side S> constexpr Field<KslDoc> SelectionLine()
+{
+    Field<KslDoc> field = IntegerLine("C=", NumberOf<KslDoc, Member>, SetSelection<Member, S>);
+    field.refusal = ReadFault::UnknownAmbiance;
+    return field;
 }
 
 constexpr Field<KslDoc> kAuthor[] {
@@ -140,8 +150,12 @@ constexpr Field<KslDoc> kAbsorptionExterior[] { TextLine<&SurfaceTexts::absorpti
 constexpr Field<KslDoc> kResistanceInterior[] { TextLine<&SurfaceTexts::resistanceInterior>("h=") };
 constexpr Field<KslDoc> kResistanceExterior[] { TextLine<&SurfaceTexts::resistanceExterior>("h=") };
 // The selected ambiances, as indices (identifier minus 4001).
-constexpr Field<KslDoc> kSelectedExterior[] { SelectionLine<&KslDoc::selectedExterior>() };
-constexpr Field<KslDoc> kSelectedInterior[] { SelectionLine<&KslDoc::selectedInterior>() };
+constexpr Field<KslDoc> kSelectedExterior[] {
+    SelectionLine<&KslDoc::selectedExterior, Side::Exterior>(),
+};
+constexpr Field<KslDoc> kSelectedInterior[] {
+    SelectionLine<&KslDoc::selectedInterior, Side::Interior>(),
+};
 
 constexpr LineLayout<KslDoc> kAuthorLine { kAuthor, "" };
 constexpr LineLayout<KslDoc> kReferenceLine { kReference, "" };

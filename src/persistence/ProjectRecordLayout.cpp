@@ -2,6 +2,7 @@
 // hold them behind their count lines.
 #include "model/KslDoc.h"
 #include "model/OwnRecords.h"
+#include "model/WallCheck.h"
 #include "persistence/FieldAccess.h"
 
 namespace quelvan {
@@ -240,6 +241,12 @@ constexpr Field<SectionCount> kCountFields[] {
     IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
         "N=", "N=", 3, 0, kMaxRecordIndex),
 };
+// A wall holds at most as many layers as the layer list lets the user enter: a longer one would
+// take the calculation minutes or hours.
+constexpr Field<SectionCount> kLayerCountFields[] {
+    IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
+        "N=", "N=", 3, 0, kMaxLayerCount),
+};
 
 // Materials and ambiances: at least the built-in records, at most kMaxListRecords.
 template <int BuiltIn>
@@ -273,7 +280,7 @@ constexpr SectionLayout<CBCData> kInteriorAmbianceSection { .recordName = "ambia
 
 constexpr SectionLayout<NMaterialLayer> kLayerSection { .recordName = "couche",
     .list = &KslDoc::layers,
-    .countLine = { kCountFields, " : nb de couches" },
+    .countLine = { kLayerCountFields, " : nb de couches" },
     .record = { kLayerFields, "" },
     .append = AppendLayer };
 

@@ -26,8 +26,6 @@ namespace quelvan::ui {
 namespace {
 constexpr int kLong = 32000;
 constexpr QSize kPreviewSize { 220, 110 };
-// Edits shown as "Valeur 1..4" take the stored values 2, 1, 3, 4.
-constexpr std::array<size_t, 4> kStoredValue { 1, 0, 2, 3 };
 // Control numbers of each profile's box, lists, value edits and preview.
 struct BoxIds {
     int box, typeList, periodList;
@@ -223,8 +221,8 @@ void AmbianceDialog::Load()
 
     name_->setText(ToQ(r.Name()));
     for (size_t i = 0; i < 4; ++i) {
-        temperature.rows[i].edit->LoadText(ToQ(r.temperature.values[kStoredValue[i]]));
-        flux.rows[i].edit->LoadText(ToQ(r.flux.values[kStoredValue[i]]));
+        temperature.rows[i].edit->LoadText(ToQ(r.temperature.values[kEditedValue[i]]));
+        flux.rows[i].edit->LoadText(ToQ(r.flux.values[kEditedValue[i]]));
     }
     firstDay_->LoadText(QString::number(r.firstDay));
     UpdateRows(Component::Temperature);
@@ -358,7 +356,7 @@ void AmbianceDialog::accept()
         profile.type = index >= 0 ? part.choices[static_cast<size_t>(index)] : ProfileType::Unknown;
         profile.period = PeriodAt(part.periodList->currentIndex());
         for (size_t i = 0; i < 4; ++i)
-            profile.values[kStoredValue[i]] = FromQ(part.rows[i].edit->text());
+            profile.values[kEditedValue[i]] = FromQ(part.rows[i].edit->text());
         // A constant's single value is both its minimum and its maximum.
         if (profile.type == ProfileType::Constant)
             profile.values[0] = profile.values[1];

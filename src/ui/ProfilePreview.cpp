@@ -5,11 +5,17 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
 namespace quelvan::ui {
+
+namespace {
+// Positions are kept within this distance of the image, and flux values within as many W/m².
+constexpr double kFarAway = 1e6;
+} // namespace
 
 QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFluxFunction& solar)
 {
@@ -50,14 +56,19 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
     QString top = QString::number(input.a);
     QString bottom = QString::number(input.b);
     QPolygonF curve;
-    const auto p1 = static_cast<double>(static_cast<int>(input.h1 * span / n));
-    const auto p2 = static_cast<double>(static_cast<int>(input.h2 * span / n));
+    // Hours as positions truncated to whole units, limited far beyond the image: any integer
+    // typed in an hour field gives a drawable point.
+    const auto position = [span, n](int hour) {
+        return std::clamp(std::trunc(hour * span / n), -kFarAway, kFarAway);
+    };
+    const double p1 = position(input.h1);
+    const double p2 = position(input.h2);
     switch (input.type) {
     case ProfileType::Sinusoid: {
         const int k = input.week ? 7 : 1;
         for (int i = 0; i <= n; ++i) {
-            const double phase
-                = (i - input.h1) * k * 2 * std::numbers::pi / n + std::numbers::pi / 2;
+            const double phase = (i - static_cast<double>(input.h1)) * k * 2 * std::numbers::pi / n
+                + std::numbers::pi / 2;
             curve << QPointF(x0 + i * span / n, ym - (yL - yH) / 2 * std::sin(phase));
         }
         break;
@@ -73,9 +84,13 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
         std::vector<double> values(static_cast<size_t>(n) + 1, 0.0);
         if (solar) {
             for (int i = 1; i <= n; ++i) {
-                const int hour = input.h2 > 0 ? (input.h2 - 1) * 24 + i : i;
-                values[static_cast<size_t>(i)] = solar(
+                const long long hourOfYear = input.h2 > 0 ? (input.h2 - 1LL) * 24 + i : i;
+                const int hour = static_cast<int>(std::min<long long>(hourOfYear, INT_MAX));
+                const double flux = solar(
                     hour, input.a * std::numbers::pi / 180.0, input.b / 100.0, input.h1 / 100.0);
+                // Parameters no sun can have may give no number: drawn as 0, the scale kept.
+                values[static_cast<size_t>(i)]
+                    = std::isfinite(flux) ? std::clamp(flux, -kFarAway, kFarAway) : 0.0;
             }
         }
         values[0] = values[static_cast<size_t>(n)];
@@ -91,8 +106,8 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
     }
     default: // null or constant
         curve << QPointF(x0, ym) << QPointF(x1, ym);
-        top = QString::number(input.a + 5);
-        bottom = QString::number(input.a - 5);
+        top = QString::number(input.a + 5LL);
+        bottom = QString::number(input.a - 5LL);
         break;
     }
     painter.drawText(QRectF(0, yH - 6, x0 - 2, 14), Qt::AlignRight | Qt::AlignVCenter, top);

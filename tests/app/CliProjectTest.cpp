@@ -45,11 +45,13 @@ TEST_F(CliProjectTest, CheckShowsWhatTheFileHolds)
     doc.azimuthIndex = 1;
     doc.inclinationIndex = 8;
     doc.selectedExterior = 11;
-    doc.selectedInterior = 30; // matches no record
+    doc.selectedInterior = -1; // none chosen
     doc.layers.Clear();
     doc.AddLayer(doc.FindMaterialByIndex(16), "27");
     ASSERT_EQ(WriteProjectFile(doc, File("toit.ksl")), WriteResult::Ok);
-    ASSERT_EQ(Run("check toit.ksl"), 0) << err_;
+    // The summary is shown, then the refusal of the calculation.
+    ASSERT_EQ(Run("check toit.ksl"), 1);
+    EXPECT_EQ(err_, "Aucune ambiance intérieure n'est choisie : calcul impossible\n");
     for (const char* expected : { "Auteur : Anaïs\n", "  1. 27 mm de Bois résineux\n",
              "Ambiance extérieure : Météo de la ville de Mâcon\n", "Ambiance intérieure : aucune\n",
              "Orientation : Nord-Est\n", "Inclinaison : 180°/sol (terrasse)\n" })

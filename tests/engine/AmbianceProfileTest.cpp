@@ -86,6 +86,32 @@ TEST(AmbianceProfile, RampHoursOutsideTheWeekDoNotWriteOutside)
     EXPECT_NEAR(Hour(p, 160), 10.0f / 240.0f, 1e-2);
 }
 
+// The check refuses such hours before a calculation; the profile arithmetic must not overflow
+// on them either (the sanitizer build aborts on any overflow).
+TEST(AmbianceProfile, HoursAtTheEndsOfTheIntegersGiveValuesOfTheProfile)
+{
+    const std::string top = "2147483647";
+    const std::string bottom = "-2147483648";
+    const CBCData records[] = { Record(T::Ramp, W, { "0", "20", top, bottom }),
+        Record(T::Ramp, W, { "0", "20", bottom, top }),
+        Record(T::Square, D, { "0", "20", bottom, top }),
+        Record(T::Sinusoid, D, { "0", "20", bottom, "0" }),
+        Record(T::Constant, D, { "0", "0", "0", "0" }, T::Solar, W, { "50", "45", "20", top }) };
+    for (const CBCData& record : records) {
+        for (const Component component : { Component::Temperature, Component::Flux }) {
+            NCodedString p;
+            ASSERT_EQ(BuildAmbianceProfile(&record, component, p, {}), 0);
+            for (int i = 0; i < 168; ++i) {
+                const float v = Hour(p, i);
+                EXPECT_TRUE(std::isfinite(v));
+                if (component == Component::Temperature) {
+                    EXPECT_TRUE(v >= 0.0f && v <= 20.0f) << i << ": " << v;
+                }
+            }
+        }
+    }
+}
+
 TEST(AmbianceProfile, MissingRecordIsAnInternalError)
 {
     NCodedString p;
@@ -203,7 +229,7 @@ TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherErrorAndSaysWhere)
     NCodedString p;
     ReadError error;
     EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
-    EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound }));
+    EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound, {} }));
     EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 3456);
 
     // Line 3 holds a word for the temperature (column 2); line 4 stops after column 2, before

@@ -3,7 +3,9 @@
 #include "EngineTestSupport.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "model/AmbianceCheck.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -273,17 +275,23 @@ TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
-    ::testing::Values(FailureCase { "no exterior record",
-                          [](KslDoc& d) { d.selectedExterior = 77; }, 9999, msg::kInternalError },
-        FailureCase { "no interior record", [](KslDoc& d) { d.selectedInterior = -1; }, 9999,
-            msg::kInternalError },
+    ::testing::Values(
+        FailureCase { "no exterior record", [](KslDoc& d) { d.selectedExterior = 77; },
+            static_cast<int>(AmbianceFault::NoAmbiance),
+            "Aucune ambiance extérieure n'est choisie : calcul impossible" },
+        FailureCase { "no interior record", [](KslDoc& d) { d.selectedInterior = -1; },
+            static_cast<int>(AmbianceFault::NoAmbiance),
+            "Aucune ambiance intérieure n'est choisie : calcul impossible" },
         FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); },
             static_cast<int>(WallFault::NoLayer), msg::kWallHasNoLayer },
         FailureCase { "zero thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("0"); },
-            static_cast<int>(WallFault::BadThickness), msg::kLayerBadThickness },
+            static_cast<int>(WallFault::BadThickness),
+            "Couche 2 (Laine de verre) : épaisseur « 0 » hors limites (de 0,001 à 10000 mm) : "
+            "calcul impossible" },
         FailureCase { "layer without material",
             [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); },
-            static_cast<int>(WallFault::LayerWithoutMaterial), msg::kLayerWithoutMaterial },
+            static_cast<int>(WallFault::LayerWithoutMaterial),
+            "Couche 1 : pas de matériau : calcul impossible" },
         FailureCase { "weather file missing",
             [](KslDoc& d) {
                 CBCData& r = d.exteriorAmbiances.At(11);

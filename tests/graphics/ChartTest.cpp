@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace quelvan::graphics {
 namespace {
 
@@ -73,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntegerRangeRuleTest,
         RangeCase { 0.0, 0.0, -1, 0 }, // empty data
         RangeCase { -0.5, 0.5, -1, 1 }, RangeCase { 2.0, 7.0, 2, 7 },
         RangeCase { -2.5, -0.3, -3, 0 }, RangeCase { 0.25, 19.01, 0, 20 },
-        RangeCase { static_cast<float>(15.2), static_cast<float>(20.0), 15, 20 }));
+        RangeCase { static_cast<float>(15.2), static_cast<float>(20.0), 15, 20 },
+        // No number counts as no data; huge values are limited to ±1e9, labels stay numbers.
+        RangeCase { std::nan(""), std::nan(""), -1, 0 },
+        RangeCase { -3e38, 3e38, -1000000001, 1000000000 }));
 
 // Curves drawn in their palette colours where their values say.
 TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)

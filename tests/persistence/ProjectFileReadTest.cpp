@@ -119,14 +119,20 @@ TEST(ProjectRead, LayersAreCreatedFromTheCount)
     EXPECT_FALSE(CheckWall(doc.layers, doc.surfaces).Passed());
 }
 
-TEST(ProjectRead, SelectionMatchingNoRecordIsKept)
+TEST(ProjectRead, SelectionIsAnAmbianceOrNone)
 {
     auto lines = NewProjectLines();
-    lines[LineIndex(lines, "C=")] = "C=          40 :";
+    const size_t line = LineIndex(lines, "C=");
+    // -1 is what the form stores when its list has no choice: the project reads, nothing chosen.
+    lines[line] = "C=          -1 :";
     KslDoc doc;
     ASSERT_EQ(Parse(lines, doc), kReadOk);
-    EXPECT_EQ(doc.selectedExterior, 40);
     EXPECT_EQ(doc.SelectedAmbiance(Side::Exterior), nullptr);
+    lines[line] = "C=          12 :"; // the exterior list holds 0 to 11
+    ReadError error;
+    ASSERT_EQ(Parse(lines, doc, &error), kReadFailed);
+    EXPECT_EQ(error,
+        (ReadError { {}, static_cast<int>(line) + 1, "C=", ReadFault::UnknownAmbiance, {} }));
 }
 
 TEST(ProjectRead, LinesAfterTheLayersAreIgnored)
@@ -157,7 +163,7 @@ TEST(ProjectRead, FailedReadLeavesANewProject)
     EXPECT_EQ(doc.layers.Count(), 3);
     ReadError error;
     EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl"), &error), kReadFailed);
-    EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::Unreadable }));
+    EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::Unreadable, {} }));
     EXPECT_EQ(ReadProjectFile(doc, folder.Path().string()), kReadFailed); // a folder
 }
 
@@ -183,7 +189,10 @@ TEST_P(MalformedLineTest, IsRefusedWhereItIs)
     KslDoc doc;
     ReadError error;
     ASSERT_EQ(Parse(lines, doc, &error), kReadFailed);
-    EXPECT_EQ(error, (ReadError { {}, static_cast<int>(index) + 1, spoiler.field, spoiler.fault }));
+    // The limits of an out-of-range value are in the corpus' messages (tests/data/malformed).
+    EXPECT_EQ(error,
+        (ReadError {
+            {}, static_cast<int>(index) + 1, spoiler.field, spoiler.fault, error.limits }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, MalformedLineTest,

@@ -3,6 +3,7 @@
 // disk, whole, and never a file that does not read.
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
@@ -29,7 +30,7 @@ KslDoc LargerProject()
     KslDoc doc;
     doc.author = "Auteur de la version longue";
     doc.reference = "Mur à nombreuses couches";
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < kMaxLayerCount - 3; ++i)
         doc.AddLayer(doc.FindMaterialByIndex(i % 19), FormatInt("%d", 10 + i));
     return doc;
 }

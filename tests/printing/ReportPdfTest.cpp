@@ -149,7 +149,9 @@ TEST(ReportPdf, ProjectDataPageAloneShowsTheDynamicCharacteristics)
     form.surfaces.resistanceInterior = "-0.13";
     pages = PdfPages(RenderReportPdf(ReportPrinter(doc, form, {})));
     text = Squeezed((*pages)[1]);
-    EXPECT_NE(text.find(msg::kBadSurfaceResistance), std::string::npos) << text;
+    EXPECT_NE(text.find("Face intérieure : résistance superficielle « -0.13 » hors limites"),
+        std::string::npos)
+        << text;
     EXPECT_EQ(text.find(kDynamicValues.front().label), std::string::npos);
 }
 

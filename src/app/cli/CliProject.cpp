@@ -81,14 +81,14 @@ int Check(const std::string& path)
     PrintLine("Ambiance intérieure : " + AmbianceName(doc, Side::Interior));
     PrintLine("Orientation : " + Label(kAzimuths, doc.azimuthIndex));
     PrintLine("Inclinaison : " + Label(kInclinations, doc.inclinationIndex));
-    // The summary stays useful on a wall the calculation refuses; the refusal ends it.
-    if (!CheckWallForBatch(doc))
+    // The summary stays useful on a project the calculation refuses; the refusal ends it.
+    if (!CheckCalculationForBatch(doc))
         return kExitFailure;
     PrintDynamicSummary(doc);
     return kExitOk;
 }
 
-// The summary, then the mode a run would use when the wall can be computed.
+// The summary, then the mode a run would use when the project can be computed.
 int CheckWithMode(const std::string& path, bool fine)
 {
     const int code = Check(path);

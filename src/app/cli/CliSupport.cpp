@@ -49,6 +49,14 @@ bool CheckWallForBatch(const KslDoc& doc)
     return check.Passed();
 }
 
+bool CheckCalculationForBatch(const KslDoc& doc)
+{
+    const CalculationCheck check = CheckInputs(doc, InputsFromDocument(doc));
+    if (!check.Passed())
+        PrintError(check.message);
+    return check.Passed();
+}
+
 std::optional<CalculationInputs> RunWeek(
     KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
 {

@@ -35,9 +35,13 @@ private:
 // the line, the field and the reason when the file does not read.
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path);
 
-// The wall check of the calculation on the project as stored; prints its message and gives
-// false when the wall cannot be computed.
+// The wall check on the project as stored (what the wall's dynamic characteristics need); prints
+// its message and gives false when the wall cannot be computed.
 bool CheckWallForBatch(const KslDoc& doc);
+
+// The check of the calculation (wall, chosen ambiances) on the project as stored, as run makes
+// it; prints its message and gives false when the project cannot be computed.
+bool CheckCalculationForBatch(const KslDoc& doc);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch

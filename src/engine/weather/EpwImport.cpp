@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
 #include "engine/weather/CsvLine.h"
+#include "model/PhysicalBounds.h"
 
 #include <algorithm>
 #include <array>
@@ -62,11 +63,13 @@ std::optional<int> WholeNumber(const std::string& field)
     return static_cast<int>(*v);
 }
 
+// EPW's codes of a missing value (99.9 °C, 9999 W/m²) and any value outside the bounds that a
+// weather file's values must respect (the same bounds refuse a weather file that breaks them).
 bool IsMissing(Quantity q, double v)
 {
     if (q == kTemperature)
-        return v >= 99.9 || v <= -99.0;
-    return v >= 9999.0 || v < 0.0;
+        return v >= 99.9 || !bounds::kWeatherTemperature.Contains(v);
+    return v >= 9999.0 || !bounds::kIrradiance.Contains(v);
 }
 
 // Fills runs of missing values by linear interpolation between their neighbours (the nearest

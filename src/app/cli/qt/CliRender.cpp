@@ -134,7 +134,7 @@ int Render(const CLI::App& command, const RenderOptions& options)
     const int height = options.size.value_or(kDefaultSize).height();
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project) || !CheckWallForBatch(doc))
+    if (!ReadProjectForBatch(doc, options.project) || !CheckCalculationForBatch(doc))
         return kExitFailure;
     bool ok = true;
     if (!options.wall.empty())

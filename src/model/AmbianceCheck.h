@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/AmbianceCodes.h"
+#include "model/CalculationCheck.h"
+
+namespace quelvan {
+
+// Why an ambiance cannot be computed; the values are the error codes the engine reports.
+enum class AmbianceFault : int {
+    None = 0,
+    NoAmbiance = 24101, // no record chosen for the side
+    BadValue = 24102, // a value the calculation reads is not a number within its bounds
+    TemperatureFromSun = 24103, // a temperature of type "Calculé", which only yields a flux
+    BadAbsorption = 24104, // a flux falls on a face whose absorption is not within 0..1
+};
+
+// Whether a flux falls on the face: the sun of a weather file, or a flux profile whose type
+// gives values ("Nul", and the codes the calculation turns into zeros, give none).
+bool FluxActs(const CBCData& record);
+
+// Whether the ambiance chosen for a side can be computed: every value the calculation reads from
+// it within its physical bounds (model/PhysicalBounds.h) — temperatures, flux densities and
+// hours of the profiles, or the transparency, latitude, albedo and day of a computed sun, or the
+// first day and the albedo of a weather file — and, where a flux acts, the face's absorption
+// coefficient from 0 to 1. Values the profile type does not use are not read. The message
+// names the ambiance and the value as the ambiance dialog labels it.
+CalculationCheck CheckAmbiance(const CBCData* record, Side side, const SurfaceTexts& surfaces);
+
+} // namespace quelvan
