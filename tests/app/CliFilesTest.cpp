@@ -90,29 +90,22 @@ INSTANTIATE_TEST_SUITE_P(Commands, CliOutputRefusal,
 
 // ---- The results name, blanks in a path, an existing project -------------------------------
 
-TEST_F(CliFiles, TwoVersionsOfAProjectKeepTheirOwnResults)
+// The results name replaces the last extension of the path exactly as given.
+TEST_F(CliFiles, ResultsNamesFollowThePathAsGiven)
 {
-    Shell("cp p.ksl mur.v1.ksl && cp p.ksl mur.v2.ksl");
-    ASSERT_EQ(Run("run mur.v1.ksl"), 0) << err_;
-    ASSERT_EQ(Run("run mur.v2.ksl"), 0) << err_;
-    EXPECT_TRUE(fs::exists(File("mur.v1.res")));
-    EXPECT_TRUE(fs::exists(File("mur.v2.res")));
+    EXPECT_EQ(Run("run ' p.ksl'"), 1);
+    EXPECT_EQ(err_, "Erreur en lecture : fichier introuvable\n");
+    Shell("cp p.ksl mur.v1.ksl && cp p.ksl mur.v2.ksl && cp p.ksl ' p.ksl'");
+    for (const char* project : { "mur.v1.ksl", "mur.v2.ksl", "' p.ksl'" })
+        ASSERT_EQ(Run(std::string("run ") + project), 0) << err_;
+    for (const char* written : { "mur.v1.res", "mur.v2.res", " p.res" })
+        EXPECT_TRUE(fs::exists(File(written))) << written;
     EXPECT_FALSE(fs::exists(File("mur.res")));
+    EXPECT_FALSE(fs::exists(File("p.res")));
 #ifdef QUELVAN_WITH_QT
     ASSERT_EQ(Run("report mur.v1.ksl"), 0) << err_;
     EXPECT_TRUE(fs::exists(File("mur.v1.pdf")));
 #endif
-}
-
-TEST_F(CliFiles, ABlankIsPartOfThePath)
-{
-    EXPECT_EQ(Run("run ' p.ksl'"), 1);
-    EXPECT_EQ(err_, "Erreur en lecture : fichier introuvable\n");
-    EXPECT_FALSE(fs::exists(File("p.res")));
-    Shell("cp p.ksl ' p.ksl'");
-    ASSERT_EQ(Run("run ' p.ksl'"), 0) << err_;
-    EXPECT_TRUE(fs::exists(File(" p.res")));
-    EXPECT_FALSE(fs::exists(File("p.res")));
 }
 
 TEST_F(CliFiles, NewKeepsAnExistingFileUnlessForced)

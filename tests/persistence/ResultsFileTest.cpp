@@ -25,16 +25,6 @@ TEST(ResultsFile, BesideTheProjectFile)
     EXPECT_EQ(ResultsFilePath(doc), "/data/etudes/mur.v1.res");
 }
 
-TEST(ResultsFile, AProjectNamedLikeItsResultsIsKept)
-{
-    TempFolder folder;
-    KslDoc doc;
-    doc.SetPath(folder.File("mur.res"));
-    test::WriteBytes(folder.File("mur.res"), "projet");
-    EXPECT_FALSE(WriteResultsFile(doc));
-    EXPECT_EQ(test::ReadBytes(folder.File("mur.res")), "projet");
-}
-
 TEST(ResultsFile, UnnamedProjectWritesNothing)
 {
     TempFolder folder;
