@@ -233,7 +233,8 @@ int NCodedString::LoadFile(double from, double to)
     const std::string column = std::to_string(Column());
     if (!table_.Read(FileName(), Column())) {
         fileError_.fault = table_.FileFault();
-        fileError_.limitBytes = kMaxTextFileBytes;
+        if (fileError_.fault == ReadFault::TooLarge)
+            fileError_.limitBytes = kMaxTextFileBytes;
         return kProfileNoLines;
     }
     if (table_.ErrorCode() != 0) {

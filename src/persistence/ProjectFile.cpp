@@ -31,7 +31,8 @@ int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
     const TextFileRead file = ReadTextFile(path, kMaxProjectFileBytes);
     if (!file.text) {
         if (error != nullptr)
-            *error = { {}, 0, {}, file.fault, kMaxProjectFileBytes };
+            *error = { {}, 0, {}, file.fault,
+                file.fault == ReadFault::TooLarge ? kMaxProjectFileBytes : 0 };
         return kReadFailed;
     }
     // Read into a separate document so that a file failing half-way changes nothing.
