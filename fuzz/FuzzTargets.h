@@ -17,6 +17,7 @@ int FuzzTextTable(const std::uint8_t* data, std::size_t size);
 int FuzzProject(const std::uint8_t* data, std::size_t size);
 int FuzzProfile(const std::uint8_t* data, std::size_t size);
 int FuzzEpw(const std::uint8_t* data, std::size_t size);
+int FuzzEngine(const std::uint8_t* data, std::size_t size);
 
 struct FuzzTarget {
     const char* name; // folder name under fuzz/corpus and fuzz/regressions
@@ -28,6 +29,7 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     { "project", FuzzProject },
     { "profile", FuzzProfile },
     { "epw", FuzzEpw },
+    { "engine", FuzzEngine },
 };
 
 // File bytes as the readers see them: decoded (UTF-8 kept, else Windows-1252) and split at LF,

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-TARGETS=(numbers text_table project profile epw)
+TARGETS=(numbers text_table project profile epw engine)
 target=${1:-}
 seconds=${2:-60}
 if [[ -z "$target" ]]; then

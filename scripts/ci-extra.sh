@@ -24,6 +24,12 @@ step() {
 step "asan: configure" cmake --preset asan
 step "asan: build" cmake --build --preset asan -j "$jobs"
 step "asan: tests" ctest --preset asan -j "$jobs"
+# The file-safety cases (tests/app/CliFilesTest.cpp, the hostile files of
+# tests/data/hostile-files/, the engine fuzz target's saved inputs) ran in the step above, through
+# the sanitized quelvan-cli; make sure they were not filtered out or lost from the list.
+step "asan: file-safety cases" bash -c \
+    'ctest --preset asan -N -R "CliOutputRefusal|CliNotAFile|CliFiles\.|FuzzRegressionTest.*engine" \
+        | grep -Eq "Total Tests: [1-9][0-9]"'
 # The no-Qt build checks that this configuration builds and passes; it is compiled at -O1
 # without debug information to keep the CI short (the release build is checked by test.sh).
 step "noqt: configure" cmake --preset noqt -DCMAKE_BUILD_TYPE=Release \

@@ -1,14 +1,12 @@
 #include "NFileName.h"
 
-#include "TextTrim.h"
-
 namespace quelvan {
 
 NFileName::NFileName(const std::string& path)
 {
-    fullPath_ = TrimBlanks(path);
-    if (!fullPath_.empty() && fullPath_.back() == '.')
-        fullPath_.pop_back();
+    // The path names a file exactly as given: a blank or a final dot is part of its name, so
+    // the files derived from it (results, report) sit beside that very file.
+    fullPath_ = path;
 
     if (fullPath_.size() > 2 && fullPath_[1] == ':')
         drive_ = fullPath_.substr(0, 2);
@@ -19,10 +17,10 @@ NFileName::NFileName(const std::string& path)
     if (lastSeparator != std::string::npos)
         directory_ = fullPath_.substr(0, nameStart);
 
-    // The extension is looked for in the last element only: a dot in a folder name must not
-    // cut the path there.
-    const size_t dot = fullPath_.find('.', nameStart);
-    if (dot == std::string::npos) {
+    // The extension is the text after the last dot of the last element: a dot in a folder
+    // name must not cut the path there, and mur.v1.ksl and mur.v2.ksl keep distinct names.
+    const size_t dot = fullPath_.find_last_of('.');
+    if (dot == std::string::npos || dot < nameStart) {
         name_ = fullPath_.substr(nameStart);
     } else {
         name_ = fullPath_.substr(nameStart, dot - nameStart);

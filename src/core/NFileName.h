@@ -5,8 +5,9 @@
 namespace quelvan {
 
 // Splits a project path into the parts the document keeps. Both "/" and "\" separate folders;
-// the extension starts at the first "." of the last path element, so a dot in a folder name
-// never cuts the path.
+// the extension is the text after the last "." of the last path element, so a dot in a folder
+// name never cuts the path and "mur.v1.ksl" has the name "mur.v1". The path is kept as given,
+// blanks included.
 class NFileName {
 public:
     explicit NFileName(const std::string& path);
@@ -19,6 +20,12 @@ public:
     const std::string& DirectoryWithoutDrive() const { return directoryWithoutDrive_; }
     // Folder plus name, without the extension.
     std::string PathWithoutExtension() const { return directory_ + name_; }
+    // The path with its last extension replaced ("mur.v1.ksl", "res" gives "mur.v1.res"): the
+    // one rule naming the results file and the report beside a project.
+    std::string WithExtension(const std::string& extension) const
+    {
+        return PathWithoutExtension() + "." + extension;
+    }
 
 private:
     std::string fullPath_;

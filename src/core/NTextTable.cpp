@@ -102,7 +102,9 @@ int NTextTable::CountLines(const std::string& path)
 
 bool NTextTable::Read(const std::string& path, int column)
 {
-    std::optional<TextLines> text = ReadTextLines(path);
+    TextFileRead file = ReadTextFile(path);
+    fileFault_ = file.fault;
+    std::optional<TextLines>& text = file.text;
     if (!text)
         return false;
     const int n = CompleteLineCount(*text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ReadError.h"
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,8 @@ public:
     int ErrorCode() const { return errorCode_; }
     // The row (the file's line, counted from 0) that stopped the last read with 922; -1 else.
     int ErrorRow() const { return errorRow_; }
+    // Why the last Read gave false (a missing file, a folder or pipe, a file too large...).
+    ReadFault FileFault() const { return fileFault_; }
     void SetSeparator(char separator) { separator_ = separator; }
     char Separator() const { return separator_; }
     void SetMaxFields(int n) { maxFields_ = n; }
@@ -46,6 +50,7 @@ private:
     std::vector<std::vector<std::string>> rows_;
     int errorCode_ = 0;
     int errorRow_ = -1;
+    ReadFault fileFault_ = ReadFault::Unreadable;
     char separator_ = 0;
     int maxFields_ = 100;
 };

@@ -11,7 +11,7 @@ struct ReadFaultInfo {
     std::string_view text;
 };
 
-constexpr std::array<ReadFaultInfo, 12> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 14> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -24,6 +24,8 @@ constexpr std::array<ReadFaultInfo, 12> kReadFaults { {
     { ReadFault::NotInTable, "valeur hors de la table" },
     { ReadFault::UnknownMaterial, "matériau inconnu" },
     { ReadFault::UnknownAmbiance, "ambiance inconnue" },
+    { ReadFault::NotAFile, "pas un fichier ordinaire" },
+    { ReadFault::TooLarge, "fichier trop volumineux" },
 } };
 
 } // namespace
@@ -34,6 +36,19 @@ std::string_view ReadFaultText(ReadFault fault)
         if (info.fault == fault)
             return info.text;
     return kReadFaults.front().text;
+}
+
+std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes)
+{
+    std::string text(ReadFaultText(fault));
+    if (fault != ReadFault::TooLarge || limitBytes == 0)
+        return text;
+    constexpr std::size_t kKilo = 1024;
+    if (limitBytes % (kKilo * kKilo) == 0)
+        return text + " (au plus " + std::to_string(limitBytes / (kKilo * kKilo)) + " Mo)";
+    if (limitBytes % kKilo == 0)
+        return text + " (au plus " + std::to_string(limitBytes / kKilo) + " ko)";
+    return text + " (au plus " + std::to_string(limitBytes) + " octets)";
 }
 
 std::string FormatReadError(std::string_view heading, const ReadError& error)
@@ -51,7 +66,7 @@ std::string FormatReadError(std::string_view heading, const ReadError& error)
     std::string text(heading);
     if (!place.empty())
         text += " : " + place;
-    text += " : " + std::string(ReadFaultText(error.fault));
+    text += " : " + ReadFaultReason(error.fault, error.limitBytes);
     if (!error.limits.empty())
         text += " (" + error.limits + ")";
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,10 +22,16 @@ enum class ReadFault : std::uint8_t {
     NotInTable, // a number that is not one of the field's values
     UnknownMaterial, // a layer naming no material of the library
     UnknownAmbiance, // a selection naming no ambiance of its list
+    NotAFile, // a folder, a named pipe or a device where a file was expected
+    TooLarge, // a file above the reader's size limit
 };
 
 // "nombre attendu", "ligne absente", ...
 std::string_view ReadFaultText(ReadFault fault);
+
+// The reason in full: ReadFaultText, and for TooLarge the limit when it is known
+// ("fichier trop volumineux (au plus 64 Mo)").
+std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes);
 
 // Where a file failed to read: the file (when the message must name it), the line counted from
 // 1 (0 when the fault is the whole file's), the field's label (empty for a whole line), why,
@@ -35,6 +42,7 @@ struct ReadError {
     std::string field;
     ReadFault fault = ReadFault::Unreadable;
     std::string limits;
+    std::size_t limitBytes = 0; // the reader's size limit, said with TooLarge
 
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };

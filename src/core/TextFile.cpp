@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -188,35 +189,58 @@ std::string DecodeFromFile(std::string_view bytes)
     return Cp1252ToUtf8(bytes);
 }
 
-std::optional<TextLines> ReadTextLines(const std::string& path, std::size_t maxBytes)
+TextFileRead ReadTextFile(const std::string& path, std::size_t maxBytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    TextFileRead result;
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0) {
+        result.fault = errno == ENOENT ? ReadFault::NotFound : ReadFault::Unreadable;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.fault = ReadFault::NotAFile;
+        return result;
+    }
+    // Opened without waiting: the path may have been replaced by a pipe since the check.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return std::nullopt;
+        return result;
+    bool failed = ::fstat(fd, &info) != 0;
+    if (!failed && !S_ISREG(info.st_mode)) {
+        result.fault = ReadFault::NotAFile;
+        failed = true;
+    } else if (!failed && static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        result.fault = ReadFault::TooLarge;
+        failed = true;
+    }
     std::string bytes;
     std::array<char, 65536> chunk {};
-    bool failed = false;
-    for (;;) {
+    while (!failed) {
         const ssize_t n = ::read(fd, chunk.data(), chunk.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            failed = true; // also a folder (EISDIR)
+            failed = true;
             break;
         }
         if (n == 0)
             break;
         if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
+            result.fault = ReadFault::TooLarge; // the file grew while it was read
             failed = true;
             break;
         }
         bytes.append(chunk.data(), static_cast<size_t>(n));
     }
     ::close(fd);
-    if (failed)
-        return std::nullopt;
+    if (!failed)
+        result.text = SplitLines(DecodeFromFile(bytes));
+    return result;
+}
 
-    return SplitLines(DecodeFromFile(bytes));
+std::optional<TextLines> ReadTextLines(const std::string& path, std::size_t maxBytes)
+{
+    return ReadTextFile(path, maxBytes).text;
 }
 
 TextLines SplitLines(std::string_view text)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/ReadError.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,10 +35,24 @@ TextLines SplitLines(std::string_view text);
 // Every line followed by CR LF (the platform's text line end).
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
-// Reads a whole file (at most maxBytes, else fails), decodes it and splits it (SplitLines).
-// Empty optional when the file cannot be read.
+// The largest file the readers take unless they say otherwise: far above any real weather year.
+inline constexpr std::size_t kMaxTextFileBytes = 64u * 1024u * 1024u;
+
+// A whole text file read, or why not: no such file (NotFound), not a regular file (NotAFile: a
+// folder, a named pipe, a device), larger than the reader's limit (TooLarge), or Unreadable.
+struct TextFileRead {
+    std::optional<TextLines> text;
+    ReadFault fault = ReadFault::Unreadable;
+};
+
+// Reads a whole regular file of at most maxBytes, decodes it and splits it (SplitLines). The
+// file's type and size are checked before anything is read, and it is opened without waiting,
+// so a named pipe or a device never blocks the reader.
+TextFileRead ReadTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
+
+// ReadTextFile without the reason: empty optional when the file cannot be read.
 std::optional<TextLines> ReadTextLines(
-    const std::string& path, std::size_t maxBytes = 64u * 1024u * 1024u);
+    const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
 
 // Writes bytes to a temporary file in the target's folder, flushes it and renames it over the
 // target, so a failed write leaves the previous file intact. False on any failure.

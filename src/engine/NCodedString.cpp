@@ -231,8 +231,12 @@ int NCodedString::LoadFile(double from, double to)
     // A file name kept in Windows-1252 bytes is shown as text.
     fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
     const std::string column = std::to_string(Column());
-    if (!table_.Read(FileName(), Column()))
+    if (!table_.Read(FileName(), Column())) {
+        fileError_.fault = table_.FileFault();
+        if (fileError_.fault == ReadFault::TooLarge)
+            fileError_.limitBytes = kMaxTextFileBytes;
         return kProfileNoLines;
+    }
     if (table_.ErrorCode() != 0) {
         fileError_.line = table_.ErrorRow() + 1;
         fileError_.fault = ReadFault::MissingColumn;

@@ -28,15 +28,16 @@ std::string FileBytes(const std::vector<std::string>& lines)
 int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
 {
     doc.BuildBuiltInData();
-    const auto file = ReadTextLines(path, kMaxProjectFileBytes);
-    if (!file) {
+    const TextFileRead file = ReadTextFile(path, kMaxProjectFileBytes);
+    if (!file.text) {
         if (error != nullptr)
-            *error = { {}, 0, {}, ReadFault::Unreadable, {} };
+            *error = { {}, 0, {}, file.fault, {},
+                file.fault == ReadFault::TooLarge ? kMaxProjectFileBytes : 0 };
         return kReadFailed;
     }
     // Read into a separate document so that a file failing half-way changes nothing.
     KslDoc read;
-    if (ParseProjectLines(read, file->lines, error) != kReadOk)
+    if (ParseProjectLines(read, file.text->lines, error) != kReadOk)
         return kReadFailed;
     doc.TakeProjectData(read);
     return kReadOk;

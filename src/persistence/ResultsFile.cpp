@@ -1,17 +1,25 @@
 #include "persistence/ResultsFile.h"
 
+#include "core/FileIdentity.h"
+#include "core/NFileName.h"
 #include "model/KslDoc.h"
 
 namespace quelvan {
 
+std::string ResultsFilePathFor(const std::string& projectPath)
+{
+    return NFileName(projectPath).WithExtension("res");
+}
+
 std::string ResultsFilePath(const KslDoc& doc)
 {
-    return doc.pathWithoutExtension + ".res";
+    return ResultsFilePathFor(doc.fullPath);
 }
 
 bool WriteResultsFile(const KslDoc& doc)
 {
-    if (doc.unnamed)
+    // A project saved under a name ending in ".res" would be replaced by its own results.
+    if (doc.unnamed || SameFile(ResultsFilePath(doc), doc.fullPath))
         return false;
     return WriteResultsFile(doc, ResultsFilePath(doc));
 }

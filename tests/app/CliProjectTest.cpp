@@ -65,8 +65,6 @@ TEST_F(CliProjectTest, CheckSaysWhereAFileDoesNotRead)
     EXPECT_EQ(Run("check '" + corpus + "azimuth-not-in-table.ksl'"), 1);
     EXPECT_EQ(err_, "Erreur en lecture : ligne 58, champ A= : valeur hors de la table\n");
     EXPECT_TRUE(out_.empty());
-    EXPECT_EQ(Run("check absent.ksl"), 1);
-    EXPECT_EQ(err_, "Erreur en lecture : fichier illisible\n");
 }
 
 TEST_F(CliProjectTest, NewReportsAnUnwritablePlace)

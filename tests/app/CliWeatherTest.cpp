@@ -160,7 +160,8 @@ TEST_F(CliWeather, RefusesWhatItCannotDo)
         << o.err;
     o = Run("weather import absent.epw -o x.wth");
     EXPECT_EQ(o.exitCode, 1);
-    EXPECT_NE(o.err.find("Fichier EPW illisible"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("Fichier EPW : absent.epw : fichier introuvable"), std::string::npos)
+        << o.err;
     EXPECT_FALSE(fs::exists(root / "x.wth"));
     std::ofstream(root / "bad.epw") << "LOCATION,X,Y,Z,S,0,north,5,1,0\n";
     o = Run("weather import bad.epw -o x.wth");

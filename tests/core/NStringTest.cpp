@@ -120,15 +120,18 @@ INSTANTIATE_TEST_SUITE_P(Paths, NFileNameTest,
     ::testing::Values(PathCase { "C:\\dir\\proj.ksl", "C:\\dir\\proj.ksl", "C:", "C:\\dir\\",
                           "\\dir\\", "proj", "ksl" },
         PathCase { "Sans nom", "Sans nom", "", "", "", "Sans nom", "" },
-        PathCase { "  proj.ksl.  ", "proj.ksl", "", "", "", "proj", "ksl" },
+        // Kept as given: blanks and a final dot are part of the file's name.
+        PathCase { " proj.ksl", " proj.ksl", "", "", "", " proj", "ksl" },
+        PathCase { "proj.ksl.", "proj.ksl.", "", "", "", "proj.ksl", "" },
         PathCase { "/home/user/my.projects/wall.ksl", "/home/user/my.projects/wall.ksl", "",
             "/home/user/my.projects/", "/home/user/my.projects/", "wall", "ksl" },
         PathCase { "C:\\a.b\\c", "C:\\a.b\\c", "C:", "C:\\a.b\\", "\\a.b\\", "c", "" },
-        PathCase { "data/wall.v2.ksl", "data/wall.v2.ksl", "", "data/", "data/", "wall", "v2.ksl" },
+        PathCase { "data/wall.v2.ksl", "data/wall.v2.ksl", "", "data/", "data/", "wall.v2", "ksl" },
+        PathCase { "a.b/mur.res", "a.b/mur.res", "", "a.b/", "a.b/", "mur", "res" },
         PathCase { "D:/mixed\\sep/x.res", "D:/mixed\\sep/x.res", "D:", "D:/mixed\\sep/",
             "/mixed\\sep/", "x", "res" },
         PathCase { "C:", "C:", "", "", "", "C:", "" }, // too short for a drive
-        PathCase { "", "", "", "", "", "", "" }, PathCase { "   ", "", "", "", "", "", "" }));
+        PathCase { "", "", "", "", "", "", "" }));
 
 } // namespace
 } // namespace quelvan

@@ -162,15 +162,30 @@ TEST(ReadTextLines, DecodesWindows1252Files)
     EXPECT_EQ(text->lines, (std::vector<std::string> { "Béton lourd", "Mâcon" }));
 }
 
-TEST(ReadTextLines, FailsOnMissingFoldersAndOversizedFiles)
+// Each refusal says why; a named pipe with no writer is refused at once instead of blocking.
+TEST(ReadTextFile, SaysWhyAFileIsRefused)
 {
     TempFolder folder;
-    EXPECT_FALSE(ReadTextLines(folder.File("missing.txt")).has_value());
-    EXPECT_FALSE(ReadTextLines(folder.Path().string()).has_value());
+    const std::string pipe = folder.File("tube");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string path = folder.File("big.txt");
     WriteBytes(path, std::string(100, 'x'));
+    const std::pair<std::string, ReadFault> refusals[] = {
+        { folder.File("missing.txt"), ReadFault::NotFound },
+        { folder.Path().string(), ReadFault::NotAFile },
+        { pipe, ReadFault::NotAFile },
+        { "/dev/null", ReadFault::NotAFile },
+    };
+    for (const auto& [name, fault] : refusals) {
+        const TextFileRead read = ReadTextFile(name);
+        EXPECT_FALSE(read.text.has_value()) << name;
+        EXPECT_EQ(read.fault, fault) << name;
+    }
+    EXPECT_EQ(ReadTextFile(path, 99).fault, ReadFault::TooLarge);
     EXPECT_FALSE(ReadTextLines(path, 99).has_value());
     EXPECT_TRUE(ReadTextLines(path, 100).has_value());
+    EXPECT_EQ(ReadFaultReason(ReadFault::TooLarge, kMaxTextFileBytes),
+        "fichier trop volumineux (au plus 64 Mo)");
 }
 
 // ---- Writing -----------------------------------------------------------------------------

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, SetPathTest,
     testing::Values(PathCase { "/home/a/mur.ksl", "/home/a/mur", "ksl", "mur", false },
         PathCase { "C:\\dir\\proj.ksl", "C:\\dir\\proj", "ksl", "proj", false },
         PathCase { "/home/a.b/mur.ksl", "/home/a.b/mur", "ksl", "mur", false },
+        PathCase { "mur.v2.ksl", "mur.v2", "ksl", "mur.v2", false },
         PathCase { "mur", "mur", "", "mur", false }, PathCase { "", "", "", "", true }));
 
 TEST(TakeProjectData, MovesListsAndKeepsLayerLinks)

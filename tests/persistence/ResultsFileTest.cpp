@@ -20,6 +20,9 @@ TEST(ResultsFile, BesideTheProjectFile)
     EXPECT_EQ(ResultsFilePath(doc), "/data/etudes/mur.res");
     doc.SetPath("/data/etudes/mur");
     EXPECT_EQ(ResultsFilePath(doc), "/data/etudes/mur.res");
+    // Only the last extension is replaced: two versions of a project keep their own results.
+    doc.SetPath("/data/etudes/mur.v1.ksl");
+    EXPECT_EQ(ResultsFilePath(doc), "/data/etudes/mur.v1.res");
 }
 
 TEST(ResultsFile, UnnamedProjectWritesNothing)

@@ -1,6 +1,7 @@
 // quelvan-cli new / check: write a new project's file, read a project file and summarise it.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliOutputs.h"
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
@@ -10,8 +11,10 @@
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 namespace quelvan::cli {
 
@@ -29,8 +32,16 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
                                                      : "?";
 }
 
-int New(const std::string& path)
+// Never over an existing project unless asked: a project holds hours of work.
+int New(const std::string& path, bool force)
 {
+    if (!OutputsAreSafe({}, { path }))
+        return kExitFailure;
+    std::error_code error;
+    if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        PrintError("Le fichier « " + path + " » existe déjà : il n'est remplacé qu'avec --force");
+        return kExitFailure;
+    }
     KslDoc doc;
     doc.SetPath(path);
     switch (WriteProjectFile(doc, path)) {
@@ -102,10 +113,12 @@ int CheckWithMode(const std::string& path, bool fine)
 void DeclareNew(CommandLine& commands)
 {
     auto path = std::make_shared<std::string>();
+    auto force = std::make_shared<bool>(false);
     CLI::App& command = commands.Add(commands.Root(), "new", "écrit un nouveau projet",
-        [path](const CLI::App&) { return New(*path); });
+        [path, force](const CLI::App&) { return New(*path, *force); });
     AddProjectArgument(
         command, *path, "le projet à écrire (matériaux, paroi et ambiances d'origine)");
+    command.add_flag("--force", *force, "remplace le fichier s'il existe déjà");
 }
 
 void DeclareCheck(CommandLine& commands)

@@ -2,6 +2,7 @@
 // then writes the hourly results file.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliOutputs.h"
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
@@ -26,6 +27,10 @@ struct RunOptions {
 
 int Run(const RunOptions& options)
 {
+    const std::string output
+        = options.output.empty() ? ResultsFilePathFor(options.project) : options.output;
+    if (!OutputsAreSafe({ options.project }, { output }))
+        return kExitFailure;
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
@@ -34,7 +39,6 @@ int Run(const RunOptions& options)
     if (!RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine)))
         return kExitFailure;
 
-    const std::string output = options.output.empty() ? ResultsFilePath(doc) : options.output;
     if (!WriteResultsFile(doc, output)) {
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
@@ -54,7 +58,8 @@ void DeclareRun(CommandLine& commands)
         [options](const CLI::App&) { return Run(*options); });
     AddProjectArgument(command, options->project, "le projet à calculer");
     AddOutputOption(command, "-o", options->output, "FICHIER.res",
-        "le fichier des résultats (par défaut celui du projet, extension .res)");
+        "le fichier des résultats (par défaut le projet, sa dernière extension remplacée par "
+        ".res)");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddFineFlag(command, options->fine);
 }

@@ -1,5 +1,6 @@
 #include "app/cli/CliSupport.h"
 
+#include "core/ControlText.h"
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
@@ -12,13 +13,15 @@ namespace quelvan::cli {
 
 void PrintLine(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    const std::string shown = ShowControls(text);
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fputc('\n', stdout);
 }
 
 void PrintError(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    const std::string shown = ShowControls(text);
+    std::fwrite(shown.data(), 1, shown.size(), stderr);
     std::fputc('\n', stderr);
 }
 

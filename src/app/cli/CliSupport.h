@@ -16,7 +16,8 @@ class KslDoc;
 // running its week without pacing.
 namespace quelvan::cli {
 
-// One line on standard output, one on standard error.
+// One line on standard output, one on standard error; control characters the text holds (from a
+// project's texts, a file name) are shown escaped (ShowControls), line feeds kept.
 void PrintLine(std::string_view text);
 void PrintError(std::string_view text);
 

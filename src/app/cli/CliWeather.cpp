@@ -3,6 +3,7 @@
 
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliOutputs.h"
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
@@ -92,6 +93,11 @@ int Generate(const GenerateOptions& options)
         PrintError(table.error);
         return kExitFailure;
     }
+    std::vector<std::string> outputs;
+    for (const int index : cities)
+        outputs.push_back(options.outDirectory + "/" + WeatherFileName(index));
+    if (!OutputsAreSafe({ *tablePath }, outputs))
+        return kExitFailure;
     std::error_code error;
     std::filesystem::create_directories(options.outDirectory, error);
     for (const int index : cities) {
@@ -116,6 +122,8 @@ int Generate(const GenerateOptions& options)
 
 int Import(const ImportOptions& options)
 {
+    if (!OutputsAreSafe({ options.input }, { options.output }))
+        return kExitFailure;
     const EpwImportResult result = ImportEpwFile(options.input);
     if (!result.year) {
         PrintError(result.error);

@@ -321,13 +321,16 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
 
 EpwImportResult ImportEpwFile(const std::string& path)
 {
-    const std::optional<TextLines> text = ReadTextLines(path);
-    if (!text) {
+    const TextFileRead file = ReadTextFile(path, kMaxTextFileBytes);
+    if (!file.text) {
+        // A file that is missing, too large or no file at all is said as such, the limit too.
         EpwImportResult result;
-        result.error = std::string(msg::kEpwReadError) + " : " + path;
+        result.error = file.fault == ReadFault::Unreadable
+            ? std::string(msg::kEpwReadError) + " : " + path
+            : "Fichier EPW : " + path + " : " + ReadFaultReason(file.fault, kMaxTextFileBytes);
         return result;
     }
-    return ImportEpwLines(text->lines);
+    return ImportEpwLines(file.text->lines);
 }
 
 } // namespace quelvan

@@ -3,6 +3,7 @@
 // drawables and Draw calls serve the screen and the printed report.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliOutputs.h"
 #include "app/cli/CliSupport.h"
 #include "app/cli/qt/CliGui.h"
 
@@ -130,6 +131,8 @@ int Render(const CLI::App& command, const RenderOptions& options)
 {
     if (options.wall.empty() && options.profile.empty() && options.flux.empty())
         return UsageError(command, "Aucune image demandée : indiquer --wall, --profile ou --flux");
+    if (!OutputsAreSafe({ options.project }, { options.wall, options.profile, options.flux }))
+        return kExitFailure;
     const int width = options.size.value_or(kDefaultSize).width();
     const int height = options.size.value_or(kDefaultSize).height();
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();

@@ -2,10 +2,12 @@
 // printed report as a PDF document.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliOutputs.h"
 #include "app/cli/CliSupport.h"
 #include "app/cli/qt/CliGui.h"
 
 #include "core/Messages.h"
+#include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "model/KslDoc.h"
@@ -57,6 +59,10 @@ std::optional<QDateTime> ParseDate(const std::string& text)
 
 int Report(const ReportOptions& options)
 {
+    const std::string output
+        = options.output.empty() ? NFileName(options.project).WithExtension("pdf") : options.output;
+    if (!OutputsAreSafe({ options.project }, { output }))
+        return kExitFailure;
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
@@ -79,8 +85,6 @@ int Report(const ReportOptions& options)
     report.SetFlags(flags);
     if (options.date)
         report.SetPrintTime(*options.date);
-    const std::string output
-        = options.output.empty() ? doc.pathWithoutExtension + ".pdf" : options.output;
     if (!printing::ExportReportPdf(report, output)) {
         PrintError(std::string(msg::kReportNotWritten) + " : " + output);
         return kExitFailure;
@@ -100,7 +104,7 @@ void DeclareReport(CommandLine& commands)
         [options](const CLI::App&) { return Report(*options); });
     AddProjectArgument(command, options->project, "le projet à calculer et imprimer");
     AddOutputOption(command, "-o", options->output, "FICHIER.pdf",
-        "le rapport à écrire (par défaut celui du projet, extension .pdf)");
+        "le rapport à écrire (par défaut le projet, sa dernière extension remplacée par .pdf)");
     AddReadOption<printing::PrintFlags>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
         "les parties à imprimer (par défaut les choix d'impression du projet)",
         "une liste de numéros de 0 à 4 séparés par des virgules");

@@ -1,0 +1,36 @@
+#include "core/ControlText.h"
+
+#include <gtest/gtest.h>
+
+namespace quelvan {
+namespace {
+
+struct ShownCase {
+    std::string text;
+    std::string shown;
+};
+
+class ShowControlsTest : public testing::TestWithParam<ShownCase> { };
+
+TEST_P(ShowControlsTest, EscapesControlsOnly)
+{
+    EXPECT_EQ(ShowControls(GetParam().text), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ShowControlsTest,
+    testing::Values(
+        // French text, accents and the euro sign (whose UTF-8 holds 0x82) pass byte for byte.
+        ShownCase { "Béton lourd à 20 °C, 5 € — Mâcon", "Béton lourd à 20 °C, 5 € — Mâcon" },
+        ShownCase { "\xC3\x82me", "\xC3\x82me" },
+        ShownCase { "\x1b[2J\x1b]0;titre\x07", "\\x1b[2J\\x1b]0;titre\\x07" },
+        ShownCase { "faux\rvrai", "faux\\x0dvrai" }, ShownCase { "a\tb\x7f", "a\\x09b\\x7f" },
+        ShownCase { std::string("nul\0fin", 7), "nul\\x00fin" },
+        ShownCase { "deux\nlignes", "deux\nlignes" },
+        // C1 controls (CSI U+009B, OSC U+009D) written in UTF-8.
+        ShownCase { "\xC2\x9B"
+                    "31m\xC2\x9D",
+            "\\u009b31m\\u009d" },
+        ShownCase { "\xC2\xA0", "\xC2\xA0" }));
+
+} // namespace
+} // namespace quelvan
