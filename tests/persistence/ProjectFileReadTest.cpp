@@ -163,7 +163,7 @@ TEST(ProjectRead, FailedReadLeavesANewProject)
     EXPECT_EQ(doc.layers.Count(), 3);
     ReadError error;
     EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl"), &error), kReadFailed);
-    EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::NotFound }));
+    EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::NotFound, {} }));
     EXPECT_EQ(ReadProjectFile(doc, folder.Path().string()), kReadFailed); // a folder
 }
 
