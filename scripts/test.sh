@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-cmake --preset release >/dev/null
+cmake --preset release -DQUELVAN_PCH=ON >/dev/null
 cmake --build --preset release -j "$(nproc)"
 ctest --preset release -j "$(nproc)"

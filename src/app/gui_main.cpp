@@ -1,4 +1,5 @@
 #include "ui/MainWindow.h"
+#include "ui/QtFrench.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelvan"));
+    // Qt's own buttons and dialogs speak French too (English when its translations are missing).
+    const auto french = quelvan::ui::UseFrench();
     quelvan::ui::MainWindow window;
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)

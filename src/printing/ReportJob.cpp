@@ -37,9 +37,12 @@ bool HasDefaultPrinter()
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-void ConfigurePrinter(QPrinter& printer, int pageCount)
+void ConfigurePrinter(QPrinter& printer, int pageCount, const std::optional<QPageLayout>& chosen)
 {
-    printer.setPageOrientation(QPageLayout::Landscape);
+    if (chosen)
+        printer.setPageLayout(*chosen);
+    else
+        printer.setPageOrientation(QPageLayout::Landscape);
     printer.setColorMode(QPrinter::GrayScale);
     printer.setCopyCount(1);
     printer.setFullPage(false);
@@ -49,15 +52,24 @@ void ConfigurePrinter(QPrinter& printer, int pageCount)
     printer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
 }
 
-bool PrintReport(const ReportPrinter& report, QPrinter& printer)
+bool PrintReport(
+    const ReportPrinter& report, QPrinter& printer, const std::optional<QPageLayout>& chosen)
 {
     if (report.PageCount() == 0)
         return false;
-    ConfigurePrinter(printer, report.PageCount());
+    ConfigurePrinter(printer, report.PageCount(), chosen);
     return report.PrintAll(printer);
 }
 
-QByteArray RenderReportPdf(const ReportPrinter& report)
+QPageLayout DefaultPdfPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
+            kPdfMarginMillimetres),
+        QPageLayout::Millimeter);
+}
+
+QByteArray RenderReportPdf(const ReportPrinter& report, const QPageLayout& page)
 {
     QByteArray bytes;
     if (report.PageCount() == 0)
@@ -67,10 +79,7 @@ QByteArray RenderReportPdf(const ReportPrinter& report)
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-            QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
-                kPdfMarginMillimetres),
-            QPageLayout::Millimeter));
+        writer.setPageLayout(page);
         writer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
         writer.setTitle(
             QString::fromUtf8((FooterProgramText() + " - " + report.Document().title).c_str()));
@@ -81,9 +90,9 @@ QByteArray RenderReportPdf(const ReportPrinter& report)
     return bytes;
 }
 
-bool ExportReportPdf(const ReportPrinter& report, const std::string& path)
+bool ExportReportPdf(const ReportPrinter& report, const std::string& path, const QPageLayout& page)
 {
-    const QByteArray bytes = RenderReportPdf(report);
+    const QByteArray bytes = RenderReportPdf(report, page);
     if (bytes.isEmpty())
         return false;
     return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));

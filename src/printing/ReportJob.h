@@ -3,6 +3,8 @@
 #include "printing/ReportPages.h"
 
 #include <QByteArray>
+#include <QPageLayout>
+#include <optional>
 #include <string>
 
 class QPrinter;
@@ -19,20 +21,26 @@ std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags);
 // Whether the system knows a default printer.
 bool HasDefaultPrinter();
 
-// Sets up a printer for the report: landscape, monochrome, pages 1 to pageCount, one copy
-// handled by the device. The printer keeps its target (a new QPrinter is the default printer;
-// a preview or a PDF printer stays what it is).
-void ConfigurePrinter(QPrinter& printer, int pageCount);
+// Sets up a printer for the report: landscape (or the page layout chosen by the user: paper,
+// orientation and margins), monochrome, pages 1 to pageCount, one copy handled by the device.
+// The printer keeps its target (a new QPrinter is the default printer; a preview or a PDF
+// printer stays what it is).
+void ConfigurePrinter(
+    QPrinter& printer, int pageCount, const std::optional<QPageLayout>& chosen = std::nullopt);
 
 // Configures the printer for the report and prints every page on it; false when no page is
 // chosen or the printer cannot be opened.
-bool PrintReport(const ReportPrinter& report, QPrinter& printer);
+bool PrintReport(const ReportPrinter& report, QPrinter& printer,
+    const std::optional<QPageLayout>& chosen = std::nullopt);
 
-// The report as a PDF document: A4 landscape, 600 dots per inch, 10 mm margins. Empty when no
-// page is chosen.
-QByteArray RenderReportPdf(const ReportPrinter& report);
+// The page of the PDF report unless the user chose another: A4 landscape, 10 mm margins.
+QPageLayout DefaultPdfPageLayout();
+// The report as a PDF document at 600 dots per inch on that page. Empty when no page is chosen.
+QByteArray RenderReportPdf(
+    const ReportPrinter& report, const QPageLayout& page = DefaultPdfPageLayout());
 // Writes the PDF to path through a temporary file renamed over it; false when no page is
 // chosen or the file cannot be written (a previous file is then left as it was).
-bool ExportReportPdf(const ReportPrinter& report, const std::string& path);
+bool ExportReportPdf(const ReportPrinter& report, const std::string& path,
+    const QPageLayout& page = DefaultPdfPageLayout());
 
 } // namespace quelvan::printing

@@ -4,6 +4,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -113,15 +114,31 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
+    hint_ = new QLabel(canvas_);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setWordWrap(true);
+    hint_->hide();
 
     new HelpTopics(this, Describe(kind).helpTopic);
+}
+
+void GeneralListDlg::SetHint(const QString& hint)
+{
+    hint_->setText(hint);
+    hint_->setVisible(!hint.isEmpty());
+    FitToGrid();
 }
 
 void GeneralListDlg::FitToGrid()
 {
     const graphics::IRect table = grid_.TableRect();
     const int w = table.Width();
-    const int h = table.Height();
+    int h = table.Height();
+    if (!hint_->text().isEmpty()) {
+        // Wrapped onto as many lines as the grid's width needs.
+        hint_->setGeometry(3, h + 7, w, hint_->heightForWidth(w));
+        h += hint_->height() + 4;
+    }
     const int buttonWidth = static_cast<int>(22 * 2.7);
     cancel_->setGeometry(w + 3 - buttonWidth, h + 9, buttonWidth, 22);
     ok_->setGeometry(w + 3 - 2 * buttonWidth - 5, h + 9, buttonWidth, 22);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -33,6 +34,8 @@ public:
     const graphics::NGridTable& Grid() const { return grid_; }
     // Maximum number of data rows "Ajouter" accepts (0 = no limit).
     void SetRowLimit(int limit) { rowLimit_ = limit; }
+    // A line under the grid telling how the rows are edited; empty for none.
+    void SetHint(const QString& hint);
     // The selected data row, -1 when none.
     int SelectedRow() const;
     void SelectRow(int row);
@@ -80,6 +83,7 @@ private:
     QWidget* canvas_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QLabel* hint_ = nullptr;
 };
 
 } // namespace quelvan::ui

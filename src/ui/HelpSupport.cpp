@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -51,6 +53,27 @@ HelpTopics::HelpTopics(QWidget* window, HelpTopic defaultTopic)
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
     whatsThis->setContext(Qt::WindowShortcut);
     connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    // The requests go to the widget under the pointer, which may have been made after this.
+    qApp->installEventFilter(this);
+}
+
+bool HelpTopics::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool query = event->type() == QEvent::QueryWhatsThis;
+    if ((!query && event->type() != QEvent::WhatsThis) || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != window_->window())
+        return false;
+    // Accepted, so that the pointer shows that help is offered and the request goes no further.
+    event->accept();
+    if (!query) {
+        ShowHelp(window_, TopicFor(widget));
+        // The mode ends once the click has been handled (not inside it: the mode's own filter
+        // is still running).
+        QTimer::singleShot(0, this, [] { QWhatsThis::leaveWhatsThisMode(); });
+    }
+    return true;
 }
 
 void HelpTopics::Set(QWidget* control, HelpTopic topic)

@@ -18,7 +18,8 @@ QString HelpPageFor(HelpTopic topic);
 
 // F1 on a control opens the help at the topic registered for that control (or for its nearest
 // registered parent), else at the window's default topic. Shift+F1 enters the
-// "what's this" mode.
+// "what's this" mode, in which a click on a control of the window opens the same topic as F1
+// on it, and the mode ends.
 class HelpTopics : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,10 @@ public:
     void Set(QWidget* control, HelpTopic topic);
     // The topic that F1 opens when that widget has the focus.
     HelpTopic TopicFor(const QWidget* focused) const;
+
+protected:
+    // The "what's this" requests of the window's widgets.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* window_;

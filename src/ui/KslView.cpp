@@ -12,6 +12,7 @@
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
+#include "ui/ReadoutLabel.h"
 #include "ui/UiText.h"
 
 #include <QComboBox>
@@ -28,19 +29,6 @@ constexpr int kFieldLength = 5;
 InitialTemperature InitialTemperatureOf(const QComboBox* list)
 {
     return InitialTemperatureFromCode(list->currentIndex()).value_or(InitialTemperature::Automatic);
-}
-
-QLabel* ValueLabel(int id, QWidget* parent)
-{
-    auto* label = Named(new QLabel(parent), id);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    label->setPalette(p);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
 
 QLabel* PlainLabel(const char* text, QWidget* parent)
@@ -136,8 +124,8 @@ void KslView::BuildControls()
         { 1110, 1093, 1043, "Energie", "MJ/m²" },
     } };
     auto make = [this](const Row& row) {
-        Readout r { Named(PlainLabel(row.label, this), row.labelId), ValueLabel(row.valueId, this),
-            PlainLabel(row.unit, this) };
+        Readout r { Named(PlainLabel(row.label, this), row.labelId),
+            Named(new ReadoutLabel(this), row.valueId), PlainLabel(row.unit, this) };
         if (row.unitId != 0)
             Named(r.unit, row.unitId);
         return r;
@@ -281,10 +269,10 @@ void KslView::SetCalculationMode(bool calculation)
     }
     modeButton_->setText(QString::fromUtf8(ModeButtonText(calculation)));
     for (const auto& r : exteriorReadouts_)
-        for (QLabel* l : { r.label, r.value, r.unit })
+        for (QLabel* l : std::initializer_list<QLabel*> { r.label, r.value, r.unit })
             l->setVisible(calculation);
     for (const auto& r : interiorReadouts_)
-        for (QLabel* l : { r.label, r.value, r.unit })
+        for (QLabel* l : std::initializer_list<QLabel*> { r.label, r.value, r.unit })
             l->setVisible(calculation);
     update();
 }
@@ -333,9 +321,9 @@ void KslView::RefreshResults()
     const std::array<const std::string*, 4> interior { &t.interiorFlux, &t.interiorTemperature,
         &t.interiorSurfaceFlux, &t.interiorEnergy };
     for (size_t i = 0; i < exterior.size(); ++i)
-        exteriorReadouts_[i].value->setText(ToQ(*exterior[i]));
+        exteriorReadouts_[i].value->SetValue(ToQ(*exterior[i]));
     for (size_t i = 0; i < interior.size(); ++i)
-        interiorReadouts_[i].value->setText(ToQ(*interior[i]));
+        interiorReadouts_[i].value->SetValue(ToQ(*interior[i]));
     chart_->ShowRun(run);
     if (tracer_)
         tracer_->Refresh();

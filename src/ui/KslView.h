@@ -31,6 +31,7 @@ class CalculationRunner;
 class FluxDensityWindow;
 class NumberEdit;
 class Prompter;
+class ReadoutLabel;
 
 // The main form: the exterior face, the wall and the interior face in three group boxes, the
 // read-outs of a running calculation, the drawing area (the wall section in input mode, the
@@ -119,7 +120,7 @@ private:
     // Read-outs: label, value, unit for each row of the two result columns.
     struct Readout {
         QLabel* label;
-        QLabel* value;
+        ReadoutLabel* value;
         QLabel* unit;
     };
     std::array<Readout, 6> exteriorReadouts_ {};

@@ -10,6 +10,7 @@
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
 #include "ui/NumberEdit.h"
+#include "ui/ReadoutLabel.h"
 #include "ui/UiText.h"
 
 #include <QComboBox>

@@ -32,7 +32,7 @@ LayerDialog::LayerDialog(
     grid->addWidget(new QLabel(QStringLiteral("Résistance")), 2, 0);
     grid->addWidget(resistance_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("m².K/W")), 2, 2);
-    resistance_->setReadOnly(true);
+    ShowAsComputed(resistance_);
     material_->setMinimumWidth(280);
     ApplyListColours(material_, true);
 

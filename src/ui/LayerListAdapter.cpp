@@ -22,6 +22,9 @@ constexpr std::array<ListColumn, 4> kColumns { {
 
 constexpr float kInsulantLimit = 0.09f; // W/m.K: at or below, a material is an insulant
 constexpr const char* kNewLayerThickness = "100";
+// The commands that only the menus show.
+constexpr const char* kHint = "Double-clic : modifier la couche. Menu Edition ou clic droit : "
+                              "Ajouter, Supprimer, Associer Matériau.";
 
 bool IsInsulant(const CMaterial& material)
 {
@@ -31,8 +34,9 @@ bool IsInsulant(const CMaterial& material)
 } // namespace
 
 LayerListAdapter::LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library)
-    : RecordListAdapter(
-        { ListKind::Layers, QStringLiteral("Couches"), kColumns, kMaxLayers }, layers)
+    : RecordListAdapter({ ListKind::Layers, QStringLiteral("Couches"), kColumns, kMaxLayers,
+                            QString::fromUtf8(kHint) },
+        layers)
     , library_(library)
 {
     for (NMaterialLayer& layer : layers)

@@ -12,6 +12,7 @@
 #include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
+#include "ui/LockKeyIndicators.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
 
@@ -190,11 +191,7 @@ void MainWindow::BuildMenus()
     modeIndicator_->setObjectName(QStringLiteral("fineModeIndicator"));
     modeIndicator_->hide();
     statusBar()->addPermanentWidget(modeIndicator_);
-    for (const char* indicator : { "MAJ", "NUM", "DEF" }) {
-        auto* label = new QLabel(QString::fromUtf8(indicator));
-        label->setEnabled(false);
-        statusBar()->addPermanentWidget(label);
-    }
+    lockKeys_ = new LockKeyIndicators(*statusBar());
     statusBar()->showMessage(QString::fromUtf8(kIdlePrompt));
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -290,7 +287,7 @@ void MainWindow::PrintReport()
     }
     // Straight to the default printer, without a print dialog.
     QPrinter printer(QPrinter::HighResolution);
-    printing::PrintReport(MakeReport(*doc_, *view_), printer);
+    printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
 }
 
 void MainWindow::PrintPreview()
@@ -302,7 +299,7 @@ void MainWindow::PrintPreview()
     }
     const printing::ReportPrinter report = MakeReport(*doc_, *view_);
     QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, report.PageCount());
+    printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
         [&report](QPrinter* target) { report.PrintAll(*target); });
@@ -324,7 +321,8 @@ void MainWindow::ExportPdf()
     if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().front();
-    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString()))
+    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
+            pageLayout_.value_or(printing::DefaultPdfPageLayout())))
         prompter_->Message(
             this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
 }
@@ -349,9 +347,13 @@ void MainWindow::ShowDynamicCharacteristics()
 
 void MainWindow::PrinterSetup()
 {
-    QPrinter printer;
+    // The dialog opens on the session's choice, else on the report's landscape page; the
+    // choice is kept for printing, the preview and the PDF export until the program ends.
+    QPrinter printer(QPrinter::HighResolution);
+    printing::ConfigurePrinter(printer, 1, pageLayout_);
     QPageSetupDialog dialog(&printer, this);
-    prompter_->Exec(dialog);
+    if (prompter_->Exec(dialog) == QDialog::Accepted)
+        pageLayout_ = printer.pageLayout();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -17,6 +19,7 @@ namespace quelvan::ui {
 
 class DynamicCharacteristicsDialog;
 class KslView;
+class LockKeyIndicators;
 class ProjectController;
 class Prompter;
 
@@ -39,6 +42,10 @@ public:
     QAction* Action(const QString& objectName) const;
     // The dynamic characteristics dialog while it is open, else null.
     DynamicCharacteristicsDialog* DynamicDialog() const;
+    // The paper, orientation and margins chosen in "Configuration de l'impression..." for this
+    // session; none until the page setup was accepted (the report's landscape defaults apply).
+    const std::optional<QPageLayout>& PageLayout() const { return pageLayout_; }
+    LockKeyIndicators& LockKeys() const { return *lockKeys_; }
 
 public slots:
     void NewProject();
@@ -74,6 +81,8 @@ private:
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
+    std::optional<QPageLayout> pageLayout_;
+    LockKeyIndicators* lockKeys_ = nullptr;
     QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown
 };
 

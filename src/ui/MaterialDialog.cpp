@@ -51,8 +51,8 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
         grid->addWidget(new QLabel(QString::fromUtf8(row.unit)), line, 2);
         ++line;
     }
-    diffusivity_->setReadOnly(true);
-    effusivity_->setReadOnly(true);
+    ShowAsComputed(diffusivity_);
+    ShowAsComputed(effusivity_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));

@@ -27,10 +27,17 @@ void QtPrompter::Message(QWidget* parent, const QString& text, Icon icon)
     }
 }
 
+std::unique_ptr<QMessageBox> QuestionBox(QWidget* parent, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, QStringLiteral("Quelvan"), text,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
 Prompter::Answer QtPrompter::AskYesNoCancel(QWidget* parent, const QString& text)
 {
-    const auto button = QMessageBox::question(parent, QStringLiteral("Quelvan"), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto button = static_cast<QMessageBox::StandardButton>(QuestionBox(parent, text)->exec());
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     if (button == QMessageBox::No)

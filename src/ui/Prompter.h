@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace quelvan::ui {
@@ -34,6 +37,9 @@ public:
     QString SaveFileName(QWidget* parent, const QString& initial) override;
     int Exec(QDialog& dialog) override;
 };
+
+// The question box of AskYesNoCancel, titled "Quelvan", "Oui" the default button.
+std::unique_ptr<QMessageBox> QuestionBox(QWidget* parent, const QString& text);
 
 // The project file filter of the open and save dialogs.
 QString ProjectFileFilter();

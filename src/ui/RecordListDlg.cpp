@@ -13,6 +13,7 @@ RecordListDlg::RecordListDlg(
 {
     setWindowTitle(list_->Layout().title);
     SetRowLimit(list_->Layout().rowLimit);
+    SetHint(list_->Layout().hint);
     const std::span<const ListColumn> columns = list_->Layout().columns;
     Grid().SetColumnCount(static_cast<int>(columns.size()));
     for (size_t c = 0; c < columns.size(); ++c) {

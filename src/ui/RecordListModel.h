@@ -28,13 +28,15 @@ struct ListColumn {
     bool rowNumber = false;
 };
 
-// How one kind of list looks: its kind, window title and columns, and the most rows "Ajouter"
-// and "Dupliquer" accept (0 for no limit).
+// How one kind of list looks: its kind, window title and columns, the most rows "Ajouter" and
+// "Dupliquer" accept (0 for no limit), and a line telling how its rows are edited (none when
+// empty).
 struct ListLayout {
     ListKind kind;
     QString title;
     std::span<const ListColumn> columns;
     int rowLimit = 0;
+    QString hint = {};
 };
 
 // What the list dialog needs from one kind of record list. The dialog knows rows; the list knows

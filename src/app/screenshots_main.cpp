@@ -1,0 +1,277 @@
+// quelvan-screenshots OUTDIR [NAME...]: opens the desktop application on a new project, drives
+// it as a user would and saves a PNG of each window under OUTDIR (all captures, or the named
+// ones). scripts/screenshots.sh runs it under Xvfb for docs/images. A capture is one row of
+// kCaptures: a file name and what to do before grabbing.
+#include "model/CBCData.h"
+#include "model/KslDoc.h"
+#include "ui/CalculationRunner.h"
+#include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/FluxDensityWindow.h"
+#include "ui/KslView.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberEdit.h"
+#include "ui/ProjectController.h"
+#include "ui/Prompter.h"
+#include "ui/QtFrench.h"
+#include "ui/RecordListDlg.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QTextStream>
+
+#include <cstdio>
+#include <deque>
+#include <functional>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+
+namespace {
+
+// Plays the user's part in every modal window: each dialog run is handed to the next queued
+// handler (none: the dialog is cancelled), each question box to the question handler.
+class DrivingPrompter final : public Prompter {
+public:
+    std::deque<std::function<void(QDialog&)>> dialogs;
+    std::function<void(QMessageBox&)> onQuestion;
+
+    void Message(QWidget*, const QString& text, Icon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    Answer AskYesNoCancel(QWidget* parent, const QString& text) override
+    {
+        const auto box = QuestionBox(parent, text);
+        if (onQuestion)
+            onQuestion(*box);
+        return Answer::Cancel;
+    }
+    QString OpenFileName(QWidget*, const QString&) override { return {}; }
+    QString SaveFileName(QWidget*, const QString&) override { return {}; }
+    int Exec(QDialog& dialog) override
+    {
+        if (dialogs.empty())
+            return QDialog::Rejected;
+        const auto handle = std::move(dialogs.front());
+        dialogs.pop_front();
+        handle(dialog);
+        // A handler accepts the dialog by calling accept().
+        return dialog.result();
+    }
+};
+
+class Driver {
+public:
+    explicit Driver(QString folder)
+        : folder_(std::move(folder))
+    {
+        window_.show();
+        Settle();
+    }
+
+    MainWindow& Window() { return window_; }
+    int Failures() const { return failures_; }
+    KslView& View() { return window_.View(); }
+
+    // Lets the windows lay out and paint.
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+    bool Save(QWidget& widget, const QString& name)
+    {
+        Settle();
+        const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+        const bool saved = widget.grab().save(path);
+        std::fprintf(stderr, "%s %s\n", saved ? "saved" : "NOT SAVED", qPrintable(path));
+        failures_ += saved ? 0 : 1;
+        return saved;
+    }
+    // Runs open (which opens a modal dialog) and hands the shown dialog to inside.
+    void InDialog(const std::function<void()>& open, std::function<void(QDialog&)> inside)
+    {
+        prompter_.dialogs.push_back([inside = std::move(inside)](QDialog& dialog) {
+            dialog.show();
+            Settle();
+            inside(dialog);
+            dialog.hide();
+        });
+        open();
+    }
+    // The next modal dialog is edited, then accepted.
+    void Accept(std::function<void(QDialog&)> edit)
+    {
+        prompter_.dialogs.push_back([edit = std::move(edit)](QDialog& dialog) {
+            edit(dialog);
+            dialog.accept();
+        });
+    }
+    // Opens a list dialog, selects a row and opens its editing dialog.
+    void InEditor(ListKind kind, Side side, const std::function<int(RecordListDlg&)>& row,
+        std::function<void(QDialog&)> inside)
+    {
+        InDialog([&] { window_.Controller().EditList(kind, side); },
+            [&, inside](QDialog& dialog) {
+                auto& list = static_cast<RecordListDlg&>(dialog);
+                prompter_.dialogs.push_back([inside](QDialog& editor) {
+                    editor.show();
+                    Settle();
+                    inside(editor);
+                    editor.hide();
+                });
+                list.SelectRow(row(list));
+                list.EditSelected();
+            });
+    }
+    // Enters calculation mode and computes that many hours, then pauses.
+    void Calculate(int hours)
+    {
+        CalculationRunner& runner = View().Runner();
+        runner.SetTimerDriven(false);
+        runner.SetClock([this] { return clock_; });
+        View().SetCalculationMode(true);
+        runner.PressRun();
+        // One step per interval of the fake clock; a bounded number of turns.
+        for (int turn = 0; turn < 4 * hours && runner.Engine().Snapshot().hours <= hours; ++turn) {
+            clock_ += 0.1;
+            runner.PollOnce();
+        }
+        runner.PressRun();
+        Settle();
+    }
+    void OnQuestion(std::function<void(QMessageBox&)> handle)
+    {
+        prompter_.onQuestion = std::move(handle);
+    }
+
+private:
+    QString folder_;
+    DrivingPrompter prompter_;
+    MainWindow window_ { &prompter_ };
+    double clock_ = 0.0;
+    int failures_ = 0;
+};
+
+// The first row whose ambiance has that temperature type (else the first row).
+int AmbianceRow(RecordListDlg& list, ProfileType temperature)
+{
+    for (int row = 1; row < list.Grid().RowCount(); ++row) {
+        const CBCData* ambiance = list.RecordAt<CBCData>(row);
+        if (ambiance && ambiance->temperature.type == temperature)
+            return row;
+    }
+    return 1;
+}
+
+struct Capture {
+    const char* name;
+    std::function<void(Driver&, const QString&)> take;
+};
+
+// In this order: the calculation captures come after the input ones.
+const Capture kCaptures[] = {
+    { "main-input", [](Driver& d, const QString& n) { d.Save(d.Window(), n); } },
+    { "yellow-list",
+        [](Driver& d, const QString& n) {
+            auto* list = d.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+            list->showPopup();
+            list->view()->setCurrentIndex(list->model()->index(2, 0));
+            d.Save(*list->view()->window(), n);
+            list->hidePopup();
+        } },
+    { "material-list-duplicated",
+        [](Driver& d, const QString& n) {
+            d.InDialog([&] { d.Window().Controller().EditList(ListKind::Materials); },
+                [&](QDialog& dialog) {
+                    // "Dupliquer" on "Laine de verre", the copy's conductivity set to 0.032.
+                    d.Accept([](QDialog& editor) {
+                        editor.findChild<NumberEdit*>(QStringLiteral("c125"))
+                            ->LoadText(QStringLiteral("0.032"));
+                    });
+                    auto& list = static_cast<RecordListDlg&>(dialog);
+                    list.SelectRow(16);
+                    list.DuplicateSelected();
+                    d.Save(dialog, n);
+                });
+        } },
+    { "layers",
+        [](Driver& d, const QString& n) {
+            d.InDialog([&] { d.Window().Controller().EditList(ListKind::Layers); },
+                [&](QDialog& dialog) { d.Save(dialog, n); });
+        } },
+    { "material-dialog",
+        [](Driver& d, const QString& n) {
+            d.InEditor(
+                ListKind::Materials, Side::Exterior, [](RecordListDlg&) { return 1; },
+                [&](QDialog& dialog) { d.Save(dialog, n); });
+        } },
+    { "ambiance-dialog",
+        [](Driver& d, const QString& n) {
+            d.InEditor(
+                ListKind::Ambiances, Side::Exterior,
+                [](RecordListDlg& list) { return AmbianceRow(list, ProfileType::Sinusoid); },
+                [&](QDialog& dialog) { d.Save(dialog, n); });
+        } },
+    { "dynamic-dialog",
+        [](Driver& d, const QString& n) {
+            d.Window().ShowDynamicCharacteristics();
+            d.Save(*d.Window().DynamicDialog(), n);
+            d.Window().DynamicDialog()->close();
+        } },
+    { "save-question",
+        [](Driver& d, const QString& n) {
+            d.OnQuestion([&](QMessageBox& box) {
+                box.show();
+                d.Save(box, n);
+            });
+            d.Window().Document().modified = true;
+            d.Window().Controller().MaybeSave();
+            d.Window().Document().modified = false;
+        } },
+    { "page-setup",
+        [](Driver& d, const QString& n) {
+            d.InDialog(
+                [&] { d.Window().PrinterSetup(); }, [&](QDialog& dialog) { d.Save(dialog, n); });
+        } },
+    { "main-calculation",
+        [](Driver& d, const QString& n) {
+            d.Calculate(40);
+            d.Save(d.Window(), n);
+        } },
+    { "flux-window",
+        [](Driver& d, const QString& n) {
+            if (!d.View().IsCalculationMode())
+                d.Calculate(40);
+            d.Save(*d.View().Tracer(), n);
+        } },
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelvan"));
+    const auto french = UseFrench();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        QTextStream(stderr) << "usage: quelvan-screenshots OUTDIR [NAME...]\n";
+        return 2;
+    }
+    const QString folder = arguments.at(1);
+    QDir().mkpath(folder);
+    const QStringList wanted = arguments.mid(2);
+    Driver driver(folder);
+    for (const Capture& capture : kCaptures) {
+        const QString name = QString::fromUtf8(capture.name);
+        if (wanted.isEmpty() || wanted.contains(name))
+            capture.take(driver, name);
+    }
+    driver.View().SetCalculationMode(false);
+    return driver.Failures() == 0 ? 0 : 1;
+}
