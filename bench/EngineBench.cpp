@@ -62,9 +62,12 @@ KslDoc Project(int wallCase)
 }
 
 // One week of the engine: preparation (steady hour 0 included) and 168 hours.
-void RunWeek(KslDoc& doc, EngineState& engine, long* sweeps = nullptr)
+void RunWeek(KslDoc& doc, EngineState& engine, long* sweeps = nullptr,
+    CalculationMode mode = CalculationMode::Standard)
 {
-    engine.PrepareCalculation(doc, InputsFromDocument(doc));
+    CalculationInputs inputs = InputsFromDocument(doc);
+    inputs.mode = mode;
+    engine.PrepareCalculation(doc, inputs);
     long total = engine.LastSolve().sweeps;
     for (int h = 0; h < kRunHours; ++h) {
         engine.AdvanceHour(doc, true, true);
@@ -81,7 +84,7 @@ struct FormattedProgress final : MessageSink {
 };
 
 // range(0): wall case; range(1): 0 banded kernel, 1 sparse reference path, 2 sparse path with
-// the progress lines formatted (the engine before the banded kernel).
+// the progress lines formatted (the engine before the banded kernel), 3 the fine mode.
 void EngineWeek(benchmark::State& state)
 {
     const int wallCase = static_cast<int>(state.range(0));
@@ -94,12 +97,14 @@ void EngineWeek(benchmark::State& state)
     for (auto _ : state) {
         EngineState engine(sink);
         engine.SetSolverPath(path);
-        RunWeek(doc, engine, &sweeps);
+        RunWeek(doc, engine, &sweeps,
+            state.range(1) == 3 ? CalculationMode::Fine : CalculationMode::Standard);
         benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
         state.counters["nodes"] = static_cast<double>(engine.Snapshot().nodes.T.size());
     }
     state.counters["sweeps"] = static_cast<double>(sweeps);
-    const char* const paths[] = { ", banded", ", sparse", ", sparse, progress formatted" };
+    const char* const paths[]
+        = { ", banded", ", sparse", ", sparse, progress formatted", ", fine mode" };
     state.SetLabel(WallName(wallCase) + paths[state.range(1)]);
 }
 
@@ -146,7 +151,8 @@ void DirectWeek(benchmark::State& state)
     EngineState engine;
     RunWeek(doc, engine);
     const Boundaries values { engine.Snapshot().Series(SeriesId::ExteriorTemperature),
-        engine.Snapshot().Series(SeriesId::InteriorTemperature), engine.Snapshot().Series(SeriesId::ExteriorFlux),
+        engine.Snapshot().Series(SeriesId::InteriorTemperature),
+        engine.Snapshot().Series(SeriesId::ExteriorFlux),
         engine.Snapshot().Series(SeriesId::InteriorFlux) };
     for (auto _ : state)
         DirectSolveWeek(doc, values);
@@ -156,6 +162,6 @@ void DirectWeek(benchmark::State& state)
 } // namespace
 
 BENCHMARK(EngineWeek)
-    ->ArgsProduct({ benchmark::CreateDenseRange(0, kSandwichCase, 1), { 0, 1, 2 } })
+    ->ArgsProduct({ benchmark::CreateDenseRange(0, kSandwichCase, 1), { 0, 1, 2, 3 } })
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(DirectWeek)->DenseRange(0, kSandwichCase)->Unit(benchmark::kMicrosecond);

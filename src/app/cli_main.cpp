@@ -4,7 +4,24 @@ int main(int argc, char** argv)
 {
     quelvan::cli::CommandLine commands("quelvan-cli",
         "Quelvan sans fenêtre : projets, calcul de la semaine, météo, images et rapport.");
-    for (const auto declare : quelvan::cli::kCommands)
+    // In the order of the usage text. A new command is one more entry.
+    constexpr void (*kCommands[])(quelvan::cli::CommandLine&) = {
+        quelvan::cli::DeclareNew,
+        quelvan::cli::DeclareCheck,
+        quelvan::cli::DeclareRun,
+        quelvan::cli::DeclareDynamic,
+        quelvan::cli::DeclareWeather,
+#ifdef QUELVAN_WITH_QT
+        quelvan::cli::DeclareRender,
+        quelvan::cli::DeclareReport,
+#endif
+        quelvan::cli::DeclareValidate,
+    };
+    for (const auto declare : kCommands)
         declare(commands);
+#ifdef QUELVAN_CLI_DRAWING_PROGRAM
+    // This build leaves Qt, and so render and report, to the drawing program beside it.
+    commands.PassOtherCommandsTo(QUELVAN_CLI_DRAWING_PROGRAM);
+#endif
     return commands.Run(argc, argv);
 }

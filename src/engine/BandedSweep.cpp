@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-// The plain loops serve processors without SSE2; defining QUELVAN_PLAIN_SWEEP builds them on x86
-// too, so that they can be checked against the sparse path there.
-#if defined(__SSE2__) && !defined(QUELVAN_PLAIN_SWEEP)
-#define QUELVAN_SSE2_SWEEP 1
-#include <emmintrin.h>
+// The vector kernels need x86 vector instructions; AVX is compiled for its own functions only
+// and chosen when the processor has it, so the program still runs on any x86-64.
+#if defined(__SSE2__) && defined(__GNUC__)
+#define QUELVAN_VECTOR_SWEEP 1
+#include <immintrin.h>
 #endif
 
 namespace quelvan {
@@ -23,7 +23,146 @@ template <typename T> void Padded(std::vector<T>& to, const T* from, int n, int 
     std::copy(from, from + n, to.begin());
     std::fill(to.begin() + n, to.end(), padding);
 }
+
+// The arrays of one sweep; x points at row 0, with a zero before it and after the last row.
+struct SweepArrays {
+    const double* lower;
+    const double* diagonal;
+    const double* upper;
+    const float* b;
+    float* x;
+    float* residual;
+    int rows;
+};
+
+float SweepPlain(const SweepArrays& a)
+{
+    for (int i = 0; i < a.rows; ++i) {
+        double sum = 0.0;
+        sum += a.lower[i] * a.x[i - 1];
+        sum += a.diagonal[i] * a.x[i];
+        sum += a.upper[i] * a.x[i + 1];
+        a.residual[i] = a.b[i] - static_cast<float>(sum);
+    }
+    float error = 0.0f;
+    for (int i = 0; i < a.rows; ++i) {
+        const auto delta = static_cast<float>(a.residual[i] / a.diagonal[i]);
+        a.x[i] = a.x[i] + delta;
+        const float ratio = std::fabs(delta) / (std::fabs(a.x[i]) + kChangeFloor);
+        if (ratio > error)
+            error = ratio;
+    }
+    return error;
+}
+
+#if defined(QUELVAN_VECTOR_SWEEP)
+
+// The largest of four lanes; max_ps(ratio, largest) in the kernels keeps largest when ratio is
+// not a number, as "ratio > error" does.
+float LargestLane(__m128 largest)
+{
+    alignas(16) float lanes[kRowsPerStep];
+    _mm_store_ps(lanes, largest);
+    float error = 0.0f;
+    for (float v : lanes) {
+        if (v > error)
+            error = v;
+    }
+    return error;
+}
+
+float SweepSse2(const SweepArrays& a)
+{
+    const auto two = [](const float* p) { // two floats widened to double
+        return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))));
+    };
+    // Residuals, two rows at a time: 0.0 + l x[i-1] + d x[i] + u x[i+1], each product in double.
+    for (int i = 0; i < a.rows; i += 2) {
+        __m128d sum = _mm_setzero_pd();
+        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(a.lower + i), two(a.x + i - 1)));
+        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(a.diagonal + i), two(a.x + i)));
+        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(a.upper + i), two(a.x + i + 1)));
+        const __m128 products = _mm_cvtpd_ps(sum);
+        const __m128 rhs
+            = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a.b + i)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(a.residual + i),
+            _mm_castps_si128(_mm_sub_ps(rhs, products)));
+    }
+    // Updates, four rows at a time.
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    const __m128 floor = _mm_set1_ps(kChangeFloor);
+    __m128 largest = _mm_setzero_ps();
+    for (int i = 0; i < a.rows; i += kRowsPerStep) {
+        const __m128 r = _mm_loadu_ps(a.residual + i);
+        const __m128d low = _mm_div_pd(_mm_cvtps_pd(r), _mm_loadu_pd(a.diagonal + i));
+        const __m128d high
+            = _mm_div_pd(_mm_cvtps_pd(_mm_movehl_ps(r, r)), _mm_loadu_pd(a.diagonal + i + 2));
+        const __m128 delta = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
+        const __m128 moved = _mm_add_ps(_mm_loadu_ps(a.x + i), delta);
+        _mm_storeu_ps(a.x + i, moved);
+        const __m128 ratio = _mm_div_ps(
+            _mm_and_ps(delta, magnitude), _mm_add_ps(_mm_and_ps(moved, magnitude), floor));
+        largest = _mm_max_ps(ratio, largest);
+    }
+    return LargestLane(largest);
+}
+
+// The same operations as SweepSse2, four rows per instruction in double precision as well.
+__attribute__((target("avx"))) float SweepAvx(const SweepArrays& a)
+{
+    for (int i = 0; i < a.rows; i += kRowsPerStep) {
+        __m256d sum = _mm256_setzero_pd();
+        sum = _mm256_add_pd(sum,
+            _mm256_mul_pd(
+                _mm256_loadu_pd(a.lower + i), _mm256_cvtps_pd(_mm_loadu_ps(a.x + i - 1))));
+        sum = _mm256_add_pd(sum,
+            _mm256_mul_pd(_mm256_loadu_pd(a.diagonal + i), _mm256_cvtps_pd(_mm_loadu_ps(a.x + i))));
+        sum = _mm256_add_pd(sum,
+            _mm256_mul_pd(
+                _mm256_loadu_pd(a.upper + i), _mm256_cvtps_pd(_mm_loadu_ps(a.x + i + 1))));
+        _mm_storeu_ps(a.residual + i, _mm_sub_ps(_mm_loadu_ps(a.b + i), _mm256_cvtpd_ps(sum)));
+    }
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    const __m128 floor = _mm_set1_ps(kChangeFloor);
+    __m128 largest = _mm_setzero_ps();
+    for (int i = 0; i < a.rows; i += kRowsPerStep) {
+        const __m128 delta = _mm256_cvtpd_ps(_mm256_div_pd(
+            _mm256_cvtps_pd(_mm_loadu_ps(a.residual + i)), _mm256_loadu_pd(a.diagonal + i)));
+        const __m128 moved = _mm_add_ps(_mm_loadu_ps(a.x + i), delta);
+        _mm_storeu_ps(a.x + i, moved);
+        const __m128 ratio = _mm_div_ps(
+            _mm_and_ps(delta, magnitude), _mm_add_ps(_mm_and_ps(moved, magnitude), floor));
+        largest = _mm_max_ps(ratio, largest);
+    }
+    return LargestLane(largest);
+}
+
+#endif
 } // namespace
+
+bool BandedSweep::Runs(SweepKernel kernel)
+{
+    switch (kernel) {
+    case SweepKernel::Plain:
+        return true;
+#if defined(QUELVAN_VECTOR_SWEEP)
+    case SweepKernel::Sse2:
+        return true;
+    case SweepKernel::Avx:
+        return __builtin_cpu_supports("avx");
+#endif
+    default:
+        return false;
+    }
+}
+
+SweepKernel BandedSweep::Fastest()
+{
+    static const SweepKernel fastest = Runs(SweepKernel::Avx) ? SweepKernel::Avx
+        : Runs(SweepKernel::Sse2)                             ? SweepKernel::Sse2
+                                                              : SweepKernel::Plain;
+    return fastest;
+}
 
 void BandedSweep::Load(const TridiagonalBands& bands, const float* b, const float* x0)
 {
@@ -39,84 +178,28 @@ void BandedSweep::Load(const TridiagonalBands& bands, const float* b, const floa
     n_ = n;
 }
 
-#if defined(QUELVAN_SSE2_SWEEP)
-
 float BandedSweep::Sweep()
 {
-    const double* lower = lower_.data();
-    const double* diagonal = diagonal_.data();
-    const double* upper = upper_.data();
-    float* x = x_.data() + 1;
-    float* residual = residual_.data();
-    const auto two = [](const float* p) { // two floats widened to double
-        return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))));
-    };
-    // Residuals, two rows at a time: 0.0 + l x[i-1] + d x[i] + u x[i+1], each product in double.
-    for (int i = 0; i < rows_; i += 2) {
-        __m128d sum = _mm_setzero_pd();
-        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(lower + i), two(x + i - 1)));
-        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(diagonal + i), two(x + i)));
-        sum = _mm_add_pd(sum, _mm_mul_pd(_mm_loadu_pd(upper + i), two(x + i + 1)));
-        const __m128 products = _mm_cvtpd_ps(sum);
-        const __m128 rhs
-            = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(b_.data() + i)));
-        _mm_storel_epi64(
-            reinterpret_cast<__m128i*>(residual + i), _mm_castps_si128(_mm_sub_ps(rhs, products)));
-    }
-    // Updates, four rows at a time; max_ps(ratio, largest) keeps largest when ratio is not a
-    // number, as "ratio > error" does.
-    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-    const __m128 floor = _mm_set1_ps(kChangeFloor);
-    __m128 largest = _mm_setzero_ps();
-    for (int i = 0; i < rows_; i += kRowsPerStep) {
-        const __m128 r = _mm_loadu_ps(residual + i);
-        const __m128d low = _mm_div_pd(_mm_cvtps_pd(r), _mm_loadu_pd(diagonal + i));
-        const __m128d high
-            = _mm_div_pd(_mm_cvtps_pd(_mm_movehl_ps(r, r)), _mm_loadu_pd(diagonal + i + 2));
-        const __m128 delta = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
-        const __m128 moved = _mm_add_ps(_mm_loadu_ps(x + i), delta);
-        _mm_storeu_ps(x + i, moved);
-        const __m128 ratio = _mm_div_ps(
-            _mm_and_ps(delta, magnitude), _mm_add_ps(_mm_and_ps(moved, magnitude), floor));
-        largest = _mm_max_ps(ratio, largest);
-    }
-    alignas(16) float lanes[kRowsPerStep];
-    _mm_store_ps(lanes, largest);
+    const SweepArrays arrays { lower_.data(), diagonal_.data(), upper_.data(), b_.data(),
+        x_.data() + 1, residual_.data(), rows_ };
     float error = 0.0f;
-    for (float v : lanes) {
-        if (v > error)
-            error = v;
+    switch (kernel_) {
+#if defined(QUELVAN_VECTOR_SWEEP)
+    case SweepKernel::Avx:
+        error = SweepAvx(arrays);
+        break;
+    case SweepKernel::Sse2:
+        error = SweepSse2(arrays);
+        break;
+#endif
+    default:
+        error = SweepPlain(arrays);
+        break;
     }
     // Padding rows stay at 0 whatever a non-finite neighbour gave them.
-    std::fill(x_.begin() + n_ + 1, x_.end(), 0.0f);
+    for (int i = n_; i < rows_; ++i)
+        arrays.x[i] = 0.0f;
     return error;
 }
-
-#else
-
-float BandedSweep::Sweep()
-{
-    float* x = x_.data() + 1;
-    for (int i = 0; i < rows_; ++i) {
-        double sum = 0.0;
-        sum += lower_[static_cast<size_t>(i)] * x[i - 1];
-        sum += diagonal_[static_cast<size_t>(i)] * x[i];
-        sum += upper_[static_cast<size_t>(i)] * x[i + 1];
-        residual_[static_cast<size_t>(i)] = b_[static_cast<size_t>(i)] - static_cast<float>(sum);
-    }
-    float error = 0.0f;
-    for (int i = 0; i < rows_; ++i) {
-        const auto k = static_cast<size_t>(i);
-        const auto delta = static_cast<float>(residual_[k] / diagonal_[k]);
-        x[i] = x[i] + delta;
-        const float ratio = std::fabs(delta) / (std::fabs(x[i]) + kChangeFloor);
-        if (ratio > error)
-            error = ratio;
-    }
-    std::fill(x_.begin() + n_ + 1, x_.end(), 0.0f);
-    return error;
-}
-
-#endif
 
 } // namespace quelvan

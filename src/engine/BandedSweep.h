@@ -6,6 +6,10 @@
 
 namespace quelvan {
 
+// The ways a sweep can be carried out, all giving the same floats: plain loops, SSE2 (two
+// doubles or four floats per instruction) and AVX (four doubles per instruction).
+enum class SweepKernel { Plain, Sse2, Avx };
+
 // The Jacobi sweep of a tridiagonal system on contiguous arrays. A sweep first forms every
 // row's residual b[i] - float(sum) from the values of x before the sweep, the sum taken in
 // double from 0.0 over the row's columns in ascending order, then moves each x[i] by
@@ -16,6 +20,13 @@ namespace quelvan {
 // the processor has them. The arrays are kept from solve to solve.
 class BandedSweep {
 public:
+    // Whether this build and this processor can run the kernel.
+    static bool Runs(SweepKernel kernel);
+    // The fastest kernel that runs here; the one a new sweep uses.
+    static SweepKernel Fastest();
+
+    // Chooses another kernel that Runs(); the floats stay the same.
+    void SetKernel(SweepKernel kernel) { kernel_ = kernel; }
     // Takes the system: complete bands, b and the start x0 (n = bands' size entries each).
     void Load(const TridiagonalBands& bands, const float* b, const float* x0);
     // One sweep; gives its largest relative change.
@@ -24,6 +35,7 @@ public:
     const float* X() const { return x_.data() + 1; }
 
 private:
+    SweepKernel kernel_ = Fastest();
     int n_ = 0;
     int rows_ = 0; // padded row count
     std::vector<double> lower_;

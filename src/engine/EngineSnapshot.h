@@ -29,7 +29,7 @@ inline constexpr int kSeriesCount = 8;
 // "Température extérieure", ..., "Flux intérieur".
 const char* SeriesTitle(SeriesId id);
 
-// Texts of the main form's read-outs after the last refresh.
+// Texts of the main form's read-outs (EngineSnapshot::Readouts).
 struct ReadoutTexts {
     std::string clock; // "001:01:00:00:"
     std::string hour; // "Heure": hour of the day, no leading zero
@@ -76,6 +76,16 @@ struct CurrentValues {
     float interiorTotalFlux = 0.0f; // q_int_tot
 };
 
+// What the read-outs show, kept at the last refresh. Their texts are made only when asked for:
+// a batch run refreshes every hour but never shows them.
+struct ReadoutValues {
+    bool refreshed = false; // false until the first refresh: the texts are then empty
+    double clock = 0.0; // seconds
+    CurrentValues current;
+    float exteriorEnergy = 0.0f; // J/m²
+    float interiorEnergy = 0.0f;
+};
+
 // Surface coefficients read from the form at the last preparation.
 struct SurfaceCoefficients {
     float absorptionExterior = 0.0f;
@@ -97,7 +107,7 @@ struct EngineSnapshot {
     float uValue = 0.0f; // W/(m².K)
     SurfaceCoefficients surfaces;
     ChartBounds bounds;
-    ReadoutTexts readouts;
+    ReadoutValues readoutValues;
     CurrentValues current;
     double clock = 0.0; // seconds
     float exteriorEnergy = 0.0f; // J/m²
@@ -109,6 +119,8 @@ struct EngineSnapshot {
         return series[static_cast<std::size_t>(id)];
     }
     int NodeCount() const { return static_cast<int>(nodes.T.size()); }
+    // The texts of the read-outs at the last refresh.
+    ReadoutTexts Readouts() const;
     // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
     std::array<std::string, 2> AbscissaLabels() const;
 };

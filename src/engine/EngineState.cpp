@@ -414,11 +414,6 @@ void EngineState::RecordResultsRow(KslDoc& doc)
 
 void EngineState::RefreshResultsDisplay()
 {
-    run_.readouts.clock = FormatClockText(run_.clock);
-    const long long wholeHours = static_cast<long long>((std::max(run_.clock, 0.0) + 0.1) / 3600.0);
-    run_.readouts.hour = FormatInt("%d", static_cast<int>(wholeHours % 24));
-    run_.readouts.day = FormatInt("%d", static_cast<int>((wholeHours / 24 + 1) % 10));
-
     for (size_t i = 0; i < run_.nodes.T.size(); ++i) {
         if (run_.nodes.T[i] > run_.nodes.Tmax[i])
             run_.nodes.Tmax[i] = run_.nodes.T[i];
@@ -445,23 +440,8 @@ void EngineState::RefreshResultsDisplay()
         }
     }
 
-    const CurrentValues& v = run_.current;
-    auto totalFlux = [](float q) {
-        return std::fabs(q) < 0.01f ? std::string("0")
-                                    : FormatNumber(q, SignificantDigits { 2 }, true);
-    };
-    run_.readouts.interiorTemperature
-        = FormatNumber(v.interiorTemperature, SignificantDigits { 3 }, true);
-    run_.readouts.exteriorTemperature
-        = FormatNumber(v.exteriorTemperature, SignificantDigits { 3 }, true);
-    run_.readouts.interiorFlux = FormatNumber(v.interiorFlux, SignificantDigits { 2 }, true);
-    run_.readouts.exteriorFlux = FormatNumber(v.exteriorFlux, SignificantDigits { 2 }, true);
-    run_.readouts.interiorSurfaceFlux = totalFlux(v.interiorTotalFlux);
-    run_.readouts.exteriorSurfaceFlux = totalFlux(v.exteriorTotalFlux);
-    run_.readouts.interiorEnergy
-        = FormatNumber(run_.interiorEnergy * 0.000001, SignificantDigits { 2 }, true);
-    run_.readouts.exteriorEnergy
-        = FormatNumber(run_.exteriorEnergy * 0.000001, SignificantDigits { 2 }, true);
+    run_.readoutValues
+        = { true, run_.clock, run_.current, run_.exteriorEnergy, run_.interiorEnergy };
 }
 
 } // namespace quelvan

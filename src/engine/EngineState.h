@@ -69,7 +69,7 @@ public:
     void AdvanceHour(KslDoc& doc, bool transient, bool record);
     // Writes the current values into the document's next results row.
     void RecordResultsRow(KslDoc& doc);
-    // Envelopes, chart bounds and read-out texts from the current state.
+    // Envelopes, chart bounds and the values of the read-outs from the current state.
     void RefreshResultsDisplay();
     // Forgets the calculation (leaving calculation mode); the node temperatures are kept.
     void Unprepare();

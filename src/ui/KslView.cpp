@@ -315,7 +315,7 @@ void KslView::CloseTracer()
 void KslView::RefreshResults()
 {
     const EngineSnapshot& run = runner_->Engine().Snapshot();
-    const ReadoutTexts& t = run.readouts;
+    const ReadoutTexts t = run.Readouts();
     const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
         &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };
     const std::array<const std::string*, 4> interior { &t.interiorFlux, &t.interiorTemperature,

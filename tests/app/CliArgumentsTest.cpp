@@ -130,5 +130,29 @@ std::vector<Arguments> Cases()
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliArguments, ::testing::ValuesIn(Cases()));
 
+#ifdef QUELVAN_WITH_QT
+// render, report and the tool's own help are answered by quelvan-cli-draw, found beside
+// quelvan-cli; a quelvan-cli without it answers as the build without Qt does.
+using CliDrawingProgram = test::CliFixture;
+
+TEST_F(CliDrawingProgram, WithoutItQuelvanCliActsAsTheBuildWithoutQt)
+{
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    std::filesystem::create_directory(File("alone"));
+    const std::string alone = File("alone/quelvan-cli");
+    std::filesystem::copy_file(QUELVAN_CLI_PATH, alone);
+    EXPECT_EQ(Run("render p.ksl --wall w.png", alone), 2);
+    EXPECT_EQ(err_.rfind("Commande inconnue : render\nUsage : quelvan-cli", 0), 0u) << err_;
+    EXPECT_FALSE(std::filesystem::exists(File("w.png")));
+    EXPECT_EQ(Run("--help", alone), 0) << err_;
+    EXPECT_EQ(out_.find("render"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Usage : quelvan-cli COMMANDE"), std::string::npos) << out_;
+    EXPECT_EQ(Run("check p.ksl", alone), 0) << err_;
+    // With it, the same arguments reach render.
+    EXPECT_EQ(Run("render p.ksl --wall w.png"), 0) << err_;
+    EXPECT_TRUE(std::filesystem::exists(File("w.png")));
+}
+#endif
+
 } // namespace
 } // namespace quelvan

@@ -91,23 +91,23 @@ TEST_F(Prepared, AutomaticStartRecordsHourZeroAndAWeekGives169Hours)
     EXPECT_EQ(doc.results.Cell(1, 0), "0");
     EXPECT_DOUBLE_EQ(run.clock, 3600.0);
     // Hour 0 was shown at t = 0, then the preparation's last refresh shows the moved clock.
-    EXPECT_EQ(run.readouts.clock, "001:01:00:00:");
-    EXPECT_EQ(run.readouts.hour, "1");
-    EXPECT_EQ(run.readouts.day, "1");
+    EXPECT_EQ(run.Readouts().clock, "001:01:00:00:");
+    EXPECT_EQ(run.Readouts().hour, "1");
+    EXPECT_EQ(run.Readouts().day, "1");
     EXPECT_EQ(run.NodeCount(), 16);
     EXPECT_EQ(run.AbscissaLabels()[0], "0");
     EXPECT_EQ(run.AbscissaLabels()[1], "260");
 
     for (int i = 0; i < 24; ++i)
         engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(run.readouts.clock, "002:00:00:00:");
-    EXPECT_EQ(run.readouts.day, "2");
+    EXPECT_EQ(run.Readouts().clock, "002:00:00:00:");
+    EXPECT_EQ(run.Readouts().day, "2");
     for (int i = 24; i < kRunHours; ++i)
         engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(run.hours, 169);
     EXPECT_FALSE(engine.CanAdvance());
     EXPECT_EQ(doc.results.Cell(169, 0), "168");
-    EXPECT_EQ(run.readouts.clock, "008:00:00:00:");
+    EXPECT_EQ(run.Readouts().clock, "008:00:00:00:");
     for (int s = 0; s < kSeriesCount; ++s)
         EXPECT_EQ(run.Series(static_cast<SeriesId>(s)).size(), 169u);
     // A further step is refused: the table has no row for it.
@@ -201,9 +201,9 @@ TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
     SelectConstant(doc, Side::Interior, "20");
     ASSERT_EQ(Prepare(), 0);
     engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(run.readouts.interiorSurfaceFlux, "0");
-    EXPECT_EQ(run.readouts.exteriorSurfaceFlux, "0");
-    EXPECT_EQ(run.readouts.interiorTemperature, "20");
+    EXPECT_EQ(run.Readouts().interiorSurfaceFlux, "0");
+    EXPECT_EQ(run.Readouts().exteriorSurfaceFlux, "0");
+    EXPECT_EQ(run.Readouts().interiorTemperature, "20");
     // Zero chart minimum goes one below.
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "0");
@@ -307,7 +307,7 @@ TEST_F(Prepared, SnapshotFollowsTheRunAndACopyKeepsIt)
     engine.AdvanceHour(doc, true, true);
     const EngineSnapshot kept = run;
     EXPECT_TRUE(kept.prepared);
-    EXPECT_EQ(kept.readouts.clock, "001:01:00:00:"); // the hour just computed
+    EXPECT_EQ(kept.Readouts().clock, "001:01:00:00:"); // the hour just computed
     engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(run.hours, 3);
     EXPECT_EQ(kept.hours, 2);

@@ -24,9 +24,9 @@ protected:
     std::string File(const std::string& name) const { return (folder_ / name).string(); }
 
     // Arguments are file names made by the tests: quoting them is enough. Returns the exit code.
-    int Run(const std::string& arguments)
+    int Run(const std::string& arguments, const std::string& program = QUELVAN_CLI_PATH)
     {
-        const std::string command = "cd '" + folder_.string() + "' && '" QUELVAN_CLI_PATH "' "
+        const std::string command = "cd '" + folder_.string() + "' && '" + program + "' "
             + arguments + " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         out_ = ReadBytes(File("out.txt"));

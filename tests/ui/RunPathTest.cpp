@@ -55,8 +55,8 @@ protected:
         const float tint = run.Series(SeriesId::InteriorTemperature).back();
         EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, SignificantDigits { 3 }, true));
         EXPECT_EQ(Value(1090).toStdString(), FormatNumber(tint, SignificantDigits { 3 }, true));
-        EXPECT_EQ(Value(1092).toStdString(), run.readouts.hour);
-        EXPECT_EQ(Value(1089).toStdString(), run.readouts.day);
+        EXPECT_EQ(Value(1092).toStdString(), run.Readouts().hour);
+        EXPECT_EQ(Value(1089).toStdString(), run.Readouts().day);
         for (int s = 0; s < kSeriesCount; ++s)
             EXPECT_EQ(run.Series(static_cast<SeriesId>(s)).size(), static_cast<size_t>(Hours()));
         EXPECT_EQ(window.Document().nextResultsRow, Hours() + 1);

@@ -12,23 +12,8 @@ void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
 void DeclareValidate(CommandLine& commands);
-#ifdef QUELVAN_WITH_QT
+// The commands that draw, with Qt: only quelvan-cli-draw has them.
 void DeclareRender(CommandLine& commands);
 void DeclareReport(CommandLine& commands);
-#endif
-
-// In the order of the usage text. A new command is one more entry.
-inline constexpr void (*kCommands[])(CommandLine&) = {
-    DeclareNew,
-    DeclareCheck,
-    DeclareRun,
-    DeclareDynamic,
-    DeclareWeather,
-#ifdef QUELVAN_WITH_QT
-    DeclareRender,
-    DeclareReport,
-#endif
-    DeclareValidate,
-};
 
 } // namespace quelvan::cli

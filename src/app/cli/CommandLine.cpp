@@ -2,6 +2,7 @@
 
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliSupport.h"
+#include "app/cli/ProgramHandOver.h"
 
 #include <CLI/CLI.hpp>
 
@@ -133,9 +134,11 @@ int CommandLine::Run(int argc, const char* const* argv)
     try {
         root_.parse(reversed);
     } catch (const CLI::CallForHelp&) {
+        HandOverUnlessOwnCommand(argv);
         std::fputs(HelpText(Deepest(root_)).c_str(), stdout);
         return kExitOk;
     } catch (const CLI::ParseError& error) {
+        HandOverUnlessOwnCommand(argv);
         const CLI::App& app = Deepest(root_);
         if (const auto left = LeftOver(root_)) {
             PrintUsageError(*left->first, LeftOverReason(*left->first, left->second));
@@ -144,11 +147,24 @@ int CommandLine::Run(int argc, const char* const* argv)
         PrintUsageError(app, ParseErrorReason(app, error));
         return kExitUsage;
     }
+    HandOverUnlessOwnCommand(argv);
     const CLI::App& command = Deepest(root_);
     const auto action = actions_.find(&command);
     if (action == actions_.end())
         return UsageError(command, "Commande manquante");
     return action->second(command);
+}
+
+void CommandLine::HandOverUnlessOwnCommand(const char* const* argv) const
+{
+    if (otherCommandsProgram_.empty())
+        return;
+    // The tool itself takes no argument but the help flag: a word it kept is a command it does
+    // not know, and every word after a command belongs to that command, so a command reached
+    // with nothing kept before it is parsed here exactly as the other program would.
+    if (!root_.get_subcommands().empty() && root_.remaining().empty())
+        return;
+    ReplaceProcess(ProgramBeside(otherCommandsProgram_), argv);
 }
 
 int UsageError(const CLI::App& command, const std::string& reason)

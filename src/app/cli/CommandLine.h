@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 // The command registry of quelvan-cli. A command is declared once: its name, its summary, the
 // arguments and options it declares on its CLI::App, and what it runs. The usage and --help
@@ -34,9 +35,20 @@ public:
     // and the usage on standard error.
     int Run(int argc, const char* const* argv);
 
+    // Arguments that do not reach one of the commands declared here (another command, none, or
+    // the tool's own help and usage texts, which list every command) are handed, unchanged, to
+    // the program of that name beside this one, which declares every command. When it cannot be
+    // started, this program answers them itself.
+    void PassOtherCommandsTo(std::string program) { otherCommandsProgram_ = std::move(program); }
+
 private:
+    // Replaces the process by the program that declares every command, unless the parse reached
+    // a command declared here with nothing left over before it.
+    void HandOverUnlessOwnCommand(const char* const* argv) const;
+
     CLI::App root_;
     std::map<const CLI::App*, CommandAction> actions_;
+    std::string otherCommandsProgram_;
 };
 
 // A refusal of the arguments that only the command can see (a rule between options): the reason
