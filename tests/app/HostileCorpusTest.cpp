@@ -1,6 +1,6 @@
-// The hostile corpus (tests/data/hostile) through quelvan-cli check and run: each project is
-// refused with its exact message on standard error and exit status 1, its file untouched and no
-// results written, or it runs to results that are all finite numbers.
+// The hostile corpus (tests/data/hostile) through quelvan-cli check, run, render and report:
+// each project is refused with its exact message on standard error and exit status 1, its file
+// untouched and nothing written, or it runs to results that are all finite numbers.
 #include "support/HostileCorpus.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
@@ -60,6 +60,19 @@ TEST_P(HostileCli, CheckAndRunGiveTheOutcome)
         EXPECT_EQ(err_, outcome.message + "\n");
         EXPECT_FALSE(fs::exists(folder_ / "r.res"));
     }
+#ifdef QUELVAN_WITH_QT
+    // The drawing commands run the same week: the same refusal (after Qt's own notes on
+    // standard error), or their image and report.
+    const int drawn = Run("render " + GetParam() + " --profile p.png");
+    const int printed = Run("report " + GetParam() + " -o r.pdf");
+    EXPECT_EQ(drawn, outcome.Finite() ? 0 : 1);
+    EXPECT_EQ(printed, outcome.Finite() ? 0 : 1);
+    EXPECT_EQ(fs::exists(folder_ / "p.png"), outcome.Finite());
+    EXPECT_EQ(fs::exists(folder_ / "r.pdf"), outcome.Finite());
+    if (!outcome.Finite()) {
+        EXPECT_NE(err_.find(outcome.message + "\n"), std::string::npos) << err_;
+    }
+#endif
     EXPECT_EQ(test::ReadBytes(File(GetParam())), project);
 }
 
