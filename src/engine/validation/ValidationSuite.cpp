@@ -6,9 +6,11 @@
 #include "engine/FineMesh.h"
 #include "engine/validation/ReferenceSolutions.h"
 #include "model/KslDoc.h"
+#include "model/SurfaceTexts.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -20,9 +22,15 @@ namespace {
 constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kHour = 3600.0;
-// The surface resistances of a new project.
-constexpr double kRse = 0.04;
-constexpr double kRsi = 0.13;
+// The surface resistances of a new project, as its faces hold them.
+double NewProjectResistance(const std::string& text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+const double kRse = NewProjectResistance(SurfaceTexts {}.resistanceExterior);
+const double kRsi = NewProjectResistance(SurfaceTexts {}.resistanceInterior);
 
 // A layer of a case: a material of the built-in library with a thickness, and the properties
 // the library gives that material, which the references use.
