@@ -83,7 +83,7 @@ DirectCheck CertifyByDirectSolve(const TridiagonalBands& bands, const float* b, 
     // solution (sweeps crawl on walls mixing metal and insulation), the hour takes the direct
     // solution.
     if (!converged || check.distance > kJacobiAccuracy) {
-        std::copy(direct, direct + n, x);
+        std::copy_n(direct, static_cast<std::size_t>(std::max(n, 0)), x);
         check.fallback = true;
         sink.Message(converged ? msg::kSolverStalled : msg::kSolverDirectFallback);
     }

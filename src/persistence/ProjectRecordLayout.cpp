@@ -237,10 +237,6 @@ template <Side S> CBCData& AppendAmbiance(KslDoc& doc)
 }
 
 // --- sections: "N=%3d" and a text, then the records -----------------------------------------
-constexpr Field<SectionCount> kCountFields[] {
-    IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
-        "N=", "N=", 3, 0, kMaxRecordIndex),
-};
 // A wall holds at most as many layers as the layer list lets the user enter: a longer one would
 // take the calculation minutes or hours.
 constexpr Field<SectionCount> kLayerCountFields[] {
