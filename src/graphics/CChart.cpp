@@ -114,4 +114,10 @@ void CChart::SetEndLabel(Coordinate axis, AxisEnd end, const std::string& text)
     AxisOf(axis).SetEndLabel(end, text);
 }
 
+CChart NewScreenCurveChart()
+{
+    ChartLayout::Reset();
+    return CChart(TransformMode::Curve, 1000, 1000, true, true);
+}
+
 } // namespace quelvan::graphics

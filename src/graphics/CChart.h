@@ -68,4 +68,8 @@ private:
     IPoint plotCorner_;
 };
 
+// A 1000 × 1000 curve chart with both axis titles, built on the default layout (the layout is
+// reset first, since the chart reads it when built): where the screen's plots start.
+CChart NewScreenCurveChart();
+
 } // namespace quelvan::graphics

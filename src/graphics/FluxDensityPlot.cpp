@@ -16,19 +16,12 @@ namespace quelvan::graphics {
 
 namespace {
 
-// Resets the layout before the chart member is built.
-CChart MakeChart()
-{
-    ChartLayout::Reset();
-    return CChart(TransformMode::Curve, 1000, 1000, true, true);
-}
-
 const QColor kBackground(200, 200, 200);
 
 } // namespace
 
 FluxDensityPlot::FluxDensityPlot()
-    : chart_(MakeChart())
+    : chart_(NewScreenCurveChart())
 {
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.XAxis().SetDivisionCount(kDivisions);

@@ -4,7 +4,6 @@
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristics.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "graphics/ChartLayout.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
@@ -25,13 +24,6 @@ constexpr int kCurveFlux = 1; // blue
 constexpr int kCurveTemperature = 2; // red
 const QColor kBackground(200, 200, 200);
 
-// Resets the layout before the chart member is built.
-CChart MakeChart()
-{
-    ChartLayout::Reset();
-    return CChart(TransformMode::Curve, 1000, 1000, true, true);
-}
-
 std::vector<float> Floats(const std::vector<double>& values)
 {
     return { values.begin(), values.end() };
@@ -40,7 +32,7 @@ std::vector<float> Floats(const std::vector<double>& values)
 } // namespace
 
 PeriodicResponsePlot::PeriodicResponsePlot()
-    : chart_(MakeChart())
+    : chart_(NewScreenCurveChart())
 {
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.XAxis().SetDivisionCount(kDivisions);
