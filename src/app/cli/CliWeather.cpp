@@ -8,10 +8,10 @@
 
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
-#include "engine/weather/ClimateNormals.h"
-#include "engine/weather/EpwImport.h"
-#include "engine/weather/TypicalYear.h"
 #include "model/CBCData.h"
+#include "weather/ClimateNormals.h"
+#include "weather/EpwImport.h"
+#include "weather/TypicalYear.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,11 +1,11 @@
-#include "engine/weather/EpwImport.h"
+#include "weather/EpwImport.h"
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
-#include "engine/weather/CsvLine.h"
 #include "model/PhysicalBounds.h"
+#include "weather/CsvLine.h"
 
 #include <algorithm>
 #include <array>

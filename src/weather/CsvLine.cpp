@@ -1,4 +1,4 @@
-#include "engine/weather/CsvLine.h"
+#include "weather/CsvLine.h"
 
 #include "core/NumberText.h"
 #include "core/TextTrim.h"

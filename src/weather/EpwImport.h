@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/weather/SolarPosition.h"
-#include "engine/weather/WeatherYear.h"
+#include "weather/SolarPosition.h"
+#include "weather/WeatherYear.h"
 
 #include <optional>
 #include <string>

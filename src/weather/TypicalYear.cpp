@@ -1,8 +1,8 @@
-#include "engine/weather/TypicalYear.h"
+#include "weather/TypicalYear.h"
 
-#include "engine/weather/DiurnalCurves.h"
-#include "engine/weather/SolarPosition.h"
-#include "engine/weather/SplitMix64.h"
+#include "weather/DiurnalCurves.h"
+#include "weather/SolarPosition.h"
+#include "weather/SplitMix64.h"
 
 #include <algorithm>
 #include <array>

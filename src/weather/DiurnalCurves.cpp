@@ -1,4 +1,4 @@
-#include "engine/weather/DiurnalCurves.h"
+#include "weather/DiurnalCurves.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/weather/ClimateNormals.h"
-#include "engine/weather/WeatherYear.h"
+#include "weather/ClimateNormals.h"
+#include "weather/WeatherYear.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The climate-normals table: the data folder's table, its quality flags, malformed tables.
 
-#include "engine/weather/ClimateNormals.h"
 #include "model/CBCData.h"
+#include "weather/ClimateNormals.h"
 
 #include <gtest/gtest.h>
 

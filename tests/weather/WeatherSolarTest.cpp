@@ -1,8 +1,8 @@
 // Sun position, extraterrestrial irradiation and the daily shapes of the typical-year
 // synthesis, against published worked examples and hand calculations.
 
-#include "engine/weather/DiurnalCurves.h"
-#include "engine/weather/SolarPosition.h"
+#include "weather/DiurnalCurves.h"
+#include "weather/SolarPosition.h"
 
 #include <gtest/gtest.h>
 

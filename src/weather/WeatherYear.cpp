@@ -1,4 +1,4 @@
-#include "engine/weather/WeatherYear.h"
+#include "weather/WeatherYear.h"
 
 #include "core/NumberText.h"
 #include "core/TextFile.h"

@@ -4,7 +4,7 @@
 #include "WeatherTestSupport.h"
 
 #include "core/Messages.h"
-#include "engine/weather/EpwImport.h"
+#include "weather/EpwImport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "engine/AmbianceProfile.h"
 #include "engine/NCodedString.h"
 #include "engine/WeatherFiles.h"
-#include "engine/weather/WeatherYear.h"
 #include "model/CBCData.h"
+#include "weather/WeatherYear.h"
 
 #include <gtest/gtest.h>
 

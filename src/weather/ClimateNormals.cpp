@@ -1,10 +1,10 @@
-#include "engine/weather/ClimateNormals.h"
+#include "weather/ClimateNormals.h"
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
-#include "engine/weather/CsvLine.h"
+#include "weather/CsvLine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 
 #include "WeatherTestSupport.h"
 
-#include "engine/weather/ClimateNormals.h"
-#include "engine/weather/TypicalYear.h"
 #include "model/CBCData.h"
+#include "weather/ClimateNormals.h"
+#include "weather/TypicalYear.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/weather/SolarPosition.h"
+#include "weather/SolarPosition.h"
 
 #include <array>
 #include <optional>

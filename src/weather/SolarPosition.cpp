@@ -1,4 +1,4 @@
-#include "engine/weather/SolarPosition.h"
+#include "weather/SolarPosition.h"
 
 #include <algorithm>
 #include <array>
