@@ -3,7 +3,7 @@
 // and the cost of a week, for meshes, mass matrices, time schemes and sub-step counts.
 #include "engine/DynamicCharacteristics.h"
 #include "engine/FineStepper.h"
-#include "engine/validation/ReferenceSolutions.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "EngineTestSupport.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
-#include "engine/validation/ReferenceSolutions.h"
 #include "model/KslDoc.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "app/cli/CliSupport.h"
 
 #include "core/NumberText.h"
-#include "engine/validation/ValidationSuite.h"
+#include "validation/ValidationSuite.h"
 
 #include <algorithm>
 #include <cmath>

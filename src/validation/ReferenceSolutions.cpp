@@ -1,4 +1,4 @@
-#include "engine/validation/ReferenceSolutions.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The closed-form references against hand values (tables of erfc, hand-summed resistances).
-#include "engine/validation/ReferenceSolutions.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "engine/validation/ValidationSuite.h"
+#include "validation/ValidationSuite.h"
 
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristics.h"
 #include "engine/EngineState.h"
 #include "engine/FineMesh.h"
-#include "engine/validation/ReferenceSolutions.h"
 #include "model/KslDoc.h"
 #include "model/SurfaceTexts.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <algorithm>
 #include <array>
