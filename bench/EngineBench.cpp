@@ -3,8 +3,8 @@
 // tridiagonal solve of the same hourly systems.
 #include "core/MessageSink.h"
 #include "engine/EngineState.h"
-#include "engine/LinearSolver.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/LinearSolver.h"
 #include "model/KslDoc.h"
 
 #include <benchmark/benchmark.h>

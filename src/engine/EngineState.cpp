@@ -7,11 +7,11 @@
 #include "engine/DynamicWallFromProject.h"
 #include "engine/FineCalculation.h"
 #include "engine/FineMesh.h"
-#include "engine/LinearSolver.h"
 #include "engine/NCodedString.h"
-#include "engine/NSparseMatrix.h"
-#include "engine/NVector.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/LinearSolver.h"
+#include "engine/solver/NSparseMatrix.h"
+#include "engine/solver/NVector.h"
 #include "model/KslDoc.h"
 
 #include <algorithm>

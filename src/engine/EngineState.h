@@ -3,7 +3,7 @@
 #include "core/ReadError.h"
 #include "engine/CalculationInputs.h"
 #include "engine/EngineSnapshot.h"
-#include "engine/JacobiSolver.h"
+#include "engine/solver/JacobiSolver.h"
 #include "model/CalculationCheck.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "engine/DynamicCharacteristics.h"
 #include "engine/FineMesh.h"
-#include "engine/TridiagonalFactor.h"
+#include "engine/solver/TridiagonalFactor.h"
 
 #include <span>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "engine/LinearSolver.h"
+#include "engine/solver/LinearSolver.h"
 
 #include "core/MessageSink.h"
 #include "core/Messages.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/TridiagonalBands.h"
+#include "engine/solver/TridiagonalBands.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "engine/JacobiSolver.h"
+#include "engine/solver/JacobiSolver.h"
 
 #include "core/MessageSink.h"
 

@@ -1,4 +1,4 @@
-#include "engine/TridiagonalFactor.h"
+#include "engine/solver/TridiagonalFactor.h"
 
 #include <cmath>
 

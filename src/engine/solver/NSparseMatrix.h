@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/NVector.h"
-#include "engine/TridiagonalBands.h"
+#include "engine/solver/NVector.h"
+#include "engine/solver/TridiagonalBands.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Every sweep kernel the processor runs against the plain loops: the same floats after every
 // sweep and the same largest change, on random diagonally dominant systems of 2 to 41 rows (row
 // counts on both sides of the four-row steps) and on systems that run into infinities.
-#include "engine/BandedSweep.h"
+#include "engine/solver/BandedSweep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/NSparseMatrix.h"
+#include "engine/solver/NSparseMatrix.h"
 
 #include "core/MessageSink.h"
 #include "core/NumberText.h"

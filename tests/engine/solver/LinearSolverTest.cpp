@@ -1,9 +1,9 @@
-#include "engine/LinearSolver.h"
+#include "engine/solver/LinearSolver.h"
 
 #include "core/MessageSink.h"
 #include "core/Messages.h"
-#include "engine/JacobiSolver.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/JacobiSolver.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
 

@@ -1,6 +1,6 @@
 // The solver's notes that name its limits, written from the limits themselves.
 #include "core/Messages.h"
-#include "engine/LinearSolver.h"
+#include "engine/solver/LinearSolver.h"
 
 #include <array>
 #include <cstddef>

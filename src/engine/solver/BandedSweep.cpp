@@ -1,4 +1,4 @@
-#include "engine/BandedSweep.h"
+#include "engine/solver/BandedSweep.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // results file.
 #include "engine/EngineState.h"
 
-#include "EngineTestSupport.h"
 #include "core/MessageSink.h"
 #include "core/NumberText.h"
+#include "engine/EngineTestSupport.h"
 #include "model/KslDoc.h"
 #include "persistence/ResultsFile.h"
 

@@ -1,6 +1,6 @@
-#include "engine/TridiagonalBands.h"
+#include "engine/solver/TridiagonalBands.h"
 
-#include "engine/NSparseMatrix.h"
+#include "engine/solver/NSparseMatrix.h"
 
 #include <cmath>
 

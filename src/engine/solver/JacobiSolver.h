@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/BandedSweep.h"
-#include "engine/LinearSolver.h"
-#include "engine/NSparseMatrix.h"
-#include "engine/NVector.h"
-#include "engine/TridiagonalBands.h"
+#include "engine/solver/BandedSweep.h"
+#include "engine/solver/LinearSolver.h"
+#include "engine/solver/NSparseMatrix.h"
+#include "engine/solver/NVector.h"
+#include "engine/solver/TridiagonalBands.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/NSparseMatrix.h"
-#include "engine/NVector.h"
-#include "engine/TridiagonalBands.h"
+#include "engine/solver/NSparseMatrix.h"
+#include "engine/solver/NVector.h"
+#include "engine/solver/TridiagonalBands.h"
 
 #include <string>
 
