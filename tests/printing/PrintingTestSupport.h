@@ -2,6 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "model/KslDoc.h"
+#include "support/PdfText.h"
 
 #include <QByteArray>
 #include <optional>
@@ -17,10 +18,7 @@ EngineSnapshot RunHours(KslDoc& doc, int hours);
 // The text of each page of a PDF document as `pdftotext -layout` gives it; nullopt when the
 // tool is not installed (the caller skips).
 std::optional<std::vector<std::string>> PdfPages(const QByteArray& pdf);
-std::optional<std::vector<std::string>> PdfFilePages(const std::string& path);
-
-// The text with every run of blanks reduced to one space, so that a layout's column spacing
-// does not matter.
-std::string Squeezed(const std::string& text);
+using quelvan::test::PdfFilePages;
+using quelvan::test::Squeezed;
 
 } // namespace quelvan::printing::test

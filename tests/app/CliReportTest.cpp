@@ -1,15 +1,16 @@
-#include "PrintingTestSupport.h"
-
+// quelvan report through the command-line tool (its drawing half): the pages it writes, read
+// back as text.
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
+#include "support/PdfText.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
-namespace quelvan::printing {
+namespace quelvan {
 namespace {
 
 namespace fs = std::filesystem;
@@ -98,4 +99,4 @@ TEST_F(CliReport, UnwritableOutputIsReported)
 }
 
 } // namespace
-} // namespace quelvan::printing
+} // namespace quelvan
