@@ -5,7 +5,7 @@
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
-#include "session/RunState.h"
+#include "pacing/RunState.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/FluxDensityWindow.h"

@@ -1,4 +1,4 @@
-#include "session/RunState.h"
+#include "pacing/RunState.h"
 
 namespace quelvan {
 

@@ -1,4 +1,4 @@
-#include "session/CalculationWorker.h"
+#include "pacing/CalculationWorker.h"
 
 namespace quelvan {
 
