@@ -2,9 +2,9 @@
 // sub-steps per hour, direct solves), to set beside EngineWeek (the standard method, Jacobi
 // sweeps): the whole calculation as the interface and quelvan-cli run it (FineEngineWeek), and
 // the stepper alone on the hourly boundary values of the engine's own week (FineWeek).
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 
 #include <benchmark/benchmark.h>
@@ -28,8 +28,7 @@ void FineWeek(benchmark::State& state)
         hours.push_back({ run.Series(SeriesId::ExteriorTemperature)[h],
             run.Series(SeriesId::ExteriorFlux)[h], run.Series(SeriesId::InteriorTemperature)[h],
             run.Series(SeriesId::InteriorFlux)[h] });
-    const std::vector<DynamicLayer> layers
-        = DynamicWallFromProject(doc.layers, doc.surfaces)->layers;
+    const std::vector<SiLayer> layers = SiWallFromProject(doc.layers, doc.surfaces)->layers;
     const SurfaceCoefficients& s = run.surfaces;
     const FineSurfaces surfaces { s.exchangeExterior, s.exchangeInterior, s.absorptionExterior,
         s.absorptionInterior };

@@ -1,25 +1,11 @@
 #pragma once
 
+#include "engine/SiWall.h"
+
 #include <optional>
 #include <vector>
 
 namespace quelvan {
-
-// One homogeneous layer, in SI units.
-struct DynamicLayer {
-    double thickness = 0.0; // m
-    double conductivity = 0.0; // λ, W/(m.K)
-    double density = 0.0; // ρ, kg/m³
-    double heatCapacity = 0.0; // c, J/(kg.K)
-};
-
-// A wall between two airs: its layers from the exterior face to the interior face and the
-// surface resistances of both faces (m².K/W; a project's come from DynamicWallFromProject).
-struct DynamicWall {
-    std::vector<DynamicLayer> layers;
-    double resistanceExterior = 0.0; // R_se
-    double resistanceInterior = 0.0; // R_si
-};
 
 // The dynamic thermal characteristics of a wall under a sinusoidal regime of period P, from
 // the air-to-air transfer matrix Z = S_si L_n … L_1 S_se (TransferMatrix.h: it maps exterior
@@ -60,7 +46,7 @@ struct DynamicCharacteristics {
 // surface resistance, a period not positive, or anything not finite. Any thickness, however
 // thin or thick, and layers without capacity give finite values.
 std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
-    const DynamicWall& wall, double periodHours = 24.0);
+    const SiWall& wall, double periodHours = 24.0);
 
 // One period of the response to an exterior air temperature wave of the given amplitude (K)
 // peaking at hour 0, the interior air constant: points + 1 samples at hours k P / points,

@@ -4,10 +4,10 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "engine/AmbianceProfile.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/FineCalculation.h"
 #include "engine/FineMesh.h"
 #include "engine/NCodedString.h"
+#include "engine/SiWall.h"
 #include "engine/ThermalNetwork.h"
 #include "engine/solver/LinearSolver.h"
 #include "engine/solver/NSparseMatrix.h"
@@ -145,7 +145,7 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
     // The fine mode shows its own nodes; the thickness, U and the surfaces stay the network's.
     if (inputs.mode == CalculationMode::Fine) {
         // The wall passed the check above, so it is computable.
-        const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+        const std::optional<SiWall> wall = SiWallFromProject(doc.layers, inputs.surfaces);
         if (wall)
             calc_->fine.emplace(*wall, run_.surfaces);
         if (!calc_->fine || !calc_->fine->IsUsable())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/DynamicCharacteristics.h"
+#include "engine/SiWall.h"
 
 #include <span>
 #include <vector>
@@ -25,7 +25,7 @@ public:
     FineMesh() = default;
     // Cuts the layers (from the exterior face; thickness in m, λ, ρ, c in SI) by the rule.
     // The layers must be computable: thickness and λ positive and finite, ρ and c not negative.
-    FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& rule = {});
+    FineMesh(const std::vector<SiLayer>& layers, const FineMeshRule& rule = {});
 
     int NodeCount() const { return static_cast<int>(positions_.size()); }
     int CellCount() const { return static_cast<int>(conductances_.size()); }
@@ -41,7 +41,7 @@ public:
 
     // The periodic penetration depth of a layer for a period in hours, m; infinity for a layer
     // without capacity.
-    static double PenetrationDepth(const DynamicLayer& layer, double periodHours);
+    static double PenetrationDepth(const SiLayer& layer, double periodHours);
 
 private:
     std::vector<double> positions_;

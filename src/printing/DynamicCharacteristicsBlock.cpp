@@ -2,9 +2,10 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "printing/ProjectDataTables.h"
 #include "printing/ReportFrame.h"
 
@@ -65,7 +66,7 @@ int DrawDynamicCharacteristics(QPainter& painter, const KslDoc& doc, const Surfa
     // Spacing as between the captions and tables of the project data.
     y += DrawLine(painter, x, y, kDynamicCaption, true) + rowHeight / 4;
     WallCheck verdict;
-    const auto wall = DynamicWallFromProject(doc.layers, surfaces, &verdict);
+    const auto wall = SiWallFromProject(doc.layers, surfaces, &verdict);
     const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
     if (!values) {
         const std::string refusal = verdict.Passed() ? msg::kInternalError : verdict.Message();

@@ -2,9 +2,10 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "graphics/PeriodicResponsePlot.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "ui/HelpSupport.h"
 #include "ui/UiText.h"
 
@@ -145,7 +146,7 @@ void DynamicCharacteristicsDialog::Refresh()
 {
     WallCheck verdict;
     const SurfaceTexts surfaces = surfaces_ ? surfaces_() : doc_.surfaces;
-    const auto wall = DynamicWallFromProject(doc_.layers, surfaces, &verdict);
+    const auto wall = SiWallFromProject(doc_.layers, surfaces, &verdict);
     const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
     showsValues_ = values.has_value();
     refusal_->setText(

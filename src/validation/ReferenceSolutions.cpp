@@ -18,8 +18,8 @@ double ScaledErfc(double x)
     return series / (x * std::sqrt(std::numbers::pi));
 }
 
-double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLayer& body,
-    double exchange, double initial, double air)
+double SemiInfiniteStepTemperature(
+    double depth, double seconds, const SiLayer& body, double exchange, double initial, double air)
 {
     if (seconds <= 0.0)
         return initial;
@@ -33,7 +33,7 @@ double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLa
 }
 
 double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeconds,
-    const DynamicLayer& body, double exchange, double initial, double air)
+    const SiLayer& body, double exchange, double initial, double air)
 {
     constexpr int kIntervals = 200; // even
     const double h = rampSeconds / kIntervals;
@@ -46,7 +46,7 @@ double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeco
     return sum * h / 3.0 / rampSeconds;
 }
 
-double HeldHeat(const std::vector<DynamicLayer>& layers, std::span<const float> positions,
+double HeldHeat(const std::vector<SiLayer>& layers, std::span<const float> positions,
     std::span<const float> temperatures)
 {
     double heat = 0.0;
@@ -65,14 +65,14 @@ double HeldHeat(const std::vector<DynamicLayer>& layers, std::span<const float> 
 }
 
 std::vector<double> SeriesResistanceTemperatures(
-    const DynamicWall& wall, double exteriorAir, double interiorAir)
+    const SiWall& wall, double exteriorAir, double interiorAir)
 {
     double total = wall.resistanceExterior + wall.resistanceInterior;
-    for (const DynamicLayer& l : wall.layers)
+    for (const SiLayer& l : wall.layers)
         total += l.thickness / l.conductivity;
     const double flux = (interiorAir - exteriorAir) / total; // toward the exterior
     std::vector<double> temperatures { exteriorAir + flux * wall.resistanceExterior };
-    for (const DynamicLayer& l : wall.layers)
+    for (const SiLayer& l : wall.layers)
         temperatures.push_back(temperatures.back() + flux * l.thickness / l.conductivity);
     return temperatures;
 }

@@ -19,25 +19,25 @@ double ScaledErfc(double x);
 //     (T − T0) / (Ta − T0) = erfc(ξ) − e^{Hx + H²αt} erfc(ξ + H√(αt)),
 // ξ = x / (2√(αt)), α = λ / (ρc), H = h / λ (the body heated from its face through a surface
 // coefficient). At t <= 0 the body is at `initial`.
-double SemiInfiniteStepTemperature(double depth, double seconds, const DynamicLayer& body,
-    double exchange, double initial, double air);
+double SemiInfiniteStepTemperature(
+    double depth, double seconds, const SiLayer& body, double exchange, double initial, double air);
 
 // The same body when the air rises linearly from `initial` to `air` over the first rampSeconds
 // and then stays: the step solution averaged over the delays of the ramp,
 // (1/τ) ∫₀^τ T_step(x, t − s) ds, by Simpson's rule on 200 intervals.
 double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeconds,
-    const DynamicLayer& body, double exchange, double initial, double air);
+    const SiLayer& body, double exchange, double initial, double air);
 
 // Heat (J/m², 0 at 0 °C) held by layers (from the exterior face) whose temperature is piecewise
 // linear between nodes at the given positions (m from the exterior face, increasing):
 // ∫ ρ c T dx, each piece taking the material of the layer its middle lies in.
-double HeldHeat(const std::vector<DynamicLayer>& layers, std::span<const float> positions,
+double HeldHeat(const std::vector<SiLayer>& layers, std::span<const float> positions,
     std::span<const float> temperatures);
 
 // Steady temperatures through a wall between two airs, by series resistances: the exterior
 // face, each interface between layers, then the interior face (layers + 1 values).
 std::vector<double> SeriesResistanceTemperatures(
-    const DynamicWall& wall, double exteriorAir, double interiorAir);
+    const SiWall& wall, double exteriorAir, double interiorAir);
 
 // Heat (J/m²) that a sinusoidal flux of amplitude `amplitude` (W/m²) carries in one direction
 // over one period of `periodHours`: the integral of its positive half, amplitude × P / π.

@@ -74,9 +74,9 @@ constexpr ValidationCase kCases[] = {
         ValidationKind::WeekBalance, 0 },
 };
 
-std::vector<DynamicLayer> LayersOf(const Wall& wall)
+std::vector<SiLayer> LayersOf(const Wall& wall)
 {
-    std::vector<DynamicLayer> layers;
+    std::vector<SiLayer> layers;
     for (const CaseLayer& l : wall)
         layers.push_back({ l.millimetres / 1000.0, l.conductivity, l.density, l.heatCapacity });
     return layers;
@@ -206,7 +206,7 @@ ValidationResult Periodic(const Wall& wall, const WeatherSearch& weather)
 ValidationResult SemiInfinite(const WeatherSearch& weather)
 {
     constexpr int kRise = 1; // the last whole hour at 5 °C
-    const DynamicLayer body = LayersOf({ kThickConcrete }).front();
+    const SiLayer body = LayersOf({ kThickConcrete }).front();
     KslDoc doc = Project({ kThickConcrete });
     doc.surfaces.resistanceExterior = "0";
     ChooseAmbiance(
@@ -243,10 +243,10 @@ ValidationResult SemiInfinite(const WeatherSearch& weather)
 // resistances.
 ValidationResult SteadyState(const WeatherSearch& weather)
 {
-    const std::vector<DynamicLayer> layers = LayersOf(kDefaultWall);
+    const std::vector<SiLayer> layers = LayersOf(kDefaultWall);
     const std::vector<double> exact = SeriesResistanceTemperatures({ layers, kRse, kRsi }, -5, 20);
     std::vector<double> depths { 0.0 };
-    for (const DynamicLayer& l : layers)
+    for (const SiLayer& l : layers)
         depths.push_back(depths.back() + l.thickness);
     KslDoc doc = Project(kDefaultWall);
     ChooseAmbiance(
@@ -307,7 +307,7 @@ ValidationResult WeekBalance(const WeatherSearch& weather)
     KslDoc doc = Project(kDefaultWall);
     doc.selectedExterior = 11; // "Météo de la ville de Mâcon"
     doc.selectedInterior = 7; // "Température de 20 °C avec saut de flux"
-    const std::vector<DynamicLayer> layers = LayersOf(kDefaultWall);
+    const std::vector<SiLayer> layers = LayersOf(kDefaultWall);
     return BothModes({ { "(entrée - stockée) / stockée", "%", 0, 0, 0, false, 0.1 } },
         [&](CalculationMode mode, std::vector<double>& values) {
             double heldAtStart = 0.0;

@@ -1,8 +1,8 @@
 // The engine against physics computed independently: series resistances in the steady state,
 // the heat balance of a week, and the periodic response of a concrete wall.
 #include "engine/DynamicCharacteristics.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
+#include "engine/SiWall.h"
 
 #include "EngineTestSupport.h"
 #include "core/NumberText.h"
@@ -22,9 +22,9 @@ using test::SelectConstant;
 using test::SetWall;
 
 // The wall in SI units, read as the engine reads it.
-std::vector<DynamicLayer> Layers(const KslDoc& doc)
+std::vector<SiLayer> Layers(const KslDoc& doc)
 {
-    return DynamicWallFromProject(doc.layers, doc.surfaces).value().layers;
+    return SiWallFromProject(doc.layers, doc.surfaces).value().layers;
 }
 
 struct WallCase {
@@ -57,9 +57,9 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
     ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
-    const std::vector<DynamicLayer> layers = Layers(doc);
+    const std::vector<SiLayer> layers = Layers(doc);
     double r = 0.04 + 0.13;
-    for (const DynamicLayer& l : layers)
+    for (const SiLayer& l : layers)
         r += l.thickness / l.conductivity;
     const double q = 25.0 / r;
     EXPECT_NEAR(engine.Snapshot().uValue, 1 / r, 1e-4);
@@ -97,7 +97,7 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
 
     // Stored heat: capacity times the mean temperature of each cell (linear elements).
     auto stored = [&]() {
-        const std::vector<DynamicLayer> layers = Layers(doc);
+        const std::vector<SiLayer> layers = Layers(doc);
         const std::vector<float>& t = engine.Snapshot().nodes.T;
         double sum = 0;
         for (size_t k = 0; k < layers.size(); ++k) {
@@ -141,7 +141,7 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
         engine.AdvanceHour(doc, true, true);
 
     // The exact periodic solution (checked on its own in DynamicCharacteristicsTest).
-    const auto wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const auto wall = SiWallFromProject(doc.layers, doc.surfaces);
     ASSERT_TRUE(wall.has_value());
     const auto exact = ComputeDynamicCharacteristics(*wall);
     ASSERT_TRUE(exact.has_value());

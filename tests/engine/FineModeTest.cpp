@@ -17,11 +17,11 @@ namespace quelvan {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-const DynamicLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
-const DynamicLayer kPolystyrene { 0.1, 0.037, 25, 1450 }; // "Polystyrène expansé"
-const DynamicLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
-const DynamicLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
-const std::vector<DynamicLayer> kDefaultWall { kConcrete, kGlassWool, kPlaster };
+const SiLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
+const SiLayer kPolystyrene { 0.1, 0.037, 25, 1450 }; // "Polystyrène expansé"
+const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
+const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
+const std::vector<SiLayer> kDefaultWall { kConcrete, kGlassWool, kPlaster };
 constexpr double kRse = 0.04;
 constexpr double kRsi = 0.13;
 const FineSurfaces kNoSun { 1 / kRse, 1 / kRsi, 0, 0 };
@@ -57,7 +57,7 @@ TEST(FineEnergy, HeatHeldByTheWallEqualsTheIntegratedSurfaceHeat)
         return { 6 + 7 * std::sin(2 * kPi * (hour - 9) / 24) - (h > 60 && h < 90 ? 9 : 0), sun,
             hour >= 7 && hour < 22 ? 21.0 : 17.0, hour >= 12 && hour < 14 ? 40.0 : 0.0 };
     };
-    const std::vector<DynamicLayer> layers { kPolystyrene, kConcrete, kGlassWool, kPlaster };
+    const std::vector<SiLayer> layers { kPolystyrene, kConcrete, kGlassWool, kPlaster };
     FineStepper stepper(layers, { 1 / kRse, 1 / kRsi, 0.6, 0.3 });
     stepper.SolveSteadyState(at(0));
     std::vector<float> x(stepper.Mesh().Positions().begin(), stepper.Mesh().Positions().end());
@@ -102,7 +102,7 @@ protected:
         const std::vector<double> faces
             = validation::SeriesResistanceTemperatures({ kDefaultWall, kRse, kRsi }, -5, 20);
         std::vector<double> ends { 0.0 };
-        for (const DynamicLayer& l : kDefaultWall)
+        for (const SiLayer& l : kDefaultWall)
             ends.push_back(ends.back() + l.thickness);
         const double flux = (faces.back() - 20) / kRsi; // toward the interior
         for (std::size_t i = 0; i < run.nodes.x.size(); ++i) {

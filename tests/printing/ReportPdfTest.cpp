@@ -3,7 +3,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 
 #include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/ReportJob.h"
@@ -139,7 +139,7 @@ TEST(ReportPdf, ProjectDataPageAloneShowsTheDynamicCharacteristics)
     std::string text = Squeezed((*pages)[1]);
     EXPECT_NE(text.find(kDynamicCaption), std::string::npos) << text;
     const auto values
-        = ComputeDynamicCharacteristics(DynamicWallFromProject(doc.layers, doc.surfaces).value());
+        = ComputeDynamicCharacteristics(SiWallFromProject(doc.layers, doc.surfaces).value());
     for (const DynamicValueInfo& info : kDynamicValues) {
         const std::string row = std::string(info.label) + " " + DynamicValueText(info, *values)
             + " " + (*info.unit != '\0' ? info.unit : "-");

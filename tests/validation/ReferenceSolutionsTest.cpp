@@ -24,7 +24,7 @@ TEST(ReferenceSolutions, ScaledErfcOnBothSidesOfTheAsymptoticSeries)
 TEST(ReferenceSolutions, SemiInfiniteBodyWithImposedFaceAndThroughASurfaceCoefficient)
 {
     // α = 1e-6 m²/s, t = 1e4 s: √(αt) = 0.1 m. From 0 °C toward 20 °C.
-    const DynamicLayer body { 1.0, 1.0, 1000, 1000 };
+    const SiLayer body { 1.0, 1.0, 1000, 1000 };
     // Face imposed: 20 erfc(0.5) at 0.1 m.
     EXPECT_NEAR(SemiInfiniteStepTemperature(0.1, 1e4, body, INFINITY, 0, 20), 9.59000244, 1e-7);
     // h = 10 W/(m².K): h√(αt)/λ = 1, the face at 20 (1 − e erfc(1)).
@@ -36,7 +36,7 @@ TEST(ReferenceSolutions, LinearRiseOfAnImposedFaceMatchesTheIteratedErfc)
 {
     // A face rising by r per second from t = 0 gives 4 r t i²erfc(ξ); a rise stopped at τ is
     // that minus the same delayed by τ. i²erfc(z) = ((1 + 2z²) erfc z − 2z e^{−z²} / √π) / 4.
-    const DynamicLayer body { 1.0, 1.0, 1000, 1000 }; // α = 1e-6 m²/s
+    const SiLayer body { 1.0, 1.0, 1000, 1000 }; // α = 1e-6 m²/s
     auto rising = [](double x, double t) {
         const double z = x / (2 * std::sqrt(1e-6 * t));
         return t
@@ -51,7 +51,7 @@ TEST(ReferenceSolutions, LinearRiseOfAnImposedFaceMatchesTheIteratedErfc)
 TEST(ReferenceSolutions, HeldHeatOfALinearProfileAcrossTwoLayers)
 {
     // 0.1 m of ρc = 1e6 from 10 to 20 °C, 0.2 m of ρc = 2e6 from 20 to 0 °C (a node inside).
-    const std::vector<DynamicLayer> layers { { 0.1, 1, 1000, 1000 }, { 0.2, 1, 1000, 2000 } };
+    const std::vector<SiLayer> layers { { 0.1, 1, 1000, 1000 }, { 0.2, 1, 1000, 2000 } };
     const std::vector<float> x { 0.0f, 0.1f, 0.2f, 0.3f };
     const std::vector<float> t { 10, 20, 10, 0 };
     EXPECT_NEAR(HeldHeat(layers, x, t), 1.5e6 + 4e6, 1.0);
@@ -60,7 +60,7 @@ TEST(ReferenceSolutions, HeldHeatOfALinearProfileAcrossTwoLayers)
 TEST(ReferenceSolutions, SeriesResistancesOfATwoLayerWall)
 {
     // R = 0.05 + 0.1/1 + 0.1/0.1 + 0.05 = 1.2; 12 K across: 10 W/m².
-    const DynamicWall wall { { { 0.1, 1, 0, 0 }, { 0.1, 0.1, 0, 0 } }, 0.05, 0.05 };
+    const SiWall wall { { { 0.1, 1, 0, 0 }, { 0.1, 0.1, 0, 0 } }, 0.05, 0.05 };
     const std::vector<double> t = SeriesResistanceTemperatures(wall, 0, 12);
     ASSERT_EQ(t.size(), 3u);
     EXPECT_NEAR(t[0], 0.5, 1e-12);

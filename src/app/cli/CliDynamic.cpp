@@ -6,7 +6,7 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 
 #include <nlohmann/json.hpp>
@@ -69,7 +69,7 @@ int Dynamic(const DynamicOptions& options)
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project) || !CheckWallForBatch(doc))
         return kExitFailure;
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, doc.surfaces);
     const std::optional<DynamicCharacteristics> values = wall
         ? ComputeDynamicCharacteristics(*wall, options.period.value_or(kDefaultPeriodHours))
         : std::nullopt;

@@ -6,7 +6,7 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -61,7 +61,7 @@ int New(const std::string& path, bool force)
 // written as the dynamic command writes them.
 void PrintDynamicSummary(const KslDoc& doc)
 {
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, doc.surfaces);
     const std::optional<DynamicCharacteristics> values
         = wall ? ComputeDynamicCharacteristics(*wall) : std::nullopt;
     if (!values)

@@ -1,12 +1,13 @@
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "model/WallCheck.h"
 
 namespace quelvan {
 
-std::optional<DynamicWall> DynamicWallFromProject(
+std::optional<SiWall> SiWallFromProject(
     const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces, WallCheck* verdict)
 {
     const WallCheck check = CheckWall(layers, surfaces);
@@ -14,7 +15,7 @@ std::optional<DynamicWall> DynamicWallFromProject(
         *verdict = check;
     if (!check.Passed())
         return std::nullopt;
-    DynamicWall wall;
+    SiWall wall;
     wall.resistanceExterior = FloatValue(surfaces.resistanceExterior);
     wall.resistanceInterior = FloatValue(surfaces.resistanceInterior);
     for (const NMaterialLayer& layer : layers) {
