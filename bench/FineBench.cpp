@@ -22,7 +22,7 @@ void FineWeek(benchmark::State& state)
     engine.PrepareCalculation(doc, InputsFromDocument(doc));
     for (int h = 0; h < kRunHours; ++h)
         engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
     std::vector<FineBoundary> hours;
     for (std::size_t h = 0; h < run.Series(SeriesId::ExteriorTemperature).size(); ++h)
         hours.push_back({ run.Series(SeriesId::ExteriorTemperature)[h],
@@ -56,8 +56,8 @@ void FineEngineWeek(benchmark::State& state)
         engine.PrepareCalculation(doc, inputs);
         for (int h = 0; h < kRunHours; ++h)
             engine.AdvanceHour(doc, true, true);
-        benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
-        state.counters["nodes"] = engine.Snapshot().NodeCount();
+        benchmark::DoNotOptimize(engine.View().nodes.T.data());
+        state.counters["nodes"] = engine.View().NodeCount();
     }
     state.SetLabel("default wall, fine mode");
 }

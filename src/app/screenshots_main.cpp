@@ -137,7 +137,7 @@ public:
         View().SetCalculationMode(true);
         runner.PressRun();
         // One step per interval of the fake clock; a bounded number of turns.
-        for (int turn = 0; turn < 4 * hours && runner.Engine().Snapshot().hours <= hours; ++turn) {
+        for (int turn = 0; turn < 4 * hours && runner.Engine().View().hours <= hours; ++turn) {
             clock_ += 0.1;
             runner.PollOnce();
         }

@@ -2,7 +2,7 @@
 
 #include "core/ReadError.h"
 #include "engine/CalculationInputs.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "engine/solver/JacobiSolver.h"
 #include "model/CalculationCheck.h"
 
@@ -15,7 +15,7 @@ namespace quelvan {
 class KslDoc;
 class MessageSink;
 
-// Error codes of a preparation (EngineSnapshot::lastError). 0 is success; the codes of the
+// Error codes of a preparation (RunView::lastError). 0 is success; the codes of the
 // check made first (WallFault, AmbianceFault) and the profile codes of NCodedString (23320,
 // 23321, 9123, 23567, 23345) may also appear.
 inline constexpr int kEngineOk = 0;
@@ -60,7 +60,7 @@ public:
 
     // Resets the document's results, builds the network and the four profiles, solves the
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
-    // the error code (also the snapshot's lastError); after an error the state is not prepared and
+    // the error code (also the view's lastError); after an error the state is not prepared and
     // no step can be made. Inputs that cannot be computed (CheckInputs) are refused first.
     int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
@@ -79,7 +79,7 @@ public:
     bool CanAdvance() const;
     // What the calculation shows, kept up to date by every preparation and step: readers hold
     // the reference (nothing is copied); a copy keeps a finished run.
-    const EngineSnapshot& Snapshot() const { return run_; }
+    const RunView& View() const { return run_; }
     // The message of the last error: the check's for inputs the calculation refused,
     // EngineErrorMessage otherwise, for the weather error followed by the file, the line and
     // why it did not read.
@@ -103,7 +103,7 @@ private:
     MessageSink* sink_;
     SolverPath solverPath_ = SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
-    EngineSnapshot run_;
+    RunView run_;
     CalculationCheck verdict_; // the verdict of the last preparation's check
     ReadError weatherError_; // where the last weather error happened
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/EngineSnapshot.h"
 #include "engine/FineStepper.h"
+#include "engine/RunView.h"
 
 #include <span>
 #include <vector>

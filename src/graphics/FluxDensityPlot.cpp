@@ -2,7 +2,7 @@
 
 #include "core/NString.h"
 #include "core/NumberText.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
@@ -36,7 +36,7 @@ FluxDensityPlot::FluxDensityPlot()
     Update(0, {}, {});
 }
 
-void FluxDensityPlot::ShowRun(const EngineSnapshot& run)
+void FluxDensityPlot::ShowRun(const RunView& run)
 {
     Update(run.hours, run.Series(SeriesId::InteriorSurfaceFlux),
         run.Series(SeriesId::ExteriorSurfaceFlux));

@@ -1,7 +1,7 @@
 #include "graphics/ProfileChart.h"
 
 #include "core/NString.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ ProfileChart::ProfileChart()
         chart_.Curve(curve).SetVisible(true);
 }
 
-void ProfileChart::ShowRun(const EngineSnapshot& run)
+void ProfileChart::ShowRun(const RunView& run)
 {
     if (!run.prepared)
         return;

@@ -296,7 +296,7 @@ FluxDensityWindow* KslView::Tracer() const
 void KslView::ShowTracer()
 {
     if (!tracer_) {
-        tracer_ = new FluxDensityWindow(runner_->Engine().Snapshot(), this);
+        tracer_ = new FluxDensityWindow(runner_->Engine().View(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
         tracer_->move(0, 0);
     }
@@ -314,7 +314,7 @@ void KslView::CloseTracer()
 
 void KslView::RefreshResults()
 {
-    const EngineSnapshot& run = runner_->Engine().Snapshot();
+    const RunView& run = runner_->Engine().View();
     const ReadoutTexts t = run.Readouts();
     const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
         &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };

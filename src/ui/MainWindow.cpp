@@ -230,7 +230,7 @@ void MainWindow::AfterDocumentChange()
 
 void MainWindow::UpdateModeIndicator()
 {
-    const EngineSnapshot& run = view_->Runner().Engine().Snapshot();
+    const RunView& run = view_->Runner().Engine().View();
     modeIndicator_->setVisible(
         view_->IsCalculationMode() && run.prepared && run.mode == CalculationMode::Fine);
 }
@@ -273,8 +273,7 @@ void MainWindow::About()
 // The report of the project as the form shows it, with the calculation's series and profiles.
 static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
 {
-    return printing::ReportPrinter(
-        doc, view.InputsFromControls(), view.Runner().Engine().Snapshot());
+    return printing::ReportPrinter(doc, view.InputsFromControls(), view.Runner().Engine().View());
 }
 
 void MainWindow::PrintReport()

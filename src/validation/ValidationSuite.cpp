@@ -102,7 +102,7 @@ void ChooseAmbiance(KslDoc& doc, Side side, ProfileType type, Period period,
     (side == Side::Exterior ? doc.selectedExterior : doc.selectedInterior) = record.Index();
 }
 
-using HourlyView = std::function<void(const EngineSnapshot&)>;
+using HourlyView = std::function<void(const RunView&)>;
 
 // A week of the project in one mode, automatic start; `hourly` sees the calculation after every
 // recorded hour, hour 0 included. Gives the engine's message when the preparation fails.
@@ -114,10 +114,10 @@ std::string RunWeek(
     inputs.mode = mode;
     if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
         return engine.LastErrorMessage();
-    hourly(engine.Snapshot());
+    hourly(engine.View());
     while (engine.CanAdvance()) {
         engine.AdvanceHour(doc, true, true);
-        hourly(engine.Snapshot());
+        hourly(engine.View());
     }
     return {};
 }
@@ -138,7 +138,7 @@ ValidationResult BothModes(std::vector<ValidationRow> rows, const Measure& measu
 }
 
 // The engine's temperature at a depth: its profile is linear between nodes.
-double ProfileAt(const EngineSnapshot& run, double depth)
+double ProfileAt(const RunView& run, double depth)
 {
     const std::vector<double> x(run.nodes.x.begin(), run.nodes.x.end());
     const std::vector<double> t(run.nodes.T.begin(), run.nodes.T.end());
@@ -148,7 +148,7 @@ double ProfileAt(const EngineSnapshot& run, double depth)
 }
 
 // The last 24 hourly values of a series, times a sign.
-std::vector<double> LastDay(const EngineSnapshot& run, SeriesId id, double sign)
+std::vector<double> LastDay(const RunView& run, SeriesId id, double sign)
 {
     const std::vector<float>& s = run.Series(id);
     std::vector<double> day;
@@ -186,7 +186,7 @@ ValidationResult Periodic(const Wall& wall, const WeatherSearch& weather)
     return BothModes({ { "|Y12|", "W/(m².K)", exact->y12, 0, 0, true, 1.0 },
                          { "déphasage", "h", exact->shiftHours, 0, 0, false, 0.1 } },
         [&](CalculationMode mode, std::vector<double>& values) {
-            return RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
+            return RunWeek(doc, mode, weather, [&](const RunView& run) {
                 if (run.hours != kRecordedHours)
                     return;
                 const auto drive
@@ -224,7 +224,7 @@ ValidationResult SemiInfinite(const WeatherSearch& weather)
                     0, 0, false, 0.05 });
     ValidationResult result
         = BothModes(rows, [&](CalculationMode mode, std::vector<double>& values) {
-              return RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
+              return RunWeek(doc, mode, weather, [&](const RunView& run) {
                   const auto& air = run.Series(SeriesId::ExteriorTemperature);
                   if (air.size() < kRise + 2 || air[kRise] != 5 || air[kRise + 1] != 25)
                       return; // not the rise the references assume: nothing is measured
@@ -262,7 +262,7 @@ ValidationResult SteadyState(const WeatherSearch& weather)
                     "°C", exact[k], 0, 0, false, 0.001 });
     ValidationResult result
         = BothModes(rows, [&](CalculationMode mode, std::vector<double>& values) {
-              return RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
+              return RunWeek(doc, mode, weather, [&](const RunView& run) {
                   for (std::size_t h = 0; h < std::size(hours); ++h)
                       for (std::size_t k = 0; k < depths.size(); ++k)
                           if (run.hours == hours[h] + 1)
@@ -289,7 +289,7 @@ ValidationResult HalfPeriod(const WeatherSearch& weather)
                          HalfPeriodHeat(15 * exact->y12, 24) / 1000, 0, 0, true, 1.0 } },
         [&](CalculationMode mode, std::vector<double>& values) {
             std::vector<double> lastDay;
-            std::string error = RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
+            std::string error = RunWeek(doc, mode, weather, [&](const RunView& run) {
                 if (run.hours > kRecordedHours - 24)
                     lastDay.push_back(run.interiorEnergy);
             });
@@ -311,7 +311,7 @@ ValidationResult WeekBalance(const WeatherSearch& weather)
     return BothModes({ { "(entrée - stockée) / stockée", "%", 0, 0, 0, false, 0.1 } },
         [&](CalculationMode mode, std::vector<double>& values) {
             double heldAtStart = 0.0;
-            return RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
+            return RunWeek(doc, mode, weather, [&](const RunView& run) {
                 const double held = HeldHeat(layers, run.nodes.x, run.nodes.T);
                 if (run.hours == 1)
                     heldAtStart = held;

@@ -71,7 +71,7 @@ class Prepared : public ::testing::Test {
 protected:
     KslDoc doc;
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
 
     int Prepare() { return engine.PrepareCalculation(doc, InputsFromDocument(doc)); }
     void RunWeek()
@@ -258,7 +258,7 @@ TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
     KslDoc doc;
     GetParam().spoil(doc);
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), GetParam().code);
     EXPECT_EQ(run.lastError, GetParam().code);
     EXPECT_EQ(engine.LastErrorMessage(), GetParam().message);
@@ -301,11 +301,11 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
             3456,
             "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable" }));
 
-TEST_F(Prepared, SnapshotFollowsTheRunAndACopyKeepsIt)
+TEST_F(Prepared, ViewFollowsTheRunAndACopyKeepsIt)
 {
     ASSERT_EQ(Prepare(), 0);
     engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot kept = run;
+    const RunView kept = run;
     EXPECT_TRUE(kept.prepared);
     EXPECT_EQ(kept.Readouts().clock, "001:01:00:00:"); // the hour just computed
     engine.AdvanceHour(doc, true, true);

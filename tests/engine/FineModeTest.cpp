@@ -81,7 +81,7 @@ class FineCalculation : public ::testing::Test {
 protected:
     KslDoc doc;
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
 
     void SetUp() override
     {
@@ -142,11 +142,11 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
     // Cells of at most δ/8 and ten per layer: 200 mm of concrete (δ = 150 mm) takes 11 cells,
     // the glass wool and the plaster 10 each.
     EXPECT_EQ(run.NodeCount(), 32);
-    EXPECT_EQ(run.AbscissaLabels(), standard.Snapshot().AbscissaLabels());
+    EXPECT_EQ(run.AbscissaLabels(), standard.View().AbscissaLabels());
     EXPECT_NEAR(run.nodes.x.back(), run.totalThickness, 1e-6);
     // The heat through the interior surface over the week, close in both modes.
-    EXPECT_NEAR(run.interiorEnergy, standard.Snapshot().interiorEnergy,
-        0.2 * std::fabs(standard.Snapshot().interiorEnergy));
+    EXPECT_NEAR(run.interiorEnergy, standard.View().interiorEnergy,
+        0.2 * std::fabs(standard.View().interiorEnergy));
 }
 
 TEST_F(FineCalculation, SteadyStartHoldsAndPreviousTemperaturesCrossMeshes)

@@ -100,7 +100,7 @@ TEST(FiniteResultsProperty, RandomWallsAndAmbiances)
             }
         if (flux)
             continue;
-        const EngineSnapshot& run = engine.Snapshot();
+        const RunView& run = engine.View();
         const auto& exterior = run.Series(SeriesId::ExteriorTemperature);
         const auto& interior = run.Series(SeriesId::InteriorTemperature);
         const float low

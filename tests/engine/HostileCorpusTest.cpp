@@ -54,8 +54,8 @@ TEST_P(HostileLibrary, ReadCheckAndWeekGiveTheOutcome)
     ASSERT_EQ(code, 0) << engine.LastErrorMessage();
     while (engine.CanAdvance())
         engine.AdvanceHour(doc, true, true);
-    EXPECT_EQ(engine.Snapshot().hours, 169);
-    for (const auto& series : engine.Snapshot().series)
+    EXPECT_EQ(engine.View().hours, 169);
+    for (const auto& series : engine.View().series)
         for (const float value : series)
             EXPECT_TRUE(std::isfinite(value));
     for (int r = 1; r < doc.results.RowCount(); ++r) {

@@ -1,5 +1,5 @@
 #include "GraphicsTestSupport.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
 #include "graphics/NShpLine.h"
@@ -116,7 +116,7 @@ TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {
     ChartLayout::Reset();
     ProfileChart profile;
-    EngineSnapshot run;
+    RunView run;
     run.prepared = true;
     run.nodes.x = { 0.0f, 0.05f, 0.2f };
     run.nodes.T = run.nodes.Tmin = run.nodes.Tmax = { 10.0f, 15.0f, 20.0f };

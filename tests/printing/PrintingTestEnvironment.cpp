@@ -16,16 +16,16 @@ const auto* const kEnvironment
 
 namespace quelvan::printing::test {
 
-EngineSnapshot RunHours(KslDoc& doc, int hours)
+RunView RunHours(KslDoc& doc, int hours)
 {
     EngineState engine;
     CalculationInputs inputs = InputsFromDocument(doc);
     inputs.initialTemperatureMode = InitialTemperature::Automatic;
     if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
         return {};
-    while (engine.Snapshot().hours < hours && engine.CanAdvance())
+    while (engine.View().hours < hours && engine.CanAdvance())
         engine.AdvanceHour(doc, true, true);
-    return engine.Snapshot();
+    return engine.View();
 }
 
 std::optional<std::vector<std::string>> PdfPages(const QByteArray& pdf)

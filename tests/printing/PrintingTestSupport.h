@@ -12,8 +12,8 @@
 namespace quelvan::printing::test {
 
 // Prepares the document's calculation and records `hours` hours (hour 0 is the steady state),
-// as the desktop view and the command-line tool do; the snapshot of the state.
-EngineSnapshot RunHours(KslDoc& doc, int hours);
+// as the desktop view and the command-line tool do; the view of the run at that hour.
+RunView RunHours(KslDoc& doc, int hours);
 
 // The text of each page of a PDF document as `pdftotext -layout` gives it; nullopt when the
 // tool is not installed (the caller skips).

@@ -46,11 +46,11 @@ protected:
             runner().PollOnce();
         }
     }
-    int Hours() { return runner().Engine().Snapshot().hours; }
+    int Hours() { return runner().Engine().View().hours; }
     // The read-outs show the last recorded hour of the engine's series.
     void ExpectReadoutsMatchSeries()
     {
-        const EngineSnapshot& run = runner().Engine().Snapshot();
+        const RunView& run = runner().Engine().View();
         const float text = run.Series(SeriesId::ExteriorTemperature).back();
         const float tint = run.Series(SeriesId::InteriorTemperature).back();
         EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, SignificantDigits { 3 }, true));

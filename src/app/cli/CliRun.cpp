@@ -43,7 +43,7 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.Snapshot().hours,
+    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.View().hours,
         options.fine ? ", calcul fin" : "");
     return kExitOk;
 }

@@ -60,12 +60,12 @@ Week RunWeek(KslDoc& doc, SolverPath path, const std::string& resultsPath)
         week.sweeps.push_back(report.sweeps);
         week.bandedSolves += report.banded ? 1 : 0;
         week.fallbacks += report.directFallback ? 1 : 0;
-        week.temperatures.push_back(Bits(engine.Snapshot().nodes.T));
+        week.temperatures.push_back(Bits(engine.View().nodes.T));
     };
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), kEngineOk);
     keep();
     while (engine.CanAdvance()) {
-        notes.hour = engine.Snapshot().hours;
+        notes.hour = engine.View().hours;
         engine.AdvanceHour(doc, true, true);
         keep();
     }

@@ -94,7 +94,7 @@ QImage RenderWall(const KslDoc& doc, int width, int height)
     return image;
 }
 
-QImage RenderProfile(const EngineSnapshot& run, int width, int height)
+QImage RenderProfile(const RunView& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -106,7 +106,7 @@ QImage RenderProfile(const EngineSnapshot& run, int width, int height)
     return image;
 }
 
-QImage RenderFlux(const EngineSnapshot& run, int width, int height)
+QImage RenderFlux(const RunView& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(240, 240, 240));
@@ -150,9 +150,9 @@ int Render(const CLI::App& command, const RenderOptions& options)
     if (!RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine)))
         return kExitFailure;
     if (!options.profile.empty())
-        ok = Write(RenderProfile(engine.Snapshot(), width, height), options.profile) && ok;
+        ok = Write(RenderProfile(engine.View(), width, height), options.profile) && ok;
     if (!options.flux.empty())
-        ok = Write(RenderFlux(engine.Snapshot(), width, height), options.flux) && ok;
+        ok = Write(RenderFlux(engine.View(), width, height), options.flux) && ok;
     return ok ? kExitOk : kExitFailure;
 }
 

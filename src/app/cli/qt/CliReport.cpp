@@ -81,7 +81,7 @@ int Report(const ReportOptions& options)
         return kExitFailure;
 
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
-    printing::ReportPrinter report(doc, *inputs, engine.Snapshot());
+    printing::ReportPrinter report(doc, *inputs, engine.View());
     report.SetFlags(flags);
     if (options.date)
         report.SetPrintTime(*options.date);

@@ -29,7 +29,7 @@ inline constexpr int kSeriesCount = 8;
 // "Température extérieure", ..., "Flux intérieur".
 const char* SeriesTitle(SeriesId id);
 
-// Texts of the main form's read-outs (EngineSnapshot::Readouts).
+// Texts of the main form's read-outs (RunView::Readouts).
 struct ReadoutTexts {
     std::string clock; // "001:01:00:00:"
     std::string hour; // "Heure": hour of the day, no leading zero
@@ -94,10 +94,10 @@ struct SurfaceCoefficients {
     float exchangeInterior = 0.0f; // h_int
 };
 
-// What a calculation shows: the interface (read-outs, profile chart, flux window), the printed
-// report and the command-line tool all read it. The engine keeps one up to date after every
-// preparation and step (EngineState::Snapshot); a copy keeps a finished run (the report).
-struct EngineSnapshot {
+// The live view of a calculation: the interface (read-outs, profile chart, flux window), the
+// printed report and the command-line tool all read it. The engine keeps it up to date after
+// every preparation and step (EngineState::View); a copy keeps a finished run (the report).
+struct RunView {
     bool prepared = false;
     CalculationMode mode = CalculationMode::Standard; // the mode of the last preparation
     int hours = 0; // hours recorded so far

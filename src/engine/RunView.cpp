@@ -1,4 +1,4 @@
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
@@ -27,7 +27,7 @@ const char* SeriesTitle(SeriesId id)
     return i >= 0 && i < kSeriesCount ? kSeriesTitles[i] : "";
 }
 
-ReadoutTexts EngineSnapshot::Readouts() const
+ReadoutTexts RunView::Readouts() const
 {
     const ReadoutValues& r = readoutValues;
     const CurrentValues& v = r.current;
@@ -58,7 +58,7 @@ std::string BoundLabel(float bound)
     return FloatText(bound);
 }
 
-std::array<std::string, 2> EngineSnapshot::AbscissaLabels() const
+std::array<std::string, 2> RunView::AbscissaLabels() const
 {
     return { "0", FormatDouble("%.0f", totalThickness * 1000.0) };
 }
