@@ -2,10 +2,11 @@
 
 #include "core/NumberText.h"
 #include "engine/SolarModel.h"
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

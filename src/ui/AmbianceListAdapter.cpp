@@ -4,7 +4,7 @@
 #include "graphics/NGridTable.h"
 #include "model/OwnRecords.h"
 #include "ui/AmbianceDialog.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <array>
 #include <numbers>

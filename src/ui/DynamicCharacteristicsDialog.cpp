@@ -7,7 +7,7 @@
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "ui/HelpSupport.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

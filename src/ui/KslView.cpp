@@ -8,12 +8,14 @@
 #include "pacing/RunState.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/FluxDensityWindow.h"
-#include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
+#include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
-#include "ui/UiText.h"
+#include "ui/ResistanceText.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -9,7 +9,6 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LockKeyIndicators.h"

@@ -3,7 +3,7 @@
 #include "graphics/NGridTable.h"
 #include "model/OwnRecords.h"
 #include "ui/MaterialDialog.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <array>
 

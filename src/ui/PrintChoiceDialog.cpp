@@ -1,6 +1,6 @@
 #include "ui/PrintChoiceDialog.h"
 
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
 
 #include <QCheckBox>

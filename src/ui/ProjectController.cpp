@@ -10,9 +10,9 @@
 #include "ui/MaterialListAdapter.h"
 #include "ui/PrintChoiceDialog.h"
 #include "ui/Prompter.h"
+#include "ui/QtStrings.h"
 #include "ui/RecordListDlg.h"
 #include "ui/ReferencesDialog.h"
-#include "ui/UiText.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,8 +1,9 @@
 // quelvan-cli dynamic: the dynamic thermal characteristics of a project's wall (EN ISO 13786
 // transfer matrices) for a sinusoidal regime of a given period, in French or as JSON.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"

@@ -1,8 +1,9 @@
 // quelvan-cli new / check: write a new project's file, read a project file and summarise it.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"

@@ -2,7 +2,7 @@
 // each result beside its reference; fails when the fine mode misses a tolerance.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/NumberText.h"
 #include "validation/ValidationSuite.h"

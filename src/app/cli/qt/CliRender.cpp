@@ -2,9 +2,10 @@
 // in-wall temperature profile and the surface flux-density plot, as PNG images. The same
 // drawables and Draw calls serve the screen and the printed report.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/qt/CliGui.h"
 
 #include "core/MessageSink.h"

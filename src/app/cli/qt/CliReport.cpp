@@ -1,9 +1,10 @@
 // quelvan-cli report: reads a project, runs the whole week without pacing and writes the
 // printed report as a PDF document.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/qt/CliGui.h"
 
 #include "core/Messages.h"

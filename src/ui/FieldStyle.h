@@ -3,10 +3,7 @@
 #include <QColor>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QString;
-class QWidget;
 
 namespace quelvan::ui {
 
@@ -26,17 +23,5 @@ void ApplyListColours(QComboBox* combo, bool yellowField);
 // A field whose value the dialog computes: read-only, and drawn on the window's grey rather
 // than on the white of the fields the user types in.
 void ShowAsComputed(QLineEdit* field);
-
-// Gives a widget a stable object name made of its control number ("c1003"), so that tests and
-// help topics find it.
-QString ControlName(int id);
-template <typename W> W* Named(W* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
-// Registers the help pages and icons compiled into the application library.
-void InitResources();
 
 } // namespace quelvan::ui

@@ -1,14 +1,9 @@
-#include "ui/FormSupport.h"
+#include "ui/FieldStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
-
-static void InitQuelvanResources()
-{
-    Q_INIT_RESOURCE(quelvan);
-}
 
 namespace quelvan::ui {
 
@@ -57,16 +52,6 @@ void ShowAsComputed(QLineEdit* field)
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     field->setPalette(p);
     field->setToolTip(QStringLiteral("Valeur calculée"));
-}
-
-QString ControlName(int id)
-{
-    return QStringLiteral("c%1").arg(id);
-}
-
-void InitResources()
-{
-    InitQuelvanResources();
 }
 
 } // namespace quelvan::ui

@@ -1,36 +1,17 @@
 #pragma once
 
-#include "core/MessageSink.h"
 #include "engine/EngineState.h"
 
 #include <optional>
-#include <set>
 #include <string>
-#include <string_view>
 
 namespace quelvan {
 class KslDoc;
 } // namespace quelvan
 
-// What the batch commands share: error output, the engine's notes, reading a project and
-// running its week without pacing.
+// What the batch commands share: reading a project, checking it and running its week without
+// pacing.
 namespace quelvan::cli {
-
-// One line on standard output, one on standard error; control characters the text holds (from a
-// project's texts, a file name) are shown escaped (ShowControls), line feeds kept.
-void PrintLine(std::string_view text);
-void PrintError(std::string_view text);
-
-// The solver's progress lines are for someone watching one step; a batch run keeps only the
-// other notes (a direct solve replacing the sweeps), each once, on standard error.
-class NotesToStandardError final : public MessageSink {
-public:
-    void Message(std::string_view text) override;
-    bool WantsProgress() const override { return false; }
-
-private:
-    std::set<std::string> shown_;
-};
 
 // Reads a project for a batch command and gives it its path; prints "Erreur en lecture" with
 // the line, the field and the reason when the file does not read.

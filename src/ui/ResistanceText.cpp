@@ -1,8 +1,9 @@
-#include "ui/UiText.h"
+#include "ui/ResistanceText.h"
 
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "ui/QtStrings.h"
 
 namespace quelvan::ui {
 

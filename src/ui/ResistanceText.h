@@ -12,15 +12,6 @@ class NMaterialLayer;
 
 namespace quelvan::ui {
 
-inline QString ToQ(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-inline std::string FromQ(const QString& text)
-{
-    return text.toStdString();
-}
-
 // A layer's resistance thickness × 0.001 / (conductivity + 1e-7) in m².K/W, four significant
 // digits, three when that text is longer than 6 characters (lists and the info box).
 QString LayerResistanceText(const NMaterialLayer& layer);
