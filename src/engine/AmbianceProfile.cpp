@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quelvan {
@@ -17,30 +18,6 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kWindowFrom = -1.0;
 constexpr double kWindowTo = 10000000000.0;
-
-constexpr int kColumnTemperature = 2;
-constexpr int kColumnDirect = 3;
-constexpr int kColumnDiffuse = 4;
-constexpr int kColumnSunAzimuth = 6;
-constexpr int kColumnSunHeight = 7;
-
-// The bounds of the columns the calculation reads: a cell outside them refuses the file.
-const Bounds* WeatherColumnBounds(int column)
-{
-    switch (column) {
-    case kColumnTemperature:
-        return &bounds::kWeatherTemperature;
-    case kColumnDirect:
-    case kColumnDiffuse:
-        return &bounds::kIrradiance;
-    case kColumnSunAzimuth:
-        return &bounds::kSunAzimuth;
-    case kColumnSunHeight:
-        return &bounds::kSunHeight;
-    default:
-        return nullptr;
-    }
-}
 
 double WeatherOrigin(const CBCData& record)
 {
@@ -51,7 +28,7 @@ std::vector<std::string> WeatherTemperatures(
     const CBCData& record, const AmbianceContext& context, int& error, ReadError* where)
 {
     NCodedString w;
-    if (LoadWeatherColumn(record, kColumnTemperature, context.weather, w, where) != 0) {
+    if (LoadWeatherColumn(record, WeatherColumn::Temperature, context.weather, w, where) != 0) {
         error = kAmbianceWeatherError;
         return {};
     }
@@ -85,12 +62,17 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         }
     } else {
         NCodedString azimuth, height, direct, diffuse;
-        if (LoadWeatherColumn(record, kColumnSunAzimuth, context.weather, azimuth, where) != 0
-            || LoadWeatherColumn(record, kColumnSunHeight, context.weather, height, where) != 0
-            || LoadWeatherColumn(record, kColumnDirect, context.weather, direct, where) != 0
-            || LoadWeatherColumn(record, kColumnDiffuse, context.weather, diffuse, where) != 0) {
-            error = kAmbianceWeatherError;
-            return {};
+        const std::pair<WeatherColumn, NCodedString*> columns[] = {
+            { WeatherColumn::SunAzimuth, &azimuth },
+            { WeatherColumn::SunHeight, &height },
+            { WeatherColumn::Direct, &direct },
+            { WeatherColumn::Diffuse, &diffuse },
+        };
+        for (const auto& [column, profile] : columns) {
+            if (LoadWeatherColumn(record, column, context.weather, *profile, where) != 0) {
+                error = kAmbianceWeatherError;
+                return {};
+            }
         }
         const double t0 = WeatherOrigin(record);
         for (int i = 0; i < n; ++i) {
@@ -177,7 +159,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
 }
 } // namespace
 
-int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+int LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error)
 {
     const std::string name = WeatherFileName(record.cityIndex);
@@ -190,9 +172,11 @@ int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& se
     profile.SetDimension("HD7");
     profile.SetDataKind('S');
     profile.SetValueUnit('R');
-    profile.SetFileAndColumn(*path, column);
-    if (const Bounds* cells = WeatherColumnBounds(column))
-        profile.SetCellBounds(*cells);
+    const WeatherColumnInfo& info = WeatherColumnOf(column);
+    profile.SetFileAndColumn(*path, static_cast<int>(info.column));
+    // A cell outside the column's bounds refuses the file.
+    if (info.bounds != nullptr)
+        profile.SetCellBounds(*info.bounds);
     if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
         return 0;
     if (error != nullptr)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReadError.h"
+#include "engine/WeatherColumns.h"
 #include "engine/WeatherFiles.h"
 #include "model/AmbianceCodes.h"
 
@@ -36,7 +37,7 @@ float InitialAmbientTemperature(const CBCData& record, NCodedString& temperature
 
 // A file profile on one column of the record's weather file, finalised over the whole file
 // window. 0, or 3456 with where and why in *error when given.
-int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+int LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error = nullptr);
 
 } // namespace quelvan

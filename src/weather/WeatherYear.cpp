@@ -25,27 +25,25 @@ std::vector<std::string> WeatherYear::FormatLines() const
 {
     std::vector<std::string> lines;
     lines.reserve(hours.size() + 1);
-    std::string header
-        = "heure\ttemperature_air_C\tdirect_horizontal_W_m2\tdiffus_horizontal_W_m2\t"
-          "global_horizontal_W_m2\tazimut_soleil_deg\thauteur_soleil_deg";
+    std::string header;
+    for (const WeatherColumnInfo& info : kWeatherColumns) {
+        if (!header.empty())
+            header += '\t';
+        header += info.header;
+    }
     if (!description.empty())
         header += "\t" + description;
     lines.push_back(std::move(header));
     for (std::size_t i = 0; i < hours.size(); ++i) {
-        const WeatherHour& h = hours[i];
         std::string line = FormatInt("%d", static_cast<int>(i + 1));
-        line += '\t';
-        line += Fixed("%.1f", h.temperature);
-        line += '\t';
-        line += Fixed("%.1f", std::max(0.0, h.direct));
-        line += '\t';
-        line += Fixed("%.1f", std::max(0.0, h.diffuse));
-        line += '\t';
-        line += Fixed("%.1f", std::max(0.0, h.global));
-        line += '\t';
-        line += Fixed("%.2f", h.sunAzimuth);
-        line += '\t';
-        line += Fixed("%.2f", std::max(0.0, h.sunHeight));
+        for (const WeatherColumnInfo& info : kWeatherColumns) {
+            if (info.value == nullptr)
+                continue;
+            const double value = hours[i].*info.value;
+            const std::string format = "%." + std::to_string(info.decimals) + "f";
+            line += '\t';
+            line += Fixed(format.c_str(), info.neverNegative ? std::max(0.0, value) : value);
+        }
         lines.push_back(std::move(line));
     }
     return lines;

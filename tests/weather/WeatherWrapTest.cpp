@@ -1,5 +1,6 @@
-// A weather ambiance starting on the last day of the year reads the file's last 24 hours, then
-// wraps to the first hours of January, as the engine's temperature profile sees it.
+// Weather files written by the weather tools and read by the engine: every column where the
+// writer put it, and a weather ambiance starting on the last day of the year, which reads the
+// file's last 24 hours, then wraps to the first hours of January.
 
 #include "engine/AmbianceProfile.h"
 #include "engine/NCodedString.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 using namespace quelvan;
@@ -49,6 +51,49 @@ TEST(WeatherWrap, FirstDay365ReadsDecemberThenJanuary)
         EXPECT_NEAR(profile.EvaluateProfile(3600.0 * (i + 1)), LineTemperature(line), 0.051)
             << "sample " << i;
     }
+    std::filesystem::remove_all(dir);
+}
+
+// Every column the engine reads comes back from the file the writer made, at the line the
+// writer put it on: the two sides follow the one layout of kWeatherColumns.
+TEST(WeatherColumns, WhatTheWriterPutsTheReaderFinds)
+{
+    const std::filesystem::path dir
+        = std::filesystem::path(::testing::TempDir()) / "weather_columns";
+    std::filesystem::create_directories(dir);
+    WeatherYear year;
+    year.hours.resize(8760);
+    // Column c of line j holds c + j / 1000, distinct between columns and lines and within the
+    // bounds of every column.
+    const auto written = [](WeatherColumn column, int line) {
+        return static_cast<double>(static_cast<int>(column)) + line / 1000.0;
+    };
+    for (int line = 1; line <= 8760; ++line) {
+        WeatherHour& hour = year.hours[static_cast<std::size_t>(line - 1)];
+        for (const WeatherColumnInfo& info : kWeatherColumns)
+            if (info.value != nullptr)
+                hour.*info.value = written(info.column, line);
+    }
+    ASSERT_TRUE(year.Write((dir / WeatherFileName(0)).string()));
+
+    CBCData record(4001, "Météo d'Agen", Side::Exterior, ProfileType::Weather, ProfileType::Weather,
+        Period::Day, Period::Day, { "Agen", "1", "0", "0" }, { "0", "0", "0", "0" });
+    record.ApplyWeatherCase();
+    WeatherSearch search;
+    search.explicitDirectory = dir.string();
+    int read = 0;
+    for (const WeatherColumnInfo& info : kWeatherColumns) {
+        if (info.bounds == nullptr)
+            continue;
+        NCodedString profile;
+        ASSERT_EQ(LoadWeatherColumn(record, info.column, search, profile), 0);
+        for (const int line : { 1, 2, 500, 8760 })
+            EXPECT_NEAR(profile.EvaluateProfile(3600.0 * line), written(info.column, line),
+                0.6 * std::pow(10.0, -info.decimals))
+                << info.header << ", line " << line;
+        ++read;
+    }
+    EXPECT_EQ(read, 5); // temperature, direct, diffuse, sun azimuth and height
     std::filesystem::remove_all(dir);
 }
 
