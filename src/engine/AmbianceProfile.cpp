@@ -25,13 +25,12 @@ double WeatherOrigin(const CBCData& record)
 }
 
 std::vector<std::string> WeatherTemperatures(
-    const CBCData& record, const AmbianceContext& context, int& error, ReadError* where)
+    const CBCData& record, const AmbianceContext& context, Failure& error, ReadError* where)
 {
     NCodedString w;
-    if (LoadWeatherColumn(record, WeatherColumn::Temperature, context.weather, w, where) != 0) {
-        error = kAmbianceWeatherError;
+    error = LoadWeatherColumn(record, WeatherColumn::Temperature, context.weather, w, where);
+    if (error != Failure::None)
         return {};
-    }
     const double t0 = WeatherOrigin(record);
     std::vector<std::string> values;
     for (int i = 0; i < 168; ++i)
@@ -40,7 +39,7 @@ std::vector<std::string> WeatherTemperatures(
 }
 
 std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
-    const AmbianceContext& context, int& error, ReadError* where)
+    const AmbianceContext& context, Failure& error, ReadError* where)
 {
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
@@ -69,10 +68,9 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
             { WeatherColumn::Diffuse, &diffuse },
         };
         for (const auto& [column, profile] : columns) {
-            if (LoadWeatherColumn(record, column, context.weather, *profile, where) != 0) {
-                error = kAmbianceWeatherError;
+            error = LoadWeatherColumn(record, column, context.weather, *profile, where);
+            if (error != Failure::None)
                 return {};
-            }
         }
         const double t0 = WeatherOrigin(record);
         for (int i = 0; i < n; ++i) {
@@ -159,7 +157,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
 }
 } // namespace
 
-int LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
+Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error)
 {
     const std::string name = WeatherFileName(record.cityIndex);
@@ -167,7 +165,7 @@ int LoadWeatherColumn(const CBCData& record, WeatherColumn column, const Weather
     if (!path) {
         if (error != nullptr)
             *error = { name, 0, {}, ReadFault::NotFound, {} };
-        return kAmbianceWeatherError;
+        return Failure::WeatherFile;
     }
     profile.SetDimension("HD7");
     profile.SetDataKind('S');
@@ -177,19 +175,19 @@ int LoadWeatherColumn(const CBCData& record, WeatherColumn column, const Weather
     // A cell outside the column's bounds refuses the file.
     if (info.bounds != nullptr)
         profile.SetCellBounds(*info.bounds);
-    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
-        return 0;
+    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == ProfileFault::None)
+        return Failure::None;
     if (error != nullptr)
         *error = profile.FileError();
-    return kAmbianceWeatherError;
+    return Failure::WeatherFile;
 }
 
-int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
+ErrorCode BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
     const AmbianceContext& context, ReadError* weatherError)
 {
     if (record == nullptr)
-        return kAmbianceMissingRecord;
-    int error = 0;
+        return Failure::General;
+    Failure error = Failure::None;
     target = NCodedString();
     target.SetDimension("HD1");
     target.SetDataKind('S');
@@ -204,14 +202,16 @@ int BuildAmbianceProfile(const CBCData* record, Component component, NCodedStrin
         values = SolarFluxes(*record, component, context, error, weatherError);
     else
         values = SimpleValues(own, target);
-    if (error != 0)
+    if (error != Failure::None)
         return error;
 
     target.StoreValues(std::move(values));
-    const int code = target.FinalizeProfile(kWindowFrom, kWindowTo);
-    if (code != kProfileOk)
+    const ErrorCode code = target.FinalizeProfile(kWindowFrom, kWindowTo);
+    if (code != ProfileFault::None)
         return code;
-    return target.IsValid() ? 0 : kAmbianceMissingRecord;
+    if (!target.IsValid())
+        return Failure::General;
+    return Failure::None;
 }
 
 float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t)

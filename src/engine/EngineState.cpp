@@ -41,15 +41,6 @@ struct EngineState::Calculation {
     double fineInteriorEnergy = 0.0;
 };
 
-const char* EngineErrorMessage(int code)
-{
-    if (code == kEngineOk)
-        return "";
-    if (code == kEngineWeatherError)
-        return msg::kWeatherReadError;
-    return msg::kInternalError;
-}
-
 std::string FormatClockText(double seconds, ClockPrecision precision)
 {
     const double t = std::max(seconds, 0.0);
@@ -113,9 +104,9 @@ std::string EngineState::LastErrorMessage() const
 {
     if (!verdict_.Passed() && run_.lastError == verdict_.code)
         return verdict_.message;
-    if (run_.lastError == kEngineWeatherError)
+    if (run_.lastError == Failure::WeatherFile)
         return FormatReadError(msg::kWeatherReadError, weatherError_);
-    return EngineErrorMessage(run_.lastError);
+    return FailureMessage(run_.lastError);
 }
 
 void EngineState::ResetRun(KslDoc& doc)
@@ -127,11 +118,11 @@ void EngineState::ResetRun(KslDoc& doc)
         s.reserve(kRecordedHours);
     }
     run_.hours = 0;
-    run_.lastError = 0;
+    run_.lastError = {};
     verdict_ = {};
 }
 
-int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
+ErrorCode EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
     verdict_ = CheckInputs(doc, inputs);
     if (!verdict_.Passed())
@@ -149,7 +140,7 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         if (wall)
             calc_->fine.emplace(*wall, run_.surfaces);
         if (!calc_->fine || !calc_->fine->IsUsable())
-            return kEngineInternalError;
+            return Failure::General;
     }
     run_.nodes.x = calc_->fine ? calc_->fine->Positions() : net.Positions();
     const size_t n = run_.nodes.x.size();
@@ -171,22 +162,22 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         { inputs.exteriorAmbiance, Component::Flux, &calc_->exteriorFlux },
     };
     for (const auto& b : builds) {
-        const int code
+        const ErrorCode code
             = BuildAmbianceProfile(b.record, b.component, *b.target, context, &weatherError_);
-        if (code != 0)
+        if (code.IsError())
             return code;
     }
-    return kEngineOk;
+    return {};
 }
 
-int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs)
+ErrorCode EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs)
 {
     const int previousNodes = computedNodes_;
     const std::vector<float> previous = run_.nodes.T; // for a start on another row of nodes
     ResetRun(doc);
     calc_ = std::make_unique<Calculation>();
-    const int code = CheckedBuild(doc, inputs);
-    if (code != kEngineOk) {
+    const ErrorCode code = CheckedBuild(doc, inputs);
+    if (code.IsError()) {
         // Nothing usable: the run cannot start until a preparation succeeds.
         calc_.reset();
         run_.lastError = code;
@@ -226,7 +217,7 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
     previousMode_ = inputs.mode;
     run_.bounds = ChartBounds {};
     RefreshResultsDisplay();
-    return kEngineOk;
+    return {};
 }
 
 bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>& previous)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "engine/CalculationMode.h"
 
 #include <array>
@@ -112,7 +113,7 @@ struct RunView {
     double clock = 0.0; // seconds
     float exteriorEnergy = 0.0f; // J/m²
     float interiorEnergy = 0.0f;
-    int lastError = 0;
+    ErrorCode lastError;
 
     const std::vector<float>& Series(SeriesId id) const
     {

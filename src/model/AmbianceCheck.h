@@ -5,7 +5,7 @@
 
 namespace quelvan {
 
-// Why an ambiance cannot be computed; the values are the error codes the engine reports.
+// Why an ambiance cannot be computed.
 enum class AmbianceFault : int {
     None = 0,
     NoAmbiance = 24101, // no record chosen for the side
@@ -13,6 +13,7 @@ enum class AmbianceFault : int {
     TemperatureFromSun = 24103, // a temperature of type "Calculé", which only yields a flux
     BadAbsorption = 24104, // a flux falls on a face whose absorption is not within 0..1
 };
+template <> inline constexpr bool kIsErrorFamily<AmbianceFault> = true;
 
 // Whether a flux falls on the face: the sun of a weather file, or a flux profile whose type
 // gives values ("Nul", and the codes the calculation turns into zeros, give none).

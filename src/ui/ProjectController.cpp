@@ -82,7 +82,7 @@ bool ProjectController::ReadInto(const QString& path)
     // before the new project replaces it.
     KslDoc read;
     ReadError error;
-    if (ReadProjectFile(read, FromQ(path), &error) != kReadOk) {
+    if (ReadProjectFile(read, FromQ(path), &error) != Failure::None) {
         prompter_.Message(
             window_, QString::fromStdString(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         NewProject();

@@ -112,7 +112,7 @@ std::string RunWeek(
     EngineState engine;
     CalculationInputs inputs = InputsFromDocument(doc, weather);
     inputs.mode = mode;
-    if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
+    if (engine.PrepareCalculation(doc, inputs).IsError())
         return engine.LastErrorMessage();
     hourly(engine.View());
     while (engine.CanAdvance()) {

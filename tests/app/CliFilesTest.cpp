@@ -122,7 +122,7 @@ TEST_F(CliFiles, NewKeepsAnExistingFileUnlessForced)
     EXPECT_EQ(test::ReadBytes(File("p.ksl")), "travail");
     ASSERT_EQ(Run("new p.ksl --force"), 0) << err_;
     KslDoc read;
-    EXPECT_EQ(ReadProjectFile(read, File("p.ksl")), kReadOk);
+    EXPECT_EQ(ReadProjectFile(read, File("p.ksl")), Failure::None);
 }
 
 // ---- Inputs that are not regular files, files too large ------------------------------------

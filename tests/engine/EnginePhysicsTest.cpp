@@ -56,7 +56,7 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
     SelectConstant(doc, Side::Exterior, "-5");
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
     const std::vector<SiLayer> layers = Layers(doc);
     double r = 0.04 + 0.13;
     for (const SiLayer& l : layers)
@@ -93,7 +93,7 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
     doc.selectedExterior = ext.Index();
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
 
     // Stored heat: capacity times the mean temperature of each cell (linear elements).
     auto stored = [&]() {
@@ -135,7 +135,7 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
     doc.selectedExterior = ext.Index();
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
     for (int i = 0; i < kRunHours; ++i)
         engine.AdvanceHour(doc, true, true);
 

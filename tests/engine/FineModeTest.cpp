@@ -88,7 +88,8 @@ protected:
         test::SelectConstant(doc, Side::Exterior, "-5");
         test::SelectConstant(doc, Side::Interior, "20");
     }
-    int Prepare(CalculationMode mode, InitialTemperature start = InitialTemperature::Automatic)
+    ErrorCode Prepare(
+        CalculationMode mode, InitialTemperature start = InitialTemperature::Automatic)
     {
         CalculationInputs inputs = InputsFromDocument(doc);
         inputs.mode = mode;
@@ -124,11 +125,12 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
     // modes, character for character; the fine mode shows more nodes across the same wall.
     KslDoc standardDoc;
     EngineState standard;
-    ASSERT_EQ(standard.PrepareCalculation(standardDoc, InputsFromDocument(standardDoc)), 0);
+    ASSERT_EQ(
+        standard.PrepareCalculation(standardDoc, InputsFromDocument(standardDoc)), Failure::None);
     KslDoc fineDoc;
     CalculationInputs inputs = InputsFromDocument(fineDoc);
     inputs.mode = CalculationMode::Fine;
-    ASSERT_EQ(engine.PrepareCalculation(fineDoc, inputs), 0);
+    ASSERT_EQ(engine.PrepareCalculation(fineDoc, inputs), Failure::None);
     for (int h = 0; h < kRunHours; ++h) {
         standard.AdvanceHour(standardDoc, true, true);
         engine.AdvanceHour(fineDoc, true, true);
@@ -151,17 +153,19 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
 
 TEST_F(FineCalculation, SteadyStartHoldsAndPreviousTemperaturesCrossMeshes)
 {
-    ASSERT_EQ(Prepare(CalculationMode::Standard), 0);
-    ASSERT_EQ(Prepare(CalculationMode::Fine, InitialTemperature::PreviousCalculation), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Standard), Failure::None);
+    ASSERT_EQ(
+        Prepare(CalculationMode::Fine, InitialTemperature::PreviousCalculation), Failure::None);
     EXPECT_EQ(run.hours, 0); // nothing recorded: the start is the standard mode's temperatures
     ExpectSteady("fine mode started from the standard mode");
     engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(doc.results.Cell(1, 0), "0");
     EXPECT_EQ(doc.results.Cell(1, 10), "0"); // no heat counted before the first recorded hour
     ExpectSteady("fine mode, hour 0");
-    ASSERT_EQ(Prepare(CalculationMode::Standard, InitialTemperature::PreviousCalculation), 0);
+    ASSERT_EQ(
+        Prepare(CalculationMode::Standard, InitialTemperature::PreviousCalculation), Failure::None);
     ExpectSteady("standard mode started from the fine mode");
-    ASSERT_EQ(Prepare(CalculationMode::Fine), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
     ExpectSteady("fine mode, automatic start");
 }
 
@@ -171,21 +175,21 @@ TEST_F(FineCalculation, APreviousStartBeginsItsFirstHourFromTheHourBeforeTheCloc
     // clock's start: the fine mode's first hour comes down from the wave's value an hour before
     // the start, and warms the face; the standard method sees 20 °C only.
     test::SelectConstant(doc, Side::Exterior, "20");
-    ASSERT_EQ(Prepare(CalculationMode::Fine), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
     const int identifier = kAmbianceIdentifierBase + doc.Ambiances(Side::Exterior).Count();
     const CBCData& wave = doc.AddAmbiance(identifier, Side::Exterior, "Vague", ProfileType::Square,
         ProfileType::Null, Period::Week, Period::Day, { "20", "30", "160", "168" },
         { "0", "0", "0", "0" });
     doc.selectedExterior = wave.Index();
     for (const CalculationMode mode : { CalculationMode::Standard, CalculationMode::Fine }) {
-        ASSERT_EQ(Prepare(mode, InitialTemperature::PreviousCalculation), 0);
+        ASSERT_EQ(Prepare(mode, InitialTemperature::PreviousCalculation), Failure::None);
         engine.AdvanceHour(doc, true, true);
         EXPECT_EQ(run.current.exteriorTemperature, 20.0f);
         if (mode == CalculationMode::Fine)
             EXPECT_GT(run.current.exteriorSurfaceTemperature, 20.5f);
         else
             EXPECT_NEAR(run.current.exteriorSurfaceTemperature, 20.0f, 1e-4);
-        ASSERT_EQ(Prepare(CalculationMode::Fine), 0); // uniform 20 °C again
+        ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None); // uniform 20 °C again
     }
 }
 

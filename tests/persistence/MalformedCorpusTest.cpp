@@ -51,7 +51,7 @@ TEST_P(MalformedFileTest, IsRefusedSayingWhere)
     ASSERT_NE(row, manifest.end()) << GetParam() << " has no row in README.md";
     KslDoc doc;
     ReadError error;
-    EXPECT_EQ(ReadProjectFile(doc, (kCorpus / GetParam()).string(), &error), kReadFailed);
+    EXPECT_EQ(ReadProjectFile(doc, (kCorpus / GetParam()).string(), &error), Failure::General);
     EXPECT_EQ(ReadErrorMessage(error), "Erreur en lecture : " + row->second);
     EXPECT_EQ(doc.layers.Count(), 3); // a new project
 }

@@ -70,7 +70,7 @@ TEST(ProjectRoundTrip, EditedProjectReadsBackIdentical)
     EditEverything(written);
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
     EXPECT_EQ(read.layers.Count(), 5);
     EXPECT_EQ(read.layers.At(1).Material()->Name(), "Bois résineux");
@@ -100,7 +100,7 @@ TEST(ProjectRoundTrip, OwnRecordsReadBackByteForByte)
              "N= 10  : nb de CL interieures\r\n", "I= 19 M=Terre crue\r\n" })
         EXPECT_NE(bytes.find(line), std::string::npos) << line;
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
     EXPECT_EQ(read.layers.At(1).Material(), &read.materials.At(19));
     EXPECT_EQ(read.SelectedAmbiance(Side::Exterior)->Name(), "Nuit froide");
@@ -131,7 +131,7 @@ TEST(ProjectRoundTrip, TextOutsideWindows1252IsWrittenAsUtf8)
     EXPECT_TRUE(IsValidUtf8(bytes));
     EXPECT_NE(bytes.find("N=Béton ≈ lourd\r\n"), std::string::npos);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 
@@ -142,7 +142,7 @@ TEST_P(SampleFileTest, AccentedNamesSurvive)
     const std::string path = std::string(QUELVAN_TEST_DATA_DIR) + "/projects/" + GetParam();
     KslDoc read;
     read.author = "avant";
-    ASSERT_EQ(ReadProjectFile(read, path), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, path), Failure::None);
     EXPECT_EQ(read.materials.At(0).Name(), "Béton lourd");
     EXPECT_EQ(read.reference, "Référence du projet");
     EXPECT_EQ(read.exteriorAmbiances.At(11).Name(), "Météo de la ville de Mâcon");
@@ -172,7 +172,7 @@ TEST(ProjectRoundTrip, Windows1252WithLfAndUtf8WithCrLf)
     test::WriteBytes(folder.File("utf8-crlf.ksl"), utf8);
     for (const char* name : { "cp1252-lf.ksl", "utf8-crlf.ksl" }) {
         KslDoc read;
-        ASSERT_EQ(ReadProjectFile(read, folder.File(name)), kReadOk) << name;
+        ASSERT_EQ(ReadProjectFile(read, folder.File(name)), Failure::None) << name;
         EXPECT_EQ(read.materials.At(0).Name(), "Béton lourd");
         EXPECT_EQ(read.layers.At(0).Material()->Name(), "Béton lourd");
         ExpectSameProject(KslDoc(), read);
@@ -193,7 +193,7 @@ TEST(ProjectRoundTrip, OverLongValuesReadBack)
     written.surfaces.resistanceExterior = "0.0400000000001";
     ASSERT_EQ(WriteProjectFile(written, folder.File("long.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("long.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("long.ksl")), Failure::None);
     ExpectSameProject(written, read);
     // The fields after an over-long one are still found.
     EXPECT_EQ(read.materials.At(0).Capacity(), "1000");
@@ -213,7 +213,7 @@ TEST(ProjectRoundTrip, ValuesWithInnerBlanksThatFitReadBack)
     written.exteriorAmbiances.At(2).temperature.values[1] = "123 45";
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 
@@ -226,7 +226,7 @@ TEST(ProjectRoundTrip, NamesKeepTheirBlanksAndAuthorItsCarriageReturn)
     written.reference = "";
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 

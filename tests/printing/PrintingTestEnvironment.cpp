@@ -21,7 +21,7 @@ RunView RunHours(KslDoc& doc, int hours)
     EngineState engine;
     CalculationInputs inputs = InputsFromDocument(doc);
     inputs.initialTemperatureMode = InitialTemperature::Automatic;
-    if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
+    if (engine.PrepareCalculation(doc, inputs).IsError())
         return {};
     while (engine.View().hours < hours && engine.CanAdvance())
         engine.AdvanceHour(doc, true, true);

@@ -165,7 +165,7 @@ TEST(OwnRecords, OnlyOwnRecordsThatNothingUsesAreDeleted)
     const std::string path = (folder.path() + QStringLiteral("/mur.ksl")).toStdString();
     ASSERT_EQ(WriteProjectFile(doc, path), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, path), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, path), Failure::None);
     EXPECT_EQ(read.materials.Count(), 20);
     EXPECT_EQ(read.FindMaterialByName("Liège"), nullptr);
     EXPECT_EQ(read.exteriorAmbiances.Count(), 13);

@@ -41,7 +41,8 @@ TEST(WeatherWrap, FirstDay365ReadsDecemberThenJanuary)
     AmbianceContext context;
     context.weather.explicitDirectory = dir.string();
     NCodedString profile;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, profile, context), 0);
+    ASSERT_EQ(
+        BuildAmbianceProfile(&record, Component::Temperature, profile, context), Failure::None);
 
     // Sample i is the value at hour 8736 + i of the year: lines 8736 .. 8760, then 1, 2, ...
     // The weekly staircase gives sample i back at the end of its hour, t = 3600 (i + 1).
@@ -86,7 +87,7 @@ TEST(WeatherColumns, WhatTheWriterPutsTheReaderFinds)
         if (info.bounds == nullptr)
             continue;
         NCodedString profile;
-        ASSERT_EQ(LoadWeatherColumn(record, info.column, search, profile), 0);
+        ASSERT_EQ(LoadWeatherColumn(record, info.column, search, profile), Failure::None);
         for (const int line : { 1, 2, 500, 8760 })
             EXPECT_NEAR(profile.EvaluateProfile(3600.0 * line), written(info.column, line),
                 0.6 * std::pow(10.0, -info.decimals))

@@ -12,7 +12,7 @@ namespace quelvan::cli {
 bool ReadProjectForBatch(KslDoc& doc, const std::string& path)
 {
     ReadError error;
-    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+    if (ReadProjectFile(doc, path, &error) != Failure::None) {
         PrintError(ReadErrorMessage(error));
         return false;
     }
@@ -47,7 +47,7 @@ std::optional<CalculationInputs> RunWeek(
         PrintError(msg::kNoPreviousCalculation);
         inputs.initialTemperatureMode = InitialTemperature::Automatic;
     }
-    if (engine.PrepareCalculation(doc, inputs) != kEngineOk) {
+    if (engine.PrepareCalculation(doc, inputs).IsError()) {
         PrintError(engine.LastErrorMessage());
         return std::nullopt;
     }

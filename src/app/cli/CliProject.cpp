@@ -75,7 +75,7 @@ int Check(const std::string& path)
 {
     KslDoc doc;
     ReadError error;
-    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+    if (ReadProjectFile(doc, path, &error) != Failure::None) {
         PrintError(ReadErrorMessage(error));
         return kExitFailure;
     }

@@ -62,7 +62,7 @@ Week RunWeek(KslDoc& doc, SolverPath path, const std::string& resultsPath)
         week.fallbacks += report.directFallback ? 1 : 0;
         week.temperatures.push_back(Bits(engine.View().nodes.T));
     };
-    EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), kEngineOk);
+    EXPECT_FALSE(engine.PrepareCalculation(doc, InputsFromDocument(doc)).IsError());
     keep();
     while (engine.CanAdvance()) {
         notes.hour = engine.View().hours;
