@@ -2,8 +2,8 @@
 
 #include "core/ErrorCodes.h"
 #include "core/NTextTable.h"
+#include "core/PhysicalBounds.h"
 #include "core/ReadError.h"
-#include "model/PhysicalBounds.h"
 
 #include <optional>
 #include <string>

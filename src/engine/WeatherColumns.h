@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PhysicalBounds.h"
+#include "core/PhysicalBounds.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "model/AmbianceCheck.h"
 
 #include "core/Messages.h"
+#include "core/PhysicalBounds.h"
 #include "model/CBCData.h"
-#include "model/PhysicalBounds.h"
 
 #include <array>
 #include <cstdint>

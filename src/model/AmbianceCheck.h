@@ -20,7 +20,7 @@ template <> inline constexpr bool kIsErrorFamily<AmbianceFault> = true;
 bool FluxActs(const CBCData& record);
 
 // Whether the ambiance chosen for a side can be computed: every value the calculation reads from
-// it within its physical bounds (model/PhysicalBounds.h) — temperatures, flux densities and
+// it within its physical bounds (core/PhysicalBounds.h) — temperatures, flux densities and
 // hours of the profiles, or the transparency, latitude, albedo and day of a computed sun, or the
 // first day and the albedo of a weather file — and, where a flux acts, the face's absorption
 // coefficient from 0 to 1. Values the profile type does not use are not read. The message

@@ -2,9 +2,9 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
-#include "model/PhysicalBounds.h"
 
 #include <limits>
 #include <string_view>

@@ -69,7 +69,7 @@ struct WallCheck {
 // Whether the calculation can be made on the wall, the one check that every command and window
 // applies before the network is built: one to kMaxLayerCount layers; every layer with a
 // material, its thickness, conductivity, density and heat capacity numbers within their
-// physical bounds (model/PhysicalBounds.h) and cells whose conductance stays within its bound;
+// physical bounds (core/PhysicalBounds.h) and cells whose conductance stays within its bound;
 // surface resistances within theirs and absorption coefficients that read as numbers (their
 // bounds matter only where a flux falls on the face: see CheckCalculation). The first fault,
 // layer by layer from the exterior face, then the surfaces.

@@ -2,9 +2,9 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
-#include "model/PhysicalBounds.h"
 #include "weather/CsvLine.h"
 
 #include <algorithm>

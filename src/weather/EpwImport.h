@@ -18,7 +18,7 @@ namespace quelvan {
 // Repairs, each reported in `repairs`:
 // - a leap year (8784 records): 29 February is dropped, so 1 March stays day 60;
 // - a missing value (EPW codes 99.9 for temperature, 9999 for irradiance, an empty field, or a
-//   value outside the bounds of a weather file, model/PhysicalBounds.h: a temperature below
+//   value outside the bounds of a weather file, core/PhysicalBounds.h: a temperature below
 //   -100 °C, a negative irradiance or one above 2000 W/m²): irradiance while the sun is down
 //   becomes 0; a missing direct normal
 //   is taken as global minus diffuse, a missing diffuse as global minus direct, a missing

@@ -1,4 +1,4 @@
-#include "model/PhysicalBounds.h"
+#include "core/PhysicalBounds.h"
 
 #include "core/NumberText.h"
 #include "core/TextTrim.h"
