@@ -1,6 +1,7 @@
-#include "EditValidation.h"
+#include "core/EditValidation.h"
 
-#include "NumberText.h"
+#include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 
 namespace quelvan {
 
@@ -17,10 +18,9 @@ int CharacterCount(std::string_view text)
     return n;
 }
 
-bool IntegerWithin(std::string_view text, int low, int high)
+bool WholeNumberWithin(std::string_view text, const Bounds& bounds)
 {
-    int value = 0;
-    return ParseInt(text, value) && value >= low && value <= high;
+    return CheckWholeNumber(text, bounds) == ValueFault::None;
 }
 
 } // namespace
@@ -41,15 +41,15 @@ bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
     case EditKind::PositiveReal:
         return ParseFloat(text, real) && real > 0.0f;
     case EditKind::UnitReal:
-        return ParseFloat(text, real) && real >= 0.0f && real <= 1.0f;
+        return CheckNumber(text, bounds::kUnitField) == ValueFault::None;
     case EditKind::Percent:
-        return IntegerWithin(text, 0, 100);
+        return WholeNumberWithin(text, bounds::kPercentField);
     case EditKind::Latitude:
-        return IntegerWithin(text, -90, 90);
+        return WholeNumberWithin(text, bounds::kLatitudeField);
     case EditKind::Inclination:
-        return IntegerWithin(text, 0, 180);
+        return WholeNumberWithin(text, bounds::kInclinationField);
     case EditKind::DayOfYear:
-        return IntegerWithin(text, 1, 358);
+        return WholeNumberWithin(text, bounds::kDayField);
     }
     return false;
 }

@@ -268,8 +268,8 @@ ErrorCode NCodedString::LoadFile(double from, double to)
             return ProfileFault::BadCell;
         }
         if (cellBounds_ && !cellBounds_->Contains(check)) {
-            fileError_ = { fileError_.file, line + 1, column, ReadFault::OutOfRange,
-                std::string(cellBounds_->text) };
+            fileError_
+                = { fileError_.file, line + 1, column, ReadFault::OutOfRange, cellBounds_->Text() };
             return ProfileFault::BadCell;
         }
         const float t1 = static_cast<float>(3600.0 * line);

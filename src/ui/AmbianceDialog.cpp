@@ -1,6 +1,7 @@
 #include "ui/AmbianceDialog.h"
 
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 #include "engine/SolarModel.h"
 #include "ui/ControlNames.h"
 #include "ui/FieldStyle.h"
@@ -128,7 +129,8 @@ void AmbianceDialog::BuildLayout()
         spinLayout->addWidget(b);
     }
     auto step = [this](int delta) {
-        const int day = std::clamp(IntValue(FromQ(firstDay_->text())) + delta, 1, 358);
+        const int day = std::clamp(IntValue(FromQ(firstDay_->text())) + delta,
+            static_cast<int>(bounds::kDayField.low), static_cast<int>(bounds::kDayField.high));
         firstDay_->LoadText(QString::number(day));
     };
     connect(up, &QToolButton::clicked, this, [step] { step(1); });
