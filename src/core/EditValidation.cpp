@@ -1,22 +1,12 @@
 #include "core/EditValidation.h"
 
+#include "core/CharacterCount.h"
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
 
 namespace quelvan {
 
 namespace {
-
-// Characters, not bytes: an edit field's limit counts what the user sees.
-int CharacterCount(std::string_view text)
-{
-    int n = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
-    }
-    return n;
-}
 
 bool WholeNumberWithin(std::string_view text, const Bounds& bounds)
 {
@@ -27,7 +17,8 @@ bool WholeNumberWithin(std::string_view text, const Bounds& bounds)
 
 bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
 {
-    if (CharacterCount(text) > maxLength)
+    // Characters, not bytes: an edit field's limit counts what the user sees.
+    if (maxLength < 0 || CharacterCount(text) > static_cast<std::size_t>(maxLength))
         return false;
     if (text.empty())
         return true;
