@@ -53,11 +53,6 @@ ReadoutTexts RunView::Readouts() const
     return t;
 }
 
-std::string BoundLabel(float bound)
-{
-    return FloatText(bound);
-}
-
 std::array<std::string, 2> RunView::AbscissaLabels() const
 {
     return { "0", FormatDouble("%.0f", totalThickness * 1000.0) };

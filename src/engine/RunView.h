@@ -46,15 +46,13 @@ struct ReadoutTexts {
 };
 
 // Vertical bounds of the in-wall profile chart. The flags tell whether the last refresh moved a
-// bound, in which case the chart relabels that axis end with BoundLabel.
+// bound, in which case the chart relabels that axis end (with the bound's FloatText).
 struct ChartBounds {
     float upper = -10000000.0f;
     float lower = 10000000.0f;
     bool upperChanged = false;
     bool lowerChanged = false;
 };
-// The program's float text of a bound ("%f" then trailing-zero trim).
-std::string BoundLabel(float bound);
 
 // Node values across the wall, node 0 on the exterior face. Every vector has N entries.
 struct NodeProfiles {

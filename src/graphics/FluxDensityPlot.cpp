@@ -1,6 +1,5 @@
 #include "graphics/FluxDensityPlot.h"
 
-#include "core/NString.h"
 #include "core/NumberText.h"
 #include "engine/RunView.h"
 #include "graphics/DrawPalette.h"
@@ -84,8 +83,8 @@ void FluxDensityPlot::Update(
         zero.SetXFromIndex();
     }
     chart_.SetEndLabel(Coordinate::X, AxisEnd::B, FormatInt("%d", n - 1));
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range_.bottom).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range_.top).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(range_.bottom));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(range_.top));
 }
 
 bool FluxDensityPlot::ZeroLineShown() const

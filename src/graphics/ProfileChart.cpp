@@ -1,6 +1,6 @@
 #include "graphics/ProfileChart.h"
 
-#include "core/NString.h"
+#include "core/NumberText.h"
 #include "engine/RunView.h"
 #include "graphics/NShpPolyLine.h"
 
@@ -60,8 +60,8 @@ void ProfileChart::SetProfiles(std::span<const float> current, std::span<const f
         line.SetYValues(values);
         PlaceColumns(index);
     }
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(lowerBound).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(upperBound).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(lowerBound));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(upperBound));
 }
 
 void ProfileChart::PlaceColumns(int curve)

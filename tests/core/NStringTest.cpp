@@ -13,9 +13,6 @@ TEST(NString, NumbersBecomeText)
     EXPECT_EQ(NString::FromInt(-7, 4), "  -7");
     EXPECT_EQ(NString::FromInt(5, 0), "5");
     EXPECT_EQ(NString::FromInt(123456, 3), "123456"); // the width is a minimum
-    EXPECT_EQ(NString::FromFloat(0.13), "0.13");
-    EXPECT_EQ(NString::FromFloat(2000.0), "2000");
-    EXPECT_EQ(NString::FromFloat(0.0), "0");
     EXPECT_EQ(NString::Formatted("%.2f", 2.675), "2.67");
     EXPECT_EQ(NString::Formatted("%3d", 5), "  5");
     EXPECT_EQ(NString(static_cast<const char*>(nullptr)), "");
