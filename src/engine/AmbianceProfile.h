@@ -5,6 +5,7 @@
 #include "engine/WeatherColumns.h"
 #include "engine/WeatherFiles.h"
 #include "model/AmbianceCodes.h"
+#include "model/WallTables.h"
 
 namespace quelvan {
 
@@ -14,8 +15,8 @@ class NCodedString;
 // What an ambiance profile needs besides its record: the wall's placement (indices of the
 // azimuth and inclination tables) and where weather files are looked for.
 struct AmbianceContext {
-    int azimuthIndex = 4;
-    int inclinationIndex = 4;
+    int azimuthIndex = kDefaultAzimuthIndex;
+    int inclinationIndex = kDefaultInclinationIndex;
     WeatherSearch weather;
 };
 

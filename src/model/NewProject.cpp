@@ -145,8 +145,8 @@ void KslDoc::BuildBuiltInData()
 
     author = "Nom de l'auteur";
     reference = "Référence du projet";
-    azimuthIndex = AzimuthIndexOf(0);
-    inclinationIndex = InclinationIndexOf(90);
+    azimuthIndex = kDefaultAzimuthIndex;
+    inclinationIndex = kDefaultInclinationIndex;
     initialTemperatureMode = InitialTemperature::Automatic;
     surfaces = SurfaceTexts {};
     printChoices.fill(0);
