@@ -7,12 +7,16 @@
 
 namespace quelvan {
 
+// The daily regime: the period of interest of a wall's dynamic characteristics, and the one the
+// fine mode cuts its cells for.
+inline constexpr double kDailyPeriodHours = 24.0;
+
 // The dynamic thermal characteristics of a wall under a sinusoidal regime of period P, from
 // the air-to-air transfer matrix Z = S_si L_n … L_1 S_se (TransferMatrix.h: it maps exterior
 // amplitudes to interior ones, fluxes counted positive toward the interior, ω = 2π / P).
 // Every time shift is in hours in [0, P).
 struct DynamicCharacteristics {
-    double periodHours = 24.0; // P
+    double periodHours = kDailyPeriodHours; // P
     // U = 1 / (R_se + Σ d/λ + R_si), W/(m².K).
     double u = 0.0;
     // Periodic thermal transmittance |Y12|, Y12 = −1 / Z12, W/(m².K): the heat-flux density
@@ -46,7 +50,7 @@ struct DynamicCharacteristics {
 // surface resistance, a period not positive, or anything not finite. Any thickness, however
 // thin or thick, and layers without capacity give finite values.
 std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
-    const SiWall& wall, double periodHours = 24.0);
+    const SiWall& wall, double periodHours = kDailyPeriodHours);
 
 // One period of the response to an exterior air temperature wave of the given amplitude (K)
 // peaking at hour 0, the interior air constant: points + 1 samples at hours k P / points,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DynamicCharacteristics.h"
 #include "engine/SiWall.h"
 
 #include <span>
@@ -11,7 +12,7 @@ namespace quelvan {
 // penetration depth δ = √(λ P / (π ρ c)) divided by cellsPerPenetrationDepth, and at least
 // minimumCellsPerLayer cells (a layer without capacity has no δ and takes the minimum).
 struct FineMeshRule {
-    double periodHours = 24.0; // P, the period of interest
+    double periodHours = kDailyPeriodHours; // P, the period of interest
     double cellsPerPenetrationDepth = 8.0;
     int minimumCellsPerLayer = 10;
     int maximumCellsPerLayer = 1000; // bounds the cost of absurdly thick layers

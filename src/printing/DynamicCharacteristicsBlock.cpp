@@ -15,8 +15,6 @@ namespace quelvan::printing {
 
 namespace {
 
-constexpr double kPeriodHours = 24.0;
-
 // One line of text in the caption font; gives its height.
 int DrawLine(QPainter& painter, int x, int y, const std::string& text, bool bold)
 {
@@ -67,7 +65,8 @@ int DrawDynamicCharacteristics(QPainter& painter, const KslDoc& doc, const Surfa
     y += DrawLine(painter, x, y, kDynamicCaption, true) + rowHeight / 4;
     WallCheck verdict;
     const auto wall = SiWallFromProject(doc.layers, surfaces, &verdict);
-    const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
+    const auto values
+        = wall ? ComputeDynamicCharacteristics(*wall, kDailyPeriodHours) : std::nullopt;
     if (!values) {
         const std::string refusal = verdict.Passed() ? msg::kInternalError : verdict.Message();
         return y + DrawLine(painter, x, y, refusal, false) - topLeft.y();

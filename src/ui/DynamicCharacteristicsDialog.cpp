@@ -23,7 +23,6 @@ namespace quelvan::ui {
 
 namespace {
 
-constexpr double kPeriodHours = 24.0;
 constexpr int kLegendHeight = 40;
 // Wide enough for most meanings on one line, the longer ones on two.
 constexpr int kMeaningWidth = 560;
@@ -76,7 +75,7 @@ DynamicCharacteristicsDialog::DynamicCharacteristicsDialog(
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(QStringLiteral("Régime sinusoïdal de période %1 h (EN ISO 13786), "
                                             "de l'air extérieur à l'air intérieur.")
-                                 .arg(ToQ(DynamicPeriodText(kPeriodHours))),
+                                 .arg(ToQ(DynamicPeriodText(kDailyPeriodHours))),
         this);
     layout->addWidget(intro);
     refusal_ = new QLabel(this);
@@ -147,7 +146,8 @@ void DynamicCharacteristicsDialog::Refresh()
     WallCheck verdict;
     const SurfaceTexts surfaces = surfaces_ ? surfaces_() : doc_.surfaces;
     const auto wall = SiWallFromProject(doc_.layers, surfaces, &verdict);
-    const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
+    const auto values
+        = wall ? ComputeDynamicCharacteristics(*wall, kDailyPeriodHours) : std::nullopt;
     showsValues_ = values.has_value();
     refusal_->setText(
         showsValues_ ? QString() : ToQ(verdict.Passed() ? msg::kInternalError : verdict.Message()));
