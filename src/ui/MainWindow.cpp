@@ -312,7 +312,7 @@ void MainWindow::ExportPdf()
         return;
     }
     QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
-        QString::fromStdString(doc_->pathWithoutExtension + ".pdf"),
+        QString::fromStdString(printing::ReportPdfPath(*doc_)),
         QStringLiteral("Documents PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -71,6 +71,16 @@ TEST(PrinterJob, NothingChosenPrintsNothing)
     EXPECT_FALSE(QFile::exists(printer.outputFileName()));
 }
 
+// The desktop's export and quelvan-cli report name the PDF beside the project alike.
+TEST(PdfExport, ThePdfReplacesTheProjectsLastExtension)
+{
+    EXPECT_EQ(ReportPdfPathFor("/études/mur.v1.ksl"), "/études/mur.v1.pdf");
+    KslDoc doc;
+    EXPECT_EQ(ReportPdfPath(doc), "Sans nom.pdf");
+    doc.SetPath("/études/mur.v1.ksl");
+    EXPECT_EQ(ReportPdfPath(doc), "/études/mur.v1.pdf");
+}
+
 TEST(PdfExport, WritesAPdfAndRefusesAnUnwritablePath)
 {
     KslDoc doc;

@@ -8,7 +8,6 @@
 #include "app/cli/qt/CliGui.h"
 
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "model/KslDoc.h"
@@ -61,7 +60,7 @@ std::optional<QDateTime> ParseDate(const std::string& text)
 int Report(const ReportOptions& options)
 {
     const std::string output
-        = options.output.empty() ? NFileName(options.project).WithExtension("pdf") : options.output;
+        = options.output.empty() ? printing::ReportPdfPathFor(options.project) : options.output;
     if (!OutputsAreSafe({ options.project }, { output }))
         return kExitFailure;
     KslDoc doc;
