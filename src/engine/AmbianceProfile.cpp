@@ -1,5 +1,6 @@
 #include "engine/AmbianceProfile.h"
 
+#include "core/Angles.h"
 #include "core/NumberText.h"
 #include "engine/NCodedString.h"
 #include "engine/SolarModel.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,7 +17,6 @@
 namespace quelvan {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kWindowFrom = -1.0;
 constexpr double kWindowTo = 10000000000.0;
 
@@ -45,14 +46,14 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
     const ProfileData& flux = record.flux;
     const bool computed = own.type == ProfileType::Solar;
     const int n = computed && own.period == Period::Day ? 24 : 168;
-    const float gamma = static_cast<float>(AzimuthDegrees(context.azimuthIndex) * kPi / 180.0);
+    const float gamma = static_cast<float>(DegreesToRadians(AzimuthDegrees(context.azimuthIndex)));
     const float beta
-        = static_cast<float>(InclinationDegrees(context.inclinationIndex) * kPi / 180.0);
+        = static_cast<float>(DegreesToRadians(InclinationDegrees(context.inclinationIndex)));
 
     std::vector<SunData> suns(static_cast<size_t>(n));
     if (computed) {
         const float tau = FloatValue(flux.values[0]) * 0.01f;
-        const float phi = static_cast<float>(FloatValue(flux.values[1]) * kPi / 180.0);
+        const float phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
         // Hour numbers in 64 bits: any day of 32 bits gives one.
         const long long day = IntValue(flux.values[3]);
         for (int i = 0; i < n; ++i) {
@@ -76,8 +77,8 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         for (int i = 0; i < n; ++i) {
             const double t = t0 + 3600.0 * i;
             SunData& s = suns[static_cast<size_t>(i)];
-            s.azimuth = static_cast<float>(azimuth.EvaluateProfile(t) * kPi / 180.0);
-            s.height = static_cast<float>(height.EvaluateProfile(t) * kPi / 180.0);
+            s.azimuth = static_cast<float>(DegreesToRadians(azimuth.EvaluateProfile(t)));
+            s.height = static_cast<float>(DegreesToRadians(height.EvaluateProfile(t)));
             s.direct = direct.EvaluateProfile(t);
             s.diffuse = diffuse.EvaluateProfile(t);
         }
@@ -125,7 +126,9 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
         const double amplitude = (b - a) / 2.0;
         for (long long i = 0; i < n; ++i) {
             const double v = mean
-                + amplitude * std::sin(static_cast<double>(i - i2) * 2.0 * kPi / 24.0 + kPi / 2.0);
+                + amplitude
+                    * std::sin(static_cast<double>(i - i2) * 2.0 * std::numbers::pi / 24.0
+                        + std::numbers::pi / 2.0);
             Put(values, i, FormatDouble("%.2f", v));
         }
         break;

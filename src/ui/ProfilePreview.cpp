@@ -1,5 +1,7 @@
 #include "ui/ProfilePreview.h"
 
+#include "core/Angles.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
@@ -86,8 +88,8 @@ QPixmap DrawProfilePreview(const PreviewInput& input, QSize size, const SolarFlu
             for (int i = 1; i <= n; ++i) {
                 const long long hourOfYear = input.h2 > 0 ? (input.h2 - 1LL) * 24 + i : i;
                 const int hour = static_cast<int>(std::min<long long>(hourOfYear, INT_MAX));
-                const double flux = solar(
-                    hour, input.a * std::numbers::pi / 180.0, input.b / 100.0, input.h1 / 100.0);
+                const double flux
+                    = solar(hour, DegreesToRadians(input.a), input.b / 100.0, input.h1 / 100.0);
                 // Parameters no sun can have may give no number: drawn as 0, the scale kept.
                 values[static_cast<size_t>(i)]
                     = std::isfinite(flux) ? std::clamp(flux, -kFarAway, kFarAway) : 0.0;

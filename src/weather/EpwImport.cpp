@@ -1,5 +1,6 @@
 #include "weather/EpwImport.h"
 
+#include "core/Angles.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
@@ -155,7 +156,6 @@ bool IsSubHourly(const std::vector<std::string>& header)
 // Sun positions, derived and interpolated values, and the year itself.
 EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series)
 {
-    constexpr double kDeg = std::numbers::pi / 180.0;
     std::vector<SunPosition> sun(kHoursInYear);
     std::vector<bool> sunlit(kHoursInYear, false);
     int nightZeroes = 0;
@@ -179,7 +179,7 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
                 direct[i] = 0.0;
                 continue;
             }
-            const double sinHeight = std::sin(sun[i].height * kDeg);
+            const double sinHeight = std::sin(sun[i].height * kRadiansPerDegree);
             const bool incomplete
                 = !series[kDirectNormal][i] || !series[kDiffuse][i] || !series[kGlobal][i];
             std::optional<double>& global = series[kGlobal][i];

@@ -1,5 +1,7 @@
 #include "weather/SolarPosition.h"
 
+#include "core/Angles.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,13 +11,11 @@ namespace quelvan {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDeg = kPi / 180.0;
 constexpr std::array<int, 12> kMonthDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
 
 double FractionalYear(int dayOfYear, double hourLst)
 {
-    return 2.0 * kPi / kDaysInYear * (dayOfYear - 1 + (hourLst - 12.0) / 24.0);
+    return 2.0 * std::numbers::pi / kDaysInYear * (dayOfYear - 1 + (hourLst - 12.0) / 24.0);
 }
 
 // Minutes to add to the local standard time to get the true solar time.
@@ -65,18 +65,18 @@ SunPosition SunAt(const Site& site, int dayOfYear, double hourLst)
     const double g = FractionalYear(dayOfYear, hourLst);
     const double declination = SolarDeclination(g);
     const double trueSolarMinutes = hourLst * 60.0 + TimeOffsetMinutes(site, g);
-    const double hourAngle = (trueSolarMinutes / 4.0 - 180.0) * kDeg;
-    const double phi = site.latitude * kDeg;
+    const double hourAngle = (trueSolarMinutes / 4.0 - 180.0) * kRadiansPerDegree;
+    const double phi = site.latitude * kRadiansPerDegree;
     const double cosZenith = std::clamp(std::sin(phi) * std::sin(declination)
             + std::cos(phi) * std::cos(declination) * std::cos(hourAngle),
         -1.0, 1.0);
     SunPosition position;
-    position.height = 90.0 - std::acos(cosZenith) / kDeg;
+    position.height = 90.0 - std::acos(cosZenith) / kRadiansPerDegree;
     // From south, positive toward west (afternoon).
     position.azimuth
         = std::atan2(std::sin(hourAngle),
               std::cos(hourAngle) * std::sin(phi) - std::tan(declination) * std::cos(phi))
-        / kDeg;
+        / kRadiansPerDegree;
     return position;
 }
 
@@ -84,7 +84,7 @@ Daylight DaylightOf(const Site& site, int dayOfYear)
 {
     const double g = FractionalYear(dayOfYear, 12.0);
     const double declination = SolarDeclination(g);
-    const double phi = site.latitude * kDeg;
+    const double phi = site.latitude * kRadiansPerDegree;
     const double c = -std::tan(phi) * std::tan(declination);
     Daylight daylight;
     if (c >= 1.0)
@@ -95,7 +95,7 @@ Daylight DaylightOf(const Site& site, int dayOfYear)
         daylight.sunset = 24.0;
         return daylight;
     }
-    const double halfDay = std::acos(c) / kDeg / 15.0;
+    const double halfDay = std::acos(c) / kRadiansPerDegree / 15.0;
     daylight.sunrise = solarNoon - halfDay;
     daylight.sunset = solarNoon + halfDay;
     return daylight;
@@ -116,13 +116,13 @@ SunlitPart SunlitPartOfHour(const Daylight& daylight, double hourEnd)
 
 double DailyExtraterrestrialIrradiation(double latitude, int dayOfYear)
 {
-    const double phi = latitude * kDeg;
-    const double angle = 2.0 * kPi * dayOfYear / kDaysInYear;
+    const double phi = latitude * kRadiansPerDegree;
+    const double angle = 2.0 * std::numbers::pi * dayOfYear / kDaysInYear;
     const double dr = 1.0 + 0.033 * std::cos(angle);
     const double declination = 0.409 * std::sin(angle - 1.39);
     const double ws = std::acos(std::clamp(-std::tan(phi) * std::tan(declination), -1.0, 1.0));
     // 0.0820 MJ/(m².min) gives MJ/(m².day); 1 MJ = 1000 / 3.6 Wh.
-    const double mj = 24.0 * 60.0 / kPi * 0.0820 * dr
+    const double mj = 24.0 * 60.0 / std::numbers::pi * 0.0820 * dr
         * (ws * std::sin(phi) * std::sin(declination)
             + std::cos(phi) * std::cos(declination) * std::sin(ws));
     return std::max(0.0, mj) * 1000.0 / 3.6;
@@ -130,10 +130,11 @@ double DailyExtraterrestrialIrradiation(double latitude, int dayOfYear)
 
 double AstronomicalDayLength(double latitude, int dayOfYear)
 {
-    const double phi = latitude * kDeg;
-    const double declination = 0.409 * std::sin(2.0 * kPi * dayOfYear / kDaysInYear - 1.39);
+    const double phi = latitude * kRadiansPerDegree;
+    const double declination
+        = 0.409 * std::sin(2.0 * std::numbers::pi * dayOfYear / kDaysInYear - 1.39);
     const double ws = std::acos(std::clamp(-std::tan(phi) * std::tan(declination), -1.0, 1.0));
-    return 24.0 * ws / kPi;
+    return 24.0 * ws / std::numbers::pi;
 }
 
 } // namespace quelvan

@@ -1,5 +1,6 @@
 #include "weather/TypicalYear.h"
 
+#include "core/Angles.h"
 #include "weather/DiurnalCurves.h"
 #include "weather/SolarPosition.h"
 #include "weather/SplitMix64.h"
@@ -12,8 +13,6 @@
 namespace quelvan {
 
 namespace {
-
-constexpr double kDeg = std::numbers::pi / 180.0;
 
 // Day-to-day variability: clearness anomaly (standard deviation, lag-one correlation),
 // temperature anomalies and their coupling to the clearness (K per unit of clearness). The
@@ -62,7 +61,8 @@ std::vector<SolarDay> SolarGeometry(const Site& site)
         const int dayOfYear = d + 1;
         day.daylight = DaylightOf(site, dayOfYear);
         const double solarNoon = 0.5 * (day.daylight.sunrise + day.daylight.sunset);
-        day.sunsetHourAngle = 0.5 * (day.daylight.sunset - day.daylight.sunrise) * 15.0 * kDeg;
+        day.sunsetHourAngle
+            = 0.5 * (day.daylight.sunset - day.daylight.sunrise) * 15.0 * kRadiansPerDegree;
         day.extraterrestrial = DailyExtraterrestrialIrradiation(site.latitude, dayOfYear);
         const double distance
             = 1.0 + 0.033 * std::cos(2.0 * std::numbers::pi * dayOfYear / kDaysInYear);
@@ -76,8 +76,8 @@ std::vector<SolarDay> SolarGeometry(const Site& site)
             if (!hour.sunlit)
                 continue;
             hour.length = part.length;
-            hour.sinHeight = std::sin(hour.position.height * kDeg);
-            hour.hourAngle = (part.middle - solarNoon) * 15.0 * kDeg;
+            hour.sinHeight = std::sin(hour.position.height * kRadiansPerDegree);
+            hour.hourAngle = (part.middle - solarNoon) * 15.0 * kRadiansPerDegree;
             hour.extraterrestrial = kSolarConstant * distance * hour.sinHeight * hour.length;
             hour.clearSkyCap = ClearSkyGlobal(hour.sinHeight) * hour.length;
             clearSkyDay += hour.clearSkyCap;
