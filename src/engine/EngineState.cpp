@@ -41,30 +41,6 @@ struct EngineState::Calculation {
     double fineInteriorEnergy = 0.0;
 };
 
-std::string FormatClockText(double seconds, ClockPrecision precision)
-{
-    const double t = std::max(seconds, 0.0);
-    const long long wholeHours = static_cast<long long>((t + 0.1) / 3600.0);
-    const long long day = wholeHours / 24;
-    const double s = t - static_cast<double>(day) * 86400.0;
-    const long long hours = static_cast<long long>((s + 0.1) / 60.0) / 60;
-    const long long rest = static_cast<long long>(s - static_cast<double>(hours) * 3600.0 + 0.1);
-    std::string text = FormatInt("%3d", static_cast<int>(day + 1));
-    auto field = [&text](long long value) {
-        text.push_back(':');
-        text.append(FormatInt("%2d", static_cast<int>(value)));
-    };
-    if (precision != ClockPrecision::Days)
-        field(hours);
-    if (precision == ClockPrecision::Seconds || precision == ClockPrecision::Minutes)
-        field(rest / 60);
-    if (precision == ClockPrecision::Seconds)
-        field(rest % 60);
-    std::replace(text.begin(), text.end(), ' ', '0');
-    text.push_back(':');
-    return text;
-}
-
 EngineState::EngineState()
     : sink_(&gSilentSink)
 {
@@ -372,34 +348,10 @@ void EngineState::RecordResultsRow(KslDoc& doc)
     const int row = doc.nextResultsRow;
     if (row < 1 || row >= doc.results.RowCount())
         return;
-    const CurrentValues& v = run_.current;
-    const SurfaceCoefficients& s = run_.surfaces;
-    const float solAirExterior = v.exteriorTemperature
-        + s.absorptionExterior * v.exteriorFlux / (s.exchangeExterior + 0.0000001f);
-    const float solAirInterior = v.interiorTemperature
-        + s.absorptionInterior * v.interiorFlux / (s.exchangeInterior + 0.0000001f);
-    const struct {
-        float value;
-        int decimals;
-    } cells[] = {
-        { v.exteriorTemperature, 2 },
-        { v.exteriorSurfaceTemperature, 2 },
-        { v.interiorSurfaceTemperature, 2 },
-        { v.interiorTemperature, 2 },
-        { v.exteriorFlux, 3 },
-        { v.exteriorTotalFlux, 2 },
-        { v.interiorTotalFlux, 2 },
-        { v.interiorFlux, 3 },
-        { run_.exteriorEnergy, 0 },
-        { run_.interiorEnergy, 0 },
-        { (solAirInterior - solAirExterior) * run_.uValue, 2 },
-        { solAirExterior, 2 },
-        { solAirInterior, 2 },
-    };
     doc.results.SetCell(row, 0, FormatInt("%d", row - 1));
     int column = 1;
-    for (const auto& cell : cells)
-        doc.results.SetCell(row, column++, KeepDecimals(FloatText(cell.value), cell.decimals));
+    for (std::string& text : run_.ResultsRowTexts())
+        doc.results.SetCell(row, column++, std::move(text));
     doc.nextResultsRow = row + 1;
 }
 
@@ -412,24 +364,7 @@ void EngineState::RefreshResultsDisplay()
             run_.nodes.Tmin[i] = run_.nodes.T[i];
     }
 
-    run_.bounds.upperChanged = false;
-    run_.bounds.lowerChanged = false;
-    if (!run_.nodes.T.empty()) {
-        const float highest = *std::max_element(run_.nodes.Tmax.begin(), run_.nodes.Tmax.end());
-        const float lowest = *std::min_element(run_.nodes.Tmin.begin(), run_.nodes.Tmin.end());
-        const float upper = highest > 0.0f ? std::trunc(highest + 1.0f - 0.0000005f)
-                                           : -std::trunc(std::fabs(highest));
-        const float lower = lowest > 0.0f ? std::trunc(lowest + 0.0000005f)
-                                          : -std::trunc(std::fabs(lowest) + 1.0f);
-        if (upper > run_.bounds.upper + 0.01f) {
-            run_.bounds.upper = upper;
-            run_.bounds.upperChanged = true;
-        }
-        if (lower < run_.bounds.lower - 0.01f) {
-            run_.bounds.lower = lower;
-            run_.bounds.lowerChanged = true;
-        }
-    }
+    run_.bounds.Follow(run_.nodes);
 
     run_.readoutValues
         = { true, run_.clock, run_.current, run_.exteriorEnergy, run_.interiorEnergy };

@@ -15,13 +15,6 @@ namespace quelvan {
 class KslDoc;
 class MessageSink;
 
-// The last field a clock text shows.
-enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
-
-// Day:hour:minute:second text of a clock in seconds, down to the given precision. 3600 s gives
-// "001:01:00:00:".
-std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrecision::Seconds);
-
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start
 // from the previous calculation's temperatures. It never draws and never blocks.

@@ -30,6 +30,13 @@ inline constexpr int kSeriesCount = 8;
 // "Température extérieure", ..., "Flux intérieur".
 const char* SeriesTitle(SeriesId id);
 
+// The last field a clock text shows.
+enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
+
+// Day:hour:minute:second text of a clock in seconds, down to the given precision. 3600 s gives
+// "001:01:00:00:".
+std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrecision::Seconds);
+
 // Texts of the main form's read-outs (RunView::Readouts).
 struct ReadoutTexts {
     std::string clock; // "001:01:00:00:"
@@ -45,6 +52,8 @@ struct ReadoutTexts {
     std::string exteriorEnergy;
 };
 
+struct NodeProfiles;
+
 // Vertical bounds of the in-wall profile chart. The flags tell whether the last refresh moved a
 // bound, in which case the chart relabels that axis end (with the bound's FloatText).
 struct ChartBounds {
@@ -52,6 +61,9 @@ struct ChartBounds {
     float lower = 10000000.0f;
     bool upperChanged = false;
     bool lowerChanged = false;
+
+    // Widens the bounds to whole degrees around the nodes' envelopes; they never narrow.
+    void Follow(const NodeProfiles& nodes);
 };
 
 // Node values across the wall, node 0 on the exterior face. Every vector has N entries.
@@ -120,6 +132,10 @@ struct RunView {
     int NodeCount() const { return static_cast<int>(nodes.T.size()); }
     // The texts of the read-outs at the last refresh.
     ReadoutTexts Readouts() const;
+    // The 13 value texts of the current hour's results row, after its hour number: the eight
+    // boundary and surface values, the two energies, the sol-air flux through U and the two
+    // sol-air temperatures, each cut to its decimals.
+    std::array<std::string, 13> ResultsRowTexts() const;
     // End labels of the in-wall chart's abscissa: "0" and the thickness in mm ("%.0f").
     std::array<std::string, 2> AbscissaLabels() const;
 };
