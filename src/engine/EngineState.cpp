@@ -15,7 +15,6 @@
 #include "model/KslDoc.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace quelvan {
