@@ -153,11 +153,18 @@ bool IsSubHourly(const std::vector<std::string>& header)
     return false;
 }
 
-// Sun positions, derived and interpolated values, and the year itself.
-EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series)
+// The sun of every hour of the year and whether it is up during part of that hour.
+struct YearSun {
+    std::vector<SunPosition> position = std::vector<SunPosition>(kHoursInYear);
+    std::vector<bool> sunlit = std::vector<bool>(kHoursInYear, false);
+};
+
+// Places the sun over every hour and derives the horizontal beam from the direct normal
+// irradiance (or the difference of global and diffuse); a missing one of the three irradiances
+// is derived from the other two, missing night values are zero. Says the repairs it made.
+YearSun DeriveRadiation(EpwImportResult& result, std::array<Series, kQuantityCount>& series)
 {
-    std::vector<SunPosition> sun(kHoursInYear);
-    std::vector<bool> sunlit(kHoursInYear, false);
+    YearSun sun;
     int nightZeroes = 0;
     int derived = 0;
     std::vector<std::optional<double>> direct(kHoursInYear);
@@ -166,9 +173,9 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
         for (int h = 0; h < 24; ++h) {
             const std::size_t i = static_cast<std::size_t>(24 * d + h);
             const SunlitPart part = SunlitPartOfHour(daylight, h + 1.0);
-            sun[i] = SunAt(result.site, d + 1, part.middle);
-            sunlit[i] = part.length > 0.0 && sun[i].height > 0.0;
-            if (!sunlit[i]) {
+            sun.position[i] = SunAt(result.site, d + 1, part.middle);
+            sun.sunlit[i] = part.length > 0.0 && sun.position[i].height > 0.0;
+            if (!sun.sunlit[i]) {
                 // No beam while the sun is down; missing night values are zero.
                 for (const Quantity q : { kGlobal, kDirectNormal, kDiffuse }) {
                     if (!series[q][i]) {
@@ -179,7 +186,7 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
                 direct[i] = 0.0;
                 continue;
             }
-            const double sinHeight = std::sin(sun[i].height * kRadiansPerDegree);
+            const double sinHeight = std::sin(sun.position[i].height * kRadiansPerDegree);
             const bool incomplete
                 = !series[kDirectNormal][i] || !series[kDiffuse][i] || !series[kGlobal][i];
             std::optional<double>& global = series[kGlobal][i];
@@ -203,6 +210,13 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
     if (derived > 0)
         result.repairs.push_back(FormatInt("%d", derived)
             + " heures dont un rayonnement manquant a été déduit des deux autres");
+    return sun;
+}
+
+// Interpolates the short runs of missing values of every quantity; false, with the error, at
+// the first run too long to repair.
+bool FillAllGaps(EpwImportResult& result, std::array<Series, kQuantityCount>& series)
+{
     for (int q = 0; q < kQuantityCount; ++q) {
         int filled = 0;
         int gapStart = 0;
@@ -210,26 +224,96 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
             result.error = std::string(msg::kEpwLongGap) + " ("
                 + kQuantityName[static_cast<std::size_t>(q)] + ", à partir du " + DateText(gapStart)
                 + ")";
-            return result;
+            return false;
         }
         if (filled > 0)
             result.repairs.push_back(FormatInt("%d", filled) + " valeurs manquantes interpolées ("
                 + kQuantityName[static_cast<std::size_t>(q)] + ")");
     }
+    return true;
+}
+
+// Sun positions, derived and interpolated values, and the year itself.
+EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series)
+{
+    const YearSun sun = DeriveRadiation(result, series);
+    if (!FillAllGaps(result, series))
+        return result;
     WeatherYear year;
     year.description = "Importé d'un fichier EPW : " + result.location;
     year.hours.resize(kHoursInYear);
     for (std::size_t i = 0; i < year.hours.size(); ++i) {
         WeatherHour& h = year.hours[i];
         h.temperature = *series[kTemperature][i];
-        h.direct = sunlit[i] ? *series[kDirectNormal][i] : 0.0;
+        h.direct = sun.sunlit[i] ? *series[kDirectNormal][i] : 0.0;
         h.diffuse = *series[kDiffuse][i];
         h.global = *series[kGlobal][i];
-        h.sunAzimuth = sun[i].azimuth;
-        h.sunHeight = sunlit[i] ? sun[i].height : 0.0;
+        h.sunAzimuth = sun.position[i].azimuth;
+        h.sunHeight = sun.sunlit[i] ? sun.position[i].height : 0.0;
     }
     result.year = std::move(year);
     return result;
+}
+
+// The hourly records of a file, each in its slot of a 365-day year.
+struct Records {
+    std::array<Series, kQuantityCount> series;
+    std::vector<bool> present = std::vector<bool>(kHoursInYear, false);
+    int count = 0; // hours present
+    int leapDayRecords = 0; // records of 29 February, left out
+    std::string error; // the first line that did not read
+};
+
+Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData)
+{
+    Records records;
+    std::array<Series, kQuantityCount>& series = records.series;
+    std::vector<bool>& present = records.present;
+    for (Series& s : series)
+        s.assign(kHoursInYear, std::nullopt);
+    for (std::size_t i = firstData; i < lines.size(); ++i) {
+        if (TrimWhitespace(lines[i]).empty())
+            continue;
+        const std::vector<std::string> f = SplitCsvLine(lines[i]);
+        if (f.size() < kFieldsNeeded) {
+            records.error = LineError(i, msg::kEpwMissingFields);
+            return records;
+        }
+        const std::optional<int> month = WholeNumber(f[kMonthField]);
+        const std::optional<int> day = WholeNumber(f[kDayField]);
+        const std::optional<int> hour = WholeNumber(f[kHourField]);
+        if (!month || !day || !hour || *month < 1 || *month > 12 || *hour < 1 || *hour > 24
+            || *day < 1 || *day > DaysInMonth(*month) + (*month == 2 ? 1 : 0)) {
+            records.error = LineError(i, msg::kEpwBadDate);
+            return records;
+        }
+        if (*month == 2 && *day == 29) {
+            ++records.leapDayRecords;
+            continue;
+        }
+        const int slot = (FirstDayOfMonth(*month) + *day - 1) * 24 + *hour - 1;
+        if (present[static_cast<std::size_t>(slot)]) {
+            records.error = LineError(i, msg::kEpwDuplicateHour);
+            return records;
+        }
+        present[static_cast<std::size_t>(slot)] = true;
+        for (int q = 0; q < kQuantityCount; ++q) {
+            const std::string& text = f[kFieldOf[static_cast<std::size_t>(q)]];
+            if (TrimWhitespace(text).empty())
+                continue; // missing, repaired below
+            const std::optional<double> v = StrictNumber(text);
+            if (!v) {
+                records.error = LineError(i,
+                    std::string(msg::kEpwNotNumeric) + " « " + std::string(TrimWhitespace(text))
+                        + " » (" + kQuantityName[static_cast<std::size_t>(q)] + ")");
+                return records;
+            }
+            if (!IsMissing(static_cast<Quantity>(q), *v))
+                series[static_cast<std::size_t>(q)][static_cast<std::size_t>(slot)] = *v;
+        }
+    }
+    records.count = static_cast<int>(std::count(present.begin(), present.end(), true));
+    return records;
 }
 
 } // namespace
@@ -258,65 +342,24 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
     result.site = location.site;
     result.location = location.name;
 
-    std::array<Series, kQuantityCount> series;
-    for (Series& s : series)
-        s.assign(kHoursInYear, std::nullopt);
-    std::vector<bool> present(kHoursInYear, false);
-    int leapDayRecords = 0;
-    for (std::size_t i = firstData; i < lines.size(); ++i) {
-        if (TrimWhitespace(lines[i]).empty())
-            continue;
-        const std::vector<std::string> f = SplitCsvLine(lines[i]);
-        if (f.size() < kFieldsNeeded) {
-            result.error = LineError(i, msg::kEpwMissingFields);
-            return result;
-        }
-        const std::optional<int> month = WholeNumber(f[kMonthField]);
-        const std::optional<int> day = WholeNumber(f[kDayField]);
-        const std::optional<int> hour = WholeNumber(f[kHourField]);
-        if (!month || !day || !hour || *month < 1 || *month > 12 || *hour < 1 || *hour > 24
-            || *day < 1 || *day > DaysInMonth(*month) + (*month == 2 ? 1 : 0)) {
-            result.error = LineError(i, msg::kEpwBadDate);
-            return result;
-        }
-        if (*month == 2 && *day == 29) {
-            ++leapDayRecords;
-            continue;
-        }
-        const int slot = (FirstDayOfMonth(*month) + *day - 1) * 24 + *hour - 1;
-        if (present[static_cast<std::size_t>(slot)]) {
-            result.error = LineError(i, msg::kEpwDuplicateHour);
-            return result;
-        }
-        present[static_cast<std::size_t>(slot)] = true;
-        for (int q = 0; q < kQuantityCount; ++q) {
-            const std::string& text = f[kFieldOf[static_cast<std::size_t>(q)]];
-            if (TrimWhitespace(text).empty())
-                continue; // missing, repaired below
-            const std::optional<double> v = StrictNumber(text);
-            if (!v) {
-                result.error = LineError(i,
-                    std::string(msg::kEpwNotNumeric) + " « " + std::string(TrimWhitespace(text))
-                        + " » (" + kQuantityName[static_cast<std::size_t>(q)] + ")");
-                return result;
-            }
-            if (!IsMissing(static_cast<Quantity>(q), *v))
-                series[static_cast<std::size_t>(q)][static_cast<std::size_t>(slot)] = *v;
-        }
+    Records read = ReadRecords(lines, firstData);
+    if (!read.error.empty()) {
+        result.error = read.error;
+        return result;
     }
-    const int records = static_cast<int>(std::count(present.begin(), present.end(), true));
+    const int records = read.count;
     if (records < kHoursInYear - kLongestRepairedGap) {
         result.error = std::string(msg::kEpwIncompleteYear) + " (" + FormatInt("%d", records)
             + " heures sur " + FormatInt("%d", kHoursInYear) + ")";
         return result;
     }
-    if (leapDayRecords > 0)
+    if (read.leapDayRecords > 0)
         result.repairs.push_back("29 février supprimé (année bissextile) : "
-            + FormatInt("%d", leapDayRecords) + " enregistrements ignorés");
+            + FormatInt("%d", read.leapDayRecords) + " enregistrements ignorés");
     if (records < kHoursInYear)
         result.repairs.push_back(
             FormatInt("%d", kHoursInYear - records) + " heures absentes du fichier");
-    return FinishEpwImport(std::move(result), series);
+    return FinishEpwImport(std::move(result), read.series);
 }
 
 EpwImportResult ImportEpwFile(const std::string& path)
