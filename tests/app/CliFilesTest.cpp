@@ -4,6 +4,7 @@
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CaseNames.h"
 #include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ struct Refusal {
     const char* setup; // shell commands run in the folder first
     const char* command;
     const char* named; // the output the message names
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.command; }
 };
 
 class CliOutputRefusal : public CliFiles, public testing::WithParamInterface<Refusal> { };

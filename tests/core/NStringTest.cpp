@@ -1,6 +1,7 @@
 #include "core/NString.h"
 #include "core/NFileName.h"
 #include "core/TextTrim.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,10 @@ struct PathCase {
     const char* directoryWithoutDrive;
     const char* name;
     const char* extension;
+    friend void PrintTo(const PathCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.path);
+    }
 };
 
 class NFileNameTest : public ::testing::TestWithParam<PathCase> { };

@@ -1,4 +1,5 @@
 #include "core/NTextTable.h"
+#include "support/CaseNames.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,11 @@ std::vector<std::string> RowOf(const NTextTable& table, int row)
 struct CountCase {
     std::string bytes;
     int lines;
+    friend void PrintTo(const CountCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.bytes.substr(0, 16), false) << ", " << c.bytes.size()
+            << " bytes";
+    }
 };
 
 class CountLinesTest : public ::testing::TestWithParam<CountCase> { };
@@ -85,6 +91,7 @@ TEST(NTextTable, SeparatorAndTabBothEndFields)
 struct ColumnCase {
     int column;
     const char* expected;
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << "column " << c.column; }
 };
 
 class ReadColumnTest : public ::testing::TestWithParam<ColumnCase> { };

@@ -1,4 +1,5 @@
 #include "core/NumberText.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ struct FormatNumberCase {
     Precision precision;
     bool trim;
     const char* expected;
+    friend void PrintTo(const FormatNumberCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.x) << " to " << quelvan::test::PrecisionText(c.precision)
+            << (c.trim ? ", trimmed" : "");
+    }
 };
 
 class FormatNumberTest : public ::testing::TestWithParam<FormatNumberCase> { };
@@ -102,6 +108,10 @@ TEST(FormatNumberRounding, NonFiniteValuesDoNotBreakTheDecimals)
 struct FormatCase {
     const char* format;
     double value;
+    friend void PrintTo(const FormatCase& c, std::ostream* os)
+    {
+        *os << c.format << " of " << quelvan::test::Number(c.value);
+    }
 };
 
 class FormatDoubleTest : public ::testing::TestWithParam<FormatCase> { };
@@ -190,6 +200,10 @@ TEST(SignificantText, KeepsExactlyTheDigitsAsked)
 struct TextCase {
     const char* input;
     const char* expected;
+    friend void PrintTo(const TextCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.input);
+    }
 };
 
 class TrimTrailingZerosTest : public ::testing::TestWithParam<TextCase> { };
@@ -210,6 +224,11 @@ struct KeepCase {
     Precision precision;
     bool trim;
     const char* expected;
+    friend void PrintTo(const KeepCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.input) << " to " << quelvan::test::PrecisionText(c.precision)
+            << (c.trim ? ", trimmed" : "");
+    }
 };
 
 class KeepDecimalsTest : public ::testing::TestWithParam<KeepCase> { };

@@ -1,6 +1,7 @@
 #include "core/EditValidation.h"
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,10 @@ struct FloatCase {
     const char* text;
     bool ok;
     float value;
+    friend void PrintTo(const FloatCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text);
+    }
 };
 
 class ParseFloatTest : public ::testing::TestWithParam<FloatCase> { };
@@ -85,6 +90,10 @@ struct IntCase {
     const char* text;
     bool ok;
     int value;
+    friend void PrintTo(const IntCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text);
+    }
 };
 
 class ParseIntTest : public ::testing::TestWithParam<IntCase> { };
@@ -117,6 +126,11 @@ struct EditCase {
     EditKind kind;
     int maxLength;
     bool valid;
+    friend void PrintTo(const EditCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text) << " of kind " << static_cast<int>(c.kind)
+            << ", at most " << c.maxLength;
+    }
 };
 
 class EditValidationTest : public ::testing::TestWithParam<EditCase> { };

@@ -6,6 +6,7 @@
 #include "model/AmbianceCheck.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ struct ClockCase {
     double seconds;
     ClockPrecision precision;
     const char* expected;
+    friend void PrintTo(const ClockCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.seconds) << " s as " << c.expected;
+    }
 };
 class ClockText : public ::testing::TestWithParam<ClockCase> { };
 using C = ClockPrecision;

@@ -67,10 +67,7 @@ TEST_P(HostileLibrary, ReadCheckAndWeekGiveTheOutcome)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, HostileLibrary, testing::ValuesIn(test::HostileProjects()),
-    [](const testing::TestParamInfo<std::string>& info) {
-        return test::HostileTestName(info.param);
-    });
+INSTANTIATE_TEST_SUITE_P(Corpus, HostileLibrary, testing::ValuesIn(test::HostileProjects()));
 
 } // namespace
 } // namespace quelvan

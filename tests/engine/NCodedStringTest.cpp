@@ -1,6 +1,7 @@
 #include "engine/NCodedString.h"
 
 #include "core/NumberText.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,10 @@ struct CodeCase {
     int position; // counted from the marker
     char value;
     ProfileFault expected;
+    friend void PrintTo(const CodeCase& c, std::ostream* os)
+    {
+        *os << "'" << c.value << "' at " << c.position;
+    }
 };
 class CodeErrors : public ::testing::TestWithParam<CodeCase> { };
 

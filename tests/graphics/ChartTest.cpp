@@ -6,6 +6,7 @@
 #include "graphics/NShpPolyLine.h"
 #include "graphics/NShpText.h"
 #include "graphics/ProfileChart.h"
+#include "support/CaseNames.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -58,6 +59,10 @@ struct RangeCase {
     double max;
     int bottom;
     int top;
+    friend void PrintTo(const RangeCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.min) << " to " << quelvan::test::Number(c.max);
+    }
 };
 
 class IntegerRangeRuleTest : public ::testing::TestWithParam<RangeCase> { };

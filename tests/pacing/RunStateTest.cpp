@@ -1,4 +1,5 @@
 #include "pacing/RunState.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,11 @@ struct Row {
     bool tracerShown;
     RunButtons previous;
     RunButtons expected;
+    friend void PrintTo(const Row& c, std::ostream* os)
+    {
+        *os << "state " << static_cast<int>(c.state) << (c.tracerShown ? ", curves shown" : "")
+            << (c.previous.runEnabled ? ", from all on" : ", from all off");
+    }
 };
 class RunStateRows : public ::testing::TestWithParam<Row> { };
 

@@ -7,6 +7,7 @@
 
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,14 @@
 #include <iterator>
 
 namespace quelvan {
+
+namespace fuzz {
+void PrintTo(const FuzzTarget& target, std::ostream* os)
+{
+    *os << target.name;
+}
+} // namespace fuzz
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -60,14 +69,12 @@ TEST_P(FuzzRegressionTest, EverySavedInputRunsThrough)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionTest, testing::ValuesIn(fuzz::kFuzzTargets),
-    [](const testing::TestParamInfo<fuzz::FuzzTarget>& info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionTest, testing::ValuesIn(fuzz::kFuzzTargets));
 
 struct ExpectedRead {
     const char* file;
     Failure result;
+    friend void PrintTo(const ExpectedRead& c, std::ostream* os) { *os << c.file; }
 };
 
 class HostileProjectTest : public testing::TestWithParam<ExpectedRead> { };

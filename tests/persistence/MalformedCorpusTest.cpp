@@ -56,12 +56,7 @@ TEST_P(MalformedFileTest, IsRefusedSayingWhere)
     EXPECT_EQ(doc.layers.Count(), 3); // a new project
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, MalformedFileTest, testing::ValuesIn(CorpusFiles()),
-    [](const testing::TestParamInfo<std::string>& info) {
-        std::string name = fs::path(info.param).stem().string();
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Corpus, MalformedFileTest, testing::ValuesIn(CorpusFiles()));
 
 } // namespace
 } // namespace quelvan

@@ -3,6 +3,7 @@
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,7 @@ struct Spoiler {
     std::function<void(std::string&)> spoil;
     const char* field;
     ReadFault fault;
+    friend void PrintTo(const Spoiler& c, std::ostream* os) { *os << c.label; }
 };
 
 class MalformedLineTest : public testing::TestWithParam<Spoiler> { };
@@ -216,8 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, MalformedLineTest,
             "I=", ReadFault::NotANumber },
         Spoiler { "TitleLineTooLong", {}, "titre3",
             [](auto& l) { l = std::string(kMaxProjectLineLength + 1, 'x'); }, "",
-            ReadFault::LineTooLong }),
-    [](const testing::TestParamInfo<Spoiler>& info) { return info.param.label; });
+            ReadFault::LineTooLong }));
 
 // Random damage to a valid file never crashes the reader; a refusal names a line of the file
 // (or the one after its end), and whatever it accepts is a project the engine and the drawing

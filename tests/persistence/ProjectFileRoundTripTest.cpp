@@ -3,6 +3,7 @@
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,7 @@ TEST(ProjectRoundTrip, NamesKeepTheirBlanksAndAuthorItsCarriageReturn)
 struct RefusedCase {
     const char* label;
     void (*spoil)(KslDoc&);
+    friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class RefusedValueTest : public testing::TestWithParam<RefusedCase> { };
@@ -269,8 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Values, RefusedValueTest,
             } },
         RefusedCase { "AzimuthOutsideTable", [](KslDoc& d) { d.azimuthIndex = 12; } },
         RefusedCase {
-            "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); } }),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.label; });
+            "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); } }));
 
 TEST(ProjectWrite, UnwritableFolderIsReported)
 {

@@ -2,6 +2,7 @@
 
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
+#include "support/CaseNames.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -14,6 +15,11 @@ struct RefusalCase {
     bool printer;
     std::vector<int> flags;
     const char* message;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os)
+    {
+        *os << (c.printer ? "printer, flags " : "no printer, flags ")
+            << quelvan::test::List(c.flags);
+    }
 };
 
 class PrintRefusals : public ::testing::TestWithParam<RefusalCase> { };

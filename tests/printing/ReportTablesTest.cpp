@@ -84,6 +84,10 @@ struct AmbianceCase {
     T type;
     Component component;
     Texts values; // after the component and the period: the form's name and its parameters
+    friend void PrintTo(const AmbianceCase& c, std::ostream* os)
+    {
+        *os << c.values.front() << (c.component == kTemperature ? " temperature" : " flux");
+    }
 };
 
 class AmbianceTables : public ::testing::TestWithParam<AmbianceCase> { };

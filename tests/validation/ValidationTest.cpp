@@ -33,10 +33,7 @@ TEST_P(Validation, FineModeMeetsTheReferenceAndBothModesGiveNumbers)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Validation, ::testing::ValuesIn(ValidationCases()),
-    [](const ::testing::TestParamInfo<ValidationCase>& info) {
-        return std::string(info.param.id);
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, Validation, ::testing::ValuesIn(ValidationCases()));
 
 } // namespace
 } // namespace quelvan::validation

@@ -1,6 +1,7 @@
 // The climate-normals table: the data folder's table, its quality flags, malformed tables.
 
 #include "model/CBCData.h"
+#include "support/CaseNames.h"
 #include "weather/ClimateNormals.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,7 @@ struct BadTable {
     const char* name;
     std::vector<std::string> lines;
     std::string expected;
+    friend void PrintTo(const BadTable& c, std::ostream* os) { *os << c.name; }
 };
 
 class ClimateTableRefusal : public ::testing::TestWithParam<BadTable> { };
@@ -91,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Malformed, ClimateTableRefusal,
         BadTable { "NoMonthlySunshine",
             { kHeader, Row("tmin_C", "A", kTwelve), Row("tmax_C", "A", kTwelve),
                 Row("sun_h", "D", kEmptyMonths) },
-            "aucune ville complète" }),
-    [](const ::testing::TestParamInfo<BadTable>& info) { return std::string(info.param.name); });
+            "aucune ville complète" }));
 
 } // namespace

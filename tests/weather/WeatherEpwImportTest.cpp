@@ -4,6 +4,7 @@
 #include "WeatherTestSupport.h"
 
 #include "core/Messages.h"
+#include "support/CaseNames.h"
 #include "weather/EpwImport.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,7 @@ struct Damage {
     const char* name;
     std::function<void(std::vector<std::string>&)> apply;
     std::string expected;
+    friend void PrintTo(const Damage& c, std::ostream* os) { *os << c.name; }
 };
 
 class EpwRefusal : public ::testing::TestWithParam<Damage> { };
@@ -236,8 +238,7 @@ INSTANTIATE_TEST_SUITE_P(Malformed, EpwRefusal,
                 for (int i = 0; i < 10; ++i)
                     ReplaceField(l[static_cast<std::size_t>(kHeaderLines + 500 + i)], 6, "99.9");
             },
-            std::string(msg::kEpwLongGap) + " (température sèche, à partir du 21/1 à 21 h)" }),
-    [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+            std::string(msg::kEpwLongGap) + " (température sèche, à partir du 21/1 à 21 h)" }));
 
 TEST(EpwImport, MissingFileIsReported)
 {

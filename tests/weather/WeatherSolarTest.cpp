@@ -1,6 +1,7 @@
 // Sun position, extraterrestrial irradiation and the daily shapes of the typical-year
 // synthesis, against published worked examples and hand calculations.
 
+#include "support/CaseNames.h"
 #include "weather/DiurnalCurves.h"
 #include "weather/SolarPosition.h"
 
@@ -71,6 +72,10 @@ struct SunlitCase {
     double hourEnd;
     double length;
     double middle;
+    friend void PrintTo(const SunlitCase& c, std::ostream* os)
+    {
+        *os << "hour ending at " << quelvan::test::Number(c.hourEnd);
+    }
 };
 
 class SunlitPartTest : public ::testing::TestWithParam<SunlitCase> { };

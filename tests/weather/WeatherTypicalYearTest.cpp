@@ -68,13 +68,19 @@ double ReferenceAnnualAngstromKwh(const CityNormals& city)
     return total;
 }
 
-class TypicalYearTest : public ::testing::TestWithParam<int> {
+// One of the ten cities, named in the test's name.
+struct City {
+    const char* name;
+    friend void PrintTo(const City& c, std::ostream* os) { *os << c.name; }
+};
+
+class TypicalYearTest : public ::testing::TestWithParam<City> {
 protected:
     void SetUp() override
     {
         ASSERT_FALSE(Table().cities.empty());
-        city = FindCity(Table(), kCities[static_cast<std::size_t>(GetParam())]);
-        ASSERT_NE(city, nullptr) << kCities[static_cast<std::size_t>(GetParam())];
+        city = FindCity(Table(), GetParam().name);
+        ASSERT_NE(city, nullptr) << GetParam().name;
         lines = GenerateTypicalYear(*city).FormatLines();
         ASSERT_TRUE(weathertest::ParseRows(lines, rows));
     }
@@ -170,11 +176,15 @@ TEST_P(TypicalYearTest, DailyCurveHasItsMinimumNearSunriseAndItsMaximumInTheAfte
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TenCities, TypicalYearTest, ::testing::Range(0, 10),
-    [](const ::testing::TestParamInfo<int>& info) {
-        return std::string(
-            info.param == 5 ? "Macon" : kCities[static_cast<std::size_t>(info.param)]);
-    });
+std::vector<City> TenCities()
+{
+    std::vector<City> cities;
+    for (const char* name : kCities)
+        cities.push_back({ name });
+    return cities;
+}
+
+INSTANTIATE_TEST_SUITE_P(TenCities, TypicalYearTest, ::testing::ValuesIn(TenCities()));
 
 TEST(TypicalYearDeterminism, SameSeedSameBytesOtherSeedOtherYear)
 {
