@@ -113,7 +113,7 @@ public:
     }
     // Opens a list dialog, selects a row and opens its editing dialog.
     void InEditor(ListKind kind, Side side, const std::function<int(RecordListDlg&)>& row,
-        std::function<void(QDialog&)> inside)
+        const std::function<void(QDialog&)>& inside)
     {
         InDialog([&] { window_.Controller().EditList(kind, side); },
             [&, inside](QDialog& dialog) {
@@ -263,7 +263,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: quelvan-screenshots OUTDIR [NAME...]\n";
         return 2;
     }
-    const QString folder = arguments.at(1);
+    const QString& folder = arguments.at(1);
     QDir().mkpath(folder);
     const QStringList wanted = arguments.mid(2);
     Driver driver(folder);

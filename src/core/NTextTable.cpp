@@ -139,7 +139,8 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
                 errorRow_ = static_cast<int>(i);
                 return;
             }
-            rows_[i].assign(1, std::move(fields[wanted - 1]));
+            rows_[i].clear();
+            rows_[i].push_back(std::move(fields[wanted - 1]));
         }
     }
     // Decimal comma to decimal point, once per cell.

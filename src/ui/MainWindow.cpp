@@ -243,7 +243,7 @@ void MainWindow::UpdateRecentMenu()
     recentMenu_->clear();
     const QStringList files = controller_->RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        const QString file = files[i];
+        const QString& file = files[i];
         QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
         connect(action, &QAction::triggered, this, [this, file] {
             if (controller_->MaybeSave())
