@@ -24,8 +24,8 @@ constexpr Period W = Period::Week;
 CBCData Record(T type, Period period, std::array<std::string, 4> values, T fluxType = T::Null,
     Period fluxPeriod = D, std::array<std::string, 4> fluxValues = { "0", "0", "0", "0" })
 {
-    return CBCData(4001, "Essai", Side::Exterior, type, fluxType, period, fluxPeriod,
-        std::move(values), std::move(fluxValues));
+    return CBCData(kAmbianceIdentifierBase, "Essai", Side::Exterior, type, fluxType, period,
+        fluxPeriod, std::move(values), std::move(fluxValues));
 }
 
 // The value applied during hour i (the profile is a staircase of hourly values).

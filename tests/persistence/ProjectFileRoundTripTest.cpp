@@ -89,10 +89,12 @@ TEST(ProjectRoundTrip, OwnRecordsReadBackByteForByte)
     KslDoc written;
     const CMaterial& own = written.AddMaterial(3001 + 19, 7, "Terre crue", "0.9", "1700", "900");
     written.layers.At(1).SetMaterial(&own);
-    written.AddAmbiance(4001 + 12, Side::Exterior, "Nuit froide", ProfileType::Constant,
-        ProfileType::Null, Period::Day, Period::Day, { "-8", "-8", "0", "0" }, {});
-    written.AddAmbiance(4001 + 10, Side::Interior, "Chambre", ProfileType::Sinusoid,
-        ProfileType::Null, Period::Week, Period::Day, { "17", "19", "6", "0" }, {});
+    written.AddAmbiance(kAmbianceIdentifierBase + 12, Side::Exterior, "Nuit froide",
+        ProfileType::Constant, ProfileType::Null, Period::Day, Period::Day,
+        { "-8", "-8", "0", "0" }, {});
+    written.AddAmbiance(kAmbianceIdentifierBase + 10, Side::Interior, "Chambre",
+        ProfileType::Sinusoid, ProfileType::Null, Period::Week, Period::Day,
+        { "17", "19", "6", "0" }, {});
     written.selectedExterior = 12;
     written.selectedInterior = 10;
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);

@@ -77,8 +77,9 @@ TEST(WeatherColumns, WhatTheWriterPutsTheReaderFinds)
     }
     ASSERT_TRUE(year.Write((dir / WeatherFileName(0)).string()));
 
-    CBCData record(4001, "Météo d'Agen", Side::Exterior, ProfileType::Weather, ProfileType::Weather,
-        Period::Day, Period::Day, { "Agen", "1", "0", "0" }, { "0", "0", "0", "0" });
+    CBCData record(kAmbianceIdentifierBase, "Météo d'Agen", Side::Exterior, ProfileType::Weather,
+        ProfileType::Weather, Period::Day, Period::Day, { "Agen", "1", "0", "0" },
+        { "0", "0", "0", "0" });
     record.ApplyWeatherCase();
     WeatherSearch search;
     search.explicitDirectory = dir.string();
