@@ -6,6 +6,7 @@
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
+#include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
@@ -139,6 +140,8 @@ void MainWindow::BuildMenus()
     add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
+    add(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance, {},
+        "Pertes et apports de la paroi mois par mois sur une année");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -343,6 +346,24 @@ void MainWindow::ShowDynamicCharacteristics()
     dynamicDialog_->show();
     dynamicDialog_->raise();
     dynamicDialog_->activateWindow();
+}
+
+AnnualBalanceWindow* MainWindow::AnnualWindow() const
+{
+    return annualWindow_.data();
+}
+
+void MainWindow::ShowAnnualBalance()
+{
+    if (!annualWindow_) {
+        annualWindow_ = new AnnualBalanceWindow(
+            *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
+        annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    annualWindow_->show();
+    annualWindow_->raise();
+    annualWindow_->activateWindow();
+    annualWindow_->Recompute();
 }
 
 void MainWindow::PrinterSetup()
