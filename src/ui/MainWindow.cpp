@@ -16,6 +16,7 @@
 #include "ui/LockKeyIndicators.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
+#include "ui/ReportChoiceSetting.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -273,17 +274,28 @@ void MainWindow::About()
     prompter_->Exec(dialog);
 }
 
-// The report of the project as the form shows it, with the calculation's series and profiles.
+// The report of the project as the form shows it, with the calculation's series and profiles,
+// and the year of that project in the fine mode when the annual balance is chosen.
 static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
 {
-    return printing::ReportPrinter(
+    printing::ReportPrinter report(
         doc, view.InputsFromControls(), view.Runner().Engine().Snapshot());
+    if (StoredAnnualBalanceChoice()) {
+        std::string error;
+        const auto problem = annual::PrepareAnnualBalance(
+            doc, view.InputsFromControls(), CalculationMode::Fine, &error);
+        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
+        if (problem && !year)
+            error = msg::kInternalError;
+        report.SetAnnualBalance(std::move(year), error);
+    }
+    return report;
 }
 
 void MainWindow::PrintReport()
 {
-    const std::string refusal
-        = printing::PrintRefusal(printing::HasDefaultPrinter(), doc_->printChoices);
+    const std::string refusal = printing::PrintRefusal(
+        printing::HasDefaultPrinter(), doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;
@@ -295,7 +307,8 @@ void MainWindow::PrintReport()
 
 void MainWindow::PrintPreview()
 {
-    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    const std::string refusal
+        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;
@@ -311,7 +324,8 @@ void MainWindow::PrintPreview()
 
 void MainWindow::ExportPdf()
 {
-    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    const std::string refusal
+        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;

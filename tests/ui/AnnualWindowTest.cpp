@@ -1,7 +1,8 @@
 // The annual balance window: opened from the "Données" menu, it computes the year off the
 // interface thread and then shows the core's figures for the form's project; its buttons copy
 // the table and export the hours, never over the project; a refused wall shows the check's
-// message; a window closed while its year runs stops it.
+// message; a window closed while its year runs stops it. The print choice adds the annual page
+// to the report.
 #include "UiTestSupport.h"
 #include "core/Messages.h"
 #include "engine/annual/AnnualBalanceText.h"
@@ -11,6 +12,9 @@
 #include "support/TempFolder.h"
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintChoiceDialog.h"
+#include "ui/ProjectController.h"
+#include "ui/ReportChoiceSetting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +132,43 @@ TEST_F(AnnualWindow, ClosingWhileTheYearRunsStopsIt)
     QApplication::processEvents();
     // A new window starts again and finishes.
     EXPECT_TRUE(OpenAndWait().Result());
+}
+
+TEST_F(AnnualWindow, ThePrintChoiceAddsTheAnnualPageToTheReport)
+{
+    // Only the annual balance ticked: a report of one page, no refusal.
+    prompter.onDialog = ui::test::AcceptAs<PrintChoiceDialog>([](PrintChoiceDialog& dialog) {
+        EXPECT_FALSE(dialog.AnnualBalanceChecked());
+        for (int flag = 0; flag < PrintChoiceDialog::kChoiceCount; ++flag)
+            dialog.SetChecked(flag, false);
+        dialog.SetAnnualBalanceChecked(true);
+    });
+    ASSERT_TRUE(window.Controller().PrintChoice());
+    EXPECT_TRUE(StoredAnnualBalanceChoice());
+    for (const auto flag : window.Document().printChoices)
+        EXPECT_EQ(flag, 0);
+
+    const std::string pdf = temp.File("rapport.pdf");
+    prompter.onDialog = [pdf](QDialog& dialog) {
+        auto* files = dynamic_cast<QFileDialog*>(&dialog);
+        if (files)
+            files->selectFile(QString::fromStdString(pdf));
+        return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
+    };
+    window.ExportPdf();
+    EXPECT_TRUE(prompter.messages.empty());
+    const std::string bytes = quelvan::test::ReadBytes(pdf);
+    EXPECT_NE(bytes.find("/Count 1"), std::string::npos);
+
+    // The dialog shows the stored choice; unticked, nothing is left to print.
+    prompter.onDialog = ui::test::AcceptAs<PrintChoiceDialog>([](PrintChoiceDialog& dialog) {
+        EXPECT_TRUE(dialog.AnnualBalanceChecked());
+        dialog.SetAnnualBalanceChecked(false);
+    });
+    ASSERT_TRUE(window.Controller().PrintChoice());
+    EXPECT_FALSE(StoredAnnualBalanceChoice());
+    window.ExportPdf();
+    EXPECT_TRUE(prompter.HasMessage(QString::fromUtf8(msg::kNoPrintSelection)));
 }
 
 } // namespace
