@@ -131,7 +131,7 @@ void DeclareReport(CommandLine& commands)
     AddProjectArgument(command, options->project, "le projet à calculer et imprimer");
     AddOutputOption(command, "-o", options->output, "FICHIER.pdf",
         "le rapport à écrire (par défaut le projet, sa dernière extension remplacée par .pdf)");
-    AddReadOption<ReportParts>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4,annuel",
+    AddReadOption<ReportParts>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
         "les parties à imprimer (par défaut les choix d'impression du projet) ; « annuel » ajoute "
         "le bilan annuel",
         "une liste de numéros de 0 à 4 ou « annuel » séparés par des virgules");
