@@ -182,6 +182,7 @@ void AnnualBalanceWindow::StopWorker()
 void AnnualBalanceWindow::Recompute()
 {
     StopWorker();
+    const int generation = ++generation_;
     result_.reset();
     std::string error;
     std::optional<annual::AnnualProblem> problem
@@ -197,18 +198,19 @@ void AnnualBalanceWindow::Recompute()
     progress_->setValue(0);
     progress_->show();
     progressText_->show();
-    ShowProgress(1, 0);
     computing_ = true;
+    ShowProgress(generation, 1, 0);
     // The year runs on its own thread from a copy of what it needs; what it reports comes back
     // to this window's thread as queued calls, which Qt drops once the window is gone.
-    worker_ = std::thread([this, problem = std::move(*problem)] {
+    worker_ = std::thread([this, generation, problem = std::move(*problem)] {
         int shownPercent = -1;
-        auto report = [this, &shownPercent](int pass, int hour) {
+        auto report = [this, generation, &shownPercent](int pass, int hour) {
             const int percent = hour * 100 / annual::kHoursPerYear;
             if (percent != shownPercent) {
                 shownPercent = percent;
                 QMetaObject::invokeMethod(
-                    this, [this, pass, hour] { ShowProgress(pass, hour); }, Qt::QueuedConnection);
+                    this, [this, generation, pass, hour] { ShowProgress(generation, pass, hour); },
+                    Qt::QueuedConnection);
             }
             return !stop_;
         };
@@ -217,14 +219,17 @@ void AnnualBalanceWindow::Recompute()
         if (stop_)
             return;
         QMetaObject::invokeMethod(
-            this, [this, result = std::move(result)]() mutable { ShowResult(std::move(result)); },
+            this,
+            [this, generation, result = std::move(result)]() mutable {
+                ShowResult(generation, std::move(result));
+            },
             Qt::QueuedConnection);
     });
 }
 
-void AnnualBalanceWindow::ShowProgress(int pass, int hour)
+void AnnualBalanceWindow::ShowProgress(int generation, int pass, int hour)
 {
-    if (result_)
+    if (generation != generation_ || !computing_)
         return;
     progressText_->setText(QStringLiteral("Passage %1").arg(pass));
     progress_->setValue(hour);
@@ -244,8 +249,11 @@ void AnnualBalanceWindow::ShowRefusal(const QString& message)
     emit finished();
 }
 
-void AnnualBalanceWindow::ShowResult(std::optional<annual::AnnualBalanceResult> result)
+void AnnualBalanceWindow::ShowResult(
+    int generation, std::optional<annual::AnnualBalanceResult> result)
 {
+    if (generation != generation_)
+        return;
     if (worker_.joinable())
         worker_.join();
     computing_ = false;

@@ -65,8 +65,8 @@ private:
     class PlotCanvas;
 
     void StopWorker();
-    void ShowProgress(int pass, int hour);
-    void ShowResult(std::optional<annual::AnnualBalanceResult> result);
+    void ShowProgress(int generation, int pass, int hour);
+    void ShowResult(int generation, std::optional<annual::AnnualBalanceResult> result);
     void ShowRefusal(const QString& message);
 
     const KslDoc& doc_;
@@ -78,6 +78,9 @@ private:
     std::thread worker_;
     std::atomic<bool> stop_ { false };
     bool computing_ = false;
+    // Which year the reports come from: a report of a year started before the last Recompute
+    // may still be queued, and is dropped.
+    int generation_ = 0;
     QLabel* title_ = nullptr;
     QLabel* refusal_ = nullptr;
     QLabel* progressText_ = nullptr;

@@ -1,8 +1,8 @@
 // The annual balance window: opened from the "Données" menu, it computes the year off the
 // interface thread and then shows the core's figures for the form's project; its buttons copy
 // the table and export the hours, never over the project; a refused wall shows the check's
-// message; a window closed while its year runs stops it. The print choice adds the annual page
-// to the report.
+// message; a window closed or asked again while its year runs stops that year. The print choice
+// adds the annual page to the report.
 #include "UiTestSupport.h"
 #include "core/Messages.h"
 #include "engine/annual/AnnualBalanceText.h"
@@ -130,8 +130,14 @@ TEST_F(AnnualWindow, ClosingWhileTheYearRunsStopsIt)
     delete annual;
     EXPECT_EQ(window.AnnualWindow(), nullptr);
     QApplication::processEvents();
-    // A new window starts again and finishes.
-    EXPECT_TRUE(OpenAndWait().Result());
+    // A new window starts again; asked again while it runs, it drops the first year and shows
+    // the second.
+    window.Action(QStringLiteral("actionAnnualBalance"))->trigger();
+    EXPECT_TRUE(window.AnnualWindow()->IsComputing());
+    AnnualBalanceWindow& again = OpenAndWait();
+    ASSERT_TRUE(again.Result());
+    EXPECT_EQ(again.Result()->passes, 2);
+    EXPECT_FALSE(again.IsComputing());
 }
 
 TEST_F(AnnualWindow, ThePrintChoiceAddsTheAnnualPageToTheReport)

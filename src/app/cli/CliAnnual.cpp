@@ -133,8 +133,8 @@ void DeclareAnnual(CommandLine& commands)
     AddProjectArgument(command, options->project, "le projet dont la paroi est étudiée");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     command.add_flag("--standard", options->standard,
-        "calcul standard (la méthode de la semaine, une maille par cinquième de couche, un pas "
-        "d'une heure) au lieu du calcul fin");
+        "calcul standard (cinq mailles par couche, un pas implicite d'une heure) au lieu du "
+        "calcul fin");
     command.add_flag("--json", options->json,
         "écrit un objet JSON (mode, passes, months, year ; clés loss_kwh_m2, gain_kwh_m2, "
         "net_kwh_m2, steady_kwh_m2, tsi_min, tsi_max, hours_tsi_above_26, hours_tsi_below_17, "

@@ -27,8 +27,11 @@ constexpr int kColumnSunHeight = 7;
 int WeatherColumnYear(const CBCData& record, int column, const AmbianceContext& context,
     std::vector<double>& values, ReadError* error)
 {
+    // The year starts on 1 January whatever day the record's week starts on.
+    CBCData fromJanuary = record;
+    fromJanuary.firstDay = 1;
     NCodedString profile;
-    if (LoadWeatherColumn(record, column, context.weather, profile, error) != 0)
+    if (LoadWeatherColumn(fromJanuary, column, context.weather, profile, error) != 0)
         return kAmbianceWeatherError;
     values.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h)
