@@ -86,15 +86,28 @@ void ExpectSameFigures(const BalanceTable& a, const BalanceTable& b, double tole
 
 TEST_F(AnnualBalance, AWallWithoutMassLosesEachMonthWhatItsUValueSays)
 {
+    // Without sun, so that the steady loss of each hour is U (20 °C − T_ext) with the exterior
+    // running straight between the file's lines (line 8760 at 1 January 0:00).
+    test::WeatherColumns shade = SyntheticYear();
+    shade.direct = shade.diffuse = [](int) { return 0.0; };
+    test::WriteWeatherFile(temp_.File("FR_Agen.wth"), 8760, shade);
     UseMaterial("Sans masse", "0.5", "0", "1000");
     test::SetWall(doc_, { { "Sans masse", "100" } });
     UseWeather();
     test::SelectConstant(doc_, Side::Interior, "20");
     const AnnualBalanceResult year = Year();
     EXPECT_TRUE(year.converged);
-    EXPECT_NEAR(year.u, 1.0 / (0.04 + 0.1 / 0.5 + 0.13), 1e-6);
+    const double u = 1.0 / (0.04 + 0.1 / 0.5 + 0.13);
+    EXPECT_NEAR(year.u, u, 1e-6);
+    auto line
+        = [&shade](int h) { return std::round(shade.temperature(h == 0 ? 8760 : h) * 1e6) / 1e6; };
+    int hour = 0;
     for (const BalanceFigures& month : year.figures.months) {
-        EXPECT_NEAR(month.net, month.steady, 0.001 * std::fabs(month.steady));
+        double expected = 0.0; // kWh/m²
+        for (int end = hour + HoursOfMonth(MonthOfHour(hour + 1)); hour < end; ++hour)
+            expected += u * (20.0 - (line(hour) + line(hour + 1)) / 2) / 1000.0;
+        EXPECT_NEAR(month.net, expected, 0.001 * std::fabs(expected));
+        EXPECT_NEAR(month.steady, expected, 0.001 * std::fabs(expected));
         EXPECT_NEAR(month.loss - month.gain, month.net, 1e-9);
     }
 }
