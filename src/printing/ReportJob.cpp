@@ -34,11 +34,12 @@ std::string ReportPdfPath(const KslDoc& doc)
     return ReportPdfPathFor(doc.unnamed ? doc.pathWithoutExtension : doc.fullPath);
 }
 
-std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags)
+std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags, bool annualBalance)
 {
     if (!hasDefaultPrinter)
         return msg::kNoDefaultPrinter;
-    if (std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f != 0; }))
+    if (!annualBalance
+        && std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f != 0; }))
         return msg::kNoPrintSelection;
     return {};
 }

@@ -4,8 +4,8 @@
 
 namespace quelvan::ui {
 
-// The program's per-user settings (the recent-file list, the calculation mode), under the key
-// the recent-file list has always been kept in.
+// The program's per-user settings (the recent-file list, the calculation mode, the report's
+// annual balance), under the key the recent-file list has always been kept in.
 QSettings ProgramSettings();
 
 } // namespace quelvan::ui
