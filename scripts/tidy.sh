@@ -2,7 +2,7 @@
 # clang-tidy with the repository's .clang-tidy (bugprone, performance and modernize checks that
 # the code passes, every finding an error), on the files of a build's compile database
 # (build/release by default, QUELVAN_BUILD_DIR to choose another). By default it checks the
-# Qt-free sources: the core (text, model, persistence, pacing, engine and its solver), the
+# Qt-free sources: the core (text, model, persistence, pacing, the engine and its folders), the
 # weather tools, the validation and the command-line tool. --all adds the graphics, the
 # printing and the desktop application, whose every file parses the Qt headers (about three
 # times as long). Exit 1 on any finding.
@@ -10,8 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${QUELVAN_BUILD_DIR:-build/release}
 src="$(pwd)/src"
-files="$src/(core|model|persistence|pacing|engine|engine/solver|weather|validation|app/cli)/[^/]*\.cpp"
-files+="|$src/app/cli_main\.cpp"
+files="$src/(core|model|persistence|pacing|engine|weather|validation)/.*\.cpp"
+files+="|$src/app/cli/[^/]*\.cpp|$src/app/cli_main\.cpp"
 if [[ ${1:-} == --all ]]; then
     files="$src/.*\.cpp"
 fi
