@@ -6,11 +6,11 @@
 #include "app/cli/CliSupport.h"
 
 #include "core/Messages.h"
+#include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "model/KslDoc.h"
 #include "persistence/ResultsFile.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -23,16 +23,18 @@ struct RunOptions {
     std::string output;
     std::string weatherDirectory;
     bool fine = false;
+    bool force = false;
 };
 
 int Run(const RunOptions& options)
 {
     const std::string output
         = options.output.empty() ? ResultsFilePathFor(options.project) : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }))
+    if (!OutputsAreSafe({ options.project }, { output }, options.force))
         return kExitFailure;
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, { output }))
         return kExitFailure;
     NotesToStandardError notes;
     EngineState engine(notes);
@@ -43,8 +45,8 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.Snapshot().hours,
-        options.fine ? ", calcul fin" : "");
+    PrintLine("Résultats : " + output + " (" + FormatInt("%d", engine.Snapshot().hours) + " heures"
+        + (options.fine ? ", calcul fin" : "") + ")");
     return kExitOk;
 }
 
@@ -62,6 +64,7 @@ void DeclareRun(CommandLine& commands)
         ".res)");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
 }
 
 } // namespace quelvan::cli

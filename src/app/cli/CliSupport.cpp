@@ -1,32 +1,20 @@
 #include "app/cli/CliSupport.h"
 
-#include "core/ControlText.h"
+#include "app/cli/CliOutputs.h"
+
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
 
-#include <cstdio>
-
 namespace quelvan::cli {
-
-void PrintLine(std::string_view text)
-{
-    const std::string shown = ShowControls(text);
-    std::fwrite(shown.data(), 1, shown.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void PrintError(std::string_view text)
-{
-    const std::string shown = ShowControls(text);
-    std::fwrite(shown.data(), 1, shown.size(), stderr);
-    std::fputc('\n', stderr);
-}
 
 void NotesToStandardError::Message(std::string_view text)
 {
+    // The matrix check ends its line with a line feed of its own.
+    while (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
     if (text.empty() || text.front() == '\b')
         return;
     if (shown_.insert(std::string(text)).second)
@@ -60,12 +48,29 @@ bool CheckCalculationForBatch(const KslDoc& doc)
     return check.Passed();
 }
 
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+namespace {
+
+WeatherSearch SearchFrom(const std::string& weatherDirectory)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
-    CalculationInputs inputs = InputsFromDocument(doc, search);
+    return search;
+}
+
+} // namespace
+
+bool OutputsSpareTheWeatherFiles(
+    const KslDoc& doc, const std::string& weatherDirectory, const std::vector<std::string>& outputs)
+{
+    const std::vector<std::string> weatherFiles
+        = WeatherFilesRead(InputsFromDocument(doc, SearchFrom(weatherDirectory)));
+    return OutputsAreSafe(weatherFiles, outputs, true);
+}
+
+std::optional<CalculationInputs> RunWeek(
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+{
+    CalculationInputs inputs = InputsFromDocument(doc, SearchFrom(weatherDirectory));
     inputs.mode = mode;
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ControlText.h"
 #include "core/MessageSink.h"
 #include "engine/EngineState.h"
 
@@ -7,19 +8,15 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quelvan {
 class KslDoc;
 } // namespace quelvan
 
-// What the batch commands share: error output, the engine's notes, reading a project and
+// What the batch commands share: the engine's notes, reading a project and
 // running its week without pacing.
 namespace quelvan::cli {
-
-// One line on standard output, one on standard error; control characters the text holds (from a
-// project's texts, a file name) are shown escaped (ShowControls), line feeds kept.
-void PrintLine(std::string_view text);
-void PrintError(std::string_view text);
 
 // The solver's progress lines are for someone watching one step; a batch run keeps only the
 // other notes (a direct solve replacing the sweeps), each once, on standard error.
@@ -43,6 +40,12 @@ bool CheckWallForBatch(const KslDoc& doc);
 // The check of the calculation (wall, chosen ambiances) on the project as stored, as run makes
 // it; prints its message and gives false when the project cannot be computed.
 bool CheckCalculationForBatch(const KslDoc& doc);
+
+// Refuses, as OutputsAreSafe does, an output that is one of the weather files a run of the
+// project reads (looked for as RunWeek looks for them). The other rules on the outputs are
+// checked before the project is read; its weather files are known only once it is.
+bool OutputsSpareTheWeatherFiles(const KslDoc& doc, const std::string& weatherDirectory,
+    const std::vector<std::string>& outputs);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch

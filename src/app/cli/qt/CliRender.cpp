@@ -24,11 +24,11 @@
 #include <QPainter>
 #include <QSize>
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quelvan::cli {
 
@@ -47,6 +47,7 @@ struct RenderOptions {
     std::string weatherDirectory;
     std::optional<QSize> size;
     bool fine = false;
+    bool force = false;
 };
 
 // "800x600": two whole numbers within the accepted sides.
@@ -120,7 +121,8 @@ QImage RenderFlux(const EngineSnapshot& run, int width, int height)
 bool Write(const QImage& image, const std::string& path)
 {
     if (SavePng(image, path)) {
-        std::printf("Image : %s (%d x %d)\n", path.c_str(), image.width(), image.height());
+        PrintLine("Image : " + path + " (" + FormatInt("%d", image.width()) + " x "
+            + FormatInt("%d", image.height()) + ")");
         return true;
     }
     PrintError(std::string(msg::kImageNotWritten) + " : " + path);
@@ -131,14 +133,16 @@ int Render(const CLI::App& command, const RenderOptions& options)
 {
     if (options.wall.empty() && options.profile.empty() && options.flux.empty())
         return UsageError(command, "Aucune image demandée : indiquer --wall, --profile ou --flux");
-    if (!OutputsAreSafe({ options.project }, { options.wall, options.profile, options.flux }))
+    const std::vector<std::string> outputs { options.wall, options.profile, options.flux };
+    if (!OutputsAreSafe({ options.project }, outputs, options.force))
         return kExitFailure;
     const int width = options.size.value_or(kDefaultSize).width();
     const int height = options.size.value_or(kDefaultSize).height();
-    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project) || !CheckCalculationForBatch(doc))
+    if (!ReadProjectForBatch(doc, options.project) || !CheckCalculationForBatch(doc)
+        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, outputs))
         return kExitFailure;
+    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     bool ok = true;
     if (!options.wall.empty())
         ok = Write(RenderWall(doc, width, height), options.wall) && ok;
@@ -175,6 +179,7 @@ void DeclareRender(CommandLine& commands)
         "une taille LxH de 50 à 8000 pixels de côté");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
     command.footer("Au moins une image est demandée.");
 }
 

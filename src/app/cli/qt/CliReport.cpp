@@ -16,7 +16,6 @@
 #include "printing/ReportPrinter.h"
 
 #include <QDateTime>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -33,6 +32,7 @@ struct ReportOptions {
     std::optional<printing::PrintFlags> parts;
     std::optional<QDateTime> date;
     bool fine = false;
+    bool force = false;
 };
 
 // "0,1,2,3,4": the print-choice flags to set, each from 0 to 4, at least one.
@@ -61,10 +61,11 @@ int Report(const ReportOptions& options)
 {
     const std::string output
         = options.output.empty() ? NFileName(options.project).WithExtension("pdf") : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }))
+    if (!OutputsAreSafe({ options.project }, { output }, options.force))
         return kExitFailure;
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, { output }))
         return kExitFailure;
     const printing::PrintFlags flags = options.parts.value_or(doc.printChoices);
     const std::string refusal = printing::PrintRefusal(true, flags);
@@ -89,8 +90,8 @@ int Report(const ReportOptions& options)
         PrintError(std::string(msg::kReportNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Rapport : %s (%d page%s)\n", output.c_str(), report.PageCount(),
-        report.PageCount() > 1 ? "s" : "");
+    PrintLine("Rapport : " + output + " (" + FormatInt("%d", report.PageCount()) + " page"
+        + (report.PageCount() > 1 ? "s" : "") + ")");
     return kExitOk;
 }
 
@@ -113,6 +114,7 @@ void DeclareReport(CommandLine& commands)
         "la date d'impression écrite dans le rapport (par défaut maintenant)",
         "une date et une heure AAAA-MM-JJTHH:MM");
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
 }
 
 } // namespace quelvan::cli
