@@ -90,8 +90,8 @@ constexpr const char* kNotAFile = "n'est pas un fichier ordinaire";
 constexpr const char* kProject = "est un projet : il n'est remplacé qu'avec --force";
 constexpr const char* kWeather = "est un fichier météo : il n'est remplacé qu'avec --force";
 
-// The commands that draw refuse the same way when they are built. With --force, only the
-// rules that no option lifts are left to refuse.
+// The commands that draw refuse the same way when they are built. --force lifts only the rule
+// on projects and weather files.
 std::vector<Refusal> OutputRefusals()
 {
     const std::string copyMacon = "cp '" + kBuiltWeather + kMacon + "' ";
@@ -109,15 +109,14 @@ std::vector<Refusal> OutputRefusals()
         { "cp p.ksl a.epw && ln -s a.epw FR_Agen.wth", "weather import a.epw -o FR_Agen.wth",
             "FR_Agen.wth", kInput },
         // The weather files a run reads, wherever the search finds them, and the normals.
-        { copyMacon + ".", "run macon.ksl -o " + kMacon + " --force", kMacon, kInput },
+        { copyMacon + ".", "run macon.ksl -o " + kMacon, kMacon, kInput },
         { "mkdir wd && " + copyMacon + "wd",
             "run macon.ksl --weather-dir wd -o wd/" + kMacon + " --force", "wd/" + kMacon, kInput },
         { "cp '" + kNormals + "' FR_Agen.wth",
-            "weather generate --out . --city Agen --normals FR_Agen.wth --force", "./FR_Agen.wth",
-            kInput },
+            "weather generate --out . --city Agen --normals FR_Agen.wth", "./FR_Agen.wth", kInput },
         // Outputs that are not regular files: a named pipe, a device (a pipe where the system
         // refuses to make one), through a link too.
-        { "mkfifo tube", "run p.ksl -o tube --force", "tube", kNotAFile },
+        { "mkfifo tube", "run p.ksl -o tube", "tube", kNotAFile },
         { "mknod nul c 1 3 || mkfifo nul", "run p.ksl -o nul", "nul", kNotAFile },
         { "mkfifo tube && ln -s tube lien", "weather import '" + kEpw + "' -o lien --force", "lien",
             kNotAFile },
@@ -137,8 +136,8 @@ std::vector<Refusal> OutputRefusals()
             { "true", "render p.ksl --flux p.ksl", "p.ksl", kInput },
             { "true", "render p.ksl --wall x.png --flux x.png", "x.png",
                 "et « x.png » sont le même fichier" },
-            { copyMacon + ".", "report macon.ksl -o " + kMacon + " --force", kMacon, kInput },
-            { copyMacon + ".", "render macon.ksl --flux " + kMacon + " --force", kMacon, kInput },
+            { copyMacon + ".", "report macon.ksl -o " + kMacon, kMacon, kInput },
+            { copyMacon + ".", "render macon.ksl --flux " + kMacon, kMacon, kInput },
             { "mkfifo tube", "render p.ksl --wall tube", "tube", kNotAFile },
             { "cp p.ksl b.ksl", "report p.ksl -o b.ksl", "b.ksl", kProject },
             { "cp p.ksl b.ksl", "render p.ksl --wall w.png --flux b.ksl", "b.ksl", kProject } });

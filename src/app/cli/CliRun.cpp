@@ -30,11 +30,10 @@ int Run(const RunOptions& options)
 {
     const std::string output
         = options.output.empty() ? ResultsFilePathFor(options.project) : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }, options.force))
-        return kExitFailure;
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project)
-        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, { output }))
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { output }, options.force))
         return kExitFailure;
     NotesToStandardError notes;
     EngineState engine(notes);

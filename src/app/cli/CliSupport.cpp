@@ -1,7 +1,5 @@
 #include "app/cli/CliSupport.h"
 
-#include "app/cli/CliOutputs.h"
-
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
@@ -59,12 +57,13 @@ WeatherSearch SearchFrom(const std::string& weatherDirectory)
 
 } // namespace
 
-bool OutputsSpareTheWeatherFiles(
-    const KslDoc& doc, const std::string& weatherDirectory, const std::vector<std::string>& outputs)
+std::vector<std::string> FilesReadByRun(
+    const std::string& path, const KslDoc& doc, const std::string& weatherDirectory)
 {
-    const std::vector<std::string> weatherFiles
+    std::vector<std::string> files
         = WeatherFilesRead(InputsFromDocument(doc, SearchFrom(weatherDirectory)));
-    return OutputsAreSafe(weatherFiles, outputs, true);
+    files.insert(files.begin(), path);
+    return files;
 }
 
 std::optional<CalculationInputs> RunWeek(

@@ -41,11 +41,10 @@ bool CheckWallForBatch(const KslDoc& doc);
 // it; prints its message and gives false when the project cannot be computed.
 bool CheckCalculationForBatch(const KslDoc& doc);
 
-// Refuses, as OutputsAreSafe does, an output that is one of the weather files a run of the
-// project reads (looked for as RunWeek looks for them). The other rules on the outputs are
-// checked before the project is read; its weather files are known only once it is.
-bool OutputsSpareTheWeatherFiles(const KslDoc& doc, const std::string& weatherDirectory,
-    const std::vector<std::string>& outputs);
+// The files a run of the project reads, which its outputs must spare (OutputsAreSafe): the
+// project at `path`, read into doc, and the weather files, looked for as RunWeek looks for them.
+std::vector<std::string> FilesReadByRun(
+    const std::string& path, const KslDoc& doc, const std::string& weatherDirectory);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch

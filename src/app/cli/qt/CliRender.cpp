@@ -28,7 +28,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace quelvan::cli {
 
@@ -133,14 +132,13 @@ int Render(const CLI::App& command, const RenderOptions& options)
 {
     if (options.wall.empty() && options.profile.empty() && options.flux.empty())
         return UsageError(command, "Aucune image demandée : indiquer --wall, --profile ou --flux");
-    const std::vector<std::string> outputs { options.wall, options.profile, options.flux };
-    if (!OutputsAreSafe({ options.project }, outputs, options.force))
-        return kExitFailure;
     const int width = options.size.value_or(kDefaultSize).width();
     const int height = options.size.value_or(kDefaultSize).height();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project) || !CheckCalculationForBatch(doc)
-        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, outputs))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { options.wall, options.profile, options.flux }, options.force)
+        || !CheckCalculationForBatch(doc))
         return kExitFailure;
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     bool ok = true;

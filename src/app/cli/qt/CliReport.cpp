@@ -61,11 +61,10 @@ int Report(const ReportOptions& options)
 {
     const std::string output
         = options.output.empty() ? NFileName(options.project).WithExtension("pdf") : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }, options.force))
-        return kExitFailure;
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project)
-        || !OutputsSpareTheWeatherFiles(doc, options.weatherDirectory, { output }))
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { output }, options.force))
         return kExitFailure;
     const printing::PrintFlags flags = options.parts.value_or(doc.printChoices);
     const std::string refusal = printing::PrintRefusal(true, flags);
