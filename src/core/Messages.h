@@ -56,5 +56,8 @@ inline constexpr const char* kSolverStalled = "Le solveur itératif s'est arrêt
 inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
+inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";
+inline constexpr const char* kYearNotPeriodic
+    = "Année périodique non atteinte : les chiffres sont ceux du dernier passage";
 
 } // namespace quelvan::msg
