@@ -11,7 +11,7 @@ struct ReadFaultInfo {
     std::string_view text;
 };
 
-constexpr std::array<ReadFaultInfo, 14> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 15> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -26,6 +26,7 @@ constexpr std::array<ReadFaultInfo, 14> kReadFaults { {
     { ReadFault::UnknownAmbiance, "ambiance inconnue" },
     { ReadFault::NotAFile, "pas un fichier ordinaire" },
     { ReadFault::TooLarge, "fichier trop volumineux" },
+    { ReadFault::BrokenLink, "lien brisé" },
 } };
 
 } // namespace

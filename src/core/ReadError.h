@@ -24,6 +24,7 @@ enum class ReadFault : std::uint8_t {
     UnknownAmbiance, // a selection naming no ambiance of its list
     NotAFile, // a folder, a named pipe or a device where a file was expected
     TooLarge, // a file above the reader's size limit
+    BrokenLink, // a symbolic link to nothing, or a loop of links
 };
 
 // "nombre attendu", "ligne absente", ...

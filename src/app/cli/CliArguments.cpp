@@ -48,4 +48,9 @@ CLI::Option* AddFineFlag(CLI::App& command, bool& fine, const std::string& descr
     return command.add_flag("--fine", fine, description);
 }
 
+CLI::Option* AddForceFlag(CLI::App& command, bool& force, const std::string& description)
+{
+    return command.add_flag("--force", force, description);
+}
+
 } // namespace quelvan::cli

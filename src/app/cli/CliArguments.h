@@ -25,6 +25,10 @@ CLI::Option* AddFineFlag(CLI::App& command, bool& fine,
     const std::string& description = "calcul fin : mailles bornées par la profondeur de "
                                      "pénétration, six sous-pas par heure, résolution directe");
 
+// --force: an existing project or weather file among the outputs is replaced (OutputsAreSafe).
+CLI::Option* AddForceFlag(CLI::App& command, bool& force,
+    const std::string& description = "remplace un projet ou un fichier météo existant");
+
 // An option (one long name) whose text `read` turns into a value; a text it refuses is a wrong
 // argument: "--size : « 10x10 » n'est pas " followed by `expected`.
 template <typename T>

@@ -36,12 +36,30 @@ bool CheckCalculationForBatch(const KslDoc& doc)
     return check.Passed();
 }
 
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+namespace {
+
+WeatherSearch SearchFrom(const std::string& weatherDirectory)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
-    CalculationInputs inputs = InputsFromDocument(doc, search);
+    return search;
+}
+
+} // namespace
+
+std::vector<std::string> FilesReadByRun(
+    const std::string& path, const KslDoc& doc, const std::string& weatherDirectory)
+{
+    std::vector<std::string> files
+        = WeatherFilesRead(InputsFromDocument(doc, SearchFrom(weatherDirectory)));
+    files.insert(files.begin(), path);
+    return files;
+}
+
+std::optional<CalculationInputs> RunWeek(
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+{
+    CalculationInputs inputs = InputsFromDocument(doc, SearchFrom(weatherDirectory));
     inputs.mode = mode;
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);

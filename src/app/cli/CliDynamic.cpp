@@ -55,7 +55,7 @@ void PrintJson(const DynamicCharacteristics& values)
     for (const DynamicValueInfo& info : kDynamicValues)
         object[info.key] = values.*info.member;
     object["period_h"] = values.periodHours;
-    PrintLine(object.dump(2));
+    PrintLines(object.dump(2));
 }
 
 void PrintText(const DynamicCharacteristics& values)

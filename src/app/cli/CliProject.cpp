@@ -36,7 +36,8 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
 // Never over an existing project unless asked: a project holds hours of work.
 int New(const std::string& path, bool force)
 {
-    if (!OutputsAreSafe({}, { path }))
+    // Any existing file is kept without --force (below), not only a project or a weather file.
+    if (!OutputsAreSafe({}, { path }, true))
         return kExitFailure;
     std::error_code error;
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
@@ -119,7 +120,7 @@ void DeclareNew(CommandLine& commands)
         [path, force](const CLI::App&) { return New(*path, *force); });
     AddProjectArgument(
         command, *path, "le projet à écrire (matériaux, paroi et ambiances d'origine)");
-    command.add_flag("--force", *force, "remplace le fichier s'il existe déjà");
+    AddForceFlag(command, *force, "remplace le fichier s'il existe déjà");
 }
 
 void DeclareCheck(CommandLine& commands)

@@ -6,7 +6,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -88,7 +87,7 @@ std::string ParseErrorReason(const CLI::App& app, const CLI::ParseError& error)
 void PrintUsageError(const CLI::App& app, const std::string& reason)
 {
     PrintError(reason);
-    std::fputs(UsageText(app).c_str(), stderr);
+    PrintErrorLines(UsageText(app));
     PrintError("Aide : " + CommandPath(app) + " --help");
 }
 
@@ -135,7 +134,7 @@ int CommandLine::Run(int argc, const char* const* argv)
         root_.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         HandOverUnlessOwnCommand(argv);
-        std::fputs(HelpText(Deepest(root_)).c_str(), stdout);
+        PrintLines(HelpText(Deepest(root_)));
         return kExitOk;
     } catch (const CLI::ParseError& error) {
         HandOverUnlessOwnCommand(argv);
