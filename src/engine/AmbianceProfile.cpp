@@ -18,6 +18,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kWindowFrom = -1.0;
 constexpr double kWindowTo = 10000000000.0;
 
+constexpr int kColumnHour = 1;
 constexpr int kColumnTemperature = 2;
 constexpr int kColumnDirect = 3;
 constexpr int kColumnDiffuse = 4;
@@ -191,13 +192,27 @@ int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& se
     profile.SetDataKind('S');
     profile.SetValueUnit('R');
     profile.SetFileAndColumn(*path, column);
+    profile.SetHourColumn(kColumnHour);
     if (const Bounds* cells = WeatherColumnBounds(column))
         profile.SetCellBounds(*cells);
-    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
-        return 0;
-    if (error != nullptr)
-        *error = profile.FileError();
-    return kAmbianceWeatherError;
+    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) != kProfileOk) {
+        if (error != nullptr)
+            *error = profile.FileError();
+        return kAmbianceWeatherError;
+    }
+    // A file shorter than a year repeats itself from its start (a typical day, read from day
+    // 1); a first day that starts after its last hour would read other days' weather.
+    const long long firstHour = 24LL * (record.firstDay - 1) + 1;
+    const auto hours = static_cast<long long>(profile.Segments().size());
+    if (firstHour > hours) {
+        if (error != nullptr)
+            *error = { profile.FileError().file, static_cast<int>(std::min(firstHour + 1, 32000LL)),
+                {}, ReadFault::MissingLine,
+                "premier jour " + std::to_string(record.firstDay)
+                    + " : le fichier s'arrête à l'heure " + std::to_string(hours) };
+        return kAmbianceWeatherError;
+    }
+    return 0;
 }
 
 int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,

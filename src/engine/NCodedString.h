@@ -18,6 +18,7 @@ inline constexpr int kProfileNotLoadable = 9123; // data kind without a loader
 inline constexpr int kProfileNoSegment = 23567;
 inline constexpr int kProfileBadMultiplier = 23345;
 inline constexpr int kProfileBadCell = 23322; // a data cell of the file is not a number in bounds
+inline constexpr int kProfileBadLine = 23323; // a line out of sequence or incomplete
 
 // A time profile: a code text describing the data (layout in time, unit, optional multiplier,
 // optional data file and column) and, once finalised, a table of segments with a start and an
@@ -53,6 +54,11 @@ public:
     // The range every data cell of a file must lie in; a cell outside it refuses the file
     // (kProfileBadCell, the line and the range in FileError()). None by default.
     void SetCellBounds(const Bounds& bounds) { cellBounds_ = bounds; }
+    // The column in which a file numbers its hours, 1, 2, ... from the line after the header
+    // (0: none, the default). With it, a line whose hour does not follow the previous one
+    // (kProfileBadLine, the hour expected in FileError()), a line with fewer fields than the
+    // first data line, or a last line without its line end (cut) refuse the file.
+    void SetHourColumn(int column) { hourColumn_ = column; }
     // The values (one per time unit) that the next FinalizeProfile turns into segments. With a
     // multiplier m other than 1 they are divided by m first, so evaluation gives them back.
     void StoreValues(std::vector<std::string> values);
@@ -89,6 +95,10 @@ private:
     bool ReadMultiplier(float& value) const;
     int BuildListSegments();
     int LoadFile(double from, double to);
+    // The hour column's rules on one data line (counted from 0, the header 0) of a file whose
+    // first data line holds `fields` fields: kProfileOk, or the code with FileError() set.
+    int CheckLine(int line, int fields);
+    const std::string& ValueCell(int line) const;
 
     std::string code_;
     std::vector<std::string> values_;
@@ -98,6 +108,7 @@ private:
     float span_ = 0.0f;
     float multiplier_ = 1.0f;
     std::optional<Bounds> cellBounds_;
+    int hourColumn_ = 0;
     mutable std::string diagnostic_;
     ReadError fileError_;
 };

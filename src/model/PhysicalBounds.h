@@ -46,7 +46,8 @@ inline constexpr Bounds kDayOfYear { 1.0, 365.0, "de 1 à 365" };
 inline constexpr Bounds kWeatherTemperature { -100.0, 150.0, "de -100 à 150 °C" };
 inline constexpr Bounds kIrradiance { 0.0, 2000.0, "de 0 à 2000 W/m²" };
 inline constexpr Bounds kSunAzimuth { -180.0, 180.0, "de -180 à 180 degrés" };
-inline constexpr Bounds kSunHeight { 0.0, 90.0, "de 0 à 90 degrés" };
+// The true solar altitude, negative while the sun is below the horizon, as many files write it.
+inline constexpr Bounds kSunHeight { -90.0, 90.0, "de -90 à 90 degrés" };
 } // namespace bounds
 
 // What is wrong with a typed number.

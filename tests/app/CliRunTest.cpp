@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "engine/EngineTestSupport.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
@@ -171,6 +172,28 @@ TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
     EXPECT_EQ(err_.rfind(std::string(msg::kWeatherReadError) + " : ", 0), 0u) << err_;
     EXPECT_TRUE(err_.ends_with("FR_Mâcon.wth, ligne 1, champ 2 : colonne absente\n")) << err_;
     EXPECT_FALSE(std::filesystem::exists(folder_ / "meteo.res"));
+}
+
+// Files that write the true solar altitude at night, negative, read as the same files with 0
+// at night: no irradiance falls while the sun is down.
+TEST_F(CliRun, NegativeSunHeightsAtNightGiveTheSameResultsAsZero)
+{
+    KslDoc doc;
+    doc.selectedExterior = doc.exteriorAmbiances.At(11).Index(); // Mâcon weather
+    Write(doc, "meteo.ksl");
+    const auto altitude = [](int j) { return 40.0 * std::sin((j % 24 - 6) * 3.14159265 / 12); };
+    for (const bool negative : { false, true }) {
+        test::WeatherColumns columns;
+        columns.height = [&](int j) { return negative ? altitude(j) : std::max(0.0, altitude(j)); };
+        columns.direct = [&](int j) { return std::max(0.0, 10.0 * altitude(j)); };
+        columns.diffuse = [&](int j) { return std::max(0.0, 2.0 * altitude(j)); };
+        const std::string dir = negative ? "negative" : "zero";
+        std::filesystem::create_directories(folder_ / dir);
+        test::WriteWeatherFile(File(dir + "/FR_Mâcon.wth"), 8760, columns);
+        ASSERT_EQ(Run("run meteo.ksl --weather-dir " + dir + " -o " + dir + ".res"), 0) << err_;
+    }
+    EXPECT_EQ(test::ReadBytes(File("negative.res")), test::ReadBytes(File("zero.res")));
+    EXPECT_NE(Rows("zero.res")[13][5], "0"); // the sun of the noon hours reaches the face
 }
 
 TEST_F(CliRun, SolverNotesAreShownOnce)
