@@ -40,6 +40,9 @@ inline constexpr Bounds kLatitude { -90.0, 90.0, "de -90 à 90 degrés" };
 inline constexpr Bounds kHour { -8760.0, 8760.0, "de -8760 à 8760 h" };
 // The day of a computed sun; 0 starts the year as day 1 does.
 inline constexpr Bounds kSolarDay { 0.0, 365.0, "de 0 à 365" };
+// The period of a sinusoidal regime whose dynamic characteristics are asked: from six minutes to
+// a year, any regime in between has a meaning for a wall.
+inline constexpr Bounds kPeriodHours { 0.1, 8760.0, "de 0,1 à 8760 h" };
 // The day a weather file is read from.
 inline constexpr Bounds kDayOfYear { 1.0, 365.0, "de 1 à 365" };
 // Weather files: the climates of the Earth, as the EPW importer keeps them.

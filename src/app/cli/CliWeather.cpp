@@ -153,7 +153,7 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(generating, "--out", generate->outDirectory, "DOSSIER",
         "le dossier où écrire les fichiers météo")
         ->required();
-    generating.add_option("--city", generate->city, "la seule ville à écrire")->type_name("VILLE");
+    AddNameOption(generating, "--city", generate->city, "VILLE", "la seule ville à écrire");
     generating
         .add_option("--normals", generate->normals,
             "la table des normales climatiques (par défaut celle qui est installée)")
