@@ -43,6 +43,9 @@ inline constexpr const char* kEpwDuplicateHour = "heure déjà lue";
 inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
 inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
+// Followed by the time zone, the count of the hours that contradict it, and what to do.
+inline constexpr const char* kEpwTimeZoneContradiction
+    = "Fichier EPW : le fuseau horaire de la ligne LOCATION";
 
 // The solver's note when its sweeps reach their limit: the text around the limit, and the whole
 // note, built once from the solver's own limit (kJacobiMaxSweeps) in engine/SolverMessages.cpp.

@@ -32,6 +32,7 @@ struct GenerateOptions {
 struct ImportOptions {
     std::string input;
     std::string output;
+    bool force = false;
 };
 
 // The normals table: the given file, else the installed one, else the build tree's copy.
@@ -124,11 +125,18 @@ int Import(const ImportOptions& options)
 {
     if (!OutputsAreSafe({ options.input }, { options.output }))
         return kExitFailure;
-    const EpwImportResult result = ImportEpwFile(options.input);
+    const EpwImportResult result = ImportEpwFile(options.input, { options.force });
     if (!result.year) {
-        PrintError(result.error);
+        // A time zone that contradicts the irradiance may still be what the user wants.
+        PrintError(result.error
+            + (result.nightIrradianceHours > kMostNightIrradianceHours
+                    ? " : vérifier le 9e champ de la ligne LOCATION, ou importer quand même avec "
+                      "--force"
+                    : ""));
         return kExitFailure;
     }
+    if (!result.warning.empty())
+        PrintError("Attention : " + result.warning + " (importé avec --force)");
     for (const std::string& repair : result.repairs)
         std::printf("Réparé : %s\n", repair.c_str());
     if (!result.year->Write(options.output)) {
@@ -167,6 +175,8 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(importing, "-o,--out", import->output, "FICHIER.wth",
         "le fichier météo à écrire, nommé FR_ suivi de la ville")
         ->required();
+    importing.add_flag("--force", import->force,
+        "importe même un fichier dont le fuseau horaire contredit le rayonnement");
 }
 
 } // namespace quelvan::cli

@@ -152,8 +152,21 @@ bool IsSubHourly(const std::vector<std::string>& header)
     return false;
 }
 
+// "Fichier EPW : le fuseau horaire de la ligne LOCATION (UTC-1) contredit le rayonnement : ..."
+std::string TimeZoneContradiction(const EpwImportResult& result)
+{
+    const double zone = result.site.timeZone;
+    return std::string(msg::kEpwTimeZoneContradiction) + " (UTC" + (zone < 0 ? "-" : "+")
+        + FormatNumber(std::fabs(zone), Decimals { 2 }, true)
+        + ") contredit le rayonnement : " + FormatInt("%d", result.nightIrradianceHours)
+        + " heures ont un rayonnement global de plus de "
+        + FormatNumber(kTwilightIrradiance, Decimals { 0 }, true)
+        + " W/m² alors que le soleil calculé pour ce fuseau est couché";
+}
+
 // Sun positions, derived and interpolated values, and the year itself.
-EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series)
+EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series,
+    const EpwImportOptions& options)
 {
     constexpr double kDeg = std::numbers::pi / 180.0;
     std::vector<SunPosition> sun(kHoursInYear);
@@ -168,6 +181,8 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
             const SunlitPart part = SunlitPartOfHour(daylight, h + 1.0);
             sun[i] = SunAt(result.site, d + 1, part.middle);
             sunlit[i] = part.length > 0.0 && sun[i].height > 0.0;
+            if (part.length <= 0.0 && series[kGlobal][i].value_or(0.0) > kTwilightIrradiance)
+                ++result.nightIrradianceHours;
             if (!sunlit[i]) {
                 // No beam while the sun is down; missing night values are zero.
                 for (const Quantity q : { kGlobal, kDirectNormal, kDiffuse }) {
@@ -197,6 +212,14 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
         }
     }
     series[kDirectNormal] = direct;
+    if (result.nightIrradianceHours > kMostNightIrradianceHours) {
+        // The sun of every hour would be hours away from the one that gave its irradiance.
+        if (!options.acceptTimeZoneContradiction) {
+            result.error = TimeZoneContradiction(result);
+            return result;
+        }
+        result.warning = TimeZoneContradiction(result);
+    }
     if (nightZeroes > 0)
         result.repairs.push_back(FormatInt("%d", nightZeroes)
             + " valeurs de rayonnement manquantes la nuit mises à zéro");
@@ -234,7 +257,8 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
 
 } // namespace
 
-EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
+EpwImportResult ImportEpwLines(
+    const std::vector<std::string>& lines, const EpwImportOptions& options)
 {
     EpwImportResult result;
     std::size_t firstData = 0;
@@ -316,10 +340,10 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
     if (records < kHoursInYear)
         result.repairs.push_back(
             FormatInt("%d", kHoursInYear - records) + " heures absentes du fichier");
-    return FinishEpwImport(std::move(result), series);
+    return FinishEpwImport(std::move(result), series, options);
 }
 
-EpwImportResult ImportEpwFile(const std::string& path)
+EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& options)
 {
     const TextFileRead file = ReadTextFile(path, kMaxTextFileBytes);
     if (!file.text) {
@@ -330,7 +354,7 @@ EpwImportResult ImportEpwFile(const std::string& path)
             : "Fichier EPW : " + path + " : " + ReadFaultReason(file.fault, kMaxTextFileBytes);
         return result;
     }
-    return ImportEpwLines(file.text->lines);
+    return ImportEpwLines(file.text->lines, options);
 }
 
 } // namespace quelvan
