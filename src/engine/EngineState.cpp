@@ -256,11 +256,16 @@ bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>&
 CurrentValues EngineState::BoundariesAt(double t)
 {
     Calculation& c = *calc_;
+    // The standard mode keeps the method's evaluation, which gives the whole hours of the first
+    // span the value of the hour before; the fine mode takes every hour's own value.
+    const auto at = [&c, t](NCodedString& profile) {
+        return c.fine ? profile.ValueAtTrueTime(t) : profile.EvaluateProfile(t);
+    };
     CurrentValues v = run_.current;
-    v.interiorTemperature = c.interiorTemperature.EvaluateProfile(t);
-    v.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(t);
-    v.interiorFlux = c.interiorFlux.EvaluateProfile(t);
-    v.exteriorFlux = c.exteriorFlux.EvaluateProfile(t);
+    v.interiorTemperature = at(c.interiorTemperature);
+    v.exteriorTemperature = at(c.exteriorTemperature);
+    v.interiorFlux = at(c.interiorFlux);
+    v.exteriorFlux = at(c.exteriorFlux);
     return v;
 }
 

@@ -369,7 +369,30 @@ float NCodedString::EvaluateProfile(double t)
         ++k;
     k = std::min(k, count - 1);
     lastFound_ = k;
-    const Segment& s = segments_[static_cast<size_t>(k)];
+    return SegmentValue(segments_[static_cast<size_t>(k)], tau);
+}
+
+float NCodedString::ValueAtTrueTime(double t) const
+{
+    if (segments_.empty())
+        return 0.0f;
+    const double first = segments_.front().t0;
+    const double span = span_;
+    double tau = t;
+    if (span > 0.0) {
+        tau = first + std::fmod(t - first, span);
+        if (tau < first)
+            tau += span;
+    }
+    // The last segment that starts at tau or before.
+    const auto after = std::upper_bound(segments_.begin(), segments_.end(), tau,
+        [](double time, const Segment& s) { return time < s.t0; });
+    const auto k = std::max<std::ptrdiff_t>(after - segments_.begin() - 1, 0);
+    return SegmentValue(segments_[static_cast<size_t>(k)], tau);
+}
+
+float NCodedString::SegmentValue(const Segment& s, double tau) const
+{
     const double a = FloatValue(s.startValue);
     const double b = FloatValue(s.endValue);
     const double width = static_cast<double>(s.t1) - s.t0;

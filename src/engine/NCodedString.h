@@ -67,6 +67,12 @@ public:
     // Returns one of the codes above.
     int FinalizeProfile(double from, double to);
     float EvaluateProfile(double t);
+    // The value at t taken at its true time: the profile repeats itself over its span on every
+    // span alike, and a time on a segment boundary takes the segment that starts there. A list
+    // of n hourly values gives value h mod n at every whole hour h, the first span included
+    // (EvaluateProfile gives hour h of the first span the value of hour h - 1). Between
+    // boundaries both give the same value.
+    float ValueAtTrueTime(double t) const;
     bool IsValid() const;
 
     const std::string& Code() const { return code_; }
@@ -95,6 +101,7 @@ private:
     bool ReadMultiplier(float& value) const;
     int BuildListSegments();
     int LoadFile(double from, double to);
+    float SegmentValue(const Segment& s, double tau) const;
     // The hour column's rules on one data line (counted from 0, the header 0) of a file whose
     // first data line holds `fields` fields: kProfileOk, or the code with FileError() set.
     int CheckLine(int line, int fields);

@@ -200,12 +200,12 @@ ValidationResult Periodic(const Wall& wall, const WeatherSearch& weather)
 
 // The face of a thick layer taken from 5 to 25 °C (a square wave through a zero surface
 // resistance), the far side at 5 °C: temperatures at a few depths 6, 24 and 72 h after the
-// rise against the erfc solution of the semi-infinite body. The wave's hour 1 at 25 °C reaches
-// the calculation at the end of that hour (the hourly staircase read at whole hours), so the
-// air rises from hour 1 to hour 2, linearly in the fine mode.
+// rise began against the erfc solution of the semi-infinite body. The wave is 5 °C at hour 0
+// and 25 °C from hour 1: the fine mode reads hour 1 at 25 °C and joins hours 0 and 1 by a
+// straight line; the standard method's evaluation gives hour 1 the value of hour 0, so its air
+// rises from hour 1 to hour 2. Each mode is measured from its own rise.
 ValidationResult SemiInfinite(const WeatherSearch& weather)
 {
-    constexpr int kRise = 1; // the last whole hour at 5 °C
     const DynamicLayer body = LayersOf({ kThickConcrete }).front();
     KslDoc doc = Project({ kThickConcrete });
     doc.surfaces.resistanceExterior = "0";
@@ -224,13 +224,16 @@ ValidationResult SemiInfinite(const WeatherSearch& weather)
                     0, 0, false, 0.05 });
     ValidationResult result
         = BothModes(rows, [&](CalculationMode mode, std::vector<double>& values) {
+              std::size_t rise = 0; // the last whole hour at 5 °C, once the air rose
               return RunWeek(doc, mode, weather, [&](const EngineSnapshot& run) {
                   const auto& air = run.Series(SeriesId::ExteriorTemperature);
-                  if (air.size() < kRise + 2 || air[kRise] != 5 || air[kRise + 1] != 25)
+                  if (rise == 0 && air.size() >= 2 && air[air.size() - 2] == 5 && air.back() == 25)
+                      rise = air.size() - 2 + 1; // counted from 1, so that 0 means none yet
+                  if (rise == 0)
                       return; // not the rise the references assume: nothing is measured
                   for (std::size_t t = 0; t < std::size(hours); ++t)
                       for (std::size_t d = 0; d < std::size(depths); ++d)
-                          if (run.hours == kRise + hours[t] + 1)
+                          if (run.hours == static_cast<int>(rise) + hours[t])
                               values[t * std::size(depths) + d] = ProfileAt(run, depths[d]);
               });
           });
