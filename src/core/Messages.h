@@ -57,6 +57,13 @@ extern const char* const kSolverDirectFallback;
 inline constexpr const char* kSolverStalled = "Le solveur itératif s'est arrêté loin de la "
                                               "solution : pas de temps résolu par méthode directe";
 inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";
+// A surface resistance too small for the standard method's single precision: the beginning, then
+// the face and its value, the flux step and the advice.
+inline constexpr const char* kSurfaceResistanceTooSmall
+    = "Attention : avec la résistance superficielle";
+inline constexpr const char* kSurfaceFluxStep
+    = ", la méthode standard (simple précision) ne résout le flux de surface qu'à";
+inline constexpr const char* kPreferFineMode = "près : le calcul fin est conseillé";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
 

@@ -7,6 +7,7 @@
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/DynamicWallFromProject.h"
+#include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -103,8 +104,16 @@ int Check(const std::string& path)
 int CheckWithMode(const std::string& path, bool fine)
 {
     const int code = Check(path);
-    if (code == kExitOk)
-        PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    if (code != kExitOk)
+        return code;
+    PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    KslDoc doc;
+    if (ReadProjectFile(doc, path) == kReadOk) {
+        CalculationInputs inputs = InputsFromDocument(doc);
+        inputs.mode = ModeOf(fine);
+        for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+            PrintError(warning);
+    }
     return code;
 }
 
