@@ -94,7 +94,8 @@ bool CalculationRunner::EnterCalculation()
     for (const std::string& warning : SurfacePrecisionWarnings(inputs))
         warnings << QString::fromStdString(warning);
     if (!warnings.isEmpty())
-        prompter_.Message(window_, warnings.join(QLatin1Char('\n')), Prompter::Icon::Exclamation);
+        prompter_.Message(
+            window_, warnings.join(QStringLiteral("\n\n")), Prompter::Icon::Exclamation);
     return true;
 }
 
