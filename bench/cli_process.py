@@ -21,7 +21,18 @@ COMMANDS = [
     ("dynamic", ["dynamic", "p.ksl"]),
     ("--help", ["--help"]),
     ("report", ["report", "p.ksl", "-o", "p.pdf", "--date", "2026-01-02T03:04"]),
+    ("annual (Mâcon)", ["annual", "w.ksl"]),
 ]
+
+
+def weather_project(folder):
+    """w.ksl: the new project with the weather of Mâcon outside (the exterior list's last)."""
+    with open(os.path.join(folder, "p.ksl"), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    first = next(k for k, line in enumerate(lines) if line.startswith(b"C="))
+    lines[first] = b"C=          11 :"
+    with open(os.path.join(folder, "w.ksl"), "wb") as f:
+        f.write(b"\r\n".join(lines))
 
 
 def peak_memory(command, folder):
@@ -38,6 +49,7 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         cli = [os.path.join(b, "src", "quelvan-cli") for b in builds]
         os.spawnv(os.P_WAIT, cli[0], [cli[0], "new", os.path.join(folder, "p.ksl")])
+        weather_project(folder)
         table = [(b, name, [c] + args) for b, c in zip(builds, cli) for name, args in COMMANDS]
         times = time_in_turn(runs, [t[2] for t in table], cwd=folder)
         peaks = [peak_memory(t[2], folder) for t in table]

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
         quelvan::cli::DeclareCheck,
         quelvan::cli::DeclareRun,
         quelvan::cli::DeclareDynamic,
+        quelvan::cli::DeclareAnnual,
         quelvan::cli::DeclareWeather,
 #ifdef QUELVAN_WITH_QT
         quelvan::cli::DeclareRender,

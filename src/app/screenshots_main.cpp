@@ -4,6 +4,7 @@
 // kCaptures: a file name and what to do before grabbing.
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
+#include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/FluxDensityWindow.h"
@@ -222,6 +223,25 @@ const Capture kCaptures[] = {
             d.Window().ShowDynamicCharacteristics();
             d.Save(*d.Window().DynamicDialog(), n);
             d.Window().DynamicDialog()->close();
+        } },
+    { "annual-window",
+        [](Driver& d, const QString& n) {
+            // The weather of Mâcon outside (the exterior list's last row), the room at 20 °C.
+            auto choose = [&](int id, int row) {
+                auto* list = d.View().findChild<QComboBox*>(QStringLiteral("c%1").arg(id));
+                list->setCurrentIndex(row < 0 ? list->count() - 1 : row);
+            };
+            choose(1007, -1);
+            choose(1009, 1);
+            d.Window().ShowAnnualBalance();
+            AnnualBalanceWindow& window = *d.Window().AnnualWindow();
+            for (int turn = 0; turn < 3000 && window.IsComputing(); ++turn) {
+                QApplication::processEvents(QEventLoop::AllEvents, 10);
+            }
+            d.Save(window, n);
+            window.close();
+            choose(1007, 2);
+            choose(1009, 2);
         } },
     { "save-question",
         [](Driver& d, const QString& n) {

@@ -66,5 +66,8 @@ inline constexpr const char* kSurfaceFluxStep
 inline constexpr const char* kPreferFineMode = "près : le calcul fin est conseillé";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
+inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";
+inline constexpr const char* kYearNotPeriodic
+    = "Année périodique non atteinte : les chiffres sont ceux du dernier passage";
 
 } // namespace quelvan::msg

@@ -23,11 +23,12 @@ constexpr double kPdfMarginMillimetres = 10.0;
 
 } // namespace
 
-std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags)
+std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags, bool annualBalance)
 {
     if (!hasDefaultPrinter)
         return msg::kNoDefaultPrinter;
-    if (std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f != 0; }))
+    if (!annualBalance
+        && std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f != 0; }))
         return msg::kNoPrintSelection;
     return {};
 }

@@ -15,9 +15,10 @@ class ReportPrinter;
 
 // What stops a print job before it starts, checked in this order: no default printer
 // ("Absence d'une imprimante par défaut"), then no part chosen ("Aucune sélection
-// d'impression"). Empty when the job may start. The caller shows the text with an information
-// icon.
-std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags);
+// d'impression", unless the annual balance page is chosen). Empty when the job may start. The
+// caller shows the text with an information icon.
+std::string PrintRefusal(
+    bool hasDefaultPrinter, const PrintFlags& flags, bool annualBalance = false);
 // Whether the system knows a default printer.
 bool HasDefaultPrinter();
 

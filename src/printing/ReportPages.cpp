@@ -32,7 +32,7 @@ std::string PageTitle(PageKind kind, int lastHour)
             return page.title;
         return page.title + FormatInt("%d", lastHour) + page.titleEnd;
     }
-    return "Erreur";
+    return kind == PageKind::AnnualBalance ? kAnnualBalanceTitle : "Erreur";
 }
 
 HourWindow TimeWindow(PageKind kind, int recordedHours)

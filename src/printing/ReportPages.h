@@ -16,7 +16,14 @@ enum class PageKind : int {
     WallValues = 2, // values in the wall at the last hour
     ProjectData = 4,
     MaterialLibrary = 5,
+    // The annual balance: chosen apart from the project's print choices (no flag asks for it),
+    // printed after their pages.
+    AnnualBalance = 100,
 };
+
+// The print-choice dialog's box and the page's title.
+inline constexpr const char* kAnnualBalanceChoice = "Bilan annuel";
+inline constexpr const char* kAnnualBalanceTitle = "Bilan annuel";
 
 struct PageInfo {
     PageKind kind;

@@ -3,6 +3,7 @@
 #include "graphics/NGridTable.h"
 #include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
+#include "printing/AnnualBalancePage.h"
 #include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/MaterialLibraryTable.h"
 #include "printing/ProjectDataTables.h"
@@ -33,6 +34,18 @@ ReportPrinter::ReportPrinter(const KslDoc& doc, CalculationInputs form, EngineSn
 void ReportPrinter::SetFlags(const PrintFlags& flags)
 {
     kinds_ = PageKinds(flags);
+    if (annual_)
+        kinds_.push_back(PageKind::AnnualBalance);
+}
+
+void ReportPrinter::SetAnnualBalance(
+    std::optional<annual::AnnualBalanceResult> result, std::string refusal)
+{
+    if (!annual_)
+        kinds_.push_back(PageKind::AnnualBalance);
+    annual_ = true;
+    annualResult_ = std::move(result);
+    annualRefusal_ = std::move(refusal);
 }
 
 std::string ReportPrinter::PageTitle(int page) const
@@ -102,6 +115,9 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
         table.Draw(painter);
         break;
     }
+    case PageKind::AnnualBalance:
+        DrawAnnualBalancePage(painter, body, annualResult_, annualRefusal_);
+        break;
     default:
         break; // the pages of flags no dialog sets carry their title only
     }

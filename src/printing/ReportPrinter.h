@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/EngineState.h"
+#include "engine/annual/AnnualBalance.h"
 #include "printing/ReportPages.h"
 
 #include <QDateTime>
 #include <QRect>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,9 @@ public:
     const QDateTime& PrintTime() const { return printTime_; }
     // Replaces the document's print choices for this report only.
     void SetFlags(const PrintFlags& flags);
+    // Adds the "Bilan annuel" page after the chosen ones: the year's figures, or why the year
+    // could not be computed.
+    void SetAnnualBalance(std::optional<annual::AnnualBalanceResult> result, std::string refusal);
 
     const KslDoc& Document() const { return doc_; }
 
@@ -58,6 +63,9 @@ private:
     EngineSnapshot run_;
     QDateTime printTime_;
     std::vector<PageKind> kinds_;
+    bool annual_ = false;
+    std::optional<annual::AnnualBalanceResult> annualResult_;
+    std::string annualRefusal_;
 };
 
 } // namespace quelvan::printing

@@ -6,6 +6,7 @@
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
+#include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
@@ -15,6 +16,7 @@
 #include "ui/LockKeyIndicators.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
+#include "ui/ReportChoiceSetting.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -139,6 +141,8 @@ void MainWindow::BuildMenus()
     add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
+    add(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance, {},
+        "Pertes et apports de la paroi mois par mois sur une année");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -270,17 +274,28 @@ void MainWindow::About()
     prompter_->Exec(dialog);
 }
 
-// The report of the project as the form shows it, with the calculation's series and profiles.
+// The report of the project as the form shows it, with the calculation's series and profiles,
+// and the year of that project in the fine mode when the annual balance is chosen.
 static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
 {
-    return printing::ReportPrinter(
+    printing::ReportPrinter report(
         doc, view.InputsFromControls(), view.Runner().Engine().Snapshot());
+    if (StoredAnnualBalanceChoice()) {
+        std::string error;
+        const auto problem = annual::PrepareAnnualBalance(
+            doc, view.InputsFromControls(), CalculationMode::Fine, &error);
+        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
+        if (problem && !year)
+            error = msg::kInternalError;
+        report.SetAnnualBalance(std::move(year), error);
+    }
+    return report;
 }
 
 void MainWindow::PrintReport()
 {
-    const std::string refusal
-        = printing::PrintRefusal(printing::HasDefaultPrinter(), doc_->printChoices);
+    const std::string refusal = printing::PrintRefusal(
+        printing::HasDefaultPrinter(), doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;
@@ -292,7 +307,8 @@ void MainWindow::PrintReport()
 
 void MainWindow::PrintPreview()
 {
-    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    const std::string refusal
+        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;
@@ -308,7 +324,8 @@ void MainWindow::PrintPreview()
 
 void MainWindow::ExportPdf()
 {
-    const std::string refusal = printing::PrintRefusal(true, doc_->printChoices);
+    const std::string refusal
+        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
     if (!refusal.empty()) {
         prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
         return;
@@ -343,6 +360,24 @@ void MainWindow::ShowDynamicCharacteristics()
     dynamicDialog_->show();
     dynamicDialog_->raise();
     dynamicDialog_->activateWindow();
+}
+
+AnnualBalanceWindow* MainWindow::AnnualWindow() const
+{
+    return annualWindow_.data();
+}
+
+void MainWindow::ShowAnnualBalance()
+{
+    if (!annualWindow_) {
+        annualWindow_ = new AnnualBalanceWindow(
+            *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
+        annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    annualWindow_->show();
+    annualWindow_->raise();
+    annualWindow_->activateWindow();
+    annualWindow_->Recompute();
 }
 
 void MainWindow::PrinterSetup()

@@ -17,6 +17,7 @@ class KslDoc;
 
 namespace quelvan::ui {
 
+class AnnualBalanceWindow;
 class DynamicCharacteristicsDialog;
 class KslView;
 class LockKeyIndicators;
@@ -42,6 +43,8 @@ public:
     QAction* Action(const QString& objectName) const;
     // The dynamic characteristics dialog while it is open, else null.
     DynamicCharacteristicsDialog* DynamicDialog() const;
+    // The annual balance window while it is open, else null.
+    AnnualBalanceWindow* AnnualWindow() const;
     // The paper, orientation and margins chosen in "Configuration de l'impression..." for this
     // session; none until the page setup was accepted (the report's landscape defaults apply).
     const std::optional<QPageLayout>& PageLayout() const { return pageLayout_; }
@@ -62,6 +65,9 @@ public slots:
     void PrinterSetup();
     // Opens (or raises) the modeless dialog of the wall's dynamic characteristics.
     void ShowDynamicCharacteristics();
+    // Opens (or raises) the modeless annual balance window and computes the year of the project
+    // as the form shows it.
+    void ShowAnnualBalance();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +87,7 @@ private:
     QMenu* dataMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
+    QPointer<AnnualBalanceWindow> annualWindow_;
     std::optional<QPageLayout> pageLayout_;
     LockKeyIndicators* lockKeys_ = nullptr;
     QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown

@@ -28,6 +28,9 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
         boxes_[flag] = Named(new QCheckBox(QString::fromUtf8(page.choice)), kChoiceIds[flag]);
         layout->addWidget(boxes_[flag]);
     }
+    annualBalance_ = new QCheckBox(QString::fromUtf8(printing::kAnnualBalanceChoice));
+    annualBalance_->setObjectName(QStringLiteral("annualBalance"));
+    layout->addWidget(annualBalance_);
     auto* complete = new QHBoxLayout;
     auto* completeButton = Named(new QPushButton(QStringLiteral("...")), 1114);
     completeButton->setFixedWidth(30);
@@ -53,6 +56,16 @@ bool PrintChoiceDialog::IsChecked(int flag) const
 void PrintChoiceDialog::SetChecked(int flag, bool checked)
 {
     boxes_[static_cast<size_t>(flag)]->setChecked(checked);
+}
+
+bool PrintChoiceDialog::AnnualBalanceChecked() const
+{
+    return annualBalance_->isChecked();
+}
+
+void PrintChoiceDialog::SetAnnualBalanceChecked(bool checked)
+{
+    annualBalance_->setChecked(checked);
 }
 
 void PrintChoiceDialog::ChooseCompleteReport()

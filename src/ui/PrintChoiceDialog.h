@@ -11,7 +11,8 @@ class QCheckBox;
 
 namespace quelvan::ui {
 
-// "Impression": which parts a printed report contains (the first five print-choice flags).
+// "Impression": which parts a printed report contains (the first five print-choice flags), and
+// under them whether the report ends with the annual balance.
 class PrintChoiceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,12 +28,15 @@ public:
 
     bool IsChecked(int flag) const;
     void SetChecked(int flag, bool checked);
+    bool AnnualBalanceChecked() const;
+    void SetAnnualBalanceChecked(bool checked);
     // The boxes of a complete report: curves of the last 24 hours, in-wall values, materials.
     void ChooseCompleteReport();
 
 private:
     explicit PrintChoiceDialog(QWidget* parent);
     std::array<QCheckBox*, kChoiceCount> boxes_ {};
+    QCheckBox* annualBalance_ = nullptr;
 };
 
 } // namespace quelvan::ui

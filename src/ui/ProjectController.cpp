@@ -12,6 +12,7 @@
 #include "ui/Prompter.h"
 #include "ui/RecordListDlg.h"
 #include "ui/ReferencesDialog.h"
+#include "ui/ReportChoiceSetting.h"
 #include "ui/UiText.h"
 
 #include <QFileInfo>
@@ -195,10 +196,12 @@ bool ProjectController::References()
 bool ProjectController::PrintChoice()
 {
     PrintChoiceDialog dialog(doc_.printChoices, window_);
+    dialog.SetAnnualBalanceChecked(StoredAnnualBalanceChoice());
     if (prompter_.Exec(dialog) != QDialog::Accepted)
         return false;
     for (int i = 0; i < PrintChoiceDialog::kChoiceCount; ++i)
         doc_.printChoices[static_cast<size_t>(i)] = dialog.IsChecked(i) ? 1 : 0;
+    StoreAnnualBalanceChoice(dialog.AnnualBalanceChecked());
     return true;
 }
 

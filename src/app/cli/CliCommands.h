@@ -10,6 +10,7 @@ void DeclareNew(CommandLine& commands);
 void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
+void DeclareAnnual(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
 void DeclareValidate(CommandLine& commands);
 // The commands that draw, with Qt: only quelvan-cli-draw has them.

@@ -10,6 +10,7 @@
 #include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
+#include "engine/annual/AnnualBalance.h"
 #include "model/KslDoc.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPages.h"
@@ -26,29 +27,42 @@ namespace quelvan::cli {
 
 namespace {
 
+// What --parts chooses: print-choice flags, and the annual balance page.
+struct ReportParts {
+    printing::PrintFlags flags {};
+    bool annualBalance = false;
+};
+
+constexpr const char* kAnnualPart = "annuel";
+
 struct ReportOptions {
     std::string project;
     std::string output;
     std::string weatherDirectory;
-    std::optional<printing::PrintFlags> parts;
+    std::optional<ReportParts> parts;
     std::optional<QDateTime> date;
     bool fine = false;
 };
 
-// "0,1,2,3,4": the print-choice flags to set, each from 0 to 4, at least one.
-std::optional<printing::PrintFlags> ParseParts(const std::string& text)
+// "0,1,2,3,4,annuel": the print-choice flags to set, each from 0 to 4, and the annual balance
+// page; at least one.
+std::optional<ReportParts> ParseParts(const std::string& text)
 {
-    printing::PrintFlags flags {};
+    ReportParts parts;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
         int flag = -1;
-        if (!ParseInt(text.substr(start, comma - start), flag) || flag < 0 || flag > 4)
+        if (part == kAnnualPart)
+            parts.annualBalance = true;
+        else if (ParseInt(part, flag) && flag >= 0 && flag <= 4)
+            parts.flags[static_cast<size_t>(flag)] = 1;
+        else
             return std::nullopt;
-        flags[static_cast<size_t>(flag)] = 1;
         start = comma + 1;
     }
-    return flags;
+    return parts;
 }
 
 std::optional<QDateTime> ParseDate(const std::string& text)
@@ -66,8 +80,9 @@ int Report(const ReportOptions& options)
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
-    const printing::PrintFlags flags = options.parts.value_or(doc.printChoices);
-    const std::string refusal = printing::PrintRefusal(true, flags);
+    const printing::PrintFlags flags = options.parts ? options.parts->flags : doc.printChoices;
+    const bool annualBalance = options.parts && options.parts->annualBalance;
+    const std::string refusal = printing::PrintRefusal(true, flags, annualBalance);
     if (!refusal.empty()) {
         PrintError(refusal);
         return kExitFailure;
@@ -83,6 +98,17 @@ int Report(const ReportOptions& options)
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     printing::ReportPrinter report(doc, *inputs, engine.Snapshot());
     report.SetFlags(flags);
+    if (annualBalance) {
+        // The year of the project as the week ran it, in the fine mode; a year that cannot be
+        // computed prints its reason on the page.
+        std::string error;
+        const auto problem
+            = annual::PrepareAnnualBalance(doc, *inputs, CalculationMode::Fine, &error);
+        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
+        if (problem && !year)
+            error = msg::kInternalError;
+        report.SetAnnualBalance(std::move(year), error);
+    }
     if (options.date)
         report.SetPrintTime(*options.date);
     if (!printing::ExportReportPdf(report, output)) {
@@ -105,9 +131,10 @@ void DeclareReport(CommandLine& commands)
     AddProjectArgument(command, options->project, "le projet à calculer et imprimer");
     AddOutputOption(command, "-o", options->output, "FICHIER.pdf",
         "le rapport à écrire (par défaut le projet, sa dernière extension remplacée par .pdf)");
-    AddReadOption<printing::PrintFlags>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
-        "les parties à imprimer (par défaut les choix d'impression du projet)",
-        "une liste de numéros de 0 à 4 séparés par des virgules");
+    AddReadOption<ReportParts>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
+        "les parties à imprimer (par défaut les choix d'impression du projet) ; « annuel » ajoute "
+        "le bilan annuel",
+        "une liste de numéros de 0 à 4 ou « annuel » séparés par des virgules");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddReadOption<QDateTime>(command, "--date", options->date, ParseDate, "AAAA-MM-JJTHH:MM",
         "la date d'impression écrite dans le rapport (par défaut maintenant)",

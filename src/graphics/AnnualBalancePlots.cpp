@@ -1,0 +1,273 @@
+#include "graphics/AnnualBalancePlots.h"
+
+#include "core/NString.h"
+#include "graphics/DrawPalette.h"
+#include "graphics/NShpDisk.h"
+#include "graphics/NShpLine.h"
+#include "graphics/NShpPolyLine.h"
+#include "graphics/NShpRectangle.h"
+#include "graphics/NShpText.h"
+#include "graphics/PainterOps.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace quelvan::graphics {
+
+namespace {
+
+constexpr int kCurveZero = 0;
+const QColor kGround(200, 200, 200);
+
+Colour ColourOf(const QColor& c)
+{
+    return MakeColour(c.red(), c.green(), c.blue());
+}
+
+// Makes the layout current for the chart built next.
+ChartLayout Current(const ChartLayout& layout)
+{
+    ChartLayout::Current() = layout;
+    return layout;
+}
+
+// The day (from 0) on which each month starts, and the year's end.
+std::array<int, annual::kMonthCount + 1> MonthStarts()
+{
+    std::array<int, annual::kMonthCount + 1> starts {};
+    for (int m = 0; m < annual::kMonthCount; ++m)
+        starts[static_cast<size_t>(m + 1)]
+            = starts[static_cast<size_t>(m)] + annual::kDaysPerMonth[static_cast<size_t>(m)];
+    return starts;
+}
+
+} // namespace
+
+void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries)
+{
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int h = TextHeight(painter);
+    const int swatch = 2 * h;
+    const int lineStep = h + h / 3;
+    // Entries run left to right and wrap onto a new line where the strip ends.
+    std::vector<QPoint> places;
+    int x = strip.left() + h / 2;
+    int line = 0;
+    for (const LegendEntry& entry : entries) {
+        const int width = swatch + h / 2 + TextExtent(painter, ToQString(entry.text)).width();
+        if (x > strip.left() + h / 2 && x + width > strip.right()) {
+            x = strip.left() + h / 2;
+            ++line;
+        }
+        places.push_back({ x, line * lineStep });
+        x += width + 3 * h / 2;
+    }
+    const int top = strip.top() + (strip.height() - line * lineStep - h) / 2;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LegendEntry& entry = entries[i];
+        const int left = places[i].x();
+        const int y = top + places[i].y();
+        const int middle = y + h / 2;
+        switch (entry.swatch) {
+        case LegendEntry::Swatch::Box:
+            painter.setPen(Qt::NoPen);
+            painter.fillRect(QRect(left, y + h / 5, swatch, h - 2 * (h / 5)), entry.colour);
+            break;
+        case LegendEntry::Swatch::Line:
+        case LegendEntry::Swatch::DottedLine:
+            painter.setPen(QPen(entry.colour, std::max(1, h / 8),
+                entry.swatch == LegendEntry::Swatch::Line ? Qt::SolidLine : Qt::DotLine));
+            painter.drawLine(left, middle, left + swatch, middle);
+            break;
+        case LegendEntry::Swatch::Dot:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(entry.colour);
+            painter.drawEllipse(QPoint(left + swatch / 2, middle), h / 4, h / 4);
+            break;
+        }
+        TextOutTopLeft(painter, left + swatch + h / 2, y, ToQString(entry.text), Qt::black);
+    }
+    painter.restore();
+}
+
+MonthChart::MonthChart(const ChartLayout& layout)
+    : layout_(Current(layout))
+    , chart_(TransformMode::Curve, 1000, 1000, true, true)
+{
+    chart_.XAxis().SetDivisionCount(1);
+    chart_.XAxis().Build();
+    chart_.YAxis().SetDivisionCount(4);
+    chart_.YAxis().Build();
+    ChartLayout::Reset();
+    chart_.SetDeviceMapping(0, 0, 0, 0);
+    chart_.SetAxisTitle(Coordinate::X, "Mois");
+}
+
+void MonthChart::Draw(QPainter& painter, const QRect& area)
+{
+    if (area.width() <= 0 || area.height() <= 0)
+        return;
+    chart_.SetDeviceMapping(area.left(), area.top(), area.width(), -area.height());
+    painter.fillRect(area, kGround);
+    chart_.Draw(painter);
+}
+
+void MonthChart::Clear()
+{
+    for (const NShape* shape : added_)
+        chart_.RemoveShape(shape);
+    added_.clear();
+    for (int curve = 0; curve < CChart::kCurveCount; ++curve)
+        chart_.Curve(curve).SetVisible(false);
+}
+
+int MonthChart::WorldX(double x) const
+{
+    const IPoint o = chart_.PlotOrigin();
+    const IPoint c = chart_.PlotCorner();
+    return o.x + TruncatedCoordinate(std::round((c.x - o.x) * x / xSpan_));
+}
+
+int MonthChart::WorldY(double y) const
+{
+    const IPoint o = chart_.PlotOrigin();
+    const IPoint c = chart_.PlotCorner();
+    const double span = std::max(range_.top - range_.bottom, 1);
+    return o.y + TruncatedCoordinate(std::round((c.y - o.y) * (y - range_.bottom) / span));
+}
+
+void MonthChart::AddBar(double x0, double x1, double y0, double y1, const QColor& colour)
+{
+    const Colour c = ColourOf(colour);
+    Keep(chart_.AddRectangle({ WorldX(x0), WorldY(y1), WorldX(x1), WorldY(y0) }, c, c, {}));
+}
+
+void MonthChart::Prepare(IntegerRange range, const std::string& yTitle, bool slotsByDays)
+{
+    Clear();
+    range_ = range;
+    const std::array<int, annual::kMonthCount + 1> starts = MonthStarts();
+    xSpan_ = slotsByDays ? starts.back() : annual::kMonthCount;
+    chart_.SetAxisTitle(Coordinate::Y, yTitle);
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(float(range.bottom)).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(float(range.top)).Str());
+    // A tick at each month's start and the month's initial under the middle of its slot.
+    const int y = chart_.PlotOrigin().y;
+    const int tick = layout_.tickLengthHorizontal;
+    for (int m = 0; m <= annual::kMonthCount; ++m) {
+        const double start = slotsByDays ? starts[static_cast<size_t>(m)] : m;
+        Keep(chart_.AddLine({ WorldX(start), y }, { WorldX(start), y - tick }, kPaletteBlack));
+        if (m == annual::kMonthCount)
+            break;
+        const double end = slotsByDays ? starts[static_cast<size_t>(m + 1)] : m + 1;
+        const int top = y - tick - layout_.labelGapBelow;
+        NShpText& label = chart_.AddText(
+            { WorldX(start), top - layout_.labelHeight, WorldX(end), top }, 4, 1, {}, -1, false);
+        label.SetText(std::string(annual::kMonthNames[static_cast<size_t>(m)], 1));
+        label.SetAlignment(TextAlign::Centre, TextAlign::Start);
+        Keep(label);
+    }
+    if (range.bottom < 0 && range.top > 0) {
+        NShpPolyLine& zero = chart_.Curve(kCurveZero);
+        zero.SetVisible(true);
+        zero.Points() = { { float(WorldX(0)), float(WorldY(0)) },
+            { float(WorldX(xSpan_)), float(WorldY(0)) } };
+        zero.SetFirstIndex(0);
+        zero.SetEndIndex(2);
+    }
+}
+
+const QColor MonthlyBalancePlot::kLossColour(70, 110, 210);
+const QColor MonthlyBalancePlot::kGainColour(220, 90, 50);
+
+void MonthlyBalancePlot::Show(const annual::BalanceTable& table)
+{
+    double low = 0.0, high = 0.0;
+    for (const annual::BalanceFigures& f : table.months) {
+        low = std::min({ low, -f.gain, f.steady, f.net });
+        high = std::max({ high, f.loss, f.steady, f.net });
+    }
+    Prepare(IntegerRangeRule(low, high), "kWh/m²", false);
+    for (int m = 0; m < annual::kMonthCount; ++m) {
+        const annual::BalanceFigures& f = table.months[static_cast<size_t>(m)];
+        const struct {
+            double from, to, bottom, top;
+            QColor colour;
+        } bars[] = { { m + 0.15, m + 0.5, 0.0, f.loss, kLossColour },
+            { m + 0.5, m + 0.85, -f.gain, 0.0, kGainColour } };
+        for (const auto& b : bars)
+            AddBar(b.from, b.to, b.bottom, b.top, b.colour);
+        Keep(Chart().AddLine({ WorldX(m + 0.05), WorldY(f.steady) },
+            { WorldX(m + 0.95), WorldY(f.steady) }, kPaletteBlack));
+        const int radius = std::max(4, (WorldX(1) - WorldX(0)) / 10);
+        auto dot = std::make_unique<NShpDisk>(IPoint { WorldX(m + 0.5), WorldY(f.net) }, radius);
+        dot->SetColour(MakeColour(0, 0, 0));
+        Keep(Chart().AddShape(std::move(dot)));
+    }
+}
+
+std::vector<LegendEntry> MonthlyBalancePlot::Legend()
+{
+    return { { LegendEntry::Swatch::Box, kLossColour, "Pertes de la pièce" },
+        { LegendEntry::Swatch::Box, kGainColour, "Apports à la pièce (vers le bas)" },
+        { LegendEntry::Swatch::Dot, Qt::black, "Net" },
+        { LegendEntry::Swatch::Line, Qt::black, "Net en régime permanent (U)" } };
+}
+
+const QColor YearSurfacePlot::kBandColour(160, 190, 235);
+
+void YearSurfacePlot::Show(std::span<const annual::HourRecord> hours)
+{
+    constexpr int kDays = annual::kHoursPerYear / 24;
+    std::array<double, kDays> low {}, high {}, sum {};
+    std::array<int, kDays> count {};
+    for (const annual::HourRecord& r : hours) {
+        const auto day = static_cast<size_t>(std::clamp((r.hour - 1) / 24, 0, kDays - 1));
+        const double t = r.interiorSurfaceTemperature;
+        low[day] = count[day] ? std::min(low[day], t) : t;
+        high[day] = count[day] ? std::max(high[day], t) : t;
+        sum[day] += t;
+        ++count[day];
+    }
+    const auto [lowest, ignored] = std::minmax_element(low.begin(), low.end());
+    const double highest = *std::max_element(high.begin(), high.end());
+    Prepare(IntegerRangeRule(hours.empty() ? 0.0 : *lowest, hours.empty() ? 0.0 : highest),
+        "Tsi (°C)", true);
+    if (hours.empty())
+        return;
+    for (int d = 0; d < kDays; ++d)
+        AddBar(d, d + 1, low[size_t(d)], high[size_t(d)], kBandColour);
+    // Over the band, so a shape of its own made after it.
+    NShpPolyLine& mean = Chart().AddPolyLine();
+    mean.SetColour(PaletteColour(kPaletteBlack));
+    Keep(mean);
+    for (int d = 0; d < kDays; ++d) {
+        const double average = count[size_t(d)] ? sum[size_t(d)] / count[size_t(d)] : 0.0;
+        mean.Points().push_back({ float(WorldX(d + 0.5)), float(WorldY(average)) });
+    }
+    const IntegerRange r = Range();
+    for (const auto& [limit, colour] : { std::pair { annual::kOverheatingSurface, kPaletteRed },
+             std::pair { annual::kColdSurface, kPaletteBlue } }) {
+        if (limit <= r.bottom || limit >= r.top)
+            continue;
+        NShpPolyLine& mark = Chart().AddPolyLine();
+        mark.SetColour(PaletteColour(colour));
+        mark.SetPenStyle(LineStyle::Dot);
+        mark.Points() = { { float(WorldX(0)), float(WorldY(limit)) },
+            { float(WorldX(kDays)), float(WorldY(limit)) } };
+        Keep(mark);
+    }
+}
+
+std::vector<LegendEntry> YearSurfacePlot::Legend()
+{
+    return { { LegendEntry::Swatch::Box, kBandColour, "Minimum et maximum du jour" },
+        { LegendEntry::Swatch::Line, Qt::black, "Moyenne du jour" },
+        { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteRed), "26 °C" },
+        { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteBlue), "17 °C" } };
+}
+
+} // namespace quelvan::graphics

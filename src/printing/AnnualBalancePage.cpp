@@ -1,0 +1,119 @@
+#include "printing/AnnualBalancePage.h"
+
+#include "engine/annual/AnnualBalanceText.h"
+#include "graphics/AnnualBalancePlots.h"
+#include "graphics/PainterOps.h"
+#include "printing/ReportFrame.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace quelvan::printing {
+
+namespace {
+
+constexpr int kNameColumnShare = 10; // per cent of the width
+constexpr int kMaxRowHeight = 72;
+constexpr int kMinRowHeight = 40;
+constexpr int kGap = 80; // between the table, the plots and their legends
+constexpr int kLegendLines = 2;
+
+// The chart layout constants of the printed plots (ReportPlot's).
+graphics::ChartLayout PrintLayout()
+{
+    graphics::ChartLayout layout;
+    layout.labelHeight = 50;
+    layout.labelGapBelow = 2;
+    layout.tickLabelWidth = 160;
+    return layout;
+}
+
+int DrawCaption(QPainter& painter, int x, int y, const std::string& text, bool bold)
+{
+    painter.setFont(CaptionFont(bold));
+    graphics::TextOutTopLeft(painter, x, y, graphics::ToQString(text), Qt::black);
+    return graphics::TextHeight(painter);
+}
+
+} // namespace
+
+graphics::NGridTable AnnualBalanceTable(
+    const annual::AnnualBalanceResult& result, int drawingWidth, int rowHeight)
+{
+    constexpr int kRows = annual::kMonthCount + 2; // header, months, year
+    graphics::NGridTable table;
+    table.SetRowCount(kRows);
+    table.SetColumnCount(annual::kBalanceColumnCount + 1);
+    table.leftMargin = 12;
+    const int width = drawingWidth - 50;
+    const int nameWidth = width * kNameColumnShare / 100;
+    table.Column(0).width = nameWidth;
+    for (int c = 1; c < table.ColumnCount(); ++c)
+        table.Column(c).width = (width - nameWidth) / annual::kBalanceColumnCount;
+    table.Row(0).height = 2 * rowHeight + 3;
+    table.SetText(0, 0, "Mois");
+    for (int c = 0; c < annual::kBalanceColumnCount; ++c) {
+        const annual::BalanceColumn& column = annual::kBalanceColumns[static_cast<size_t>(c)];
+        table.SetText(0, c + 1, std::string(column.label) + "\n(" + column.unit + ")");
+    }
+    for (int row = 1; row < kRows; ++row) {
+        const int month = row - 1;
+        const annual::BalanceFigures& f = month < annual::kMonthCount
+            ? result.figures.months[static_cast<size_t>(month)]
+            : result.figures.year;
+        table.Row(row).height = rowHeight;
+        table.SetText(row, 0, annual::BalanceRowName(month));
+        for (int c = 0; c < annual::kBalanceColumnCount; ++c)
+            table.SetText(row, c + 1,
+                annual::BalanceCellText(annual::kBalanceColumns[static_cast<size_t>(c)], f));
+    }
+    return table;
+}
+
+void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
+    const std::optional<annual::AnnualBalanceResult>& result, const std::string& refusal)
+{
+    painter.save();
+    int y = body.top() + kBodyTopGap;
+    if (!result) {
+        y += DrawCaption(painter, body.left(), y, "Bilan annuel impossible :", true);
+        DrawCaption(painter, body.left(), y, refusal, false);
+        painter.restore();
+        return;
+    }
+    y += DrawCaption(painter, body.left(), y, annual::BalanceTitle(*result), true) + kGap / 2;
+
+    painter.setFont(FooterFont());
+    const int legendLine = graphics::TextHeight(painter);
+    const int legendHeight = kLegendLines * (legendLine + legendLine / 3);
+    // The table takes what the plots leave, within readable row heights; the plots keep at
+    // least two fifths of the body.
+    const int plotsMinimum = body.height() * 2 / 5;
+    const int tableSpace = body.bottom() - y - plotsMinimum - legendHeight - 2 * kGap;
+    const int rowHeight
+        = std::clamp((tableSpace - 20) / (annual::kMonthCount + 3), kMinRowHeight, kMaxRowHeight);
+    graphics::NGridTable table = AnnualBalanceTable(*result, body.width(), rowHeight);
+    table.SetPosition({ body.left(), y });
+    table.Draw(painter);
+    y = table.TableRect().Normalised().bottom + kGap;
+
+    const int plotHeight = body.bottom() - y - legendHeight - kGap / 2;
+    const int plotWidth = (body.width() - kGap) / 2;
+    const QRect monthly(body.left(), y, plotWidth, plotHeight);
+    const QRect surface(body.left() + plotWidth + kGap, y, plotWidth, plotHeight);
+    graphics::MonthlyBalancePlot monthlyPlot(PrintLayout());
+    monthlyPlot.Show(result->figures);
+    monthlyPlot.Draw(painter, monthly);
+    graphics::YearSurfacePlot surfacePlot(PrintLayout());
+    surfacePlot.Show(result->hours);
+    surfacePlot.Draw(painter, surface);
+    painter.setFont(FooterFont());
+    const int legendTop = y + plotHeight + kGap / 4;
+    graphics::DrawLegend(painter, QRect(monthly.left(), legendTop, plotWidth, legendHeight),
+        graphics::MonthlyBalancePlot::Legend());
+    graphics::DrawLegend(painter, QRect(surface.left(), legendTop, plotWidth, legendHeight),
+        graphics::YearSurfacePlot::Legend());
+    painter.restore();
+}
+
+} // namespace quelvan::printing

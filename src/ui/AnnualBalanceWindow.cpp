@@ -1,0 +1,311 @@
+#include "ui/AnnualBalanceWindow.h"
+
+#include "core/FileIdentity.h"
+#include "core/Messages.h"
+#include "core/TextFile.h"
+#include "engine/annual/AnnualBalanceText.h"
+#include "graphics/AnnualBalancePlots.h"
+#include "model/KslDoc.h"
+#include "ui/HelpSupport.h"
+#include "ui/Prompter.h"
+#include "ui/UiText.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace quelvan::ui {
+
+namespace {
+
+constexpr int kLegendHeight = 40;
+constexpr int kRows = annual::kMonthCount + 1;
+
+QFont LegendFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+// A chart above its legend strip.
+class AnnualBalanceWindow::PlotCanvas : public QWidget {
+public:
+    PlotCanvas(graphics::MonthChart& plot, std::vector<graphics::LegendEntry> legend,
+        const QString& name, QWidget* parent)
+        : QWidget(parent)
+        , plot_(plot)
+        , legend_(std::move(legend))
+    {
+        setObjectName(name);
+        setMinimumSize(480, 260);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        plot_.Draw(painter, QRect(1, 1, width() - 2, height() - kLegendHeight - 2));
+        painter.setFont(LegendFont());
+        graphics::DrawLegend(
+            painter, QRect(0, height() - kLegendHeight, width(), kLegendHeight), legend_);
+    }
+
+private:
+    graphics::MonthChart& plot_;
+    std::vector<graphics::LegendEntry> legend_;
+};
+
+AnnualBalanceWindow::AnnualBalanceWindow(
+    const KslDoc& doc, InputsProvider inputs, Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , doc_(doc)
+    , inputs_(std::move(inputs))
+    , prompter_(prompter)
+    , monthly_(std::make_unique<graphics::MonthlyBalancePlot>())
+    , surface_(std::make_unique<graphics::YearSurfacePlot>())
+{
+    setObjectName(QStringLiteral("annualBalance"));
+    setWindowTitle(QStringLiteral("Bilan annuel de la paroi"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("title"));
+    layout->addWidget(title_);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("refusal"));
+    refusal_->setWordWrap(true);
+    refusal_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    layout->addWidget(refusal_);
+    auto* progressRow = new QHBoxLayout;
+    progressText_ = new QLabel(this);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, annual::kHoursPerYear);
+    progressRow->addWidget(progressText_);
+    progressRow->addWidget(progress_, 1);
+    layout->addLayout(progressRow);
+
+    table_ = new QTableWidget(kRows, annual::kBalanceColumnCount, this);
+    table_->setObjectName(QStringLiteral("table"));
+    QStringList headings;
+    for (const annual::BalanceColumn& column : annual::kBalanceColumns)
+        headings << QStringLiteral("%1\n(%2)").arg(ToQ(column.label), ToQ(column.unit));
+    table_->setHorizontalHeaderLabels(headings);
+    QStringList rows;
+    for (int row = 0; row < kRows; ++row)
+        rows << ToQ(annual::BalanceRowName(row));
+    table_->setVerticalHeaderLabels(rows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    for (int row = 0; row < kRows; ++row) {
+        for (int c = 0; c < annual::kBalanceColumnCount; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (row == annual::kMonthCount) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            table_->setItem(row, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(table_);
+
+    charts_ = new QWidget(this);
+    auto* chartRow = new QHBoxLayout(charts_);
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addWidget(new PlotCanvas(*monthly_, graphics::MonthlyBalancePlot::Legend(),
+        QStringLiteral("monthlyChart"), charts_));
+    chartRow->addWidget(new PlotCanvas(
+        *surface_, graphics::YearSurfacePlot::Legend(), QStringLiteral("surfaceChart"), charts_));
+    layout->addWidget(charts_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    copy_ = new QPushButton(QStringLiteral("Copier le tableau"), this);
+    copy_->setObjectName(QStringLiteral("copyTable"));
+    export_ = new QPushButton(QStringLiteral("Exporter les heures (CSV)..."), this);
+    export_->setObjectName(QStringLiteral("exportHours"));
+    auto* close = new QPushButton(QStringLiteral("Fermer"), this);
+    buttons->addWidget(copy_);
+    buttons->addWidget(export_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(copy_, &QPushButton::clicked, this, &AnnualBalanceWindow::CopyTable);
+    connect(export_, &QPushButton::clicked, this, &AnnualBalanceWindow::ExportHours);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    new HelpTopics(this, HelpTopic::Contents);
+
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int row = 0; row < kRows; ++row)
+        height += table_->verticalHeader()->sectionSizeHint(row);
+    table_->setFixedHeight(height);
+    resize(1080, 760);
+}
+
+AnnualBalanceWindow::~AnnualBalanceWindow()
+{
+    StopWorker();
+}
+
+QString AnnualBalanceWindow::Refusal() const
+{
+    return refusal_->isVisible() ? refusal_->text() : QString();
+}
+
+void AnnualBalanceWindow::StopWorker()
+{
+    stop_ = true;
+    if (worker_.joinable())
+        worker_.join();
+    stop_ = false;
+}
+
+void AnnualBalanceWindow::Recompute()
+{
+    StopWorker();
+    const int generation = ++generation_;
+    result_.reset();
+    std::string error;
+    std::optional<annual::AnnualProblem> problem
+        = annual::PrepareAnnualBalance(doc_, inputs_(), CalculationMode::Fine, &error);
+    if (!problem) {
+        ShowRefusal(ToQ(error));
+        return;
+    }
+    refusal_->hide();
+    title_->setText(QStringLiteral("Calcul de l'année périodique en cours..."));
+    for (QWidget* w : { static_cast<QWidget*>(copy_), static_cast<QWidget*>(export_) })
+        w->setEnabled(false);
+    progress_->setValue(0);
+    progress_->show();
+    progressText_->show();
+    computing_ = true;
+    ShowProgress(generation, 1, 0);
+    // The year runs on its own thread from a copy of what it needs; what it reports comes back
+    // to this window's thread as queued calls, which Qt drops once the window is gone.
+    worker_ = std::thread([this, generation, problem = std::move(*problem)] {
+        int shownPercent = -1;
+        auto report = [this, generation, &shownPercent](int pass, int hour) {
+            const int percent = hour * 100 / annual::kHoursPerYear;
+            if (percent != shownPercent) {
+                shownPercent = percent;
+                QMetaObject::invokeMethod(
+                    this, [this, generation, pass, hour] { ShowProgress(generation, pass, hour); },
+                    Qt::QueuedConnection);
+            }
+            return !stop_;
+        };
+        std::optional<annual::AnnualBalanceResult> result
+            = annual::RunAnnualBalance(problem, {}, report);
+        if (stop_)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, result = std::move(result)]() mutable {
+                ShowResult(generation, std::move(result));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnnualBalanceWindow::ShowProgress(int generation, int pass, int hour)
+{
+    if (generation != generation_ || !computing_)
+        return;
+    progressText_->setText(QStringLiteral("Passage %1").arg(pass));
+    progress_->setValue(hour);
+}
+
+void AnnualBalanceWindow::ShowRefusal(const QString& message)
+{
+    computing_ = false;
+    refusal_->setText(message);
+    refusal_->show();
+    title_->clear();
+    progress_->hide();
+    progressText_->hide();
+    for (QWidget* w : { static_cast<QWidget*>(table_), charts_, static_cast<QWidget*>(copy_),
+             static_cast<QWidget*>(export_) })
+        w->setEnabled(false);
+    emit finished();
+}
+
+void AnnualBalanceWindow::ShowResult(
+    int generation, std::optional<annual::AnnualBalanceResult> result)
+{
+    if (generation != generation_)
+        return;
+    if (worker_.joinable())
+        worker_.join();
+    computing_ = false;
+    if (!result) {
+        ShowRefusal(ToQ(msg::kInternalError));
+        return;
+    }
+    result_ = std::move(result);
+    progress_->hide();
+    progressText_->hide();
+    title_->setText(ToQ(annual::BalanceTitle(*result_)));
+    for (int row = 0; row < kRows; ++row) {
+        const annual::BalanceFigures& f = row < annual::kMonthCount
+            ? result_->figures.months[static_cast<size_t>(row)]
+            : result_->figures.year;
+        for (int c = 0; c < annual::kBalanceColumnCount; ++c)
+            table_->item(row, c)->setText(
+                ToQ(annual::BalanceCellText(annual::kBalanceColumns[static_cast<size_t>(c)], f)));
+    }
+    monthly_->Show(result_->figures);
+    surface_->Show(result_->hours);
+    for (QWidget* w : { static_cast<QWidget*>(table_), charts_, static_cast<QWidget*>(copy_),
+             static_cast<QWidget*>(export_) })
+        w->setEnabled(true);
+    charts_->update();
+    for (QWidget* canvas : charts_->findChildren<QWidget*>())
+        canvas->update();
+    emit finished();
+}
+
+void AnnualBalanceWindow::CopyTable() const
+{
+    if (result_)
+        QGuiApplication::clipboard()->setText(ToQ(annual::BalanceTabSeparated(*result_)));
+}
+
+void AnnualBalanceWindow::ExportHours()
+{
+    if (!result_)
+        return;
+    QFileDialog dialog(this, QStringLiteral("Exporter les heures"),
+        ToQ(doc_.pathWithoutExtension + "-heures.csv"), QStringLiteral("Fichiers CSV (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (prompter_.Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string target = FromQ(dialog.selectedFiles().front());
+    // The hours never replace the project they come from.
+    if ((!doc_.unnamed && SameFile(target, doc_.fullPath))
+        || !WriteFileAtomically(target, annual::HourlyCsv(result_->hours)))
+        prompter_.Message(this, ToQ(std::string(msg::kHourlyNotWritten) + " : " + target),
+            Prompter::Icon::Exclamation);
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "engine/CalculationInputs.h"
+#include "engine/annual/AnnualBalance.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+namespace quelvan {
+class KslDoc;
+}
+namespace quelvan::graphics {
+class MonthlyBalancePlot;
+class YearSurfacePlot;
+} // namespace quelvan::graphics
+
+namespace quelvan::ui {
+
+class Prompter;
+
+// "Bilan annuel de la paroi": the heat balance of the wall over a periodic year in the fine
+// mode, for the project as the form shows it. The year is computed on a thread of its own while
+// a progress bar follows its passes; then the window shows the monthly table, a bar chart of
+// the monthly losses and gains against the steady-state estimate and the interior surface
+// temperature over the year, and offers to copy the table and to export the hours as CSV. A
+// project the calculation refuses, or a weather file that does not read, shows its message.
+class AnnualBalanceWindow : public QDialog {
+    Q_OBJECT
+public:
+    using InputsProvider = std::function<CalculationInputs()>;
+
+    AnnualBalanceWindow(
+        const KslDoc& doc, InputsProvider inputs, Prompter& prompter, QWidget* parent = nullptr);
+    ~AnnualBalanceWindow() override;
+
+    // Starts the year again from the project as it is now (stopping a year still running).
+    void Recompute();
+
+    bool IsComputing() const { return computing_; }
+    const std::optional<annual::AnnualBalanceResult>& Result() const { return result_; }
+    QTableWidget* Table() const { return table_; }
+    // The message of a project that could not be computed; empty otherwise.
+    QString Refusal() const;
+
+    // What the buttons do.
+    void CopyTable() const;
+    void ExportHours();
+
+signals:
+    // The year is computed (or refused) and shown.
+    void finished();
+
+private:
+    class PlotCanvas;
+
+    void StopWorker();
+    void ShowProgress(int generation, int pass, int hour);
+    void ShowResult(int generation, std::optional<annual::AnnualBalanceResult> result);
+    void ShowRefusal(const QString& message);
+
+    const KslDoc& doc_;
+    InputsProvider inputs_;
+    Prompter& prompter_;
+    std::unique_ptr<graphics::MonthlyBalancePlot> monthly_;
+    std::unique_ptr<graphics::YearSurfacePlot> surface_;
+    std::optional<annual::AnnualBalanceResult> result_;
+    std::thread worker_;
+    std::atomic<bool> stop_ { false };
+    bool computing_ = false;
+    // Which year the reports come from: a report of a year started before the last Recompute
+    // may still be queued, and is dropped.
+    int generation_ = 0;
+    QLabel* title_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    QLabel* progressText_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QWidget* charts_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* export_ = nullptr;
+};
+
+} // namespace quelvan::ui
