@@ -2,6 +2,7 @@
 
 #include "app/cli/CliPrint.h"
 #include "core/Messages.h"
+#include "engine/SurfacePrecision.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
@@ -69,6 +70,8 @@ std::optional<CalculationInputs> RunWeek(
         PrintError(engine.LastErrorMessage());
         return std::nullopt;
     }
+    for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+        PrintError(warning);
     for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
         engine.AdvanceHour(doc, true, true);
     return inputs;

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/SiWall.h"
+#include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -105,8 +106,16 @@ int Check(const std::string& path)
 int CheckWithMode(const std::string& path, bool fine)
 {
     const int code = Check(path);
-    if (code == kExitOk)
-        PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    if (code != kExitOk)
+        return code;
+    PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    KslDoc doc;
+    if (ReadProjectFile(doc, path) == Failure::None) {
+        CalculationInputs inputs = InputsFromDocument(doc);
+        inputs.mode = ModeOf(fine);
+        for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+            PrintError(warning);
+    }
     return code;
 }
 

@@ -135,11 +135,18 @@ int Import(const ImportOptions& options)
 {
     if (!OutputsAreSafe({ options.input }, { options.output }, options.force))
         return kExitFailure;
-    const EpwImportResult result = ImportEpwFile(options.input);
+    const EpwImportResult result = ImportEpwFile(options.input, { options.force });
     if (!result.year) {
-        PrintError(result.error);
+        // A time zone that contradicts the irradiance may still be what the user wants.
+        PrintError(result.error
+            + (result.nightIrradianceHours > kMostNightIrradianceHours
+                    ? " : vérifier le 9e champ de la ligne LOCATION, ou importer quand même avec "
+                      "--force"
+                    : ""));
         return kExitFailure;
     }
+    if (!result.warning.empty())
+        PrintError("Attention : " + result.warning + " (importé avec --force)");
     for (const std::string& repair : result.repairs)
         PrintLine("Réparé : " + repair);
     if (!result.year->Write(options.output)) {
@@ -164,7 +171,7 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(generating, "--out", generate->outDirectory, "DOSSIER",
         "le dossier où écrire les fichiers météo")
         ->required();
-    generating.add_option("--city", generate->city, "la seule ville à écrire")->type_name("VILLE");
+    AddNameOption(generating, "--city", generate->city, "VILLE", "la seule ville à écrire");
     generating
         .add_option("--normals", generate->normals,
             "la table des normales climatiques (par défaut celle qui est installée)")
@@ -179,7 +186,9 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(importing, "-o,--out", import->output, "FICHIER.wth",
         "le fichier météo à écrire, nommé FR_ suivi de la ville")
         ->required();
-    AddForceFlag(importing, import->force, "remplace le fichier météo s'il existe déjà");
+    AddForceFlag(importing, import->force,
+        "remplace le fichier météo s'il existe déjà et importe même un fichier dont le fuseau "
+        "horaire contredit le rayonnement");
 }
 
 } // namespace quelvan::cli
