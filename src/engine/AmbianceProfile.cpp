@@ -56,8 +56,9 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         const float phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
         // Hour numbers in 64 bits: any day of 32 bits gives one.
         const long long day = IntValue(flux.values[3]);
+        const int next = context.sunAtTrueHours ? 0 : 1;
         for (int i = 0; i < n; ++i) {
-            const long long m = day > 0 ? 24 * (day - 1) + i + 1 : i + 1;
+            const long long m = day > 0 ? 24 * (day - 1) + i + next : i + next;
             suns[static_cast<size_t>(i)] = SolarHour(phi, tau, m);
         }
     } else {

@@ -125,7 +125,8 @@ ErrorCode EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs
     run_.nodes.Tmax.resize(n, 0.0f);
     run_.nodes.Phi.resize(n, 0.0f);
 
-    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
+    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather,
+        inputs.mode == CalculationMode::Fine };
     const struct {
         const CBCData* record;
         Component component;

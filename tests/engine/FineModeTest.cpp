@@ -174,6 +174,24 @@ TEST_F(FineCalculation, TakesEachHoursOwnValueFromTheFirstDayOnWhereTheStandardM
     EXPECT_NEAR(run.interiorEnergy, other.interiorEnergy, 0.2 * std::fabs(other.interiorEnergy));
 }
 
+// The computed clear-sky sun on a south face is symmetric about solar noon (12 h in the sun
+// model), so each day's flux peaks at 12 h with equal values at 11 h and 13 h, day 1 included,
+// when every hour takes the sun of that hour.
+TEST_F(FineCalculation, ComputedSunOnASouthFacePeaksAtNoonEveryDay)
+{
+    doc.selectedExterior = 10; // built-in "Température nulle avec flux solaire", weekly, day 1
+    ASSERT_EQ(doc.azimuthIndex, kDefaultAzimuthIndex); // Sud
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
+    for (int h = 0; h < kRunHours; ++h)
+        engine.AdvanceHour(doc, true, true);
+    const auto& flux = run.Series(SeriesId::ExteriorFlux);
+    for (std::size_t noon = 12; noon + 1 < flux.size(); noon += 24) {
+        EXPECT_GT(flux[noon], 0.0f) << noon;
+        EXPECT_EQ(flux[noon - 1], flux[noon + 1]) << noon;
+        EXPECT_GT(flux[noon], flux[noon - 1]) << noon;
+    }
+}
+
 TEST_F(FineCalculation, SteadyStartHoldsAndPreviousTemperaturesCrossMeshes)
 {
     ASSERT_EQ(Prepare(CalculationMode::Standard), Failure::None);
