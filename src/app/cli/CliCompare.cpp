@@ -36,7 +36,7 @@ void DeclareCompare(CommandLine& commands)
         "et, sur demande, bilan annuel, une ligne par projet",
         [options](const CLI::App& app) { return Compare(app, *options); });
     command
-        .add_option("FICHIER.ksl", options->projects,
+        .add_option("FICHIER.ksl...", options->projects,
             "les projets à comparer ; un fichier illisible a son message sur sa ligne")
         ->required()
         ->expected(1, -1)

@@ -220,6 +220,8 @@ std::vector<std::string> TableHeader(const std::vector<StudyColumn>& columns)
         labels += (labels.empty() ? "" : kGap) + Padded(column.label, column.width, column.right);
         units += (units.empty() ? "" : kGap) + Padded(column.unit, column.width, column.right);
     }
+    for (std::string* line : { &labels, &units })
+        line->erase(line->find_last_not_of(' ') + 1);
     return { labels, units };
 }
 
