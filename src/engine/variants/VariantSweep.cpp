@@ -1,6 +1,7 @@
 #include "engine/variants/VariantSweep.h"
 
 #include "core/NumberText.h"
+#include "model/CMaterial.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 
@@ -260,6 +261,32 @@ std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, s
     for (std::int64_t k = 0; k < count; ++k)
         values.push_back(ThicknessOf((from + k * step) / divisor, decimals));
     return values;
+}
+
+int InsulationLayer(const KslDoc& doc)
+{
+    int found = 0;
+    float lowest = 0.0f;
+    for (int i = 0; i < doc.layers.Count(); ++i) {
+        const CMaterial* material = doc.layers.At(i).Material();
+        float conductivity = 0.0f;
+        if (material == nullptr || !ParseFloat(material->Conductivity(), conductivity)
+            || conductivity <= 0.0f)
+            continue;
+        if (found == 0 || conductivity < lowest) {
+            found = i + 1;
+            lowest = conductivity;
+        }
+    }
+    return found;
+}
+
+std::string ScaledThickness(const std::string& thickness, double factor)
+{
+    float value = 0.0f;
+    if (!ParseFloat(thickness, value))
+        return thickness;
+    return FormatNumber(static_cast<double>(value) * factor, Decimals { 3 }, true);
 }
 
 std::optional<std::vector<SweepAxis>> BuildAxes(

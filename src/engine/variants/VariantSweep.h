@@ -66,6 +66,13 @@ std::string TooManyVariantsMessage(std::size_t count);
 // name layers of the base wall, so every layer change comes before a reversal.
 void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value);
 
+// The insulating layer of a wall: the layer whose material conducts least (the first of them),
+// from 1 on the exterior face; 0 for a wall without a layer of a readable material.
+int InsulationLayer(const KslDoc& doc);
+// A thickness text multiplied by a factor, with at most three decimals ("50" × 2 = "100",
+// "12.5" × 0.5 = "6.25"); the text as it is when it does not read.
+std::string ScaledThickness(const std::string& thickness, double factor);
+
 // The values' texts of the thickness range FROM:TO:STEP (mm, inclusive of TO when a step lands
 // on it), with the decimals of FROM and STEP; nothing and the reason for a malformed, empty or
 // endless range. Exposed for the tests and the desktop.

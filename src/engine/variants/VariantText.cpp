@@ -135,19 +135,9 @@ const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
     { "frsi_min", "fRsi min", "-", 3, false, true, FrsiMin },
 } };
 
-std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
+std::vector<StudyColumn> FigureColumns(bool annual)
 {
     std::vector<StudyColumn> columns;
-    std::size_t indexWidth = std::to_string(study.Count() == 0 ? 0 : study.Count() - 1).size();
-    columns.push_back({ StudyColumn::Kind::Index, 0, "index", "N°", "", 0, indexWidth, true });
-    if (study.Axes().empty() || study.Projects().size() > 1) {
-        StudyColumn project { StudyColumn::Kind::Project, 0, "project", "Projet", "", 0, 0, false };
-        for (const StudyProject& p : study.Projects())
-            project.width = std::max(project.width, Width(p.name));
-        columns.push_back(project);
-    }
-    for (std::size_t a = 0; a < study.Axes().size(); ++a)
-        columns.push_back(AxisColumn(study.Axes()[a], a));
     for (std::size_t f = 0; f < kFigureColumns.size(); ++f) {
         const FigureColumn& figure = kFigureColumns[f];
         if (figure.annual && !annual)
@@ -162,8 +152,37 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
             column.label = figure.label;
             column.unit = figure.unit;
         }
+        column.width = std::max({ column.width, Width(column.label), Width(column.unit) });
         columns.push_back(column);
     }
+    return columns;
+}
+
+std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    const FigureColumn& figure = kFigureColumns[column.position];
+    const std::optional<double> value
+        = outcome.figures ? figure.value(*outcome.figures) : std::nullopt;
+    if (!value)
+        return "---";
+    return figure.integer ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
+}
+
+std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
+{
+    std::vector<StudyColumn> columns;
+    std::size_t indexWidth = std::to_string(study.Count() == 0 ? 0 : study.Count() - 1).size();
+    columns.push_back({ StudyColumn::Kind::Index, 0, "index", "N°", "", 0, indexWidth, true });
+    if (study.Axes().empty() || study.Projects().size() > 1) {
+        StudyColumn project { StudyColumn::Kind::Project, 0, "project", "Projet", "", 0, 0, false };
+        for (const StudyProject& p : study.Projects())
+            project.width = std::max(project.width, Width(p.name));
+        columns.push_back(project);
+    }
+    for (std::size_t a = 0; a < study.Axes().size(); ++a)
+        columns.push_back(AxisColumn(study.Axes()[a], a));
+    for (StudyColumn& column : FigureColumns(annual))
+        columns.push_back(std::move(column));
     columns.push_back({ StudyColumn::Kind::Message, 0, "error", "", "", 0, 0, false });
     for (StudyColumn& column : columns)
         column.width = std::max({ column.width, Width(column.label), Width(column.unit) });
@@ -237,14 +256,12 @@ std::string TableRow(
         if (column.kind == StudyColumn::Kind::Axis) {
             const SweepAxis& axis = study.Axes()[column.position];
             text = axis.values[study.Choice(result.index).values[column.position]].text;
-        } else if (const auto* number = std::get_if<double>(&cell)) {
-            text = Fixed(*number, column.decimals);
+        } else if (column.kind == StudyColumn::Kind::Figure) {
+            text = FigureText(column, result.outcome);
         } else if (const auto* count = std::get_if<long long>(&cell)) {
             text = std::to_string(*count);
         } else if (const auto* words = std::get_if<std::string>(&cell)) {
             text = *words;
-        } else if (column.kind == StudyColumn::Kind::Figure) {
-            text = "---";
         } else {
             continue;
         }

@@ -55,6 +55,11 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual);
 
 Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantResult& result);
 
+// The figure columns alone, as StudyColumns gives them (the desktop's table).
+std::vector<StudyColumn> FigureColumns(bool annual);
+// A figure as the table shows it: its column's decimals, "---" without a value.
+std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome);
+
 // The French table: the headings and the units (two lines), then one line per variant: its
 // varied values and its figures, or its message in their place.
 std::vector<std::string> TableHeader(const std::vector<StudyColumn>& columns);
