@@ -395,7 +395,8 @@ void MainWindow::ShowWallComparison()
         comparisonWindow_ = new WallComparisonWindow(
             [this] {
                 std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
-                project->StoreFormValues(view_->FormValuesShown());
+                if (project)
+                    project->StoreFormValues(view_->FormValuesShown());
                 return project;
             },
             *prompter_, this);

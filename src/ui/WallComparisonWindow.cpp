@@ -1,5 +1,6 @@
 #include "ui/WallComparisonWindow.h"
 
+#include "core/Messages.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
 #include "graphics/WeekOverlayPlot.h"
@@ -250,7 +251,14 @@ void WallComparisonWindow::Recompute()
 {
     StopWorker();
     const int generation = ++generation_;
+    auto refuse = [this] {
+        computing_ = false;
+        status_->setText(ToQ(msg::kInternalError));
+        emit finished();
+    };
     const std::unique_ptr<KslDoc> project = current_();
+    if (!project)
+        return refuse();
     auto study = std::make_shared<variants::VariantStudy>();
     names_.clear();
     for (const Wall& wall : walls_) {
@@ -260,6 +268,8 @@ void WallComparisonWindow::Recompute()
             continue;
         }
         std::unique_ptr<KslDoc> doc = variants::CopyProject(*project);
+        if (!doc)
+            return refuse();
         QString name = QStringLiteral("Projet actuel");
         const int insulation = variants::InsulationLayer(*doc);
         if (wall.variant == Variant::Reversed) {

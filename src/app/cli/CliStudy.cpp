@@ -17,7 +17,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
 #include <set>
+#include <variant>
 
 namespace quelvan::cli {
 
