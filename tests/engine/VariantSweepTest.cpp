@@ -67,6 +67,9 @@ TEST(VariantSweep, RefusalsNameTheOptionAndTheFault)
         { { K::Thickness, "2", "-5" }, {},
             "--thickness : « -5 » n'est pas une épaisseur en mm (nombre décimal positif)" },
         { { K::Thickness, "2", "300:20:20" }, {}, "--thickness : la plage « 300:20:20 » est vide" },
+        { { K::Thickness, "2", "1234567890123:1234567890124:0.000001" }, {},
+            "--thickness : « 1234567890123 » n'est pas une épaisseur en mm (nombre décimal "
+            "positif)" },
         { { K::Thickness, "2", "20:300:0" }, {},
             "--thickness : le pas de la plage « 20:300:0 » doit être positif" },
         { { K::Thickness, "2", "20:300" }, {},

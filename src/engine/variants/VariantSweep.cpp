@@ -14,9 +14,10 @@ namespace quelvan::variants {
 namespace {
 
 // Thicknesses are read as whole numbers of 10^-decimals mm, so that a range adds no rounding
-// of its own and every value's text is exact.
+// of its own and every value's text is exact. Twelve digits brought to six decimals stay below
+// 10^18, within a 64-bit integer.
 constexpr int kMaxDecimals = 6;
-constexpr std::size_t kMaxDigits = 15;
+constexpr std::size_t kMaxDigits = 12;
 
 struct Decimal {
     std::int64_t units = 0;
