@@ -198,6 +198,11 @@ TEST_F(CliStudy, RefusedVariantsHaveTheirMessageInTheirRow)
     lines = Lines(out_);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[3], " 1  absent.ksl  Erreur en lecture : fichier introuvable");
+    // A name that is not UTF-8 still gives JSON that parses.
+    ASSERT_EQ(Run("compare '\xe9t\xe9.ksl' --json"), 0) << err_;
+    const auto row = nlohmann::json::parse(out_);
+    EXPECT_EQ(row["project"], "\xef\xbf\xbdt\xef\xbf\xbd.ksl");
+    EXPECT_EQ(row["error"], "Erreur en lecture : fichier introuvable");
 }
 
 } // namespace
