@@ -3,8 +3,8 @@
 // tridiagonal solve of the same hourly systems.
 #include "core/MessageSink.h"
 #include "engine/EngineState.h"
-#include "engine/LinearSolver.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/LinearSolver.h"
 #include "model/KslDoc.h"
 
 #include <benchmark/benchmark.h>
@@ -99,8 +99,8 @@ void EngineWeek(benchmark::State& state)
         engine.SetSolverPath(path);
         RunWeek(doc, engine, &sweeps,
             state.range(1) == 3 ? CalculationMode::Fine : CalculationMode::Standard);
-        benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
-        state.counters["nodes"] = static_cast<double>(engine.Snapshot().nodes.T.size());
+        benchmark::DoNotOptimize(engine.View().nodes.T.data());
+        state.counters["nodes"] = static_cast<double>(engine.View().nodes.T.size());
     }
     state.counters["sweeps"] = static_cast<double>(sweeps);
     const char* const paths[]
@@ -150,10 +150,10 @@ void DirectWeek(benchmark::State& state)
     KslDoc doc = Project(wallCase);
     EngineState engine;
     RunWeek(doc, engine);
-    const Boundaries values { engine.Snapshot().Series(SeriesId::ExteriorTemperature),
-        engine.Snapshot().Series(SeriesId::InteriorTemperature),
-        engine.Snapshot().Series(SeriesId::ExteriorFlux),
-        engine.Snapshot().Series(SeriesId::InteriorFlux) };
+    const Boundaries values { engine.View().Series(SeriesId::ExteriorTemperature),
+        engine.View().Series(SeriesId::InteriorTemperature),
+        engine.View().Series(SeriesId::ExteriorFlux),
+        engine.View().Series(SeriesId::InteriorFlux) };
     for (auto _ : state)
         DirectSolveWeek(doc, values);
     state.SetLabel(WallName(wallCase));

@@ -2,9 +2,9 @@
 // sub-steps per hour, direct solves), to set beside EngineWeek (the standard method, Jacobi
 // sweeps): the whole calculation as the interface and quelvan-cli run it (FineEngineWeek), and
 // the stepper alone on the hourly boundary values of the engine's own week (FineWeek).
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 
 #include <benchmark/benchmark.h>
@@ -22,14 +22,13 @@ void FineWeek(benchmark::State& state)
     engine.PrepareCalculation(doc, InputsFromDocument(doc));
     for (int h = 0; h < kRunHours; ++h)
         engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
     std::vector<FineBoundary> hours;
     for (std::size_t h = 0; h < run.Series(SeriesId::ExteriorTemperature).size(); ++h)
         hours.push_back({ run.Series(SeriesId::ExteriorTemperature)[h],
             run.Series(SeriesId::ExteriorFlux)[h], run.Series(SeriesId::InteriorTemperature)[h],
             run.Series(SeriesId::InteriorFlux)[h] });
-    const std::vector<DynamicLayer> layers
-        = DynamicWallFromProject(doc.layers, doc.surfaces)->layers;
+    const std::vector<SiLayer> layers = SiWallFromProject(doc.layers, doc.surfaces)->layers;
     const SurfaceCoefficients& s = run.surfaces;
     const FineSurfaces surfaces { s.exchangeExterior, s.exchangeInterior, s.absorptionExterior,
         s.absorptionInterior };
@@ -57,8 +56,8 @@ void FineEngineWeek(benchmark::State& state)
         engine.PrepareCalculation(doc, inputs);
         for (int h = 0; h < kRunHours; ++h)
             engine.AdvanceHour(doc, true, true);
-        benchmark::DoNotOptimize(engine.Snapshot().nodes.T.data());
-        state.counters["nodes"] = engine.Snapshot().NodeCount();
+        benchmark::DoNotOptimize(engine.View().nodes.T.data());
+        state.counters["nodes"] = engine.View().NodeCount();
     }
     state.SetLabel("default wall, fine mode");
 }

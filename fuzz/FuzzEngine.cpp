@@ -36,7 +36,7 @@ void RequireBounded(const std::vector<float>& values, float bound, const char* w
         RequireBounded(value, bound, what);
 }
 
-void CheckRun(const EngineSnapshot& run)
+void CheckRun(const RunView& run)
 {
     for (int id = 0; id < kSeriesCount; ++id) {
         const bool temperature = id <= static_cast<int>(SeriesId::InteriorTemperature);
@@ -64,7 +64,7 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     KslDoc doc;
-    if (ParseProjectLines(doc, DecodedLines(bytes)) != kReadOk)
+    if (ParseProjectLines(doc, DecodedLines(bytes)) != Failure::None)
         return 0;
     if (doc.layers.Count() > kMaxLayers || !CheckWall(doc.layers, doc.surfaces).Passed())
         return 0;
@@ -77,13 +77,13 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size)
     // state.
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation)
         inputs.initialTemperatureMode = InitialTemperature::Automatic;
-    if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
+    if (engine.PrepareCalculation(doc, inputs).IsError())
         return 0;
-    CheckRun(engine.Snapshot());
+    CheckRun(engine.View());
     const int hours = 1 + static_cast<int>(size % kMaxHours);
     for (int hour = 0; hour < hours && engine.CanAdvance(); ++hour) {
         engine.AdvanceHour(doc, true, true);
-        CheckRun(engine.Snapshot());
+        CheckRun(engine.View());
     }
     return 0;
 }

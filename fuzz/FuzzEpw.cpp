@@ -4,7 +4,7 @@
 #include "FuzzTargets.h"
 
 #include "core/NumberText.h"
-#include "engine/weather/EpwImport.h"
+#include "weather/EpwImport.h"
 
 #include <cmath>
 

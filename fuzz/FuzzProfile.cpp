@@ -75,8 +75,8 @@ int FuzzProfile(const std::uint8_t* data, std::size_t size)
     profile.SetFileAndColumn(ScratchFile(), column);
     const double from = fromHour * 3600.0;
     const double to = from + hours * 3600.0;
-    const int code = profile.FinalizeProfile(from, to);
-    if (code == kProfileOk) {
+    const ErrorCode code = profile.FinalizeProfile(from, to);
+    if (code == ProfileFault::None) {
         if (profile.Segments().empty())
             ReportBrokenInvariant("a finalised profile without segments");
         if (!std::isfinite(profile.Span()))

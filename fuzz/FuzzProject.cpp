@@ -16,10 +16,10 @@ int FuzzProject(const std::uint8_t* data, std::size_t size)
     const std::vector<std::string> lines = DecodedLines(bytes);
     KslDoc doc;
     ReadError error;
-    const int read = ParseProjectLines(doc, lines, &error);
-    if (read != kReadOk && read != kReadFailed)
+    const Failure read = ParseProjectLines(doc, lines, &error);
+    if (read != Failure::None && read != Failure::General)
         ReportBrokenInvariant("ParseProjectLines returned an unknown code");
-    if (read != kReadOk) {
+    if (read != Failure::None) {
         if (error.line < 1 || static_cast<std::size_t>(error.line) > lines.size() + 1)
             ReportBrokenInvariant("a refusal names no line of the file");
         return 0;
@@ -31,7 +31,7 @@ int FuzzProject(const std::uint8_t* data, std::size_t size)
     for (const std::string& line : FormatProjectLines(doc))
         text += line + "\r\n";
     KslDoc back;
-    if (ParseProjectLines(back, DecodedLines(EncodeForFile(text))) != kReadOk)
+    if (ParseProjectLines(back, DecodedLines(EncodeForFile(text))) != Failure::None)
         ReportBrokenInvariant("a project that reads does not read back once written");
     if (!SameProjectData(doc, back))
         ReportBrokenInvariant("a project that reads changes once written and read again");

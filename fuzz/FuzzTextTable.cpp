@@ -31,13 +31,13 @@ int FuzzTextTable(const std::uint8_t* data, std::size_t size)
     table.ReadLines(lines, column);
     if (table.RowCount() > static_cast<int>(lines.size()))
         ReportBrokenInvariant("more rows than lines");
-    if (table.ErrorCode() != 0 && table.ErrorCode() != NTextTable::kSplitError)
+    if (table.ErrorCode() != Failure::None && table.ErrorCode() != Failure::TableSplit)
         ReportBrokenInvariant("unknown error code");
     for (int r = -1; r <= table.RowCount(); ++r) {
         const int cells = table.CellCount(r);
         if ((r < 0 || r == table.RowCount()) != (cells == -1))
             ReportBrokenInvariant("CellCount inside/outside the table");
-        if (column >= 0 && table.ErrorCode() == 0 && cells != 1 && cells != -1)
+        if (column >= 0 && table.ErrorCode() == Failure::None && cells != 1 && cells != -1)
             ReportBrokenInvariant("a one-column read gave several cells");
         for (int c = -1; c <= cells; ++c)
             (void)table.Cell(r, c).size();
@@ -55,11 +55,11 @@ int FuzzTextTable(const std::uint8_t* data, std::size_t size)
 
     // A table read whole (no separator, no error) reads back from its written lines with the
     // same rows and cells.
-    if (column < 0 && separator == 0 && table.ErrorCode() == 0) {
+    if (column < 0 && separator == 0 && table.ErrorCode() == Failure::None) {
         NTextTable again;
         again.SetMaxFields(maxFields);
         again.ReadLines(table.FormatLines(false), -1);
-        if (again.ErrorCode() != 0 || again.RowCount() != table.RowCount())
+        if (again.ErrorCode() != Failure::None || again.RowCount() != table.RowCount())
             ReportBrokenInvariant("a written table does not read back");
         for (int r = 0; r < table.RowCount(); ++r) {
             if (again.CellCount(r) != table.CellCount(r))

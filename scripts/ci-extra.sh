@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The reliability part of continuous integration, run after ./scripts/test.sh:
-#   1. every test under AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), which
+#   1. clang-tidy (.clang-tidy) on the Qt-free sources, from the compile database of the
+#      release build that test.sh left (scripts/tidy.sh);
+#   2. every test under AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), which
 #      also replays the saved fuzz inputs of fuzz/regressions/ and fuzz/corpus/;
-#   2. the command-line tool and its tests without Qt (preset "noqt");
-#   3. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
+#   3. the command-line tool and its tests without Qt (preset "noqt");
+#   4. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
 # Each step prints its duration; the whole must stay within the CI's time budget.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +23,7 @@ step() {
 }
 
 ./scripts/setup.sh
+step "clang-tidy: Qt-free sources" env QUELVAN_JOBS="$jobs" scripts/tidy.sh
 step "asan: configure" cmake --preset asan
 step "asan: build" cmake --build --preset asan -j "$jobs"
 step "asan: tests" ctest --preset asan -j "$jobs"

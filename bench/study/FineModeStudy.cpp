@@ -3,7 +3,7 @@
 // and the cost of a week, for meshes, mass matrices, time schemes and sub-step counts.
 #include "engine/DynamicCharacteristics.h"
 #include "engine/FineStepper.h"
-#include "engine/validation/ReferenceSolutions.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,14 +18,14 @@ namespace {
 
 using namespace quelvan;
 
-const DynamicLayer kConcrete { 0.2, 2, 2450, 1000 };
-const DynamicLayer kPolystyrene { 0.1, 0.037, 25, 1450 };
-const DynamicLayer kGlassWool { 0.05, 0.041, 15, 1030 };
-const DynamicLayer kPlaster { 0.01, 0.43, 1050, 1000 };
+const SiLayer kConcrete { 0.2, 2, 2450, 1000 };
+const SiLayer kPolystyrene { 0.1, 0.037, 25, 1450 };
+const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 };
+const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 };
 
 struct Wall {
     const char* name;
-    std::vector<DynamicLayer> layers;
+    std::vector<SiLayer> layers;
 };
 const Wall kWalls[] = {
     { "concrete", { kConcrete } },
@@ -83,7 +83,7 @@ Errors Periodic(const FineSettings& settings)
 // at depths 0 to 40 cm after 6, 24 and 72 h.
 double Step(const FineSettings& settings)
 {
-    const DynamicLayer thick { 3.0, 2, 2450, 1000 };
+    const SiLayer thick { 3.0, 2, 2450, 1000 };
     const double h = 1e6;
     FineStepper stepper({ thick }, { h, 1.0, 0, 0 }, settings);
     const double ends[] = { 0.0, 3.0 };
@@ -123,7 +123,7 @@ struct Week {
     std::vector<double> interiorFlux; // q_si of every hour
 };
 
-Week RunWeek(const std::vector<DynamicLayer>& layers, const FineSettings& settings)
+Week RunWeek(const std::vector<SiLayer>& layers, const FineSettings& settings)
 {
     FineStepper stepper(layers, { 25, 1 / kRsi, 0.6, 0.4 }, settings);
     stepper.SolveSteadyState(SunnyWeek(0));
@@ -137,13 +137,12 @@ Week RunWeek(const std::vector<DynamicLayer>& layers, const FineSettings& settin
     return w;
 }
 
-const std::vector<DynamicLayer> kSandwich { { 0.0007, 72, 7870, 450 }, { 0.08, 0.039, 80, 1030 },
+const std::vector<SiLayer> kSandwich { { 0.0007, 72, 7870, 450 }, { 0.08, 0.039, 80, 1030 },
     { 0.0007, 72, 7870, 450 } };
-const std::vector<DynamicLayer> kSevenLayers { { 0.015, 1.3, 1900, 1000 }, { 0.16, 2, 2450, 1000 },
+const std::vector<SiLayer> kSevenLayers { { 0.015, 1.3, 1900, 1000 }, { 0.16, 2, 2450, 1000 },
     { 0.1, 0.037, 25, 1450 }, { 0.02, 0.031, 1, 1000 }, { 0.03, 0.15, 500, 1600 },
     { 0.013, 0.25, 825, 1000 }, { 0.005, 0.43, 1050, 1000 } };
-const std::vector<DynamicLayer>* const kWeekWalls[]
-    = { &kWalls[3].layers, &kSandwich, &kSevenLayers };
+const std::vector<SiLayer>* const kWeekWalls[] = { &kWalls[3].layers, &kSandwich, &kSevenLayers };
 
 // Worst hourly error of the surface temperatures (K) and of q_si (W/m²) over the sunny week of
 // the default wall, the steel sandwich and the seven-layer wall, against 720 sub-steps per hour

@@ -115,7 +115,7 @@ public:
     }
     // Opens a list dialog, selects a row and opens its editing dialog.
     void InEditor(ListKind kind, Side side, const std::function<int(RecordListDlg&)>& row,
-        std::function<void(QDialog&)> inside)
+        const std::function<void(QDialog&)>& inside)
     {
         InDialog([&] { window_.Controller().EditList(kind, side); },
             [&, inside](QDialog& dialog) {
@@ -139,7 +139,7 @@ public:
         View().SetCalculationMode(true);
         runner.PressRun();
         // One step per interval of the fake clock; a bounded number of turns.
-        for (int turn = 0; turn < 4 * hours && runner.Engine().Snapshot().hours <= hours; ++turn) {
+        for (int turn = 0; turn < 4 * hours && runner.Engine().View().hours <= hours; ++turn) {
             clock_ += 0.1;
             runner.PollOnce();
         }
@@ -297,7 +297,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: quelvan-screenshots OUTDIR [NAME...]\n";
         return 2;
     }
-    const QString folder = arguments.at(1);
+    const QString& folder = arguments.at(1);
     QDir().mkpath(folder);
     const QStringList wanted = arguments.mid(2);
     Driver driver(folder);

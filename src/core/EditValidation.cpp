@@ -1,33 +1,24 @@
-#include "EditValidation.h"
+#include "core/EditValidation.h"
 
-#include "NumberText.h"
+#include "core/CharacterCount.h"
+#include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 
 namespace quelvan {
 
 namespace {
 
-// Characters, not bytes: an edit field's limit counts what the user sees.
-int CharacterCount(std::string_view text)
+bool WholeNumberWithin(std::string_view text, const Bounds& bounds)
 {
-    int n = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
-    }
-    return n;
-}
-
-bool IntegerWithin(std::string_view text, int low, int high)
-{
-    int value = 0;
-    return ParseInt(text, value) && value >= low && value <= high;
+    return CheckWholeNumber(text, bounds) == ValueFault::None;
 }
 
 } // namespace
 
 bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
 {
-    if (CharacterCount(text) > maxLength)
+    // Characters, not bytes: an edit field's limit counts what the user sees.
+    if (maxLength < 0 || CharacterCount(text) > static_cast<std::size_t>(maxLength))
         return false;
     if (text.empty())
         return true;
@@ -41,15 +32,15 @@ bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
     case EditKind::PositiveReal:
         return ParseFloat(text, real) && real > 0.0f;
     case EditKind::UnitReal:
-        return ParseFloat(text, real) && real >= 0.0f && real <= 1.0f;
+        return CheckNumber(text, bounds::kUnitField) == ValueFault::None;
     case EditKind::Percent:
-        return IntegerWithin(text, 0, 100);
+        return WholeNumberWithin(text, bounds::kPercentField);
     case EditKind::Latitude:
-        return IntegerWithin(text, -90, 90);
+        return WholeNumberWithin(text, bounds::kLatitudeField);
     case EditKind::Inclination:
-        return IntegerWithin(text, 0, 180);
+        return WholeNumberWithin(text, bounds::kInclinationField);
     case EditKind::DayOfYear:
-        return IntegerWithin(text, 1, 358);
+        return WholeNumberWithin(text, bounds::kDayField);
     }
     return false;
 }

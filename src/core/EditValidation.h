@@ -4,8 +4,9 @@
 
 namespace quelvan {
 
-// Kinds of numeric edit fields: 0 integer, 1 real, 2 real > 0, 3 real in [0, 1],
-// 4 integer in [0, 100], 5 integer in [-90, 90], 6 integer in [0, 180], 7 integer in [1, 358].
+// Kinds of numeric edit fields: 0 integer, 1 real, 2 real > 0, 3 real in [0, 1], then integers
+// within 4 a percentage, 5 a latitude, 6 an inclination, 7 a day (the ranges of the fields in
+// core/PhysicalBounds.h).
 enum class EditKind {
     Integer = 0,
     Real = 1,

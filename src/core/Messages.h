@@ -45,7 +45,8 @@ inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incompl�
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
 
 // The solver's note when its sweeps reach their limit: the text around the limit, and the whole
-// note, built once from the solver's own limit (kJacobiMaxSweeps) in engine/SolverMessages.cpp.
+// note, built once from the solver's own limit (kJacobiMaxSweeps) in
+// engine/solver/SolverMessages.cpp.
 inline constexpr std::string_view kSolverDirectFallbackBefore
     = "Le solveur itératif n'a pas convergé en ";
 inline constexpr std::string_view kSolverDirectFallbackAfter

@@ -10,8 +10,7 @@ namespace quelvan {
 // Ordered, owning list of records (materials, layers, ambiances, table rows). Records keep
 // their address while they are in the list, so other records may point at them (a layer points
 // at its material). The visible order is the order of insertion.
-template <typename T>
-class NList {
+template <typename T> class NList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }

@@ -34,11 +34,6 @@ NString NString::FromInt(int value, int width)
     return NString(FormatInt(("%" + std::to_string(width) + "d").c_str(), value));
 }
 
-NString NString::FromFloat(double value)
-{
-    return NString(FloatText(value));
-}
-
 NString NString::Formatted(const char* format, double value)
 {
     return NString(FormatDouble(format, value));

@@ -18,8 +18,7 @@ public:
     static NString FromInt(int value);
     // Width > 0 gives "%<width>d"; otherwise "%d".
     static NString FromInt(int value, int width);
-    // "%f" followed by the trailing-zero trim: 0.13 -> "0.13", 2000 -> "2000", 0 -> "0".
-    static NString FromFloat(double value);
+    // (A float's text is FloatText of core/NumberText.h.)
     // One printf conversion of a double ("%.2f", "%.0f", "%.1f"...), independent of the locale.
     static NString Formatted(const char* format, double value);
     static NString Formatted(const char* format, int value);

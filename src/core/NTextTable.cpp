@@ -118,7 +118,7 @@ bool NTextTable::Read(const std::string& path, int column)
 void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
 {
     // Each read reports its own outcome.
-    errorCode_ = 0;
+    errorCode_ = Failure::None;
     errorRow_ = -1;
     rows_.assign(lines.size(), {});
     const size_t maxFields = static_cast<size_t>(maxFields_ < 1 ? 1 : maxFields_);
@@ -126,7 +126,7 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
         if (column < 0) {
             std::vector<std::string> fields = SplitFields(lines[i], separator_, maxFields);
             if (fields.size() >= maxFields) {
-                errorCode_ = kSplitError;
+                errorCode_ = Failure::TableSplit;
                 errorRow_ = static_cast<int>(i);
                 return;
             }
@@ -135,11 +135,12 @@ void NTextTable::ReadLines(const std::vector<std::string>& lines, int column)
             const size_t wanted = static_cast<size_t>(column == 0 ? 1 : column);
             std::vector<std::string> fields = SplitFields(lines[i], separator_, wanted);
             if (fields.size() < wanted) {
-                errorCode_ = kSplitError;
+                errorCode_ = Failure::TableSplit;
                 errorRow_ = static_cast<int>(i);
                 return;
             }
-            rows_[i].assign(1, std::move(fields[wanted - 1]));
+            rows_[i].clear();
+            rows_[i].push_back(std::move(fields[wanted - 1]));
         }
     }
     // Decimal comma to decimal point, once per cell.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/ReadError.h"
 
 #include <string>
@@ -11,8 +12,6 @@ namespace quelvan {
 // weather data). Fields are separated by tabs and by the optional separator character.
 class NTextTable {
 public:
-    static constexpr int kSplitError = 922;
-
     int RowCount() const { return static_cast<int>(rows_.size()); }
     // -1 when the row is outside the table.
     int CellCount(int row) const;
@@ -23,8 +22,9 @@ public:
     void SetCell(int row, int column, std::string text);
     void Clear() { rows_.clear(); }
 
-    int ErrorCode() const { return errorCode_; }
-    // The row (the file's line, counted from 0) that stopped the last read with 922; -1 else.
+    // Failure::TableSplit after a read that met a line it could not split, else Failure::None.
+    Failure ErrorCode() const { return errorCode_; }
+    // The row (the file's line, counted from 0) that stopped the last read with it; -1 else.
     int ErrorRow() const { return errorRow_; }
     // Why the last Read gave false (a missing file, a folder or pipe, a file too large...).
     ReadFault FileFault() const { return fileFault_; }
@@ -36,11 +36,11 @@ public:
     static int CountLines(const std::string& path);
     // column < 0: every field; column k >= 1: only the k-th field (0 also the first).
     // Returns false (table unchanged) when the file cannot be read; a line that cannot be split
-    // as asked sets ErrorCode() to 922 and stops the read with true.
+    // as asked sets ErrorCode() to Failure::TableSplit and stops the read with true.
     bool Read(const std::string& path, int column);
     // Splits already decoded lines the same way (used by Read and by the fuzz targets).
-    // Every read starts with ErrorCode() at 0; lines of any length are split whole, and a
-    // line that stops the read with 922 leaves its own row and the later ones empty.
+    // Every read starts with ErrorCode() at Failure::None; lines of any length are split whole,
+    // and a line that stops the read leaves its own row and the later ones empty.
     void ReadLines(const std::vector<std::string>& lines, int column);
     // Cells joined by tabs; with decimalComma every "." becomes ",". Written atomically.
     bool Write(const std::string& path, bool decimalComma) const;
@@ -48,7 +48,7 @@ public:
 
 private:
     std::vector<std::vector<std::string>> rows_;
-    int errorCode_ = 0;
+    Failure errorCode_ = Failure::None;
     int errorRow_ = -1;
     ReadFault fileFault_ = ReadFault::Unreadable;
     char separator_ = 0;

@@ -267,6 +267,21 @@ std::string FloatText(double value)
     return TrimTrailingZeros(FormatDouble("%f", value));
 }
 
+std::string SignificantText(double value, int digits)
+{
+    if (value == 0.0)
+        return "0";
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    int decimals = std::max(digits - 1 - exponent, 0);
+    // Rounding may carry into a new digit (0.9996 -> 1.000): one decimal fewer then.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0
+        && std::round(std::fabs(value) * scale) / scale >= std::pow(10.0, exponent + 1))
+        --decimals;
+    const std::string format = "%." + std::to_string(decimals) + "f";
+    return FormatDouble(format.c_str(), value);
+}
+
 std::string TrimTrailingZeros(std::string text)
 {
     const size_t point = text.find('.');

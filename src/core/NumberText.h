@@ -36,6 +36,10 @@ int IntValue(std::string_view text);
 
 // "%f" then the trailing-zero trim (the program's float text).
 std::string FloatText(double value);
+// Exactly `digits` significant digits, trailing zeros kept and no extra decimal below 1 (unlike
+// FormatNumber): "0.661", "12.6", "501" with three; a rounding that carries into a new digit
+// keeps the count ("0.9996" gives "1.00"); 0 gives "0".
+std::string SignificantText(double value, int digits);
 // printf-style conversions of one number, independent of the locale. Supported formats are
 // "%d", "%<w>d", "%f", "%.<n>f", "%<w>.<n>f", "%e"-family with precision, "%.<n>e".
 std::string FormatDouble(const char* format, double value);

@@ -1,5 +1,6 @@
 #include "engine/AmbianceProfile.h"
 
+#include "core/Angles.h"
 #include "core/NumberText.h"
 #include "engine/NCodedString.h"
 #include "engine/SolarModel.h"
@@ -8,39 +9,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quelvan {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kWindowFrom = -1.0;
 constexpr double kWindowTo = 10000000000.0;
-
-constexpr int kColumnTemperature = 2;
-constexpr int kColumnDirect = 3;
-constexpr int kColumnDiffuse = 4;
-constexpr int kColumnSunAzimuth = 6;
-constexpr int kColumnSunHeight = 7;
-
-// The bounds of the columns the calculation reads: a cell outside them refuses the file.
-const Bounds* WeatherColumnBounds(int column)
-{
-    switch (column) {
-    case kColumnTemperature:
-        return &bounds::kWeatherTemperature;
-    case kColumnDirect:
-    case kColumnDiffuse:
-        return &bounds::kIrradiance;
-    case kColumnSunAzimuth:
-        return &bounds::kSunAzimuth;
-    case kColumnSunHeight:
-        return &bounds::kSunHeight;
-    default:
-        return nullptr;
-    }
-}
 
 double WeatherOrigin(const CBCData& record)
 {
@@ -48,13 +26,12 @@ double WeatherOrigin(const CBCData& record)
 }
 
 std::vector<std::string> WeatherTemperatures(
-    const CBCData& record, const AmbianceContext& context, int& error, ReadError* where)
+    const CBCData& record, const AmbianceContext& context, Failure& error, ReadError* where)
 {
     NCodedString w;
-    if (LoadWeatherColumn(record, kColumnTemperature, context.weather, w, where) != 0) {
-        error = kAmbianceWeatherError;
+    error = LoadWeatherColumn(record, WeatherColumn::Temperature, context.weather, w, where);
+    if (error != Failure::None)
         return {};
-    }
     const double t0 = WeatherOrigin(record);
     std::vector<std::string> values;
     for (int i = 0; i < 168; ++i)
@@ -63,20 +40,20 @@ std::vector<std::string> WeatherTemperatures(
 }
 
 std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
-    const AmbianceContext& context, int& error, ReadError* where)
+    const AmbianceContext& context, Failure& error, ReadError* where)
 {
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
     const bool computed = own.type == ProfileType::Solar;
     const int n = computed && own.period == Period::Day ? 24 : 168;
-    const float gamma = static_cast<float>(AzimuthDegrees(context.azimuthIndex) * kPi / 180.0);
+    const float gamma = static_cast<float>(DegreesToRadians(AzimuthDegrees(context.azimuthIndex)));
     const float beta
-        = static_cast<float>(InclinationDegrees(context.inclinationIndex) * kPi / 180.0);
+        = static_cast<float>(DegreesToRadians(InclinationDegrees(context.inclinationIndex)));
 
     std::vector<SunData> suns(static_cast<size_t>(n));
     if (computed) {
         const float tau = FloatValue(flux.values[0]) * 0.01f;
-        const float phi = static_cast<float>(FloatValue(flux.values[1]) * kPi / 180.0);
+        const float phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
         // Hour numbers in 64 bits: any day of 32 bits gives one.
         const long long day = IntValue(flux.values[3]);
         for (int i = 0; i < n; ++i) {
@@ -85,19 +62,23 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         }
     } else {
         NCodedString azimuth, height, direct, diffuse;
-        if (LoadWeatherColumn(record, kColumnSunAzimuth, context.weather, azimuth, where) != 0
-            || LoadWeatherColumn(record, kColumnSunHeight, context.weather, height, where) != 0
-            || LoadWeatherColumn(record, kColumnDirect, context.weather, direct, where) != 0
-            || LoadWeatherColumn(record, kColumnDiffuse, context.weather, diffuse, where) != 0) {
-            error = kAmbianceWeatherError;
-            return {};
+        const std::pair<WeatherColumn, NCodedString*> columns[] = {
+            { WeatherColumn::SunAzimuth, &azimuth },
+            { WeatherColumn::SunHeight, &height },
+            { WeatherColumn::Direct, &direct },
+            { WeatherColumn::Diffuse, &diffuse },
+        };
+        for (const auto& [column, profile] : columns) {
+            error = LoadWeatherColumn(record, column, context.weather, *profile, where);
+            if (error != Failure::None)
+                return {};
         }
         const double t0 = WeatherOrigin(record);
         for (int i = 0; i < n; ++i) {
             const double t = t0 + 3600.0 * i;
             SunData& s = suns[static_cast<size_t>(i)];
-            s.azimuth = static_cast<float>(azimuth.EvaluateProfile(t) * kPi / 180.0);
-            s.height = static_cast<float>(height.EvaluateProfile(t) * kPi / 180.0);
+            s.azimuth = static_cast<float>(DegreesToRadians(azimuth.EvaluateProfile(t)));
+            s.height = static_cast<float>(DegreesToRadians(height.EvaluateProfile(t)));
             s.direct = direct.EvaluateProfile(t);
             s.diffuse = diffuse.EvaluateProfile(t);
         }
@@ -145,7 +126,9 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
         const double amplitude = (b - a) / 2.0;
         for (long long i = 0; i < n; ++i) {
             const double v = mean
-                + amplitude * std::sin(static_cast<double>(i - i2) * 2.0 * kPi / 24.0 + kPi / 2.0);
+                + amplitude
+                    * std::sin(static_cast<double>(i - i2) * 2.0 * std::numbers::pi / 24.0
+                        + std::numbers::pi / 2.0);
             Put(values, i, FormatDouble("%.2f", v));
         }
         break;
@@ -177,7 +160,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
 }
 } // namespace
 
-int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error)
 {
     const std::string name = WeatherFileName(record.cityIndex);
@@ -185,27 +168,29 @@ int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& se
     if (!path) {
         if (error != nullptr)
             *error = { name, 0, {}, ReadFault::NotFound, {} };
-        return kAmbianceWeatherError;
+        return Failure::WeatherFile;
     }
     profile.SetDimension("HD7");
     profile.SetDataKind('S');
     profile.SetValueUnit('R');
-    profile.SetFileAndColumn(*path, column);
-    if (const Bounds* cells = WeatherColumnBounds(column))
-        profile.SetCellBounds(*cells);
-    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == kProfileOk)
-        return 0;
+    const WeatherColumnInfo& info = WeatherColumnOf(column);
+    profile.SetFileAndColumn(*path, static_cast<int>(info.column));
+    // A cell outside the column's bounds refuses the file.
+    if (info.bounds != nullptr)
+        profile.SetCellBounds(*info.bounds);
+    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == ProfileFault::None)
+        return Failure::None;
     if (error != nullptr)
         *error = profile.FileError();
-    return kAmbianceWeatherError;
+    return Failure::WeatherFile;
 }
 
-int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
+ErrorCode BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
     const AmbianceContext& context, ReadError* weatherError)
 {
     if (record == nullptr)
-        return kAmbianceMissingRecord;
-    int error = 0;
+        return Failure::General;
+    Failure error = Failure::None;
     target = NCodedString();
     target.SetDimension("HD1");
     target.SetDataKind('S');
@@ -220,14 +205,16 @@ int BuildAmbianceProfile(const CBCData* record, Component component, NCodedStrin
         values = SolarFluxes(*record, component, context, error, weatherError);
     else
         values = SimpleValues(own, target);
-    if (error != 0)
+    if (error != Failure::None)
         return error;
 
     target.StoreValues(std::move(values));
-    const int code = target.FinalizeProfile(kWindowFrom, kWindowTo);
-    if (code != kProfileOk)
+    const ErrorCode code = target.FinalizeProfile(kWindowFrom, kWindowTo);
+    if (code != ProfileFault::None)
         return code;
-    return target.IsValid() ? 0 : kAmbianceMissingRecord;
+    if (!target.IsValid())
+        return Failure::General;
+    return Failure::None;
 }
 
 float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t)

@@ -1,32 +1,32 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/ReadError.h"
+#include "engine/WeatherColumns.h"
 #include "engine/WeatherFiles.h"
 #include "model/AmbianceCodes.h"
+#include "model/WallTables.h"
 
 namespace quelvan {
 
 class CBCData;
 class NCodedString;
 
-inline constexpr int kAmbianceWeatherError = 3456;
-inline constexpr int kAmbianceMissingRecord = 9999;
-
 // What an ambiance profile needs besides its record: the wall's placement (indices of the
 // azimuth and inclination tables) and where weather files are looked for.
 struct AmbianceContext {
-    int azimuthIndex = 4;
-    int inclinationIndex = 4;
+    int azimuthIndex = kDefaultAzimuthIndex;
+    int inclinationIndex = kDefaultInclinationIndex;
     WeatherSearch weather;
 };
 
 // Builds the hourly profile of one component (air temperature or flux density) of an
 // ambiance into target: 24 values repeated daily or 168 repeated weekly, from the profile type,
-// from the weather file or from the clear-sky sun model. Returns 0, 3456 when a weather column
-// cannot be loaded (file not found, unreadable; where and why in *weatherError when given),
-// 9999 without a record or when the built profile is not valid, or another
-// NCodedString::FinalizeProfile code.
-int BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
+// from the weather file or from the clear-sky sun model. Returns no error, Failure::WeatherFile
+// when a weather column cannot be loaded (file not found, unreadable; where and why in
+// *weatherError when given), Failure::General without a record or when the built profile is not
+// valid, or another NCodedString::FinalizeProfile code.
+ErrorCode BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,
     const AmbianceContext& context, ReadError* weatherError = nullptr);
 
 // The ambient temperature the initial straight-line guess starts from: the mean of a
@@ -35,8 +35,8 @@ int BuildAmbianceProfile(const CBCData* record, Component component, NCodedStrin
 float InitialAmbientTemperature(const CBCData& record, NCodedString& temperatureProfile, double t);
 
 // A file profile on one column of the record's weather file, finalised over the whole file
-// window. 0, or 3456 with where and why in *error when given.
-int LoadWeatherColumn(const CBCData& record, int column, const WeatherSearch& search,
+// window. Failure::None, or Failure::WeatherFile with where and why in *error when given.
+Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error = nullptr);
 
 } // namespace quelvan

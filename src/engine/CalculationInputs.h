@@ -17,8 +17,8 @@ class KslDoc;
 // the preparation only.
 struct CalculationInputs {
     SurfaceTexts surfaces;
-    int azimuthIndex = 0;
-    int inclinationIndex = 0;
+    int azimuthIndex = kDefaultAzimuthIndex;
+    int inclinationIndex = kDefaultInclinationIndex;
     InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
     const CBCData* exteriorAmbiance = nullptr;
     const CBCData* interiorAmbiance = nullptr;

@@ -15,14 +15,14 @@ bool Finite(double x)
     return std::isfinite(x);
 }
 
-bool Computable(const DynamicWall& wall, double periodHours)
+bool Computable(const SiWall& wall, double periodHours)
 {
     if (wall.layers.empty() || !(periodHours > 0.0) || !Finite(periodHours))
         return false;
     if (!(wall.resistanceExterior >= 0.0) || !(wall.resistanceInterior >= 0.0)
         || !Finite(wall.resistanceExterior) || !Finite(wall.resistanceInterior))
         return false;
-    for (const DynamicLayer& l : wall.layers) {
+    for (const SiLayer& l : wall.layers) {
         if (!(l.thickness > 0.0) || !(l.conductivity > 0.0) || !(l.density >= 0.0)
             || !(l.heatCapacity >= 0.0))
             return false;
@@ -55,7 +55,7 @@ bool AllFinite(const DynamicCharacteristics& v)
 } // namespace
 
 std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
-    const DynamicWall& wall, double periodHours)
+    const SiWall& wall, double periodHours)
 {
     if (!Computable(wall, periodHours))
         return std::nullopt;
@@ -65,7 +65,7 @@ std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
     TransferMatrix z = SurfaceMatrix(wall.resistanceExterior);
     double resistance = wall.resistanceExterior + wall.resistanceInterior;
     double capacity = 0.0;
-    for (const DynamicLayer& l : wall.layers) {
+    for (const SiLayer& l : wall.layers) {
         const double rhoC = l.density * l.heatCapacity;
         z = LayerMatrix(l.thickness, l.conductivity, rhoC, omega) * z;
         resistance += l.thickness / l.conductivity;

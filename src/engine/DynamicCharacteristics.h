@@ -1,32 +1,22 @@
 #pragma once
 
+#include "engine/SiWall.h"
+
 #include <optional>
 #include <vector>
 
 namespace quelvan {
 
-// One homogeneous layer, in SI units.
-struct DynamicLayer {
-    double thickness = 0.0; // m
-    double conductivity = 0.0; // λ, W/(m.K)
-    double density = 0.0; // ρ, kg/m³
-    double heatCapacity = 0.0; // c, J/(kg.K)
-};
-
-// A wall between two airs: its layers from the exterior face to the interior face and the
-// surface resistances of both faces (m².K/W; a project's come from DynamicWallFromProject).
-struct DynamicWall {
-    std::vector<DynamicLayer> layers;
-    double resistanceExterior = 0.0; // R_se
-    double resistanceInterior = 0.0; // R_si
-};
+// The daily regime: the period of interest of a wall's dynamic characteristics, and the one the
+// fine mode cuts its cells for.
+inline constexpr double kDailyPeriodHours = 24.0;
 
 // The dynamic thermal characteristics of a wall under a sinusoidal regime of period P, from
 // the air-to-air transfer matrix Z = S_si L_n … L_1 S_se (TransferMatrix.h: it maps exterior
 // amplitudes to interior ones, fluxes counted positive toward the interior, ω = 2π / P).
 // Every time shift is in hours in [0, P).
 struct DynamicCharacteristics {
-    double periodHours = 24.0; // P
+    double periodHours = kDailyPeriodHours; // P
     // U = 1 / (R_se + Σ d/λ + R_si), W/(m².K).
     double u = 0.0;
     // Periodic thermal transmittance |Y12|, Y12 = −1 / Z12, W/(m².K): the heat-flux density
@@ -60,7 +50,7 @@ struct DynamicCharacteristics {
 // surface resistance, a period not positive, or anything not finite. Any thickness, however
 // thin or thick, and layers without capacity give finite values.
 std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
-    const DynamicWall& wall, double periodHours = 24.0);
+    const SiWall& wall, double periodHours = kDailyPeriodHours);
 
 // One period of the response to an exterior air temperature wave of the given amplitude (K)
 // peaking at hour 0, the interior air constant: points + 1 samples at hours k P / points,

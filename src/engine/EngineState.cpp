@@ -4,18 +4,17 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "engine/AmbianceProfile.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/FineCalculation.h"
 #include "engine/FineMesh.h"
-#include "engine/LinearSolver.h"
 #include "engine/NCodedString.h"
-#include "engine/NSparseMatrix.h"
-#include "engine/NVector.h"
+#include "engine/SiWall.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/LinearSolver.h"
+#include "engine/solver/NSparseMatrix.h"
+#include "engine/solver/NVector.h"
 #include "model/KslDoc.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace quelvan {
@@ -40,39 +39,6 @@ struct EngineState::Calculation {
     double fineExteriorEnergy = 0.0; // J/m², summed in double, shown as float
     double fineInteriorEnergy = 0.0;
 };
-
-const char* EngineErrorMessage(int code)
-{
-    if (code == kEngineOk)
-        return "";
-    if (code == kEngineWeatherError)
-        return msg::kWeatherReadError;
-    return msg::kInternalError;
-}
-
-std::string FormatClockText(double seconds, ClockPrecision precision)
-{
-    const double t = std::max(seconds, 0.0);
-    const long long wholeHours = static_cast<long long>((t + 0.1) / 3600.0);
-    const long long day = wholeHours / 24;
-    const double s = t - static_cast<double>(day) * 86400.0;
-    const long long hours = static_cast<long long>((s + 0.1) / 60.0) / 60;
-    const long long rest = static_cast<long long>(s - static_cast<double>(hours) * 3600.0 + 0.1);
-    std::string text = FormatInt("%3d", static_cast<int>(day + 1));
-    auto field = [&text](long long value) {
-        text.push_back(':');
-        text.append(FormatInt("%2d", static_cast<int>(value)));
-    };
-    if (precision != ClockPrecision::Days)
-        field(hours);
-    if (precision == ClockPrecision::Seconds || precision == ClockPrecision::Minutes)
-        field(rest / 60);
-    if (precision == ClockPrecision::Seconds)
-        field(rest % 60);
-    std::replace(text.begin(), text.end(), ' ', '0');
-    text.push_back(':');
-    return text;
-}
 
 EngineState::EngineState()
     : sink_(&gSilentSink)
@@ -113,9 +79,9 @@ std::string EngineState::LastErrorMessage() const
 {
     if (!verdict_.Passed() && run_.lastError == verdict_.code)
         return verdict_.message;
-    if (run_.lastError == kEngineWeatherError)
+    if (run_.lastError == Failure::WeatherFile)
         return FormatReadError(msg::kWeatherReadError, weatherError_);
-    return EngineErrorMessage(run_.lastError);
+    return FailureMessage(run_.lastError);
 }
 
 void EngineState::ResetRun(KslDoc& doc)
@@ -127,11 +93,11 @@ void EngineState::ResetRun(KslDoc& doc)
         s.reserve(kRecordedHours);
     }
     run_.hours = 0;
-    run_.lastError = 0;
+    run_.lastError = {};
     verdict_ = {};
 }
 
-int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
+ErrorCode EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
 {
     verdict_ = CheckInputs(doc, inputs);
     if (!verdict_.Passed())
@@ -145,11 +111,11 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
     // The fine mode shows its own nodes; the thickness, U and the surfaces stay the network's.
     if (inputs.mode == CalculationMode::Fine) {
         // The wall passed the check above, so it is computable.
-        const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+        const std::optional<SiWall> wall = SiWallFromProject(doc.layers, inputs.surfaces);
         if (wall)
             calc_->fine.emplace(*wall, run_.surfaces);
         if (!calc_->fine || !calc_->fine->IsUsable())
-            return kEngineInternalError;
+            return Failure::General;
     }
     run_.nodes.x = calc_->fine ? calc_->fine->Positions() : net.Positions();
     const size_t n = run_.nodes.x.size();
@@ -171,22 +137,22 @@ int EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs)
         { inputs.exteriorAmbiance, Component::Flux, &calc_->exteriorFlux },
     };
     for (const auto& b : builds) {
-        const int code
+        const ErrorCode code
             = BuildAmbianceProfile(b.record, b.component, *b.target, context, &weatherError_);
-        if (code != 0)
+        if (code.IsError())
             return code;
     }
-    return kEngineOk;
+    return {};
 }
 
-int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs)
+ErrorCode EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs)
 {
     const int previousNodes = computedNodes_;
     const std::vector<float> previous = run_.nodes.T; // for a start on another row of nodes
     ResetRun(doc);
     calc_ = std::make_unique<Calculation>();
-    const int code = CheckedBuild(doc, inputs);
-    if (code != kEngineOk) {
+    const ErrorCode code = CheckedBuild(doc, inputs);
+    if (code.IsError()) {
         // Nothing usable: the run cannot start until a preparation succeeds.
         calc_.reset();
         run_.lastError = code;
@@ -226,7 +192,7 @@ int EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs
     previousMode_ = inputs.mode;
     run_.bounds = ChartBounds {};
     RefreshResultsDisplay();
-    return kEngineOk;
+    return {};
 }
 
 bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>& previous)
@@ -381,34 +347,10 @@ void EngineState::RecordResultsRow(KslDoc& doc)
     const int row = doc.nextResultsRow;
     if (row < 1 || row >= doc.results.RowCount())
         return;
-    const CurrentValues& v = run_.current;
-    const SurfaceCoefficients& s = run_.surfaces;
-    const float solAirExterior = v.exteriorTemperature
-        + s.absorptionExterior * v.exteriorFlux / (s.exchangeExterior + 0.0000001f);
-    const float solAirInterior = v.interiorTemperature
-        + s.absorptionInterior * v.interiorFlux / (s.exchangeInterior + 0.0000001f);
-    const struct {
-        float value;
-        int decimals;
-    } cells[] = {
-        { v.exteriorTemperature, 2 },
-        { v.exteriorSurfaceTemperature, 2 },
-        { v.interiorSurfaceTemperature, 2 },
-        { v.interiorTemperature, 2 },
-        { v.exteriorFlux, 3 },
-        { v.exteriorTotalFlux, 2 },
-        { v.interiorTotalFlux, 2 },
-        { v.interiorFlux, 3 },
-        { run_.exteriorEnergy, 0 },
-        { run_.interiorEnergy, 0 },
-        { (solAirInterior - solAirExterior) * run_.uValue, 2 },
-        { solAirExterior, 2 },
-        { solAirInterior, 2 },
-    };
     doc.results.SetCell(row, 0, FormatInt("%d", row - 1));
     int column = 1;
-    for (const auto& cell : cells)
-        doc.results.SetCell(row, column++, KeepDecimals(FloatText(cell.value), cell.decimals));
+    for (std::string& text : run_.ResultsRowTexts())
+        doc.results.SetCell(row, column++, std::move(text));
     doc.nextResultsRow = row + 1;
 }
 
@@ -421,24 +363,7 @@ void EngineState::RefreshResultsDisplay()
             run_.nodes.Tmin[i] = run_.nodes.T[i];
     }
 
-    run_.bounds.upperChanged = false;
-    run_.bounds.lowerChanged = false;
-    if (!run_.nodes.T.empty()) {
-        const float highest = *std::max_element(run_.nodes.Tmax.begin(), run_.nodes.Tmax.end());
-        const float lowest = *std::min_element(run_.nodes.Tmin.begin(), run_.nodes.Tmin.end());
-        const float upper = highest > 0.0f ? std::trunc(highest + 1.0f - 0.0000005f)
-                                           : -std::trunc(std::fabs(highest));
-        const float lower = lowest > 0.0f ? std::trunc(lowest + 0.0000005f)
-                                          : -std::trunc(std::fabs(lowest) + 1.0f);
-        if (upper > run_.bounds.upper + 0.01f) {
-            run_.bounds.upper = upper;
-            run_.bounds.upperChanged = true;
-        }
-        if (lower < run_.bounds.lower - 0.01f) {
-            run_.bounds.lower = lower;
-            run_.bounds.lowerChanged = true;
-        }
-    }
+    run_.bounds.Follow(run_.nodes);
 
     run_.readoutValues
         = { true, run_.clock, run_.current, run_.exteriorEnergy, run_.interiorEnergy };

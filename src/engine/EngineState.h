@@ -2,8 +2,8 @@
 
 #include "core/ReadError.h"
 #include "engine/CalculationInputs.h"
-#include "engine/EngineSnapshot.h"
-#include "engine/JacobiSolver.h"
+#include "engine/RunView.h"
+#include "engine/solver/JacobiSolver.h"
 #include "model/CalculationCheck.h"
 
 #include <memory>
@@ -14,23 +14,6 @@ namespace quelvan {
 
 class KslDoc;
 class MessageSink;
-
-// Error codes of a preparation (EngineSnapshot::lastError). 0 is success; the codes of the
-// check made first (WallFault, AmbianceFault) and the profile codes of NCodedString (23320,
-// 23321, 9123, 23567, 23345) may also appear.
-inline constexpr int kEngineOk = 0;
-inline constexpr int kEngineInternalError = 9999;
-inline constexpr int kEngineWeatherError = 3456;
-// The French message shown for a code: the weather message for 3456, "Erreur interne" for any
-// other non-zero code, empty for 0.
-const char* EngineErrorMessage(int code);
-
-// The last field a clock text shows.
-enum class ClockPrecision : int { Seconds = 1000, Minutes = 1001, Hours = 1002, Days = 1003 };
-
-// Day:hour:minute:second text of a clock in seconds, down to the given precision. 3600 s gives
-// "001:01:00:00:".
-std::string FormatClockText(double seconds, ClockPrecision precision = ClockPrecision::Seconds);
 
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start
@@ -59,10 +42,11 @@ public:
     JacobiReport LastSolve() const;
 
     // Resets the document's results, builds the network and the four profiles, solves the
-    // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns 0 or
-    // the error code (also the snapshot's lastError); after an error the state is not prepared and
-    // no step can be made. Inputs that cannot be computed (CheckInputs) are refused first.
-    int PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
+    // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns no error
+    // or the error (also the view's lastError): the fault of the check that refused the inputs
+    // (CheckInputs, made first), a Failure or a profile's fault (BuildAmbianceProfile); after an
+    // error the state is not prepared and no step can be made.
+    ErrorCode PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
     // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
     // Does nothing when not prepared, or when 169 hours are already recorded.
@@ -79,17 +63,17 @@ public:
     bool CanAdvance() const;
     // What the calculation shows, kept up to date by every preparation and step: readers hold
     // the reference (nothing is copied); a copy keeps a finished run.
-    const EngineSnapshot& Snapshot() const { return run_; }
+    const RunView& View() const { return run_; }
     // The message of the last error: the check's for inputs the calculation refused,
-    // EngineErrorMessage otherwise, for the weather error followed by the file, the line and
-    // why it did not read.
+    // FailureMessage otherwise, for the weather error followed by the file, the line and why it
+    // did not read.
     std::string LastErrorMessage() const;
 
 private:
     struct Calculation;
 
     void ResetRun(KslDoc& doc);
-    int CheckedBuild(KslDoc& doc, const CalculationInputs& inputs);
+    ErrorCode CheckedBuild(KslDoc& doc, const CalculationInputs& inputs);
     // Carries the previous calculation's temperatures to this one's nodes; false when there are
     // none for them.
     bool StartFromPrevious(int previousNodes, const std::vector<float>& previous);
@@ -103,7 +87,7 @@ private:
     MessageSink* sink_;
     SolverPath solverPath_ = SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
-    EngineSnapshot run_;
+    RunView run_;
     CalculationCheck verdict_; // the verdict of the last preparation's check
     ReadError weatherError_; // where the last weather error happened
     int computedNodes_ = 0; // node count of the last calculation's temperatures, 0 when none

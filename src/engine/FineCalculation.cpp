@@ -25,7 +25,7 @@ void CopyAsFloat(const std::vector<double>& from, std::vector<float>& to)
 
 } // namespace
 
-FineCalculation::FineCalculation(const DynamicWall& wall, const SurfaceCoefficients& surfaces)
+FineCalculation::FineCalculation(const SiWall& wall, const SurfaceCoefficients& surfaces)
     : stepper_(wall.layers, SurfacesOf(surfaces))
 {
 }

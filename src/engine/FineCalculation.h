@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/EngineSnapshot.h"
 #include "engine/FineStepper.h"
+#include "engine/RunView.h"
 
 #include <span>
 #include <vector>
@@ -15,7 +15,7 @@ class FineCalculation {
 public:
     // The wall must be computable (it passed the wall check); the surface coefficients are the
     // calculation's own.
-    FineCalculation(const DynamicWall& wall, const SurfaceCoefficients& surfaces);
+    FineCalculation(const SiWall& wall, const SurfaceCoefficients& surfaces);
 
     bool IsUsable() const { return stepper_.IsUsable(); }
     // Node positions from the exterior face, m.

@@ -7,7 +7,7 @@
 
 namespace quelvan {
 
-double FineMesh::PenetrationDepth(const DynamicLayer& layer, double periodHours)
+double FineMesh::PenetrationDepth(const SiLayer& layer, double periodHours)
 {
     const double rhoC = layer.density * layer.heatCapacity;
     if (!(rhoC > 0.0))
@@ -15,12 +15,12 @@ double FineMesh::PenetrationDepth(const DynamicLayer& layer, double periodHours)
     return std::sqrt(layer.conductivity * periodHours * 3600.0 / (std::numbers::pi * rhoC));
 }
 
-FineMesh::FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& rule)
+FineMesh::FineMesh(const std::vector<SiLayer>& layers, const FineMeshRule& rule)
 {
     positions_.push_back(0.0);
     const int minimum = std::max(rule.minimumCellsPerLayer, 1);
     const int maximum = std::max(rule.maximumCellsPerLayer, minimum);
-    for (const DynamicLayer& layer : layers) {
+    for (const SiLayer& layer : layers) {
         const double widest
             = PenetrationDepth(layer, rule.periodHours) / rule.cellsPerPenetrationDepth;
         const double needed = std::ceil(layer.thickness / widest); // 0 without capacity

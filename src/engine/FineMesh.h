@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DynamicCharacteristics.h"
+#include "engine/SiWall.h"
 
 #include <span>
 #include <vector>
@@ -11,7 +12,7 @@ namespace quelvan {
 // penetration depth δ = √(λ P / (π ρ c)) divided by cellsPerPenetrationDepth, and at least
 // minimumCellsPerLayer cells (a layer without capacity has no δ and takes the minimum).
 struct FineMeshRule {
-    double periodHours = 24.0; // P, the period of interest
+    double periodHours = kDailyPeriodHours; // P, the period of interest
     double cellsPerPenetrationDepth = 8.0;
     int minimumCellsPerLayer = 10;
     int maximumCellsPerLayer = 1000; // bounds the cost of absurdly thick layers
@@ -25,7 +26,7 @@ public:
     FineMesh() = default;
     // Cuts the layers (from the exterior face; thickness in m, λ, ρ, c in SI) by the rule.
     // The layers must be computable: thickness and λ positive and finite, ρ and c not negative.
-    FineMesh(const std::vector<DynamicLayer>& layers, const FineMeshRule& rule = {});
+    FineMesh(const std::vector<SiLayer>& layers, const FineMeshRule& rule = {});
 
     int NodeCount() const { return static_cast<int>(positions_.size()); }
     int CellCount() const { return static_cast<int>(conductances_.size()); }
@@ -41,7 +42,7 @@ public:
 
     // The periodic penetration depth of a layer for a period in hours, m; infinity for a layer
     // without capacity.
-    static double PenetrationDepth(const DynamicLayer& layer, double periodHours);
+    static double PenetrationDepth(const SiLayer& layer, double periodHours);
 
 private:
     std::vector<double> positions_;

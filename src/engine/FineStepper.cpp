@@ -29,8 +29,8 @@ Tridiagonal Combine(const Tridiagonal& a, double factor, const Tridiagonal& b)
 
 } // namespace
 
-FineStepper::FineStepper(const std::vector<DynamicLayer>& layers, const FineSurfaces& surfaces,
-    const FineSettings& settings)
+FineStepper::FineStepper(
+    const std::vector<SiLayer>& layers, const FineSurfaces& surfaces, const FineSettings& settings)
     : mesh_(layers, settings.mesh)
     , surfaces_(surfaces)
     , settings_(settings)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/DynamicCharacteristics.h"
 #include "engine/FineMesh.h"
-#include "engine/TridiagonalFactor.h"
+#include "engine/SiWall.h"
+#include "engine/solver/TridiagonalFactor.h"
 
 #include <span>
 #include <vector>
@@ -73,7 +73,7 @@ class FineStepper {
 public:
     // Layers from the exterior face (thickness in m, λ, ρ, c in SI), computable as for
     // ComputeDynamicCharacteristics; h > 0 on both faces. All nodes start at 0 °C.
-    FineStepper(const std::vector<DynamicLayer>& layers, const FineSurfaces& surfaces,
+    FineStepper(const std::vector<SiLayer>& layers, const FineSurfaces& surfaces,
         const FineSettings& settings = {});
 
     // Whether the matrices could be factored (false only for inputs outside the above).

@@ -194,15 +194,15 @@ bool NCodedString::IsValid() const
     return true;
 }
 
-int NCodedString::BuildListSegments()
+ProfileFault NCodedString::BuildListSegments()
 {
     segments_.clear();
     const size_t n = values_.size();
     if (n == 0)
-        return kProfileOk;
+        return ProfileFault::None;
     if (n == 1) {
         segments_.push_back({ -10000000.0f, 10000000.0f, values_[0], values_[0] });
-        return kProfileOk;
+        return ProfileFault::None;
     }
     // Consecutive equal values share one flat segment: a staircase of one step per value.
     const double step = TimeStep();
@@ -221,10 +221,10 @@ int NCodedString::BuildListSegments()
         t += step;
     }
     segments_.push_back({ static_cast<float>(start), static_cast<float>(t), current, current });
-    return kProfileOk;
+    return ProfileFault::None;
 }
 
-int NCodedString::LoadFile(double from, double to)
+ErrorCode NCodedString::LoadFile(double from, double to)
 {
     segments_.clear();
     table_.Clear();
@@ -235,9 +235,9 @@ int NCodedString::LoadFile(double from, double to)
         fileError_.fault = table_.FileFault();
         if (fileError_.fault == ReadFault::TooLarge)
             fileError_.limitBytes = kMaxTextFileBytes;
-        return kProfileNoLines;
+        return ProfileFault::NoLines;
     }
-    if (table_.ErrorCode() != 0) {
+    if (table_.ErrorCode() != Failure::None) {
         fileError_.line = table_.ErrorRow() + 1;
         fileError_.fault = ReadFault::MissingColumn;
         fileError_.field = column;
@@ -246,7 +246,7 @@ int NCodedString::LoadFile(double from, double to)
     const int r = table_.RowCount();
     if (r <= 0) {
         fileError_.fault = ReadFault::Empty;
-        return kProfileNoLines;
+        return ProfileFault::NoLines;
     }
     int a = 0;
     int b = r;
@@ -265,12 +265,12 @@ int NCodedString::LoadFile(double from, double to)
         float check = 0.0f;
         if (!ParseFloat(value, check)) {
             fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber, {} };
-            return kProfileBadCell;
+            return ProfileFault::BadCell;
         }
         if (cellBounds_ && !cellBounds_->Contains(check)) {
-            fileError_ = { fileError_.file, line + 1, column, ReadFault::OutOfRange,
-                std::string(cellBounds_->text) };
-            return kProfileBadCell;
+            fileError_
+                = { fileError_.file, line + 1, column, ReadFault::OutOfRange, cellBounds_->Text() };
+            return ProfileFault::BadCell;
         }
         const float t1 = static_cast<float>(3600.0 * line);
         const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
@@ -282,30 +282,30 @@ int NCodedString::LoadFile(double from, double to)
         segments_.front().startValue = segments_.back().endValue;
     else
         fileError_.fault = ReadFault::Empty; // a header without data lines
-    return kProfileOk;
+    return ProfileFault::None;
 }
 
-int NCodedString::FinalizeProfile(double from, double to)
+ErrorCode NCodedString::FinalizeProfile(double from, double to)
 {
     if (!IsValid())
-        return kProfileInvalidCode;
-    int code = kProfileNotLoadable;
+        return ProfileFault::InvalidCode;
+    ErrorCode code = ProfileFault::NotLoadable;
     const char kind = Field(7);
     if (kind == 'F')
         code = LoadFile(from, to);
     else if (kind == 'S' || kind == 'C' || kind == 'L')
         code = BuildListSegments();
-    if (code != kProfileOk)
+    if (code != ProfileFault::None)
         return code;
     if (segments_.empty())
-        return kProfileNoSegment;
+        return ProfileFault::NoSegment;
     if (!ReadMultiplier(multiplier_)) {
         multiplier_ = 1.0f;
-        return kProfileBadMultiplier;
+        return ProfileFault::BadMultiplier;
     }
     lastFound_ = 0;
     span_ = segments_.back().t1 - segments_.front().t0;
-    return kProfileOk;
+    return ProfileFault::None;
 }
 
 float NCodedString::EvaluateProfile(double t)

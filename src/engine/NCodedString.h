@@ -1,23 +1,15 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/NTextTable.h"
+#include "core/PhysicalBounds.h"
 #include "core/ReadError.h"
-#include "model/PhysicalBounds.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quelvan {
-
-// Codes returned by NCodedString::FinalizeProfile.
-inline constexpr int kProfileOk = 0;
-inline constexpr int kProfileNoLines = 23320; // the data file gave no lines
-inline constexpr int kProfileInvalidCode = 23321; // the validity check failed
-inline constexpr int kProfileNotLoadable = 9123; // data kind without a loader
-inline constexpr int kProfileNoSegment = 23567;
-inline constexpr int kProfileBadMultiplier = 23345;
-inline constexpr int kProfileBadCell = 23322; // a data cell of the file is not a number in bounds
 
 // A time profile: a code text describing the data (layout in time, unit, optional multiplier,
 // optional data file and column) and, once finalised, a table of segments with a start and an
@@ -51,15 +43,16 @@ public:
     // the column number.
     void SetFileAndColumn(const std::string& path, int column);
     // The range every data cell of a file must lie in; a cell outside it refuses the file
-    // (kProfileBadCell, the line and the range in FileError()). None by default.
+    // (ProfileFault::BadCell, the line and the range in FileError()). None by default.
     void SetCellBounds(const Bounds& bounds) { cellBounds_ = bounds; }
     // The values (one per time unit) that the next FinalizeProfile turns into segments. With a
     // multiplier m other than 1 they are divided by m first, so evaluation gives them back.
     void StoreValues(std::vector<std::string> values);
 
     // Builds the segments. Window [from, to] in seconds limits the lines of a 8761-line file.
-    // Returns one of the codes above.
-    int FinalizeProfile(double from, double to);
+    // Returns ProfileFault::None, another ProfileFault, or Failure::TableSplit when a line of
+    // the file has no such column.
+    ErrorCode FinalizeProfile(double from, double to);
     float EvaluateProfile(double t);
     bool IsValid() const;
 
@@ -87,8 +80,8 @@ private:
     int FieldNumber(int position, int digits) const;
     void WriteNumber(int position, int digits, int value);
     bool ReadMultiplier(float& value) const;
-    int BuildListSegments();
-    int LoadFile(double from, double to);
+    ProfileFault BuildListSegments();
+    ErrorCode LoadFile(double from, double to);
 
     std::string code_;
     std::vector<std::string> values_;

@@ -1,19 +1,17 @@
 #include "engine/SolarModel.h"
 
+#include "core/Angles.h"
+
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quelvan {
 
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegree = kPi / 180.0;
-} // namespace
-
 float SolarDeclination(long long month, long long dayOfMonth)
 {
-    return static_cast<float>(23.45 * kDegree
-        * std::cos(2.0 * kPi
+    return static_cast<float>(23.45 * kRadiansPerDegree
+        * std::cos(2.0 * std::numbers::pi
             * (30.0 * static_cast<double>(month) + static_cast<double>(dayOfMonth) - 202.0)
             / 365.0));
 }
@@ -21,7 +19,7 @@ float SolarDeclination(long long month, long long dayOfMonth)
 float SolarHourAngle(int hourOfDay)
 {
     const int h = hourOfDay == 24 ? 0 : hourOfDay;
-    return static_cast<float>((h - 12) * 15.0 * kDegree);
+    return static_cast<float>((h - 12) * 15.0 * kRadiansPerDegree);
 }
 
 float SolarHeight(float latitude, float hourAngle, float declination)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/NList.h"
-#include "engine/NFloatArray.h"
-#include "engine/NSparseMatrix.h"
+#include "engine/solver/NFloatArray.h"
+#include "engine/solver/NSparseMatrix.h"
 #include "model/SurfaceTexts.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "graphics/AnnualBalancePlots.h"
 
-#include "core/NString.h"
+#include "core/NumberText.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpDisk.h"
 #include "graphics/NShpLine.h"
@@ -152,8 +152,8 @@ void MonthChart::Prepare(IntegerRange range, const std::string& yTitle, bool slo
     const std::array<int, annual::kMonthCount + 1> starts = MonthStarts();
     xSpan_ = slotsByDays ? starts.back() : annual::kMonthCount;
     chart_.SetAxisTitle(Coordinate::Y, yTitle);
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(float(range.bottom)).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(float(range.top)).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(float(range.bottom)));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(float(range.top)));
     // A tick at each month's start and the month's initial under the middle of its slot.
     const int y = chart_.PlotOrigin().y;
     const int tick = layout_.tickLengthHorizontal;

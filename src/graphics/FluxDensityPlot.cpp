@@ -1,8 +1,7 @@
 #include "graphics/FluxDensityPlot.h"
 
-#include "core/NString.h"
 #include "core/NumberText.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
@@ -36,7 +35,7 @@ FluxDensityPlot::FluxDensityPlot()
     Update(0, {}, {});
 }
 
-void FluxDensityPlot::ShowRun(const EngineSnapshot& run)
+void FluxDensityPlot::ShowRun(const RunView& run)
 {
     Update(run.hours, run.Series(SeriesId::InteriorSurfaceFlux),
         run.Series(SeriesId::ExteriorSurfaceFlux));
@@ -84,8 +83,8 @@ void FluxDensityPlot::Update(
         zero.SetXFromIndex();
     }
     chart_.SetEndLabel(Coordinate::X, AxisEnd::B, FormatInt("%d", n - 1));
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range_.bottom).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range_.top).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(range_.bottom));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(range_.top));
 }
 
 bool FluxDensityPlot::ZeroLineShown() const

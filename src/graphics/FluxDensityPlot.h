@@ -10,7 +10,7 @@
 class QPainter;
 
 namespace quelvan {
-struct EngineSnapshot;
+struct RunView;
 }
 
 namespace quelvan::graphics {
@@ -33,7 +33,7 @@ public:
     // the values of hours 0 .. n-1 (extra values are ignored, missing ones shorten the curve).
     void Update(int hourCount, std::span<const float> interior, std::span<const float> exterior);
     // The same from the surface flux series of a calculation.
-    void ShowRun(const EngineSnapshot& run);
+    void ShowRun(const RunView& run);
 
     // Fills a plot of w by h device units at the painter's origin with the grey background and
     // draws the chart over it.

@@ -41,7 +41,7 @@ std::vector<int> ArialHeights()
 
 } // namespace
 
-FontLadder::FontLadder(std::vector<int> pixelHeights)
+FontLadder::FontLadder(const std::vector<int>& pixelHeights)
 {
     fonts_.reserve(pixelHeights.size());
     for (int h : pixelHeights)

@@ -13,7 +13,7 @@ namespace quelvan::graphics {
 // a fit never depends on the screen resolution.
 class FontLadder {
 public:
-    explicit FontLadder(std::vector<int> pixelHeights);
+    explicit FontLadder(const std::vector<int>& pixelHeights);
 
     int Count() const { return static_cast<int>(fonts_.size()); }
     const QFont& At(int index) const { return fonts_[static_cast<size_t>(index)]; }

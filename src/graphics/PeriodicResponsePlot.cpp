@@ -1,6 +1,5 @@
 #include "graphics/PeriodicResponsePlot.h"
 
-#include "core/NString.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristics.h"
 #include "engine/DynamicCharacteristicsText.h"
@@ -86,8 +85,8 @@ void PeriodicResponsePlot::Show(const DynamicCharacteristics& values)
     zero.SetYValues(zeros);
     zero.SetXFromIndex();
     chart_.SetEndLabel(Coordinate::X, AxisEnd::B, DynamicPeriodText(values.periodHours));
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(-top).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(top).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(-top));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(top));
     temperatureLegend_ = "Température de l'air extérieur, écart à la moyenne : ± "
         + TrimTrailingZeros(DynamicNumberText(kExteriorAmplitude, false)) + " K";
     fluxLegend_ = "Flux entrant dans la pièce : ± "

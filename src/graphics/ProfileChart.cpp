@@ -1,7 +1,7 @@
 #include "graphics/ProfileChart.h"
 
-#include "core/NString.h"
-#include "engine/EngineSnapshot.h"
+#include "core/NumberText.h"
+#include "engine/RunView.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ ProfileChart::ProfileChart()
         chart_.Curve(curve).SetVisible(true);
 }
 
-void ProfileChart::ShowRun(const EngineSnapshot& run)
+void ProfileChart::ShowRun(const RunView& run)
 {
     if (!run.prepared)
         return;
@@ -60,8 +60,8 @@ void ProfileChart::SetProfiles(std::span<const float> current, std::span<const f
         line.SetYValues(values);
         PlaceColumns(index);
     }
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(lowerBound).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(upperBound).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(lowerBound));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(upperBound));
 }
 
 void ProfileChart::PlaceColumns(int curve)

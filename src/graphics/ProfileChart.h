@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace quelvan {
-struct EngineSnapshot;
+struct RunView;
 }
 
 namespace quelvan::graphics {
@@ -35,7 +35,7 @@ public:
 
     // The abscissa and the profiles of a prepared calculation (nothing changes before one): the
     // setup that the main view and the command-line images share.
-    void ShowRun(const EngineSnapshot& run);
+    void ShowRun(const RunView& run);
 
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }

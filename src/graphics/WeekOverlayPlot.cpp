@@ -1,7 +1,8 @@
 #include "graphics/WeekOverlayPlot.h"
 
 #include "core/NString.h"
-#include "engine/EngineSnapshot.h"
+#include "core/NumberText.h"
+#include "engine/RunView.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 
@@ -63,8 +64,8 @@ void WeekOverlayPlot::Show(std::vector<Curve> curves)
         }
     }
     range_ = any ? IntegerRangeRule(low, high) : IntegerRange { -1, 1 };
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(float(range_.bottom)).Str());
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(float(range_.top)).Str());
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(float(range_.bottom)));
+    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(float(range_.top)));
     NShpPolyLine& zero = chart_.Curve(kZeroLine);
     zero.SetVisible(range_.bottom < 0 && range_.top > 0);
     zero.Points() = { { WorldX(0), WorldY(0) }, { WorldX(kRunHours), WorldY(0) } };

@@ -1,8 +1,8 @@
 #include "model/AmbianceCheck.h"
 
 #include "core/Messages.h"
+#include "core/PhysicalBounds.h"
 #include "model/CBCData.h"
-#include "model/PhysicalBounds.h"
 
 #include <array>
 #include <cstdint>
@@ -60,7 +60,7 @@ std::string Place(const CBCData& record, Side side, Component component)
 
 CalculationCheck Refusal(AmbianceFault fault, const std::string& where, const std::string& what)
 {
-    return { static_cast<int>(fault), where + " : " + what + " : " + msg::kCalculationImpossible };
+    return { fault, where + " : " + what + " : " + msg::kCalculationImpossible };
 }
 
 // Value `index` of the component's profile, named as a value of a profile of type `type`.
@@ -124,7 +124,7 @@ bool FluxActs(const CBCData& record)
 CalculationCheck CheckAmbiance(const CBCData* record, Side side, const SurfaceTexts& surfaces)
 {
     if (record == nullptr)
-        return { static_cast<int>(AmbianceFault::NoAmbiance),
+        return { AmbianceFault::NoAmbiance,
             std::string(side == Side::Exterior ? "Aucune ambiance extérieure"
                                                : "Aucune ambiance intérieure")
                 + " n'est choisie : " + msg::kCalculationImpossible };

@@ -5,7 +5,7 @@
 
 namespace quelvan {
 
-// Why an ambiance cannot be computed; the values are the error codes the engine reports.
+// Why an ambiance cannot be computed.
 enum class AmbianceFault : int {
     None = 0,
     NoAmbiance = 24101, // no record chosen for the side
@@ -13,13 +13,14 @@ enum class AmbianceFault : int {
     TemperatureFromSun = 24103, // a temperature of type "Calculé", which only yields a flux
     BadAbsorption = 24104, // a flux falls on a face whose absorption is not within 0..1
 };
+template <> inline constexpr bool kIsErrorFamily<AmbianceFault> = true;
 
 // Whether a flux falls on the face: the sun of a weather file, or a flux profile whose type
 // gives values ("Nul", and the codes the calculation turns into zeros, give none).
 bool FluxActs(const CBCData& record);
 
 // Whether the ambiance chosen for a side can be computed: every value the calculation reads from
-// it within its physical bounds (model/PhysicalBounds.h) — temperatures, flux densities and
+// it within its physical bounds (core/PhysicalBounds.h) — temperatures, flux densities and
 // hours of the profiles, or the transparency, latitude, albedo and day of a computed sun, or the
 // first day and the albedo of a weather file — and, where a flux acts, the face's absorption
 // coefficient from 0 to 1. Values the profile type does not use are not read. The message

@@ -17,7 +17,7 @@ public:
     // "Defaut", 1.75 W/m.K, 2000 kg/m3, 1000 J/kg.K, colour 0.
     CMaterial();
     CMaterial(int identifier, int colourIndex, std::string name, std::string conductivity,
-              std::string density, std::string capacity);
+        std::string density, std::string capacity);
 
     // Copies name, properties and colour; keeps this material's identifier.
     void AssignFrom(const CMaterial& other);
@@ -46,7 +46,16 @@ struct MaterialDerivedTexts {
     std::string diffusivity;
     std::string effusivity;
 };
-MaterialDerivedTexts DerivedTexts(const std::string& conductivity, const std::string& density,
-                                  const std::string& capacity);
+MaterialDerivedTexts DerivedTexts(
+    const std::string& conductivity, const std::string& density, const std::string& capacity);
+
+// The headers of a material's value columns, name and unit on two lines, in the order of the
+// material list and of the printed library: conductivity, density, heat capacity and the two
+// derived values. The printed library states the effusivity's unit without its scale
+// (kPrintedEffusivityHeader).
+inline constexpr std::array<const char*, 5> kMaterialValueHeaders { "Conductivité\n(W/m.K)",
+    "Masse vol.\n(kg/m3)", "Capacité\n(J/kg.K)", "Diffusivité\n10-6.(m²/s)",
+    "Effusivité\n10-6.(U.S.I.)" };
+inline constexpr const char* kPrintedEffusivityHeader = "Effusivité\n(U.S.I.)";
 
 } // namespace quelvan

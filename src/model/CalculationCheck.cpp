@@ -10,7 +10,7 @@ CalculationCheck CheckCalculation(const NList<NMaterialLayer>& layers, const Sur
 {
     const WallCheck wall = CheckWall(layers, surfaces);
     if (!wall.Passed())
-        return { wall.Code(), wall.Message() };
+        return { wall.fault, wall.Message() };
     CalculationCheck check = CheckAmbiance(exterior, Side::Exterior, surfaces);
     if (check.Passed())
         check = CheckAmbiance(interior, Side::Interior, surfaces);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/NList.h"
 #include "model/SurfaceTexts.h"
 
@@ -11,13 +12,13 @@ class CBCData;
 class NMaterialLayer;
 
 // The verdict of the checks made before a calculation: the code of the first fault (a WallFault
-// or AmbianceFault value; 0 when none) and its French message, which says what is wrong and
-// where.
+// or an AmbianceFault; none when the inputs passed) and its French message, which says what is
+// wrong and where.
 struct CalculationCheck {
-    int code = 0;
+    ErrorCode code;
     std::string message;
 
-    bool Passed() const { return code == 0; }
+    bool Passed() const { return !code.IsError(); }
 };
 
 // Whether a calculation can be made with these inputs: the wall (CheckWall), then the exterior

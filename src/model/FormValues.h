@@ -2,6 +2,7 @@
 
 #include "model/InitialTemperature.h"
 #include "model/SurfaceTexts.h"
+#include "model/WallTables.h"
 
 namespace quelvan {
 
@@ -9,8 +10,8 @@ namespace quelvan {
 // read: placement, initial temperature, surfaces and the numbers of the chosen ambiances (-1
 // when none is chosen). The form may show other values than the document until they are stored.
 struct FormValues {
-    int azimuthIndex = 0;
-    int inclinationIndex = 0;
+    int azimuthIndex = kDefaultAzimuthIndex;
+    int inclinationIndex = kDefaultInclinationIndex;
     InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
     SurfaceTexts surfaces;
     int selectedExterior = -1;

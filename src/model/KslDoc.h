@@ -8,6 +8,7 @@
 #include "model/InitialTemperature.h"
 #include "model/NMaterialLayer.h"
 #include "model/SurfaceTexts.h"
+#include "model/WallTables.h"
 
 #include <array>
 #include <cstdint>
@@ -32,8 +33,8 @@ public:
     std::string author = "Nom de l'auteur";
     std::string reference = "Référence du projet";
     std::array<std::uint8_t, kPrintChoiceCount> printChoices {};
-    int azimuthIndex = 4;
-    int inclinationIndex = 4;
+    int azimuthIndex = kDefaultAzimuthIndex;
+    int inclinationIndex = kDefaultInclinationIndex;
     InitialTemperature initialTemperatureMode = InitialTemperature::Automatic;
     SurfaceTexts surfaces;
     int selectedExterior = 2; // ambiance index (identifier - 4001)

@@ -2,11 +2,10 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
-#include "model/PhysicalBounds.h"
 
-#include <limits>
 #include <string_view>
 
 namespace quelvan {
@@ -77,8 +76,8 @@ WallCheck LayerFault(const NMaterialLayer& layer, int number)
     if (!bounds::kCellConductance.Contains(FloatValue(m->Conductivity()) / dx))
         return Refusal(WallFault::BadCellConductance, number, WallField::Conductivity, where,
             "conductivité « " + m->Conductivity() + " » trop grande pour l'épaisseur « "
-                + layer.Thickness() + " » (conductance de maille "
-                + std::string(bounds::kCellConductance.text) + ")");
+                + layer.Thickness() + " » (conductance de maille " + bounds::kCellConductance.Text()
+                + ")");
     return {};
 }
 
@@ -92,20 +91,17 @@ struct SurfaceNumber {
     const Bounds& bounds;
 };
 
-// An absorption coefficient need only read here: it matters, and is bounded, only where a flux
-// falls on its face.
-constexpr Bounds kAnyNumber { -std::numeric_limits<double>::infinity(),
-    std::numeric_limits<double>::infinity(), "" };
-
 constexpr SurfaceNumber kSurfaceNumbers[] {
     { WallFault::BadSurfaceResistance, WallField::ResistanceExterior, "Face extérieure",
         "résistance superficielle", &SurfaceTexts::resistanceExterior, bounds::kSurfaceResistance },
     { WallFault::BadSurfaceResistance, WallField::ResistanceInterior, "Face intérieure",
         "résistance superficielle", &SurfaceTexts::resistanceInterior, bounds::kSurfaceResistance },
+    // An absorption coefficient need only read here: it matters, and is bounded, only where a
+    // flux falls on its face.
     { WallFault::BadAbsorption, WallField::AbsorptionExterior, "Face extérieure",
-        "coefficient d'absorption", &SurfaceTexts::absorptionExterior, kAnyNumber },
+        "coefficient d'absorption", &SurfaceTexts::absorptionExterior, bounds::kAnyNumber },
     { WallFault::BadAbsorption, WallField::AbsorptionInterior, "Face intérieure",
-        "coefficient d'absorption", &SurfaceTexts::absorptionInterior, kAnyNumber },
+        "coefficient d'absorption", &SurfaceTexts::absorptionInterior, bounds::kAnyNumber },
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/NList.h"
 #include "model/SurfaceTexts.h"
 
@@ -18,7 +19,7 @@ static_assert(kCellWidthPerMillimetre == 0.0002f);
 // The most layers a wall may have: as many as the layer list lets the user enter.
 inline constexpr int kMaxLayerCount = 7;
 
-// Why a wall cannot be computed; the values are the error codes the engine reports.
+// Why a wall cannot be computed.
 enum class WallFault : int {
     None = 0,
     NoLayer = 24001,
@@ -32,6 +33,8 @@ enum class WallFault : int {
     // A layer so thin for its conductivity that a cell's conductance leaves its bound.
     BadCellConductance = 24009,
 };
+
+template <> inline constexpr bool kIsErrorFamily<WallFault> = true;
 
 // The input a fault was found in.
 enum class WallField {
@@ -58,7 +61,6 @@ struct WallCheck {
     std::string message;
 
     bool Passed() const { return fault == WallFault::None; }
-    int Code() const { return static_cast<int>(fault); }
     const std::string& Message() const { return message; }
 
     friend bool operator==(const WallCheck&, const WallCheck&) = default;
@@ -67,7 +69,7 @@ struct WallCheck {
 // Whether the calculation can be made on the wall, the one check that every command and window
 // applies before the network is built: one to kMaxLayerCount layers; every layer with a
 // material, its thickness, conductivity, density and heat capacity numbers within their
-// physical bounds (model/PhysicalBounds.h) and cells whose conductance stays within its bound;
+// physical bounds (core/PhysicalBounds.h) and cells whose conductance stays within its bound;
 // surface resistances within theirs and absorption coefficients that read as numbers (their
 // bounds matter only where a flux falls on the face: see CheckCalculation). The first fault,
 // layer by layer from the exterior face, then the surfaces.

@@ -42,7 +42,11 @@ int InclinationIndexOf(int degrees);
 int AzimuthDegrees(int index);
 int InclinationDegrees(int index);
 
+// Where a wall stands until told otherwise: facing south, vertical. A new project, the form,
+// the calculation's inputs and an index outside the tables all start from here.
 inline constexpr int kDefaultAzimuthIndex = 4;
 inline constexpr int kDefaultInclinationIndex = 4;
+static_assert(kAzimuths[kDefaultAzimuthIndex].degrees == 0);
+static_assert(kInclinations[kDefaultInclinationIndex].degrees == 90);
 
 } // namespace quelvan

@@ -25,7 +25,7 @@ std::string FileBytes(const std::vector<std::string>& lines)
 
 } // namespace
 
-int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
+Failure ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
 {
     doc.BuildBuiltInData();
     const TextFileRead file = ReadTextFile(path, kMaxProjectFileBytes);
@@ -33,14 +33,14 @@ int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
         if (error != nullptr)
             *error = { {}, 0, {}, file.fault, {},
                 file.fault == ReadFault::TooLarge ? kMaxProjectFileBytes : 0 };
-        return kReadFailed;
+        return Failure::General;
     }
     // Read into a separate document so that a file failing half-way changes nothing.
     KslDoc read;
-    if (ParseProjectLines(read, file.text->lines, error) != kReadOk)
-        return kReadFailed;
+    if (ParseProjectLines(read, file.text->lines, error) != Failure::None)
+        return Failure::General;
     doc.TakeProjectData(read);
-    return kReadOk;
+    return Failure::None;
 }
 
 std::string ReadErrorMessage(const ReadError& error)
@@ -55,7 +55,7 @@ WriteResult WriteProjectFile(const KslDoc& doc, const std::string& path)
     // with a line end): read the file back in memory first and write it only when the project
     // comes back whole.
     KslDoc check;
-    if (ParseProjectLines(check, SplitLines(DecodeFromFile(bytes)).lines) != kReadOk
+    if (ParseProjectLines(check, SplitLines(DecodeFromFile(bytes)).lines) != Failure::None
         || !SameProjectData(doc, check))
         return WriteResult::ValueTooLong;
     return WriteFileAtomically(path, bytes) ? WriteResult::Ok : WriteResult::CannotWrite;

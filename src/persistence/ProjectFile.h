@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ErrorCodes.h"
 #include "core/ReadError.h"
 
 #include <string>
@@ -10,8 +11,6 @@ namespace quelvan {
 class KslDoc;
 
 inline constexpr const char* kProjectVersion = "1.20a";
-inline constexpr int kReadOk = 0;
-inline constexpr int kReadFailed = 9999;
 // Longest line the reader accepts, in characters; a longer line makes the file malformed, and
 // a project that would need one is not written.
 inline constexpr int kMaxProjectLineLength = 1000;
@@ -25,10 +24,10 @@ enum class WriteResult {
 // The ".ksl" lines of a project (UTF-8, without line ends), in the fixed-column format.
 std::vector<std::string> FormatProjectLines(const KslDoc& doc);
 // Overwrites the document (whose built-in data were just rebuilt) from decoded lines following
-// the layout (ProjectLayout.h): kReadOk, or kReadFailed with the line, the field and the reason
-// of the first fault in *error when given. After a failure the document may be partly
+// the layout (ProjectLayout.h): Failure::None, or Failure::General with the line, the field and
+// the reason of the first fault in *error when given. After a failure the document may be partly
 // overwritten.
-int ParseProjectLines(
+Failure ParseProjectLines(
     KslDoc& doc, const std::vector<std::string>& lines, ReadError* error = nullptr);
 
 // Whether two documents hold the same persisted project data: references, print choices 0 to 4,
@@ -38,13 +37,13 @@ int ParseProjectLines(
 // found is described in difference when given.
 bool SameProjectData(const KslDoc& a, const KslDoc& b, std::string* difference = nullptr);
 
-// Rebuilds the built-in data, then reads the file. kReadFailed, with where and why in *error
+// Rebuilds the built-in data, then reads the file. Failure::General, with where and why in *error
 // when given, for any malformed file: missing lines, an integer field that does not read or
 // lies outside its limits, a line longer than kMaxProjectLineLength, an initial-temperature
 // mode, azimuth or inclination not in its table, a layer naming no material of the library.
 // The document is changed only when the whole file read; after a failure it holds the
 // built-in data of a new project.
-int ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error = nullptr);
+Failure ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error = nullptr);
 // "Erreur en lecture : ligne 23, champ L= : nombre attendu".
 std::string ReadErrorMessage(const ReadError& error);
 // Checks that the formatted lines read back into the same project, then writes them

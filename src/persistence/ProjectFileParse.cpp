@@ -153,17 +153,17 @@ private:
 
 } // namespace
 
-int ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines, ReadError* error)
+Failure ParseProjectLines(KslDoc& doc, const std::vector<std::string>& lines, ReadError* error)
 {
     ProjectReader reader(doc, lines);
     for (const LayoutItem& item : ProjectFileLayout()) {
         if (!std::visit(reader, item)) {
             if (error != nullptr)
                 *error = reader.Error();
-            return kReadFailed;
+            return Failure::General;
         }
     }
-    return kReadOk;
+    return Failure::None;
 }
 
 } // namespace quelvan

@@ -2,9 +2,10 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "printing/ProjectDataTables.h"
 #include "printing/ReportFrame.h"
 
@@ -13,8 +14,6 @@
 namespace quelvan::printing {
 
 namespace {
-
-constexpr double kPeriodHours = 24.0;
 
 // One line of text in the caption font; gives its height.
 int DrawLine(QPainter& painter, int x, int y, const std::string& text, bool bold)
@@ -65,8 +64,9 @@ int DrawDynamicCharacteristics(QPainter& painter, const KslDoc& doc, const Surfa
     // Spacing as between the captions and tables of the project data.
     y += DrawLine(painter, x, y, kDynamicCaption, true) + rowHeight / 4;
     WallCheck verdict;
-    const auto wall = DynamicWallFromProject(doc.layers, surfaces, &verdict);
-    const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
+    const auto wall = SiWallFromProject(doc.layers, surfaces, &verdict);
+    const auto values
+        = wall ? ComputeDynamicCharacteristics(*wall, kDailyPeriodHours) : std::nullopt;
     if (!values) {
         const std::string refusal = verdict.Passed() ? msg::kInternalError : verdict.Message();
         return y + DrawLine(painter, x, y, refusal, false) - topLeft.y();

@@ -13,9 +13,9 @@ using graphics::NGridTable;
 
 NGridTable MaterialLibraryTable(const KslDoc& doc, int drawingWidth, int rowHeight)
 {
-    static constexpr std::array<const char*, 6> kHeaders { "Nom", "Conductivité\n(W/m.K)",
-        "Masse vol.\n(kg/m3)", "Capacité\n(J/kg.K)", "Diffusivité\n10-6.(m²/s)",
-        "Effusivité\n(U.S.I.)" };
+    static constexpr std::array<const char*, 6> kHeaders { "Nom", kMaterialValueHeaders[0],
+        kMaterialValueHeaders[1], kMaterialValueHeaders[2], kMaterialValueHeaders[3],
+        kPrintedEffusivityHeader };
     NGridTable table;
     table.SetRowCount(doc.materials.Count() + 1);
     table.SetColumnCount(static_cast<int>(kHeaders.size()));

@@ -1,6 +1,7 @@
 #include "printing/ReportJob.h"
 
 #include "core/Messages.h"
+#include "core/NFileName.h"
 #include "core/TextFile.h"
 #include "model/KslDoc.h"
 #include "printing/ReportFrame.h"
@@ -22,6 +23,16 @@ constexpr int kPdfResolution = 600;
 constexpr double kPdfMarginMillimetres = 10.0;
 
 } // namespace
+
+std::string ReportPdfPathFor(const std::string& projectPath)
+{
+    return NFileName(projectPath).WithExtension("pdf");
+}
+
+std::string ReportPdfPath(const KslDoc& doc)
+{
+    return ReportPdfPathFor(doc.unnamed ? doc.pathWithoutExtension : doc.fullPath);
+}
 
 std::string PrintRefusal(bool hasDefaultPrinter, const PrintFlags& flags, bool annualBalance)
 {

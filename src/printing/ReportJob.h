@@ -9,6 +9,10 @@
 
 class QPrinter;
 
+namespace quelvan {
+class KslDoc;
+}
+
 namespace quelvan::printing {
 
 class ReportPrinter;
@@ -33,6 +37,11 @@ void ConfigurePrinter(
 // chosen or the printer cannot be opened.
 bool PrintReport(const ReportPrinter& report, QPrinter& printer,
     const std::optional<QPageLayout>& chosen = std::nullopt);
+
+// The PDF report beside a project: the project's path with its last extension replaced by ".pdf"
+// ("mur.v1.ksl" gives "mur.v1.pdf"); a document without a file gives "Sans nom.pdf".
+std::string ReportPdfPathFor(const std::string& projectPath);
+std::string ReportPdfPath(const KslDoc& doc);
 
 // The page of the PDF report unless the user chose another: A4 landscape, 10 mm margins.
 QPageLayout DefaultPdfPageLayout();

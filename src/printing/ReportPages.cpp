@@ -8,18 +8,17 @@ namespace quelvan::printing {
 
 PageKind PageKindOfFlag(int flag)
 {
-    for (const PageInfo& page : kPages)
-        if (page.flag == flag)
-            return page.kind;
+    if (flag >= 0 && flag < static_cast<int>(kPages.size()))
+        return kPages[static_cast<size_t>(flag)].kind;
     return static_cast<PageKind>(flag);
 }
 
 std::vector<PageKind> PageKinds(const PrintFlags& flags)
 {
     std::vector<PageKind> kinds;
-    for (int flag = 0; flag < kPrintFlagCount; ++flag)
-        if (flags[static_cast<size_t>(flag)] != 0)
-            kinds.push_back(PageKindOfFlag(flag));
+    for (size_t flag = 0; flag < flags.size(); ++flag)
+        if (flags[flag] != 0)
+            kinds.push_back(PageKindOfFlag(static_cast<int>(flag)));
     return kinds;
 }
 

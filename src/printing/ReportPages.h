@@ -1,15 +1,18 @@
 #pragma once
 
+#include "model/KslDoc.h"
+
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 // Which pages a report holds and what each is called.
 namespace quelvan::printing {
 
-// The pages a report can hold. A print-choice flag beyond the dialog's five asks for the kind
-// of its own number: 5 is the library again, 6 to 9 are pages with the title "Erreur" only.
+// The pages a report can hold. The print-choice flags 0 to 4 ask for the kinds of kPages; a
+// flag beyond them asks for the kind of its own number: 5 is the library again, 6 to 9 are
+// pages with the title "Erreur" only. (The kinds keep the numbers the report has always given
+// them: flag 3 asks for kind 4, flag 4 for kind 5.)
 enum class PageKind : int {
     TimeCurves = 0, // complete time plot
     Last24Hours = 1,
@@ -27,28 +30,27 @@ inline constexpr const char* kAnnualBalanceTitle = "Bilan annuel";
 
 struct PageInfo {
     PageKind kind;
-    int flag; // the print-choice flag that asks for it
     const char* choice; // the print-choice dialog's text
     const char* title; // the page title, followed by the last hour and titleEnd when shown
     bool titleShowsHour;
     const char* titleEnd;
 };
 
-// In flag order.
+// Indexed by the print-choice flag that asks for the page.
 inline constexpr std::array<PageInfo, 5> kPages { {
-    { PageKind::TimeCurves, 0, "Courbes fonction du temps",
+    { PageKind::TimeCurves, "Courbes fonction du temps",
         "Tracé complet dans le temps sur la durée du calcul", false, "" },
-    { PageKind::Last24Hours, 1, "Courbes fonction du temps, pour les dernières 24 heures",
+    { PageKind::Last24Hours, "Courbes fonction du temps, pour les dernières 24 heures",
         "Tracé dans le temps au cours des dernières 24 heures (temps final = ", true, " h)" },
-    { PageKind::WallValues, 2, "Courbes des valeurs dans la paroi pour la dernière heure de calcul",
+    { PageKind::WallValues, "Courbes des valeurs dans la paroi pour la dernière heure de calcul",
         "Tracé dans la paroi à t = ", true, " heure" },
-    { PageKind::ProjectData, 3, "Données du problème", "Données du projet", false, "" },
-    { PageKind::MaterialLibrary, 4, "Liste de la bibliothèque de matériaux",
+    { PageKind::ProjectData, "Données du problème", "Données du projet", false, "" },
+    { PageKind::MaterialLibrary, "Liste de la bibliothèque de matériaux",
         "Liste des matériaux de la bibliothèque de matériaux", false, "" },
 } };
 
-inline constexpr int kPrintFlagCount = 10;
-using PrintFlags = std::array<std::uint8_t, kPrintFlagCount>;
+// The print-choice flags, as the project keeps them.
+using PrintFlags = decltype(KslDoc::printChoices);
 
 // The page kind a print-choice flag asks for.
 PageKind PageKindOfFlag(int flag);

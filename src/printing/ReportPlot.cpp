@@ -1,6 +1,6 @@
 #include "printing/ReportPlot.h"
 
-#include "core/NString.h"
+#include "core/NumberText.h"
 #include "graphics/NShpPolyLine.h"
 
 #include <algorithm>
@@ -65,8 +65,8 @@ IntegerRange ReportPlot::Draw(QPainter& painter, const QRect& cell, const PlotCo
     const IntegerRange range = PlotRange(content.y);
     const auto bottom = static_cast<float>(range.bottom);
     const auto top = static_cast<float>(range.top);
-    chart.SetEndLabel(Coordinate::Y, AxisEnd::A, NString::FromFloat(range.bottom).Str());
-    chart.SetEndLabel(Coordinate::Y, AxisEnd::B, NString::FromFloat(range.top).Str());
+    chart.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(range.bottom));
+    chart.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(range.top));
 
     NShpPolyLine& curve = chart.Curve(kCurveBlack);
     curve.SetDataRange(0.0f, bottom, content.xMax, top);

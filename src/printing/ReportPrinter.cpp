@@ -22,7 +22,7 @@ namespace {
 constexpr int kBlockSpacing = 150;
 } // namespace
 
-ReportPrinter::ReportPrinter(const KslDoc& doc, CalculationInputs form, EngineSnapshot run)
+ReportPrinter::ReportPrinter(const KslDoc& doc, CalculationInputs form, RunView run)
     : doc_(doc)
     , form_(std::move(form))
     , run_(std::move(run))

@@ -27,7 +27,7 @@ public:
     // The document must outlive the printer. form holds the placement, surfaces and ambiances
     // as the form shows them (they may differ from the document until it is saved); run holds
     // the calculation's hourly series and last profiles. The print time is now.
-    ReportPrinter(const KslDoc& doc, CalculationInputs form, EngineSnapshot run);
+    ReportPrinter(const KslDoc& doc, CalculationInputs form, RunView run);
 
     // The date and time written in the footers.
     void SetPrintTime(const QDateTime& when) { printTime_ = when; }
@@ -60,7 +60,7 @@ public:
 private:
     const KslDoc& doc_;
     CalculationInputs form_;
-    EngineSnapshot run_;
+    RunView run_;
     QDateTime printTime_;
     std::vector<PageKind> kinds_;
     bool annual_ = false;

@@ -57,8 +57,7 @@ std::string ExtremesText(const SeriesExtremes& e)
         + " h";
 }
 
-void DrawTimeCurvePage(
-    QPainter& painter, const QRect& body, PageKind kind, const EngineSnapshot& run)
+void DrawTimeCurvePage(QPainter& painter, const QRect& body, PageKind kind, const RunView& run)
 {
     const bool complete = kind == PageKind::TimeCurves;
     const HourWindow window = TimeWindow(kind, run.hours);

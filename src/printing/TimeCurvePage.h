@@ -9,7 +9,7 @@
 class QPainter;
 
 namespace quelvan {
-struct EngineSnapshot;
+struct RunView;
 }
 
 namespace quelvan::printing {
@@ -29,7 +29,6 @@ std::string ExtremesText(const SeriesExtremes& extremes);
 // The eight plots of a time page (complete run or last 24 hours) in two rows of four,
 // temperatures above and fluxes below. body is the space between the header rule and the
 // footer rule, between the side margins.
-void DrawTimeCurvePage(
-    QPainter& painter, const QRect& body, PageKind kind, const EngineSnapshot& run);
+void DrawTimeCurvePage(QPainter& painter, const QRect& body, PageKind kind, const RunView& run);
 
 } // namespace quelvan::printing

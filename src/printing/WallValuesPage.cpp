@@ -21,7 +21,7 @@ constexpr int kPlotSpacing = 150;
 
 } // namespace
 
-double WallThicknessMillimetres(const KslDoc& doc, const EngineSnapshot& run)
+double WallThicknessMillimetres(const KslDoc& doc, const RunView& run)
 {
     if (run.prepared && run.totalThickness > 0.0f)
         return static_cast<double>(run.totalThickness) * 1000.0;
@@ -35,7 +35,7 @@ double WallThicknessMillimetres(const KslDoc& doc, const EngineSnapshot& run)
 }
 
 void DrawWallValuesPage(QPainter& painter, const QRect& body, const KslDoc& doc,
-    const CalculationInputs& form, const EngineSnapshot& run, int rowHeight)
+    const CalculationInputs& form, const RunView& run, int rowHeight)
 {
     const DrawnExtent tables
         = DrawProjectData(painter, doc, form, body.topLeft() + QPoint(0, kBodyTopGap), rowHeight);

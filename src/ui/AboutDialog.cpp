@@ -1,7 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "persistence/ProjectFile.h"
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,11 +1,13 @@
 #include "ui/AmbianceDialog.h"
 
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
 #include "engine/SolarModel.h"
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,7 +105,15 @@ void AmbianceDialog::BuildLayout()
     name_ = Named(new QLineEdit, 1021);
     nameRow->addWidget(name_);
     main->addLayout(nameRow);
+    main->addWidget(BuildFileBox());
+    main->addWidget(BuildDataBox());
+    Box(Component::Temperature).rows[0].edit->SetMaximumLength(3);
+    main->addWidget(BuildButtons());
+    SetHelpTopics();
+}
 
+QGroupBox* AmbianceDialog::BuildFileBox()
+{
     auto* fileBox = new QGroupBox(QStringLiteral("Cas d'un fichier"));
     auto* fileGrid = new QGridLayout(fileBox);
     weather_ = Named(
@@ -114,6 +124,21 @@ void AmbianceDialog::BuildLayout()
     firstDay_ = Named(new NumberEdit(EditKind::DayOfYear, kLong), 1104);
     firstDay_->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 0);"));
     firstDay_->setMaximumWidth(50);
+    BuildDaySpin();
+    fileGrid->addWidget(new QLabel(QStringLiteral("Ville")), 1, 0);
+    fileGrid->addWidget(city_, 1, 1);
+    fileGrid->addWidget(new QLabel(QStringLiteral("Période")), 1, 2);
+    fileGrid->addWidget(filePeriod_, 1, 3);
+    fileGrid->addWidget(new QLabel(QStringLiteral("1° jour")), 1, 4);
+    auto* dayRow = new QHBoxLayout;
+    dayRow->addWidget(firstDay_);
+    dayRow->addWidget(spin_);
+    fileGrid->addLayout(dayRow, 1, 5);
+    return fileBox;
+}
+
+void AmbianceDialog::BuildDaySpin()
+{
     spin_ = Named(new QWidget, 1103);
     auto* spinLayout = new QVBoxLayout(spin_);
     spinLayout->setContentsMargins(0, 0, 0, 0);
@@ -127,64 +152,67 @@ void AmbianceDialog::BuildLayout()
         spinLayout->addWidget(b);
     }
     auto step = [this](int delta) {
-        const int day = std::clamp(IntValue(FromQ(firstDay_->text())) + delta, 1, 358);
+        const int day = std::clamp(IntValue(FromQ(firstDay_->text())) + delta,
+            static_cast<int>(bounds::kDayField.low), static_cast<int>(bounds::kDayField.high));
         firstDay_->LoadText(QString::number(day));
     };
     connect(up, &QToolButton::clicked, this, [step] { step(1); });
     connect(down, &QToolButton::clicked, this, [step] { step(-1); });
-    fileGrid->addWidget(new QLabel(QStringLiteral("Ville")), 1, 0);
-    fileGrid->addWidget(city_, 1, 1);
-    fileGrid->addWidget(new QLabel(QStringLiteral("Période")), 1, 2);
-    fileGrid->addWidget(filePeriod_, 1, 3);
-    fileGrid->addWidget(new QLabel(QStringLiteral("1° jour")), 1, 4);
-    auto* dayRow = new QHBoxLayout;
-    dayRow->addWidget(firstDay_);
-    dayRow->addWidget(spin_);
-    fileGrid->addLayout(dayRow, 1, 5);
-    main->addWidget(fileBox);
+}
 
+QGroupBox* AmbianceDialog::BuildDataBox()
+{
     auto* dataBox = new QGroupBox(QStringLiteral("Cas de données spécifiques"));
     auto* dataLayout = new QHBoxLayout(dataBox);
-    for (const Component component : kComponents) {
-        const BoxIds& ids = kBoxIds[static_cast<size_t>(component)];
-        ProfileBox& part = Box(component);
-        auto* box = Named(new QGroupBox(QString::fromUtf8(Describe(component).name)), ids.box);
-        auto* grid = new QGridLayout(box);
-        part.typeList = ColouredList(ids.typeList);
-        part.periodList = ColouredList(ids.periodList);
-        FillPeriods(part.periodList);
-        grid->addWidget(part.typeList, 0, 0, 1, 2);
-        grid->addWidget(part.periodList, 0, 2);
-        for (size_t i = 0; i < 4; ++i) {
-            ValueRow& row = part.rows[i];
-            row.label = new QLabel;
-            if (component == Component::Flux && i == 3)
-                Named(row.label, 1052);
-            row.edit = Named(new NumberEdit(EditKind::Integer, kLong), ids.edits[i]);
-            row.edit->setMaximumWidth(60);
-            row.unit = new QLabel;
-            grid->addWidget(row.label, static_cast<int>(i) + 1, 0);
-            grid->addWidget(row.edit, static_cast<int>(i) + 1, 1);
-            grid->addWidget(row.unit, static_cast<int>(i) + 1, 2);
-            connect(row.edit, &NumberEdit::userChanged, this,
-                [this, component] { DrawPreview(component); });
-        }
-        part.preview = Named(new QLabel, ids.preview);
-        part.preview->setFixedSize(kPreviewSize);
-        grid->addWidget(part.preview, 5, 0, 1, 3);
-        grid->setRowStretch(6, 1); // hidden rows leave their room under the preview
-        dataLayout->addWidget(box);
-    }
-    main->addWidget(dataBox);
-    Box(Component::Temperature).rows[0].edit->SetMaximumLength(3);
+    for (const Component component : kComponents)
+        dataLayout->addWidget(BuildProfileBox(component));
+    return dataBox;
+}
 
+QGroupBox* AmbianceDialog::BuildProfileBox(Component component)
+{
+    const BoxIds& ids = kBoxIds[static_cast<size_t>(component)];
+    ProfileBox& part = Box(component);
+    auto* box = Named(new QGroupBox(QString::fromUtf8(Describe(component).name)), ids.box);
+    auto* grid = new QGridLayout(box);
+    part.typeList = ColouredList(ids.typeList);
+    part.periodList = ColouredList(ids.periodList);
+    FillPeriods(part.periodList);
+    grid->addWidget(part.typeList, 0, 0, 1, 2);
+    grid->addWidget(part.periodList, 0, 2);
+    for (size_t i = 0; i < 4; ++i) {
+        ValueRow& row = part.rows[i];
+        row.label = new QLabel;
+        if (component == Component::Flux && i == 3)
+            Named(row.label, 1052);
+        row.edit = Named(new NumberEdit(EditKind::Integer, kLong), ids.edits[i]);
+        row.edit->setMaximumWidth(60);
+        row.unit = new QLabel;
+        grid->addWidget(row.label, static_cast<int>(i) + 1, 0);
+        grid->addWidget(row.edit, static_cast<int>(i) + 1, 1);
+        grid->addWidget(row.unit, static_cast<int>(i) + 1, 2);
+        connect(row.edit, &NumberEdit::userChanged, this,
+            [this, component] { DrawPreview(component); });
+    }
+    part.preview = Named(new QLabel, ids.preview);
+    part.preview->setFixedSize(kPreviewSize);
+    grid->addWidget(part.preview, 5, 0, 1, 3);
+    grid->setRowStretch(6, 1); // hidden rows leave their room under the preview
+    return box;
+}
+
+QDialogButtonBox* AmbianceDialog::BuildButtons()
+{
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    main->addWidget(buttons);
+    return buttons;
+}
 
+void AmbianceDialog::SetHelpTopics()
+{
     auto* help = new HelpTopics(this, HelpTopic::Ambiances);
     for (const ProfileBox& part : boxes_) {
         help->Set(part.typeList, HelpTopic::ProfileType);

@@ -11,6 +11,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -55,6 +57,12 @@ private:
     };
 
     void BuildLayout();
+    QGroupBox* BuildFileBox();
+    void BuildDaySpin();
+    QGroupBox* BuildDataBox();
+    QGroupBox* BuildProfileBox(Component component);
+    QDialogButtonBox* BuildButtons();
+    void SetHelpTopics();
     void Load();
     void OnType(Component component, int index);
     void OnPeriod(Component component, int index);

@@ -1,13 +1,13 @@
 #include "ui/AmbianceListAdapter.h"
 
+#include "core/Angles.h"
 #include "graphics/AmbianceIcons.h"
 #include "graphics/NGridTable.h"
 #include "model/OwnRecords.h"
 #include "ui/AmbianceDialog.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <array>
-#include <numbers>
 
 namespace quelvan::ui {
 
@@ -28,11 +28,6 @@ constexpr std::array<ListColumn, 9> kColumns { {
 constexpr int FirstColumn(Component component)
 {
     return component == Component::Temperature ? 1 : 5;
-}
-
-double Radians(int degrees)
-{
-    return degrees * std::numbers::pi / 180.0;
 }
 } // namespace
 
@@ -71,7 +66,8 @@ void AmbianceListAdapter::Fill(graphics::NGridTable& grid, int row, const CBCDat
 std::unique_ptr<CBCData> AmbianceListAdapter::RunEditor(
     const CBCData& shown, Prompter& prompter, QWidget* parent) const
 {
-    AmbianceDialog dialog(shown, Radians(azimuth_), Radians(inclination_), parent);
+    AmbianceDialog dialog(
+        shown, DegreesToRadians(azimuth_), DegreesToRadians(inclination_), parent);
     return RunEditingDialog(dialog, prompter);
 }
 

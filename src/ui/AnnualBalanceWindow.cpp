@@ -8,7 +8,7 @@
 #include "model/KslDoc.h"
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QClipboard>
 #include <QFileDialog>

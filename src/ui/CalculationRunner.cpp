@@ -69,10 +69,10 @@ bool CalculationRunner::Prepare()
     layout->addWidget(new QLabel(QString::fromUtf8(msg::kPreparing)));
     wait.show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const int code = engine_.PrepareCalculation(doc_, inputs_());
+    const ErrorCode code = engine_.PrepareCalculation(doc_, inputs_());
     wait.hide();
     emit resultsChanged();
-    if (code != kEngineOk) {
+    if (code.IsError()) {
         prompter_.Message(
             window_, QString::fromStdString(engine_.LastErrorMessage()), Prompter::Icon::Stop);
         return false;

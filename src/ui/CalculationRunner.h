@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/EngineState.h"
-#include "session/CalculationWorker.h"
-#include "session/RunState.h"
+#include "pacing/CalculationWorker.h"
+#include "pacing/RunState.h"
 
 #include <QObject>
 #include <QTimer>

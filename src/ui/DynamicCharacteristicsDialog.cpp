@@ -2,11 +2,12 @@
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "graphics/PeriodicResponsePlot.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "ui/HelpSupport.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -22,7 +23,6 @@ namespace quelvan::ui {
 
 namespace {
 
-constexpr double kPeriodHours = 24.0;
 constexpr int kLegendHeight = 40;
 // Wide enough for most meanings on one line, the longer ones on two.
 constexpr int kMeaningWidth = 560;
@@ -75,7 +75,7 @@ DynamicCharacteristicsDialog::DynamicCharacteristicsDialog(
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(QStringLiteral("Régime sinusoïdal de période %1 h (EN ISO 13786), "
                                             "de l'air extérieur à l'air intérieur.")
-                                 .arg(ToQ(DynamicPeriodText(kPeriodHours))),
+                                 .arg(ToQ(DynamicPeriodText(kDailyPeriodHours))),
         this);
     layout->addWidget(intro);
     refusal_ = new QLabel(this);
@@ -145,8 +145,9 @@ void DynamicCharacteristicsDialog::Refresh()
 {
     WallCheck verdict;
     const SurfaceTexts surfaces = surfaces_ ? surfaces_() : doc_.surfaces;
-    const auto wall = DynamicWallFromProject(doc_.layers, surfaces, &verdict);
-    const auto values = wall ? ComputeDynamicCharacteristics(*wall, kPeriodHours) : std::nullopt;
+    const auto wall = SiWallFromProject(doc_.layers, surfaces, &verdict);
+    const auto values
+        = wall ? ComputeDynamicCharacteristics(*wall, kDailyPeriodHours) : std::nullopt;
     showsValues_ = values.has_value();
     refusal_->setText(
         showsValues_ ? QString() : ToQ(verdict.Passed() ? msg::kInternalError : verdict.Message()));

@@ -1,13 +1,13 @@
 #include "ui/FluxDensityWindow.h"
 
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
 namespace quelvan::ui {
 
-FluxDensityWindow::FluxDensityWindow(const EngineSnapshot& run, QWidget* parent)
+FluxDensityWindow::FluxDensityWindow(const RunView& run, QWidget* parent)
     : QWidget(parent, Qt::Tool)
     , run_(run)
 {

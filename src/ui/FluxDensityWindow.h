@@ -5,7 +5,7 @@
 #include <QWidget>
 
 namespace quelvan {
-struct EngineSnapshot;
+struct RunView;
 }
 
 namespace quelvan::ui {
@@ -18,8 +18,8 @@ class FluxDensityWindow : public QWidget {
 public:
     static constexpr int kLegendHeight = 36;
 
-    // run is the engine's live snapshot, which must outlive the window.
-    FluxDensityWindow(const EngineSnapshot& run, QWidget* parent);
+    // run is the engine's live view of the run, which must outlive the window.
+    FluxDensityWindow(const RunView& run, QWidget* parent);
 
     // Takes the hours computed so far and schedules one repaint.
     void Refresh();
@@ -35,7 +35,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    const EngineSnapshot& run_;
+    const RunView& run_;
     graphics::FluxDensityPlot plot_;
     int hours_ = 0;
 };

@@ -11,7 +11,19 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+// Q_INIT_RESOURCE declares the library's registration function, which must be done outside any
+// namespace.
+static void InitQuelvanResources()
+{
+    Q_INIT_RESOURCE(quelvan);
+}
+
 namespace quelvan::ui {
+
+void InitResources()
+{
+    InitQuelvanResources();
+}
 
 QString HelpPageFor(HelpTopic topic)
 {

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace quelvan::ui {
 
+// Registers the help pages and icons compiled into the application library.
+void InitResources();
+
 // The help pages are compiled into the program, one page per topic plus a contents page.
 // ShowHelp opens (or raises) the help window on that page; Contents or a topic without a page
 // gives the contents.

@@ -5,15 +5,17 @@
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
-#include "session/RunState.h"
+#include "pacing/RunState.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/FluxDensityWindow.h"
-#include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
+#include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
-#include "ui/UiText.h"
+#include "ui/ResistanceText.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -60,7 +62,18 @@ KslView::KslView(KslDoc& doc, Prompter& prompter, QWidget* parent)
 // The tracer window is a child of the view and goes with it.
 KslView::~KslView() = default;
 
+// Widgets are made in the order of the form (their creation order is the tab order).
 void KslView::BuildControls()
+{
+    BuildFaceControls();
+    BuildWallControls();
+    BuildReadouts();
+    BuildRunPanel();
+    ConnectControls();
+    SetHelpTopics();
+}
+
+void KslView::BuildFaceControls()
 {
     exteriorBox_
         = Named(new QGroupBox(QString::fromUtf8(Describe(Side::Exterior).faceName), this), 1079);
@@ -87,6 +100,10 @@ void KslView::BuildControls()
     interiorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Intérieure"), interiorBox_);
     exteriorAmbiance_ = Named(new QComboBox(exteriorBox_), 1007);
     interiorAmbiance_ = Named(new QComboBox(interiorBox_), 1009);
+}
+
+void KslView::BuildWallControls()
+{
     azimuthLabel_ = new QLabel(QStringLiteral("Azimut"), wallBox_);
     inclinationLabel_ = new QLabel(QStringLiteral("Inclinaison"), wallBox_);
     azimuth_ = Named(new QComboBox(wallBox_), 1033);
@@ -103,7 +120,10 @@ void KslView::BuildControls()
     for (QComboBox* list :
         { exteriorAmbiance_, interiorAmbiance_, azimuth_, inclination_, initialTemperature_ })
         ApplyListColours(list, true);
+}
 
+void KslView::BuildReadouts()
+{
     struct Row {
         int labelId, valueId, unitId;
         const char* label;
@@ -134,7 +154,10 @@ void KslView::BuildControls()
         exteriorReadouts_[i] = make(exterior[i]);
     for (size_t i = 0; i < interior.size(); ++i)
         interiorReadouts_[i] = make(interior[i]);
+}
 
+void KslView::BuildRunPanel()
+{
     panel_ = Named(new QGroupBox(this), 1085);
     modeButton_ = Named(new QPushButton(QString::fromUtf8(ModeButtonText(false)), this), 1058);
     runBox_ = Named(new QGroupBox(QStringLiteral("Calcul"), this), 1086);
@@ -143,7 +166,10 @@ void KslView::BuildControls()
     stopButton_ = Named(new QPushButton(QString::fromUtf8(kStopButtonText), this), 1077);
     tracerButton_ = Named(new QPushButton(QString::fromUtf8(kTracerButtonText), this), 1078);
     panel_->setAutoFillBackground(true);
+}
 
+void KslView::ConnectControls()
+{
     for (NumberEdit* edit :
         { absorptionExterior_, resistanceExterior_, absorptionInterior_, resistanceInterior_ })
         connect(edit, &NumberEdit::userChanged, this, &KslView::MarkModified);
@@ -157,7 +183,10 @@ void KslView::BuildControls()
     connect(stepButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStep);
     connect(stopButton_, &QPushButton::clicked, runner_, &CalculationRunner::PressStop);
     connect(tracerButton_, &QPushButton::clicked, this, &KslView::ShowTracer);
+}
 
+void KslView::SetHelpTopics()
+{
     auto* help = new HelpTopics(this, HelpTopic::Contents);
     help->Set(absorptionInterior_, HelpTopic::Absorption);
     help->Set(absorptionExterior_, HelpTopic::Absorption);
@@ -296,7 +325,7 @@ FluxDensityWindow* KslView::Tracer() const
 void KslView::ShowTracer()
 {
     if (!tracer_) {
-        tracer_ = new FluxDensityWindow(runner_->Engine().Snapshot(), this);
+        tracer_ = new FluxDensityWindow(runner_->Engine().View(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
         tracer_->move(0, 0);
     }
@@ -314,7 +343,7 @@ void KslView::CloseTracer()
 
 void KslView::RefreshResults()
 {
-    const EngineSnapshot& run = runner_->Engine().Snapshot();
+    const RunView& run = runner_->Engine().View();
     const ReadoutTexts t = run.Readouts();
     const std::array<const std::string*, 6> exterior { &t.exteriorFlux, &t.exteriorTemperature,
         &t.exteriorSurfaceFlux, &t.exteriorEnergy, &t.day, &t.hour };

@@ -82,6 +82,12 @@ protected:
 
 private:
     void BuildControls();
+    void BuildFaceControls();
+    void BuildWallControls();
+    void BuildReadouts();
+    void BuildRunPanel();
+    void ConnectControls();
+    void SetHelpTopics();
     void DoLayout();
     void MarkModified();
     void ApplyButtons();

@@ -10,8 +10,8 @@
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
 #include "ui/NumberEdit.h"
+#include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
-#include "ui/UiText.h"
 
 #include <QComboBox>
 #include <QGroupBox>

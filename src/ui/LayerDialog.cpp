@@ -1,9 +1,11 @@
 #include "ui/LayerDialog.h"
 
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
+#include "ui/ResistanceText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,8 +3,9 @@
 #include "core/NumberText.h"
 #include "graphics/NGridTable.h"
 #include "ui/LayerDialog.h"
+#include "ui/QtStrings.h"
 #include "ui/RecordListDlg.h"
-#include "ui/UiText.h"
+#include "ui/ResistanceText.h"
 
 #include <QMenu>
 

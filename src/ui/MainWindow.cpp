@@ -11,7 +11,6 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/FormSupport.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LockKeyIndicators.h"
@@ -85,68 +84,90 @@ QAction* MainWindow::Action(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
+template <typename Slot>
+QAction* MainWindow::AddAction(QMenu* menu, const char* text, const char* name, Slot slot,
+    const QKeySequence& keys, const char* tip)
+{
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setObjectName(QString::fromUtf8(name));
+    if (!keys.isEmpty())
+        action->setShortcut(keys);
+    if (tip)
+        action->setStatusTip(QString::fromUtf8(tip));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
 void MainWindow::BuildMenus()
 {
-    auto add = [this](QMenu* menu, const char* text, const char* name, auto slot,
-                   QKeySequence keys = {}, const char* tip = nullptr) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
-        action->setObjectName(QString::fromUtf8(name));
-        if (!keys.isEmpty())
-            action->setShortcut(keys);
-        if (tip)
-            action->setStatusTip(QString::fromUtf8(tip));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
+    QToolBar* tools = addToolBar(QStringLiteral("Barre d'outils"));
+    tools->setObjectName(QStringLiteral("toolBar"));
+    ToolBarActions shown;
+    BuildFileMenu(shown);
+    BuildDisplayMenu(*tools);
+    BuildDataMenu();
+    shown.print = BuildPrintMenu();
+    shown.about = BuildHelpMenu();
+    FillToolBar(*tools, shown);
+    BuildStatusBar();
+    UpdateRecentMenu();
+}
+
+void MainWindow::BuildFileMenu(ToolBarActions& shown)
+{
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    QAction* newAction = add(file, "&Nouveau", "actionNew", &MainWindow::NewProject,
+    shown.newProject = AddAction(file, "&Nouveau", "actionNew", &MainWindow::NewProject,
         QKeySequence(Qt::CTRL | Qt::Key_N), "Crée un nouveau projet");
-    QAction* openAction = add(file, "&Ouvrir...", "actionOpen", &MainWindow::OpenProject,
+    shown.open = AddAction(file, "&Ouvrir...", "actionOpen", &MainWindow::OpenProject,
         QKeySequence(Qt::CTRL | Qt::Key_O), "Ouvre un projet existant");
-    QAction* saveAction = add(file, "&Enregistrer", "actionSave", &MainWindow::SaveProject,
+    shown.save = AddAction(file, "&Enregistrer", "actionSave", &MainWindow::SaveProject,
         QKeySequence(Qt::CTRL | Qt::Key_S), "Enregistre le projet");
-    add(file, "En&registrer sous...", "actionSaveAs", &MainWindow::SaveProjectAs, {},
+    AddAction(file, "En&registrer sous...", "actionSaveAs", &MainWindow::SaveProjectAs, {},
         "Enregistre le projet sous un nouveau nom");
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
     file->addSeparator();
-    add(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+    AddAction(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+}
 
+void MainWindow::BuildDisplayMenu(QToolBar& tools)
+{
     QMenu* display = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    QToolBar* tools = addToolBar(QStringLiteral("Barre d'outils"));
-    tools->setObjectName(QStringLiteral("toolBar"));
-    QAction* toolsAction = tools->toggleViewAction();
+    QAction* toolsAction = tools.toggleViewAction();
     toolsAction->setText(QStringLiteral("&Barre d'outils"));
     display->addAction(toolsAction);
     QAction* statusAction = display->addAction(QStringLiteral("Barre d'é&tat"));
     statusAction->setCheckable(true);
     statusAction->setChecked(true);
     connect(statusAction, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+}
 
+void MainWindow::BuildDataMenu()
+{
     dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
-    add(
+    AddAction(
         dataMenu_, "Liste des matériaux...", "actionMaterials",
         [this] { controller_->EditList(ListKind::Materials); }, {},
         "Affiche la liste des matériaux");
-    add(
+    AddAction(
         dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
         "Affiche la liste des ambiances intérieures");
-    add(
+    AddAction(
         dataMenu_, "Liste des ambiances extérieures...", "actionExteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Exterior); }, {},
         "Affiche la liste des ambiances extérieures");
-    add(
+    AddAction(
         dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
         "Nom d'auteur et autres références");
     dataMenu_->addSeparator();
-    add(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
+    AddAction(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
-    add(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance, {},
-        "Pertes et apports de la paroi mois par mois sur une année");
-    add(dataMenu_, "Comparer des parois...", "actionCompareWalls", &MainWindow::ShowWallComparison,
-        {}, "Figures et semaines de plusieurs parois côte à côte");
+    AddAction(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
+        {}, "Pertes et apports de la paroi mois par mois sur une année");
+    AddAction(dataMenu_, "Comparer des parois...", "actionCompareWalls",
+        &MainWindow::ShowWallComparison, {}, "Figures et semaines de plusieurs parois côte à côte");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -160,41 +181,54 @@ void MainWindow::BuildMenus()
     connect(fine, &QAction::toggled, this, [](bool on) {
         StoreCalculationMode(on ? CalculationMode::Fine : CalculationMode::Standard);
     });
+}
 
+QAction* MainWindow::BuildPrintMenu()
+{
     QMenu* print = menuBar()->addMenu(QStringLiteral("&Impression"));
-    add(print, "C&onfiguration de l'impression...", "actionPrinterSetup", &MainWindow::PrinterSetup,
-        {}, "Modifie les options d'impression");
-    add(
+    AddAction(print, "C&onfiguration de l'impression...", "actionPrinterSetup",
+        &MainWindow::PrinterSetup, {}, "Modifie les options d'impression");
+    AddAction(
         print, "Choix des impressions...", "actionPrintChoice",
         [this] { controller_->PrintChoice(); }, {}, "Sélectionne les impressions");
-    add(print, "Aperçu a&vant impression", "actionPrintPreview", &MainWindow::PrintPreview, {},
-        "Affiche les pages entières");
-    QAction* printAction = add(print, "&Imprimer...", "actionPrint", &MainWindow::PrintReport,
+    AddAction(print, "Aperçu a&vant impression", "actionPrintPreview", &MainWindow::PrintPreview,
+        {}, "Affiche les pages entières");
+    QAction* printAction = AddAction(print, "&Imprimer...", "actionPrint", &MainWindow::PrintReport,
         QKeySequence(Qt::CTRL | Qt::Key_P), "Imprime le rapport");
-    add(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
+    AddAction(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
         "Enregistre le rapport dans un fichier PDF");
+    return printAction;
+}
 
+QAction* MainWindow::BuildHelpMenu()
+{
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    add(
+    AddAction(
         help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, HelpTopic::Contents); },
         {}, "Affiche le sommaire de l'aide");
-    QAction* about = add(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
+    return AddAction(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
         "Affiche le nom et la version du programme");
+}
 
-    newAction->setIcon(QIcon(QStringLiteral(":/icons/new.png")));
-    openAction->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
-    saveAction->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
-    printAction->setIcon(QIcon(QStringLiteral(":/icons/print.png")));
-    about->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
-    tools->setIconSize(QSize(16, 16));
-    tools->addAction(newAction);
-    tools->addAction(openAction);
-    tools->addAction(saveAction);
-    tools->addSeparator();
-    tools->addAction(printAction);
-    tools->addSeparator();
-    tools->addAction(about);
+void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
+{
+    actions.newProject->setIcon(QIcon(QStringLiteral(":/icons/new.png")));
+    actions.open->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
+    actions.save->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
+    actions.print->setIcon(QIcon(QStringLiteral(":/icons/print.png")));
+    actions.about->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
+    tools.setIconSize(QSize(16, 16));
+    tools.addAction(actions.newProject);
+    tools.addAction(actions.open);
+    tools.addAction(actions.save);
+    tools.addSeparator();
+    tools.addAction(actions.print);
+    tools.addSeparator();
+    tools.addAction(actions.about);
+}
 
+void MainWindow::BuildStatusBar()
+{
     modeIndicator_ = new QLabel(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
     modeIndicator_->setObjectName(QStringLiteral("fineModeIndicator"));
     modeIndicator_->hide();
@@ -205,7 +239,6 @@ void MainWindow::BuildMenus()
         if (text.isEmpty())
             statusBar()->showMessage(QString::fromUtf8(kIdlePrompt));
     });
-    UpdateRecentMenu();
 }
 
 void MainWindow::UpdateTitle()
@@ -218,7 +251,7 @@ void MainWindow::UpdateRecentMenu()
     recentMenu_->clear();
     const QStringList files = controller_->RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        const QString file = files[i];
+        const QString& file = files[i];
         QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
         connect(action, &QAction::triggered, this, [this, file] {
             if (controller_->MaybeSave())
@@ -238,7 +271,7 @@ void MainWindow::AfterDocumentChange()
 
 void MainWindow::UpdateModeIndicator()
 {
-    const EngineSnapshot& run = view_->Runner().Engine().Snapshot();
+    const RunView& run = view_->Runner().Engine().View();
     modeIndicator_->setVisible(
         view_->IsCalculationMode() && run.prepared && run.mode == CalculationMode::Fine);
 }
@@ -282,8 +315,7 @@ void MainWindow::About()
 // and the year of that project in the fine mode when the annual balance is chosen.
 static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
 {
-    printing::ReportPrinter report(
-        doc, view.InputsFromControls(), view.Runner().Engine().Snapshot());
+    printing::ReportPrinter report(doc, view.InputsFromControls(), view.Runner().Engine().View());
     if (StoredAnnualBalanceChoice()) {
         std::string error;
         const auto problem = annual::PrepareAnnualBalance(
@@ -296,14 +328,21 @@ static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
     return report;
 }
 
+bool MainWindow::ReportRefused(bool needsPrinter)
+{
+    const std::string refusal
+        = printing::PrintRefusal(!needsPrinter || printing::HasDefaultPrinter(), doc_->printChoices,
+            StoredAnnualBalanceChoice());
+    if (refusal.empty())
+        return false;
+    prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+    return true;
+}
+
 void MainWindow::PrintReport()
 {
-    const std::string refusal = printing::PrintRefusal(
-        printing::HasDefaultPrinter(), doc_->printChoices, StoredAnnualBalanceChoice());
-    if (!refusal.empty()) {
-        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+    if (ReportRefused(true))
         return;
-    }
     // Straight to the default printer, without a print dialog.
     QPrinter printer(QPrinter::HighResolution);
     printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
@@ -311,12 +350,8 @@ void MainWindow::PrintReport()
 
 void MainWindow::PrintPreview()
 {
-    const std::string refusal
-        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
-    if (!refusal.empty()) {
-        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+    if (ReportRefused(false))
         return;
-    }
     const printing::ReportPrinter report = MakeReport(*doc_, *view_);
     QPrinter printer(QPrinter::HighResolution);
     printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
@@ -328,14 +363,10 @@ void MainWindow::PrintPreview()
 
 void MainWindow::ExportPdf()
 {
-    const std::string refusal
-        = printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice());
-    if (!refusal.empty()) {
-        prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+    if (ReportRefused(false))
         return;
-    }
     QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
-        QString::fromStdString(doc_->pathWithoutExtension + ".pdf"),
+        QString::fromStdString(printing::ReportPdfPath(*doc_)),
         QStringLiteral("Documents PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

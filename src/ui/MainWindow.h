@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPageLayout>
 #include <QPointer>
@@ -10,6 +11,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QToolBar;
 
 namespace quelvan {
 class KslDoc;
@@ -79,7 +81,30 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The menu entries the tool bar also shows.
+    struct ToolBarActions {
+        QAction* newProject = nullptr;
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* print = nullptr;
+        QAction* about = nullptr;
+    };
+
+    // A menu entry with its object name, shortcut and status-bar tip, calling slot.
+    template <typename Slot>
+    QAction* AddAction(QMenu* menu, const char* text, const char* name, Slot slot,
+        const QKeySequence& keys = {}, const char* tip = nullptr);
     void BuildMenus();
+    void BuildFileMenu(ToolBarActions& shown);
+    void BuildDisplayMenu(QToolBar& tools);
+    void BuildDataMenu();
+    QAction* BuildPrintMenu(); // gives "Imprimer..."
+    QAction* BuildHelpMenu(); // gives the About entry
+    void FillToolBar(QToolBar& tools, const ToolBarActions& actions);
+    void BuildStatusBar();
+    // Shows why the report cannot be made (no default printer when one is needed, no part
+    // chosen) with an information icon; false when it can be made.
+    bool ReportRefused(bool needsPrinter);
     void UpdateTitle();
     void UpdateRecentMenu();
     void AfterDocumentChange();

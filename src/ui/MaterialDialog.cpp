@@ -1,9 +1,10 @@
 #include "ui/MaterialDialog.h"
 
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
+#include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
 #include "ui/NumberEdit.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,9 +1,10 @@
 #include "ui/MaterialListAdapter.h"
 
 #include "graphics/NGridTable.h"
+#include "model/CMaterial.h"
 #include "model/OwnRecords.h"
 #include "ui/MaterialDialog.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <array>
 
@@ -13,11 +14,11 @@ namespace {
 constexpr std::array<ListColumn, 7> kColumns { {
     { "Couleur", 60 },
     { "Nom", 270 },
-    { "Conductivité\n(W/m.K)", 80 },
-    { "Masse vol.\n(kg/m3)", 80 },
-    { "Capacité\n(J/kg.K)", 80 },
-    { "Diffusivité\n10-6.(m²/s)", 80 },
-    { "Effusivité\n10-6.(U.S.I.)", 80 },
+    { kMaterialValueHeaders[0], 80 },
+    { kMaterialValueHeaders[1], 80 },
+    { kMaterialValueHeaders[2], 80 },
+    { kMaterialValueHeaders[3], 80 },
+    { kMaterialValueHeaders[4], 80 },
 } };
 } // namespace
 

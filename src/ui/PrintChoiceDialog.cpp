@@ -1,6 +1,6 @@
 #include "ui/PrintChoiceDialog.h"
 
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
 
 #include <QCheckBox>
@@ -23,9 +23,9 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Impression"));
     auto* layout = new QVBoxLayout(this);
-    for (const printing::PageInfo& page : printing::kPages) {
-        const auto flag = static_cast<size_t>(page.flag);
-        boxes_[flag] = Named(new QCheckBox(QString::fromUtf8(page.choice)), kChoiceIds[flag]);
+    for (size_t flag = 0; flag < printing::kPages.size(); ++flag) {
+        boxes_[flag] = Named(
+            new QCheckBox(QString::fromUtf8(printing::kPages[flag].choice)), kChoiceIds[flag]);
         layout->addWidget(boxes_[flag]);
     }
     annualBalance_ = new QCheckBox(QString::fromUtf8(printing::kAnnualBalanceChoice));

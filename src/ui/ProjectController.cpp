@@ -9,24 +9,18 @@
 #include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
 #include "ui/PrintChoiceDialog.h"
+#include "ui/ProgramSettings.h"
 #include "ui/Prompter.h"
+#include "ui/QtStrings.h"
 #include "ui/RecordListDlg.h"
 #include "ui/ReferencesDialog.h"
 #include "ui/ReportChoiceSetting.h"
-#include "ui/UiText.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace quelvan::ui {
 
 namespace {
-QSettings Settings()
-{
-    return QSettings(
-        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Quelvan"));
-}
-
 std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side side)
 {
     switch (kind) {
@@ -83,7 +77,7 @@ bool ProjectController::ReadInto(const QString& path)
     // before the new project replaces it.
     KslDoc read;
     ReadError error;
-    if (ReadProjectFile(read, FromQ(path), &error) != kReadOk) {
+    if (ReadProjectFile(read, FromQ(path), &error) != Failure::None) {
         prompter_.Message(
             window_, QString::fromStdString(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         NewProject();
@@ -207,7 +201,7 @@ bool ProjectController::PrintChoice()
 
 QStringList ProjectController::RecentFiles() const
 {
-    QSettings settings = Settings();
+    QSettings settings = ProgramSettings();
     QStringList files;
     for (int i = 1; i <= kRecentCount; ++i) {
         const QString file
@@ -224,7 +218,7 @@ void ProjectController::AddRecentFile(const QString& path)
     QStringList files = RecentFiles();
     files.removeAll(absolute);
     files.prepend(absolute);
-    QSettings settings = Settings();
+    QSettings settings = ProgramSettings();
     for (int i = 0; i < kRecentCount; ++i)
         settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1),
             i < files.size() ? files[i] : QString());

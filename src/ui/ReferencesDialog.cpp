@@ -1,6 +1,6 @@
 #include "ui/ReferencesDialog.h"
 
-#include "ui/FormSupport.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
 

@@ -1,27 +1,21 @@
 #include "ui/ReportChoiceSetting.h"
 
-#include <QSettings>
+#include "ui/ProgramSettings.h"
 
 namespace quelvan::ui {
 
 namespace {
 const QString kKey = QStringLiteral("Impression/BilanAnnuel");
-
-QSettings Settings()
-{
-    return QSettings(
-        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Quelvan"));
-}
 } // namespace
 
 bool StoredAnnualBalanceChoice()
 {
-    return Settings().value(kKey, false).toBool();
+    return ProgramSettings().value(kKey, false).toBool();
 }
 
 void StoreAnnualBalanceChoice(bool chosen)
 {
-    Settings().setValue(kKey, chosen);
+    ProgramSettings().setValue(kKey, chosen);
 }
 
 } // namespace quelvan::ui

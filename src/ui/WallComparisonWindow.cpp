@@ -9,7 +9,7 @@
 #include "persistence/ProjectFile.h"
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
-#include "ui/UiText.h"
+#include "ui/QtStrings.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -189,7 +189,7 @@ bool WallComparisonWindow::AddProjectFile(const QString& path)
         return false;
     auto doc = std::make_unique<KslDoc>();
     ReadError error;
-    if (ReadProjectFile(*doc, FromQ(path), &error) != kReadOk) {
+    if (ReadProjectFile(*doc, FromQ(path), &error) != Failure::None) {
         prompter_.Message(this, ToQ(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         return false;
     }

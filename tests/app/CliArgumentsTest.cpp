@@ -1,6 +1,7 @@
 // quelvan-cli's arguments, command by command: --help on standard output with exit 0; every
 // wrong argument refused before anything is read or written, with exit 2 and a French reason
 // naming it on standard error.
+#include "support/CaseNames.h"
 #include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,10 @@ struct Arguments {
     const char* arguments;
     int exitCode;
     const char* expected; // on standard output for a help, on standard error otherwise
-    friend void PrintTo(const Arguments& a, std::ostream* os) { *os << a.arguments; }
+    friend void PrintTo(const Arguments& a, std::ostream* os)
+    {
+        *os << a.arguments << " says " << test::Quoted(a.expected);
+    }
 };
 
 class CliArguments : public test::CliFixture, public ::testing::WithParamInterface<Arguments> {

@@ -1,7 +1,7 @@
 // quelvan-cli dynamic: the wall's characteristics in French and as JSON, both agreeing with the
 // core's values within their rounding; check's summary repeats three of the lines.
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
@@ -24,7 +24,7 @@ protected:
     static DynamicCharacteristics CoreValues(double period)
     {
         const KslDoc doc;
-        const auto wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+        const auto wall = SiWallFromProject(doc.layers, doc.surfaces);
         const auto values = ComputeDynamicCharacteristics(wall.value(), period);
         return values.value();
     }

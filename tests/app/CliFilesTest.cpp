@@ -4,6 +4,7 @@
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CaseNames.h"
 #include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ struct Refusal {
     const char* setup; // shell commands run in the folder first
     const char* command;
     const char* named; // the output the message names
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.command; }
 };
 
 class CliOutputRefusal : public CliFiles, public testing::WithParamInterface<Refusal> { };
@@ -122,7 +124,7 @@ TEST_F(CliFiles, NewKeepsAnExistingFileUnlessForced)
     EXPECT_EQ(test::ReadBytes(File("p.ksl")), "travail");
     ASSERT_EQ(Run("new p.ksl --force"), 0) << err_;
     KslDoc read;
-    EXPECT_EQ(ReadProjectFile(read, File("p.ksl")), kReadOk);
+    EXPECT_EQ(ReadProjectFile(read, File("p.ksl")), Failure::None);
 }
 
 // ---- Inputs that are not regular files, files too large ------------------------------------

@@ -21,7 +21,7 @@ TEST_F(CliProjectTest, NewWritesAProjectThatReadsBack)
     const std::string bytes = test::ReadBytes(File("mur.ksl"));
     EXPECT_EQ(bytes.rfind("1.20a: numero de version\r\n", 0), 0u);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, File("mur.ksl")), Failure::None);
     EXPECT_TRUE(SameProjectData(KslDoc(), read));
 }
 

@@ -76,10 +76,7 @@ TEST_P(HostileCli, CheckAndRunGiveTheOutcome)
     EXPECT_EQ(test::ReadBytes(File(GetParam())), project);
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, HostileCli, testing::ValuesIn(test::HostileProjects()),
-    [](const testing::TestParamInfo<std::string>& info) {
-        return test::HostileTestName(info.param);
-    });
+INSTANTIATE_TEST_SUITE_P(Corpus, HostileCli, testing::ValuesIn(test::HostileProjects()));
 
 } // namespace
 } // namespace quelvan

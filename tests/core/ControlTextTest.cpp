@@ -1,4 +1,5 @@
 #include "core/ControlText.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,10 @@ namespace {
 struct ShownCase {
     std::string text;
     std::string shown;
+    friend void PrintTo(const ShownCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text);
+    }
 };
 
 class ShowControlsTest : public testing::TestWithParam<ShownCase> { };

@@ -1,4 +1,5 @@
 #include "core/NTextTable.h"
+#include "support/CaseNames.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,11 @@ std::vector<std::string> RowOf(const NTextTable& table, int row)
 struct CountCase {
     std::string bytes;
     int lines;
+    friend void PrintTo(const CountCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.bytes.substr(0, 16), false) << ", " << c.bytes.size()
+            << " bytes";
+    }
 };
 
 class CountLinesTest : public ::testing::TestWithParam<CountCase> { };
@@ -65,7 +71,7 @@ TEST(NTextTable, ReadsAllFieldsAndTurnsTheFirstCommaIntoAPoint)
     WriteBytes(path, "12,5\t3,25\r\n1,2,3\tx\r\nlast line without end");
     NTextTable table;
     ASSERT_TRUE(table.Read(path, -1));
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     ASSERT_EQ(table.RowCount(), 2); // the unterminated line is not read
     EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { "12.5", "3.25" }));
     EXPECT_EQ(RowOf(table, 1), (std::vector<std::string> { "1.2,3", "x" }));
@@ -76,7 +82,7 @@ TEST(NTextTable, SeparatorAndTabBothEndFields)
     NTextTable table;
     table.SetSeparator(';');
     table.ReadLines({ "1;2\t3", "", "a;;b;" }, -1);
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { "1", "2", "3" }));
     EXPECT_EQ(RowOf(table, 1), (std::vector<std::string> { "" }));
     EXPECT_EQ(RowOf(table, 2), (std::vector<std::string> { "a", "", "b", "" }));
@@ -85,6 +91,7 @@ TEST(NTextTable, SeparatorAndTabBothEndFields)
 struct ColumnCase {
     int column;
     const char* expected;
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << "column " << c.column; }
 };
 
 class ReadColumnTest : public ::testing::TestWithParam<ColumnCase> { };
@@ -93,7 +100,7 @@ TEST_P(ReadColumnTest, KeepsOneFieldPerRow)
 {
     NTextTable table;
     table.ReadLines({ "a\tb\tc,5", "d\te\tf" }, GetParam().column);
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     ASSERT_EQ(table.RowCount(), 2);
     EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { GetParam().expected }));
     EXPECT_EQ(table.CellCount(1), 1);
@@ -107,7 +114,7 @@ TEST(NTextTable, AMissingColumnStopsTheReadWithError922)
 {
     NTextTable table;
     table.ReadLines({ "1,5\t2\t3\t4", "1\t2", "5\t6\t7\t8" }, 4);
-    EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorCode(), Failure::TableSplit);
     EXPECT_EQ(table.ErrorRow(), 1); // the file's second line
     ASSERT_EQ(table.RowCount(), 3);
     EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { "4" }));
@@ -116,12 +123,12 @@ TEST(NTextTable, AMissingColumnStopsTheReadWithError922)
 
     // No comma is converted after an error.
     table.ReadLines({ "1\t2,5", "x" }, 2);
-    EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorCode(), Failure::TableSplit);
     EXPECT_EQ(table.Cell(0, 0), "2,5");
 
     // The next read that succeeds reports success again.
     table.ReadLines({ "1\t2" }, 2);
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     EXPECT_EQ(table.ErrorRow(), -1);
     EXPECT_EQ(table.Cell(0, 0), "2");
 }
@@ -132,19 +139,19 @@ TEST(NTextTable, TooManyFieldsStopTheReadWithError922)
     const std::string fields100 = fields99 + "\tx";
     NTextTable table;
     table.ReadLines({ fields99 }, -1);
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     EXPECT_EQ(table.CellCount(0), 99);
     table.ReadLines({ fields99, fields100, "ok" }, -1);
-    EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorCode(), Failure::TableSplit);
     EXPECT_EQ(table.CellCount(0), 99);
     EXPECT_EQ(table.CellCount(1), 0);
     EXPECT_EQ(table.CellCount(2), 0);
 
     table.SetMaxFields(3);
     table.ReadLines({ "a\tb" }, -1);
-    EXPECT_EQ(table.ErrorCode(), 0);
+    EXPECT_EQ(table.ErrorCode(), Failure::None);
     table.ReadLines({ "a\tb\tc" }, -1);
-    EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorCode(), Failure::TableSplit);
 }
 
 TEST(NTextTable, AnUnreadableFileLeavesTheTableUnchanged)
@@ -238,14 +245,14 @@ TEST(NTextTable, BinaryGarbageNeverBreaksTheReader)
         NTextTable table;
         table.ReadLines(lines, column);
         EXPECT_EQ(table.RowCount(), 200);
-        EXPECT_TRUE(table.ErrorCode() == 0 || table.ErrorCode() == 922);
+        EXPECT_TRUE(table.ErrorCode() == Failure::None || table.ErrorCode() == Failure::TableSplit);
         for (int r = 0; r < table.RowCount(); ++r)
             EXPECT_LE(table.CellCount(r), 99);
     }
     // A huge line of tabs is refused, not stored.
     NTextTable table;
     table.ReadLines({ std::string(1000000, '\t') }, -1);
-    EXPECT_EQ(table.ErrorCode(), 922);
+    EXPECT_EQ(table.ErrorCode(), Failure::TableSplit);
     EXPECT_EQ(table.CellCount(0), 0);
 }
 

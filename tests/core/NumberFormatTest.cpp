@@ -1,4 +1,5 @@
 #include "core/NumberText.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ struct FormatNumberCase {
     Precision precision;
     bool trim;
     const char* expected;
+    friend void PrintTo(const FormatNumberCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.x) << " to " << quelvan::test::PrecisionText(c.precision)
+            << (c.trim ? ", trimmed" : "");
+    }
 };
 
 class FormatNumberTest : public ::testing::TestWithParam<FormatNumberCase> { };
@@ -102,6 +108,10 @@ TEST(FormatNumberRounding, NonFiniteValuesDoNotBreakTheDecimals)
 struct FormatCase {
     const char* format;
     double value;
+    friend void PrintTo(const FormatCase& c, std::ostream* os)
+    {
+        *os << c.format << " of " << quelvan::test::Number(c.value);
+    }
 };
 
 class FormatDoubleTest : public ::testing::TestWithParam<FormatCase> { };
@@ -172,9 +182,28 @@ TEST(FloatText, PrintsWithSixDecimalsThenTrims)
     EXPECT_EQ(FloatText(0.1f), "0.1"); // the float 0.100000001... rounds to six decimals
 }
 
+TEST(SignificantText, KeepsExactlyTheDigitsAsked)
+{
+    EXPECT_EQ(SignificantText(0.661, 3), "0.661"); // no extra decimal below 1
+    EXPECT_EQ(SignificantText(12.64, 3), "12.6");
+    EXPECT_EQ(SignificantText(501.2, 3), "501");
+    EXPECT_EQ(SignificantText(123456.0, 3), "123456"); // never fewer than the whole digits
+    EXPECT_EQ(SignificantText(0.0000123456, 3), "0.0000123");
+    EXPECT_EQ(SignificantText(-0.5, 3), "-0.500");
+    EXPECT_EQ(SignificantText(0.0, 3), "0");
+    // A rounding that carries into a new digit keeps three digits, not four.
+    EXPECT_EQ(SignificantText(0.9996, 3), "1.00");
+    EXPECT_EQ(SignificantText(99.96, 3), "100");
+    EXPECT_EQ(SignificantText(6.777, 2), "6.8");
+}
+
 struct TextCase {
     const char* input;
     const char* expected;
+    friend void PrintTo(const TextCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.input);
+    }
 };
 
 class TrimTrailingZerosTest : public ::testing::TestWithParam<TextCase> { };
@@ -195,6 +224,11 @@ struct KeepCase {
     Precision precision;
     bool trim;
     const char* expected;
+    friend void PrintTo(const KeepCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.input) << " to " << quelvan::test::PrecisionText(c.precision)
+            << (c.trim ? ", trimmed" : "");
+    }
 };
 
 class KeepDecimalsTest : public ::testing::TestWithParam<KeepCase> { };

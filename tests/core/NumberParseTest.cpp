@@ -1,5 +1,7 @@
 #include "core/EditValidation.h"
 #include "core/NumberText.h"
+#include "core/PhysicalBounds.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,10 @@ struct FloatCase {
     const char* text;
     bool ok;
     float value;
+    friend void PrintTo(const FloatCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text);
+    }
 };
 
 class ParseFloatTest : public ::testing::TestWithParam<FloatCase> { };
@@ -84,6 +90,10 @@ struct IntCase {
     const char* text;
     bool ok;
     int value;
+    friend void PrintTo(const IntCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text);
+    }
 };
 
 class ParseIntTest : public ::testing::TestWithParam<IntCase> { };
@@ -116,6 +126,11 @@ struct EditCase {
     EditKind kind;
     int maxLength;
     bool valid;
+    friend void PrintTo(const EditCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.text) << " of kind " << static_cast<int>(c.kind)
+            << ", at most " << c.maxLength;
+    }
 };
 
 class EditValidationTest : public ::testing::TestWithParam<EditCase> { };
@@ -167,6 +182,18 @@ TEST(EditValidation, LengthCountsCharactersNotBytes)
     EXPECT_TRUE(IsValidEditText("", EditKind::Real, 0));
     EXPECT_FALSE(IsValidEditText("1", EditKind::Real, 0));
     EXPECT_TRUE(IsValidEditText("12°", EditKind::Real, 3)); // 3 characters, 4 bytes
+}
+
+// A range's text is written from its numbers, so that a message can never state another range
+// than the one checked.
+TEST(Bounds, TextStatesTheNumbersChecked)
+{
+    EXPECT_EQ((Bounds { -3.0, 7.0, "" }).Text(), "de -3 à 7");
+    EXPECT_EQ((Bounds { 0.25, 1500.0, "°C" }).Text(), "de 0,25 à 1500 °C");
+    EXPECT_EQ((Bounds { 0.0, 1e12, "W/m².K", true }).Text(), "au plus 1e12 W/m².K");
+    EXPECT_EQ((Bounds { 0.0, 2.5e6, "" }).Text(), "de 0 à 2500000");
+    EXPECT_EQ(DescribeValueFault("12", ValueFault::OutOfBounds, Bounds { 1.0, 10.0, "h" }),
+        "« 12 » hors limites (de 1 à 10 h)");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/TextFile.h"
+#include "support/CaseNames.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,10 @@ size_t EntryCount(const fs::path& folder)
 struct EncodingCase {
     const char* utf8;
     const char* cp1252;
+    friend void PrintTo(const EncodingCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.utf8);
+    }
 };
 
 class Cp1252Test : public ::testing::TestWithParam<EncodingCase> { };
@@ -82,18 +87,22 @@ TEST(Cp1252, TextOutsideTheCodePageStaysUtf8)
 
 // Texts whose Windows-1252 bytes are also valid UTF-8 (a project once decoded with the wrong
 // code page holds such text) must still come back unchanged from the file.
-class EncodeForFileTest : public ::testing::TestWithParam<const char*> { };
+struct Text {
+    const char* utf8;
+    friend void PrintTo(const Text& c, std::ostream* os) { *os << quelvan::test::Quoted(c.utf8); }
+};
+class EncodeForFileTest : public ::testing::TestWithParam<Text> { };
 
 TEST_P(EncodeForFileTest, TextReadsBackUnchanged)
 {
-    const std::string text = GetParam();
+    const std::string text = GetParam().utf8;
     EXPECT_EQ(DecodeFromFile(EncodeForFile(text)), text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, EncodeForFileTest,
-    ::testing::Values("RÃ©fÃ©rence", // C3 A9 in Windows-1252 is "é" in UTF-8
-        "Ã©", "Ã© et é", "ï»¿abc", // the Windows-1252 reading of a byte-order mark
-        "\uFEFFabc", "Béton", "λ", "", "plain"));
+    ::testing::Values(Text { "RÃ©fÃ©rence" }, // C3 A9 in Windows-1252 is "é" in UTF-8
+        Text { "Ã©" }, Text { "Ã© et é" }, Text { "ï»¿abc" }, // the Windows-1252 reading of a BOM
+        Text { "\uFEFFabc" }, Text { "Béton" }, Text { "λ" }, Text { "" }, Text { "plain" }));
 
 TEST(EncodeForFile, KeepsWindows1252WhenItCannotBeTakenForUtf8)
 {
@@ -104,6 +113,10 @@ TEST(EncodeForFile, KeepsWindows1252WhenItCannotBeTakenForUtf8)
 struct Utf8Case {
     std::string bytes;
     bool valid;
+    friend void PrintTo(const Utf8Case& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.bytes, false);
+    }
 };
 
 class IsValidUtf8Test : public ::testing::TestWithParam<Utf8Case> { };

@@ -24,8 +24,8 @@ constexpr Period W = Period::Week;
 CBCData Record(T type, Period period, std::array<std::string, 4> values, T fluxType = T::Null,
     Period fluxPeriod = D, std::array<std::string, 4> fluxValues = { "0", "0", "0", "0" })
 {
-    return CBCData(4001, "Essai", Side::Exterior, type, fluxType, period, fluxPeriod,
-        std::move(values), std::move(fluxValues));
+    return CBCData(kAmbianceIdentifierBase, "Essai", Side::Exterior, type, fluxType, period,
+        fluxPeriod, std::move(values), std::move(fluxValues));
 }
 
 // The value applied during hour i (the profile is a staircase of hourly values).
@@ -51,7 +51,7 @@ TEST_P(SimpleProfiles, ValuesAtHours)
     const SimpleCase& c = GetParam();
     const CBCData record = Record(c.type, c.period, c.values);
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), Failure::None);
     EXPECT_TRUE(p.IsValid());
     EXPECT_FLOAT_EQ(p.Span(), c.span);
     for (const auto& [hour, value] : c.expected)
@@ -81,7 +81,7 @@ TEST(AmbianceProfile, RampHoursOutsideTheWeekDoNotWriteOutside)
 {
     const CBCData record = Record(T::Ramp, W, { "0", "10", "160", "400" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, {}), Failure::None);
     EXPECT_NEAR(Hour(p, 159), 0.0f, 1e-6);
     EXPECT_NEAR(Hour(p, 160), 10.0f / 240.0f, 1e-2);
 }
@@ -100,7 +100,7 @@ TEST(AmbianceProfile, HoursAtTheEndsOfTheIntegersGiveValuesOfTheProfile)
     for (const CBCData& record : records) {
         for (const Component component : { Component::Temperature, Component::Flux }) {
             NCodedString p;
-            ASSERT_EQ(BuildAmbianceProfile(&record, component, p, {}), 0);
+            ASSERT_EQ(BuildAmbianceProfile(&record, component, p, {}), Failure::None);
             for (int i = 0; i < 168; ++i) {
                 const float v = Hour(p, i);
                 EXPECT_TRUE(std::isfinite(v));
@@ -115,7 +115,7 @@ TEST(AmbianceProfile, HoursAtTheEndsOfTheIntegersGiveValuesOfTheProfile)
 TEST(AmbianceProfile, MissingRecordIsAnInternalError)
 {
     NCodedString p;
-    EXPECT_EQ(BuildAmbianceProfile(nullptr, Component::Temperature, p, {}), 9999);
+    EXPECT_EQ(BuildAmbianceProfile(nullptr, Component::Temperature, p, {}).Number(), 9999);
 }
 
 TEST(AmbianceProfile, InitialAmbientTemperatureByType)
@@ -139,7 +139,7 @@ TEST(AmbianceProfile, ComputedFluxWithADayPeriodRepeatsDaily)
     const CBCData record
         = Record(T::Constant, D, { "0", "0", "0", "0" }, T::Solar, D, { "45", "50", "20", "172" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), Failure::None);
     EXPECT_FLOAT_EQ(p.Span(), 86400.0f);
     float noon = 0;
     for (int h = 0; h < 24; ++h) {
@@ -157,7 +157,7 @@ TEST(AmbianceProfile, ComputedFluxWithAWeekPeriodHoldsAWeek)
     const CBCData record
         = Record(T::Constant, D, { "0", "0", "0", "0" }, T::Solar, W, { "45", "50", "20", "1" });
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, {}), Failure::None);
     EXPECT_FLOAT_EQ(p.Span(), 604800.0f);
 }
 
@@ -186,7 +186,7 @@ TEST_F(WeatherProfiles, TemperatureSamplesTheFileHourly)
 {
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760);
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), Failure::None);
     EXPECT_FLOAT_EQ(p.Span(), 604800.0f);
     // Sample 0 is the last line of the year, sample i the line i.
     EXPECT_NEAR(Hour(p, 0), Line(8760), 1e-4);
@@ -200,7 +200,7 @@ TEST_F(WeatherProfiles, LastDayOfTheYearWrapsToItsStart)
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760);
     record.firstDay = 365;
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), Failure::None);
     EXPECT_NEAR(Hour(p, 0), Line(8736), 1e-4);
     EXPECT_NEAR(Hour(p, 24), Line(8760), 1e-4);
     EXPECT_NEAR(Hour(p, 25), Line(1), 1e-4);
@@ -217,7 +217,7 @@ TEST_F(WeatherProfiles, FluxFromTheSolarColumns)
     WriteWeatherFile(folder.File(WeatherFileName(0)), 8760, columns);
     record.flux.values = { "0", "0", "20", "0" };
     NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 0);
+    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), Failure::None);
     const double expected
         = 0.2 * 400 / 2 + 100.0 / 2 + 300 * std::cos(kPiOver6()) / std::sin(kPiOver6());
     EXPECT_NEAR(Hour(p, 10), std::round(expected), 0.51);
@@ -228,9 +228,10 @@ TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherErrorAndSaysWhere)
     record.cityIndex = 42; // FR_UndefinedFile.wth
     NCodedString p;
     ReadError error;
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
+    EXPECT_EQ(
+        BuildAmbianceProfile(&record, Component::Temperature, p, context, &error).Number(), 3456);
     EXPECT_EQ(error, (ReadError { "FR_UndefinedFile.wth", 0, {}, ReadFault::NotFound, {} }));
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context).Number(), 3456);
 
     // Line 3 holds a word for the temperature (column 2); line 4 stops after column 2, before
     // the sun azimuth (column 6) that the flux reads first.
@@ -239,12 +240,13 @@ TEST_F(WeatherProfiles, MissingOrUnreadableFileIsTheWeatherErrorAndSaysWhere)
         std::ofstream out(folder.File(WeatherFileName(0)));
         out << "h\tT\tDir\tDif\tx\tAz\tHt\n1\t5\t0\t0\t0\t0\t0\n2\tchaud\t0\t0\t0\t0\t0\n3\t4\n";
     }
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context, &error), 3456);
+    EXPECT_EQ(
+        BuildAmbianceProfile(&record, Component::Temperature, p, context, &error).Number(), 3456);
     EXPECT_TRUE(error.file.ends_with("/FR_Agen.wth")) << error.file;
     EXPECT_EQ(error.line, 3);
     EXPECT_EQ(error.field, "2");
     EXPECT_EQ(error.fault, ReadFault::NotANumber);
-    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context, &error), 3456);
+    EXPECT_EQ(BuildAmbianceProfile(&record, Component::Flux, p, context, &error).Number(), 3456);
     EXPECT_EQ(error.line, 4);
     EXPECT_EQ(error.field, "6");
     EXPECT_EQ(error.fault, ReadFault::MissingColumn);

@@ -1,8 +1,9 @@
 // The dynamic characteristics against references computed here: a finite-difference solve of
 // the same wall in the frequency domain, the thin-wall and semi-infinite limits in closed form.
 #include "engine/DynamicCharacteristics.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "engine/TransferMatrix.h"
+#include "model/WallCheck.h"
 
 #include "model/KslDoc.h"
 
@@ -20,11 +21,11 @@ namespace {
 using Complex = std::complex<double>;
 
 constexpr double kPi = std::numbers::pi;
-const DynamicLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
-const DynamicLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
-const DynamicLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
-const DynamicLayer kSteel { 0.001, 72, 7870, 450 }; // "Métal ferreux"
-const DynamicLayer kRockWool { 0.1, 0.039, 80, 1030 }; // "Laine de roche"
+const SiLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
+const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
+const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
+const SiLayer kSteel { 0.001, 72, 7870, 450 }; // "Métal ferreux"
+const SiLayer kRockWool { 0.1, 0.039, 80, 1030 }; // "Laine de roche"
 
 double Omega(double periodSeconds = 86400)
 {
@@ -38,11 +39,11 @@ struct Fluxes {
     Complex intoWallExterior;
     Complex intoRoom;
 };
-Fluxes SolveFiniteDifferences(const DynamicWall& wall, double omega, Complex airExt, Complex airInt)
+Fluxes SolveFiniteDifferences(const SiWall& wall, double omega, Complex airExt, Complex airInt)
 {
     std::vector<double> k; // cell conductances; the off-diagonals are −k
     std::vector<Complex> diag(1, 1 / wall.resistanceExterior);
-    for (const DynamicLayer& l : wall.layers) {
+    for (const SiLayer& l : wall.layers) {
         const double dx = l.thickness / 400;
         const Complex half(l.conductivity / dx, omega * l.density * l.heatCapacity * dx / 2);
         for (int j = 0; j < 400; ++j) {
@@ -75,7 +76,7 @@ double Hours(double phase, double period = 24)
 
 struct WallCase {
     const char* name;
-    DynamicWall wall;
+    SiWall wall;
     bool fromProject; // computed through the adapter on a new project's wall
     double periodHours;
     friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
@@ -88,7 +89,7 @@ TEST_P(AgainstFiniteDifferences, EveryValueMatches)
     const WallCase& c = GetParam();
     KslDoc doc;
     const auto v = ComputeDynamicCharacteristics(
-        c.fromProject ? DynamicWallFromProject(doc.layers, doc.surfaces).value() : c.wall,
+        c.fromProject ? SiWallFromProject(doc.layers, doc.surfaces).value() : c.wall,
         c.periodHours);
     ASSERT_TRUE(v.has_value());
     const double w = Omega(c.periodHours * 3600);
@@ -112,7 +113,7 @@ TEST_P(AgainstFiniteDifferences, EveryValueMatches)
     near(v->kappaExterior, std::abs(ext.intoWallExterior - ext.intoRoom) / w / 1000);
     near(v->kappaInterior, std::abs(yInt + in.intoWallExterior) / w / 1000);
     double capacity = 0;
-    for (const DynamicLayer& l : c.wall.layers)
+    for (const SiLayer& l : c.wall.layers)
         capacity += l.density * l.heatCapacity * l.thickness / 1000;
     near(v->heatCapacity, capacity);
     // The charts' wave: 10 K outside, peaking at hour 0.
@@ -183,8 +184,8 @@ TEST(DynamicCharacteristics, ThickLayerTendsToNoTransmissionAndStaysFinite)
 // layer's scaled entries does not hide anything above 1e-12).
 TEST(TransferMatrix, LayerDeterminantIsOne)
 {
-    for (const DynamicLayer& l : { kConcrete, kGlassWool, kSteel, DynamicLayer { 1, 2, 2450, 1000 },
-             DynamicLayer { 0.2, 2, 0, 1000 }, DynamicLayer { 1e-9, 2, 2450, 1000 } }) {
+    for (const SiLayer& l : { kConcrete, kGlassWool, kSteel, SiLayer { 1, 2, 2450, 1000 },
+             SiLayer { 0.2, 2, 0, 1000 }, SiLayer { 1e-9, 2, 2450, 1000 } }) {
         const TransferMatrix z
             = LayerMatrix(l.thickness, l.conductivity, l.density * l.heatCapacity, Omega());
         EXPECT_NEAR(std::abs(z.ScaledDeterminant() - std::exp(-2 * z.logScale)), 0.0, 1e-12)
@@ -194,7 +195,7 @@ TEST(TransferMatrix, LayerDeterminantIsOne)
 
 TEST(DynamicCharacteristics, ReversingTheWallSwapsTheFaces)
 {
-    for (const std::vector<DynamicLayer>& layers :
+    for (const std::vector<SiLayer>& layers :
         { std::vector { kConcrete, kGlassWool, kPlaster }, std::vector { kSteel, kRockWool } }) {
         const auto a = ComputeDynamicCharacteristics({ layers, 0.04, 0.13 });
         const auto b
@@ -213,21 +214,20 @@ TEST(DynamicCharacteristics, ReversingTheWallSwapsTheFaces)
 TEST(DynamicCharacteristics, RefusesWallsItCannotCompute)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const DynamicWall& wall :
-        { DynamicWall {}, DynamicWall { { { 0, 2, 2450, 1000 } } },
-            DynamicWall { { { 0.2, 0, 2450, 1000 } } }, DynamicWall { { { 0.2, 2, -1, 1000 } } },
-            DynamicWall { { { 0.2, 2, 2450, nan } } }, DynamicWall { { kConcrete }, -0.04, 0.13 } })
+    for (const SiWall& wall : { SiWall {}, SiWall { { { 0, 2, 2450, 1000 } } },
+             SiWall { { { 0.2, 0, 2450, 1000 } } }, SiWall { { { 0.2, 2, -1, 1000 } } },
+             SiWall { { { 0.2, 2, 2450, nan } } }, SiWall { { kConcrete }, -0.04, 0.13 } })
         EXPECT_FALSE(ComputeDynamicCharacteristics(wall).has_value());
     EXPECT_FALSE(ComputeDynamicCharacteristics({ { kConcrete } }, 0).has_value());
 }
 
 // A project's wall goes through the calculation's wall check, with its verdict.
-TEST(DynamicWallFromProject, RefusedByTheWallCheck)
+TEST(SiWallFromProject, RefusedByTheWallCheck)
 {
     KslDoc doc;
     doc.layers.At(1).SetMaterial(nullptr);
     WallCheck verdict;
-    EXPECT_FALSE(DynamicWallFromProject(doc.layers, doc.surfaces, &verdict).has_value());
+    EXPECT_FALSE(SiWallFromProject(doc.layers, doc.surfaces, &verdict).has_value());
     EXPECT_EQ(verdict, CheckWall(doc.layers, doc.surfaces));
     EXPECT_FALSE(verdict.Passed());
 }

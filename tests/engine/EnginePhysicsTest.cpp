@@ -1,8 +1,8 @@
 // The engine against physics computed independently: series resistances in the steady state,
 // the heat balance of a week, and the periodic response of a concrete wall.
 #include "engine/DynamicCharacteristics.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
+#include "engine/SiWall.h"
 
 #include "EngineTestSupport.h"
 #include "core/NumberText.h"
@@ -22,9 +22,9 @@ using test::SelectConstant;
 using test::SetWall;
 
 // The wall in SI units, read as the engine reads it.
-std::vector<DynamicLayer> Layers(const KslDoc& doc)
+std::vector<SiLayer> Layers(const KslDoc& doc)
 {
-    return DynamicWallFromProject(doc.layers, doc.surfaces).value().layers;
+    return SiWallFromProject(doc.layers, doc.surfaces).value().layers;
 }
 
 struct WallCase {
@@ -56,16 +56,16 @@ TEST_P(SteadyState, SurfaceAndInterfaceTemperaturesMatchSeriesResistances)
     SelectConstant(doc, Side::Exterior, "-5");
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
-    const std::vector<DynamicLayer> layers = Layers(doc);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
+    const std::vector<SiLayer> layers = Layers(doc);
     double r = 0.04 + 0.13;
-    for (const DynamicLayer& l : layers)
+    for (const SiLayer& l : layers)
         r += l.thickness / l.conductivity;
     const double q = 25.0 / r;
-    EXPECT_NEAR(engine.Snapshot().uValue, 1 / r, 1e-4);
+    EXPECT_NEAR(engine.View().uValue, 1 / r, 1e-4);
     // Hour 0 and the end of a week, which must stay there.
     for (int pass = 0; pass < 2; ++pass) {
-        const std::vector<float>& t = engine.Snapshot().nodes.T;
+        const std::vector<float>& t = engine.View().nodes.T;
         double expected = -5 + q * 0.04;
         EXPECT_NEAR(t.front(), expected, 0.01) << "pass " << pass;
         for (size_t k = 0; k < layers.size(); ++k) {
@@ -93,12 +93,12 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
     doc.selectedExterior = ext.Index();
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
 
     // Stored heat: capacity times the mean temperature of each cell (linear elements).
     auto stored = [&]() {
-        const std::vector<DynamicLayer> layers = Layers(doc);
-        const std::vector<float>& t = engine.Snapshot().nodes.T;
+        const std::vector<SiLayer> layers = Layers(doc);
+        const std::vector<float>& t = engine.View().nodes.T;
         double sum = 0;
         for (size_t k = 0; k < layers.size(); ++k) {
             const double cellCapacity
@@ -115,12 +115,11 @@ TEST_P(EnergyBalance, StoredHeatEqualsTheIntegratedSurfaceFluxes)
 
     // Heat in: interior convective flux, minus exterior convective loss, plus the absorbed
     // exterior flux (trapezoidal over the recorded hours, like the engine's energies).
-    const auto& fext = engine.Snapshot().Series(SeriesId::ExteriorFlux);
+    const auto& fext = engine.View().Series(SeriesId::ExteriorFlux);
     double absorbed = 0;
     for (size_t h = 1; h < fext.size(); ++h)
         absorbed += 0.4 * (fext[h] + fext[h - 1]) * 1800.0;
-    const double in
-        = engine.Snapshot().interiorEnergy - engine.Snapshot().exteriorEnergy + absorbed;
+    const double in = engine.View().interiorEnergy - engine.View().exteriorEnergy + absorbed;
     ASSERT_GT(std::fabs(change), 1e6); // a real storage, several MJ/m2
     EXPECT_NEAR(in, change, 0.01 * std::fabs(change)) << "stored " << change << " J/m2";
 }
@@ -136,18 +135,18 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
     doc.selectedExterior = ext.Index();
     SelectConstant(doc, Side::Interior, "20");
     EngineState engine;
-    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0);
+    ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None);
     for (int i = 0; i < kRunHours; ++i)
         engine.AdvanceHour(doc, true, true);
 
     // The exact periodic solution (checked on its own in DynamicCharacteristicsTest).
-    const auto wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const auto wall = SiWallFromProject(doc.layers, doc.surfaces);
     ASSERT_TRUE(wall.has_value());
     const auto exact = ComputeDynamicCharacteristics(*wall);
     ASSERT_TRUE(exact.has_value());
     const double expected = exact->y12 * 10.0; // exterior amplitude 10 K
 
-    const auto& qsi = engine.Snapshot().Series(SeriesId::InteriorSurfaceFlux);
+    const auto& qsi = engine.View().Series(SeriesId::InteriorSurfaceFlux);
     const auto [lo, hi] = std::minmax_element(qsi.begin() + 144, qsi.end());
     const double amplitude = (*hi - *lo) / 2;
     // Time shift: phase of the daily harmonic of the last day, the flux taken into the room
@@ -159,8 +158,8 @@ TEST(PeriodicResponse, ConcreteWallInteriorFluxFollowsThePeriodicTransmittance)
         return std::arg(sum);
     };
     const auto hours = [](double radians) { return std::fmod(radians * 12 / M_PI + 48, 24); };
-    const double shift = hours(phase(engine.Snapshot().Series(SeriesId::ExteriorTemperature), 1)
-        - phase(engine.Snapshot().Series(SeriesId::InteriorSurfaceFlux), -1));
+    const double shift = hours(phase(engine.View().Series(SeriesId::ExteriorTemperature), 1)
+        - phase(engine.View().Series(SeriesId::InteriorSurfaceFlux), -1));
     EXPECT_NEAR(amplitude, expected, 0.15 * expected)
         << "engine " << amplitude << " W/m2, EN ISO 13786 " << expected << " W/m2";
     EXPECT_NEAR(shift, exact->shiftHours, 0.6) << "engine " << shift << " h";

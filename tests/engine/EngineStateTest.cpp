@@ -6,6 +6,7 @@
 #include "model/AmbianceCheck.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ struct ClockCase {
     double seconds;
     ClockPrecision precision;
     const char* expected;
+    friend void PrintTo(const ClockCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.seconds) << " s as " << c.expected;
+    }
 };
 class ClockText : public ::testing::TestWithParam<ClockCase> { };
 using C = ClockPrecision;
@@ -71,9 +76,9 @@ class Prepared : public ::testing::Test {
 protected:
     KslDoc doc;
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
 
-    int Prepare() { return engine.PrepareCalculation(doc, InputsFromDocument(doc)); }
+    ErrorCode Prepare() { return engine.PrepareCalculation(doc, InputsFromDocument(doc)); }
     void RunWeek()
     {
         for (int i = 0; i < kRunHours; ++i)
@@ -84,7 +89,7 @@ protected:
 
 TEST_F(Prepared, AutomaticStartRecordsHourZeroAndAWeekGives169Hours)
 {
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_TRUE(engine.IsPrepared());
     EXPECT_EQ(run.hours, 1);
     EXPECT_EQ(doc.nextResultsRow, 2);
@@ -120,7 +125,7 @@ TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
 {
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "20");
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     const std::vector<float> steady = run.nodes.T;
     RunWeek();
     for (size_t i = 0; i < steady.size(); ++i)
@@ -144,7 +149,7 @@ TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
 
 TEST_F(Prepared, EnergiesStartWithTheSecondRecordedHour)
 {
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_EQ(run.interiorEnergy, 0.0f);
     EXPECT_EQ(run.exteriorEnergy, 0.0f);
     engine.AdvanceHour(doc, true, true);
@@ -156,7 +161,7 @@ TEST_F(Prepared, EnergiesStartWithTheSecondRecordedHour)
 
 TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
 {
-    ASSERT_EQ(Prepare(), 0); // sinusoidal exterior and interior
+    ASSERT_EQ(Prepare(), Failure::None); // sinusoidal exterior and interior
     std::vector<std::vector<float>> history { run.nodes.T };
     for (int i = 0; i < kRunHours; ++i) {
         engine.AdvanceHour(doc, true, true);
@@ -181,15 +186,13 @@ TEST_F(Prepared, ChartBoundsAndTheirLabels)
 {
     SelectConstant(doc, Side::Exterior, "-4.5");
     SelectConstant(doc, Side::Interior, "20");
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     // q = 24.5 U = 16.2 W/m2: interior surface 20 - 0.13 q = 17.9, up to 18; exterior
     // surface -4.5 + 0.04 q = -3.85, down to -4.
     EXPECT_FLOAT_EQ(run.bounds.upper, 18.0f);
     EXPECT_FLOAT_EQ(run.bounds.lower, -4.0f);
     EXPECT_TRUE(run.bounds.upperChanged);
     EXPECT_TRUE(run.bounds.lowerChanged);
-    EXPECT_EQ(BoundLabel(run.bounds.upper), "18");
-    EXPECT_EQ(BoundLabel(run.bounds.lower), "-4");
     engine.AdvanceHour(doc, true, true);
     EXPECT_FALSE(run.bounds.upperChanged);
     EXPECT_FALSE(run.bounds.lowerChanged);
@@ -199,7 +202,7 @@ TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
 {
     SelectConstant(doc, Side::Exterior, "20");
     SelectConstant(doc, Side::Interior, "20");
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(run.Readouts().interiorSurfaceFlux, "0");
     EXPECT_EQ(run.Readouts().exteriorSurfaceFlux, "0");
@@ -207,18 +210,18 @@ TEST_F(Prepared, EqualTemperaturesShowZeroSurfaceFluxes)
     // Zero chart minimum goes one below.
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "0");
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_FLOAT_EQ(run.bounds.lower, -1.0f);
     EXPECT_FLOAT_EQ(run.bounds.upper, 0.0f);
 }
 
 TEST_F(Prepared, PreviousCalculationModeStartsFromTheLastTemperatures)
 {
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     RunWeek();
     const std::vector<float> last = run.nodes.T;
     doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_EQ(run.hours, 0);
     EXPECT_EQ(doc.nextResultsRow, 1);
     EXPECT_DOUBLE_EQ(run.clock, 0.0);
@@ -234,12 +237,12 @@ TEST_F(Prepared, PreviousModeWithoutPreviousTemperaturesStartsSteady)
     SelectConstant(doc, Side::Exterior, "0");
     SelectConstant(doc, Side::Interior, "20");
     doc.initialTemperatureMode = InitialTemperature::PreviousCalculation;
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_EQ(run.hours, 0);
     EXPECT_NEAR(run.nodes.T.front(), 20.0 * run.uValue * 0.04, 0.01);
     // A different wall has a different node count: steady again.
     SetWall(doc, { { "Béton lourd", "150" } });
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     EXPECT_EQ(run.NodeCount(), 6);
     EXPECT_NEAR(run.nodes.T.back(), 20.0 - 20.0 * run.uValue * 0.13, 0.01);
 }
@@ -247,7 +250,7 @@ TEST_F(Prepared, PreviousModeWithoutPreviousTemperaturesStartsSteady)
 struct FailureCase {
     const char* name;
     std::function<void(KslDoc&)> spoil;
-    int code;
+    ErrorCode code;
     const char* message;
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -258,7 +261,7 @@ TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
     KslDoc doc;
     GetParam().spoil(doc);
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
     EXPECT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), GetParam().code);
     EXPECT_EQ(run.lastError, GetParam().code);
     EXPECT_EQ(engine.LastErrorMessage(), GetParam().message);
@@ -269,28 +272,26 @@ TEST_P(PreparationFailures, StayUnpreparedWithTheirMessage)
     EXPECT_EQ(doc.nextResultsRow, 1);
     // A sound project afterwards prepares normally.
     KslDoc sound;
-    EXPECT_EQ(engine.PrepareCalculation(sound, InputsFromDocument(sound)), 0);
-    EXPECT_EQ(run.lastError, 0);
+    EXPECT_EQ(engine.PrepareCalculation(sound, InputsFromDocument(sound)), Failure::None);
+    EXPECT_EQ(run.lastError, Failure::None);
     EXPECT_TRUE(engine.CanAdvance());
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
-    ::testing::Values(
-        FailureCase { "no exterior record", [](KslDoc& d) { d.selectedExterior = 77; },
-            static_cast<int>(AmbianceFault::NoAmbiance),
-            "Aucune ambiance extérieure n'est choisie : calcul impossible" },
+    ::testing::Values(FailureCase { "no exterior record",
+                          [](KslDoc& d) { d.selectedExterior = 77; }, AmbianceFault::NoAmbiance,
+                          "Aucune ambiance extérieure n'est choisie : calcul impossible" },
         FailureCase { "no interior record", [](KslDoc& d) { d.selectedInterior = -1; },
-            static_cast<int>(AmbianceFault::NoAmbiance),
+            AmbianceFault::NoAmbiance,
             "Aucune ambiance intérieure n'est choisie : calcul impossible" },
-        FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); },
-            static_cast<int>(WallFault::NoLayer), msg::kWallHasNoLayer },
+        FailureCase { "no layer", [](KslDoc& d) { d.layers.Clear(); }, WallFault::NoLayer,
+            msg::kWallHasNoLayer },
         FailureCase { "zero thickness", [](KslDoc& d) { d.layers.At(1).SetThickness("0"); },
-            static_cast<int>(WallFault::BadThickness),
+            WallFault::BadThickness,
             "Couche 2 (Laine de verre) : épaisseur « 0 » hors limites (de 0,001 à 10000 mm) : "
             "calcul impossible" },
         FailureCase { "layer without material",
-            [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); },
-            static_cast<int>(WallFault::LayerWithoutMaterial),
+            [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); }, WallFault::LayerWithoutMaterial,
             "Couche 1 : pas de matériau : calcul impossible" },
         FailureCase { "weather file missing",
             [](KslDoc& d) {
@@ -298,14 +299,14 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
                 r.cityIndex = 42;
                 d.selectedExterior = r.Index();
             },
-            3456,
+            Failure::WeatherFile,
             "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable" }));
 
-TEST_F(Prepared, SnapshotFollowsTheRunAndACopyKeepsIt)
+TEST_F(Prepared, ViewFollowsTheRunAndACopyKeepsIt)
 {
-    ASSERT_EQ(Prepare(), 0);
+    ASSERT_EQ(Prepare(), Failure::None);
     engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot kept = run;
+    const RunView kept = run;
     EXPECT_TRUE(kept.prepared);
     EXPECT_EQ(kept.Readouts().clock, "001:01:00:00:"); // the hour just computed
     engine.AdvanceHour(doc, true, true);

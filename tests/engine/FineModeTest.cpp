@@ -4,8 +4,8 @@
 #include "EngineTestSupport.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
-#include "engine/validation/ReferenceSolutions.h"
 #include "model/KslDoc.h"
+#include "validation/ReferenceSolutions.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@ namespace quelvan {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-const DynamicLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
-const DynamicLayer kPolystyrene { 0.1, 0.037, 25, 1450 }; // "Polystyrène expansé"
-const DynamicLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
-const DynamicLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
-const std::vector<DynamicLayer> kDefaultWall { kConcrete, kGlassWool, kPlaster };
+const SiLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
+const SiLayer kPolystyrene { 0.1, 0.037, 25, 1450 }; // "Polystyrène expansé"
+const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
+const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
+const std::vector<SiLayer> kDefaultWall { kConcrete, kGlassWool, kPlaster };
 constexpr double kRse = 0.04;
 constexpr double kRsi = 0.13;
 const FineSurfaces kNoSun { 1 / kRse, 1 / kRsi, 0, 0 };
@@ -57,7 +57,7 @@ TEST(FineEnergy, HeatHeldByTheWallEqualsTheIntegratedSurfaceHeat)
         return { 6 + 7 * std::sin(2 * kPi * (hour - 9) / 24) - (h > 60 && h < 90 ? 9 : 0), sun,
             hour >= 7 && hour < 22 ? 21.0 : 17.0, hour >= 12 && hour < 14 ? 40.0 : 0.0 };
     };
-    const std::vector<DynamicLayer> layers { kPolystyrene, kConcrete, kGlassWool, kPlaster };
+    const std::vector<SiLayer> layers { kPolystyrene, kConcrete, kGlassWool, kPlaster };
     FineStepper stepper(layers, { 1 / kRse, 1 / kRsi, 0.6, 0.3 });
     stepper.SolveSteadyState(at(0));
     std::vector<float> x(stepper.Mesh().Positions().begin(), stepper.Mesh().Positions().end());
@@ -81,14 +81,15 @@ class FineCalculation : public ::testing::Test {
 protected:
     KslDoc doc;
     EngineState engine;
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
 
     void SetUp() override
     {
         test::SelectConstant(doc, Side::Exterior, "-5");
         test::SelectConstant(doc, Side::Interior, "20");
     }
-    int Prepare(CalculationMode mode, InitialTemperature start = InitialTemperature::Automatic)
+    ErrorCode Prepare(
+        CalculationMode mode, InitialTemperature start = InitialTemperature::Automatic)
     {
         CalculationInputs inputs = InputsFromDocument(doc);
         inputs.mode = mode;
@@ -102,7 +103,7 @@ protected:
         const std::vector<double> faces
             = validation::SeriesResistanceTemperatures({ kDefaultWall, kRse, kRsi }, -5, 20);
         std::vector<double> ends { 0.0 };
-        for (const DynamicLayer& l : kDefaultWall)
+        for (const SiLayer& l : kDefaultWall)
             ends.push_back(ends.back() + l.thickness);
         const double flux = (faces.back() - 20) / kRsi; // toward the interior
         for (std::size_t i = 0; i < run.nodes.x.size(); ++i) {
@@ -124,11 +125,12 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
     // modes, character for character; the fine mode shows more nodes across the same wall.
     KslDoc standardDoc;
     EngineState standard;
-    ASSERT_EQ(standard.PrepareCalculation(standardDoc, InputsFromDocument(standardDoc)), 0);
+    ASSERT_EQ(
+        standard.PrepareCalculation(standardDoc, InputsFromDocument(standardDoc)), Failure::None);
     KslDoc fineDoc;
     CalculationInputs inputs = InputsFromDocument(fineDoc);
     inputs.mode = CalculationMode::Fine;
-    ASSERT_EQ(engine.PrepareCalculation(fineDoc, inputs), 0);
+    ASSERT_EQ(engine.PrepareCalculation(fineDoc, inputs), Failure::None);
     for (int h = 0; h < kRunHours; ++h) {
         standard.AdvanceHour(standardDoc, true, true);
         engine.AdvanceHour(fineDoc, true, true);
@@ -142,26 +144,28 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
     // Cells of at most δ/8 and ten per layer: 200 mm of concrete (δ = 150 mm) takes 11 cells,
     // the glass wool and the plaster 10 each.
     EXPECT_EQ(run.NodeCount(), 32);
-    EXPECT_EQ(run.AbscissaLabels(), standard.Snapshot().AbscissaLabels());
+    EXPECT_EQ(run.AbscissaLabels(), standard.View().AbscissaLabels());
     EXPECT_NEAR(run.nodes.x.back(), run.totalThickness, 1e-6);
     // The heat through the interior surface over the week, close in both modes.
-    EXPECT_NEAR(run.interiorEnergy, standard.Snapshot().interiorEnergy,
-        0.2 * std::fabs(standard.Snapshot().interiorEnergy));
+    EXPECT_NEAR(run.interiorEnergy, standard.View().interiorEnergy,
+        0.2 * std::fabs(standard.View().interiorEnergy));
 }
 
 TEST_F(FineCalculation, SteadyStartHoldsAndPreviousTemperaturesCrossMeshes)
 {
-    ASSERT_EQ(Prepare(CalculationMode::Standard), 0);
-    ASSERT_EQ(Prepare(CalculationMode::Fine, InitialTemperature::PreviousCalculation), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Standard), Failure::None);
+    ASSERT_EQ(
+        Prepare(CalculationMode::Fine, InitialTemperature::PreviousCalculation), Failure::None);
     EXPECT_EQ(run.hours, 0); // nothing recorded: the start is the standard mode's temperatures
     ExpectSteady("fine mode started from the standard mode");
     engine.AdvanceHour(doc, true, true);
     EXPECT_EQ(doc.results.Cell(1, 0), "0");
     EXPECT_EQ(doc.results.Cell(1, 10), "0"); // no heat counted before the first recorded hour
     ExpectSteady("fine mode, hour 0");
-    ASSERT_EQ(Prepare(CalculationMode::Standard, InitialTemperature::PreviousCalculation), 0);
+    ASSERT_EQ(
+        Prepare(CalculationMode::Standard, InitialTemperature::PreviousCalculation), Failure::None);
     ExpectSteady("standard mode started from the fine mode");
-    ASSERT_EQ(Prepare(CalculationMode::Fine), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
     ExpectSteady("fine mode, automatic start");
 }
 
@@ -171,21 +175,21 @@ TEST_F(FineCalculation, APreviousStartBeginsItsFirstHourFromTheHourBeforeTheCloc
     // clock's start: the fine mode's first hour comes down from the wave's value an hour before
     // the start, and warms the face; the standard method sees 20 °C only.
     test::SelectConstant(doc, Side::Exterior, "20");
-    ASSERT_EQ(Prepare(CalculationMode::Fine), 0);
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
     const int identifier = kAmbianceIdentifierBase + doc.Ambiances(Side::Exterior).Count();
     const CBCData& wave = doc.AddAmbiance(identifier, Side::Exterior, "Vague", ProfileType::Square,
         ProfileType::Null, Period::Week, Period::Day, { "20", "30", "160", "168" },
         { "0", "0", "0", "0" });
     doc.selectedExterior = wave.Index();
     for (const CalculationMode mode : { CalculationMode::Standard, CalculationMode::Fine }) {
-        ASSERT_EQ(Prepare(mode, InitialTemperature::PreviousCalculation), 0);
+        ASSERT_EQ(Prepare(mode, InitialTemperature::PreviousCalculation), Failure::None);
         engine.AdvanceHour(doc, true, true);
         EXPECT_EQ(run.current.exteriorTemperature, 20.0f);
         if (mode == CalculationMode::Fine)
             EXPECT_GT(run.current.exteriorSurfaceTemperature, 20.5f);
         else
             EXPECT_NEAR(run.current.exteriorSurfaceTemperature, 20.0f, 1e-4);
-        ASSERT_EQ(Prepare(CalculationMode::Fine), 0); // uniform 20 °C again
+        ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None); // uniform 20 °C again
     }
 }
 

@@ -88,7 +88,7 @@ TEST(FiniteResultsProperty, RandomWallsAndAmbiances)
         random.SelectAmbiance(doc, Side::Exterior, flux);
         random.SelectAmbiance(doc, Side::Interior, flux);
         EngineState engine;
-        ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), 0)
+        ASSERT_EQ(engine.PrepareCalculation(doc, InputsFromDocument(doc)), Failure::None)
             << engine.LastErrorMessage();
         while (engine.CanAdvance())
             engine.AdvanceHour(doc, true, true);
@@ -100,7 +100,7 @@ TEST(FiniteResultsProperty, RandomWallsAndAmbiances)
             }
         if (flux)
             continue;
-        const EngineSnapshot& run = engine.Snapshot();
+        const RunView& run = engine.View();
         const auto& exterior = run.Series(SeriesId::ExteriorTemperature);
         const auto& interior = run.Series(SeriesId::InteriorTemperature);
         const float low

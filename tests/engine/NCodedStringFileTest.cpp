@@ -39,7 +39,7 @@ TEST(NCodedStringFile, YearFileGivesOneSegmentPerHourAndWraps)
     const std::string path = folder.File("FR_Essai.wth");
     WriteWeatherFile(path, 8760);
     NCodedString p = FileProfile(path, 2);
-    ASSERT_EQ(p.FinalizeProfile(-1, 10000000000.0), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 10000000000.0), ProfileFault::None);
     ASSERT_EQ(p.Segments().size(), 8760u);
     EXPECT_FLOAT_EQ(p.Span(), 8760.0f * 3600.0f);
     // Time 0 is the last hour of the year; line j is the value at the end of hour j.
@@ -62,7 +62,7 @@ TEST(NCodedStringFile, ShortFileIsReadWhole)
     const std::string path = folder.File("short.wth");
     WriteWeatherFile(path, 48);
     NCodedString p = FileProfile(path, 2);
-    ASSERT_EQ(p.FinalizeProfile(-1, 10000000000.0), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 10000000000.0), ProfileFault::None);
     EXPECT_EQ(p.Segments().size(), 48u);
     EXPECT_NEAR(p.EvaluateProfile(3600.0 * 20), LineTemperature(20), 1e-5);
     EXPECT_NEAR(p.EvaluateProfile(3600.0 * 50), LineTemperature(2), 1e-3);
@@ -71,29 +71,30 @@ TEST(NCodedStringFile, ShortFileIsReadWhole)
 TEST(NCodedStringFile, MissingEmptyAndMalformedFilesAreRefused)
 {
     TempFolder folder("quelvan-bad");
-    EXPECT_EQ(FileProfile(folder.File("absent.wth"), 2).FinalizeProfile(-1, 1e10), kProfileNoLines);
+    EXPECT_EQ(
+        FileProfile(folder.File("absent.wth"), 2).FinalizeProfile(-1, 1e10), ProfileFault::NoLines);
 
     const std::string headerOnly = folder.File("header.wth");
     WriteWeatherFile(headerOnly, 0);
     NCodedString header = FileProfile(headerOnly, 2);
-    EXPECT_EQ(header.FinalizeProfile(-1, 1e10), kProfileNoSegment);
+    EXPECT_EQ(header.FinalizeProfile(-1, 1e10), ProfileFault::NoSegment);
     EXPECT_EQ(header.FileError().fault, ReadFault::Empty);
 
     const std::string empty = folder.File("empty.wth");
     {
         std::ofstream out(empty);
     }
-    EXPECT_EQ(FileProfile(empty, 2).FinalizeProfile(-1, 1e10), kProfileNoLines);
+    EXPECT_EQ(FileProfile(empty, 2).FinalizeProfile(-1, 1e10), ProfileFault::NoLines);
 
     const std::string text = folder.File("text.wth");
     {
         std::ofstream out(text);
         out << "h\tT\n1\t12\n2\tdouze\n";
     }
-    EXPECT_EQ(FileProfile(text, 2).FinalizeProfile(-1, 1e10), kProfileBadCell);
+    EXPECT_EQ(FileProfile(text, 2).FinalizeProfile(-1, 1e10), ProfileFault::BadCell);
 
     // A column the lines do not have.
-    EXPECT_EQ(FileProfile(text, 9).FinalizeProfile(-1, 1e10), NTextTable::kSplitError);
+    EXPECT_EQ(FileProfile(text, 9).FinalizeProfile(-1, 1e10), Failure::TableSplit);
 }
 
 } // namespace

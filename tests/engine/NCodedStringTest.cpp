@@ -1,6 +1,7 @@
 #include "engine/NCodedString.h"
 
 #include "core/NumberText.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ TEST(NCodedString, FreshProfileHasTheDayLayoutAndIsNotYetValid)
     EXPECT_EQ(p.Code(), "*000000xULnn0H12D001");
     // Value unit "U" is not one the validity check accepts: the builder must set one.
     EXPECT_FALSE(p.IsValid());
-    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), kProfileInvalidCode);
+    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::InvalidCode);
     p.SetDataKind('S');
     p.SetValueUnit('R');
     EXPECT_TRUE(p.IsValid());
@@ -53,7 +54,7 @@ TEST(NCodedString, WeekDimensionWord)
 TEST(NCodedString, OneValueIsConstantForAnyTime)
 {
     NCodedString p = ListProfile({ "12.5" });
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     ASSERT_EQ(p.Segments().size(), 1u);
     for (double t : { -5e9, -3600.0, 0.0, 7200.0, 9e6, 4e10 })
         EXPECT_FLOAT_EQ(p.EvaluateProfile(t), 12.5f) << t;
@@ -65,7 +66,7 @@ TEST(NCodedString, HourlyStaircaseAndItsDailyRepetition)
     for (int i = 0; i < 24; ++i)
         values.push_back(FloatText(100 + 3 * i));
     NCodedString p = ListProfile(values);
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     EXPECT_EQ(p.Segments().size(), 24u);
     EXPECT_FLOAT_EQ(p.Span(), 86400.0f);
     // A time on a boundary takes the earlier segment inside the first span.
@@ -83,7 +84,7 @@ TEST(NCodedString, HourlyStaircaseAndItsDailyRepetition)
 TEST(NCodedString, EqualNeighboursShareOneSegment)
 {
     NCodedString p = ListProfile(Texts({ 5, 5, 5, 8 }));
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     ASSERT_EQ(p.Segments().size(), 2u);
     EXPECT_FLOAT_EQ(p.Segments()[0].t0, 0);
     EXPECT_FLOAT_EQ(p.Segments()[0].t1, 10800);
@@ -98,7 +99,7 @@ TEST(NCodedString, AWeekOfValuesUnderTheDayWordSpansTheWeek)
     std::vector<std::string> values(168, "1");
     values[100] = "7";
     NCodedString p = ListProfile(values);
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     EXPECT_FLOAT_EQ(p.Span(), 604800.0f);
     EXPECT_FLOAT_EQ(p.EvaluateProfile(100 * 3600 + 1800), 7);
     EXPECT_FLOAT_EQ(p.EvaluateProfile(604800 + 100 * 3600 + 1800), 7);
@@ -107,7 +108,7 @@ TEST(NCodedString, AWeekOfValuesUnderTheDayWordSpansTheWeek)
 TEST(NCodedString, NegativeTimesWrapIntoTheSpan)
 {
     NCodedString p = ListProfile(Texts({ 1, 2, 3, 4 }));
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     // One hour before the start is the last hour of the previous period.
     EXPECT_FLOAT_EQ(p.EvaluateProfile(-1800), 4);
 }
@@ -116,7 +117,7 @@ TEST(NCodedString, PerCentUnitScalesValues)
 {
     NCodedString p = ListProfile({ "45" });
     p.SetValueUnit('P');
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     EXPECT_FLOAT_EQ(p.EvaluateProfile(10), 0.45f);
 }
 
@@ -127,7 +128,7 @@ TEST(NCodedString, MultiplierDividesStoredValuesSoEvaluationGivesThemBack)
     p.SetValueUnit('R');
     p.SetCode("2" + p.Code());
     p.StoreValues({ "10", "30" });
-    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), kProfileOk);
+    ASSERT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::None);
     EXPECT_FLOAT_EQ(p.Multiplier(), 2.0f);
     EXPECT_NEAR(p.EvaluateProfile(1000), 10.0f, 1e-4);
     EXPECT_NEAR(p.EvaluateProfile(5000), 30.0f, 1e-4);
@@ -137,7 +138,11 @@ TEST(NCodedString, MultiplierDividesStoredValuesSoEvaluationGivesThemBack)
 struct CodeCase {
     int position; // counted from the marker
     char value;
-    int expected;
+    ProfileFault expected;
+    friend void PrintTo(const CodeCase& c, std::ostream* os)
+    {
+        *os << "'" << c.value << "' at " << c.position;
+    }
 };
 class CodeErrors : public ::testing::TestWithParam<CodeCase> { };
 
@@ -150,11 +155,11 @@ TEST_P(CodeErrors, FinalizeReportsTheCode)
     EXPECT_EQ(p.FinalizeProfile(-1, 1e10), GetParam().expected);
 }
 INSTANTIATE_TEST_SUITE_P(Fields, CodeErrors,
-    ::testing::Values(CodeCase { 12, '1', kProfileInvalidCode }, // must be "0"
-        CodeCase { 8, 'Q', kProfileInvalidCode }, // unknown unit
-        CodeCase { 7, 'Z', kProfileInvalidCode }, // unknown kind
-        CodeCase { 7, 'I', kProfileNotLoadable }, // known, no loader
-        CodeCase { 12, 'x', kProfileInvalidCode }));
+    ::testing::Values(CodeCase { 12, '1', ProfileFault::InvalidCode }, // must be "0"
+        CodeCase { 8, 'Q', ProfileFault::InvalidCode }, // unknown unit
+        CodeCase { 7, 'Z', ProfileFault::InvalidCode }, // unknown kind
+        CodeCase { 7, 'I', ProfileFault::NotLoadable }, // known, no loader
+        CodeCase { 12, 'x', ProfileFault::InvalidCode }));
 
 TEST(NCodedString, ZeroCountsAndBadMultiplierAreDiagnosed)
 {
@@ -162,19 +167,19 @@ TEST(NCodedString, ZeroCountsAndBadMultiplierAreDiagnosed)
     std::string code = p.Code();
     code.replace(14, 2, "00");
     p.SetCode(code);
-    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), kProfileInvalidCode);
+    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::InvalidCode);
     EXPECT_EQ(p.Diagnostic(), "  NCodedString::Error : bad X or Y length for " + code);
 
     NCodedString m = ListProfile({ "1" });
     m.SetCode("abc" + m.Code());
-    EXPECT_EQ(m.FinalizeProfile(-1, 1e10), kProfileInvalidCode);
+    EXPECT_EQ(m.FinalizeProfile(-1, 1e10), ProfileFault::InvalidCode);
     EXPECT_EQ(m.Diagnostic(), "  NCodedString::Error : bad multiplier for " + m.Code());
 }
 
 TEST(NCodedString, NoValueGivesNoSegment)
 {
     NCodedString p = ListProfile({});
-    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), kProfileNoSegment);
+    EXPECT_EQ(p.FinalizeProfile(-1, 1e10), ProfileFault::NoSegment);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 #include "GraphicsTestSupport.h"
-#include "engine/EngineSnapshot.h"
+#include "engine/RunView.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
 #include "graphics/NShpLine.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/NShpText.h"
 #include "graphics/ProfileChart.h"
+#include "support/CaseNames.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -58,6 +59,10 @@ struct RangeCase {
     double max;
     int bottom;
     int top;
+    friend void PrintTo(const RangeCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Number(c.min) << " to " << quelvan::test::Number(c.max);
+    }
 };
 
 class IntegerRangeRuleTest : public ::testing::TestWithParam<RangeCase> { };
@@ -116,7 +121,7 @@ TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {
     ChartLayout::Reset();
     ProfileChart profile;
-    EngineSnapshot run;
+    RunView run;
     run.prepared = true;
     run.nodes.x = { 0.0f, 0.05f, 0.2f };
     run.nodes.T = run.nodes.Tmin = run.nodes.Tmax = { 10.0f, 15.0f, 20.0f };

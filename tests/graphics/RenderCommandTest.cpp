@@ -26,7 +26,7 @@ TEST_F(RenderCommand, WallImageShowsEveryLayerColour)
     const QImage image(QString::fromStdString(File("paroi.png")));
     ASSERT_EQ(image.size(), QSize(800, 600));
     KslDoc doc;
-    ASSERT_EQ(ReadProjectFile(doc, project_), kReadOk);
+    ASSERT_EQ(ReadProjectFile(doc, project_), Failure::None);
     ASSERT_GT(doc.layers.Count(), 0);
     for (const NMaterialLayer& layer : doc.layers) {
         const Colour c = layer.Material()->GetColour();

@@ -1,4 +1,5 @@
 #include "graphics/CDrawTransform.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,10 @@ struct ScaleCase {
     int height;
     float scaleX;
     float scaleY;
+    friend void PrintTo(const ScaleCase& c, std::ostream* os)
+    {
+        *os << "mode " << static_cast<int>(c.mode) << ", " << c.width << " x " << c.height;
+    }
 };
 
 class Scales : public ::testing::TestWithParam<ScaleCase> { };

@@ -26,7 +26,7 @@ TEST_P(AmbianceChecks, FaultOfTheExteriorAmbiance)
     CBCData& record = doc.exteriorAmbiances.At(GetParam().exterior);
     GetParam().spoil(record, doc.surfaces);
     const CalculationCheck check = CheckAmbiance(&record, Side::Exterior, doc.surfaces);
-    EXPECT_EQ(check.code, static_cast<int>(GetParam().fault)) << check.message;
+    EXPECT_EQ(check.code, GetParam().fault) << check.message;
     EXPECT_EQ(check.message.empty(), check.Passed());
 }
 
@@ -88,8 +88,7 @@ TEST(AmbianceCheck, EveryBuiltInRecordPassesAndNoRecordIsRefused)
     for (const Side side : { Side::Exterior, Side::Interior })
         for (const CBCData& record : doc.Ambiances(side))
             EXPECT_TRUE(CheckAmbiance(&record, side, doc.surfaces).Passed()) << record.Name();
-    EXPECT_EQ(
-        CheckAmbiance(nullptr, Side::Interior, doc.surfaces).code, static_cast<int>(A::NoAmbiance));
+    EXPECT_EQ(CheckAmbiance(nullptr, Side::Interior, doc.surfaces).code, A::NoAmbiance);
 }
 
 } // namespace

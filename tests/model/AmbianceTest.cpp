@@ -12,8 +12,8 @@ TEST(BuiltInAmbiances, SelectionIsAnIndexNotAPosition)
 {
     KslDoc doc;
     // Give the third record index 7: the selection 2 now matches nothing on that side.
-    doc.exteriorAmbiances.At(2).SetIdentifier(4001 + 7);
-    doc.exteriorAmbiances.At(7).SetIdentifier(4001 + 2);
+    doc.exteriorAmbiances.At(2).SetIdentifier(kAmbianceIdentifierBase + 7);
+    doc.exteriorAmbiances.At(7).SetIdentifier(kAmbianceIdentifierBase + 2);
     EXPECT_EQ(doc.SelectedAmbiance(Side::Exterior), &doc.exteriorAmbiances.At(7));
     // A record of the other side in that list is never the choice, as in the form's list.
     doc.exteriorAmbiances.At(7).side = Side::Interior;

@@ -1,4 +1,5 @@
 #include "model/KslDoc.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,10 @@ struct PathCase {
     const char* extension;
     const char* title;
     bool unnamed;
+    friend void PrintTo(const PathCase& c, std::ostream* os)
+    {
+        *os << quelvan::test::Quoted(c.path);
+    }
 };
 
 class SetPathTest : public testing::TestWithParam<PathCase> { };

@@ -7,6 +7,7 @@
 
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,14 @@
 #include <iterator>
 
 namespace quelvan {
+
+namespace fuzz {
+void PrintTo(const FuzzTarget& target, std::ostream* os)
+{
+    *os << target.name;
+}
+} // namespace fuzz
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -60,14 +69,12 @@ TEST_P(FuzzRegressionTest, EverySavedInputRunsThrough)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionTest, testing::ValuesIn(fuzz::kFuzzTargets),
-    [](const testing::TestParamInfo<fuzz::FuzzTarget>& info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegressionTest, testing::ValuesIn(fuzz::kFuzzTargets));
 
 struct ExpectedRead {
     const char* file;
-    int result;
+    Failure result;
+    friend void PrintTo(const ExpectedRead& c, std::ostream* os) { *os << c.file; }
 };
 
 class HostileProjectTest : public testing::TestWithParam<ExpectedRead> { };
@@ -84,16 +91,16 @@ TEST_P(HostileProjectTest, IsReadOrRefusedByTheRules)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileProjectTest,
-    testing::Values(ExpectedRead { "stops-after-first-line.ksl", kReadFailed },
-        ExpectedRead { "cr-only-line-ends.ksl", kReadFailed },
-        ExpectedRead { "layer-count-overflow.ksl", kReadFailed },
-        ExpectedRead { "lines-of-1001.ksl", kReadFailed },
-        ExpectedRead { "layer-material-index-out-of-range.ksl", kReadFailed },
-        ExpectedRead { "utf8-bom.ksl", kReadOk },
-        ExpectedRead { "lines-of-exactly-1000.ksl", kReadOk },
-        ExpectedRead { "invalid-utf8-in-name.ksl", kReadOk },
+    testing::Values(ExpectedRead { "stops-after-first-line.ksl", Failure::General },
+        ExpectedRead { "cr-only-line-ends.ksl", Failure::General },
+        ExpectedRead { "layer-count-overflow.ksl", Failure::General },
+        ExpectedRead { "lines-of-1001.ksl", Failure::General },
+        ExpectedRead { "layer-material-index-out-of-range.ksl", Failure::General },
+        ExpectedRead { "utf8-bom.ksl", Failure::None },
+        ExpectedRead { "lines-of-exactly-1000.ksl", Failure::None },
+        ExpectedRead { "invalid-utf8-in-name.ksl", Failure::None },
         ExpectedRead {
-            "invalid-utf8-byte-makes-windows-1252-text-that-must-save-back.ksl", kReadOk }));
+            "invalid-utf8-byte-makes-windows-1252-text-that-must-save-back.ksl", Failure::None }));
 
 } // namespace
 } // namespace quelvan

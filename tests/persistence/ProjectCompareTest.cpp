@@ -1,5 +1,6 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 struct Change {
     const char* label;
     std::function<void(KslDoc&)> apply;
+    friend void PrintTo(const Change& c, std::ostream* os) { *os << c.label; }
 };
 
 class ProjectCompareTest : public testing::TestWithParam<Change> { };
@@ -62,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, ProjectCompareTest,
         Change { "LayerThickness", [](KslDoc& d) { d.layers.At(2).SetThickness("11"); } },
         Change { "LayerMaterial",
             [](KslDoc& d) { d.layers.At(2).SetMaterial(d.FindMaterialByIndex(9)); } },
-        Change { "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(2).SetMaterial(nullptr); } }),
-    [](const testing::TestParamInfo<Change>& info) { return info.param.label; });
+        Change { "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(2).SetMaterial(nullptr); } }));
 
 TEST(ProjectCompare, IgnoresWhatTheFileDoesNotKeep)
 {

@@ -3,6 +3,7 @@
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ std::vector<std::string> NewProjectLines()
     return FormatProjectLines(KslDoc());
 }
 
-int Parse(const std::vector<std::string>& lines, KslDoc& doc, ReadError* error = nullptr)
+Failure Parse(const std::vector<std::string>& lines, KslDoc& doc, ReadError* error = nullptr)
 {
     doc.BuildBuiltInData();
     return ParseProjectLines(doc, lines, error);
@@ -41,7 +42,7 @@ TEST(ProjectRead, PrintChoicesFiveToNineReadAsZero)
     auto lines = NewProjectLines();
     lines[LineIndex(lines, test::kPrintChoiceCount) + 1] = " 1 0 1 1 1 1 1 1 1 1";
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     const std::array<std::uint8_t, 10> expected { 1, 0, 1, 1, 1, 0, 0, 0, 0, 0 };
     EXPECT_EQ(doc.printChoices, expected);
 }
@@ -51,9 +52,9 @@ TEST(ProjectRead, VersionLineIsNotChecked)
     auto lines = NewProjectLines();
     lines.front() = "n'importe quoi";
     KslDoc doc;
-    EXPECT_EQ(Parse(lines, doc), kReadOk);
+    EXPECT_EQ(Parse(lines, doc), Failure::None);
     lines.front() = "";
-    EXPECT_EQ(Parse(lines, doc), kReadOk);
+    EXPECT_EQ(Parse(lines, doc), Failure::None);
 }
 
 TEST(ProjectRead, ProfileFieldsFollowTheirRules)
@@ -66,7 +67,7 @@ TEST(ProjectRead, ProfileFieldsFollowTheirRules)
     Put(line, 46, " 3"); // a flux period other than 1 is a week
     Put(line, 15, "7");
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     const CBCData& record = doc.exteriorAmbiances.At(0);
     EXPECT_FALSE(record.weatherFlag);
     EXPECT_EQ(record.temperature.type, ProfileType::Unknown);
@@ -82,7 +83,7 @@ TEST(ProjectRead, FluxPeriodNeedNotBeANumber)
     auto lines = NewProjectLines();
     Put(lines[LineIndex(lines, "O=  1", kInterior)], 46, "??");
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     EXPECT_EQ(doc.interiorAmbiances.At(1).flux.period, Period::Week);
 }
 
@@ -92,7 +93,7 @@ TEST(ProjectRead, ShortAmbianceLineReadsMissingTextsAsEmpty)
     std::string& line = lines[LineIndex(lines, "O=  3", kInterior)];
     line.resize(31); // through the first temperature value and 3 columns of the second
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     const CBCData& record = doc.interiorAmbiances.At(3);
     EXPECT_EQ(record.temperature.values[0], "5");
     EXPECT_EQ(record.temperature.values[1], "1");
@@ -108,13 +109,13 @@ TEST(ProjectRead, LayersAreCreatedFromTheCount)
     lines[count] = "N=  1 : nb de couches";
     lines[count + 1] = "L=        22.5 I= 16 M=ce nom n'est pas lu";
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     ASSERT_EQ(doc.layers.Count(), 1);
     EXPECT_EQ(doc.layers.At(0).Thickness(), "22.5");
     EXPECT_EQ(doc.layers.At(0).Material()->Name(), "Bois résineux");
     // No layer at all reads too; the wall then says why it cannot be computed.
     lines[count] = "N=  0 : nb de couches";
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     EXPECT_EQ(doc.layers.Count(), 0);
     EXPECT_FALSE(CheckWall(doc.layers, doc.surfaces).Passed());
 }
@@ -126,11 +127,11 @@ TEST(ProjectRead, SelectionIsAnAmbianceOrNone)
     // -1 is what the form stores when its list has no choice: the project reads, nothing chosen.
     lines[line] = "C=          -1 :";
     KslDoc doc;
-    ASSERT_EQ(Parse(lines, doc), kReadOk);
+    ASSERT_EQ(Parse(lines, doc), Failure::None);
     EXPECT_EQ(doc.SelectedAmbiance(Side::Exterior), nullptr);
     lines[line] = "C=          12 :"; // the exterior list holds 0 to 11
     ReadError error;
-    ASSERT_EQ(Parse(lines, doc, &error), kReadFailed);
+    ASSERT_EQ(Parse(lines, doc, &error), Failure::General);
     EXPECT_EQ(error,
         (ReadError { {}, static_cast<int>(line) + 1, "C=", ReadFault::UnknownAmbiance, {} }));
 }
@@ -140,9 +141,9 @@ TEST(ProjectRead, LinesAfterTheLayersAreIgnored)
     auto lines = NewProjectLines();
     lines.pop_back(); // the final separator is not read
     KslDoc doc;
-    EXPECT_EQ(Parse(lines, doc), kReadOk);
+    EXPECT_EQ(Parse(lines, doc), Failure::None);
     lines.push_back("du texte en plus");
-    EXPECT_EQ(Parse(lines, doc), kReadOk);
+    EXPECT_EQ(Parse(lines, doc), Failure::None);
 }
 
 TEST(ProjectRead, FailedReadLeavesANewProject)
@@ -158,13 +159,13 @@ TEST(ProjectRead, FailedReadLeavesANewProject)
     KslDoc doc;
     doc.author = "Auteur précédent";
     doc.layers.Clear();
-    EXPECT_EQ(ReadProjectFile(doc, folder.File("mur.ksl")), kReadFailed);
+    EXPECT_EQ(ReadProjectFile(doc, folder.File("mur.ksl")), Failure::General);
     EXPECT_EQ(doc.author, "Nom de l'auteur");
     EXPECT_EQ(doc.layers.Count(), 3);
     ReadError error;
-    EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl"), &error), kReadFailed);
+    EXPECT_EQ(ReadProjectFile(doc, folder.File("absent.ksl"), &error), Failure::General);
     EXPECT_EQ(error, (ReadError { {}, 0, {}, ReadFault::NotFound, {} }));
-    EXPECT_EQ(ReadProjectFile(doc, folder.Path().string()), kReadFailed); // a folder
+    EXPECT_EQ(ReadProjectFile(doc, folder.Path().string()), Failure::General); // a folder
 }
 
 // One line spoiled; the read stops on it and names the field and the reason. The files of
@@ -176,6 +177,7 @@ struct Spoiler {
     std::function<void(std::string&)> spoil;
     const char* field;
     ReadFault fault;
+    friend void PrintTo(const Spoiler& c, std::ostream* os) { *os << c.label; }
 };
 
 class MalformedLineTest : public testing::TestWithParam<Spoiler> { };
@@ -188,7 +190,7 @@ TEST_P(MalformedLineTest, IsRefusedWhereItIs)
     spoiler.spoil(lines[index]);
     KslDoc doc;
     ReadError error;
-    ASSERT_EQ(Parse(lines, doc, &error), kReadFailed);
+    ASSERT_EQ(Parse(lines, doc, &error), Failure::General);
     // The limits of an out-of-range value are in the corpus' messages (tests/data/malformed).
     EXPECT_EQ(error,
         (ReadError {
@@ -216,8 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, MalformedLineTest,
             "I=", ReadFault::NotANumber },
         Spoiler { "TitleLineTooLong", {}, "titre3",
             [](auto& l) { l = std::string(kMaxProjectLineLength + 1, 'x'); }, "",
-            ReadFault::LineTooLong }),
-    [](const testing::TestParamInfo<Spoiler>& info) { return info.param.label; });
+            ReadFault::LineTooLong }));
 
 // Random damage to a valid file never crashes the reader; a refusal names a line of the file
 // (or the one after its end), and whatever it accepts is a project the engine and the drawing
@@ -250,7 +251,7 @@ TEST(ProjectRead, RandomDamageIsHandled)
         }
         KslDoc doc;
         ReadError error;
-        if (Parse(lines, doc, &error) != kReadOk) {
+        if (Parse(lines, doc, &error) != Failure::None) {
             ASSERT_GE(error.line, 1);
             ASSERT_LE(error.line, static_cast<int>(lines.size()) + 1);
             continue;

@@ -3,6 +3,7 @@
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST(ProjectRoundTrip, EditedProjectReadsBackIdentical)
     EditEverything(written);
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
     EXPECT_EQ(read.layers.Count(), 5);
     EXPECT_EQ(read.layers.At(1).Material()->Name(), "Bois résineux");
@@ -88,10 +89,12 @@ TEST(ProjectRoundTrip, OwnRecordsReadBackByteForByte)
     KslDoc written;
     const CMaterial& own = written.AddMaterial(3001 + 19, 7, "Terre crue", "0.9", "1700", "900");
     written.layers.At(1).SetMaterial(&own);
-    written.AddAmbiance(4001 + 12, Side::Exterior, "Nuit froide", ProfileType::Constant,
-        ProfileType::Null, Period::Day, Period::Day, { "-8", "-8", "0", "0" }, {});
-    written.AddAmbiance(4001 + 10, Side::Interior, "Chambre", ProfileType::Sinusoid,
-        ProfileType::Null, Period::Week, Period::Day, { "17", "19", "6", "0" }, {});
+    written.AddAmbiance(kAmbianceIdentifierBase + 12, Side::Exterior, "Nuit froide",
+        ProfileType::Constant, ProfileType::Null, Period::Day, Period::Day,
+        { "-8", "-8", "0", "0" }, {});
+    written.AddAmbiance(kAmbianceIdentifierBase + 10, Side::Interior, "Chambre",
+        ProfileType::Sinusoid, ProfileType::Null, Period::Week, Period::Day,
+        { "17", "19", "6", "0" }, {});
     written.selectedExterior = 12;
     written.selectedInterior = 10;
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
@@ -100,7 +103,7 @@ TEST(ProjectRoundTrip, OwnRecordsReadBackByteForByte)
              "N= 10  : nb de CL interieures\r\n", "I= 19 M=Terre crue\r\n" })
         EXPECT_NE(bytes.find(line), std::string::npos) << line;
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
     EXPECT_EQ(read.layers.At(1).Material(), &read.materials.At(19));
     EXPECT_EQ(read.SelectedAmbiance(Side::Exterior)->Name(), "Nuit froide");
@@ -131,7 +134,7 @@ TEST(ProjectRoundTrip, TextOutsideWindows1252IsWrittenAsUtf8)
     EXPECT_TRUE(IsValidUtf8(bytes));
     EXPECT_NE(bytes.find("N=Béton ≈ lourd\r\n"), std::string::npos);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 
@@ -142,7 +145,7 @@ TEST_P(SampleFileTest, AccentedNamesSurvive)
     const std::string path = std::string(QUELVAN_TEST_DATA_DIR) + "/projects/" + GetParam();
     KslDoc read;
     read.author = "avant";
-    ASSERT_EQ(ReadProjectFile(read, path), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, path), Failure::None);
     EXPECT_EQ(read.materials.At(0).Name(), "Béton lourd");
     EXPECT_EQ(read.reference, "Référence du projet");
     EXPECT_EQ(read.exteriorAmbiances.At(11).Name(), "Météo de la ville de Mâcon");
@@ -172,7 +175,7 @@ TEST(ProjectRoundTrip, Windows1252WithLfAndUtf8WithCrLf)
     test::WriteBytes(folder.File("utf8-crlf.ksl"), utf8);
     for (const char* name : { "cp1252-lf.ksl", "utf8-crlf.ksl" }) {
         KslDoc read;
-        ASSERT_EQ(ReadProjectFile(read, folder.File(name)), kReadOk) << name;
+        ASSERT_EQ(ReadProjectFile(read, folder.File(name)), Failure::None) << name;
         EXPECT_EQ(read.materials.At(0).Name(), "Béton lourd");
         EXPECT_EQ(read.layers.At(0).Material()->Name(), "Béton lourd");
         ExpectSameProject(KslDoc(), read);
@@ -193,7 +196,7 @@ TEST(ProjectRoundTrip, OverLongValuesReadBack)
     written.surfaces.resistanceExterior = "0.0400000000001";
     ASSERT_EQ(WriteProjectFile(written, folder.File("long.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("long.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("long.ksl")), Failure::None);
     ExpectSameProject(written, read);
     // The fields after an over-long one are still found.
     EXPECT_EQ(read.materials.At(0).Capacity(), "1000");
@@ -213,7 +216,7 @@ TEST(ProjectRoundTrip, ValuesWithInnerBlanksThatFitReadBack)
     written.exteriorAmbiances.At(2).temperature.values[1] = "123 45";
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 
@@ -226,13 +229,14 @@ TEST(ProjectRoundTrip, NamesKeepTheirBlanksAndAuthorItsCarriageReturn)
     written.reference = "";
     ASSERT_EQ(WriteProjectFile(written, folder.File("mur.ksl")), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, folder.File("mur.ksl")), Failure::None);
     ExpectSameProject(written, read);
 }
 
 struct RefusedCase {
     const char* label;
     void (*spoil)(KslDoc&);
+    friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class RefusedValueTest : public testing::TestWithParam<RefusedCase> { };
@@ -269,8 +273,7 @@ INSTANTIATE_TEST_SUITE_P(Values, RefusedValueTest,
             } },
         RefusedCase { "AzimuthOutsideTable", [](KslDoc& d) { d.azimuthIndex = 12; } },
         RefusedCase {
-            "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); } }),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.label; });
+            "LayerWithoutMaterial", [](KslDoc& d) { d.layers.At(0).SetMaterial(nullptr); } }));
 
 TEST(ProjectWrite, UnwritableFolderIsReported)
 {

@@ -71,7 +71,7 @@ TEST(SaveInterrupt, ADiskFullDuringTheSaveKeepsTheOldProject)
 
     EXPECT_EQ(ReadBytes(path), before);
     KslDoc read;
-    EXPECT_EQ(ReadProjectFile(read, path), kReadOk);
+    EXPECT_EQ(ReadProjectFile(read, path), Failure::None);
     EXPECT_TRUE(SameProjectData(read, KslDoc()));
     // The temporary file of the failed save is gone too.
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string> { "mur.ksl" });
@@ -103,7 +103,7 @@ TEST(SaveInterrupt, AProcessKilledWhileSavingLeavesAWholeProject)
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process stopped by itself";
 
         KslDoc read;
-        ASSERT_EQ(ReadProjectFile(read, path), kReadOk) << "round " << round;
+        ASSERT_EQ(ReadProjectFile(read, path), Failure::None) << "round " << round;
         EXPECT_TRUE(SameProjectData(read, small) || SameProjectData(read, large))
             << "round " << round;
     }

@@ -1,6 +1,7 @@
 #include "printing/ReportFrame.h"
 #include "graphics/PainterOps.h"
 #include "printing/ReportPages.h"
+#include "support/CaseNames.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,6 +15,7 @@ namespace {
 struct DateCase {
     QDateTime when;
     const char* text;
+    friend void PrintTo(const DateCase& c, std::ostream* os) { *os << c.text; }
 };
 
 class FooterDate : public ::testing::TestWithParam<DateCase> { };
@@ -34,6 +36,10 @@ INSTANTIATE_TEST_SUITE_P(Dates, FooterDate,
 struct FlagsCase {
     std::vector<int> setFlags;
     std::vector<int> kinds;
+    friend void PrintTo(const FlagsCase& c, std::ostream* os)
+    {
+        *os << "flags " << quelvan::test::List(c.setFlags);
+    }
 };
 
 class PagesOfFlags : public ::testing::TestWithParam<FlagsCase> { };
@@ -67,6 +73,10 @@ struct WindowCase {
     int hours;
     int start;
     int end;
+    friend void PrintTo(const WindowCase& c, std::ostream* os)
+    {
+        *os << "kind " << static_cast<int>(c.kind) << " after " << c.hours << " hours";
+    }
 };
 
 class HourWindows : public ::testing::TestWithParam<WindowCase> { };

@@ -2,6 +2,7 @@
 
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
+#include "support/CaseNames.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -14,6 +15,11 @@ struct RefusalCase {
     bool printer;
     std::vector<int> flags;
     const char* message;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os)
+    {
+        *os << (c.printer ? "printer, flags " : "no printer, flags ")
+            << quelvan::test::List(c.flags);
+    }
 };
 
 class PrintRefusals : public ::testing::TestWithParam<RefusalCase> { };
@@ -69,6 +75,16 @@ TEST(PrinterJob, NothingChosenPrintsNothing)
     printer.setOutputFileName(dir.filePath(QStringLiteral("rien.pdf")));
     EXPECT_FALSE(PrintReport(report, printer));
     EXPECT_FALSE(QFile::exists(printer.outputFileName()));
+}
+
+// The desktop's export and quelvan-cli report name the PDF beside the project alike.
+TEST(PdfExport, ThePdfReplacesTheProjectsLastExtension)
+{
+    EXPECT_EQ(ReportPdfPathFor("/études/mur.v1.ksl"), "/études/mur.v1.pdf");
+    KslDoc doc;
+    EXPECT_EQ(ReportPdfPath(doc), "Sans nom.pdf");
+    doc.SetPath("/études/mur.v1.ksl");
+    EXPECT_EQ(ReportPdfPath(doc), "/études/mur.v1.pdf");
 }
 
 TEST(PdfExport, WritesAPdfAndRefusesAnUnwritablePath)

@@ -3,7 +3,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 
 #include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/ReportJob.h"
@@ -33,12 +33,12 @@ PrintFlags Flags(const std::vector<int>& set)
 
 // The report of a document whose calculation ran `hours` hours, as its pages' text.
 std::optional<std::vector<std::string>> ReportText(
-    KslDoc& doc, const PrintFlags& flags, int hours, EngineSnapshot* run = nullptr)
+    KslDoc& doc, const PrintFlags& flags, int hours, RunView* run = nullptr)
 {
-    const EngineSnapshot snapshot = test::RunHours(doc, hours);
+    const RunView view = test::RunHours(doc, hours);
     if (run != nullptr)
-        *run = snapshot;
-    ReportPrinter report(doc, InputsFromDocument(doc), snapshot);
+        *run = view;
+    ReportPrinter report(doc, InputsFromDocument(doc), view);
     report.SetFlags(flags);
     report.SetPrintTime(kPrintTime);
     return PdfPages(RenderReportPdf(report));
@@ -139,7 +139,7 @@ TEST(ReportPdf, ProjectDataPageAloneShowsTheDynamicCharacteristics)
     std::string text = Squeezed((*pages)[1]);
     EXPECT_NE(text.find(kDynamicCaption), std::string::npos) << text;
     const auto values
-        = ComputeDynamicCharacteristics(DynamicWallFromProject(doc.layers, doc.surfaces).value());
+        = ComputeDynamicCharacteristics(SiWallFromProject(doc.layers, doc.surfaces).value());
     for (const DynamicValueInfo& info : kDynamicValues) {
         const std::string row = std::string(info.label) + " " + DynamicValueText(info, *values)
             + " " + (*info.unit != '\0' ? info.unit : "-");
@@ -184,7 +184,7 @@ TEST(ReportImage, DynamicBlockLeavesTheProjectDataTablesAsTheyAre)
 TEST(ReportPdf, ShortRunLast24HoursStartsAtHourZero)
 {
     KslDoc doc;
-    EngineSnapshot run;
+    RunView run;
     const auto pages = ReportText(doc, Flags({ 1 }), 10, &run);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     ASSERT_EQ(run.hours, 10);
@@ -208,7 +208,7 @@ TEST(ReportPdf, ShortRunLast24HoursStartsAtHourZero)
 TEST(ReportPdf, FullRunLast24HoursCountsFromTheWindowStart)
 {
     KslDoc doc;
-    EngineSnapshot run;
+    RunView run;
     const auto pages = ReportText(doc, Flags({ 1 }), 169, &run);
     SKIP_WITHOUT_PDFTOTEXT(pages);
     const std::string text = Squeezed(pages->front());

@@ -84,6 +84,10 @@ struct AmbianceCase {
     T type;
     Component component;
     Texts values; // after the component and the period: the form's name and its parameters
+    friend void PrintTo(const AmbianceCase& c, std::ostream* os)
+    {
+        *os << c.values.front() << (c.component == kTemperature ? " temperature" : " flux");
+    }
 };
 
 class AmbianceTables : public ::testing::TestWithParam<AmbianceCase> { };
@@ -92,8 +96,9 @@ TEST_P(AmbianceTables, StoredValuesOfTheFormEachUnderAHeader)
 {
     const AmbianceCase& c = GetParam();
     const std::array<std::string, 4> values { "1.5", "2,5", "3", "4" };
-    CBCData ambiance(4001, "Essai", Side::Exterior, c.component == kTemperature ? c.type : T::Null,
-        c.component == kFlux ? c.type : T::Null, Period::Week, Period::Week, values, values);
+    CBCData ambiance(kAmbianceIdentifierBase, "Essai", Side::Exterior,
+        c.component == kTemperature ? c.type : T::Null, c.component == kFlux ? c.type : T::Null,
+        Period::Week, Period::Week, values, values);
     const NGridTable table = AmbianceTable(ambiance, c.component, 50);
     ASSERT_EQ(table.RowCount(), 2);
     Texts row { c.component == kTemperature ? "Température" : "Flux", "Semaine" };
@@ -115,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, AmbianceTables,
 TEST(AmbianceTable, WeatherFileAmbianceHasNone)
 {
     KslDoc doc;
-    CBCData ambiance(4001, "Météo", Side::Exterior, T::Weather, T::Weather, Period::Day,
-        Period::Day, { "Agen", "32", "", "" }, { "", "", "", "" });
+    CBCData ambiance(kAmbianceIdentifierBase, "Météo", Side::Exterior, T::Weather, T::Weather,
+        Period::Day, Period::Day, { "Agen", "32", "", "" }, { "", "", "", "" });
     ambiance.ApplyWeatherCase();
     ASSERT_TRUE(ambiance.weatherFlag);
     EXPECT_EQ(AmbianceTable(ambiance, kTemperature, 50).ColumnCount(), 0);

@@ -55,13 +55,4 @@ inline std::vector<std::string> HostileProjects()
     return files;
 }
 
-// A test name from a file name: "copper-foil-0.1-mm.ksl" -> "copper_foil_0_1_mm".
-inline std::string HostileTestName(const std::string& file)
-{
-    std::string name = std::filesystem::path(file).stem().string();
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return c == '-' || c == '.'; }, '_');
-    return name;
-}
-
 } // namespace quelvan::test

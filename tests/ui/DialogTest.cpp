@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
 #include "ui/AmbianceDialog.h"
+#include "ui/ControlNames.h"
 #include "ui/LayerDialog.h"
 #include "ui/MaterialDialog.h"
 #include "ui/NumberEdit.h"
@@ -23,7 +24,7 @@ namespace {
 
 template <typename W> W* Child(QWidget& parent, int id)
 {
-    return parent.findChild<W*>(QStringLiteral("c%1").arg(id));
+    return parent.findChild<W*>(ControlName(id));
 }
 
 void Retype(QLineEdit* edit, const QString& text)

@@ -3,10 +3,11 @@
 #include "UiTestSupport.h"
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PeriodicResponsePlot.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberEdit.h"
@@ -50,7 +51,7 @@ protected:
         SurfaceTexts surfaces = doc.surfaces;
         surfaces.resistanceInterior = resistanceInterior;
         const auto values
-            = ComputeDynamicCharacteristics(DynamicWallFromProject(doc.layers, surfaces).value());
+            = ComputeDynamicCharacteristics(SiWallFromProject(doc.layers, surfaces).value());
         QStringList texts;
         for (const DynamicValueInfo& info : kDynamicValues)
             texts << QString::fromStdString(DynamicValueText(info, values.value()));

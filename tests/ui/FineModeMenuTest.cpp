@@ -37,7 +37,7 @@ TEST(FineModeMenu, RememberedReadAtPreparationAndShownDuringTheCalculation)
 
     window.show();
     window.View().SetCalculationMode(true);
-    const EngineSnapshot& run = window.View().Runner().Engine().Snapshot();
+    const RunView& run = window.View().Runner().Engine().View();
     EXPECT_EQ(run.mode, CalculationMode::Fine);
     EXPECT_FALSE(window.DataMenu()->isEnabled());
     EXPECT_TRUE(indicator->isVisible());

@@ -2,6 +2,7 @@
 #include "model/KslDoc.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/AmbianceListAdapter.h"
+#include "ui/ControlNames.h"
 #include "ui/KslView.h"
 #include "ui/LayerDialog.h"
 #include "ui/LayerListAdapter.h"
@@ -94,7 +95,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
         std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
     int edits = 0;
     prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
-        auto* name = d.findChild<QLineEdit*>(QStringLiteral("c128"));
+        auto* name = d.findChild<QLineEdit*>(ControlName(128));
         name->setText(QStringLiteral("Essai %1").arg(++edits));
     });
     ClickRow(dialog, 3);
@@ -126,7 +127,7 @@ TEST(ListDialog, CancelLeavesEveryRecordUnchanged)
         list->AddRow();
         list->SelectRow(1);
         prompter.onDialog = AcceptAs<LayerDialog>([](LayerDialog& d) {
-            d.findChild<NumberEdit*>(QStringLiteral("c1041"))->LoadText(QStringLiteral("999"));
+            d.findChild<NumberEdit*>(ControlName(1041))->LoadText(QStringLiteral("999"));
         });
         list->EditSelected();
         return static_cast<int>(QDialog::Rejected);
@@ -233,8 +234,8 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
     const std::array<std::string, 4> t { "25", "35", "15", "" };
     const std::array<std::string, 4> f { "0", "500", "8", "16" };
     NList<CBCData> records;
-    records.Append(std::make_unique<CBCData>(
-        4001, "A", Side::Exterior, T::Sinusoid, T::Square, Period::Day, Period::Week, t, f));
+    records.Append(std::make_unique<CBCData>(kAmbianceIdentifierBase, "A", Side::Exterior,
+        T::Sinusoid, T::Square, Period::Day, Period::Week, t, f));
     records.Append(std::make_unique<CBCData>(
         4002, "B", Side::Exterior, T::Null, T::Null, Period::Week, Period::Day, t, f));
     records.Append(std::make_unique<CBCData>(
@@ -242,7 +243,8 @@ TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
     records.Append(std::make_unique<CBCData>(
         4004, "D", Side::Exterior, T::Weather, T::Weather, Period::Day, Period::Day, t, f));
     records.Append(std::make_unique<CBCData>( // the other side's: not listed, kept last
-        4001, "E", Side::Interior, T::Null, T::Null, Period::Day, Period::Day, t, f));
+        kAmbianceIdentifierBase, "E", Side::Interior, T::Null, T::Null, Period::Day, Period::Day, t,
+        f));
     ScriptedPrompter prompter;
     RecordListDlg list(
         std::make_unique<AmbianceListAdapter>(records, Side::Exterior, 0, 90, 0), prompter);
@@ -271,7 +273,7 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     KslDoc& doc = window.Document();
-    auto* list = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+    auto* list = window.View().findChild<QComboBox*>(ControlName(1007));
     ASSERT_NE(list, nullptr);
     const QString chosen = list->currentText();
     const int chosenRow = list->currentIndex() + 1;

@@ -6,6 +6,7 @@
 #include "persistence/ProjectFile.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/AmbianceListAdapter.h"
+#include "ui/ControlNames.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialDialog.h"
@@ -37,7 +38,7 @@ std::function<int(QDialog&)> PlayList(std::function<void(RecordListDlg&)> play)
             return kAccepted;
         }
         if (auto* material = dynamic_cast<MaterialDialog*>(&dialog))
-            material->findChild<NumberEdit*>(QStringLiteral("c125"))->LoadText("0.5");
+            material->findChild<NumberEdit*>(ControlName(125))->LoadText("0.5");
         dialog.accept();
         return kAccepted;
     };
@@ -61,7 +62,7 @@ TEST(OwnRecords, DuplicatesSurviveSaveAndReopen)
     EXPECT_EQ(doc.materials.At(9).Conductivity(), "0.5");
     doc.layers.At(2).SetMaterial(&doc.materials.At(9));
     emit window.View().ambianceListRequested(Side::Exterior);
-    auto* exterior = window.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+    auto* exterior = window.View().findChild<QComboBox*>(ControlName(1007));
     ASSERT_EQ(exterior->count(), 13);
     exterior->setCurrentIndex(3); // the copy, chosen on the form
     const QString path = folder.filePath(QStringLiteral("mur.ksl"));
@@ -165,7 +166,7 @@ TEST(OwnRecords, OnlyOwnRecordsThatNothingUsesAreDeleted)
     const std::string path = (folder.path() + QStringLiteral("/mur.ksl")).toStdString();
     ASSERT_EQ(WriteProjectFile(doc, path), WriteResult::Ok);
     KslDoc read;
-    ASSERT_EQ(ReadProjectFile(read, path), kReadOk);
+    ASSERT_EQ(ReadProjectFile(read, path), Failure::None);
     EXPECT_EQ(read.materials.Count(), 20);
     EXPECT_EQ(read.FindMaterialByName("Liège"), nullptr);
     EXPECT_EQ(read.exteriorAmbiances.Count(), 13);

@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "graphics/NShpRectangle.h"
 #include "model/KslDoc.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 
@@ -26,7 +27,7 @@ TEST(MainWindow, CannotShrinkBelowItsMinimumAndBoxesFillTheWidth)
     KslView& view = window.View();
     ASSERT_EQ(view.width(), 780);
     // The third box ends 7 pixels from the right edge at the frame's minimum width.
-    const QRect interior = view.findChild<QGroupBox*>(QStringLiteral("c1080"))->geometry();
+    const QRect interior = view.findChild<QGroupBox*>(ControlName(1080))->geometry();
     EXPECT_EQ(view.width() - (interior.x() + interior.width()), 7);
     const QRect square = view.DrawingSquare();
     EXPECT_EQ(square.width(), square.height());
@@ -76,7 +77,7 @@ TEST(Help, F1OnAFieldOfTheFormOpensItsTopic)
         { 1009, T::Ambiances }, { 1033, T::Azimuth }, { 1034, T::Inclination },
         { 1011, T::InitialTemperature }, { 1055, T::Contents }, { 1075, T::Contents } };
     for (const auto& [id, topic] : rows) {
-        const auto* field = view.findChild<QWidget*>(QStringLiteral("c%1").arg(id));
+        const auto* field = view.findChild<QWidget*>(ControlName(id));
         ASSERT_NE(field, nullptr) << id;
         EXPECT_EQ(help->TopicFor(field), topic) << id;
     }

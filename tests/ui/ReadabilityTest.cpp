@@ -5,6 +5,7 @@
 #include "model/KslDoc.h"
 #include "printing/ReportJob.h"
 #include "ui/AmbianceDialog.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LayerListAdapter.h"
@@ -139,7 +140,7 @@ TEST(Readability, ComputedFieldsLookReadOnlyAndTheLayerHintIsWhole)
 {
     const KslDoc doc;
     MaterialDialog material(doc.materials.At(0));
-    const auto* name = material.findChild<QLineEdit*>(QStringLiteral("c128"));
+    const auto* name = material.findChild<QLineEdit*>(ControlName(128));
     for (const char* id : { "c127", "c130" }) {
         const auto* computed = material.findChild<QLineEdit*>(QString::fromUtf8(id));
         EXPECT_TRUE(computed->isReadOnly()) << id;
@@ -214,7 +215,7 @@ TEST(Help, WhatsThisClickOpensTheTopicThatF1Opens)
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     window.show();
-    auto* field = window.View().findChild<QWidget*>(QStringLiteral("c1002"));
+    auto* field = window.View().findChild<QWidget*>(ControlName(1002));
     const auto* topics = window.View().findChild<HelpTopics*>();
     QWhatsThis::enterWhatsThisMode();
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(3, 3));

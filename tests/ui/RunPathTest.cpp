@@ -2,6 +2,7 @@
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
 #include "ui/CalculationRunner.h"
+#include "ui/ControlNames.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
@@ -29,14 +30,8 @@ protected:
         window.show();
     }
     CalculationRunner& runner() { return window.View().Runner(); }
-    QPushButton* Button(int id)
-    {
-        return window.View().findChild<QPushButton*>(QStringLiteral("c%1").arg(id));
-    }
-    QString Value(int id)
-    {
-        return window.View().findChild<QLabel*>(QStringLiteral("c%1").arg(id))->text();
-    }
+    QPushButton* Button(int id) { return window.View().findChild<QPushButton*>(ControlName(id)); }
+    QString Value(int id) { return window.View().findChild<QLabel*>(ControlName(id))->text(); }
     void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
     // Lets the clock run for n intervals, polling once per interval.
     void Poll(int n)
@@ -46,11 +41,11 @@ protected:
             runner().PollOnce();
         }
     }
-    int Hours() { return runner().Engine().Snapshot().hours; }
+    int Hours() { return runner().Engine().View().hours; }
     // The read-outs show the last recorded hour of the engine's series.
     void ExpectReadoutsMatchSeries()
     {
-        const EngineSnapshot& run = runner().Engine().Snapshot();
+        const RunView& run = runner().Engine().View();
         const float text = run.Series(SeriesId::ExteriorTemperature).back();
         const float tint = run.Series(SeriesId::InteriorTemperature).back();
         EXPECT_EQ(Value(1091).toStdString(), FormatNumber(text, SignificantDigits { 3 }, true));
@@ -140,7 +135,7 @@ TEST_F(RunPath, LeavingTheModeWhileRunningStopsTheRunFirst)
     EXPECT_EQ(Button(1058)->text(), QStringLiteral("Mode Calcul"));
     EXPECT_EQ(Button(1075)->text(), QStringLiteral("Lance Calcul"));
     EXPECT_TRUE(window.DataMenu()->isEnabled());
-    EXPECT_TRUE(window.View().findChild<QWidget*>(QStringLiteral("c1001"))->isEnabled());
+    EXPECT_TRUE(window.View().findChild<QWidget*>(ControlName(1001))->isEnabled());
     EXPECT_EQ(window.View().Tracer(), nullptr);
     const int hours = Hours();
     Poll(5);

@@ -1,9 +1,10 @@
 // quelvan-cli annual: the heat balance of the project's wall over a periodic year, month by
 // month, as a French table or as JSON, and its hours as CSV.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "core/NumberText.h"

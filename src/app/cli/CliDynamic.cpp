@@ -1,12 +1,13 @@
 // quelvan-cli dynamic: the dynamic thermal characteristics of a project's wall (EN ISO 13786
 // transfer matrices) for a sinusoidal regime of a given period, in French or as JSON.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 
 #include <nlohmann/json.hpp>
@@ -69,7 +70,7 @@ int Dynamic(const DynamicOptions& options)
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project) || !CheckWallForBatch(doc))
         return kExitFailure;
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, doc.surfaces);
     const std::optional<DynamicCharacteristics> values = wall
         ? ComputeDynamicCharacteristics(*wall, options.period.value_or(kDefaultPeriodHours))
         : std::nullopt;

@@ -1,5 +1,7 @@
 #include "app/cli/CliHelp.h"
 
+#include "core/CharacterCount.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -14,13 +16,6 @@ namespace {
 constexpr size_t kLineWidth = 80;
 constexpr size_t kSummaryIndent = 6;
 
-// Characters, not bytes: the texts are UTF-8.
-size_t Width(std::string_view text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // Tokens joined by blanks on lines of at most kLineWidth characters where possible; the first
 // line starts at column `start`, the next ones at column `indent`.
 std::string Wrapped(const std::vector<std::string>& tokens, size_t start, size_t indent)
@@ -28,7 +23,7 @@ std::string Wrapped(const std::vector<std::string>& tokens, size_t start, size_t
     std::string text;
     size_t column = start;
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (i > 0 && column + 1 + Width(tokens[i]) > kLineWidth) {
+        if (i > 0 && column + 1 + CharacterCount(tokens[i]) > kLineWidth) {
             text += '\n' + std::string(indent, ' ');
             column = indent;
         } else if (i > 0) {
@@ -36,7 +31,7 @@ std::string Wrapped(const std::vector<std::string>& tokens, size_t start, size_t
             ++column;
         }
         text += tokens[i];
-        column += Width(tokens[i]);
+        column += CharacterCount(tokens[i]);
     }
     return text;
 }
@@ -90,7 +85,7 @@ std::string UsageLine(const CLI::App& app, size_t start)
             tokens.push_back(option->get_required() ? usage : "[" + usage + "]");
         }
     }
-    return Wrapped(tokens, start, start + Width(tokens.front()) + 1);
+    return Wrapped(tokens, start, start + CharacterCount(tokens.front()) + 1);
 }
 
 // "-o, --out FICHIER.wth": every name, then the value it takes.
@@ -116,7 +111,7 @@ std::string Tables(
     size_t column = 0;
     for (const auto& [title, options] : tables) {
         for (const CLI::Option* option : options)
-            column = std::max(column, Width(OptionNames(*option)) + 4);
+            column = std::max(column, CharacterCount(OptionNames(*option)) + 4);
     }
     std::string text;
     for (const auto& [title, options] : tables) {
@@ -125,7 +120,7 @@ std::string Tables(
         text += title + '\n';
         for (const CLI::Option* option : options) {
             const std::string names = OptionNames(*option);
-            text += "  " + names + std::string(column - 2 - Width(names), ' ')
+            text += "  " + names + std::string(column - 2 - CharacterCount(names), ' ')
                 + Wrapped(Words(option->get_description()), column, column) + '\n';
         }
     }

@@ -1,6 +1,6 @@
 #include "app/cli/CliOutputs.h"
 
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/FileIdentity.h"
 

@@ -1,12 +1,13 @@
 // quelvan-cli new / check: write a new project's file, read a project file and summarise it.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
-#include "engine/DynamicWallFromProject.h"
+#include "engine/SiWall.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -61,7 +62,7 @@ int New(const std::string& path, bool force)
 // written as the dynamic command writes them.
 void PrintDynamicSummary(const KslDoc& doc)
 {
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, doc.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, doc.surfaces);
     const std::optional<DynamicCharacteristics> values
         = wall ? ComputeDynamicCharacteristics(*wall) : std::nullopt;
     if (!values)
@@ -74,7 +75,7 @@ int Check(const std::string& path)
 {
     KslDoc doc;
     ReadError error;
-    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+    if (ReadProjectFile(doc, path, &error) != Failure::None) {
         PrintError(ReadErrorMessage(error));
         return kExitFailure;
     }

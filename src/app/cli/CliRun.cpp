@@ -1,9 +1,10 @@
 // quelvan-cli run: prepares a project's calculation and runs the whole week without pacing,
 // then writes the hourly results file.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/EngineState.h"
@@ -43,7 +44,7 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.Snapshot().hours,
+    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.View().hours,
         options.fine ? ", calcul fin" : "");
     return kExitOk;
 }

@@ -2,7 +2,7 @@
 
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/CommandLine.h"
 
 #include "core/ControlText.h"

@@ -1,9 +1,9 @@
 // quelvan-cli sweep: the variants of one project over a layer's thickness or material, the wall
 // reversed and the orientation, every combination, computed on all cores.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliStudy.h"
-#include "app/cli/CliSupport.h"
 
 #include "engine/variants/VariantStudy.h"
 #include "model/KslDoc.h"

@@ -2,10 +2,11 @@
 // each result beside its reference; fails when the fine mode misses a tolerance.
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
+#include "core/CharacterCount.h"
 #include "core/NumberText.h"
-#include "engine/validation/ValidationSuite.h"
+#include "validation/ValidationSuite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,19 +23,14 @@ using validation::ValidationRow;
 // Column widths in characters (the texts are UTF-8).
 constexpr std::size_t kWidths[] = { 40, 11, 22, 12, 19, 10 };
 
-std::size_t Characters(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::string Line(const std::string (&cells)[6])
 {
     std::string line;
     for (std::size_t i = 0; i < 6; ++i) {
         line += cells[i];
         if (i + 1 < 6)
-            line += std::string(kWidths[i] - std::min(kWidths[i] - 1, Characters(cells[i])), ' ');
+            line += std::string(
+                kWidths[i] - std::min(kWidths[i] - 1, CharacterCount(cells[i])), ' ');
     }
     return line;
 }

@@ -4,14 +4,14 @@
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
 #include "engine/WeatherFiles.h"
-#include "engine/weather/ClimateNormals.h"
-#include "engine/weather/EpwImport.h"
-#include "engine/weather/TypicalYear.h"
 #include "model/CBCData.h"
+#include "weather/ClimateNormals.h"
+#include "weather/EpwImport.h"
+#include "weather/TypicalYear.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -34,17 +34,26 @@ struct ImportOptions {
     std::string output;
 };
 
-// The normals table: the given file, else the installed one, else the build tree's copy.
+// A file in a folder.
+std::string InFolder(const std::filesystem::path& folder, const std::string& name)
+{
+    return (folder / name).string();
+}
+
+// The normals table: the given file, else the installed one, else the build tree's copy (each
+// in the climate folder beside the weather folder).
 std::optional<std::string> NormalsPath(const std::string& given)
 {
     if (!given.empty())
         return given;
     std::vector<std::string> candidates;
 #ifdef QUELVAN_INSTALLED_WEATHER_DIR
-    candidates.push_back(std::string(QUELVAN_INSTALLED_WEATHER_DIR) + "/../climate/normals.csv");
+    candidates.push_back(InFolder(
+        std::filesystem::path(QUELVAN_INSTALLED_WEATHER_DIR) / ".." / "climate", "normals.csv"));
 #endif
 #ifdef QUELVAN_BUILD_WEATHER_DIR
-    candidates.push_back(std::string(QUELVAN_BUILD_WEATHER_DIR) + "/../climate/normals.csv");
+    candidates.push_back(InFolder(
+        std::filesystem::path(QUELVAN_BUILD_WEATHER_DIR) / ".." / "climate", "normals.csv"));
 #endif
     for (const std::string& path : candidates) {
         std::error_code error;
@@ -95,12 +104,13 @@ int Generate(const GenerateOptions& options)
     }
     std::vector<std::string> outputs;
     for (const int index : cities)
-        outputs.push_back(options.outDirectory + "/" + WeatherFileName(index));
+        outputs.push_back(InFolder(options.outDirectory, WeatherFileName(index)));
     if (!OutputsAreSafe({ *tablePath }, outputs))
         return kExitFailure;
     std::error_code error;
     std::filesystem::create_directories(options.outDirectory, error);
-    for (const int index : cities) {
+    for (std::size_t k = 0; k < cities.size(); ++k) {
+        const int index = cities[k];
         const CityNormals* normalsOfCity
             = FindCity(*table.table, kCities[static_cast<std::size_t>(index)]);
         if (!normalsOfCity) {
@@ -108,7 +118,7 @@ int Generate(const GenerateOptions& options)
                 + kCities[static_cast<std::size_t>(index)]);
             return kExitFailure;
         }
-        const std::string path = options.outDirectory + "/" + WeatherFileName(index);
+        const std::string& path = outputs[k];
         if (!GenerateTypicalYear(*normalsOfCity).Write(path)) {
             PrintError(std::string(msg::kWeatherWriteError) + " : " + path);
             return kExitFailure;

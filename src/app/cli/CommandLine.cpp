@@ -1,7 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/CliHelp.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/ProgramHandOver.h"
 
 #include <CLI/CLI.hpp>

@@ -1,8 +1,8 @@
 #include "engine/annual/AnnualBalance.h"
 
 #include "core/Messages.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
+#include "engine/SiWall.h"
 #include "engine/annual/YearStepper.h"
 #include "model/KslDoc.h"
 
@@ -73,7 +73,7 @@ std::optional<AnnualProblem> PrepareAnnualBalance(
     const CalculationCheck verdict = CheckInputs(doc, inputs);
     if (!verdict.Passed())
         return Refuse(error, verdict.message);
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, inputs.surfaces);
     if (!wall)
         return Refuse(error, msg::kInternalError);
     AnnualProblem problem;
@@ -84,7 +84,7 @@ std::optional<AnnualProblem> PrepareAnnualBalance(
     problem.surfaces = { net.ExchangeExterior(), net.ExchangeInterior(), net.AbsorptionExterior(),
         net.AbsorptionInterior() };
     double resistance = wall->resistanceExterior + wall->resistanceInterior;
-    for (const DynamicLayer& layer : wall->layers)
+    for (const SiLayer& layer : wall->layers)
         resistance += layer.thickness / layer.conductivity;
     problem.u = 1.0 / resistance;
 
@@ -95,11 +95,11 @@ std::optional<AnnualProblem> PrepareAnnualBalance(
     };
     for (const auto& [record, year] : sides) {
         ReadError where;
-        const int code = BuildSideYear(*record, context, *year, &where);
-        if (code == kEngineWeatherError)
+        const ErrorCode code = BuildSideYear(*record, context, *year, &where);
+        if (code == Failure::WeatherFile)
             return Refuse(error, FormatReadError(msg::kWeatherReadError, where));
-        if (code != 0)
-            return Refuse(error, EngineErrorMessage(code));
+        if (code.IsError())
+            return Refuse(error, FailureMessage(code));
     }
     return problem;
 }

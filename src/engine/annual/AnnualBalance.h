@@ -23,7 +23,7 @@ namespace quelvan::annual {
 // the year may run on another thread while the project is edited.
 struct AnnualProblem {
     CalculationMode mode = CalculationMode::Fine;
-    DynamicWall wall;
+    SiWall wall;
     ThermalNetwork network; // the standard method's, and the surface coefficients of both
     FineSurfaces surfaces;
     double u = 0.0; // 1 / (R_se + Σ d/λ + R_si), W/(m².K)

@@ -1,5 +1,6 @@
 #include "engine/annual/AnnualBalanceText.h"
 
+#include "core/CharacterCount.h"
 #include "core/NumberText.h"
 
 #include <algorithm>
@@ -22,16 +23,9 @@ std::optional<double> Frsi(const BalanceFigures& f)
     return f.frsiMin;
 }
 
-// Characters (not bytes) of a UTF-8 text, for the alignment of the columns.
-std::size_t Width(const std::string& text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 void Pad(std::string& line, const std::string& text, std::size_t width, bool right)
 {
-    const std::string fill(width > Width(text) ? width - Width(text) : 0, ' ');
+    const std::string fill(width > CharacterCount(text) ? width - CharacterCount(text) : 0, ' ');
     line += right ? fill + text : text + fill;
 }
 
@@ -91,10 +85,11 @@ std::vector<std::string> BalanceTableLines(const AnnualBalanceResult& result)
     constexpr std::size_t kGap = 2;
     std::array<std::size_t, kBalanceColumnCount> widths {};
     for (std::size_t c = 0; c < kBalanceColumns.size(); ++c) {
-        widths[c] = std::max(Width(kBalanceColumns[c].label), Width(kBalanceColumns[c].unit));
+        widths[c] = std::max(
+            CharacterCount(kBalanceColumns[c].label), CharacterCount(kBalanceColumns[c].unit));
         for (int row = 0; row <= kMonthCount; ++row)
-            widths[c] = std::max(
-                widths[c], Width(BalanceCellText(kBalanceColumns[c], RowFigures(result, row))));
+            widths[c] = std::max(widths[c],
+                CharacterCount(BalanceCellText(kBalanceColumns[c], RowFigures(result, row))));
     }
     std::vector<std::string> lines { BalanceTitle(result), "" };
     std::string heading, units;

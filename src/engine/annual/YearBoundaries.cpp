@@ -1,5 +1,6 @@
 #include "engine/annual/YearBoundaries.h"
 
+#include "core/Angles.h"
 #include "core/NumberText.h"
 #include "engine/NCodedString.h"
 #include "engine/SolarModel.h"
@@ -8,35 +9,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quelvan::annual {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kHour = 3600.0;
-
-constexpr int kColumnTemperature = 2;
-constexpr int kColumnDirect = 3;
-constexpr int kColumnDiffuse = 4;
-constexpr int kColumnSunAzimuth = 6;
-constexpr int kColumnSunHeight = 7;
 
 // A weather column at every whole hour from 1 January 0:00: line h of the file at hour h,
 // the year's last line at hour 0.
-int WeatherColumnYear(const CBCData& record, int column, const AmbianceContext& context,
-    std::vector<double>& values, ReadError* error)
+Failure WeatherColumnYear(const CBCData& record, WeatherColumn column,
+    const AmbianceContext& context, std::vector<double>& values, ReadError* error)
 {
     // The year starts on 1 January whatever day the record's week starts on.
     CBCData fromJanuary = record;
     fromJanuary.firstDay = 1;
     NCodedString profile;
-    if (LoadWeatherColumn(fromJanuary, column, context.weather, profile, error) != 0)
-        return kAmbianceWeatherError;
+    if (LoadWeatherColumn(fromJanuary, column, context.weather, profile, error) != Failure::None)
+        return Failure::WeatherFile;
     values.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h)
         values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(kHour * h);
-    return 0;
+    return Failure::None;
 }
 
 struct FaceGeometry {
@@ -47,8 +42,8 @@ struct FaceGeometry {
 
 FaceGeometry GeometryOf(const CBCData& record, const AmbianceContext& context)
 {
-    return { static_cast<float>(AzimuthDegrees(context.azimuthIndex) * kPi / 180.0),
-        static_cast<float>(InclinationDegrees(context.inclinationIndex) * kPi / 180.0),
+    return { static_cast<float>(DegreesToRadians(AzimuthDegrees(context.azimuthIndex))),
+        static_cast<float>(DegreesToRadians(InclinationDegrees(context.inclinationIndex))),
         FloatValue(record.flux.values[2]) * 0.01f };
 }
 
@@ -64,41 +59,45 @@ void ComputedSunYear(const CBCData& record, const AmbianceContext& context, Side
 {
     const ProfileData& flux = record.flux;
     const float tau = FloatValue(flux.values[0]) * 0.01f;
-    const auto phi = static_cast<float>(FloatValue(flux.values[1]) * kPi / 180.0);
+    const auto phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
     const FaceGeometry face = GeometryOf(record, context);
     year.flux.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h)
         year.flux[static_cast<std::size_t>(h)] = FluxOnFace(face, SolarHour(phi, tau, h));
 }
 
-int WeatherSunYear(
+Failure WeatherSunYear(
     const CBCData& record, const AmbianceContext& context, SideYear& year, ReadError* error)
 {
     std::vector<double> azimuth, height, direct, diffuse;
-    if (WeatherColumnYear(record, kColumnSunAzimuth, context, azimuth, error) != 0
-        || WeatherColumnYear(record, kColumnSunHeight, context, height, error) != 0
-        || WeatherColumnYear(record, kColumnDirect, context, direct, error) != 0
-        || WeatherColumnYear(record, kColumnDiffuse, context, diffuse, error) != 0)
-        return kAmbianceWeatherError;
+    const std::pair<WeatherColumn, std::vector<double>*> columns[] = {
+        { WeatherColumn::SunAzimuth, &azimuth },
+        { WeatherColumn::SunHeight, &height },
+        { WeatherColumn::Direct, &direct },
+        { WeatherColumn::Diffuse, &diffuse },
+    };
+    for (const auto& [column, values] : columns)
+        if (WeatherColumnYear(record, column, context, *values, error) != Failure::None)
+            return Failure::WeatherFile;
     const FaceGeometry face = GeometryOf(record, context);
     year.flux.resize(kHoursPerYear);
     for (std::size_t h = 0; h < year.flux.size(); ++h) {
-        const SunData sun { static_cast<float>(azimuth[h] * kPi / 180.0),
-            static_cast<float>(height[h] * kPi / 180.0), static_cast<float>(direct[h]),
+        const SunData sun { static_cast<float>(DegreesToRadians(azimuth[h])),
+            static_cast<float>(DegreesToRadians(height[h])), static_cast<float>(direct[h]),
             static_cast<float>(diffuse[h]) };
         year.flux[h] = FluxOnFace(face, sun);
     }
-    return 0;
+    return Failure::None;
 }
 
 // A profile of n hourly values (a flat staircase, one step per hour) repeated over the year:
 // hour h takes the value of hour h mod n, read in the middle of its step.
-int RepeatedProfileYear(const CBCData& record, Component component, const AmbianceContext& context,
-    std::vector<double>& values)
+ErrorCode RepeatedProfileYear(const CBCData& record, Component component,
+    const AmbianceContext& context, std::vector<double>& values)
 {
     NCodedString profile;
-    const int code = BuildAmbianceProfile(&record, component, profile, context);
-    if (code != 0)
+    const ErrorCode code = BuildAmbianceProfile(&record, component, profile, context);
+    if (code.IsError())
         return code;
     const long long n = std::max(1LL, std::llround(profile.Span() / kHour));
     values.resize(kHoursPerYear);
@@ -106,21 +105,21 @@ int RepeatedProfileYear(const CBCData& record, Component component, const Ambian
         const double middle = kHour * static_cast<double>(h % n) + kHour / 2;
         values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(middle);
     }
-    return 0;
+    return {};
 }
 
 } // namespace
 
-int BuildSideYear(
+ErrorCode BuildSideYear(
     const CBCData& record, const AmbianceContext& context, SideYear& year, ReadError* weatherError)
 {
-    int code = 0;
+    ErrorCode code;
     if (record.weatherFlag)
         code = WeatherColumnYear(
-            record, kColumnTemperature, context, year.temperature, weatherError);
+            record, WeatherColumn::Temperature, context, year.temperature, weatherError);
     else
         code = RepeatedProfileYear(record, Component::Temperature, context, year.temperature);
-    if (code != 0)
+    if (code.IsError())
         return code;
     // As the weekly profiles: a weather ambiance's flux is its file's sun on the face, and a
     // computed flux the clear-sky sun.
@@ -129,7 +128,7 @@ int BuildSideYear(
         return WeatherSunYear(record, context, year, weatherError);
     if (computedSun) {
         ComputedSunYear(record, context, year);
-        return 0;
+        return {};
     }
     return RepeatedProfileYear(record, Component::Flux, context, year.flux);
 }

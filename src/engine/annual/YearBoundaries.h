@@ -31,9 +31,9 @@ struct YearBoundaries {
 // - a computed sun gives the clear-sky sun of every hour of the year at the ambiance's
 //   latitude and transparency (its own day is not used);
 // - the other profiles repeat their 24 or 168 hourly values, the value of hour h mod n at h.
-// Returns 0, or the code of BuildAmbianceProfile (3456 for a weather file, with where and why
-// in *weatherError when given).
-int BuildSideYear(const CBCData& record, const AmbianceContext& context, SideYear& year,
+// Returns no error, or the error of BuildAmbianceProfile (Failure::WeatherFile for a weather
+// file, with where and why in *weatherError when given).
+ErrorCode BuildSideYear(const CBCData& record, const AmbianceContext& context, SideYear& year,
     ReadError* weatherError = nullptr);
 
 } // namespace quelvan::annual

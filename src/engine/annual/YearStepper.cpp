@@ -1,10 +1,10 @@
 #include "engine/annual/YearStepper.h"
 
 #include "core/MessageSink.h"
-#include "engine/JacobiSolver.h"
-#include "engine/NSparseMatrix.h"
-#include "engine/NVector.h"
 #include "engine/ThermalNetwork.h"
+#include "engine/solver/JacobiSolver.h"
+#include "engine/solver/NSparseMatrix.h"
+#include "engine/solver/NVector.h"
 
 namespace quelvan::annual {
 
@@ -12,7 +12,7 @@ namespace {
 
 class FineYearStepper final : public YearStepper {
 public:
-    FineYearStepper(const DynamicWall& wall, const FineSurfaces& surfaces)
+    FineYearStepper(const SiWall& wall, const FineSurfaces& surfaces)
         : stepper_(wall.layers, surfaces)
     {
     }
@@ -130,8 +130,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<YearStepper> MakeFineYearStepper(
-    const DynamicWall& wall, const FineSurfaces& surfaces)
+std::unique_ptr<YearStepper> MakeFineYearStepper(const SiWall& wall, const FineSurfaces& surfaces)
 {
     auto stepper = std::make_unique<FineYearStepper>(wall, surfaces);
     if (!stepper->IsUsable())

@@ -40,8 +40,7 @@ public:
 // The fine mode's stepper on the wall with these surface coefficients (those of a calculation:
 // h = 1 / (R + 0.0000005), a). The wall must have passed the wall check; null when the
 // stepper's matrices cannot be factored.
-std::unique_ptr<YearStepper> MakeFineYearStepper(
-    const DynamicWall& wall, const FineSurfaces& surfaces);
+std::unique_ptr<YearStepper> MakeFineYearStepper(const SiWall& wall, const FineSurfaces& surfaces);
 // The standard method on a built network: single precision, Jacobi sweeps certified by a direct
 // solve, heat of an hour by the trapezoid of its ends' flux densities.
 std::unique_ptr<YearStepper> MakeStandardYearStepper(const ThermalNetwork& network);

@@ -2,8 +2,8 @@
 
 #include "core/Messages.h"
 #include "engine/CalculationInputs.h"
-#include "engine/DynamicWallFromProject.h"
 #include "engine/EngineState.h"
+#include "engine/SiWall.h"
 #include "engine/annual/AnnualBalance.h"
 #include "model/KslDoc.h"
 
@@ -14,7 +14,6 @@ namespace quelvan::variants {
 
 namespace {
 
-constexpr double kDailyPeriodHours = 24.0;
 constexpr double kJoulesPerWattHour = 3600.0;
 constexpr int kLastDayStart = kRunHours - 24;
 
@@ -63,16 +62,16 @@ VariantOutcome ComputeVariantFigures(KslDoc& doc, const FigureOptions& options)
         inputs.initialTemperatureMode = InitialTemperature::Automatic;
     }
     EngineState engine;
-    if (engine.PrepareCalculation(doc, inputs) != kEngineOk)
+    if (engine.PrepareCalculation(doc, inputs).IsError())
         return Refused(std::move(outcome), engine.LastErrorMessage());
-    const std::optional<DynamicWall> wall = DynamicWallFromProject(doc.layers, inputs.surfaces);
+    const std::optional<SiWall> wall = SiWallFromProject(doc.layers, inputs.surfaces);
     const std::optional<DynamicCharacteristics> dynamic
         = wall ? ComputeDynamicCharacteristics(*wall, kDailyPeriodHours) : std::nullopt;
     if (!dynamic)
         return Refused(std::move(outcome), msg::kInternalError);
     for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
         engine.AdvanceHour(doc, true, true);
-    const EngineSnapshot& run = engine.Snapshot();
+    const RunView& run = engine.View();
     const std::vector<float>& tsi = run.Series(SeriesId::InteriorSurfaceTemperature);
     const std::vector<float>& fsi = run.Series(SeriesId::InteriorSurfaceFlux);
     const std::size_t hours = static_cast<std::size_t>(std::max(run.hours, 0));

@@ -13,7 +13,7 @@ namespace {
 std::unique_ptr<KslDoc> FromLines(const std::vector<std::string>& lines, const std::string& path)
 {
     auto doc = std::make_unique<KslDoc>();
-    if (ParseProjectLines(*doc, lines) != kReadOk)
+    if (ParseProjectLines(*doc, lines) != Failure::None)
         return nullptr;
     if (!path.empty())
         doc->SetPath(path);
@@ -37,7 +37,7 @@ void VariantStudy::AddProjectFile(const std::string& path)
 {
     KslDoc doc;
     ReadError error;
-    if (ReadProjectFile(doc, path, &error) != kReadOk) {
+    if (ReadProjectFile(doc, path, &error) != Failure::None) {
         projects_.push_back({ path, path, {}, ReadErrorMessage(error) });
         return;
     }

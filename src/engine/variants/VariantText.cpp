@@ -1,5 +1,6 @@
 #include "engine/variants/VariantText.h"
 
+#include "core/CharacterCount.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/variants/VariantStudy.h"
@@ -40,16 +41,9 @@ Value FrsiMin(const Figures& f)
     return f.year ? f.year->frsiMin : std::nullopt;
 }
 
-// Characters (not bytes) of a UTF-8 text.
-std::size_t Width(const std::string& text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::string Padded(const std::string& text, std::size_t width, bool right)
 {
-    const std::string fill(width > Width(text) ? width - Width(text) : 0, ' ');
+    const std::string fill(width > CharacterCount(text) ? width - CharacterCount(text) : 0, ' ');
     return right ? fill + text : text + fill;
 }
 
@@ -98,7 +92,7 @@ StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
         break;
     }
     for (const AxisValue& value : axis.values)
-        column.width = std::max(column.width, Width(value.text));
+        column.width = std::max(column.width, CharacterCount(value.text));
     return column;
 }
 
@@ -152,7 +146,8 @@ std::vector<StudyColumn> FigureColumns(bool annual)
             column.label = figure.label;
             column.unit = figure.unit;
         }
-        column.width = std::max({ column.width, Width(column.label), Width(column.unit) });
+        column.width
+            = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
         columns.push_back(column);
     }
     return columns;
@@ -176,7 +171,7 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
     if (study.Axes().empty() || study.Projects().size() > 1) {
         StudyColumn project { StudyColumn::Kind::Project, 0, "project", "Projet", "", 0, 0, false };
         for (const StudyProject& p : study.Projects())
-            project.width = std::max(project.width, Width(p.name));
+            project.width = std::max(project.width, CharacterCount(p.name));
         columns.push_back(project);
     }
     for (std::size_t a = 0; a < study.Axes().size(); ++a)
@@ -185,7 +180,8 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
         columns.push_back(std::move(column));
     columns.push_back({ StudyColumn::Kind::Message, 0, "error", "", "", 0, 0, false });
     for (StudyColumn& column : columns)
-        column.width = std::max({ column.width, Width(column.label), Width(column.unit) });
+        column.width
+            = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
     return columns;
 }
 

@@ -2,9 +2,10 @@
 // in-wall temperature profile and the surface flux-density plot, as PNG images. The same
 // drawables and Draw calls serve the screen and the printed report.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/qt/CliGui.h"
 
 #include "core/MessageSink.h"
@@ -94,7 +95,7 @@ QImage RenderWall(const KslDoc& doc, int width, int height)
     return image;
 }
 
-QImage RenderProfile(const EngineSnapshot& run, int width, int height)
+QImage RenderProfile(const RunView& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -106,7 +107,7 @@ QImage RenderProfile(const EngineSnapshot& run, int width, int height)
     return image;
 }
 
-QImage RenderFlux(const EngineSnapshot& run, int width, int height)
+QImage RenderFlux(const RunView& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(240, 240, 240));
@@ -150,9 +151,9 @@ int Render(const CLI::App& command, const RenderOptions& options)
     if (!RunWeek(doc, engine, options.weatherDirectory, ModeOf(options.fine)))
         return kExitFailure;
     if (!options.profile.empty())
-        ok = Write(RenderProfile(engine.Snapshot(), width, height), options.profile) && ok;
+        ok = Write(RenderProfile(engine.View(), width, height), options.profile) && ok;
     if (!options.flux.empty())
-        ok = Write(RenderFlux(engine.Snapshot(), width, height), options.flux) && ok;
+        ok = Write(RenderFlux(engine.View(), width, height), options.flux) && ok;
     return ok ? kExitOk : kExitFailure;
 }
 

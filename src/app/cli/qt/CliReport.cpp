@@ -1,13 +1,13 @@
 // quelvan-cli report: reads a project, runs the whole week without pacing and writes the
 // printed report as a PDF document.
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
-#include "app/cli/CliSupport.h"
+#include "app/cli/CliPrint.h"
 #include "app/cli/qt/CliGui.h"
 
 #include "core/Messages.h"
-#include "core/NFileName.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "engine/annual/AnnualBalance.h"
@@ -74,7 +74,7 @@ std::optional<QDateTime> ParseDate(const std::string& text)
 int Report(const ReportOptions& options)
 {
     const std::string output
-        = options.output.empty() ? NFileName(options.project).WithExtension("pdf") : options.output;
+        = options.output.empty() ? printing::ReportPdfPathFor(options.project) : options.output;
     if (!OutputsAreSafe({ options.project }, { output }))
         return kExitFailure;
     KslDoc doc;
@@ -96,7 +96,7 @@ int Report(const ReportOptions& options)
         return kExitFailure;
 
     const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
-    printing::ReportPrinter report(doc, *inputs, engine.Snapshot());
+    printing::ReportPrinter report(doc, *inputs, engine.View());
     report.SetFlags(flags);
     if (annualBalance) {
         // The year of the project as the week ran it, in the fine mode; a year that cannot be

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "weather/SolarPosition.h"
+#include "weather/WeatherYear.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quelvan {
+
+// Reads an hourly EPW weather file (comma-separated; LOCATION header with latitude, longitude
+// and time zone; one record per hour, hour-ending local standard time) into a weather year:
+// dry-bulb temperature, direct horizontal = direct normal × sine of the sun height,
+// diffuse horizontal, global horizontal, and the sun position at the middle of the sunlit part
+// of each hour, computed for the file's site.
+//
+// Repairs, each reported in `repairs`:
+// - a leap year (8784 records): 29 February is dropped, so 1 March stays day 60;
+// - a missing value (EPW codes 99.9 for temperature, 9999 for irradiance, an empty field, or a
+//   value outside the bounds of a weather file, core/PhysicalBounds.h: a temperature below
+//   -100 °C, a negative irradiance or one above 2000 W/m²): irradiance while the sun is down
+//   becomes 0; a missing direct normal
+//   is taken as global minus diffuse, a missing diffuse as global minus direct, a missing
+//   global as direct plus diffuse; what remains is interpolated linearly when the gap is at
+//   most kLongestRepairedGap hours; absent records count as missing values. A longer gap, or
+//   more than kLongestRepairedGap absent records, refuses the file.
+// Refused (error in French, no year): no LOCATION line or unreadable coordinates, sub-hourly
+// data, a record with too few fields, an impossible date or hour, the same hour twice,
+// non-numeric text in a field that is used.
+struct EpwImportResult {
+    std::optional<WeatherYear> year;
+    std::string error;
+    std::vector<std::string> repairs;
+    Site site;
+    std::string location; // city, region and country of the LOCATION line
+};
+
+inline constexpr int kLongestRepairedGap = 6;
+
+EpwImportResult ImportEpwLines(const std::vector<std::string>& lines);
+EpwImportResult ImportEpwFile(const std::string& path);
+
+} // namespace quelvan
