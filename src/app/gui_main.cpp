@@ -2,7 +2,6 @@
 #include "ui/QtFrench.h"
 
 #include <QApplication>
-#include <QStringList>
 
 // The desktop application: a project named on the command line is opened, otherwise a new
 // project is shown.
@@ -13,9 +12,10 @@ int main(int argc, char** argv)
     // Qt's own buttons and dialogs speak French too (English when its translations are missing).
     const auto french = quelvan::ui::UseFrench();
     quelvan::ui::MainWindow window;
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.OpenPath(arguments.at(1));
+    // The name's bytes as given (QApplication has taken its own options out of argv): a name
+    // that is not UTF-8 would not survive Qt's text.
+    if (argc > 1)
+        window.OpenFile(argv[1]);
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 // it as a user would and saves a PNG of each window under OUTDIR (all captures, or the named
 // ones). scripts/screenshots.sh runs it under Xvfb for docs/images. A capture is one row of
 // kCaptures: a file name and what to do before grabbing.
+#include "core/ControlText.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
 #include "ui/AnnualBalanceWindow.h"
@@ -22,10 +23,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
-#include <QTextStream>
 
-#include <cstdio>
 #include <deque>
 #include <functional>
 
@@ -43,7 +43,7 @@ public:
 
     void Message(QWidget*, const QString& text, Icon) override
     {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        PrintError("message: " + text.toStdString());
     }
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override
     {
@@ -90,7 +90,8 @@ public:
         Settle();
         const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
         const bool saved = widget.grab().save(path);
-        std::fprintf(stderr, "%s %s\n", saved ? "saved" : "NOT SAVED", qPrintable(path));
+        PrintError(
+            std::string(saved ? "saved " : "NOT SAVED ") + QFile::encodeName(path).toStdString());
         failures_ += saved ? 0 : 1;
         return saved;
     }
@@ -294,7 +295,7 @@ int main(int argc, char** argv)
     const auto french = UseFrench();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
-        QTextStream(stderr) << "usage: quelvan-screenshots OUTDIR [NAME...]\n";
+        PrintError("usage: quelvan-screenshots OUTDIR [NAME...]");
         return 2;
     }
     const QString& folder = arguments.at(1);

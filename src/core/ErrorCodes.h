@@ -24,6 +24,7 @@ enum class ProfileFault : int {
     NoLines = 23320,
     InvalidCode = 23321,
     BadCell = 23322, // a data cell of the file is not a number within its bounds
+    BadLine = 23323, // a file line out of sequence or incomplete
     BadMultiplier = 23345,
     NoSegment = 23567,
 };

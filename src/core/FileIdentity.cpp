@@ -30,10 +30,4 @@ bool SameFile(const std::string& a, const std::string& b)
     return !resolvedA.empty() && resolvedA == Resolved(b);
 }
 
-bool IsFolder(const std::string& path)
-{
-    struct stat info { };
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 } // namespace quelvan

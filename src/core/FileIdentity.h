@@ -10,7 +10,4 @@ namespace quelvan {
 // same file by device and inode (a hard link, a symbolic link).
 bool SameFile(const std::string& a, const std::string& b);
 
-// True when the path exists and is a folder (a symbolic link to one included).
-bool IsFolder(const std::string& path);
-
 } // namespace quelvan

@@ -43,6 +43,9 @@ inline constexpr const char* kEpwDuplicateHour = "heure déjà lue";
 inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
 inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
+// Followed by the time zone, the count of the hours that contradict it, and what to do.
+inline constexpr const char* kEpwTimeZoneContradiction
+    = "Fichier EPW : le fuseau horaire de la ligne LOCATION";
 
 // The solver's note when its sweeps reach their limit: the text around the limit, and the whole
 // note, built once from the solver's own limit (kJacobiMaxSweeps) in
@@ -55,6 +58,13 @@ extern const char* const kSolverDirectFallback;
 inline constexpr const char* kSolverStalled = "Le solveur itératif s'est arrêté loin de la "
                                               "solution : pas de temps résolu par méthode directe";
 inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a pas pu être écrit";
+// A surface resistance too small for the standard method's single precision: the beginning, then
+// the face and its value, the flux step and the advice.
+inline constexpr const char* kSurfaceResistanceTooSmall
+    = "Attention : avec la résistance superficielle";
+inline constexpr const char* kSurfaceFluxStep
+    = ", la méthode standard (simple précision) ne résout le flux de surface qu'à";
+inline constexpr const char* kPreferFineMode = "près : le calcul fin est conseillé";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
 inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";

@@ -110,6 +110,8 @@ bool NTextTable::Read(const std::string& path, int column)
     const int n = CompleteLineCount(*text);
     if (n < 0)
         return false;
+    leftOutUnendedLine_ = static_cast<size_t>(n) < text->lines.size()
+        && text->lines.back().find_first_not_of(" \t\r") != std::string::npos;
     text->lines.resize(static_cast<size_t>(n)); // a last line without line end is not read
     ReadLines(text->lines, column);
     return true;

@@ -28,6 +28,9 @@ public:
     int ErrorRow() const { return errorRow_; }
     // Why the last Read gave false (a missing file, a folder or pipe, a file too large...).
     ReadFault FileFault() const { return fileFault_; }
+    // Whether the last Read left out a last line that holds text but no line end (a file cut
+    // in the middle of its last line, or written without the final line end).
+    bool LeftOutUnendedLine() const { return leftOutUnendedLine_; }
     void SetSeparator(char separator) { separator_ = separator; }
     char Separator() const { return separator_; }
     void SetMaxFields(int n) { maxFields_ = n; }
@@ -51,6 +54,7 @@ private:
     Failure errorCode_ = Failure::None;
     int errorRow_ = -1;
     ReadFault fileFault_ = ReadFault::Unreadable;
+    bool leftOutUnendedLine_ = false;
     char separator_ = 0;
     int maxFields_ = 100;
 };

@@ -53,7 +53,8 @@ inline constexpr Bounds kDayOfYear { 1.0, 365.0, "" };
 inline constexpr Bounds kWeatherTemperature { -100.0, 150.0, "°C" };
 inline constexpr Bounds kIrradiance { 0.0, 2000.0, "W/m²" };
 inline constexpr Bounds kSunAzimuth { -180.0, 180.0, "degrés" };
-inline constexpr Bounds kSunHeight { 0.0, 90.0, "degrés" };
+// The true solar altitude, negative while the sun is below the horizon, as many files write it.
+inline constexpr Bounds kSunHeight { -90.0, 90.0, "degrés" };
 // The period of a sinusoidal regime (the wall's dynamic characteristics), from six minutes to a
 // year: a regime of any period in between has a meaning for a wall.
 inline constexpr Bounds kPeriodHours { 0.1, 8760.0, "h" };

@@ -6,12 +6,14 @@ namespace quelvan {
 
 namespace {
 
+// A reason that names a value says it between its text and its ending.
 struct ReadFaultInfo {
     ReadFault fault;
     std::string_view text;
+    std::string_view ending = {};
 };
 
-constexpr std::array<ReadFaultInfo, 14> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 18> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -26,21 +28,35 @@ constexpr std::array<ReadFaultInfo, 14> kReadFaults { {
     { ReadFault::UnknownAmbiance, "ambiance inconnue" },
     { ReadFault::NotAFile, "pas un fichier ordinaire" },
     { ReadFault::TooLarge, "fichier trop volumineux" },
+    { ReadFault::BrokenLink, "lien brisé" },
+    { ReadFault::UnexpectedHour, "heure attendue" },
+    { ReadFault::IncompleteLine, "ligne incomplète" },
+    { ReadFault::DuplicateIdentifier, "identifiant", "en double" },
 } };
+
+const ReadFaultInfo& InfoOf(ReadFault fault)
+{
+    for (const ReadFaultInfo& info : kReadFaults)
+        if (info.fault == fault)
+            return info;
+    return kReadFaults.front();
+}
 
 } // namespace
 
 std::string_view ReadFaultText(ReadFault fault)
 {
-    for (const ReadFaultInfo& info : kReadFaults)
-        if (info.fault == fault)
-            return info.text;
-    return kReadFaults.front().text;
+    return InfoOf(fault).text;
 }
 
-std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes)
+std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes, std::string_view value)
 {
-    std::string text(ReadFaultText(fault));
+    const ReadFaultInfo& info = InfoOf(fault);
+    std::string text(info.text);
+    if (!value.empty())
+        text += " " + std::string(value);
+    if (!info.ending.empty())
+        text += " " + std::string(info.ending);
     if (fault != ReadFault::TooLarge || limitBytes == 0)
         return text;
     constexpr std::size_t kKilo = 1024;
@@ -66,7 +82,7 @@ std::string FormatReadError(std::string_view heading, const ReadError& error)
     std::string text(heading);
     if (!place.empty())
         text += " : " + place;
-    text += " : " + ReadFaultReason(error.fault, error.limitBytes);
+    text += " : " + ReadFaultReason(error.fault, error.limitBytes, error.value);
     if (!error.limits.empty())
         text += " (" + error.limits + ")";
     return text;

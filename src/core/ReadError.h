@@ -24,14 +24,19 @@ enum class ReadFault : std::uint8_t {
     UnknownAmbiance, // a selection naming no ambiance of its list
     NotAFile, // a folder, a named pipe or a device where a file was expected
     TooLarge, // a file above the reader's size limit
+    BrokenLink, // a symbolic link to nothing, or a loop of links
+    UnexpectedHour, // a weather line whose hour does not follow the previous line's
+    IncompleteLine, // a line with fewer fields than the file's lines hold, or cut before its end
+    DuplicateIdentifier, // a record whose identifier an earlier record of its list holds
 };
 
 // "nombre attendu", "ligne absente", ...
 std::string_view ReadFaultText(ReadFault fault);
 
 // The reason in full: ReadFaultText, and for TooLarge the limit when it is known
-// ("fichier trop volumineux (au plus 64 Mo)").
-std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes);
+// ("fichier trop volumineux (au plus 64 Mo)"); a reason that names a value takes it in its
+// place ("heure attendue 1234", "identifiant 19 en double").
+std::string ReadFaultReason(ReadFault fault, std::size_t limitBytes, std::string_view value = {});
 
 // Where a file failed to read: the file (when the message must name it), the line counted from
 // 1 (0 when the fault is the whole file's), the field's label (empty for a whole line), why,
@@ -43,6 +48,7 @@ struct ReadError {
     ReadFault fault = ReadFault::Unreadable;
     std::string limits;
     std::size_t limitBytes = 0; // the reader's size limit, said with TooLarge
+    std::string value = {}; // the value the reason names: the hour expected, the identifier doubled
 
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };
@@ -50,7 +56,8 @@ struct ReadError {
 // The heading, then what is known of the place, then the reason and the limits:
 // "Erreur en lecture : ligne 23, champ L= : nombre attendu",
 // "Erreur en lecture : ligne 67, champ N= : valeur hors limites (de 0 à 7)",
-// "Erreur en lecture du fichier météo : FR_Mâcon.wth, ligne 1234 : nombre attendu".
+// "Erreur en lecture du fichier météo : FR_Mâcon.wth, ligne 1234 : nombre attendu",
+// "Erreur en lecture du fichier météo : FR_Mâcon.wth, ligne 1235, champ 1 : heure attendue 1234".
 std::string FormatReadError(std::string_view heading, const ReadError& error);
 
 } // namespace quelvan

@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include "core/TemporaryFile.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -194,7 +196,11 @@ TextFileRead ReadTextFile(const std::string& path, std::size_t maxBytes)
     TextFileRead result;
     struct stat info { };
     if (::stat(path.c_str(), &info) != 0) {
-        result.fault = errno == ENOENT ? ReadFault::NotFound : ReadFault::Unreadable;
+        const int error = errno;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+            result.fault = ReadFault::BrokenLink; // dangling, or a loop of links
+        else
+            result.fault = error == ENOENT ? ReadFault::NotFound : ReadFault::Unreadable;
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
@@ -286,30 +292,29 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
             std::free(resolved);
         }
     }
-    // A folder in the way makes the final rename fail, and the temporary file is removed.
+    // Only a regular file is replaced: the rename would turn a folder, a named pipe or a device
+    // node (as the superuser, even /dev/null) into a regular file.
     const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode))
+        return false;
 
     const size_t slash = target.find_last_of('/');
     const std::string folder
         = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = folder + "." + base + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    TemporaryFile temp(folder);
+    const int fd = temp.Descriptor();
     if (fd < 0)
         return false;
 
     // The new file keeps the permissions of the one it replaces; a new file gets the usual
-    // permissions of a created file (mkstemp makes it private).
+    // permissions of a created file (the temporary file is created private).
     const mode_t mode = exists ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
     bool ok = ::fchmod(fd, mode) == 0 || !exists;
     ok = ok && WriteAll(fd, bytes);
     ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+    ok = temp.Close() && ok;
+    if (!ok || !temp.RenameTo(target))
         return false;
-    }
     // Make the rename itself durable; failing here does not undo the write.
     const std::string dir = folder.empty() ? std::string(".") : folder;
     const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -38,8 +38,9 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // The largest file the readers take unless they say otherwise: far above any real weather year.
 inline constexpr std::size_t kMaxTextFileBytes = 64u * 1024u * 1024u;
 
-// A whole text file read, or why not: no such file (NotFound), not a regular file (NotAFile: a
-// folder, a named pipe, a device), larger than the reader's limit (TooLarge), or Unreadable.
+// A whole text file read, or why not: no such file (NotFound), a symbolic link to nothing or a
+// loop of links (BrokenLink), not a regular file (NotAFile: a folder, a named pipe, a device),
+// larger than the reader's limit (TooLarge), or Unreadable.
 struct TextFileRead {
     std::optional<TextLines> text;
     ReadFault fault = ReadFault::Unreadable;
@@ -54,8 +55,11 @@ TextFileRead ReadTextFile(const std::string& path, std::size_t maxBytes = kMaxTe
 std::optional<TextLines> ReadTextLines(
     const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);
 
-// Writes bytes to a temporary file in the target's folder, flushes it and renames it over the
-// target, so a failed write leaves the previous file intact. False on any failure.
+// Writes bytes to a temporary file in the target's folder (TemporaryFile: a short name, removed
+// if a signal ends the program), flushes it and renames it over the target, so a failed or
+// interrupted write leaves the previous file intact. A symbolic link is written through. A
+// target that exists and is not a regular file (a folder, a named pipe, a device) is never
+// replaced. False on any failure.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Joins lines with CR LF (the platform's text line end), encodes them (EncodeForFile) and

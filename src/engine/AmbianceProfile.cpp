@@ -56,8 +56,9 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         const float phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
         // Hour numbers in 64 bits: any day of 32 bits gives one.
         const long long day = IntValue(flux.values[3]);
+        const int next = context.sunAtTrueHours ? 0 : 1;
         for (int i = 0; i < n; ++i) {
-            const long long m = day > 0 ? 24 * (day - 1) + i + 1 : i + 1;
+            const long long m = day > 0 ? 24 * (day - 1) + i + next : i + next;
             suns[static_cast<size_t>(i)] = SolarHour(phi, tau, m);
         }
     } else {
@@ -175,14 +176,28 @@ Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const Wea
     profile.SetValueUnit('R');
     const WeatherColumnInfo& info = WeatherColumnOf(column);
     profile.SetFileAndColumn(*path, static_cast<int>(info.column));
+    profile.SetHourColumn(static_cast<int>(WeatherColumn::Hour));
     // A cell outside the column's bounds refuses the file.
     if (info.bounds != nullptr)
         profile.SetCellBounds(*info.bounds);
-    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) == ProfileFault::None)
-        return Failure::None;
-    if (error != nullptr)
-        *error = profile.FileError();
-    return Failure::WeatherFile;
+    if (profile.FinalizeProfile(kWindowFrom, kWindowTo) != ProfileFault::None) {
+        if (error != nullptr)
+            *error = profile.FileError();
+        return Failure::WeatherFile;
+    }
+    // A file shorter than a year repeats itself from its start (a typical day, read from day
+    // 1); a first day that starts after its last hour would read other days' weather.
+    const long long firstHour = 24LL * (record.firstDay - 1) + 1;
+    const auto hours = static_cast<long long>(profile.Segments().size());
+    if (firstHour > hours) {
+        if (error != nullptr)
+            *error = { profile.FileError().file, static_cast<int>(std::min(firstHour + 1, 32000LL)),
+                {}, ReadFault::MissingLine,
+                "premier jour " + std::to_string(record.firstDay)
+                    + " : le fichier s'arrête à l'heure " + std::to_string(hours) };
+        return Failure::WeatherFile;
+    }
+    return Failure::None;
 }
 
 ErrorCode BuildAmbianceProfile(const CBCData* record, Component component, NCodedString& target,

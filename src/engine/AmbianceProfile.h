@@ -18,6 +18,10 @@ struct AmbianceContext {
     int azimuthIndex = kDefaultAzimuthIndex;
     int inclinationIndex = kDefaultInclinationIndex;
     WeatherSearch weather;
+    // The computed sun's value i is the sun of hour i, for a calculation that reads every hour
+    // at its true time (the fine mode). Otherwise it is the sun of hour i + 1, as the method
+    // lists it and its evaluation reads it an hour later during the first span.
+    bool sunAtTrueHours = false;
 };
 
 // Builds the hourly profile of one component (air temperature or flux density) of an

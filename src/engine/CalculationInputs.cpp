@@ -1,6 +1,7 @@
 #include "engine/CalculationInputs.h"
 
 #include "core/NFileName.h"
+#include "model/CBCData.h"
 #include "model/KslDoc.h"
 
 #include <utility>
@@ -25,6 +26,19 @@ CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSe
 CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather)
 {
     return InputsFor(doc, doc.StoredFormValues(), std::move(weather));
+}
+
+std::vector<std::string> WeatherFilesRead(const CalculationInputs& inputs)
+{
+    std::vector<std::string> files;
+    for (const CBCData* record : { inputs.exteriorAmbiance, inputs.interiorAmbiance }) {
+        if (record == nullptr || !record->weatherFlag)
+            continue;
+        if (std::optional<std::string> path
+            = FindWeatherFile(WeatherFileName(record->cityIndex), inputs.weather))
+            files.push_back(std::move(*path));
+    }
+    return files;
 }
 
 CalculationCheck CheckInputs(const KslDoc& doc, const CalculationInputs& inputs)

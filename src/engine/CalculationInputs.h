@@ -5,6 +5,9 @@
 #include "model/CalculationCheck.h"
 #include "model/FormValues.h"
 
+#include <string>
+#include <vector>
+
 namespace quelvan {
 
 class CBCData;
@@ -32,6 +35,11 @@ struct CalculationInputs {
 CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSearch weather = {});
 // The inputs as the document stores them.
 CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = {});
+
+// The weather files a preparation with these inputs reads, as the search finds them: one per
+// chosen ambiance that takes its data from a city's weather (none found, none listed). Commands
+// refuse to write over them.
+std::vector<std::string> WeatherFilesRead(const CalculationInputs& inputs);
 
 // Whether the calculation can be made with these inputs on the document's wall (CheckCalculation):
 // what every preparation checks first, and what `quelvan-cli check` reports.

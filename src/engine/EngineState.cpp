@@ -125,7 +125,8 @@ ErrorCode EngineState::CheckedBuild(KslDoc& doc, const CalculationInputs& inputs
     run_.nodes.Tmax.resize(n, 0.0f);
     run_.nodes.Phi.resize(n, 0.0f);
 
-    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
+    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather,
+        inputs.mode == CalculationMode::Fine };
     const struct {
         const CBCData* record;
         Component component;
@@ -222,11 +223,16 @@ bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>&
 CurrentValues EngineState::BoundariesAt(double t)
 {
     Calculation& c = *calc_;
+    // The standard mode keeps the method's evaluation, which gives the whole hours of the first
+    // span the value of the hour before; the fine mode takes every hour's own value.
+    const auto at = [&c, t](NCodedString& profile) {
+        return c.fine ? profile.ValueAtTrueTime(t) : profile.EvaluateProfile(t);
+    };
     CurrentValues v = run_.current;
-    v.interiorTemperature = c.interiorTemperature.EvaluateProfile(t);
-    v.exteriorTemperature = c.exteriorTemperature.EvaluateProfile(t);
-    v.interiorFlux = c.interiorFlux.EvaluateProfile(t);
-    v.exteriorFlux = c.exteriorFlux.EvaluateProfile(t);
+    v.interiorTemperature = at(c.interiorTemperature);
+    v.exteriorTemperature = at(c.exteriorTemperature);
+    v.interiorFlux = at(c.interiorFlux);
+    v.exteriorFlux = at(c.exteriorFlux);
     return v;
 }
 
@@ -315,14 +321,25 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
     ++run_.hours;
     v.exteriorSurfaceTemperature = T[0];
     v.interiorSurfaceTemperature = T[last];
-    const float qse = s.exchangeExterior * (T[0] - v.exteriorTemperature);
-    const float qsi = s.exchangeInterior * (v.interiorTemperature - T[last]);
+    float qse = s.exchangeExterior * (T[0] - v.exteriorTemperature);
+    float qsi = s.exchangeInterior * (v.interiorTemperature - T[last]);
+    v.exteriorTotalFlux = qse - s.absorptionExterior * v.exteriorFlux;
+    v.interiorTotalFlux = s.absorptionInterior * v.interiorFlux + qsi;
+    if (c.fine) {
+        // h (T_s - T_air) from temperatures rounded to floats moves in steps of h times their
+        // spacing, about 4 W/m² for h = 2e6: the fine mode forms its fluxes in double.
+        const FineSurfaceFluxes q = c.fine->SurfaceFluxes(v);
+        qse = static_cast<float>(q.exterior);
+        qsi = static_cast<float>(q.interior);
+        v.exteriorTotalFlux
+            = static_cast<float>(q.exterior - double(s.absorptionExterior) * v.exteriorFlux);
+        v.interiorTotalFlux
+            = static_cast<float>(double(s.absorptionInterior) * v.interiorFlux + q.interior);
+    }
     const float values[kSeriesCount] = { v.exteriorTemperature, T[0], T[last],
         v.interiorTemperature, v.exteriorFlux, qse, qsi, v.interiorFlux };
     for (int i = 0; i < kSeriesCount; ++i)
         run_.series[static_cast<size_t>(i)].push_back(values[i]);
-    v.exteriorTotalFlux = qse - s.absorptionExterior * v.exteriorFlux;
-    v.interiorTotalFlux = s.absorptionInterior * v.interiorFlux + qsi;
     if (run_.hours > 1 && c.fine) {
         // The fine mode's heat, integrated over the sub-steps since the last recorded hour.
         c.fineInteriorEnergy += hour.interiorSurface;

@@ -65,6 +65,11 @@ void FineCalculation::CopyTemperatures(std::vector<float>& out) const
     CopyAsFloat(stepper_.Temperatures(), out);
 }
 
+FineSurfaceFluxes FineCalculation::SurfaceFluxes(const CurrentValues& values) const
+{
+    return stepper_.SurfaceFluxes(BoundaryOf(values));
+}
+
 void FineCalculation::NodeFluxDensities(const CurrentValues& values, std::vector<float>& out) const
 {
     stepper_.NodeFluxDensities(BoundaryOf(values), work_);

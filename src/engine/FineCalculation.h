@@ -34,6 +34,9 @@ public:
     // Node temperatures (°C) and node flux densities (W/m², positive toward the interior, as the
     // standard method shows them) at the current whole hour, one entry per node.
     void CopyTemperatures(std::vector<float>& out) const;
+    // The convective surface flux densities at the current whole hour, formed in double
+    // precision from the stepper's own temperatures (signs as FineSurfaceFluxes).
+    FineSurfaceFluxes SurfaceFluxes(const CurrentValues& values) const;
     void NodeFluxDensities(const CurrentValues& values, std::vector<float>& out) const;
 
 private:

@@ -92,8 +92,10 @@ FineHourEnergies FineStepper::AdvanceHour(const FineBoundary& atStart, const Fin
     FineHourEnergies energy;
     if (!usable_)
         return energy;
-    // A start, or a jump of the boundary values at the whole hour, excites the stiff components.
-    int startup = continuous_ && atStart == lastEnd_ ? 0 : settings_.startupSubSteps;
+    // A start, a jump of the boundary values, or a change of their slope at the whole hour
+    // excites the stiff components (a very light face cell, or a surface resistance near 0).
+    const bool smooth = continuous_ && atStart == lastEnd_ && !settings_.dampEveryHour;
+    int startup = smooth ? 0 : settings_.startupSubSteps;
     const int steps = settings_.subStepsPerHour;
     const double dt = kHour / steps;
     FineBoundary from = atStart;

@@ -37,10 +37,13 @@ struct FineSettings {
     FineMassMatrix mass = FineMassMatrix::Consistent;
     FineTimeScheme scheme = FineTimeScheme::CrankNicolson;
     int subStepsPerHour = 6;
-    // Crank–Nicolson only: after a start (or a jump of the boundary values between two hours)
-    // this many sub-steps are each made as two implicit Euler half-steps, which damp the
-    // stiff components that Crank–Nicolson would leave oscillating.
+    // Crank–Nicolson only: the first sub-steps of every hour, this many, are each made as two
+    // implicit Euler half-steps, which damp the stiff components that Crank–Nicolson would
+    // leave oscillating. Every whole hour excites them: the boundary values change their slope
+    // there (or jump, after a start). With dampEveryHour false only a start or a jump is damped
+    // (the choice measured against in docs/engine.md).
     int startupSubSteps = 1;
+    bool dampEveryHour = true;
 };
 
 // Heat of one hour in J/m², integrated over the sub-steps with the scheme's own weights, so that

@@ -224,6 +224,37 @@ ProfileFault NCodedString::BuildListSegments()
     return ProfileFault::None;
 }
 
+const std::string& NCodedString::ValueCell(int line) const
+{
+    // Hour-checked files are read whole; the others keep only the column of the code.
+    return table_.Cell(line, hourColumn_ > 0 ? Column() - 1 : 0);
+}
+
+ErrorCode NCodedString::CheckLine(int line, int fields)
+{
+    if (hourColumn_ <= 0)
+        return ProfileFault::None; // the table's read checked the column
+    float hour = 0.0f;
+    if (line > 0
+        && (!ParseFloat(TrimBlanks(table_.Cell(line, hourColumn_ - 1)), hour)
+            || hour != static_cast<float>(line))) {
+        fileError_ = { fileError_.file, line + 1, std::to_string(hourColumn_),
+            ReadFault::UnexpectedHour, {}, 0, std::to_string(line) };
+        return ProfileFault::BadLine;
+    }
+    // Every line, the header too, holds the column read.
+    if (table_.CellCount(line) < Column()) {
+        fileError_
+            = { fileError_.file, line + 1, std::to_string(Column()), ReadFault::MissingColumn, {} };
+        return Failure::TableSplit;
+    }
+    if (line > 0 && table_.CellCount(line) < fields) {
+        fileError_ = { fileError_.file, line + 1, {}, ReadFault::IncompleteLine, {} };
+        return ProfileFault::BadLine;
+    }
+    return ProfileFault::None;
+}
+
 ErrorCode NCodedString::LoadFile(double from, double to)
 {
     segments_.clear();
@@ -231,7 +262,7 @@ ErrorCode NCodedString::LoadFile(double from, double to)
     // A file name kept in Windows-1252 bytes is shown as text.
     fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
     const std::string column = std::to_string(Column());
-    if (!table_.Read(FileName(), Column())) {
+    if (!table_.Read(FileName(), hourColumn_ > 0 ? -1 : Column())) {
         fileError_.fault = table_.FileFault();
         if (fileError_.fault == ReadFault::TooLarge)
             fileError_.limitBytes = kMaxTextFileBytes;
@@ -239,8 +270,8 @@ ErrorCode NCodedString::LoadFile(double from, double to)
     }
     if (table_.ErrorCode() != Failure::None) {
         fileError_.line = table_.ErrorRow() + 1;
-        fileError_.fault = ReadFault::MissingColumn;
-        fileError_.field = column;
+        fileError_.fault = hourColumn_ > 0 ? ReadFault::LineTooLong : ReadFault::MissingColumn;
+        fileError_.field = hourColumn_ > 0 ? std::string() : column;
         return table_.ErrorCode();
     }
     const int r = table_.RowCount();
@@ -258,10 +289,14 @@ ErrorCode NCodedString::LoadFile(double from, double to)
         if (b <= a)
             b = a + 1;
     }
-    for (int k = 0; k + a + 1 < b; ++k) {
-        const int line = a + 1 + k;
-        std::string value = table_.CellCount(line) > 0 ? table_.Cell(line, 0) : std::string();
-        value = std::string(TrimBlanks(value));
+    // Every line obeys the hour column's rules, the values of the window are read.
+    const int fields = table_.CellCount(std::min(1, r - 1));
+    for (int line = 0; line < r; ++line) {
+        if (const ErrorCode code = CheckLine(line, fields); code.IsError())
+            return code;
+        if (line <= a || line >= b)
+            continue;
+        const std::string value(TrimBlanks(ValueCell(line)));
         float check = 0.0f;
         if (!ParseFloat(value, check)) {
             fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber, {} };
@@ -276,6 +311,10 @@ ErrorCode NCodedString::LoadFile(double from, double to)
         const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
         const std::string start = segments_.empty() ? std::string() : segments_.back().endValue;
         segments_.push_back({ t0, t1, start, value });
+    }
+    if (hourColumn_ > 0 && table_.LeftOutUnendedLine()) {
+        fileError_ = { fileError_.file, r + 1, {}, ReadFault::IncompleteLine, {} };
+        return ProfileFault::BadLine;
     }
     // The first hour runs from the last value of the year.
     if (!segments_.empty())
@@ -330,7 +369,30 @@ float NCodedString::EvaluateProfile(double t)
         ++k;
     k = std::min(k, count - 1);
     lastFound_ = k;
-    const Segment& s = segments_[static_cast<size_t>(k)];
+    return SegmentValue(segments_[static_cast<size_t>(k)], tau);
+}
+
+float NCodedString::ValueAtTrueTime(double t) const
+{
+    if (segments_.empty())
+        return 0.0f;
+    const double first = segments_.front().t0;
+    const double span = span_;
+    double tau = t;
+    if (span > 0.0) {
+        tau = first + std::fmod(t - first, span);
+        if (tau < first)
+            tau += span;
+    }
+    // The last segment that starts at tau or before.
+    const auto after = std::upper_bound(segments_.begin(), segments_.end(), tau,
+        [](double time, const Segment& s) { return time < s.t0; });
+    const auto k = std::max<std::ptrdiff_t>(after - segments_.begin() - 1, 0);
+    return SegmentValue(segments_[static_cast<size_t>(k)], tau);
+}
+
+float NCodedString::SegmentValue(const Segment& s, double tau) const
+{
     const double a = FloatValue(s.startValue);
     const double b = FloatValue(s.endValue);
     const double width = static_cast<double>(s.t1) - s.t0;

@@ -45,6 +45,11 @@ public:
     // The range every data cell of a file must lie in; a cell outside it refuses the file
     // (ProfileFault::BadCell, the line and the range in FileError()). None by default.
     void SetCellBounds(const Bounds& bounds) { cellBounds_ = bounds; }
+    // The column in which a file numbers its hours, 1, 2, ... from the line after the header
+    // (0: none, the default). With it, a line whose hour does not follow the previous one
+    // (ProfileFault::BadLine, the hour expected in FileError()), a line with fewer fields than the
+    // first data line, or a last line without its line end (cut) refuse the file.
+    void SetHourColumn(int column) { hourColumn_ = column; }
     // The values (one per time unit) that the next FinalizeProfile turns into segments. With a
     // multiplier m other than 1 they are divided by m first, so evaluation gives them back.
     void StoreValues(std::vector<std::string> values);
@@ -54,6 +59,12 @@ public:
     // the file has no such column.
     ErrorCode FinalizeProfile(double from, double to);
     float EvaluateProfile(double t);
+    // The value at t taken at its true time: the profile repeats itself over its span on every
+    // span alike, and a time on a segment boundary takes the segment that starts there. A list
+    // of n hourly values gives value h mod n at every whole hour h, the first span included
+    // (EvaluateProfile gives hour h of the first span the value of hour h - 1). Between
+    // boundaries both give the same value.
+    float ValueAtTrueTime(double t) const;
     bool IsValid() const;
 
     const std::string& Code() const { return code_; }
@@ -82,6 +93,11 @@ private:
     bool ReadMultiplier(float& value) const;
     ProfileFault BuildListSegments();
     ErrorCode LoadFile(double from, double to);
+    float SegmentValue(const Segment& s, double tau) const;
+    // The hour column's rules on one data line (counted from 0, the header 0) of a file whose
+    // first data line holds `fields` fields: ProfileFault::None, or the fault with FileError() set.
+    ErrorCode CheckLine(int line, int fields);
+    const std::string& ValueCell(int line) const;
 
     std::string code_;
     std::vector<std::string> values_;
@@ -91,6 +107,7 @@ private:
     float span_ = 0.0f;
     float multiplier_ = 1.0f;
     std::optional<Bounds> cellBounds_;
+    int hourColumn_ = 0;
     mutable std::string diagnostic_;
     ReadError fileError_;
 };

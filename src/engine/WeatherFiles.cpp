@@ -1,11 +1,12 @@
 #include "engine/WeatherFiles.h"
 
+#include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "model/CBCData.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
 namespace quelvan {
 
@@ -33,10 +34,13 @@ std::string UserWeatherDirectory()
 #endif
 }
 
-bool IsRegularFile(const std::string& path)
+// Whether the folder holds an entry of that name, whatever it is: a link to nothing or a named
+// pipe is found too, so that the reader refuses it by name rather than the search passing on to
+// another folder's file.
+bool EntryExists(const std::string& path)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+    struct stat info { };
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 std::string Join(const std::string& directory, const std::string& name)
@@ -49,6 +53,28 @@ std::string Join(const std::string& directory, const std::string& name)
 }
 
 } // namespace
+
+bool HoldsWeatherYear(const std::string& path)
+{
+    constexpr std::size_t kYearHours = 8760;
+    constexpr std::size_t kNumericCells = 7;
+    const std::optional<TextLines> text = ReadTextLines(path);
+    if (!text || text->lines.size() < kYearHours + 1)
+        return false;
+    std::string_view line = text->lines[1];
+    for (std::size_t cell = 0; cell < kNumericCells; ++cell) {
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string_view::npos)
+            return false;
+        line.remove_prefix(start);
+        const std::size_t end = std::min(line.find_first_of(" \t"), line.size());
+        float value = 0.0f;
+        if (!ParseFloat(line.substr(0, end), value))
+            return false;
+        line.remove_prefix(end);
+    }
+    return true;
+}
 
 std::string WeatherFileName(int cityIndex)
 {
@@ -83,11 +109,11 @@ std::optional<std::string> FindWeatherFile(const std::string& fileName, const We
     const std::optional<std::string> legacyName = Utf8ToCp1252(fileName);
     for (const std::string& directory : WeatherSearchDirectories(search)) {
         const std::string path = Join(directory, fileName);
-        if (IsRegularFile(path))
+        if (EntryExists(path))
             return path;
         if (legacyName && *legacyName != fileName) {
             const std::string legacyPath = Join(directory, *legacyName);
-            if (IsRegularFile(legacyPath))
+            if (EntryExists(legacyPath))
                 return legacyPath;
         }
     }

@@ -19,8 +19,17 @@ struct WeatherSearch {
 };
 std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search);
 
-// Full path of the first existing file of that name in the search folders; a file whose name
-// is stored in Windows-1252 bytes is found too. Empty when none exists.
-std::optional<std::string> FindWeatherFile(const std::string& fileName, const WeatherSearch& search);
+// Full path of the first entry of that name in the search folders, whatever it is: the first
+// match is the file, and the reader refuses it when it is not usable (a folder, a named pipe, a
+// device, a broken link) rather than the search passing it over. A file whose name is stored in
+// Windows-1252 bytes is found too. Empty when no folder holds the name.
+std::optional<std::string> FindWeatherFile(
+    const std::string& fileName, const WeatherSearch& search);
+
+// Whether the file at the path holds an hourly weather year: a header line, then at least 8760
+// lines whose first seven cells (tabs or blanks between them) are numbers, as the program's own
+// weather files and those imported from EPW files. Commands refuse to replace such a file
+// unless told to: it may hold measured data that cannot be made again.
+bool HoldsWeatherYear(const std::string& path);
 
 } // namespace quelvan

@@ -94,6 +94,8 @@ public:
     void ResetResults();
     NTextTable results;
     int nextResultsRow = 1;
+    // Whether a calculation has recorded at least one hour since the last reset.
+    bool HasResults() const { return nextResultsRow > 1; }
 
     // --- file-name record and document state ---------------------------------------------
     // New: built-in data, reset results, unnamed "Sans nom", not modified, references not

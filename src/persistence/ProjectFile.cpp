@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/TextFile.h"
+#include "core/TextTrim.h"
 #include "model/KslDoc.h"
 
 namespace quelvan {
@@ -41,6 +42,19 @@ Failure ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error)
         return Failure::General;
     doc.TakeProjectData(read);
     return Failure::None;
+}
+
+bool HoldsProject(const std::string& path)
+{
+    const std::optional<TextLines> text = ReadTextLines(path, kMaxProjectFileBytes);
+    if (!text || text->lines.empty())
+        return false;
+    constexpr std::string_view kVersionEnd = ": numero de version";
+    const std::string_view first = TrimBlanks(text->lines.front());
+    if (first.size() > kVersionEnd.size() && first.ends_with(kVersionEnd))
+        return true;
+    KslDoc read;
+    return ParseProjectLines(read, text->lines) == Failure::None;
 }
 
 std::string ReadErrorMessage(const ReadError& error)

@@ -44,6 +44,10 @@ bool SameProjectData(const KslDoc& a, const KslDoc& b, std::string* difference =
 // The document is changed only when the whole file read; after a failure it holds the
 // built-in data of a new project.
 Failure ReadProjectFile(KslDoc& doc, const std::string& path, ReadError* error = nullptr);
+// Whether the file at the path holds a project, read or damaged: it reads as one, or its first
+// line is a version line ("1.20a: numero de version"). Commands that write other kinds of files
+// refuse to replace such a file unless told to.
+bool HoldsProject(const std::string& path);
 // "Erreur en lecture : ligne 23, champ L= : nombre attendu".
 std::string ReadErrorMessage(const ReadError& error);
 // Checks that the formatted lines read back into the same project, then writes them

@@ -35,10 +35,9 @@ std::variant<int, ReadFault> ReadInteger(std::string_view text)
 // Cuts one field out of its line at column (counted from 0, before any run-on of the fields
 // to its left) and stores it into the record; the reason when the line cannot hold it.
 template <typename R>
-std::optional<ReadFault> ReadField(
-    const Field<R>& field, int column, FixedColumnLine& line, R& record, const KslDoc& read)
+std::optional<ReadFault> ReadField(const Field<R>& field, int column, FixedColumnLine& line,
+    R& record, const KslDoc& read, FieldValue& value)
 {
-    FieldValue value;
     if (field.kind == FieldKind::Rest) {
         if (field.set == nullptr)
             return std::nullopt;
@@ -128,10 +127,13 @@ private:
         int column = 0;
         for (const Field<R>& field : layout.fields) {
             column += static_cast<int>(field.prefix.size());
-            if (const auto fault = ReadField(field, column, line, record, doc_)) {
+            FieldValue value;
+            if (const auto fault = ReadField(field, column, line, record, doc_, value)) {
                 Fail(field.label, *fault);
                 if (*fault == ReadFault::OutOfRange)
                     error_.limits = LimitsText(field);
+                if (*fault == ReadFault::DuplicateIdentifier)
+                    error_.value = value.text;
                 return false;
             }
             column += field.width;

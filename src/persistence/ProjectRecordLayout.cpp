@@ -11,9 +11,28 @@ namespace {
 
 using namespace layout;
 
-// --- materials: "O=%3d L=%12s R=%12s C=%12s C=%3d%3d%3d N=%s" ------------------------------
-bool SetLibraryIndex(CMaterial& m, const FieldValue& v, const KslDoc&)
+// An identifier that an earlier record of the same list holds is refused: layers and
+// selections find the first record of an index, so the second could never be reached.
+template <typename R, int (R::*Index)() const>
+bool IndexIsFree(const R& record, const NList<R>& list, int index)
 {
+    for (const R& other : list)
+        if (&other != &record && (other.*Index)() == index)
+            return false;
+    return true;
+}
+
+template <typename R> constexpr Field<R> UniqueIndexField(Field<R> field)
+{
+    field.refusal = ReadFault::DuplicateIdentifier;
+    return field;
+}
+
+// --- materials: "O=%3d L=%12s R=%12s C=%12s C=%3d%3d%3d N=%s" ------------------------------
+bool SetLibraryIndex(CMaterial& m, const FieldValue& v, const KslDoc& read)
+{
+    if (!IndexIsFree<CMaterial, &CMaterial::LibraryIndex>(m, read.materials, v.number))
+        return false;
     m.SetIdentifier(CMaterial::kIdentifierBase + v.number);
     return true;
 }
@@ -40,8 +59,8 @@ template <int Shift> constexpr Field<CMaterial> ColourField(std::string_view lab
 }
 
 constexpr Field<CMaterial> kMaterialFields[] {
-    Integer<CMaterial>("O=", "O=", 3, NumberOf<CMaterial, &CMaterial::LibraryIndex>,
-        SetLibraryIndex, 0, kMaxRecordIndex),
+    UniqueIndexField(Integer<CMaterial>("O=", "O=", 3,
+        NumberOf<CMaterial, &CMaterial::LibraryIndex>, SetLibraryIndex, 0, kMaxRecordIndex)),
     ValueOf<CMaterial, &CMaterial::Conductivity, &CMaterial::SetConductivity>(" L=", "L=", 12),
     ValueOf<CMaterial, &CMaterial::Density, &CMaterial::SetDensity>(" R=", "R=", 12),
     ValueOf<CMaterial, &CMaterial::Capacity, &CMaterial::SetCapacity>(" C=", "C=", 12),
@@ -52,8 +71,10 @@ constexpr Field<CMaterial> kMaterialFields[] {
 };
 
 // --- ambiances: "O=%3d %1d %2d %3d %1d %2s %2d %4s %4s %4s %4s %2s %2d %5s %5s %5s %5s N=%s" ---
-bool SetAmbianceIndex(CBCData& r, const FieldValue& v, const KslDoc&)
+bool SetAmbianceIndex(CBCData& r, const FieldValue& v, const KslDoc& read)
 {
+    if (!IndexIsFree<CBCData, &CBCData::Index>(r, read.Ambiances(r.side), v.number))
+        return false;
     r.SetIdentifier(kAmbianceIdentifierBase + v.number);
     return true;
 }
@@ -149,8 +170,8 @@ template <Component C, int K> constexpr Field<CBCData> ValueField(std::string_vi
 }
 
 constexpr Field<CBCData> kAmbianceFields[] {
-    Integer<CBCData>(
-        "O=", "O=", 3, NumberOf<CBCData, &CBCData::Index>, SetAmbianceIndex, 0, kMaxRecordIndex),
+    UniqueIndexField(Integer<CBCData>(
+        "O=", "O=", 3, NumberOf<CBCData, &CBCData::Index>, SetAmbianceIndex, 0, kMaxRecordIndex)),
     { .prefix = " ",
         .label = "météo",
         .kind = FieldKind::Flag,

@@ -3,6 +3,10 @@
 #include "core/FileIdentity.h"
 #include "core/NFileName.h"
 #include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace quelvan {
 
@@ -22,6 +26,25 @@ bool WriteResultsFile(const KslDoc& doc)
     if (doc.unnamed || SameFile(ResultsFilePath(doc), doc.fullPath))
         return false;
     return WriteResultsFile(doc, ResultsFilePath(doc));
+}
+
+bool ResultsBesideStillApply(const KslDoc& doc, const std::string& projectPath)
+{
+    KslDoc saved;
+    if (ReadProjectFile(saved, projectPath) != Failure::None)
+        return false;
+    saved.author = doc.author;
+    saved.reference = doc.reference;
+    saved.printChoices = doc.printChoices;
+    return SameProjectData(doc, saved);
+}
+
+bool RemoveResultsFile(const std::string& projectPath)
+{
+    const std::string results = ResultsFilePathFor(projectPath);
+    if (SameFile(results, projectPath))
+        return false;
+    return ::unlink(results.c_str()) == 0 || errno == ENOENT;
 }
 
 bool WriteResultsFile(const KslDoc& doc, const std::string& path)

@@ -1,6 +1,7 @@
 #include "ui/CalculationRunner.h"
 
 #include "core/Messages.h"
+#include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
 #include "ui/Prompter.h"
 
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -83,9 +85,17 @@ bool CalculationRunner::Prepare()
 bool CalculationRunner::EnterCalculation()
 {
     SetRunState(RunState::Idle);
+    const CalculationInputs inputs = inputs_();
     if (!Prepare())
         return false; // stays idle until a preparation succeeds
     SetRunState(RunState::Ready);
+    // Said once on entering the calculation, not at every re-initialisation.
+    QStringList warnings;
+    for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+        warnings << QString::fromStdString(warning);
+    if (!warnings.isEmpty())
+        prompter_.Message(
+            window_, warnings.join(QStringLiteral("\n\n")), Prompter::Icon::Exclamation);
     return true;
 }
 

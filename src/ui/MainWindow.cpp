@@ -11,6 +11,7 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/FilePath.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LockKeyIndicators.h"
@@ -249,16 +250,17 @@ void MainWindow::UpdateTitle()
 void MainWindow::UpdateRecentMenu()
 {
     recentMenu_->clear();
-    const QStringList files = controller_->RecentFiles();
-    for (int i = 0; i < files.size(); ++i) {
-        const QString& file = files[i];
-        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
+    const std::vector<std::string> files = controller_->RecentFilePaths();
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::string file = files[i];
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(static_cast<int>(i) + 1).arg(PathText(file)));
         connect(action, &QAction::triggered, this, [this, file] {
             if (controller_->MaybeSave())
-                OpenPath(file);
+                OpenFile(file);
         });
     }
-    recentMenu_->setEnabled(!files.isEmpty());
+    recentMenu_->setEnabled(!files.empty());
 }
 
 void MainWindow::AfterDocumentChange()
@@ -291,7 +293,12 @@ void MainWindow::OpenProject()
 
 bool MainWindow::OpenPath(const QString& path)
 {
-    const bool ok = controller_->OpenPath(path);
+    return OpenFile(PathBytes(path));
+}
+
+bool MainWindow::OpenFile(const std::string& path)
+{
+    const bool ok = controller_->OpenFile(path);
     doc_->modified = false;
     return ok;
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -59,6 +60,8 @@ public slots:
     void NewProject();
     void OpenProject();
     bool OpenPath(const QString& path);
+    // A path as the system's bytes (the program's argument).
+    bool OpenFile(const std::string& path);
     void SaveProject();
     void SaveProjectAs();
     void About();

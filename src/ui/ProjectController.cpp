@@ -1,11 +1,13 @@
 #include "ui/ProjectController.h"
 
 #include "core/Messages.h"
+#include "core/TextFile.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
 #include "ui/AmbianceListAdapter.h"
+#include "ui/FilePath.h"
 #include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
 #include "ui/PrintChoiceDialog.h"
@@ -17,6 +19,10 @@
 #include "ui/ReportChoiceSetting.h"
 
 #include <QFileInfo>
+#include <QSettings>
+#include <QVariant>
+
+#include <filesystem>
 
 namespace quelvan::ui {
 
@@ -71,13 +77,13 @@ void ProjectController::NewProject()
     emit titleChanged();
 }
 
-bool ProjectController::ReadInto(const QString& path)
+bool ProjectController::ReadInto(const std::string& path)
 {
     // The project is read into a fresh document first, so a failed read changes nothing
     // before the new project replaces it.
     KslDoc read;
     ReadError error;
-    if (ReadProjectFile(read, FromQ(path), &error) != Failure::None) {
+    if (ReadProjectFile(read, path, &error) != Failure::None) {
         prompter_.Message(
             window_, QString::fromStdString(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
         NewProject();
@@ -85,7 +91,7 @@ bool ProjectController::ReadInto(const QString& path)
     }
     doc_.NewDocument();
     doc_.TakeProjectData(read);
-    doc_.SetPath(FromQ(path));
+    doc_.SetPath(path);
     doc_.modified = false;
     doc_.referencesConfirmed = true;
     doc_.controlsOutOfDate = true;
@@ -100,21 +106,30 @@ bool ProjectController::Open()
 {
     if (!MaybeSave())
         return false;
-    const QString initial = doc_.unnamed ? QStringLiteral("*.ksl") : ToQ(doc_.fullPath);
+    const QString initial = doc_.unnamed ? QStringLiteral("*.ksl") : PathText(doc_.fullPath);
     const QString path = prompter_.OpenFileName(window_, initial);
     if (path.isEmpty())
         return false;
-    return ReadInto(path);
+    return ReadInto(PathBytes(path));
 }
 
 bool ProjectController::OpenPath(const QString& path)
 {
+    return ReadInto(PathBytes(path));
+}
+
+bool ProjectController::OpenFile(const std::string& path)
+{
     return ReadInto(path);
 }
 
-bool ProjectController::WriteTo(const QString& path)
+bool ProjectController::WriteTo(const std::string& path)
 {
-    const WriteResult result = WriteProjectFile(doc_, FromQ(path));
+    // Decided before the project file is replaced: without results, the results file beside it
+    // is kept only while it still holds this project's results.
+    const bool hasResults = doc_.HasResults();
+    const bool resultsStillApply = !hasResults && ResultsBesideStillApply(doc_, path);
+    const WriteResult result = WriteProjectFile(doc_, path);
     if (result != WriteResult::Ok) {
         // The previous file stays intact and the project keeps its modified mark.
         prompter_.Message(window_,
@@ -123,13 +138,15 @@ bool ProjectController::WriteTo(const QString& path)
             Prompter::Icon::Stop);
         return false;
     }
-    doc_.SetPath(FromQ(path));
+    doc_.SetPath(path);
     doc_.modified = false;
     emit titleChanged();
-    if (!WriteResultsFile(doc_)) {
+    if (hasResults && !WriteResultsFile(doc_)) {
         prompter_.Message(
             window_, QString::fromUtf8(msg::kResultsNotSaved), Prompter::Icon::Information);
         doc_.modified = true;
+    } else if (!hasResults && !resultsStillApply) {
+        RemoveResultsFile(path);
     }
     AddRecentFile(path);
     return true;
@@ -141,13 +158,12 @@ bool ProjectController::Save()
         storeControls_();
     if (!doc_.referencesConfirmed)
         References(); // "Annuler" goes on with the save
-    QString path = ToQ(doc_.fullPath);
-    if (doc_.unnamed) {
-        path = prompter_.SaveFileName(window_, ToQ(doc_.title) + QStringLiteral(".ksl"));
-        if (path.isEmpty())
-            return false;
-    }
-    return WriteTo(path);
+    if (!doc_.unnamed)
+        return WriteTo(doc_.fullPath);
+    const QString path = prompter_.SaveFileName(window_, ToQ(doc_.title) + QStringLiteral(".ksl"));
+    if (path.isEmpty())
+        return false;
+    return WriteTo(PathBytes(path));
 }
 
 bool ProjectController::SaveAs()
@@ -155,11 +171,11 @@ bool ProjectController::SaveAs()
     if (storeControls_)
         storeControls_();
     const QString initial
-        = doc_.unnamed ? ToQ(doc_.title) + QStringLiteral(".ksl") : ToQ(doc_.fullPath);
+        = doc_.unnamed ? ToQ(doc_.title) + QStringLiteral(".ksl") : PathText(doc_.fullPath);
     const QString path = prompter_.SaveFileName(window_, initial);
     if (path.isEmpty())
         return false;
-    return WriteTo(path);
+    return WriteTo(PathBytes(path));
 }
 
 bool ProjectController::EditList(ListKind kind, Side side)
@@ -201,27 +217,42 @@ bool ProjectController::PrintChoice()
 
 QStringList ProjectController::RecentFiles() const
 {
-    QSettings settings = ProgramSettings();
     QStringList files;
+    for (const std::string& path : RecentFilePaths())
+        files << PathText(path);
+    return files;
+}
+
+std::vector<std::string> ProjectController::RecentFilePaths() const
+{
+    QSettings settings = ProgramSettings();
+    std::vector<std::string> files;
     for (int i = 1; i <= kRecentCount; ++i) {
-        const QString file
-            = settings.value(QStringLiteral("Recent File List/File%1").arg(i)).toString();
-        if (!file.isEmpty())
-            files << file;
+        const QVariant value = settings.value(QStringLiteral("Recent File List/File%1").arg(i));
+        const std::string file = value.typeId() == QMetaType::QByteArray
+            ? value.toByteArray().toStdString()
+            : FromQ(value.toString());
+        if (!file.empty())
+            files.push_back(file);
     }
     return files;
 }
 
-void ProjectController::AddRecentFile(const QString& path)
+void ProjectController::AddRecentFile(const std::string& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    QStringList files = RecentFiles();
-    files.removeAll(absolute);
-    files.prepend(absolute);
+    const std::string absolute = IsValidUtf8(path)
+        ? FromQ(QFileInfo(ToQ(path)).absoluteFilePath())
+        : std::filesystem::absolute(path).lexically_normal().string();
+    std::vector<std::string> files = RecentFilePaths();
+    std::erase(files, absolute);
+    files.insert(files.begin(), absolute);
     QSettings settings = ProgramSettings();
-    for (int i = 0; i < kRecentCount; ++i)
+    for (int i = 0; i < kRecentCount; ++i) {
+        const std::string file
+            = i < static_cast<int>(files.size()) ? files[static_cast<size_t>(i)] : "";
         settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1),
-            i < files.size() ? files[i] : QString());
+            IsValidUtf8(file) ? QVariant(ToQ(file)) : QVariant(QByteArray::fromStdString(file)));
+    }
     emit recentFilesChanged();
 }
 

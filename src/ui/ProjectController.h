@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -37,7 +39,9 @@ public:
     void NewProject();
     // Ask before discarding, file dialog, read; a failed read leaves a new project.
     bool Open();
+    // Reads the project at a path as Qt gives it (PathBytes), or as the system's bytes.
     bool OpenPath(const QString& path);
+    bool OpenFile(const std::string& path);
     bool Save();
     bool SaveAs();
 
@@ -48,8 +52,11 @@ public:
     bool References();
     bool PrintChoice();
 
+    // The recent files, most recent first: as shown, and as the system's bytes. A path that is
+    // valid UTF-8 is kept as text in the settings, any other as its bytes.
     QStringList RecentFiles() const;
-    void AddRecentFile(const QString& path);
+    std::vector<std::string> RecentFilePaths() const;
+    void AddRecentFile(const std::string& path);
     QString WindowTitle() const;
 
 signals:
@@ -59,8 +66,8 @@ signals:
     void recentFilesChanged();
 
 private:
-    bool ReadInto(const QString& path);
-    bool WriteTo(const QString& path);
+    bool ReadInto(const std::string& path);
+    bool WriteTo(const std::string& path);
 
     KslDoc& doc_;
     Prompter& prompter_;

@@ -46,6 +46,45 @@ double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeco
     return sum * h / 3.0 / rampSeconds;
 }
 
+FaceFluxes ImposedFacesSlabFluxes(
+    const SiLayer& slab, std::span<const double> exteriorFace, std::span<const double> interiorFace)
+{
+    constexpr double kHour = 3600.0;
+    const double length = slab.thickness;
+    const double alpha = slab.conductivity / (slab.density * slab.heatCapacity);
+    // Modes that relax by e^-200 or more within an hour sit at their quasi-steady value at every
+    // whole hour: only the slower ones are followed.
+    const auto decay = [&](int n) { return alpha * std::pow(n * std::numbers::pi / length, 2); };
+    int modes = 1;
+    while (decay(modes) * kHour < 200.0 && modes < 100000)
+        ++modes;
+    std::vector<double> amplitude(static_cast<std::size_t>(modes) + 1, 0.0);
+    FaceFluxes q;
+    const std::size_t hours = std::min(exteriorFace.size(), interiorFace.size());
+    for (std::size_t h = 0; h < hours; ++h) {
+        const double f = exteriorFace[h];
+        const double g = interiorFace[h];
+        // Slopes (K/s) of the hour that ends here; none before hour 0, the steady start.
+        const double sf = h > 0 ? (f - exteriorFace[h - 1]) / kHour : 0.0;
+        const double sg = h > 0 ? (g - interiorFace[h - 1]) / kHour : 0.0;
+        // T = f (1 - x/L) + g x/L + w(x) + Σ (a_n - w_n) sin(k_n x), α w'' = sf (1 - x/L) + sg x/L.
+        double exteriorGradient = (g - f) / length - length * (2 * sf + sg) / (6 * alpha);
+        double interiorGradient = (g - f) / length + length * (sf + 2 * sg) / (6 * alpha);
+        for (int n = 1; n <= modes && h > 0; ++n) {
+            const double k = n * std::numbers::pi / length;
+            const double odd = n % 2 == 1 ? 1.0 : -1.0;
+            const double steady = -2.0 / (n * std::numbers::pi) * (sf + odd * sg) / decay(n);
+            double& a = amplitude[static_cast<std::size_t>(n)];
+            a = steady + (a - steady) * std::exp(-decay(n) * kHour);
+            exteriorGradient += (a - steady) * k;
+            interiorGradient -= (a - steady) * k * odd;
+        }
+        q.exterior.push_back(slab.conductivity * exteriorGradient);
+        q.interior.push_back(slab.conductivity * interiorGradient);
+    }
+    return q;
+}
+
 double HeldHeat(const std::vector<SiLayer>& layers, std::span<const float> positions,
     std::span<const float> temperatures)
 {

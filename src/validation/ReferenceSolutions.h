@@ -28,6 +28,20 @@ double SemiInfiniteStepTemperature(
 double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeconds,
     const SiLayer& body, double exchange, double initial, double air);
 
+// Surface flux densities (W/m²) at whole hours of a homogeneous slab whose two faces take
+// imposed temperatures (both surface resistances 0), given at hours 0, 1, ... and linear in
+// between, starting from the steady state of hour 0. Signs as the hourly series: the exterior
+// flux leaves the wall (λ ∂T/∂x at the exterior face), the interior one enters it (λ ∂T/∂x at
+// the interior face). Closed form: the straight profile between the faces, the quasi-steady
+// profile that constant slopes of the face temperatures add to it (a cubic), and the sine
+// modes of the slab, each relaxing exactly from one hour's quasi-steady value to the next.
+struct FaceFluxes {
+    std::vector<double> exterior;
+    std::vector<double> interior;
+};
+FaceFluxes ImposedFacesSlabFluxes(const SiLayer& slab, std::span<const double> exteriorFace,
+    std::span<const double> interiorFace);
+
 // Heat (J/m², 0 at 0 °C) held by layers (from the exterior face) whose temperature is piecewise
 // linear between nodes at the given positions (m from the exterior face, increasing):
 // ∫ ρ c T dx, each piece taking the material of the layer its middle lies in.

@@ -28,7 +28,14 @@ struct ValidationRow {
     bool Passed() const;
 };
 
-enum class ValidationKind { Periodic, SemiInfinite, SteadyState, HalfPeriodHeat, WeekBalance };
+enum class ValidationKind {
+    Periodic,
+    SemiInfinite,
+    SteadyState,
+    HalfPeriodHeat,
+    WeekBalance,
+    BareSurfaces,
+};
 
 struct ValidationCase {
     const char* id; // a name without spaces: "periodic_concrete"

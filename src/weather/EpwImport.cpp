@@ -153,6 +153,18 @@ bool IsSubHourly(const std::vector<std::string>& header)
     return false;
 }
 
+// "Fichier EPW : le fuseau horaire de la ligne LOCATION (UTC-1) contredit le rayonnement : ..."
+std::string TimeZoneContradiction(const EpwImportResult& result)
+{
+    const double zone = result.site.timeZone;
+    return std::string(msg::kEpwTimeZoneContradiction) + " (UTC" + (zone < 0 ? "-" : "+")
+        + FormatNumber(std::fabs(zone), Decimals { 2 }, true)
+        + ") contredit le rayonnement : " + FormatInt("%d", result.nightIrradianceHours)
+        + " heures ont un rayonnement global de plus de "
+        + FormatNumber(kTwilightIrradiance, Decimals { 0 }, true)
+        + " W/m² alors que le soleil calculé pour ce fuseau est couché";
+}
+
 // The sun of every hour of the year and whether it is up during part of that hour.
 struct YearSun {
     std::vector<SunPosition> position = std::vector<SunPosition>(kHoursInYear);
@@ -175,6 +187,8 @@ YearSun DeriveRadiation(EpwImportResult& result, std::array<Series, kQuantityCou
             const SunlitPart part = SunlitPartOfHour(daylight, h + 1.0);
             sun.position[i] = SunAt(result.site, d + 1, part.middle);
             sun.sunlit[i] = part.length > 0.0 && sun.position[i].height > 0.0;
+            if (part.length <= 0.0 && series[kGlobal][i].value_or(0.0) > kTwilightIrradiance)
+                ++result.nightIrradianceHours;
             if (!sun.sunlit[i]) {
                 // No beam while the sun is down; missing night values are zero.
                 for (const Quantity q : { kGlobal, kDirectNormal, kDiffuse }) {
@@ -234,9 +248,18 @@ bool FillAllGaps(EpwImportResult& result, std::array<Series, kQuantityCount>& se
 }
 
 // Sun positions, derived and interpolated values, and the year itself.
-EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series)
+EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series,
+    const EpwImportOptions& options)
 {
     const YearSun sun = DeriveRadiation(result, series);
+    if (result.nightIrradianceHours > kMostNightIrradianceHours) {
+        // The sun of every hour would be hours away from the one that gave its irradiance.
+        if (!options.acceptTimeZoneContradiction) {
+            result.error = TimeZoneContradiction(result);
+            return result;
+        }
+        result.warning = TimeZoneContradiction(result);
+    }
     if (!FillAllGaps(result, series))
         return result;
     WeatherYear year;
@@ -318,7 +341,8 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
 
 } // namespace
 
-EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
+EpwImportResult ImportEpwLines(
+    const std::vector<std::string>& lines, const EpwImportOptions& options)
 {
     EpwImportResult result;
     std::size_t firstData = 0;
@@ -359,10 +383,10 @@ EpwImportResult ImportEpwLines(const std::vector<std::string>& lines)
     if (records < kHoursInYear)
         result.repairs.push_back(
             FormatInt("%d", kHoursInYear - records) + " heures absentes du fichier");
-    return FinishEpwImport(std::move(result), read.series);
+    return FinishEpwImport(std::move(result), read.series, options);
 }
 
-EpwImportResult ImportEpwFile(const std::string& path)
+EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& options)
 {
     const TextFileRead file = ReadTextFile(path, kMaxTextFileBytes);
     if (!file.text) {
@@ -373,7 +397,7 @@ EpwImportResult ImportEpwFile(const std::string& path)
             : "Fichier EPW : " + path + " : " + ReadFaultReason(file.fault, kMaxTextFileBytes);
         return result;
     }
-    return ImportEpwLines(file.text->lines);
+    return ImportEpwLines(file.text->lines, options);
 }
 
 } // namespace quelvan

@@ -27,18 +27,34 @@ namespace quelvan {
 //   more than kLongestRepairedGap absent records, refuses the file.
 // Refused (error in French, no year): no LOCATION line or unreadable coordinates, sub-hourly
 // data, a record with too few fields, an impossible date or hour, the same hour twice,
-// non-numeric text in a field that is used.
+// non-numeric text in a field that is used; and a time zone that contradicts the irradiance:
+// more than kMostNightIrradianceHours hours whose global irradiance exceeds
+// kTwilightIrradiance while the sun, computed for the file's site and time zone, stays below
+// the horizon the whole hour (a zone written -1 for +1 gives some 500), unless the options
+// accept it, which then gives the year and the same text as a warning.
 struct EpwImportResult {
     std::optional<WeatherYear> year;
     std::string error;
     std::vector<std::string> repairs;
+    std::string warning; // a contradiction the options accepted
     Site site;
     std::string location; // city, region and country of the LOCATION line
+    int nightIrradianceHours = 0; // the hours that contradict the time zone
+};
+
+struct EpwImportOptions {
+    bool acceptTimeZoneContradiction = false;
 };
 
 inline constexpr int kLongestRepairedGap = 6;
+// Twilight and the refraction of the rising and setting sun, which the computed sun ignores, give
+// an hour a few W/m² at most while it stays below the horizon.
+inline constexpr double kTwilightIrradiance = 10.0; // W/m²
+// A sound file has none of those hours; a time zone one hour off already gives some hundred.
+inline constexpr int kMostNightIrradianceHours = 48;
 
-EpwImportResult ImportEpwLines(const std::vector<std::string>& lines);
-EpwImportResult ImportEpwFile(const std::string& path);
+EpwImportResult ImportEpwLines(
+    const std::vector<std::string>& lines, const EpwImportOptions& options = {});
+EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& options = {});
 
 } // namespace quelvan

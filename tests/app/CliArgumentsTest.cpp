@@ -76,6 +76,10 @@ std::vector<Arguments> Cases()
         Arguments { "check p.ksl q.ksl", 2, "Argument inattendu : q.ksl" },
         Arguments { "run p.ksl --vite", 2, "Option inconnue : --vite" },
         Arguments { "weather import a.epw -o a.wth --inconnue", 2, "Option inconnue : --inconnue" },
+        // After "--" every word is an argument: the one too many is named, not "--".
+        Arguments { "check p.ksl -- q.ksl", 2, "Argument inattendu : q.ksl" },
+        Arguments { "check -- p.ksl --fine", 2, "Argument inattendu : --fine" },
+        Arguments { "weather generate --out m -- Agen", 2, "Argument inattendu : Agen" },
         // Missing arguments and values.
         Arguments { "", 2, "Commande manquante" },
         Arguments { "weather", 2, "Sous-commande manquante" },
@@ -89,10 +93,13 @@ std::vector<Arguments> Cases()
         Arguments { "run ''", 2, "FICHIER.ksl : le nom est vide" },
         Arguments { "weather generate --out ''", 2, "--out : le nom est vide" },
         Arguments { "weather import a.epw --out ''", 2, "--out : le nom est vide" },
-        Arguments { "dynamic p.ksl --period 0", 2,
-            "--period : « 0 » n'est pas une durée en heures de 0.1 à 8760" },
-        Arguments { "dynamic p.ksl --period 24h", 2,
-            "--period : « 24h » n'est pas une durée en heures de 0.1 à 8760" },
+        Arguments { "weather generate --out m --city ''", 2, "--city : le nom est vide" },
+        // The period is read as every typed number, within the bounds of every number.
+        Arguments {
+            "dynamic p.ksl --period 0", 2, "--period : « 0 » hors limites (de 0,1 à 8760 h)" },
+        Arguments { "dynamic p.ksl --period 8760,5", 2,
+            "--period : « 8760,5 » hors limites (de 0,1 à 8760 h)" },
+        Arguments { "dynamic p.ksl --period 24h", 2, "--period : « 24h » n'est pas un nombre" },
         Arguments { "dynamic p.ksl --period", 2, "Valeur manquante : --period HEURES" },
         Arguments { "run p.ksl --weather-dir absent", 2,
             "--weather-dir : le dossier « absent » n'existe pas" },

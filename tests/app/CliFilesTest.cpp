@@ -1,6 +1,8 @@
-// quelvan-cli never destroys a file it reads, never writes into a folder, keeps a path as it
-// was given, keeps an existing project unless told, refuses what is not a regular file without
-// waiting, says the size limit of a file too large and shows control characters escaped.
+// quelvan-cli never destroys a file it reads (the project, its weather files, an EPW file, the
+// normals), never writes into a folder, a named pipe or a device, keeps a path as it was given,
+// keeps an existing project or weather file unless told, refuses what is not a regular file
+// without waiting, the first weather file of the search included, writes names of any legal
+// length, says the size limit of a file too large and shows control characters escaped.
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quelvan {
@@ -20,10 +23,22 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kHostile = std::string(QUELVAN_TEST_DATA_DIR) + "/hostile-files/";
+const std::string kBuiltWeather = std::string(QUELVAN_BUILD_WEATHER_DIR) + "/";
+const std::string kMacon = WeatherFileName(5);
+const std::string kEpw
+    = QUELVAN_SHARED_DIR "/weather-samples/FRA_AR_Lyon-Bron.AP.074800_TMYx.2004-2018.epw";
+const std::string kNormals = QUELVAN_SOURCE_DIR "/data/climate/normals.csv";
 
+// p.ksl, a new project, and macon.ksl, whose exterior ambiance is the weather of Mâcon.
 class CliFiles : public test::CliFixture {
 protected:
-    void SetUp() override { ASSERT_EQ(Run("new p.ksl"), 0) << err_; }
+    void SetUp() override
+    {
+        ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+        KslDoc doc;
+        doc.selectedExterior = 11; // "Météo de la ville de Mâcon"
+        ASSERT_EQ(WriteProjectFile(doc, File("macon.ksl")), WriteResult::Ok);
+    }
 
     void Shell(const std::string& commands)
     {
@@ -32,15 +47,17 @@ protected:
     }
 
     // Every entry of the folder but the captured output, with its bytes ("<dossier>" for a
-    // folder), links followed.
+    // folder, "<autre>" for a named pipe, a device or a broken link), links followed.
     std::map<std::string, std::string> Entries() const
     {
         std::map<std::string, std::string> entries;
         for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
             const std::string name = fs::relative(entry.path(), folder_).string();
-            if (name != "out.txt" && name != "err.txt")
-                entries[name]
-                    = entry.is_directory() ? "<dossier>" : test::ReadBytes(entry.path().string());
+            if (name == "out.txt" || name == "err.txt")
+                continue;
+            entries[name] = entry.is_directory() ? "<dossier>"
+                : entry.is_regular_file()        ? test::ReadBytes(entry.path().string())
+                                                 : "<autre>";
         }
         return entries;
     }
@@ -49,9 +66,10 @@ protected:
 // ---- An output that is an input, twice the same output, a folder --------------------------
 
 struct Refusal {
-    const char* setup; // shell commands run in the folder first
-    const char* command;
-    const char* named; // the output the message names
+    std::string setup; // shell commands run in the folder first
+    std::string command;
+    std::string named; // the output the message names
+    std::string reason; // what the message says of it
     friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.command; }
 };
 
@@ -62,34 +80,69 @@ TEST_P(CliOutputRefusal, WritesNothingAndSaysWhy)
     Shell(GetParam().setup);
     const std::map<std::string, std::string> before = Entries();
     EXPECT_EQ(Run(GetParam().command), 1) << out_;
-    EXPECT_EQ(err_.rfind("Écriture refusée : « " + std::string(GetParam().named) + " »", 0), 0u)
+    EXPECT_EQ(
+        err_.rfind("Écriture refusée : « " + GetParam().named + " » " + GetParam().reason, 0), 0u)
         << err_;
     EXPECT_EQ(Entries(), before);
 }
 
-// The commands that draw refuse the same way when they are built.
+constexpr const char* kInput = "est le fichier lu";
+constexpr const char* kFolder = "est un dossier";
+constexpr const char* kNotAFile = "n'est pas un fichier ordinaire";
+constexpr const char* kProject = "est un projet : il n'est remplacé qu'avec --force";
+constexpr const char* kWeather = "est un fichier météo : il n'est remplacé qu'avec --force";
+
+// The commands that draw refuse the same way when they are built. --force lifts only the rule
+// on projects and weather files.
 std::vector<Refusal> OutputRefusals()
 {
-    std::vector<Refusal> rows { Refusal { "true", "run p.ksl -o p.ksl", "p.ksl" },
-        Refusal { "mkdir sous", "run p.ksl -o sous/../p.ksl", "sous/../p.ksl" },
-        Refusal { "ln -s p.ksl lien.ksl", "run p.ksl -o lien.ksl", "lien.ksl" },
-        Refusal { "ln -s p.ksl lien.ksl", "run lien.ksl -o p.ksl", "p.ksl" },
-        Refusal { "ln p.ksl dur.ksl", "run p.ksl -o dur.ksl", "dur.ksl" },
+    const std::string copyMacon = "cp '" + kBuiltWeather + kMacon + "' ";
+    const std::string copyAgen = "cp '" + kBuiltWeather + "FR_Agen.wth' ";
+    std::vector<Refusal> rows { { "true", "run p.ksl -o p.ksl", "p.ksl", kInput },
+        { "mkdir sous", "run p.ksl -o sous/../p.ksl", "sous/../p.ksl", kInput },
+        { "ln -s p.ksl lien.ksl", "run p.ksl -o lien.ksl", "lien.ksl", kInput },
+        { "ln -s p.ksl lien.ksl", "run lien.ksl -o p.ksl --force", "p.ksl", kInput },
+        { "ln p.ksl dur.ksl", "run p.ksl -o dur.ksl --force", "dur.ksl", kInput },
         // A project whose name ends in .res is its own results file.
-        Refusal { "mv p.ksl mur.res", "run mur.res", "mur.res" },
-        Refusal { "mkdir p.res", "run p.ksl", "p.res" },
-        Refusal { "mkdir d", "run p.ksl -o d", "d" }, Refusal { "mkdir d", "new d", "d" },
-        Refusal { "cp p.ksl a.epw", "weather import a.epw -o a.epw", "a.epw" },
-        Refusal { "cp p.ksl a.epw && ln -s a.epw FR_Agen.wth",
-            "weather import a.epw -o FR_Agen.wth", "FR_Agen.wth" } };
+        { "mv p.ksl mur.res", "run mur.res", "mur.res", kInput },
+        { "mkdir p.res", "run p.ksl", "p.res", kFolder },
+        { "mkdir d", "run p.ksl -o d", "d", kFolder }, { "mkdir d", "new d", "d", kFolder },
+        { "cp p.ksl a.epw", "weather import a.epw -o a.epw", "a.epw", kInput },
+        { "cp p.ksl a.epw && ln -s a.epw FR_Agen.wth", "weather import a.epw -o FR_Agen.wth",
+            "FR_Agen.wth", kInput },
+        // The weather files a run reads, wherever the search finds them, and the normals.
+        { copyMacon + ".", "run macon.ksl -o " + kMacon, kMacon, kInput },
+        { "mkdir wd && " + copyMacon + "wd",
+            "run macon.ksl --weather-dir wd -o wd/" + kMacon + " --force", "wd/" + kMacon, kInput },
+        { "cp '" + kNormals + "' FR_Agen.wth",
+            "weather generate --out . --city Agen --normals FR_Agen.wth", "./FR_Agen.wth", kInput },
+        // Outputs that are not regular files: a named pipe, a device (a pipe where the system
+        // refuses to make one), through a link too.
+        { "mkfifo tube", "run p.ksl -o tube", "tube", kNotAFile },
+        { "mknod nul c 1 3 || mkfifo nul", "run p.ksl -o nul", "nul", kNotAFile },
+        { "mkfifo tube && ln -s tube lien", "weather import '" + kEpw + "' -o lien --force", "lien",
+            kNotAFile },
+        // A project or a weather file is kept unless --force is given.
+        { "cp p.ksl b.ksl", "run p.ksl -o b.ksl", "b.ksl", kProject },
+        { copyAgen + ".", "run p.ksl -o FR_Agen.wth", "FR_Agen.wth", kWeather },
+        { "mkdir gen && " + copyAgen + "gen", "weather generate --out gen --city Agen",
+            "gen/FR_Agen.wth", kWeather },
+        { copyAgen + ".", "weather import '" + kEpw + "' -o FR_Agen.wth", "FR_Agen.wth",
+            kWeather } };
 #ifdef QUELVAN_WITH_QT
     rows.insert(rows.end(),
-        { Refusal { "true", "report p.ksl -o p.ksl", "p.ksl" },
-            Refusal { "mv p.ksl p.pdf", "report p.pdf", "p.pdf" },
-            Refusal { "true", "render p.ksl --wall p.ksl", "p.ksl" },
-            Refusal { "true", "render p.ksl --profile ./p.ksl", "./p.ksl" },
-            Refusal { "true", "render p.ksl --flux p.ksl", "p.ksl" },
-            Refusal { "true", "render p.ksl --wall x.png --flux x.png", "x.png" } });
+        { { "true", "report p.ksl -o p.ksl --force", "p.ksl", kInput },
+            { "mv p.ksl p.pdf", "report p.pdf", "p.pdf", kInput },
+            { "true", "render p.ksl --wall p.ksl --force", "p.ksl", kInput },
+            { "true", "render p.ksl --profile ./p.ksl", "./p.ksl", kInput },
+            { "true", "render p.ksl --flux p.ksl", "p.ksl", kInput },
+            { "true", "render p.ksl --wall x.png --flux x.png", "x.png",
+                "et « x.png » sont le même fichier" },
+            { copyMacon + ".", "report macon.ksl -o " + kMacon, kMacon, kInput },
+            { copyMacon + ".", "render macon.ksl --flux " + kMacon, kMacon, kInput },
+            { "mkfifo tube", "render p.ksl --wall tube", "tube", kNotAFile },
+            { "cp p.ksl b.ksl", "report p.ksl -o b.ksl", "b.ksl", kProject },
+            { "cp p.ksl b.ksl", "render p.ksl --wall w.png --flux b.ksl", "b.ksl", kProject } });
 #endif
     return rows;
 }
@@ -127,7 +180,52 @@ TEST_F(CliFiles, NewKeepsAnExistingFileUnlessForced)
     EXPECT_EQ(ReadProjectFile(read, File("p.ksl")), Failure::None);
 }
 
+// --force replaces a project or a weather file; an output of the command's own kind (results)
+// is replaced without it.
+TEST_F(CliFiles, ForceReplacesAProjectOrAWeatherFile)
+{
+    Shell("cp p.ksl b.ksl && mkdir gen && cp '" + kBuiltWeather + "FR_Agen.wth' gen");
+    test::WriteBytes(File("gen/FR_Agen.wth"), test::ReadBytes(File("gen/FR_Agen.wth")) + "\r\n");
+    ASSERT_EQ(Run("run p.ksl -o b.ksl --force"), 0) << err_;
+    EXPECT_EQ(test::ReadBytes(File("b.ksl")).rfind("H\tTE\t", 0), 0u);
+    ASSERT_EQ(Run("run p.ksl -o b.ksl"), 0) << err_;
+    ASSERT_EQ(Run("weather generate --out gen --city Agen --force"), 0) << err_;
+    EXPECT_EQ(
+        test::ReadBytes(File("gen/FR_Agen.wth")), test::ReadBytes(kBuiltWeather + "FR_Agen.wth"));
+}
+
+TEST_F(CliFiles, NamesOfTheLongestLegalLengthAreWritten)
+{
+    const std::string name = std::string(251, 'm');
+    ASSERT_EQ(Run("new " + name + ".ksl"), 0) << err_;
+    ASSERT_EQ(Run("run " + name + ".ksl"), 0) << err_;
+    EXPECT_TRUE(fs::is_regular_file(File(name + ".res")));
+    EXPECT_EQ(Entries().size(), 4u); // p.ksl, macon.ksl and the two files: nothing left over
+}
+
 // ---- Inputs that are not regular files, files too large ------------------------------------
+
+// The first weather file of the search is the one read: when it cannot be, the run stops and
+// says which and why, rather than taking the next folder's file (here the current folder's).
+class CliUnusableWeather : public CliFiles,
+                           public testing::WithParamInterface<std::pair<const char*, const char*>> {
+};
+
+TEST_P(CliUnusableWeather, IsRefusedByName)
+{
+    Shell("cp '" + kBuiltWeather + kMacon + "' . && mkdir wd && cd wd && " + GetParam().first);
+    EXPECT_EQ(Run("run macon.ksl --weather-dir wd"), 1) << out_;
+    EXPECT_EQ(err_,
+        "Erreur en lecture du fichier météo : wd/" + kMacon + " : " + GetParam().second + "\n");
+    EXPECT_FALSE(fs::exists(File("macon.res")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, CliUnusableWeather,
+    testing::Values(std::make_pair("mkfifo FR_Mâcon.wth", "pas un fichier ordinaire"),
+        std::make_pair("ln -s /dev/zero FR_Mâcon.wth", "pas un fichier ordinaire"),
+        std::make_pair("mkdir FR_Mâcon.wth", "pas un fichier ordinaire"),
+        std::make_pair("ln -s FR_Mâcon.wth FR_Mâcon.wth", "lien brisé"),
+        std::make_pair("ln -s absent.wth FR_Mâcon.wth", "lien brisé")));
 
 class CliNotAFile : public CliFiles, public testing::WithParamInterface<const char*> { };
 

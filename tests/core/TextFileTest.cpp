@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace quelvan {
@@ -183,11 +184,15 @@ TEST(ReadTextFile, SaysWhyAFileIsRefused)
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string path = folder.File("big.txt");
     WriteBytes(path, std::string(100, 'x'));
+    fs::create_symlink(folder.File("missing.txt"), folder.File("dangling"));
+    fs::create_symlink(folder.File("loop"), folder.File("loop"));
     const std::pair<std::string, ReadFault> refusals[] = {
         { folder.File("missing.txt"), ReadFault::NotFound },
         { folder.Path().string(), ReadFault::NotAFile },
         { pipe, ReadFault::NotAFile },
         { "/dev/null", ReadFault::NotAFile },
+        { folder.File("dangling"), ReadFault::BrokenLink },
+        { folder.File("loop"), ReadFault::BrokenLink },
     };
     for (const auto& [name, fault] : refusals) {
         const TextFileRead read = ReadTextFile(name);
@@ -199,6 +204,7 @@ TEST(ReadTextFile, SaysWhyAFileIsRefused)
     EXPECT_TRUE(ReadTextLines(path, 100).has_value());
     EXPECT_EQ(ReadFaultReason(ReadFault::TooLarge, kMaxTextFileBytes),
         "fichier trop volumineux (au plus 64 Mo)");
+    EXPECT_EQ(ReadFaultText(ReadFault::BrokenLink), "lien brisé");
 }
 
 // ---- Writing -----------------------------------------------------------------------------
@@ -267,6 +273,37 @@ TEST(WriteFileAtomically, FailsCleanlyWhenTheTargetCannotBeReplaced)
     WriteBytes((blocker / "inside").string(), "keep");
     EXPECT_FALSE(WriteFileAtomically(blocker.string(), "x"));
     EXPECT_EQ(ReadBytes((blocker / "inside").string()), "keep");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
+}
+
+// Renaming over a named pipe or a device node would make a regular file of it (as the
+// superuser, /dev/null itself); a device node is made here when the system allows it.
+TEST(WriteFileAtomically, NeverReplacesWhatIsNotARegularFile)
+{
+    TempFolder folder;
+    const std::string pipe = folder.File("tube");
+    const std::string device = folder.File("nul");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const bool madeDevice = ::mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    fs::create_symlink(pipe, folder.File("lien"));
+    for (const std::string& target : { pipe, folder.File("lien"), device }) {
+        if (target == device && !madeDevice)
+            continue;
+        EXPECT_FALSE(WriteFileAtomically(target, "x")) << target;
+        EXPECT_FALSE(fs::is_regular_file(target)) << target;
+    }
+    EXPECT_EQ(EntryCount(folder.Path()), madeDevice ? 3u : 2u);
+}
+
+// The temporary name is short whatever the target's: a name of 255 bytes, the longest a
+// folder takes, is written.
+TEST(WriteFileAtomically, WritesTheLongestLegalName)
+{
+    TempFolder folder;
+    const std::string path = folder.File(std::string(251, 'm') + ".ksl");
+    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    ASSERT_TRUE(WriteFileAtomically(path, "newer"));
+    EXPECT_EQ(ReadBytes(path), "newer");
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
 }
 

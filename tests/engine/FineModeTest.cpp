@@ -2,6 +2,7 @@
 // boundary values, then the fine mode inside a calculation (what it shows, and "calcul
 // précédent" across meshes). Its accuracy against exact solutions is tests/validation.
 #include "EngineTestSupport.h"
+#include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
 #include "model/KslDoc.h"
@@ -119,10 +120,19 @@ protected:
     }
 };
 
-TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
+// Hour i of a "Sinusoïdale" from low to high peaking at hour `peak`, as the profile stores it.
+float SinusoidHour(double low, double high, int peak, int i)
 {
-    // The built-in sinusoids: the four boundary columns are the profiles' hourly values in both
-    // modes, character for character; the fine mode shows more nodes across the same wall.
+    const double v
+        = (low + high) / 2 + (high - low) / 2 * std::sin((i - peak) * kPi / 12 + kPi / 2);
+    return FloatValue(FormatDouble("%.2f", v));
+}
+
+TEST_F(FineCalculation, TakesEachHoursOwnValueFromTheFirstDayOnWhereTheStandardModeLagsAnHour)
+{
+    // The built-in sinusoids, 25/35 °C outside and 20/30 °C inside, both peaking at 15 h. The
+    // fine mode gives hour h the value of hour h mod 24 of the day, day 1 included; the standard
+    // mode's evaluation gives hours 1 to 24 the value of the hour before, then agrees.
     KslDoc standardDoc;
     EngineState standard;
     ASSERT_EQ(
@@ -136,19 +146,50 @@ TEST_F(FineCalculation, ShowsTheHourlyValuesOfTheStandardModeOnItsOwnNodes)
         engine.AdvanceHour(fineDoc, true, true);
     }
     EXPECT_EQ(run.mode, CalculationMode::Fine);
-    EXPECT_EQ(run.hours, kRecordedHours);
-    for (int row = 1; row <= kRecordedHours; ++row)
+    ASSERT_EQ(run.hours, kRecordedHours);
+    const RunView& other = standard.View();
+    for (int h = 0; h <= 48; ++h) {
+        const int lagged = h >= 1 && h <= 24 ? h - 1 : h;
+        const auto i = static_cast<std::size_t>(h);
+        EXPECT_EQ(run.Series(SeriesId::ExteriorTemperature)[i], SinusoidHour(25, 35, 15, h % 24));
+        EXPECT_EQ(run.Series(SeriesId::InteriorTemperature)[i], SinusoidHour(20, 30, 15, h % 24));
+        EXPECT_EQ(
+            other.Series(SeriesId::ExteriorTemperature)[i], SinusoidHour(25, 35, 15, lagged % 24));
+    }
+    for (int row = 26; row <= kRecordedHours; ++row) // hours 25 to 168
         for (const int column : { 0, 1, 4, 5, 8 }) // H, TE, TI, FE, FI
             ASSERT_EQ(fineDoc.results.Cell(row, column), standardDoc.results.Cell(row, column))
                 << "row " << row << ", column " << column;
+    // The daily wave enters the room alike on days 2 and 3 but for what is left of the start
+    // from the steady state, which decays smoothly: at hour 25 no more than beside it.
+    const auto& q = run.Series(SeriesId::InteriorSurfaceFlux);
+    const auto dayApart = [&q](std::size_t h) { return std::fabs(q[h] - q[h + 24]); };
+    EXPECT_LE(dayApart(25), std::max(dayApart(24), dayApart(26)));
     // Cells of at most δ/8 and ten per layer: 200 mm of concrete (δ = 150 mm) takes 11 cells,
     // the glass wool and the plaster 10 each.
     EXPECT_EQ(run.NodeCount(), 32);
-    EXPECT_EQ(run.AbscissaLabels(), standard.View().AbscissaLabels());
+    EXPECT_EQ(run.AbscissaLabels(), other.AbscissaLabels());
     EXPECT_NEAR(run.nodes.x.back(), run.totalThickness, 1e-6);
     // The heat through the interior surface over the week, close in both modes.
-    EXPECT_NEAR(run.interiorEnergy, standard.View().interiorEnergy,
-        0.2 * std::fabs(standard.View().interiorEnergy));
+    EXPECT_NEAR(run.interiorEnergy, other.interiorEnergy, 0.2 * std::fabs(other.interiorEnergy));
+}
+
+// The computed clear-sky sun on a south face is symmetric about solar noon (12 h in the sun
+// model), so each day's flux peaks at 12 h with equal values at 11 h and 13 h, day 1 included,
+// when every hour takes the sun of that hour.
+TEST_F(FineCalculation, ComputedSunOnASouthFacePeaksAtNoonEveryDay)
+{
+    doc.selectedExterior = 10; // built-in "Température nulle avec flux solaire", weekly, day 1
+    ASSERT_EQ(doc.azimuthIndex, kDefaultAzimuthIndex); // Sud
+    ASSERT_EQ(Prepare(CalculationMode::Fine), Failure::None);
+    for (int h = 0; h < kRunHours; ++h)
+        engine.AdvanceHour(doc, true, true);
+    const auto& flux = run.Series(SeriesId::ExteriorFlux);
+    for (std::size_t noon = 12; noon + 1 < flux.size(); noon += 24) {
+        EXPECT_GT(flux[noon], 0.0f) << noon;
+        EXPECT_EQ(flux[noon - 1], flux[noon + 1]) << noon;
+        EXPECT_GT(flux[noon], flux[noon - 1]) << noon;
+    }
 }
 
 TEST_F(FineCalculation, SteadyStartHoldsAndPreviousTemperaturesCrossMeshes)

@@ -1,7 +1,9 @@
 // Saving a project must never cost the previous file: a save that runs out of room or a
 // program killed in the middle of a save leaves either the old project or the new one on
-// disk, whole, and never a file that does not read.
+// disk, whole, and never a file that does not read; a save ended by SIGINT, SIGTERM or SIGHUP
+// leaves no temporary file either.
 #include "core/NumberText.h"
+#include "core/TextFile.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "persistence/ProjectFile.h"
@@ -109,8 +111,62 @@ TEST(SaveInterrupt, AProcessKilledWhileSavingLeavesAWholeProject)
     }
     // Left-over temporary files of killed saves never take the project's name.
     for (const std::string& name : FilesIn(folder.Path()))
-        EXPECT_TRUE(name == "mur.ksl" || name.rfind(".mur.ksl.", 0) == 0) << name;
+        EXPECT_TRUE(name == "mur.ksl" || name.rfind(".quelvan-", 0) == 0) << name;
 }
+
+bool HoldsATemporaryFile(const std::filesystem::path& folder)
+{
+    for (const std::string& name : FilesIn(folder)) {
+        if (name.rfind(".quelvan-", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+class SaveSignal : public testing::TestWithParam<int> { };
+
+// The writer is held mid-write: stopped while its temporary file exists, then sent the signal
+// and let go. The signal still ends it, the old file is whole and nothing else is left.
+TEST_P(SaveSignal, RemovesTheTemporaryFileAndStillEndsTheProgram)
+{
+    TempFolder folder;
+    const std::string path = folder.File("mur.res");
+    test::WriteBytes(path, "old");
+    const std::string large(64u << 20, 'x'); // long enough a write to be caught in the middle
+    bool caught = false;
+    for (int round = 0; round < 20 && !caught; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(WriteFileAtomically(path, large) ? 0 : 1);
+        int status = 0;
+        bool ended = false;
+        while (!HoldsATemporaryFile(folder.Path()) && !ended)
+            ended = ::waitpid(child, &status, WNOHANG) == child;
+        if (!ended) {
+            ::kill(child, SIGSTOP);
+            ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+            caught = WIFSTOPPED(status) && HoldsATemporaryFile(folder.Path());
+            if (caught)
+                ::kill(child, GetParam());
+            ::kill(child, SIGCONT);
+            if (WIFSTOPPED(status)) {
+                ASSERT_EQ(::waitpid(child, &status, 0), child);
+            }
+        }
+        if (caught) {
+            ASSERT_TRUE(WIFSIGNALED(status));
+            EXPECT_EQ(WTERMSIG(status), GetParam());
+        } else {
+            test::WriteBytes(path, "old"); // the write ended first: try again
+        }
+    }
+    ASSERT_TRUE(caught) << "no write was caught in the middle";
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string> { "mur.res" });
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SaveSignal, testing::Values(SIGINT, SIGTERM, SIGHUP));
 
 } // namespace
 } // namespace quelvan

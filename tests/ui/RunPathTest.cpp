@@ -195,6 +195,24 @@ TEST_F(RunPath, AFailedPreparationStaysIdle)
     EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Stop);
 }
 
+TEST_F(RunPath, ASurfaceResistanceBelowWhatSinglePrecisionResolvesIsSaidOnceOnEntering)
+{
+    window.Document().surfaces.resistanceExterior = "0";
+    window.View().LoadControls();
+    Click(1058);
+    EXPECT_EQ(runner().State(), RunState::Ready); // a warning: the calculation is ready
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Exclamation);
+    EXPECT_TRUE(prompter.messages.back().text.contains(
+        QStringLiteral("résistance superficielle extérieure « 0 »")));
+    EXPECT_TRUE(prompter.messages.back().text.contains(QStringLiteral("calcul fin")));
+    Click(1075); // run, stop: the re-initialisation says nothing more
+    Click(1077);
+    Poll(1);
+    Click(1075);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
 TEST_F(RunPath, AWeatherFileThatDoesNotReadIsNamed)
 {
     CBCData& weather = window.Document().exteriorAmbiances.At(11);

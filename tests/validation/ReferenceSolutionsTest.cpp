@@ -48,6 +48,33 @@ TEST(ReferenceSolutions, LinearRiseOfAnImposedFaceMatchesTheIteratedErfc)
     EXPECT_NEAR(SemiInfiniteRampTemperature(0.1, 2e4, tau, body, INFINITY, 0, 20), exact, 1e-6);
 }
 
+TEST(ReferenceSolutions, SlabBetweenImposedFacesGivesSteadyAndSemiInfiniteFluxes)
+{
+    // Constant faces: the steady flux λ ΔT / L through both faces.
+    const SiLayer concrete { 0.2, 2, 2450, 1000 };
+    const std::vector<double> cold(30, 5.0), warm(30, 20.0);
+    const FaceFluxes steady = ImposedFacesSlabFluxes(concrete, cold, warm);
+    for (std::size_t h = 0; h < 30; ++h) {
+        EXPECT_NEAR(steady.exterior[h], 150.0, 1e-9);
+        EXPECT_NEAR(steady.interior[h], 150.0, 1e-9);
+    }
+    // 3 m, the exterior face raised linearly from 0 to 20 °C over the first hour: while the far
+    // face stays out of reach, the body is semi-infinite and the flux entering its face is
+    // 2 λ ΔT (√t − √(t − τ)) / (τ √(π α)) (the step's λ ΔT / √(π α t) averaged over the rise).
+    const SiLayer thick { 3.0, 2, 2450, 1000 };
+    std::vector<double> face(73, 20.0);
+    face[0] = 0.0;
+    const FaceFluxes q = ImposedFacesSlabFluxes(thick, face, std::vector<double>(73, 0.0));
+    const double alpha = 2.0 / 2450e3;
+    for (const int h : { 1, 2, 6, 24, 72 }) {
+        const double t = h * 3600.0;
+        const double entering = 2 * 2.0 * 20 / (3600 * std::sqrt(std::numbers::pi * alpha))
+            * (std::sqrt(t) - std::sqrt(t - 3600));
+        EXPECT_NEAR(-q.exterior[static_cast<std::size_t>(h)], entering, 1e-6 * entering) << h;
+        EXPECT_NEAR(q.interior[static_cast<std::size_t>(h)], 0.0, 0.01) << h; // 3 m away
+    }
+}
+
 TEST(ReferenceSolutions, HeldHeatOfALinearProfileAcrossTwoLayers)
 {
     // 0.1 m of ρc = 1e6 from 10 to 20 °C, 0.2 m of ρc = 2e6 from 20 to 0 °C (a node inside).

@@ -4,6 +4,7 @@
 #include "WeatherTestSupport.h"
 
 #include "core/Messages.h"
+#include "core/TextFile.h"
 #include "support/CaseNames.h"
 #include "weather/EpwImport.h"
 
@@ -246,6 +247,34 @@ TEST(EpwImport, MissingFileIsReported)
     const EpwImportResult result = ImportEpwFile(path);
     EXPECT_FALSE(result.year);
     EXPECT_EQ(result.error, "Fichier EPW : " + path + " : fichier introuvable");
+}
+
+// The synthetic year's sunny hours (10 h to 15 h, local time) under a zone written UTC-5 instead
+// of UTC+1: their sun is six hours later. From one equinox to the other (182 days) the sun of
+// 45° N sets before 18 h solar time, equation of time included before 18 h 20, so the hours
+// 13 h-14 h and 14 h-15 h (18 h 20 to 20 h 20 solar) at least are dark: 364 hours.
+TEST(EpwImport, TimeZoneThatContradictsTheIrradianceIsRefusedUnlessAccepted)
+{
+    std::vector<std::string> lines = EpwLines(SyntheticRecords(false));
+    EXPECT_EQ(ImportEpwLines(lines).nightIrradianceHours, 0);
+    lines[0] = "LOCATION,Testville,REG,FRA,Test,000000,45.0,5.0,-5.0,200.0";
+    const EpwImportResult refused = ImportEpwLines(lines);
+    EXPECT_FALSE(refused.year);
+    EXPECT_GE(refused.nightIrradianceHours, 364);
+    EXPECT_EQ(refused.error.rfind(std::string(msg::kEpwTimeZoneContradiction) + " (UTC-5) ", 0), 0u)
+        << refused.error;
+    const EpwImportResult accepted = ImportEpwLines(lines, { .acceptTimeZoneContradiction = true });
+    ASSERT_TRUE(accepted.year) << accepted.error;
+    EXPECT_EQ(accepted.warning, refused.error);
+    // The Lyon sample, its zone written -1 instead of +1.
+    if (!std::filesystem::exists(kSample))
+        GTEST_SKIP() << "sample EPW file absent";
+    const TextFileRead sample = ReadTextFile(kSample);
+    ASSERT_TRUE(sample.text);
+    std::vector<std::string> lyon = sample.text->lines;
+    EXPECT_EQ(ImportEpwLines(lyon).nightIrradianceHours, 0);
+    lyon[0].replace(lyon[0].find(",1.0,198.0"), 10, ",-1.0,198.0");
+    EXPECT_GT(ImportEpwLines(lyon).nightIrradianceHours, kMostNightIrradianceHours);
 }
 
 // The public Lyon sample, against the monthly figures measured directly from it.

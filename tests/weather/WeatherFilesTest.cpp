@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quelvan;
@@ -97,11 +99,23 @@ TEST_F(WeatherLookup, FirstFolderHoldingTheFileWins)
     EXPECT_EQ(FindWeatherFile(name, search), (root / "explicit" / name).string());
 }
 
-TEST_F(WeatherLookup, AFolderWithTheNameIsNotAFile)
+// The first entry of the name is the file, whatever it is: the reader refuses it by name
+// rather than the search passing on to another folder's file.
+TEST_F(WeatherLookup, TheFirstEntryOfTheNameIsTheFileWhateverItIs)
 {
-    fs::create_directories(root / "explicit" / "FR_Agen.wth");
+    const fs::path first = root / "explicit" / "FR_Agen.wth";
     Touch(root / "project" / "FR_Agen.wth");
-    EXPECT_EQ(FindWeatherFile("FR_Agen.wth", search), (root / "project" / "FR_Agen.wth").string());
+    const std::vector<std::function<void()>> makers {
+        [&] { fs::create_directories(first); },
+        [&] { ASSERT_EQ(::mkfifo(first.c_str(), 0600), 0); },
+        [&] { fs::create_symlink(root / "absent", first); },
+        [&] { fs::create_symlink(first, first); },
+    };
+    for (size_t i = 0; i < makers.size(); ++i) {
+        makers[i]();
+        EXPECT_EQ(FindWeatherFile("FR_Agen.wth", search), first.string()) << "case " << i;
+        fs::remove(first);
+    }
 }
 
 TEST_F(WeatherLookup, AccentedNamesAreFoundInUtf8AndInWindows1252)

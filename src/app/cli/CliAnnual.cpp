@@ -10,7 +10,6 @@
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "engine/annual/AnnualBalanceText.h"
-#include "model/CBCData.h"
 #include "model/KslDoc.h"
 
 #include <nlohmann/json.hpp>
@@ -30,6 +29,7 @@ struct AnnualCommandOptions {
     std::string hourly;
     bool standard = false;
     bool json = false;
+    bool force = false;
 };
 
 nlohmann::ordered_json FiguresJson(const annual::BalanceFigures& figures)
@@ -61,36 +61,19 @@ void PrintJson(const annual::AnnualBalanceResult& result)
     }
     object["months"] = months;
     object["year"] = FiguresJson(result.figures.year);
-    PrintLine(object.dump(2));
-}
-
-// The files the year reads besides the project: the weather files of its ambiances.
-std::vector<std::string> WeatherInputs(const CalculationInputs& inputs)
-{
-    std::vector<std::string> files;
-    for (const CBCData* record : { inputs.exteriorAmbiance, inputs.interiorAmbiance }) {
-        if (record == nullptr || !record->weatherFlag)
-            continue;
-        if (const auto path = FindWeatherFile(WeatherFileName(record->cityIndex), inputs.weather))
-            files.push_back(*path);
-    }
-    return files;
+    PrintLines(object.dump(2));
 }
 
 int Annual(const AnnualCommandOptions& options)
 {
-    if (!OutputsAreSafe({ options.project }, { options.hourly }))
-        return kExitFailure;
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { options.hourly }, options.force))
         return kExitFailure;
     WeatherSearch search;
     search.explicitDirectory = options.weatherDirectory;
     const CalculationInputs inputs = InputsFromDocument(doc, search);
-    std::vector<std::string> read = WeatherInputs(inputs);
-    read.push_back(options.project);
-    if (!OutputsAreSafe(read, { options.hourly }))
-        return kExitFailure;
 
     std::string error;
     const CalculationMode mode
@@ -103,8 +86,10 @@ int Annual(const AnnualCommandOptions& options)
         PrintError(error.empty() ? msg::kInternalError : error);
         return kExitFailure;
     }
-    if (!result->converged)
-        PrintError(annual::BalanceTitle(*result) + "\n" + msg::kYearNotPeriodic);
+    if (!result->converged) {
+        PrintError(annual::BalanceTitle(*result));
+        PrintError(msg::kYearNotPeriodic);
+    }
     if (options.json) {
         PrintJson(*result);
     } else {
@@ -142,6 +127,7 @@ void DeclareAnnual(CommandLine& commands)
         "frsi_min, peak_in_w_m2, peak_out_w_m2)");
     AddOutputOption(command, "--hourly", options->hourly, "HEURES.csv",
         "écrit les 8760 heures en CSV (heure, T_ext, T_sol-air ext, T_se, T_si, T_int, FSI)");
+    AddForceFlag(command, options->force);
 }
 
 } // namespace quelvan::cli

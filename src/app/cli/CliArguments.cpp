@@ -1,5 +1,7 @@
 #include "app/cli/CliArguments.h"
 
+#include "core/NumberText.h"
+
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
@@ -43,9 +45,37 @@ CLI::Option* AddWeatherDirectoryOption(CLI::App& command, std::string& directory
         ->check(kExistingFolder);
 }
 
+CLI::Option* AddNumberOption(CLI::App& command, const std::string& name,
+    std::optional<double>& value, const Bounds& bounds, const std::string& placeholder,
+    const std::string& description)
+{
+    return command
+        .add_option_function<std::string>(
+            name,
+            [&value, name, bounds](const std::string& text) {
+                const ValueFault fault = CheckNumber(text, bounds);
+                if (fault != ValueFault::None)
+                    throw CLI::ValidationError(name, DescribeValueFault(text, fault, bounds));
+                value = FloatValue(text);
+            },
+            description)
+        ->type_name(placeholder);
+}
+
+CLI::Option* AddNameOption(CLI::App& command, const std::string& name, std::string& text,
+    const std::string& placeholder, const std::string& description)
+{
+    return command.add_option(name, text, description)->type_name(placeholder)->check(kNotEmpty);
+}
+
 CLI::Option* AddFineFlag(CLI::App& command, bool& fine, const std::string& description)
 {
     return command.add_flag("--fine", fine, description);
+}
+
+CLI::Option* AddForceFlag(CLI::App& command, bool& force, const std::string& description)
+{
+    return command.add_flag("--force", force, description);
 }
 
 } // namespace quelvan::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PhysicalBounds.h"
+
 #include <CLI/CLI.hpp>
 
 #include <functional>
@@ -24,6 +26,21 @@ CLI::Option* AddWeatherDirectoryOption(CLI::App& command, std::string& directory
 CLI::Option* AddFineFlag(CLI::App& command, bool& fine,
     const std::string& description = "calcul fin : mailles bornées par la profondeur de "
                                      "pénétration, six sous-pas par heure, résolution directe");
+
+// --force: an existing project or weather file among the outputs is replaced (OutputsAreSafe).
+CLI::Option* AddForceFlag(CLI::App& command, bool& force,
+    const std::string& description = "remplace un projet ou un fichier météo existant");
+
+// An option (one long name) holding a number, read as every typed number is (ParseFloat: a
+// decimal comma as in the forms) within its bounds; any other text is a wrong argument:
+// "--period : « 0 » hors limites (de 0,1 à 8760 h)", "--period : « 24h » n'est pas un nombre".
+CLI::Option* AddNumberOption(CLI::App& command, const std::string& name,
+    std::optional<double>& value, const Bounds& bounds, const std::string& placeholder,
+    const std::string& description);
+
+// An option (one long name) whose text is a name: an empty one is refused.
+CLI::Option* AddNameOption(CLI::App& command, const std::string& name, std::string& text,
+    const std::string& placeholder, const std::string& description);
 
 // An option (one long name) whose text `read` turns into a value; a text it refuses is a wrong
 // argument: "--size : « 10x10 » n'est pas " followed by `expected`.

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliPrint.h"
 #include "core/Messages.h"
+#include "engine/SurfacePrecision.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
@@ -36,12 +37,30 @@ bool CheckCalculationForBatch(const KslDoc& doc)
     return check.Passed();
 }
 
-std::optional<CalculationInputs> RunWeek(
-    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+namespace {
+
+WeatherSearch SearchFrom(const std::string& weatherDirectory)
 {
     WeatherSearch search;
     search.explicitDirectory = weatherDirectory;
-    CalculationInputs inputs = InputsFromDocument(doc, search);
+    return search;
+}
+
+} // namespace
+
+std::vector<std::string> FilesReadByRun(
+    const std::string& path, const KslDoc& doc, const std::string& weatherDirectory)
+{
+    std::vector<std::string> files
+        = WeatherFilesRead(InputsFromDocument(doc, SearchFrom(weatherDirectory)));
+    files.insert(files.begin(), path);
+    return files;
+}
+
+std::optional<CalculationInputs> RunWeek(
+    KslDoc& doc, EngineState& engine, const std::string& weatherDirectory, CalculationMode mode)
+{
+    CalculationInputs inputs = InputsFromDocument(doc, SearchFrom(weatherDirectory));
     inputs.mode = mode;
     if (inputs.initialTemperatureMode == InitialTemperature::PreviousCalculation) {
         PrintError(msg::kNoPreviousCalculation);
@@ -51,6 +70,8 @@ std::optional<CalculationInputs> RunWeek(
         PrintError(engine.LastErrorMessage());
         return std::nullopt;
     }
+    for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+        PrintError(warning);
     for (int step = 0; step < kRunHours && engine.CanAdvance(); ++step)
         engine.AdvanceHour(doc, true, true);
     return inputs;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quelvan {
 class KslDoc;
@@ -24,6 +25,11 @@ bool CheckWallForBatch(const KslDoc& doc);
 // The check of the calculation (wall, chosen ambiances) on the project as stored, as run makes
 // it; prints its message and gives false when the project cannot be computed.
 bool CheckCalculationForBatch(const KslDoc& doc);
+
+// The files a run of the project reads, which its outputs must spare (OutputsAreSafe): the
+// project at `path`, read into doc, and the weather files, looked for as RunWeek looks for them.
+std::vector<std::string> FilesReadByRun(
+    const std::string& path, const KslDoc& doc, const std::string& weatherDirectory);
 
 // Prepares the calculation with the project's selected ambiances and runs the whole week
 // without pacing; weather files are looked for in weatherDirectory first, then as usual. A batch

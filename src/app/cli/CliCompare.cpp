@@ -46,7 +46,7 @@ void DeclareCompare(CommandLine& commands)
                 return text.empty() ? std::string("le nom est vide") : "";
             },
             ""));
-    AddStudyOptions(command, options->study);
+    AddStudyOptions(command, options->study, "-o remplace un projet ou un fichier météo existant");
 }
 
 } // namespace quelvan::cli

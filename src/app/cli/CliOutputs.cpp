@@ -3,44 +3,76 @@
 #include "app/cli/CliPrint.h"
 
 #include "core/FileIdentity.h"
+#include "engine/WeatherFiles.h"
+#include "persistence/ProjectFile.h"
+
+#include <sys/stat.h>
 
 namespace quelvan::cli {
 
 namespace {
 
 constexpr const char* kRefused = "Écriture refusée : « ";
+constexpr const char* kOnlyWithForce = " : il n'est remplacé qu'avec --force";
 
 std::string Quoted(const std::string& path)
 {
     return "« " + path + " »";
 }
 
+// Why the output may not be written whatever the options, or an empty text.
+std::string Refusal(const std::string& output, const std::vector<std::string>& inputs,
+    const std::vector<std::string>& earlierOutputs)
+{
+    struct stat info { };
+    const bool exists = ::stat(output.c_str(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode))
+        return kRefused + output + " » est un dossier, pas un fichier";
+    // A named pipe or a device would be replaced by a regular file (as root, even /dev/null).
+    if (exists && !S_ISREG(info.st_mode))
+        return kRefused + output + " » n'est pas un fichier ordinaire";
+    for (const std::string& input : inputs) {
+        if (SameFile(output, input))
+            return kRefused + output + " » est le fichier lu " + Quoted(input)
+                + " : il serait remplacé";
+    }
+    for (const std::string& earlier : earlierOutputs) {
+        if (SameFile(output, earlier))
+            return kRefused + output + " » et " + Quoted(earlier) + " sont le même fichier";
+    }
+    return {};
+}
+
+// Why an existing output holds work that only --force may replace, or an empty text.
+std::string KeptUnlessForced(const std::string& output)
+{
+    struct stat info { };
+    if (::stat(output.c_str(), &info) != 0)
+        return {};
+    if (HoldsProject(output))
+        return kRefused + output + " » est un projet" + kOnlyWithForce;
+    if (HoldsWeatherYear(output))
+        return kRefused + output + " » est un fichier météo" + kOnlyWithForce;
+    return {};
+}
+
 } // namespace
 
-bool OutputsAreSafe(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs)
+bool OutputsAreSafe(
+    const std::vector<std::string>& inputs, const std::vector<std::string>& outputs, bool force)
 {
-    for (size_t i = 0; i < outputs.size(); ++i) {
-        const std::string& output = outputs[i];
+    std::vector<std::string> checked;
+    for (const std::string& output : outputs) {
         if (output.empty())
             continue;
-        if (IsFolder(output)) {
-            PrintError(kRefused + output + " » est un dossier, pas un fichier");
+        std::string refusal = Refusal(output, inputs, checked);
+        if (refusal.empty() && !force)
+            refusal = KeptUnlessForced(output);
+        if (!refusal.empty()) {
+            PrintError(refusal);
             return false;
         }
-        for (const std::string& input : inputs) {
-            if (SameFile(output, input)) {
-                PrintError(kRefused + output + " » est le fichier lu " + Quoted(input)
-                    + " : il serait remplacé");
-                return false;
-            }
-        }
-        for (size_t j = 0; j < i; ++j) {
-            if (SameFile(output, outputs[j])) {
-                PrintError(
-                    kRefused + output + " » et " + Quoted(outputs[j]) + " sont le même fichier");
-                return false;
-            }
-        }
+        checked.push_back(output);
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/SiWall.h"
+#include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -36,7 +37,8 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
 // Never over an existing project unless asked: a project holds hours of work.
 int New(const std::string& path, bool force)
 {
-    if (!OutputsAreSafe({}, { path }))
+    // Any existing file is kept without --force (below), not only a project or a weather file.
+    if (!OutputsAreSafe({}, { path }, true))
         return kExitFailure;
     std::error_code error;
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
@@ -104,8 +106,16 @@ int Check(const std::string& path)
 int CheckWithMode(const std::string& path, bool fine)
 {
     const int code = Check(path);
-    if (code == kExitOk)
-        PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    if (code != kExitOk)
+        return code;
+    PrintLine(std::string("Mode de calcul : ") + CalculationModeLabel(ModeOf(fine)));
+    KslDoc doc;
+    if (ReadProjectFile(doc, path) == Failure::None) {
+        CalculationInputs inputs = InputsFromDocument(doc);
+        inputs.mode = ModeOf(fine);
+        for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+            PrintError(warning);
+    }
     return code;
 }
 
@@ -119,7 +129,7 @@ void DeclareNew(CommandLine& commands)
         [path, force](const CLI::App&) { return New(*path, *force); });
     AddProjectArgument(
         command, *path, "le projet à écrire (matériaux, paroi et ambiances d'origine)");
-    command.add_flag("--force", *force, "remplace le fichier s'il existe déjà");
+    AddForceFlag(command, *force, "remplace le fichier s'il existe déjà");
 }
 
 void DeclareCheck(CommandLine& commands)

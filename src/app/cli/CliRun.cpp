@@ -7,11 +7,11 @@
 #include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
+#include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "model/KslDoc.h"
 #include "persistence/ResultsFile.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -24,16 +24,17 @@ struct RunOptions {
     std::string output;
     std::string weatherDirectory;
     bool fine = false;
+    bool force = false;
 };
 
 int Run(const RunOptions& options)
 {
     const std::string output
         = options.output.empty() ? ResultsFilePathFor(options.project) : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }))
-        return kExitFailure;
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { output }, options.force))
         return kExitFailure;
     NotesToStandardError notes;
     EngineState engine(notes);
@@ -44,8 +45,8 @@ int Run(const RunOptions& options)
         PrintError(std::string(msg::kResultsNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Résultats : %s (%d heures%s)\n", output.c_str(), engine.View().hours,
-        options.fine ? ", calcul fin" : "");
+    PrintLine("Résultats : " + output + " (" + FormatInt("%d", engine.View().hours) + " heures"
+        + (options.fine ? ", calcul fin" : "") + ")");
     return kExitOk;
 }
 
@@ -63,6 +64,7 @@ void DeclareRun(CommandLine& commands)
         ".res)");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
 }
 
 } // namespace quelvan::cli

@@ -12,12 +12,10 @@
 #include "engine/variants/StudyRunner.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
-#include "model/CBCData.h"
 #include "model/KslDoc.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <set>
 #include <variant>
 
@@ -55,26 +53,19 @@ std::optional<Shard> ReadShard(const std::string& text)
     return Shard { static_cast<std::size_t>(index), static_cast<std::size_t>(count) };
 }
 
-// The weather files the projects' weeks read, which no output may replace.
-std::vector<std::string> WeatherFilesOf(
-    const variants::VariantStudy& study, const std::string& weatherDirectory)
+// The files a study reads: the projects given and the weather files their weeks read, which no
+// output may replace.
+std::vector<std::string> FilesRead(const variants::VariantStudy& study,
+    const std::vector<std::string>& projectFiles, const std::string& weatherDirectory)
 {
-    std::vector<std::string> files;
+    std::vector<std::string> files = projectFiles;
+    WeatherSearch search;
+    search.explicitDirectory = weatherDirectory;
     for (std::size_t p = 0; p < study.Projects().size(); ++p) {
-        if (!study.Projects()[p].error.empty())
-            continue;
-        WeatherSearch search;
-        search.explicitDirectory = weatherDirectory;
-        const std::unique_ptr<KslDoc> doc = study.BaseProject(p);
-        if (!doc)
-            continue;
-        const CalculationInputs inputs = InputsFromDocument(*doc, search);
-        for (const CBCData* record : { inputs.exteriorAmbiance, inputs.interiorAmbiance }) {
-            if (record == nullptr || !record->weatherFlag)
-                continue;
-            if (const auto path
-                = FindWeatherFile(WeatherFileName(record->cityIndex), inputs.weather))
-                files.push_back(*path);
+        if (const std::unique_ptr<KslDoc> doc = study.BaseProject(p)) {
+            const std::vector<std::string> weather
+                = WeatherFilesRead(InputsFromDocument(*doc, search));
+            files.insert(files.end(), weather.begin(), weather.end());
         }
     }
     return files;
@@ -124,8 +115,10 @@ private:
 
 } // namespace
 
-void AddStudyOptions(CLI::App& command, StudyCommandOptions& options)
+void AddStudyOptions(
+    CLI::App& command, StudyCommandOptions& options, const std::string& forceDescription)
 {
+    AddForceFlag(command, options.force, forceDescription);
     command.add_flag("--annual", options.annual,
         "ajoute le bilan de l'année périodique (pertes, apports, net, heures au-dessus de "
         "26 °C, fRsi minimal), bien plus long que la semaine");
@@ -154,9 +147,8 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
 {
     if (options.json && options.csv)
         return UsageError(command, "--json et --csv : choisir l'un des deux formats");
-    std::vector<std::string> read = WeatherFilesOf(study, options.weatherDirectory);
-    read.insert(read.end(), projectFiles.begin(), projectFiles.end());
-    if (!OutputsAreSafe(read, { options.output }))
+    if (!OutputsAreSafe(FilesRead(study, projectFiles, options.weatherDirectory),
+            { options.output }, options.force))
         return kExitFailure;
 
     variants::FigureOptions figures;
@@ -191,7 +183,6 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
             rows.Line(variants::CsvRow(columns, study, result));
         else
             rows.Line(variants::TableRow(columns, study, result));
-        std::fflush(stdout);
     });
     if (options.output.empty())
         return kExitOk;

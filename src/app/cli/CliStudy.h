@@ -27,10 +27,13 @@ struct StudyCommandOptions {
     bool annual = false;
     bool json = false;
     bool csv = false;
+    bool force = false; // -o may replace a project or a weather file (and sweep more variants)
 };
 
-// --annual, --jobs N, --shard K/N, --json, --csv, -o FICHIER and --weather-dir.
-void AddStudyOptions(CLI::App& command, StudyCommandOptions& options);
+// --force (with its description), --annual, --jobs N, --shard K/N, --json, --csv, -o FICHIER
+// and --weather-dir.
+void AddStudyOptions(
+    CLI::App& command, StudyCommandOptions& options, const std::string& forceDescription);
 
 // Runs the study and writes its rows in the variants' order: a French table, CSV or JSON Lines,
 // on standard output or into the output file (written once the study is done). The files read

@@ -21,7 +21,6 @@ struct SweepOptions {
     variants::SweepRequest request;
     std::string layer; // the last --layer given
     bool layerUnused = false; // and no --thickness or --material after it yet
-    bool force = false;
 };
 
 int Sweep(const CLI::App& command, const SweepOptions& options)
@@ -44,7 +43,7 @@ int Sweep(const CLI::App& command, const SweepOptions& options)
     variants::VariantStudy study;
     study.AddProject(doc, options.project);
     study.SetAxes(std::move(*axes));
-    if (study.Count() > variants::kMaxVariantsUnforced && !options.force)
+    if (study.Count() > variants::kMaxVariantsUnforced && !options.study.force)
         return UsageError(command, variants::TooManyVariantsMessage(study.Count()));
     return RunStudyCommand(command, study, { options.project }, options.study);
 }
@@ -101,8 +100,9 @@ void DeclareSweep(CommandLine& commands)
             "les orientations : all pour les huit de la table, ou une liste de noms (Sud,Ouest) "
             "ou d'angles depuis le sud (0,90)")
         ->type_name("all|LISTE");
-    command.add_flag("--force", options->force, "lance une étude de plus de 100 000 variantes");
-    AddStudyOptions(command, options->study);
+    AddStudyOptions(command, options->study,
+        "lance une étude de plus de 100 000 variantes ; -o remplace un projet ou un fichier "
+        "météo existant");
 }
 
 } // namespace quelvan::cli

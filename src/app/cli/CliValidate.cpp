@@ -64,7 +64,7 @@ std::string Deviation(const ValidationRow& row, double value)
 
 std::string Tolerance(const ValidationRow& row)
 {
-    return FormatDouble("%g", row.tolerance) + (row.relative || row.unit == "%" ? " %" : "");
+    return FormatDouble("%.3g", row.tolerance) + (row.relative || row.unit == "%" ? " %" : "");
 }
 
 int Validate(const std::string& weatherDirectory)

@@ -13,7 +13,6 @@
 #include "weather/EpwImport.h"
 #include "weather/TypicalYear.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -27,11 +26,13 @@ struct GenerateOptions {
     std::string outDirectory;
     std::string city;
     std::string normals;
+    bool force = false;
 };
 
 struct ImportOptions {
     std::string input;
     std::string output;
+    bool force = false;
 };
 
 // A file in a folder.
@@ -105,7 +106,7 @@ int Generate(const GenerateOptions& options)
     std::vector<std::string> outputs;
     for (const int index : cities)
         outputs.push_back(InFolder(options.outDirectory, WeatherFileName(index)));
-    if (!OutputsAreSafe({ *tablePath }, outputs))
+    if (!OutputsAreSafe({ *tablePath }, outputs, options.force))
         return kExitFailure;
     std::error_code error;
     std::filesystem::create_directories(options.outDirectory, error);
@@ -123,29 +124,36 @@ int Generate(const GenerateOptions& options)
             PrintError(std::string(msg::kWeatherWriteError) + " : " + path);
             return kExitFailure;
         }
-        std::printf("%s écrit (températures %c, ensoleillement %c%s)\n", path.c_str(),
-            normalsOfCity->temperatureQuality, normalsOfCity->sunshineQuality,
-            normalsOfCity->sunshineQuality == 'P' ? " : valeurs provisoires" : "");
+        PrintLine(path + " écrit (températures " + normalsOfCity->temperatureQuality
+            + ", ensoleillement " + normalsOfCity->sunshineQuality
+            + (normalsOfCity->sunshineQuality == 'P' ? " : valeurs provisoires" : "") + ")");
     }
     return kExitOk;
 }
 
 int Import(const ImportOptions& options)
 {
-    if (!OutputsAreSafe({ options.input }, { options.output }))
+    if (!OutputsAreSafe({ options.input }, { options.output }, options.force))
         return kExitFailure;
-    const EpwImportResult result = ImportEpwFile(options.input);
+    const EpwImportResult result = ImportEpwFile(options.input, { options.force });
     if (!result.year) {
-        PrintError(result.error);
+        // A time zone that contradicts the irradiance may still be what the user wants.
+        PrintError(result.error
+            + (result.nightIrradianceHours > kMostNightIrradianceHours
+                    ? " : vérifier le 9e champ de la ligne LOCATION, ou importer quand même avec "
+                      "--force"
+                    : ""));
         return kExitFailure;
     }
+    if (!result.warning.empty())
+        PrintError("Attention : " + result.warning + " (importé avec --force)");
     for (const std::string& repair : result.repairs)
-        std::printf("Réparé : %s\n", repair.c_str());
+        PrintLine("Réparé : " + repair);
     if (!result.year->Write(options.output)) {
         PrintError(std::string(msg::kWeatherWriteError) + " : " + options.output);
         return kExitFailure;
     }
-    std::printf("%s écrit (%s)\n", options.output.c_str(), result.location.c_str());
+    PrintLine(options.output + " écrit (" + result.location + ")");
     return kExitOk;
 }
 
@@ -163,11 +171,12 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(generating, "--out", generate->outDirectory, "DOSSIER",
         "le dossier où écrire les fichiers météo")
         ->required();
-    generating.add_option("--city", generate->city, "la seule ville à écrire")->type_name("VILLE");
+    AddNameOption(generating, "--city", generate->city, "VILLE", "la seule ville à écrire");
     generating
         .add_option("--normals", generate->normals,
             "la table des normales climatiques (par défaut celle qui est installée)")
         ->type_name("FICHIER.csv");
+    AddForceFlag(generating, generate->force, "remplace les fichiers météo qui existent déjà");
 
     auto import = std::make_shared<ImportOptions>();
     CLI::App& importing = commands.Add(weather, "import",
@@ -177,6 +186,9 @@ void DeclareWeather(CommandLine& commands)
     AddOutputOption(importing, "-o,--out", import->output, "FICHIER.wth",
         "le fichier météo à écrire, nommé FR_ suivi de la ville")
         ->required();
+    AddForceFlag(importing, import->force,
+        "remplace le fichier météo s'il existe déjà et importe même un fichier dont le fuseau "
+        "horaire contredit le rayonnement");
 }
 
 } // namespace quelvan::cli

@@ -6,7 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -25,14 +25,17 @@ const CLI::App& Deepest(const CLI::App& root)
     return *app;
 }
 
-// The first argument that no declaration took, with the app it was left to.
+constexpr const char* kEndOfOptions = "--";
+
+// The first argument that no declaration took, with the app it was left to. "--" is none: it
+// only says that the words after it are arguments.
 std::optional<std::pair<const CLI::App*, std::string>> LeftOver(const CLI::App& root)
 {
     const CLI::App* app = &root;
     for (;;) {
-        const std::vector<std::string> left = app->remaining();
-        if (!left.empty())
-            return std::make_pair(app, left.front());
+        for (const std::string& word : app->remaining())
+            if (word != kEndOfOptions)
+                return std::make_pair(app, word);
         const std::vector<CLI::App*> parsed = app->get_subcommands();
         if (parsed.empty())
             return std::nullopt;
@@ -88,7 +91,7 @@ std::string ParseErrorReason(const CLI::App& app, const CLI::ParseError& error)
 void PrintUsageError(const CLI::App& app, const std::string& reason)
 {
     PrintError(reason);
-    std::fputs(UsageText(app).c_str(), stderr);
+    PrintErrorLines(UsageText(app));
     PrintError("Aide : " + CommandPath(app) + " --help");
 }
 
@@ -135,12 +138,19 @@ int CommandLine::Run(int argc, const char* const* argv)
         root_.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         HandOverUnlessOwnCommand(argv);
-        std::fputs(HelpText(Deepest(root_)).c_str(), stdout);
+        PrintLines(HelpText(Deepest(root_)));
         return kExitOk;
     } catch (const CLI::ParseError& error) {
         HandOverUnlessOwnCommand(argv);
         const CLI::App& app = Deepest(root_);
         if (const auto left = LeftOver(root_)) {
+            // A word after "--" is an argument too many of the command reached, wherever the
+            // parse left it.
+            const auto end = std::find(arguments.begin(), arguments.end(), kEndOfOptions);
+            if (std::find(end, arguments.end(), left->second) != arguments.end()) {
+                PrintUsageError(app, "Argument inattendu : " + left->second);
+                return kExitUsage;
+            }
             PrintUsageError(*left->first, LeftOverReason(*left->first, left->second));
             return kExitUsage;
         }

@@ -88,7 +88,8 @@ std::optional<AnnualProblem> PrepareAnnualBalance(
         resistance += layer.thickness / layer.conductivity;
     problem.u = 1.0 / resistance;
 
-    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather };
+    const AmbianceContext context { inputs.azimuthIndex, inputs.inclinationIndex, inputs.weather,
+        true };
     const std::pair<const CBCData*, SideYear*> sides[] = {
         { inputs.exteriorAmbiance, &problem.year.exterior },
         { inputs.interiorAmbiance, &problem.year.interior },

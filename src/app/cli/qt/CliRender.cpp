@@ -25,7 +25,6 @@
 #include <QPainter>
 #include <QSize>
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -48,6 +47,7 @@ struct RenderOptions {
     std::string weatherDirectory;
     std::optional<QSize> size;
     bool fine = false;
+    bool force = false;
 };
 
 // "800x600": two whole numbers within the accepted sides.
@@ -121,7 +121,8 @@ QImage RenderFlux(const RunView& run, int width, int height)
 bool Write(const QImage& image, const std::string& path)
 {
     if (SavePng(image, path)) {
-        std::printf("Image : %s (%d x %d)\n", path.c_str(), image.width(), image.height());
+        PrintLine("Image : " + path + " (" + FormatInt("%d", image.width()) + " x "
+            + FormatInt("%d", image.height()) + ")");
         return true;
     }
     PrintError(std::string(msg::kImageNotWritten) + " : " + path);
@@ -132,14 +133,15 @@ int Render(const CLI::App& command, const RenderOptions& options)
 {
     if (options.wall.empty() && options.profile.empty() && options.flux.empty())
         return UsageError(command, "Aucune image demandée : indiquer --wall, --profile ou --flux");
-    if (!OutputsAreSafe({ options.project }, { options.wall, options.profile, options.flux }))
-        return kExitFailure;
     const int width = options.size.value_or(kDefaultSize).width();
     const int height = options.size.value_or(kDefaultSize).height();
-    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project) || !CheckCalculationForBatch(doc))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { options.wall, options.profile, options.flux }, options.force)
+        || !CheckCalculationForBatch(doc))
         return kExitFailure;
+    const std::unique_ptr<QGuiApplication> application = MakeOffscreenApplication();
     bool ok = true;
     if (!options.wall.empty())
         ok = Write(RenderWall(doc, width, height), options.wall) && ok;
@@ -176,6 +178,7 @@ void DeclareRender(CommandLine& commands)
         "une taille LxH de 50 à 8000 pixels de côté");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
     command.footer("Au moins une image est demandée.");
 }
 

@@ -17,7 +17,6 @@
 #include "printing/ReportPrinter.h"
 
 #include <QDateTime>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -42,6 +41,7 @@ struct ReportOptions {
     std::optional<ReportParts> parts;
     std::optional<QDateTime> date;
     bool fine = false;
+    bool force = false;
 };
 
 // "0,1,2,3,4,annuel": the print-choice flags to set, each from 0 to 4, and the annual balance
@@ -75,10 +75,10 @@ int Report(const ReportOptions& options)
 {
     const std::string output
         = options.output.empty() ? printing::ReportPdfPathFor(options.project) : options.output;
-    if (!OutputsAreSafe({ options.project }, { output }))
-        return kExitFailure;
     KslDoc doc;
-    if (!ReadProjectForBatch(doc, options.project))
+    if (!ReadProjectForBatch(doc, options.project)
+        || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
+            { output }, options.force))
         return kExitFailure;
     const printing::PrintFlags flags = options.parts ? options.parts->flags : doc.printChoices;
     const bool annualBalance = options.parts && options.parts->annualBalance;
@@ -115,8 +115,8 @@ int Report(const ReportOptions& options)
         PrintError(std::string(msg::kReportNotWritten) + " : " + output);
         return kExitFailure;
     }
-    std::printf("Rapport : %s (%d page%s)\n", output.c_str(), report.PageCount(),
-        report.PageCount() > 1 ? "s" : "");
+    PrintLine("Rapport : " + output + " (" + FormatInt("%d", report.PageCount()) + " page"
+        + (report.PageCount() > 1 ? "s" : "") + ")");
     return kExitOk;
 }
 
@@ -140,6 +140,7 @@ void DeclareReport(CommandLine& commands)
         "la date d'impression écrite dans le rapport (par défaut maintenant)",
         "une date et une heure AAAA-MM-JJTHH:MM");
     AddFineFlag(command, options->fine);
+    AddForceFlag(command, options->force);
 }
 
 } // namespace quelvan::cli
