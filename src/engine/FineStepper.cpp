@@ -1,6 +1,7 @@
 #include "engine/FineStepper.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quelvan {
 
@@ -145,7 +146,10 @@ void FineStepper::Accumulate(double weight, const FineBoundary& b, FineHourEnerg
     energy.exteriorSurface += weight * q.exterior;
     energy.interiorSurface += weight * q.interior;
     energy.exteriorAbsorbed += weight * surfaces_.absorptionExterior * b.exteriorFlux;
-    energy.interiorAbsorbed += weight * surfaces_.absorptionInterior * b.interiorFlux;
+    const double absorbed = surfaces_.absorptionInterior * b.interiorFlux;
+    energy.interiorAbsorbed += weight * absorbed;
+    const double room = q.interior + absorbed;
+    (room >= 0.0 ? energy.interiorLoss : energy.interiorGain) += weight * std::fabs(room);
 }
 
 FineSurfaceFluxes FineStepper::SurfaceFluxes(const FineBoundary& b) const

@@ -54,6 +54,12 @@ struct FineHourEnergies {
     double interiorSurface = 0.0; // ∫ h_int (T_int − T_si) dt
     double exteriorAbsorbed = 0.0; // ∫ a_ext F_ext dt
     double interiorAbsorbed = 0.0; // ∫ a_int F_int dt
+    // The interior face's flux density q = h_int (T_int − T_si) + a_int F_int split by its sign
+    // at every point of the quadrature: ∫ max(q, 0) dt, the heat the room gives the wall, and
+    // ∫ max(−q, 0) dt, the heat it takes back. Their difference is interiorSurface +
+    // interiorAbsorbed.
+    double interiorLoss = 0.0;
+    double interiorGain = 0.0;
 
     // Net heat that entered the wall.
     double Gain() const

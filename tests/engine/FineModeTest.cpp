@@ -68,10 +68,16 @@ TEST(FineEnergy, HeatHeldByTheWallEqualsTheIntegratedSurfaceHeat)
     };
     const double start = held();
     double gained = 0;
+    int hoursBothWays = 0; // hours in which the interior flux changes sign
     for (int h = 0; h < 168; ++h) {
         const bool jump = h == 40 || h == 100; // the hour's start value held to its end
-        gained += stepper.AdvanceHour(jump ? at(h + 1) : at(h), at(h + 1)).Gain();
+        const FineHourEnergies e = stepper.AdvanceHour(jump ? at(h + 1) : at(h), at(h + 1));
+        gained += e.Gain();
+        // The room's heat split by sign adds up to the interior face's heat.
+        EXPECT_NEAR(e.interiorLoss - e.interiorGain, e.interiorSurface + e.interiorAbsorbed, 1e-6);
+        hoursBothWays += e.interiorLoss > 0 && e.interiorGain > 0 ? 1 : 0;
     }
+    EXPECT_GT(hoursBothWays, 0);
     const double change = held() - start;
     ASSERT_GT(std::fabs(change), 1e6); // several MJ/m² really stored
     EXPECT_NEAR(gained, change, 1e-5 * std::fabs(change)); // the float nodes' rounding

@@ -130,13 +130,11 @@ std::optional<AnnualBalanceResult> RunAnnualBalance(
     for (int pass = 1; pass <= maximumPasses; ++pass) {
         const std::vector<double> start = stepper->Temperatures();
         FineBoundary from = BoundaryAt(problem.year, 0);
-        double q0 = stepper->InteriorFlux(from);
         auto [exterior0, interior0] = solAir(from);
         for (int h = 1; h <= kHoursPerYear; ++h) {
             const FineBoundary to = BoundaryAt(problem.year, h);
-            const double heat = stepper->AdvanceHour(from, to);
+            const HourHeat split = stepper->AdvanceHour(from, to);
             const double q1 = stepper->InteriorFlux(to);
-            const HourHeat split = SplitHourHeat(q0, q1, heat / 3600.0);
             const auto [exterior1, interior1] = solAir(to);
             HourRecord& r = result.hours[static_cast<std::size_t>(h - 1)];
             r = { h, to.exteriorTemperature, exterior1, stepper->ExteriorSurfaceTemperature(),
@@ -144,7 +142,6 @@ std::optional<AnnualBalanceResult> RunAnnualBalance(
                 split.gain,
                 problem.u * ((interior0 - exterior0) + (interior1 - exterior1)) / 2 * 3600.0 };
             from = to;
-            q0 = q1;
             exterior0 = exterior1;
             interior0 = interior1;
             if (h % 24 == 0 && progress && !progress(pass, h))

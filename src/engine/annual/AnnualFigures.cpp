@@ -11,42 +11,6 @@ namespace {
 constexpr double kHour = 3600.0;
 constexpr double kJoulesPerKilowattHour = 3.6e6;
 
-// The flux over the hour, s from 0 to 1: p(s) = q0 + b s + a s², with its integral from 0.
-struct HourParabola {
-    double q0;
-    double b;
-    double a;
-
-    double Integral(double s) const { return (q0 + (b / 2 + a / 3 * s) * s) * s; }
-};
-
-// The roots of the parabola strictly inside (0, 1), in increasing order.
-int RootsInside(const HourParabola& p, std::array<double, 2>& roots)
-{
-    int count = 0;
-    auto keep = [&](double s) {
-        if (s > 0.0 && s < 1.0 && std::isfinite(s))
-            roots[static_cast<std::size_t>(count++)] = s;
-    };
-    const double scale = std::fabs(p.q0) + std::fabs(p.b) + std::fabs(p.a);
-    if (std::fabs(p.a) <= 1e-12 * scale) {
-        if (p.b != 0.0)
-            keep(-p.q0 / p.b);
-    } else {
-        const double discriminant = p.b * p.b - 4.0 * p.a * p.q0;
-        if (discriminant >= 0.0) {
-            // The stable pair: no difference of close numbers.
-            const double q = -0.5 * (p.b + std::copysign(std::sqrt(discriminant), p.b));
-            keep(q / p.a);
-            if (q != 0.0)
-                keep(p.q0 / q);
-        }
-    }
-    if (count == 2 && roots[0] > roots[1])
-        std::swap(roots[0], roots[1]);
-    return count;
-}
-
 void Extend(BalanceFigures& f, const HourRecord& r, bool first)
 {
     const double tsi = r.interiorSurfaceTemperature;
@@ -65,25 +29,17 @@ void Extend(BalanceFigures& f, const HourRecord& r, bool first)
 
 } // namespace
 
-HourHeat SplitHourHeat(double q0, double q1, double mean)
+HourHeat StraightHourHeat(double q0, double q1)
 {
-    const double curvature = 6.0 * (mean - (q0 + q1) / 2);
-    const HourParabola p { q0, q1 - q0 + curvature, -curvature };
-    std::array<double, 2> roots {};
-    const int count = RootsInside(p, roots);
-    if (count == 0) {
-        // One sign over the hour, that of its mean: the whole heat goes to one side.
-        return mean >= 0.0 ? HourHeat { mean * kHour, 0.0 } : HourHeat { 0.0, -mean * kHour };
-    }
-    HourHeat heat;
-    double from = 0.0;
-    for (int i = 0; i <= count; ++i) {
-        const double to = i < count ? roots[static_cast<std::size_t>(i)] : 1.0;
-        const double part = p.Integral(to) - p.Integral(from);
-        (part >= 0.0 ? heat.loss : heat.gain) += std::fabs(part) * kHour;
-        from = to;
-    }
-    return heat;
+    if (q0 >= 0.0 && q1 >= 0.0)
+        return { (q0 + q1) / 2 * kHour, 0.0 };
+    if (q0 <= 0.0 && q1 <= 0.0)
+        return { 0.0, -(q0 + q1) / 2 * kHour };
+    // One end on each side: the triangles on both sides of the crossing at s = q0 / (q0 − q1).
+    const double positive = std::max(q0, q1);
+    const double negative = -std::min(q0, q1);
+    const double span = positive + negative;
+    return { positive * positive / span / 2 * kHour, negative * negative / span / 2 * kHour };
 }
 
 BalanceTable SumFigures(std::span<const HourRecord> hours)

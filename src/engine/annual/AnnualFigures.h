@@ -58,15 +58,14 @@ inline constexpr double kFrsiMinimumDifference = 5.0; // K
 // in the month its `hour` falls in).
 BalanceTable SumFigures(std::span<const HourRecord> hours);
 
-// How the heat of one hour splits between loss and gain (J/m², both >= 0, their difference
-// the hour's heat): the flux density runs from q0 to q1 (W/m²) with the mean the integration
-// over the sub-steps gave. When its sign changes within the hour, the flux is taken as the
-// parabola through both ends with that mean (a straight line when the mean is the ends'
-// average, as the standard method's trapezoids make it).
+// The heat of one hour through the interior face, J/m², both >= 0: what the room lost and what
+// it gained; their difference is the hour's net.
 struct HourHeat {
     double loss = 0.0;
     double gain = 0.0;
 };
-HourHeat SplitHourHeat(double q0, double q1, double mean);
+// An hour whose flux density runs straight from q0 to q1 (W/m²), as the standard method's
+// trapezoids take it: split where the line crosses zero.
+HourHeat StraightHourHeat(double q0, double q1);
 
 } // namespace quelvan::annual

@@ -27,10 +27,10 @@ public:
     {
         stepper_.StartFrom(stepper_.Mesh().Positions(), temperatures);
     }
-    double AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) override
+    HourHeat AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) override
     {
         const FineHourEnergies heat = stepper_.AdvanceHour(atStart, atEnd);
-        return heat.interiorSurface + heat.interiorAbsorbed;
+        return { heat.interiorLoss, heat.interiorGain };
     }
     int NodeCount() const override { return stepper_.Mesh().NodeCount(); }
     std::vector<double> Temperatures() const override { return stepper_.Temperatures(); }
@@ -75,12 +75,12 @@ public:
         for (int i = 0; i < temperature_.Size(); ++i)
             temperature_[i] = static_cast<float>(temperatures[static_cast<std::size_t>(i)]);
     }
-    double AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) override
+    HourHeat AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) override
     {
         const double start = InteriorFlux(atStart);
         Solve(system_, atEnd, true);
         // The hourly method's energies are the trapezoids of the hourly flux densities.
-        return (start + InteriorFlux(atEnd)) / 2.0 * 3600.0;
+        return StraightHourHeat(start, InteriorFlux(atEnd));
     }
     int NodeCount() const override { return temperature_.Size(); }
     std::vector<double> Temperatures() const override

@@ -2,6 +2,7 @@
 
 #include "engine/DynamicCharacteristics.h"
 #include "engine/FineStepper.h"
+#include "engine/annual/AnnualFigures.h"
 
 #include <memory>
 #include <vector>
@@ -23,9 +24,10 @@ public:
     virtual void SolveSteadyState(const FineBoundary& boundary) = 0;
     // Starts from these node temperatures (°C, NodeCount of them, from the exterior face).
     virtual void SetTemperatures(const std::vector<double>& temperatures) = 0;
-    // One hour from its start's values to its end's; gives the heat that entered the wall
-    // through the interior face during the hour (convective and absorbed), J/m².
-    virtual double AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) = 0;
+    // One hour from its start's values to its end's; gives the heat that left the room through
+    // the interior face during the hour and the heat that came back (convective and absorbed),
+    // J/m², each summed over the method's own time integration.
+    virtual HourHeat AdvanceHour(const FineBoundary& atStart, const FineBoundary& atEnd) = 0;
 
     virtual int NodeCount() const = 0;
     // Node temperatures, °C, from the exterior face.

@@ -265,24 +265,21 @@ TEST_F(AnnualBalance, PassesEndOnThePeriodicYearFromAnyStart)
     EXPECT_GT(cut.endDifference, 0.01);
 }
 
-TEST(AnnualHeatSplit, AnHourWhoseFluxChangesSignSplitsAtItsZeros)
+TEST(AnnualHeatSplit, AStraightHourSplitsWhereItCrossesZero)
 {
-    // 1 − 9 s + 9 s² (ends 1, mean −0.5) is positive up to s1 and beyond 1 − s1.
-    const double s1 = (9.0 - std::sqrt(45.0)) / 18.0;
-    const double twoHumps = 2 * (s1 - 4.5 * s1 * s1 + 3 * s1 * s1 * s1);
     const struct {
-        double q0, q1, mean, loss, gain; // W/m², W/m², W/m², Wh/m², Wh/m²
+        double q0, q1, loss, gain; // W/m², W/m², Wh/m², Wh/m²
     } cases[] = {
-        { 2.0, 4.0, 3.0, 3.0, 0.0 }, // one sign
-        { -3.0, -1.0, -2.0, 0.0, 2.0 },
-        { -1.0, 3.0, 1.0, 9.0 / 8.0, 1.0 / 8.0 }, // a straight line crossing at a quarter
-        { 0.0, 0.0, 1.0, 1.0, 0.0 }, // 6 s (1 − s), never negative
-        { 1.0, 1.0, -0.5, twoHumps, twoHumps + 0.5 },
+        { 2.0, 4.0, 3.0, 0.0 }, // one sign
+        { -3.0, -1.0, 0.0, 2.0 },
+        { -1.0, 3.0, 9.0 / 8.0, 1.0 / 8.0 }, // crossing at a quarter of the hour
+        { 4.0, -4.0, 1.0, 1.0 }, // crossing at the half
+        { 0.0, -2.0, 0.0, 1.0 },
     };
     for (const auto& c : cases) {
-        const HourHeat heat = SplitHourHeat(c.q0, c.q1, c.mean);
-        EXPECT_NEAR(heat.loss, c.loss * 3600.0, 1e-9) << c.q0 << " " << c.q1 << " " << c.mean;
-        EXPECT_NEAR(heat.gain, c.gain * 3600.0, 1e-9) << c.q0 << " " << c.q1 << " " << c.mean;
+        const HourHeat heat = StraightHourHeat(c.q0, c.q1);
+        EXPECT_NEAR(heat.loss, c.loss * 3600.0, 1e-9) << c.q0 << " " << c.q1;
+        EXPECT_NEAR(heat.gain, c.gain * 3600.0, 1e-9) << c.q0 << " " << c.q1;
     }
 }
 
