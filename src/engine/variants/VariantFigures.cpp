@@ -44,7 +44,7 @@ WeekFigures WeekFiguresOf(std::span<const float> tsi, std::span<const float> fsi
     for (std::size_t h = 1; h < fsi.size(); ++h) {
         const double q0 = fsi[h - 1];
         const double q1 = fsi[h];
-        const annual::HourHeat heat = annual::SplitHourHeat(q0, q1, (q0 + q1) / 2);
+        const annual::HourHeat heat = annual::StraightHourHeat(q0, q1);
         week.loss += heat.loss / kJoulesPerWattHour;
         week.gain += heat.gain / kJoulesPerWattHour;
     }
