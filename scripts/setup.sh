@@ -7,11 +7,11 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
     qt6-translations-l10n libx11-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libtbb-dev
     fonts-liberation fonts-dejavu-core fontconfig
     poppler-utils xvfb xauth x11-apps imagemagick
     clang clang-tidy libclang-rt-dev llvm
-    valgrind hyperfine
+    valgrind hyperfine parallel
     locales
 )
 

@@ -11,6 +11,8 @@ int main(int argc, char** argv)
         quelvan::cli::DeclareRun,
         quelvan::cli::DeclareDynamic,
         quelvan::cli::DeclareAnnual,
+        quelvan::cli::DeclareCompare,
+        quelvan::cli::DeclareSweep,
         quelvan::cli::DeclareWeather,
 #ifdef QUELVAN_WITH_QT
         quelvan::cli::DeclareRender,

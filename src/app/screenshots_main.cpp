@@ -16,6 +16,7 @@
 #include "ui/Prompter.h"
 #include "ui/QtFrench.h"
 #include "ui/RecordListDlg.h"
+#include "ui/WallComparisonWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -243,6 +244,19 @@ const Capture kCaptures[] = {
             window.close();
             choose(1007, 2);
             choose(1009, 2);
+        } },
+    { "compare-window",
+        [](Driver& d, const QString& n) {
+            // The new project's wall (insulation inside) beside it reversed (outside) and with
+            // its insulation doubled.
+            d.Window().ShowWallComparison();
+            WallComparisonWindow& window = *d.Window().ComparisonWindow();
+            window.AddVariant(WallComparisonWindow::Variant::Reversed);
+            window.AddVariant(WallComparisonWindow::Variant::ThickerInsulation);
+            for (int turn = 0; turn < 3000 && window.IsComputing(); ++turn)
+                QApplication::processEvents(QEventLoop::AllEvents, 10);
+            d.Save(window, n);
+            window.close();
         } },
     { "save-question",
         [](Driver& d, const QString& n) {

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "core/Messages.h"
+#include "engine/variants/VariantStudy.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
 #include "printing/ReportJob.h"
@@ -17,6 +18,7 @@
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
 #include "ui/ReportChoiceSetting.h"
+#include "ui/WallComparisonWindow.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -165,6 +167,8 @@ void MainWindow::BuildDataMenu()
         "Amortissement, déphasage et capacités thermiques de la paroi");
     AddAction(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
         {}, "Pertes et apports de la paroi mois par mois sur une année");
+    AddAction(dataMenu_, "Comparer des parois...", "actionCompareWalls",
+        &MainWindow::ShowWallComparison, {}, "Figures et semaines de plusieurs parois côte à côte");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -416,6 +420,30 @@ void MainWindow::ShowAnnualBalance()
     annualWindow_->raise();
     annualWindow_->activateWindow();
     annualWindow_->Recompute();
+}
+
+WallComparisonWindow* MainWindow::ComparisonWindow() const
+{
+    return comparisonWindow_.data();
+}
+
+void MainWindow::ShowWallComparison()
+{
+    if (!comparisonWindow_) {
+        comparisonWindow_ = new WallComparisonWindow(
+            [this] {
+                std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
+                if (project)
+                    project->StoreFormValues(view_->FormValuesShown());
+                return project;
+            },
+            *prompter_, this);
+        comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    comparisonWindow_->show();
+    comparisonWindow_->raise();
+    comparisonWindow_->activateWindow();
+    comparisonWindow_->Recompute();
 }
 
 void MainWindow::PrinterSetup()

@@ -26,6 +26,7 @@ class KslView;
 class LockKeyIndicators;
 class ProjectController;
 class Prompter;
+class WallComparisonWindow;
 
 // The main frame: menus, tool bar, status bar, recent files, About box and the form view of
 // the single project. It cannot be made smaller than 780 × 500.
@@ -48,6 +49,8 @@ public:
     DynamicCharacteristicsDialog* DynamicDialog() const;
     // The annual balance window while it is open, else null.
     AnnualBalanceWindow* AnnualWindow() const;
+    // The wall comparison window while it is open, else null.
+    WallComparisonWindow* ComparisonWindow() const;
     // The paper, orientation and margins chosen in "Configuration de l'impression..." for this
     // session; none until the page setup was accepted (the report's landscape defaults apply).
     const std::optional<QPageLayout>& PageLayout() const { return pageLayout_; }
@@ -73,6 +76,9 @@ public slots:
     // Opens (or raises) the modeless annual balance window and computes the year of the project
     // as the form shows it.
     void ShowAnnualBalance();
+    // Opens (or raises) the modeless window comparing the project as the form shows it with
+    // other walls.
+    void ShowWallComparison();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +122,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
     QPointer<AnnualBalanceWindow> annualWindow_;
+    QPointer<WallComparisonWindow> comparisonWindow_;
     std::optional<QPageLayout> pageLayout_;
     LockKeyIndicators* lockKeys_ = nullptr;
     QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown

@@ -99,6 +99,9 @@ std::vector<Command> Commands()
         { "annual '@.ksl' --standard --hourly '@ heures.csv'",
             "Heures : @ heures.csv (8760 heures)" },
         { "annual '@.ksl' --standard --json", "", true },
+        { "compare '@.ksl' p.ksl", " 0  @.ksl " },
+        { "compare '@.ksl' --json", "", true },
+        { "sweep '@.ksl' --reverse --csv -o '@ étude.csv'", "Étude : @ étude.csv (2 variantes" },
     };
 #ifdef QUELVAN_WITH_QT
     rows.insert(rows.end(),

@@ -11,6 +11,8 @@ void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
 void DeclareAnnual(CommandLine& commands);
+void DeclareCompare(CommandLine& commands);
+void DeclareSweep(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);
 void DeclareValidate(CommandLine& commands);
 // The commands that draw, with Qt: only quelvan-cli-draw has them.

@@ -1,0 +1,108 @@
+// quelvan-cli sweep: the variants of one project over a layer's thickness or material, the wall
+// reversed and the orientation, every combination, computed on all cores.
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliBatch.h"
+#include "app/cli/CliCommands.h"
+#include "app/cli/CliStudy.h"
+
+#include "engine/variants/VariantStudy.h"
+#include "model/KslDoc.h"
+
+#include <memory>
+#include <string>
+
+namespace quelvan::cli {
+
+namespace {
+
+struct SweepOptions {
+    std::string project;
+    StudyCommandOptions study;
+    variants::SweepRequest request;
+    std::string layer; // the last --layer given
+    bool layerUnused = false; // and no --thickness or --material after it yet
+};
+
+int Sweep(const CLI::App& command, const SweepOptions& options)
+{
+    if (options.layerUnused)
+        return UsageError(
+            command, "--layer " + options.layer + " : --thickness ou --material doit suivre");
+    KslDoc doc;
+    if (!ReadProjectForBatch(doc, options.project))
+        return kExitFailure;
+    std::string error;
+    std::optional<std::vector<variants::SweepAxis>> axes
+        = variants::BuildAxes(doc, options.request, &error);
+    if (!axes)
+        return UsageError(command, error);
+    if (axes->empty())
+        return UsageError(command,
+            "Rien à faire varier : indiquer --layer N avec --thickness ou --material, --reverse "
+            "ou --azimuth");
+    variants::VariantStudy study;
+    study.AddProject(doc, options.project);
+    study.SetAxes(std::move(*axes));
+    if (study.Count() > variants::kMaxVariantsUnforced && !options.study.force)
+        return UsageError(command, variants::TooManyVariantsMessage(study.Count()));
+    return RunStudyCommand(command, study, { options.project }, options.study);
+}
+
+// --thickness and --material apply to the layer of the --layer before them: each is taken as
+// it is read, in the order typed.
+void AddLayerOption(CLI::App& command, SweepOptions& options, variants::AxisKind kind,
+    const std::string& name, const std::string& placeholder, const std::string& description)
+{
+    command
+        .add_option_function<std::string>(
+            name,
+            [&options, kind, name](const std::string& values) {
+                if (options.layer.empty())
+                    throw CLI::ValidationError(name, "--layer N doit le précéder");
+                options.request.layers.push_back({ kind, options.layer, values });
+                options.layerUnused = false;
+            },
+            description)
+        ->type_name(placeholder)
+        ->trigger_on_parse();
+}
+
+} // namespace
+
+void DeclareSweep(CommandLine& commands)
+{
+    auto options = std::make_shared<SweepOptions>();
+    CLI::App& command = commands.Add(commands.Root(), "sweep",
+        "calcule les variantes d'un projet (épaisseur ou matériau d'une couche, paroi inversée, "
+        "orientations, toutes leurs combinaisons) sur tous les cœurs",
+        [options](const CLI::App& app) { return Sweep(app, *options); });
+    AddProjectArgument(command, options->project, "le projet dont les variantes sont calculées");
+    command
+        .add_option_function<std::string>(
+            "--layer",
+            [options](const std::string& layer) {
+                options->layer = layer;
+                options->layerUnused = true;
+            },
+            "la couche que l'option suivante fait varier, 1 côté extérieur")
+        ->type_name("N")
+        ->trigger_on_parse();
+    AddLayerOption(command, *options, variants::AxisKind::Thickness, "--thickness",
+        "LISTE|DE:À:PAS",
+        "les épaisseurs de la couche en mm : une liste (80,120,160) ou une plage (20:300:20)");
+    AddLayerOption(command, *options, variants::AxisKind::Material, "--material", "NOMS",
+        "les matériaux de la couche, noms de la bibliothèque du projet séparés par des virgules");
+    command.add_flag("--reverse", options->request.reverse,
+        "ajoute la paroi inversée (isolation intérieure / extérieure), faces inchangées");
+    command
+        .add_option_function<std::string>(
+            "--azimuth", [options](const std::string& list) { options->request.azimuths = list; },
+            "les orientations : all pour les huit de la table, ou une liste de noms (Sud,Ouest) "
+            "ou d'angles depuis le sud (0,90)")
+        ->type_name("all|LISTE");
+    AddStudyOptions(command, options->study,
+        "lance une étude de plus de 100 000 variantes ; -o remplace un projet ou un fichier "
+        "météo existant");
+}
+
+} // namespace quelvan::cli

@@ -1,0 +1,358 @@
+#include "engine/variants/VariantSweep.h"
+
+#include "core/NumberText.h"
+#include "model/CMaterial.h"
+#include "model/KslDoc.h"
+#include "model/WallTables.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace quelvan::variants {
+
+namespace {
+
+// Thicknesses are read as whole numbers of 10^-decimals mm, so that a range adds no rounding
+// of its own and every value's text is exact. Twelve digits brought to six decimals stay below
+// 10^18, within a 64-bit integer.
+constexpr int kMaxDecimals = 6;
+constexpr std::size_t kMaxDigits = 12;
+
+struct Decimal {
+    std::int64_t units = 0;
+    int decimals = 0;
+};
+
+std::string Quoted(const std::string& text)
+{
+    return "« " + text + " »";
+}
+
+std::vector<std::string> SplitOn(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+// Digits with at most one decimal point: no sign, no exponent, no blank.
+std::optional<Decimal> ReadDecimal(const std::string& text)
+{
+    const std::size_t point = text.find('.');
+    const std::size_t digits = text.size() - (point == std::string::npos ? 0 : 1);
+    const bool wellFormed = digits > 0 && digits <= kMaxDigits
+        && std::all_of(
+            text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; })
+        && std::count(text.begin(), text.end(), '.') <= 1;
+    if (!wellFormed)
+        return std::nullopt;
+    Decimal d;
+    d.decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    if (d.decimals > kMaxDecimals)
+        return std::nullopt;
+    for (const char c : text)
+        if (c != '.')
+            d.units = d.units * 10 + (c - '0');
+    return d;
+}
+
+std::int64_t Scaled(const Decimal& d, int decimals)
+{
+    std::int64_t units = d.units;
+    for (int i = d.decimals; i < decimals; ++i)
+        units *= 10;
+    return units;
+}
+
+double Power10(int n)
+{
+    double p = 1.0;
+    for (int i = 0; i < n; ++i)
+        p *= 10.0;
+    return p;
+}
+
+// The text of a count of 10^-decimals mm, with exactly that many decimals.
+AxisValue ThicknessOf(std::int64_t units, int decimals)
+{
+    std::string digits = std::to_string(units);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    }
+    return { digits, static_cast<double>(units) / Power10(decimals) };
+}
+
+// 100000 -> "100 000".
+std::string Grouped(std::size_t n)
+{
+    std::string digits = std::to_string(n);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), " ");
+    return digits;
+}
+
+std::optional<std::vector<AxisValue>> ThicknessList(const std::string& text, std::string* reason)
+{
+    std::vector<AxisValue> values;
+    for (const std::string& item : SplitOn(text, ',')) {
+        const std::optional<Decimal> d = ReadDecimal(item);
+        if (!d) {
+            if (reason != nullptr)
+                *reason = item.empty()
+                    ? "valeur vide dans " + Quoted(text)
+                    : Quoted(item) + " n'est pas une épaisseur en mm (nombre décimal positif)";
+            return std::nullopt;
+        }
+        values.push_back({ item, static_cast<double>(d->units) / Power10(d->decimals) });
+    }
+    return values;
+}
+
+std::optional<SweepAxis> LayerAxis(
+    const KslDoc& base, const LayerRequest& request, std::string* error)
+{
+    const char* option = request.kind == AxisKind::Thickness ? "--thickness : " : "--material : ";
+    auto fail = [error](std::string message) -> std::optional<SweepAxis> {
+        if (error != nullptr)
+            *error = std::move(message);
+        return std::nullopt;
+    };
+    int layer = 0;
+    const bool number = !request.layer.empty()
+        && std::all_of(
+            request.layer.begin(), request.layer.end(), [](char c) { return c >= '0' && c <= '9'; })
+        && request.layer.size() <= 9 && ParseInt(request.layer, layer);
+    if (!number)
+        return fail("--layer : " + Quoted(request.layer) + " n'est pas un numéro de couche");
+    const int count = base.layers.Count();
+    if (layer < 1 || layer > count)
+        return fail("--layer : la paroi n'a pas de couche " + std::to_string(layer) + " ("
+            + (count == 0 ? std::string("elle n'a aucune couche")
+                          : "couches 1 à " + std::to_string(count))
+            + ")");
+    SweepAxis axis { request.kind, layer, {} };
+    if (request.values.empty())
+        return fail(option + std::string("la liste est vide"));
+    if (request.kind == AxisKind::Thickness) {
+        std::string reason;
+        const bool range = request.values.find(':') != std::string::npos;
+        std::optional<std::vector<AxisValue>> values = range
+            ? ThicknessValues(request.values, &reason)
+            : ThicknessList(request.values, &reason);
+        if (!values)
+            return fail(option + reason);
+        axis.values = std::move(*values);
+        return axis;
+    }
+    for (const std::string& name : SplitOn(request.values, ',')) {
+        if (name.empty())
+            return fail(
+                option + std::string("nom de matériau vide dans ") + Quoted(request.values));
+        if (base.FindMaterialByName(name) == nullptr)
+            return fail(option + std::string("le matériau ") + Quoted(name)
+                + " n'est pas dans la bibliothèque du projet");
+        axis.values.push_back({ name, 0.0 });
+    }
+    return axis;
+}
+
+std::string LowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::optional<AxisValue> Orientation(const std::string& item)
+{
+    for (const AngleEntry& entry : kAzimuths)
+        if (LowerAscii(item) == LowerAscii(entry.label))
+            return AxisValue { entry.label, static_cast<double>(entry.degrees) };
+    const std::size_t first = !item.empty() && item.front() == '-' ? 1 : 0;
+    int degrees = 0;
+    const bool number = item.size() > first && item.size() <= 5
+        && std::all_of(item.begin() + static_cast<std::ptrdiff_t>(first), item.end(),
+            [](char c) { return c >= '0' && c <= '9'; })
+        && ParseInt(item, degrees);
+    const int index = number ? AzimuthIndexOf(degrees) : -1;
+    if (index < 0)
+        return std::nullopt;
+    const AngleEntry& entry = kAzimuths[static_cast<std::size_t>(index)];
+    return AxisValue { entry.label, static_cast<double>(entry.degrees) };
+}
+
+std::string OrientationChoices()
+{
+    std::string names, angles;
+    for (const AngleEntry& entry : kAzimuths) {
+        names += (names.empty() ? "" : ", ") + std::string(entry.label);
+        angles += (angles.empty() ? "" : ", ") + std::to_string(entry.degrees);
+    }
+    return names + ", ou son angle depuis le sud en degrés : " + angles;
+}
+
+std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error)
+{
+    SweepAxis axis { AxisKind::Azimuth, 0, {} };
+    if (LowerAscii(text) == "all") {
+        for (const AngleEntry& entry : kAzimuths)
+            axis.values.push_back({ entry.label, static_cast<double>(entry.degrees) });
+        return axis;
+    }
+    for (const std::string& item : SplitOn(text, ',')) {
+        const std::optional<AxisValue> value = Orientation(item);
+        if (!value) {
+            if (error != nullptr)
+                *error = "--azimuth : " + Quoted(item) + " n'est pas une orientation ("
+                    + OrientationChoices() + ")";
+            return std::nullopt;
+        }
+        axis.values.push_back(*value);
+    }
+    return axis;
+}
+
+} // namespace
+
+std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, std::string* reason)
+{
+    auto fail = [reason](std::string message) -> std::optional<std::vector<AxisValue>> {
+        if (reason != nullptr)
+            *reason = std::move(message);
+        return std::nullopt;
+    };
+    const std::vector<std::string> parts = SplitOn(text, ':');
+    if (parts.size() != 3)
+        return fail(Quoted(text) + " n'est ni une liste ni une plage DE:À:PAS");
+    std::optional<Decimal> ends[3];
+    for (std::size_t i = 0; i < 3; ++i) {
+        ends[i] = ReadDecimal(parts[i]);
+        if (!ends[i])
+            return fail(
+                Quoted(parts[i]) + " n'est pas une épaisseur en mm (nombre décimal positif)");
+    }
+    const int decimals = std::max(ends[0]->decimals, ends[2]->decimals);
+    const int scale = std::max(decimals, ends[1]->decimals);
+    const std::int64_t from = Scaled(*ends[0], scale);
+    const std::int64_t to = Scaled(*ends[1], scale);
+    const std::int64_t step = Scaled(*ends[2], scale);
+    if (step <= 0)
+        return fail("le pas de la plage " + Quoted(text) + " doit être positif");
+    if (to < from)
+        return fail("la plage " + Quoted(text) + " est vide");
+    const std::int64_t count = (to - from) / step + 1;
+    if (count > static_cast<std::int64_t>(kMaxAxisValues))
+        return fail(
+            "la plage " + Quoted(text) + " donne plus de " + Grouped(kMaxAxisValues) + " valeurs");
+    std::int64_t divisor = 1;
+    for (int i = decimals; i < scale; ++i)
+        divisor *= 10;
+    std::vector<AxisValue> values;
+    values.reserve(static_cast<std::size_t>(count));
+    for (std::int64_t k = 0; k < count; ++k)
+        values.push_back(ThicknessOf((from + k * step) / divisor, decimals));
+    return values;
+}
+
+int InsulationLayer(const KslDoc& doc)
+{
+    int found = 0;
+    float lowest = 0.0f;
+    for (int i = 0; i < doc.layers.Count(); ++i) {
+        const CMaterial* material = doc.layers.At(i).Material();
+        float conductivity = 0.0f;
+        if (material == nullptr || !ParseFloat(material->Conductivity(), conductivity)
+            || conductivity <= 0.0f)
+            continue;
+        if (found == 0 || conductivity < lowest) {
+            found = i + 1;
+            lowest = conductivity;
+        }
+    }
+    return found;
+}
+
+std::string ScaledThickness(const std::string& thickness, double factor)
+{
+    float value = 0.0f;
+    if (!ParseFloat(thickness, value))
+        return thickness;
+    return FormatNumber(static_cast<double>(value) * factor, Decimals { 3 }, true);
+}
+
+std::optional<std::vector<SweepAxis>> BuildAxes(
+    const KslDoc& base, const SweepRequest& request, std::string* error)
+{
+    std::vector<SweepAxis> axes;
+    for (const LayerRequest& layer : request.layers) {
+        std::optional<SweepAxis> axis = LayerAxis(base, layer, error);
+        if (!axis)
+            return std::nullopt;
+        axes.push_back(std::move(*axis));
+    }
+    if (request.reverse)
+        axes.push_back({ AxisKind::Reversal, 0, { { "telle quelle", 0.0 }, { "inversée", 1.0 } } });
+    if (request.azimuths) {
+        std::optional<SweepAxis> axis = AzimuthAxis(*request.azimuths, error);
+        if (!axis)
+            return std::nullopt;
+        axes.push_back(std::move(*axis));
+    }
+    return axes;
+}
+
+std::size_t ProductCount(const std::vector<SweepAxis>& axes)
+{
+    constexpr std::size_t kLargest = std::numeric_limits<std::size_t>::max();
+    std::size_t count = 1;
+    for (const SweepAxis& axis : axes) {
+        const std::size_t n = axis.values.size();
+        if (n == 0)
+            return 0;
+        count = count > kLargest / n ? kLargest : count * n;
+    }
+    return count;
+}
+
+std::string TooManyVariantsMessage(std::size_t count)
+{
+    return "L'étude compte " + Grouped(count) + " variantes, plus de "
+        + Grouped(kMaxVariantsUnforced) + " : ajouter --force pour la lancer quand même";
+}
+
+void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value)
+{
+    const bool layerExists = axis.layer >= 1 && axis.layer <= doc.layers.Count();
+    switch (axis.kind) {
+    case AxisKind::Thickness:
+        if (layerExists)
+            doc.layers.At(axis.layer - 1).SetThickness(value.text);
+        break;
+    case AxisKind::Material:
+        if (layerExists)
+            doc.layers.At(axis.layer - 1).SetMaterial(doc.FindMaterialByName(value.text));
+        break;
+    case AxisKind::Reversal:
+        if (value.number != 0.0) {
+            auto layers = doc.layers.TakeAll();
+            std::reverse(layers.begin(), layers.end());
+            doc.layers.Replace(std::move(layers));
+        }
+        break;
+    case AxisKind::Azimuth:
+        doc.azimuthIndex = AzimuthIndexOf(static_cast<int>(value.number));
+        break;
+    }
+}
+
+} // namespace quelvan::variants

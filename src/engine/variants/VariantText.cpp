@@ -1,0 +1,310 @@
+#include "engine/variants/VariantText.h"
+
+#include "core/CharacterCount.h"
+#include "core/NumberText.h"
+#include "engine/DynamicCharacteristicsText.h"
+#include "engine/variants/VariantStudy.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quelvan::variants {
+
+namespace {
+
+// Digits a figure column leaves room for, so that the table's widths never depend on its rows.
+constexpr std::size_t kNumberWidth = 8;
+constexpr int kCsvExtraDecimals = 2;
+constexpr const char* kGap = "  ";
+
+using Figures = VariantFigures;
+using Value = std::optional<double>;
+
+template <double DynamicCharacteristics::*member> Value Dynamic(const Figures& f)
+{
+    return f.dynamic.*member;
+}
+template <double WeekFigures::*member> Value Week(const Figures& f)
+{
+    return f.week.*member;
+}
+template <double annual::BalanceFigures::*member> Value Year(const Figures& f)
+{
+    return f.year ? Value((*f.year).*member) : std::nullopt;
+}
+Value HoursAbove26(const Figures& f)
+{
+    return f.year ? Value(f.year->hoursAbove26) : std::nullopt;
+}
+Value FrsiMin(const Figures& f)
+{
+    return f.year ? f.year->frsiMin : std::nullopt;
+}
+
+std::string Padded(const std::string& text, std::size_t width, bool right)
+{
+    const std::string fill(width > CharacterCount(text) ? width - CharacterCount(text) : 0, ' ');
+    return right ? fill + text : text + fill;
+}
+
+std::string Fixed(double value, int decimals)
+{
+    // No "-0.00" for a value that rounds to zero.
+    const double shown = std::fabs(value) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : value;
+    return FormatDouble(("%." + std::to_string(decimals) + "f").c_str(), shown);
+}
+
+std::string AxisKey(const SweepAxis& axis)
+{
+    const std::string layer = "layer" + std::to_string(axis.layer);
+    switch (axis.kind) {
+    case AxisKind::Thickness:
+        return layer + "_thickness_mm";
+    case AxisKind::Material:
+        return layer + "_material";
+    case AxisKind::Reversal:
+        return "reversed";
+    case AxisKind::Azimuth:
+        break;
+    }
+    return "azimuth_deg";
+}
+
+StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
+{
+    StudyColumn column { StudyColumn::Kind::Axis, position, AxisKey(axis), {}, {}, 0, 0,
+        axis.kind == AxisKind::Thickness };
+    const std::string layer = "Couche " + std::to_string(axis.layer);
+    switch (axis.kind) {
+    case AxisKind::Thickness:
+        column.label = layer;
+        column.unit = "mm";
+        break;
+    case AxisKind::Material:
+        column.label = layer;
+        column.unit = "matériau";
+        break;
+    case AxisKind::Reversal:
+        column.label = "Paroi";
+        break;
+    case AxisKind::Azimuth:
+        column.label = "Orientation";
+        break;
+    }
+    for (const AxisValue& value : axis.values)
+        column.width = std::max(column.width, CharacterCount(value.text));
+    return column;
+}
+
+std::string CsvText(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+} // namespace
+
+const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
+    { "u", nullptr, nullptr, 3, false, false, Dynamic<&DynamicCharacteristics::u> },
+    { "f", nullptr, nullptr, 3, false, false, Dynamic<&DynamicCharacteristics::decrement> },
+    { "shift_h", nullptr, nullptr, 2, false, false, Dynamic<&DynamicCharacteristics::shiftHours> },
+    { "kappa_int", nullptr, nullptr, 1, false, false,
+        Dynamic<&DynamicCharacteristics::kappaInterior> },
+    { "kappa_ext", nullptr, nullptr, 1, false, false,
+        Dynamic<&DynamicCharacteristics::kappaExterior> },
+    { "week_tsi_max", "Tsi max", "°C", 2, false, false, Week<&WeekFigures::tsiMax> },
+    { "week_peak_flux_w_m2", "Flux max", "W/m²", 2, false, false, Week<&WeekFigures::peakFlux> },
+    { "week_tsi_daily_range", "Écart Tsi j7", "K", 2, false, false,
+        Week<&WeekFigures::tsiDailyRange> },
+    { "week_gain_wh_m2", "Apports sem.", "Wh/m²", 1, false, false, Week<&WeekFigures::gain> },
+    { "week_loss_wh_m2", "Pertes sem.", "Wh/m²", 1, false, false, Week<&WeekFigures::loss> },
+    { "loss_kwh_m2", "Pertes an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::loss> },
+    { "gain_kwh_m2", "Apports an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::gain> },
+    { "net_kwh_m2", "Net an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::net> },
+    { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, true, HoursAbove26 },
+    { "frsi_min", "fRsi min", "-", 3, false, true, FrsiMin },
+} };
+
+std::vector<StudyColumn> FigureColumns(bool annual)
+{
+    std::vector<StudyColumn> columns;
+    for (std::size_t f = 0; f < kFigureColumns.size(); ++f) {
+        const FigureColumn& figure = kFigureColumns[f];
+        if (figure.annual && !annual)
+            continue;
+        StudyColumn column { StudyColumn::Kind::Figure, f, figure.key, {}, {}, figure.decimals,
+            kNumberWidth, true };
+        if (figure.label == nullptr) {
+            const DynamicValueInfo& info = DynamicValue(figure.key);
+            column.label = info.shortLabel;
+            column.unit = *info.unit == '\0' ? "-" : info.unit;
+        } else {
+            column.label = figure.label;
+            column.unit = figure.unit;
+        }
+        column.width
+            = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    const FigureColumn& figure = kFigureColumns[column.position];
+    const std::optional<double> value
+        = outcome.figures ? figure.value(*outcome.figures) : std::nullopt;
+    if (!value)
+        return "---";
+    return figure.integer ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
+}
+
+std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
+{
+    std::vector<StudyColumn> columns;
+    std::size_t indexWidth = std::to_string(study.Count() == 0 ? 0 : study.Count() - 1).size();
+    columns.push_back({ StudyColumn::Kind::Index, 0, "index", "N°", "", 0, indexWidth, true });
+    if (study.Axes().empty() || study.Projects().size() > 1) {
+        StudyColumn project { StudyColumn::Kind::Project, 0, "project", "Projet", "", 0, 0, false };
+        for (const StudyProject& p : study.Projects())
+            project.width = std::max(project.width, CharacterCount(p.name));
+        columns.push_back(project);
+    }
+    for (std::size_t a = 0; a < study.Axes().size(); ++a)
+        columns.push_back(AxisColumn(study.Axes()[a], a));
+    for (StudyColumn& column : FigureColumns(annual))
+        columns.push_back(std::move(column));
+    columns.push_back({ StudyColumn::Kind::Message, 0, "error", "", "", 0, 0, false });
+    for (StudyColumn& column : columns)
+        column.width
+            = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
+    return columns;
+}
+
+Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantResult& result)
+{
+    switch (column.kind) {
+    case StudyColumn::Kind::Index:
+        return static_cast<long long>(result.index);
+    case StudyColumn::Kind::Project: {
+        const std::size_t project = study.Choice(result.index).project;
+        return project < study.Projects().size() ? study.Projects()[project].name : std::string();
+    }
+    case StudyColumn::Kind::Axis: {
+        const SweepAxis& axis = study.Axes()[column.position];
+        const AxisValue& value = axis.values[study.Choice(result.index).values[column.position]];
+        switch (axis.kind) {
+        case AxisKind::Material:
+            return value.text;
+        case AxisKind::Reversal:
+            return value.number != 0.0;
+        case AxisKind::Azimuth:
+            return static_cast<long long>(value.number);
+        case AxisKind::Thickness:
+            break;
+        }
+        return value.number;
+    }
+    case StudyColumn::Kind::Figure: {
+        if (!result.outcome.figures)
+            return std::monostate {};
+        const FigureColumn& figure = kFigureColumns[column.position];
+        const std::optional<double> value = figure.value(*result.outcome.figures);
+        if (!value)
+            return std::monostate {};
+        if (figure.integer)
+            return static_cast<long long>(std::llround(*value));
+        return *value;
+    }
+    case StudyColumn::Kind::Message:
+        break;
+    }
+    return result.outcome.figures ? Cell {} : Cell { result.outcome.error };
+}
+
+std::vector<std::string> TableHeader(const std::vector<StudyColumn>& columns)
+{
+    std::string labels, units;
+    for (const StudyColumn& column : columns) {
+        if (column.kind == StudyColumn::Kind::Message)
+            break;
+        labels += (labels.empty() ? "" : kGap) + Padded(column.label, column.width, column.right);
+        units += (units.empty() ? "" : kGap) + Padded(column.unit, column.width, column.right);
+    }
+    for (std::string* line : { &labels, &units })
+        line->erase(line->find_last_not_of(' ') + 1);
+    return { labels, units };
+}
+
+std::string TableRow(
+    const std::vector<StudyColumn>& columns, const VariantStudy& study, const VariantResult& result)
+{
+    std::string row;
+    for (const StudyColumn& column : columns) {
+        const Cell cell = CellOf(column, study, result);
+        if (column.kind == StudyColumn::Kind::Figure && !result.outcome.figures)
+            continue;
+        std::string text;
+        if (column.kind == StudyColumn::Kind::Axis) {
+            const SweepAxis& axis = study.Axes()[column.position];
+            text = axis.values[study.Choice(result.index).values[column.position]].text;
+        } else if (column.kind == StudyColumn::Kind::Figure) {
+            text = FigureText(column, result.outcome);
+        } else if (const auto* count = std::get_if<long long>(&cell)) {
+            text = std::to_string(*count);
+        } else if (const auto* words = std::get_if<std::string>(&cell)) {
+            text = *words;
+        } else {
+            continue;
+        }
+        if (column.kind == StudyColumn::Kind::Message)
+            row += kGap + text;
+        else
+            row += (row.empty() ? "" : kGap) + Padded(text, column.width, column.right);
+    }
+    // Trailing blanks of a last column padded on the right go.
+    row.erase(row.find_last_not_of(' ') + 1);
+    return row;
+}
+
+std::string CsvHeader(const std::vector<StudyColumn>& columns)
+{
+    std::string line;
+    for (const StudyColumn& column : columns)
+        line += (line.empty() ? "" : ",") + column.key;
+    return line;
+}
+
+std::string CsvRow(
+    const std::vector<StudyColumn>& columns, const VariantStudy& study, const VariantResult& result)
+{
+    std::string line;
+    bool first = true;
+    for (const StudyColumn& column : columns) {
+        const Cell cell = CellOf(column, study, result);
+        std::string text;
+        if (column.kind == StudyColumn::Kind::Axis
+            && study.Axes()[column.position].kind == AxisKind::Thickness) {
+            // The thickness exactly as it went into the project.
+            const SweepAxis& axis = study.Axes()[column.position];
+            text = axis.values[study.Choice(result.index).values[column.position]].text;
+        } else if (const auto* number = std::get_if<double>(&cell)) {
+            text = Fixed(*number, column.decimals + kCsvExtraDecimals);
+        } else if (const auto* count = std::get_if<long long>(&cell)) {
+            text = std::to_string(*count);
+        } else if (const auto* yes = std::get_if<bool>(&cell)) {
+            text = *yes ? "1" : "0";
+        } else if (const auto* words = std::get_if<std::string>(&cell)) {
+            text = CsvText(*words);
+        }
+        line += (first ? "" : ",") + text;
+        first = false;
+    }
+    return line;
+}
+
+} // namespace quelvan::variants

@@ -1,0 +1,373 @@
+#include "ui/WallComparisonWindow.h"
+
+#include "core/Messages.h"
+#include "engine/variants/VariantStudy.h"
+#include "engine/variants/VariantText.h"
+#include "graphics/WeekOverlayPlot.h"
+#include "model/CMaterial.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+#include "ui/HelpSupport.h"
+#include "ui/Prompter.h"
+#include "ui/QtStrings.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace quelvan::ui {
+
+namespace {
+
+constexpr int kLegendHeight = 44;
+
+QFont LegendFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+    font.setPixelSize(12);
+    return font;
+}
+
+QString Heading(const variants::StudyColumn& column)
+{
+    return column.unit == "-" ? ToQ(column.label)
+                              : QStringLiteral("%1 (%2)").arg(ToQ(column.label), ToQ(column.unit));
+}
+
+} // namespace
+
+// A wall of the comparison: a project file read when added, or a variant made afresh from the
+// current project at every computation.
+struct WallComparisonWindow::Wall {
+    std::optional<Variant> variant;
+    std::unique_ptr<KslDoc> file;
+    QString fileName;
+};
+
+// A chart above its legend strip.
+class WallComparisonWindow::PlotCanvas : public QWidget {
+public:
+    PlotCanvas(graphics::WeekOverlayPlot& plot, const QString& name, QWidget* parent)
+        : QWidget(parent)
+        , plot_(plot)
+    {
+        setObjectName(name);
+        setMinimumSize(460, 280);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        plot_.Draw(painter, QRect(1, 1, width() - 2, height() - kLegendHeight - 2));
+        painter.setFont(LegendFont());
+        graphics::DrawLegend(
+            painter, QRect(0, height() - kLegendHeight, width(), kLegendHeight), plot_.Legend());
+    }
+
+private:
+    graphics::WeekOverlayPlot& plot_;
+};
+
+WallComparisonWindow::WallComparisonWindow(
+    ProjectProvider current, Prompter& prompter, QWidget* parent)
+    : QDialog(parent)
+    , current_(std::move(current))
+    , prompter_(prompter)
+    , temperature_(std::make_unique<graphics::WeekOverlayPlot>("Tsi (°C)"))
+    , flux_(std::make_unique<graphics::WeekOverlayPlot>("Dens. flux"))
+{
+    setObjectName(QStringLiteral("wallComparison"));
+    setWindowTitle(QStringLiteral("Comparer des parois"));
+    setModal(false);
+    walls_.emplace_back();
+    auto* layout = new QVBoxLayout(this);
+
+    auto* adding = new QHBoxLayout;
+    const std::array<std::pair<const char*, const char*>, 4> buttons { {
+        { "addFile", "Ajouter un projet..." },
+        { "addReversed", "Paroi inversée" },
+        { "addThicker", "Isolant × 2" },
+        { "addThinner", "Isolant ÷ 2" },
+    } };
+    for (const auto& [name, text] : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        button->setObjectName(QString::fromUtf8(name));
+        adding->addWidget(button);
+        addButtons_.push_back(button);
+    }
+    connect(addButtons_[0], &QPushButton::clicked, this, &WallComparisonWindow::ChooseProjectFile);
+    connect(addButtons_[1], &QPushButton::clicked, this, [this] { AddVariant(Variant::Reversed); });
+    connect(addButtons_[2], &QPushButton::clicked, this,
+        [this] { AddVariant(Variant::ThickerInsulation); });
+    connect(addButtons_[3], &QPushButton::clicked, this,
+        [this] { AddVariant(Variant::ThinnerInsulation); });
+    remove_ = new QPushButton(QStringLiteral("Retirer la dernière"), this);
+    remove_->setObjectName(QStringLiteral("removeLast"));
+    connect(remove_, &QPushButton::clicked, this, &WallComparisonWindow::RemoveLastWall);
+    adding->addWidget(remove_);
+    adding->addStretch();
+    annualBox_ = new QCheckBox(QStringLiteral("Bilan annuel"), this);
+    annualBox_->setObjectName(QStringLiteral("annual"));
+    connect(annualBox_, &QCheckBox::toggled, this, &WallComparisonWindow::SetAnnual);
+    adding->addWidget(annualBox_);
+    layout->addLayout(adding);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    layout->addWidget(status_);
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(table_);
+    refusals_ = new QLabel(this);
+    refusals_->setObjectName(QStringLiteral("refusals"));
+    refusals_->setWordWrap(true);
+    refusals_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    layout->addWidget(refusals_);
+
+    charts_ = new QWidget(this);
+    auto* chartRow = new QHBoxLayout(charts_);
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addWidget(new PlotCanvas(*temperature_, QStringLiteral("temperatureChart"), charts_));
+    chartRow->addWidget(new PlotCanvas(*flux_, QStringLiteral("fluxChart"), charts_));
+    layout->addWidget(charts_, 1);
+
+    auto* closing = new QHBoxLayout;
+    closing->addStretch();
+    auto* close = new QPushButton(QStringLiteral("Fermer"), this);
+    closing->addWidget(close);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(closing);
+    new HelpTopics(this, HelpTopic::Contents);
+    resize(1100, 820);
+    UpdateButtons();
+}
+
+WallComparisonWindow::~WallComparisonWindow()
+{
+    StopWorker();
+}
+
+int WallComparisonWindow::WallCount() const
+{
+    return static_cast<int>(walls_.size());
+}
+
+QColor WallComparisonWindow::WallColour(int position)
+{
+    static const std::array<QColor, kMaxWalls> kColours { QColor(20, 80, 200), QColor(210, 50, 30),
+        QColor(20, 140, 60), QColor(150, 60, 170) };
+    return kColours[static_cast<std::size_t>(position) % kColours.size()];
+}
+
+void WallComparisonWindow::UpdateButtons()
+{
+    for (QPushButton* button : addButtons_)
+        button->setEnabled(WallCount() < kMaxWalls);
+    remove_->setEnabled(WallCount() > 1);
+}
+
+bool WallComparisonWindow::AddProjectFile(const QString& path)
+{
+    if (WallCount() >= kMaxWalls)
+        return false;
+    auto doc = std::make_unique<KslDoc>();
+    ReadError error;
+    if (ReadProjectFile(*doc, FromQ(path), &error) != Failure::None) {
+        prompter_.Message(this, ToQ(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
+        return false;
+    }
+    doc->SetPath(FromQ(path));
+    walls_.push_back({ std::nullopt, std::move(doc), QFileInfo(path).fileName() });
+    UpdateButtons();
+    Recompute();
+    return true;
+}
+
+void WallComparisonWindow::ChooseProjectFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Ajouter un projet"), QString(),
+        QStringLiteral("Projets (*.ksl);;Tous les fichiers (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (prompter_.Exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        AddProjectFile(dialog.selectedFiles().front());
+}
+
+bool WallComparisonWindow::AddVariant(Variant variant)
+{
+    if (WallCount() >= kMaxWalls)
+        return false;
+    walls_.push_back({ variant, nullptr, {} });
+    UpdateButtons();
+    Recompute();
+    return true;
+}
+
+void WallComparisonWindow::RemoveLastWall()
+{
+    if (WallCount() <= 1)
+        return;
+    walls_.pop_back();
+    UpdateButtons();
+    Recompute();
+}
+
+void WallComparisonWindow::SetAnnual(bool annual)
+{
+    // The box's signal brings a change of the box back here.
+    if (annualBox_->isChecked() != annual) {
+        annualBox_->setChecked(annual);
+        return;
+    }
+    annual_ = annual;
+    Recompute();
+}
+
+void WallComparisonWindow::StopWorker()
+{
+    stop_ = true;
+    if (worker_.joinable())
+        worker_.join();
+    stop_ = false;
+}
+
+void WallComparisonWindow::Recompute()
+{
+    StopWorker();
+    const int generation = ++generation_;
+    auto refuse = [this] {
+        computing_ = false;
+        status_->setText(ToQ(msg::kInternalError));
+        emit finished();
+    };
+    const std::unique_ptr<KslDoc> project = current_();
+    if (!project)
+        return refuse();
+    auto study = std::make_shared<variants::VariantStudy>();
+    names_.clear();
+    for (const Wall& wall : walls_) {
+        if (wall.file) {
+            study->AddProject(*wall.file, FromQ(wall.fileName));
+            names_.push_back(wall.fileName);
+            continue;
+        }
+        std::unique_ptr<KslDoc> doc = variants::CopyProject(*project);
+        if (!doc)
+            return refuse();
+        QString name = QStringLiteral("Projet actuel");
+        const int insulation = variants::InsulationLayer(*doc);
+        if (wall.variant == Variant::Reversed) {
+            const variants::SweepAxis reversal { variants::AxisKind::Reversal, 0, { { {}, 1.0 } } };
+            variants::ApplyValue(*doc, reversal, reversal.values.front());
+            name = QStringLiteral("Paroi inversée");
+        } else if (wall.variant && insulation > 0) {
+            const bool thicker = wall.variant == Variant::ThickerInsulation;
+            const NMaterialLayer& layer = doc->layers.At(insulation - 1);
+            const std::string thickness
+                = variants::ScaledThickness(layer.Thickness(), thicker ? 2.0 : 0.5);
+            const variants::SweepAxis axis { variants::AxisKind::Thickness, insulation,
+                { { thickness, 0.0 } } };
+            name = QStringLiteral("Isolant %1 (%2, %3 mm)")
+                       .arg(thicker ? QStringLiteral("× 2") : QStringLiteral("÷ 2"),
+                           ToQ(layer.Material()->Name()), ToQ(thickness));
+            variants::ApplyValue(*doc, axis, axis.values.front());
+        }
+        study->AddProject(*doc, FromQ(name));
+        names_.push_back(name);
+    }
+    computing_ = true;
+    status_->setText(QStringLiteral("Calcul des parois en cours..."));
+    variants::FigureOptions figures;
+    figures.annual = annual_;
+    figures.keepSeries = true;
+    // The walls run on threads of their own from copies; the results come back to this window's
+    // thread as a queued call, which Qt drops once the window is gone.
+    worker_ = std::thread([this, generation, study, figures] {
+        std::vector<variants::VariantResult> results;
+        variants::RunStudy(
+            *study, figures, {},
+            [&results](variants::VariantResult&& r) { results.push_back(std::move(r)); },
+            [this] { return stop_.load(); });
+        if (stop_)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, results = std::move(results)]() mutable {
+                ShowResults(generation, std::move(results));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void WallComparisonWindow::ShowResults(int generation, std::vector<variants::VariantResult> results)
+{
+    if (generation != generation_)
+        return;
+    if (worker_.joinable())
+        worker_.join();
+    computing_ = false;
+    const std::vector<variants::StudyColumn> columns = variants::FigureColumns(annual_);
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(results.size()));
+    table_->setRowCount(static_cast<int>(columns.size()));
+    QStringList rows;
+    for (const variants::StudyColumn& column : columns)
+        rows << Heading(column);
+    table_->setVerticalHeaderLabels(rows);
+    std::vector<graphics::WeekOverlayPlot::Curve> temperatures, fluxes;
+    QStringList refused;
+    for (std::size_t w = 0; w < results.size() && w < names_.size(); ++w) {
+        const int c = static_cast<int>(w);
+        const variants::VariantOutcome& outcome = results[w].outcome;
+        auto* heading = new QTableWidgetItem(names_[w]);
+        heading->setForeground(WallColour(c));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        table_->setHorizontalHeaderItem(c, heading);
+        for (std::size_t r = 0; r < columns.size(); ++r) {
+            auto* item = new QTableWidgetItem(ToQ(variants::FigureText(columns[r], outcome)));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(static_cast<int>(r), c, item);
+        }
+        if (!outcome.figures) {
+            refused << QStringLiteral("%1 : %2").arg(names_[w], ToQ(outcome.error));
+            continue;
+        }
+        const std::string name = FromQ(names_[w]);
+        temperatures.push_back({ name, WallColour(c), outcome.series.interiorSurfaceTemperature });
+        fluxes.push_back({ name, WallColour(c), outcome.series.interiorFlux });
+    }
+    temperature_->Show(std::move(temperatures));
+    flux_->Show(std::move(fluxes));
+    refusals_->setText(refused.join(QLatin1Char('\n')));
+    refusals_->setVisible(!refused.isEmpty());
+    status_->setText(QStringLiteral("Semaine en calcul fin du projet, flux intérieur compté de la "
+                                    "pièce vers la paroi%1")
+                         .arg(annual_ ? QStringLiteral(" ; année périodique") : QString()));
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int row = 0; row < table_->rowCount(); ++row)
+        height += table_->verticalHeader()->sectionSizeHint(row);
+    table_->setFixedHeight(height);
+    for (QWidget* canvas : charts_->findChildren<QWidget*>())
+        canvas->update();
+    emit finished();
+}
+
+} // namespace quelvan::ui

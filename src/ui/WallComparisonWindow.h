@@ -1,0 +1,103 @@
+#pragma once
+
+#include "engine/variants/StudyRunner.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+namespace quelvan {
+class KslDoc;
+}
+namespace quelvan::graphics {
+class WeekOverlayPlot;
+}
+
+namespace quelvan::ui {
+
+class Prompter;
+
+// "Comparer des parois": the current project beside up to three other walls, project files or
+// variants of the current wall made here (reversed, its insulating layer doubled or halved),
+// side by side: a table of their figures (dynamic characteristics, the fine-mode week and, when
+// ticked, the periodic year), and two charts laying their interior surface temperatures and
+// interior flux densities over the week, one colour per wall. The walls are computed on threads
+// of their own; a wall that cannot be computed shows its message.
+class WallComparisonWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The current project as the form shows it, a copy the window may keep.
+    using ProjectProvider = std::function<std::unique_ptr<KslDoc>()>;
+    enum class Variant { Reversed, ThickerInsulation, ThinnerInsulation };
+    static constexpr int kMaxWalls = 4;
+
+    WallComparisonWindow(ProjectProvider current, Prompter& prompter, QWidget* parent = nullptr);
+    ~WallComparisonWindow() override;
+
+    // Each adds a wall after the others and computes them all again. False, with the reason
+    // shown, when four walls are there already or the file does not read.
+    bool AddProjectFile(const QString& path);
+    bool AddVariant(Variant variant);
+    // Takes the last wall away (never the current project).
+    void RemoveLastWall();
+    // Adds the year's figures to the table, or takes them away.
+    void SetAnnual(bool annual);
+    // Computes every wall again from the project as it is now (stopping a study still running).
+    void Recompute();
+
+    bool IsComputing() const { return computing_; }
+    int WallCount() const;
+    QTableWidget* Table() const { return table_; }
+    const graphics::WeekOverlayPlot& TemperaturePlot() const { return *temperature_; }
+    const graphics::WeekOverlayPlot& FluxPlot() const { return *flux_; }
+    // The colour of the wall at that position, in the table's heading and on both charts.
+    static QColor WallColour(int position);
+
+    // What the buttons do.
+    void ChooseProjectFile();
+
+signals:
+    // The walls are computed and shown.
+    void finished();
+
+private:
+    class PlotCanvas;
+    struct Wall;
+
+    void StopWorker();
+    void UpdateButtons();
+    void ShowResults(int generation, std::vector<variants::VariantResult> results);
+
+    ProjectProvider current_;
+    Prompter& prompter_;
+    std::vector<Wall> walls_;
+    std::vector<QString> names_; // of the walls computed last
+    std::unique_ptr<graphics::WeekOverlayPlot> temperature_;
+    std::unique_ptr<graphics::WeekOverlayPlot> flux_;
+    std::thread worker_;
+    std::atomic<bool> stop_ { false };
+    bool computing_ = false;
+    bool annual_ = false;
+    // Results of a study started before the last Recompute may still be queued, and are dropped.
+    int generation_ = 0;
+    QLabel* status_ = nullptr;
+    QLabel* refusals_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QWidget* charts_ = nullptr;
+    std::vector<QPushButton*> addButtons_;
+    QPushButton* remove_ = nullptr;
+    QCheckBox* annualBox_ = nullptr;
+};
+
+} // namespace quelvan::ui

@@ -1,0 +1,215 @@
+// Variant studies: figures against hand calculations on a steady wall, sweeps equal to separate
+// runs of the same projects bit for bit, the same results whatever the threads and shards,
+// thicker insulation lowering U and delaying the wave, a refused variant keeping its message.
+#include "engine/variants/VariantStudy.h"
+#include "engine/variants/StudyRunner.h"
+
+#include "engine/EngineTestSupport.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quelvan::variants {
+namespace {
+
+// R_se + Σ d/λ + R_si of the built-in wall with a glass-wool layer of d mm, by hand.
+double BuiltInWallU(double glassWoolMillimetres)
+{
+    return 1.0 / (0.04 + 0.2 / 2.0 + glassWoolMillimetres / 1000.0 / 0.041 + 0.01 / 0.43 + 0.13);
+}
+
+VariantStudy Sweep(const KslDoc& base, const SweepRequest& request)
+{
+    VariantStudy study;
+    study.AddProject(base, "mur");
+    study.SetAxes(*BuildAxes(base, request));
+    return study;
+}
+
+std::vector<VariantResult> RunAll(const VariantStudy& study, const FigureOptions& figures, int jobs,
+    std::size_t shard = 0, std::size_t shards = 1)
+{
+    std::vector<VariantResult> results;
+    RunStudy(study, figures, { jobs, shard, shards },
+        [&results](VariantResult&& r) { results.push_back(std::move(r)); });
+    return results;
+}
+
+// Every figure and series equal to the last bit.
+void ExpectSame(const VariantResult& a, const VariantResult& b)
+{
+    ASSERT_EQ(a.outcome.error, b.outcome.error);
+    ASSERT_EQ(a.outcome.figures.has_value(), b.outcome.figures.has_value());
+    EXPECT_EQ(
+        a.outcome.series.interiorSurfaceTemperature, b.outcome.series.interiorSurfaceTemperature);
+    EXPECT_EQ(a.outcome.series.interiorFlux, b.outcome.series.interiorFlux);
+    if (!a.outcome.figures)
+        return;
+    const VariantFigures& x = *a.outcome.figures;
+    const VariantFigures& y = *b.outcome.figures;
+    for (double DynamicCharacteristics::*m : { &DynamicCharacteristics::u,
+             &DynamicCharacteristics::y12, &DynamicCharacteristics::decrement,
+             &DynamicCharacteristics::shiftHours, &DynamicCharacteristics::kappaInterior,
+             &DynamicCharacteristics::kappaExterior, &DynamicCharacteristics::admittanceInterior })
+        EXPECT_EQ(x.dynamic.*m, y.dynamic.*m);
+    for (double WeekFigures::*m : { &WeekFigures::tsiMax, &WeekFigures::peakFlux,
+             &WeekFigures::tsiDailyRange, &WeekFigures::gain, &WeekFigures::loss })
+        EXPECT_EQ(x.week.*m, y.week.*m);
+    ASSERT_EQ(x.year.has_value(), y.year.has_value());
+    if (x.year) {
+        EXPECT_EQ(x.year->loss, y.year->loss);
+        EXPECT_EQ(x.year->gain, y.year->gain);
+        EXPECT_EQ(x.year->hoursAbove26, y.year->hoursAbove26);
+        EXPECT_EQ(x.year->frsiMin, y.year->frsiMin);
+    }
+}
+
+TEST(VariantStudy, SteadyWallGivesTheHandCalculatedWeekAndYear)
+{
+    KslDoc doc;
+    test::SelectConstant(doc, Side::Exterior, "0");
+    test::SelectConstant(doc, Side::Interior, "20");
+    FigureOptions options;
+    options.annual = true;
+    const VariantOutcome outcome = ComputeVariantFigures(doc, options);
+    ASSERT_TRUE(outcome.figures) << outcome.error;
+    const VariantFigures& f = *outcome.figures;
+    const double u = BuiltInWallU(50);
+    const double flux = u * 20.0; // W/m², from the room into the wall
+    EXPECT_NEAR(f.dynamic.u, u, 1e-6 * u);
+    EXPECT_NEAR(f.week.loss, flux * 168.0, 1e-4 * flux * 168.0);
+    EXPECT_NEAR(f.week.gain, 0.0, 1e-9);
+    EXPECT_NEAR(f.week.peakFlux, flux, 1e-4 * flux);
+    EXPECT_NEAR(f.week.tsiMax, 20.0 - flux * 0.13, 1e-3);
+    EXPECT_NEAR(f.week.tsiDailyRange, 0.0, 1e-4);
+    ASSERT_TRUE(f.year);
+    EXPECT_NEAR(f.year->loss, flux * 8760.0 / 1000.0, 1e-4 * flux * 8.76);
+    EXPECT_NEAR(f.year->net, f.year->loss - f.year->gain, 1e-9);
+    EXPECT_EQ(f.year->hoursAbove26, 0);
+    ASSERT_TRUE(f.year->frsiMin);
+    EXPECT_NEAR(*f.year->frsiMin, 1.0 - u * 0.13, 1e-4);
+}
+
+TEST(VariantStudy, WeekHeatSplitsEachHourWhereTheFluxChangesSign)
+{
+    // The flux runs straight from +10 to -10 W/m² and back every hour: each hour holds a
+    // triangle of 10 W/m² × 0.5 h / 2 on each side of zero.
+    std::vector<float> fsi, tsi;
+    for (int h = 0; h <= 168; ++h) {
+        fsi.push_back(h % 2 == 0 ? 10.0f : -10.0f);
+        tsi.push_back(h < 144 ? 30.0f : 20.0f + static_cast<float>(h % 3));
+    }
+    const WeekFigures week = WeekFiguresOf(tsi, fsi);
+    EXPECT_NEAR(week.loss, 168 * 2.5, 1e-9);
+    EXPECT_NEAR(week.gain, 168 * 2.5, 1e-9);
+    EXPECT_EQ(week.peakFlux, 10.0);
+    EXPECT_EQ(week.tsiMax, 30.0);
+    EXPECT_EQ(week.tsiDailyRange, 2.0); // day 7 alone: hours 144 to 168
+}
+
+TEST(VariantStudy, SweepEqualsSeparateRunsOfItsProjectsBitForBit)
+{
+    const VariantStudy study
+        = Sweep(KslDoc(), { { { AxisKind::Thickness, "2", "40,120" } }, true, "Ouest" });
+    FigureOptions figures;
+    figures.keepSeries = true;
+    const std::vector<VariantResult> swept = RunAll(study, figures, 2);
+    ASSERT_EQ(swept.size(), 4u);
+    test::TempFolder folder;
+    for (std::size_t i = 0; i < swept.size(); ++i) {
+        ASSERT_TRUE(swept[i].outcome.figures) << swept[i].outcome.error;
+        const std::string file = folder.File("variante" + std::to_string(i) + ".ksl");
+        ASSERT_EQ(WriteProjectFile(*study.Project(i), file), WriteResult::Ok);
+        VariantStudy separate;
+        separate.AddProjectFile(file);
+        ExpectSame(swept[i], ComputeVariant(separate, 0, figures));
+    }
+}
+
+TEST(VariantStudy, ThreadsAndShardsChangeNothing)
+{
+    const VariantStudy study
+        = Sweep(KslDoc(), { { { AxisKind::Thickness, "2", "10:60:10" } }, true, std::nullopt });
+    FigureOptions figures;
+    figures.keepSeries = true;
+    const std::vector<VariantResult> one = RunAll(study, figures, 1);
+    const std::vector<VariantResult> two = RunAll(study, figures, 2);
+    ASSERT_EQ(one.size(), 12u);
+    ASSERT_EQ(two.size(), 12u);
+    std::vector<VariantResult> merged;
+    for (std::size_t shard = 0; shard < 3; ++shard)
+        for (VariantResult& r : RunAll(study, figures, 2, shard, 3)) {
+            EXPECT_EQ(r.index % 3, shard);
+            merged.push_back(std::move(r));
+        }
+    std::sort(merged.begin(), merged.end(),
+        [](const VariantResult& a, const VariantResult& b) { return a.index < b.index; });
+    ASSERT_EQ(merged.size(), 12u);
+    for (std::size_t i = 0; i < one.size(); ++i) {
+        EXPECT_EQ(one[i].index, i);
+        EXPECT_EQ(two[i].index, i);
+        ExpectSame(one[i], two[i]);
+        ExpectSame(one[i], merged[i]);
+    }
+}
+
+TEST(VariantStudy, ThickerInsulationLowersUAndDelaysTheWave)
+{
+    const std::vector<double> thicknesses { 40, 80, 120, 160, 200 };
+    const VariantStudy study
+        = Sweep(KslDoc(), { { { AxisKind::Thickness, "2", "40:200:40" } }, true, std::nullopt });
+    const std::vector<VariantResult> results = RunAll(study, {}, 0);
+    ASSERT_EQ(results.size(), 10u);
+    // As built (insulation inside) and reversed (outside), alternately.
+    for (std::size_t side = 0; side < 2; ++side) {
+        for (std::size_t k = 0; k < thicknesses.size(); ++k) {
+            const auto& figures = results[2 * k + side].outcome.figures;
+            ASSERT_TRUE(figures);
+            const double u = BuiltInWallU(thicknesses[k]);
+            EXPECT_NEAR(figures->dynamic.u, u, 1e-6 * u);
+            if (k == 0)
+                continue;
+            const auto& thinner = *results[2 * (k - 1) + side].outcome.figures;
+            EXPECT_LT(figures->dynamic.u, thinner.dynamic.u);
+            EXPECT_GT(figures->dynamic.shiftHours, thinner.dynamic.shiftHours);
+        }
+    }
+    // Reversing the layers keeps the faces where they are, and so U.
+    for (std::size_t k = 0; k < thicknesses.size(); ++k)
+        EXPECT_DOUBLE_EQ(results[2 * k].outcome.figures->dynamic.u,
+            results[2 * k + 1].outcome.figures->dynamic.u);
+}
+
+TEST(VariantStudy, RefusedVariantKeepsItsMessageAndTheStudyGoesOn)
+{
+    KslDoc base;
+    base.initialTemperatureMode = InitialTemperature::PreviousCalculation;
+    const VariantStudy study
+        = Sweep(base, { { { AxisKind::Thickness, "2", "0,50" } }, false, std::nullopt });
+    const std::vector<VariantResult> results = RunAll(study, {}, 2);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_FALSE(results[0].outcome.figures);
+    EXPECT_EQ(results[0].outcome.error,
+        "Couche 2 (Laine de verre) : épaisseur « 0 » hors limites (de 0,001 à 10000 mm) : "
+        "calcul impossible");
+    ASSERT_TRUE(results[1].outcome.figures);
+    // No previous calculation in a study: the week starts from the steady state, with a remark.
+    EXPECT_EQ(results[1].outcome.notes,
+        std::vector<std::string> {
+            "Aucun calcul précédent : le calcul part de l'état stationnaire" });
+
+    VariantStudy files;
+    files.AddProjectFile("/nonexistent/mur.ksl");
+    const VariantResult unread = ComputeVariant(files, 0, {});
+    EXPECT_FALSE(unread.outcome.figures);
+    EXPECT_EQ(unread.outcome.error, "Erreur en lecture : fichier introuvable");
+}
+
+} // namespace
+} // namespace quelvan::variants

@@ -1,0 +1,168 @@
+// The wall comparison window: opened from the "Données" menu, it computes the walls off the
+// interface thread, shows the core's figures for the form's project beside a project file and a
+// reversed wall, draws each wall's week in its own colour with a legend, adds the year when
+// asked, keeps to four walls and shows the message of a wall that cannot be computed.
+#include "UiTestSupport.h"
+#include "engine/variants/VariantFigures.h"
+#include "engine/variants/VariantStudy.h"
+#include "engine/variants/VariantText.h"
+#include "graphics/WeekOverlayPlot.h"
+#include "model/KslDoc.h"
+#include "persistence/ProjectFile.h"
+#include "support/TempFolder.h"
+#include "ui/MainWindow.h"
+#include "ui/WallComparisonWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+class CompareWindow : public ::testing::Test {
+protected:
+    void Wait(WallComparisonWindow& compare)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (compare.IsComputing() && clock.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_FALSE(compare.IsComputing());
+    }
+    // A project file of the built-in wall with its glass wool at that thickness.
+    QString ProjectFile(const std::string& name, const std::string& thickness)
+    {
+        KslDoc doc;
+        doc.layers.At(1).SetThickness(thickness);
+        EXPECT_EQ(WriteProjectFile(doc, temp.File(name)), WriteResult::Ok);
+        return QString::fromStdString(temp.File(name));
+    }
+    double Number(const QTableWidget& table, int row, int column)
+    {
+        return table.item(row, column)->text().toDouble();
+    }
+    // Pixels of exactly that colour in the widget as drawn.
+    static int PixelsOf(QWidget& widget, const QColor& colour)
+    {
+        const QImage image = widget.grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y).rgb() == colour.rgb() ? 1 : 0;
+        return count;
+    }
+
+    quelvan::test::TempFolder temp { "compare-window" };
+    ScriptedPrompter prompter;
+    MainWindow window { &prompter };
+};
+
+TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
+{
+    window.show();
+    window.Document().layers.At(1).SetThickness("60");
+    window.Action(QStringLiteral("actionCompareWalls"))->trigger();
+    WallComparisonWindow* compare = window.ComparisonWindow();
+    ASSERT_NE(compare, nullptr);
+    // The walls are computed elsewhere: their results wait for this thread's event loop.
+    EXPECT_TRUE(compare->IsComputing());
+    ASSERT_TRUE(compare->AddProjectFile(ProjectFile("epais.ksl", "150")));
+    ASSERT_TRUE(compare->AddVariant(WallComparisonWindow::Variant::Reversed));
+    EXPECT_TRUE(compare->IsComputing());
+    Wait(*compare);
+
+    const QTableWidget& table = *compare->Table();
+    ASSERT_EQ(table.columnCount(), 3);
+    ASSERT_EQ(table.rowCount(), 10);
+    EXPECT_EQ(table.horizontalHeaderItem(0)->text(), QStringLiteral("Projet actuel"));
+    EXPECT_EQ(table.horizontalHeaderItem(1)->text(), QStringLiteral("epais.ksl"));
+    EXPECT_EQ(table.horizontalHeaderItem(2)->text(), QStringLiteral("Paroi inversée"));
+    EXPECT_EQ(table.verticalHeaderItem(0)->text(), QStringLiteral("U (W/(m².K))"));
+    // The current project's figures are the core's; reversed, the wall keeps U and changes
+    // its wave; 150 mm of glass wool lets less through than 60 mm.
+    auto project = variants::CopyProject(window.Document());
+    variants::FigureOptions options;
+    options.keepSeries = true;
+    const variants::VariantOutcome expected = variants::ComputeVariantFigures(*project, options);
+    const auto columns = variants::FigureColumns(false);
+    for (int row = 0; row < table.rowCount(); ++row)
+        EXPECT_EQ(table.item(row, 0)->text().toStdString(),
+            variants::FigureText(columns[static_cast<std::size_t>(row)], expected));
+    EXPECT_EQ(table.item(0, 2)->text(), table.item(0, 0)->text());
+    EXPECT_NE(table.item(1, 2)->text(), table.item(1, 0)->text());
+    EXPECT_LT(Number(table, 0, 1), Number(table, 0, 0));
+
+    for (const graphics::WeekOverlayPlot* plot :
+        { &compare->TemperaturePlot(), &compare->FluxPlot() }) {
+        ASSERT_EQ(plot->Curves().size(), 3u);
+        const auto legend = plot->Legend();
+        for (int w = 0; w < 3; ++w) {
+            EXPECT_EQ(plot->Curves()[static_cast<std::size_t>(w)].values.size(), 169u);
+            EXPECT_EQ(
+                legend[static_cast<std::size_t>(w)].colour, WallComparisonWindow::WallColour(w));
+        }
+    }
+    EXPECT_EQ(
+        compare->TemperaturePlot().Curves()[0].values, expected.series.interiorSurfaceTemperature);
+    QWidget* chart = compare->findChild<QWidget*>(QStringLiteral("temperatureChart"));
+    ASSERT_NE(chart, nullptr);
+    for (int w = 0; w < 3; ++w)
+        EXPECT_GT(PixelsOf(*chart, WallComparisonWindow::WallColour(w)), 100) << w;
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
+{
+    window.Action(QStringLiteral("actionCompareWalls"))->trigger();
+    WallComparisonWindow& compare = *window.ComparisonWindow();
+    ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThickerInsulation));
+    ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThinnerInsulation));
+    EXPECT_FALSE(compare.AddProjectFile(QString::fromStdString(temp.File("absent.ksl"))));
+    ASSERT_TRUE(compare.AddProjectFile(ProjectFile("vide.ksl", "0")));
+    EXPECT_FALSE(compare.AddVariant(WallComparisonWindow::Variant::Reversed));
+    EXPECT_FALSE(compare.AddProjectFile(ProjectFile("encore.ksl", "80")));
+    compare.findChild<QCheckBox*>(QStringLiteral("annual"))->click();
+    Wait(compare);
+
+    const QTableWidget& table = *compare.Table();
+    ASSERT_EQ(table.columnCount(), 4);
+    ASSERT_EQ(table.rowCount(), 15);
+    EXPECT_EQ(table.horizontalHeaderItem(1)->text(),
+        QStringLiteral("Isolant × 2 (Laine de verre, 100 mm)"));
+    EXPECT_EQ(table.horizontalHeaderItem(2)->text(),
+        QStringLiteral("Isolant ÷ 2 (Laine de verre, 25 mm)"));
+    // U follows the glass wool: 100, 50, 25 mm.
+    EXPECT_LT(Number(table, 0, 1), Number(table, 0, 0));
+    EXPECT_GT(Number(table, 0, 2), Number(table, 0, 0));
+    EXPECT_EQ(table.verticalHeaderItem(10)->text(), QStringLiteral("Pertes an (kWh/m²)"));
+    EXPECT_NE(table.item(10, 0)->text(), QStringLiteral("---"));
+    // The wall without glass wool cannot be computed: dashes, its message, and no curve.
+    EXPECT_EQ(table.item(0, 3)->text(), QStringLiteral("---"));
+    const QLabel* refusals = compare.findChild<QLabel*>(QStringLiteral("refusals"));
+    EXPECT_TRUE(refusals->text().startsWith(
+        QStringLiteral("vide.ksl : Couche 2 (Laine de verre) : épaisseur « 0 »")))
+        << refusals->text().toStdString();
+    EXPECT_EQ(compare.TemperaturePlot().Curves().size(), 3u);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Erreur en lecture : fichier introuvable"));
+
+    compare.RemoveLastWall();
+    compare.SetAnnual(false);
+    Wait(compare);
+    EXPECT_EQ(compare.Table()->columnCount(), 3);
+    EXPECT_EQ(compare.Table()->rowCount(), 10);
+    EXPECT_TRUE(refusals->text().isEmpty());
+}
+
+} // namespace
