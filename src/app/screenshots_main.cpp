@@ -63,6 +63,7 @@ public:
         // A handler accepts the dialog by calling accept().
         return dialog.result();
     }
+    QAction* ExecMenu(QMenu&, const QPoint&) override { return nullptr; }
 };
 
 class Driver {
