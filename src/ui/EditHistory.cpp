@@ -61,8 +61,8 @@ EditHistory::EditHistory(KslDoc& doc, QObject* parent)
 
 EditHistory::~EditHistory()
 {
-    // The steps refer to this history; they go before the rest of it.
-    stack_.clear();
+    // The stack empties itself as it goes, announcing it to windows that may be going too.
+    stack_.blockSignals(true);
 }
 
 EditHistory::State EditHistory::CaptureNow() const
