@@ -8,6 +8,7 @@
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/EditHistory.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
@@ -24,7 +25,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QToolTip>
 
 #include <deque>
 #include <functional>
@@ -64,6 +69,7 @@ public:
         // A handler accepts the dialog by calling accept().
         return dialog.result();
     }
+    QAction* ExecMenu(QMenu&, const QPoint&) override { return nullptr; }
 };
 
 class Driver {
@@ -90,6 +96,25 @@ public:
         Settle();
         const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
         const bool saved = widget.grab().save(path);
+        PrintError(
+            std::string(saved ? "saved " : "NOT SAVED ") + QFile::encodeName(path).toStdString());
+        failures_ += saved ? 0 : 1;
+        return saved;
+    }
+    // A window with one of its menus open over it, as the screen shows them.
+    bool SaveWithMenu(QWidget& window, QMenu& menu, const QString& name)
+    {
+        Settle();
+        QPixmap shot = window.grab();
+        QPainter painter(&shot);
+        painter.drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
+        painter.end();
+        return SavePixmap(shot, name);
+    }
+    bool SavePixmap(const QPixmap& shot, const QString& name)
+    {
+        const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+        const bool saved = shot.save(path);
         PrintError(
             std::string(saved ? "saved " : "NOT SAVED ") + QFile::encodeName(path).toStdString());
         failures_ += saved ? 0 : 1;
@@ -179,6 +204,45 @@ struct Capture {
 // In this order: the calculation captures come after the input ones.
 const Capture kCaptures[] = {
     { "main-input", [](Driver& d, const QString& n) { d.Save(d.Window(), n); } },
+    { "edit-menu",
+        [](Driver& d, const QString& n) {
+            // Two edits, the orientation then the exterior surface resistance typed, the second
+            // undone: "Annuler" and "Rétablir" name them.
+            d.View().findChild<QComboBox*>(QStringLiteral("c1033"))->setCurrentIndex(5);
+            auto* rse = d.View().findChild<NumberEdit*>(QStringLiteral("c1002"));
+            rse->setText(QStringLiteral("0.1"));
+            emit rse->textEdited(rse->text());
+            QUndoStack& stack = d.Window().Controller().History().Stack();
+            stack.undo();
+            QMenuBar* bar = d.Window().menuBar();
+            QAction* edit = bar->actions().at(1);
+            edit->menu()->popup(bar->mapToGlobal(bar->actionGeometry(edit).bottomLeft()));
+            d.SaveWithMenu(d.Window(), *edit->menu(), n);
+            edit->menu()->hide();
+            stack.undo();
+        } },
+    { "bad-value",
+        [](Driver& d, const QString& n) {
+            // A negative surface resistance typed: the red frame, and the bound in the tooltip.
+            auto* rse = d.View().findChild<NumberEdit*>(QStringLiteral("c1002"));
+            rse->setText(QStringLiteral("-0.5"));
+            emit rse->textEdited(rse->text());
+            QToolTip::showText(rse->mapToGlobal(QPoint(4, rse->height() + 2)), rse->toolTip(), rse);
+            QWidget* tip = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->inherits("QTipLabel") && top->isVisible())
+                    tip = top;
+            if (tip) {
+                Driver::Settle();
+                QPixmap shot = d.Window().grab(QRect(0, 0, 520, 200));
+                QPainter painter(&shot);
+                painter.drawPixmap(d.Window().mapFromGlobal(tip->pos()), tip->grab());
+                painter.end();
+                d.SavePixmap(shot, n);
+            }
+            QToolTip::hideText();
+            d.Window().Controller().History().Stack().undo();
+        } },
     { "yellow-list",
         [](Driver& d, const QString& n) {
             auto* list = d.View().findChild<QComboBox*>(QStringLiteral("c1007"));

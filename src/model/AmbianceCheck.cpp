@@ -111,6 +111,14 @@ CalculationCheck CheckWeather(const CBCData& record, Side side)
 
 } // namespace
 
+const Bounds* ProfileValueBounds(ProfileType type, Component component, std::size_t index)
+{
+    for (const TypeValues& read : kReadValues)
+        if (read.type == type && index < read.values.size() && read.values[index] != H::Nothing)
+            return &BoundsOf(read.values[index], component);
+    return nullptr;
+}
+
 bool FluxActs(const CBCData& record)
 {
     if (record.weatherFlag)

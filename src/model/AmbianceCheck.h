@@ -3,7 +3,11 @@
 #include "model/AmbianceCodes.h"
 #include "model/CalculationCheck.h"
 
+#include <cstddef>
+
 namespace quelvan {
+
+struct Bounds;
 
 // Why an ambiance cannot be computed.
 enum class AmbianceFault : int {
@@ -18,6 +22,10 @@ template <> inline constexpr bool kIsErrorFamily<AmbianceFault> = true;
 // Whether a flux falls on the face: the sun of a weather file, or a flux profile whose type
 // gives values ("Nul", and the codes the calculation turns into zeros, give none).
 bool FluxActs(const CBCData& record);
+
+// The bounds the calculation checks value `index` (0 to 3) of a profile of that type and
+// component against; null for a value it does not read.
+const Bounds* ProfileValueBounds(ProfileType type, Component component, std::size_t index);
 
 // Whether the ambiance chosen for a side can be computed: every value the calculation reads from
 // it within its physical bounds (core/PhysicalBounds.h) — temperatures, flux densities and

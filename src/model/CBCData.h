@@ -57,6 +57,8 @@ public:
     {
         return component == Component::Temperature ? temperature : flux;
     }
+
+    friend bool operator==(const CBCData&, const CBCData&) = default;
 };
 
 } // namespace quelvan

@@ -34,6 +34,8 @@ public:
 
     static Colour TableColour(int index);
 
+    friend bool operator==(const CMaterial&, const CMaterial&) = default;
+
 private:
     std::string conductivity_;
     std::string density_;

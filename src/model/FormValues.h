@@ -16,6 +16,8 @@ struct FormValues {
     SurfaceTexts surfaces;
     int selectedExterior = -1;
     int selectedInterior = -1;
+
+    friend bool operator==(const FormValues&, const FormValues&) = default;
 };
 
 } // namespace quelvan

@@ -42,6 +42,8 @@ public:
     int IdentifierBase() const { return identifierBase_; }
     void SetIdentifierBase(int base) { identifierBase_ = base; }
 
+    friend bool operator==(const GElement&, const GElement&) = default;
+
 private:
     std::string name_ = "Defaut";
     Colour colour_ = 0;

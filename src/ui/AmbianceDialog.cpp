@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
 #include "engine/SolarModel.h"
+#include "model/AmbianceCheck.h"
 #include "ui/ControlNames.h"
 #include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
@@ -279,8 +280,10 @@ void AmbianceDialog::UpdateRows(Component component)
 {
     ProfileBox& part = Box(component);
     const ProfileTexts& texts = TextsOf(part.type, component);
-    for (size_t i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i) {
         part.rows[i].edit->SetKind(texts.field[i].kind);
+        part.rows[i].edit->SetBounds(ProfileValueBounds(part.type, component, kEditedValue[i]));
+    }
     if (component == Component::Flux && part.type == ProfileType::Null) {
         part.rows[0].edit->LoadText(QStringLiteral("0"));
         part.rows[1].edit->LoadText(QStringLiteral("0"));

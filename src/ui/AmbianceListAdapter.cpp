@@ -4,6 +4,7 @@
 #include "graphics/AmbianceIcons.h"
 #include "graphics/NGridTable.h"
 #include "model/OwnRecords.h"
+#include "model/ProjectState.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/QtStrings.h"
 
@@ -87,6 +88,14 @@ std::optional<QString> AmbianceListAdapter::Refusal(const CBCData& ambiance) con
 {
     const std::optional<std::string> why = AmbianceDeletionRefusal(ambiance, selected_);
     return why ? std::optional(ToQ(*why)) : std::nullopt;
+}
+
+void AmbianceListAdapter::Preview(ProjectState& state, const std::vector<int>& keysInOrder) const
+{
+    std::vector<CBCData>& ambiances = state.Ambiances(side_);
+    ambiances.clear();
+    for (auto& record : PreviewRecords(keysInOrder))
+        ambiances.push_back(std::move(record.first));
 }
 
 } // namespace quelvan::ui

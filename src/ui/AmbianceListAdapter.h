@@ -16,6 +16,8 @@ public:
     AmbianceListAdapter(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
         int inclinationDegrees, int selectedIndex);
 
+    void Preview(ProjectState& state, const std::vector<int>& keysInOrder) const override;
+
 protected:
     void Fill(graphics::NGridTable& grid, int row, const CBCData& ambiance) const override;
     std::unique_ptr<CBCData> RunEditor(

@@ -4,6 +4,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/Prompter.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,7 +60,10 @@ protected:
     }
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        dialog_.editMenu_->exec(event->globalPos());
+        if (event->reason() == QContextMenuEvent::Mouse)
+            dialog_.ContextMenuAt(event->pos(), event->globalPos());
+        else
+            dialog_.prompter_.ExecMenu(*dialog_.editMenu_, event->globalPos());
     }
 
 private:
@@ -90,12 +94,16 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     editMenu_->addAction(QStringLiteral("Editer"), this, &GeneralListDlg::EditSelected);
     if (Describe(kind).rowsAddable) {
         editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
-        editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+        deleteAction_
+            = editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
     } else if (Describe(kind).ownRecords) {
         // Materials and ambiances of the user's own are added by copying a record.
         editMenu_->addAction(QStringLiteral("Dupliquer"), this, &GeneralListDlg::DuplicateSelected);
-        editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+        deleteAction_
+            = editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
     }
+    if (deleteAction_)
+        deleteAction_->setShortcut(QKeySequence::Delete);
     QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
     help->addAction(
         QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
@@ -186,6 +194,7 @@ void GeneralListDlg::MoveDown()
         return;
     grid_.MoveRow(row, row + 1);
     canvas_->update();
+    RowsChanged(QStringLiteral("Déplacer vers le bas"));
 }
 
 void GeneralListDlg::MoveUp()
@@ -197,6 +206,7 @@ void GeneralListDlg::MoveUp()
         return;
     grid_.MoveRow(row, row - 1);
     canvas_->update();
+    RowsChanged(QStringLiteral("Déplacer vers le haut"));
 }
 
 void GeneralListDlg::EditSelected()
@@ -228,6 +238,7 @@ void GeneralListDlg::AddRow()
     FillNewRow(row);
     SelectRow(row);
     FitToGrid();
+    RowsChanged(QStringLiteral("Ajouter"));
 }
 
 void GeneralListDlg::DeleteRow()
@@ -241,6 +252,7 @@ void GeneralListDlg::DeleteRow()
     RowDeleted(row);
     grid_.DeleteRow(row);
     FitToGrid();
+    RowsChanged(QStringLiteral("Supprimer"));
 }
 
 void GeneralListDlg::DuplicateSelected()
@@ -285,6 +297,23 @@ void GeneralListDlg::PressAt(QPoint point)
         SelectRow(hit.row);
     }
     canvas_->update();
+}
+
+void GeneralListDlg::ContextMenuAt(QPoint point, QPoint globalPos)
+{
+    const graphics::GridHit hit = grid_.HitTest({ point.x(), point.y() });
+    if (!hit.outside && hit.row >= 1 && hit.column >= 0)
+        SelectRow(hit.row);
+    prompter_.ExecMenu(*editMenu_, globalPos);
+}
+
+void GeneralListDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (deleteAction_ && event->matches(QKeySequence::Delete)) {
+        DeleteRow();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void GeneralListDlg::DoubleClickAt(QPoint point)

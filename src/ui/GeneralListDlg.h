@@ -50,12 +50,20 @@ public:
     // A left-button press and a double click at a point of the grid area.
     void PressAt(QPoint point);
     void DoubleClickAt(QPoint point);
+    // A right click at a point of the grid area: the row under it becomes the selected one (a
+    // header or the space around the grid leaves the selection), then the "Edition" menu opens
+    // there, so that its commands act on the row clicked.
+    void ContextMenuAt(QPoint point, QPoint globalPos);
     QMenu* EditMenu() const { return editMenu_; }
     QWidget* Canvas() const { return canvas_; }
     // Sizes the dialog to the grid (after filling, adding and deleting).
     void FitToGrid();
 
 protected:
+    // The Delete key deletes the selected row where the list offers "Supprimer".
+    void keyPressEvent(QKeyEvent* event) override;
+    // After a command changed the rows (moved, added, deleted): the command's name.
+    virtual void RowsChanged(const QString& /*command*/) { }
     // Opens the row's editing dialog; column is the clicked one.
     virtual void EditRow(int row, int column) = 0;
     // Fills a new row inserted at that position ("Ajouter", lists whose rows can be added).
@@ -79,6 +87,7 @@ private:
     int rowLimit_ = 0;
     QMenuBar* menuBar_ = nullptr;
     QMenu* editMenu_ = nullptr;
+    QAction* deleteAction_ = nullptr; // "Supprimer", where offered
     QScrollArea* scroll_ = nullptr;
     QWidget* canvas_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -1,9 +1,12 @@
 #include "ui/KslView.h"
 
+#include "core/PhysicalBounds.h"
 #include "graphics/CWallDrawing.h"
 #include "graphics/NShpRectangle.h"
 #include "graphics/ProfileChart.h"
+#include "model/AmbianceCheck.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "model/WallTables.h"
 #include "pacing/RunState.h"
 #include "ui/CalculationModeSetting.h"
@@ -87,6 +90,10 @@ void KslView::BuildFaceControls()
     absorptionInterior_
         = Named(new NumberEdit(EditKind::UnitReal, kFieldLength, interiorBox_), 1001);
     resistanceInterior_ = Named(new NumberEdit(EditKind::Real, kFieldLength, interiorBox_), 1052);
+    for (NumberEdit* absorption : { absorptionExterior_, absorptionInterior_ })
+        absorption->SetBounds(&bounds::kAbsorption);
+    for (NumberEdit* resistance : { resistanceExterior_, resistanceInterior_ })
+        resistance->SetBounds(&bounds::kSurfaceResistance);
     const std::array<QGroupBox*, 4> owners { exteriorBox_, exteriorBox_, interiorBox_,
         interiorBox_ };
     for (size_t i = 0; i < 4; ++i) {
@@ -170,12 +177,28 @@ void KslView::BuildRunPanel()
 
 void KslView::ConnectControls()
 {
-    for (NumberEdit* edit :
-        { absorptionExterior_, resistanceExterior_, absorptionInterior_, resistanceInterior_ })
-        connect(edit, &NumberEdit::userChanged, this, &KslView::MarkModified);
-    for (QComboBox* list :
-        { exteriorAmbiance_, interiorAmbiance_, azimuth_, inclination_, initialTemperature_ })
-        connect(list, &QComboBox::currentIndexChanged, this, &KslView::MarkModified);
+    // What the edit history calls each change; the keystrokes of one field make one step.
+    struct Field {
+        NumberEdit* edit;
+        int mergeKey; // the field's control number
+        const char* what;
+    };
+    for (const Field& f : { Field { absorptionExterior_, 1003, "Coeff. d'absorption extérieur" },
+             Field { resistanceExterior_, 1002, "Résistance extérieure" },
+             Field { absorptionInterior_, 1001, "Coeff. d'absorption intérieur" },
+             Field { resistanceInterior_, 1052, "Résistance intérieure" } })
+        connect(f.edit, &NumberEdit::userChanged, this,
+            [this, f] { FieldChanged(f.what, f.mergeKey); });
+    struct List {
+        QComboBox* list;
+        const char* what;
+    };
+    for (const List& l : { List { exteriorAmbiance_, "Ambiance extérieure" },
+             List { interiorAmbiance_, "Ambiance intérieure" }, List { azimuth_, "Azimut" },
+             List { inclination_, "Inclinaison" },
+             List { initialTemperature_, "Température initiale" } })
+        connect(l.list, &QComboBox::currentIndexChanged, this,
+            [this, what = l.what] { FieldChanged(what, 0); });
     connect(layersButton_, &QPushButton::clicked, this, &KslView::layersRequested);
     connect(modeButton_, &QPushButton::clicked, this,
         [this] { SetCalculationMode(!calculationMode_); });
@@ -199,11 +222,51 @@ void KslView::SetHelpTopics()
     help->Set(initialTemperature_, HelpTopic::InitialTemperature);
 }
 
-void KslView::MarkModified()
+void KslView::FieldChanged(const char* what, int mergeKey)
 {
     if (!loading_)
-        doc_.modified = true;
+        emit userEdited(QString::fromUtf8(what), mergeKey);
     emit formEdited();
+}
+
+void KslView::UseWindowUndo(QAction* undo, QAction* redo)
+{
+    for (NumberEdit* edit :
+        { absorptionExterior_, resistanceExterior_, absorptionInterior_, resistanceInterior_ })
+        edit->UseWindowUndo(undo, redo);
+}
+
+QWidget* KslView::RefusedControl() const
+{
+    const FormValues form = FormValuesShown();
+    const WallCheck wall = CheckWall(doc_.layers, form.surfaces);
+    switch (wall.field) {
+    case WallField::None:
+        if (!wall.Passed())
+            return layersButton_; // no layer, or too many
+        break;
+    case WallField::ResistanceExterior:
+        return resistanceExterior_;
+    case WallField::ResistanceInterior:
+        return resistanceInterior_;
+    case WallField::AbsorptionExterior:
+        return absorptionExterior_;
+    case WallField::AbsorptionInterior:
+        return absorptionInterior_;
+    default:
+        return layersButton_; // a layer's material, thickness or property
+    }
+    for (const Side side : { Side::Exterior, Side::Interior }) {
+        const bool exterior = side == Side::Exterior;
+        const CalculationCheck check = CheckAmbiance(
+            doc_.AmbianceNumbered(side, exterior ? form.selectedExterior : form.selectedInterior),
+            side, form.surfaces);
+        if (check.code == ErrorCode(AmbianceFault::BadAbsorption))
+            return exterior ? absorptionExterior_ : absorptionInterior_;
+        if (!check.Passed())
+            return exterior ? exteriorAmbiance_ : interiorAmbiance_;
+    }
+    return nullptr;
 }
 
 void KslView::FillAmbianceList(Side side)
@@ -290,7 +353,16 @@ void KslView::SetCalculationMode(bool calculation)
         input->setEnabled(!calculation);
     emit calculationModeChanged(calculation);
     if (calculation && !wasCalculation) {
-        runner_->EnterCalculation();
+        if (!runner_->EnterCalculation()) {
+            // The refusal was shown; the value is corrected where it is typed.
+            SetCalculationMode(false);
+            if (QWidget* control = RefusedControl()) {
+                control->setFocus(Qt::OtherFocusReason);
+                if (auto* field = qobject_cast<NumberEdit*>(control))
+                    field->selectAll();
+            }
+            return;
+        }
         ShowTracer();
     } else if (!calculation) {
         CloseTracer();

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -51,8 +52,17 @@ public:
     // Refills one side's ambiance list with the document's choice selected.
     void FillAmbianceList(Side side);
 
+    // The four number fields give their undo keys and context menu to the window's history.
+    void UseWindowUndo(QAction* undo, QAction* redo);
+
     bool IsCalculationMode() const { return calculationMode_; }
+    // Entering calculation mode that the calculation refuses leaves the form in input mode,
+    // with the control holding the refused value focused (RefusedControl).
     void SetCalculationMode(bool calculation);
+    // The control where the value the calculation refuses is entered: a face's number field,
+    // "Affichage des couches" for a layer, or a side's ambiance list; null when the inputs pass
+    // the checks (a weather file that cannot be read, for instance).
+    QWidget* RefusedControl() const;
     CalculationRunner& Runner() { return *runner_; }
     FluxDensityWindow* Tracer() const;
     void ShowTracer();
@@ -71,6 +81,9 @@ signals:
     void ambianceListRequested(Side side);
     // A field or a list of the form was changed by the user (or while loading the document).
     void formEdited();
+    // A change made by the user (never while loading): the name of what changed, and a key
+    // shared by the successive changes of one field (0 for a list), for the edit history.
+    void userEdited(const QString& what, int mergeKey);
     // Calculation mode locks the "Données" menu.
     void calculationModeChanged(bool calculation);
 
@@ -89,7 +102,7 @@ private:
     void ConnectControls();
     void SetHelpTopics();
     void DoLayout();
-    void MarkModified();
+    void FieldChanged(const char* what, int mergeKey);
     void ApplyButtons();
     void RefreshResults();
     void CloseTracer();

@@ -1,5 +1,6 @@
 #include "ui/LayerDialog.h"
 
+#include "core/PhysicalBounds.h"
 #include "ui/ControlNames.h"
 #include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
@@ -46,6 +47,7 @@ LayerDialog::LayerDialog(
         material_->addItem(ToQ(material.Name()));
     }
     material_->setCurrentIndex(selected);
+    thickness_->SetBounds(&bounds::kThickness);
     thickness_->LoadText(ToQ(layer.Thickness()));
     UpdateResistance();
     connect(material_, &QComboBox::currentIndexChanged, this, &LayerDialog::UpdateResistance);

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "graphics/NGridTable.h"
+#include "model/ProjectState.h"
 #include "ui/LayerDialog.h"
 #include "ui/QtStrings.h"
 #include "ui/RecordListDlg.h"
@@ -101,6 +102,15 @@ void LayerListAdapter::AssociateMaterial(RecordListDlg& dialog, const CMaterial&
     const CMaterial* chosen = &material;
     Modify(*key, [chosen](NMaterialLayer& layer) { layer.SetMaterial(chosen); });
     dialog.RefillRow(*key);
+    dialog.NoteChange(QStringLiteral("Associer Matériau"));
+}
+
+void LayerListAdapter::Preview(ProjectState& state, const std::vector<int>& keysInOrder) const
+{
+    state.layers.clear();
+    for (const auto& record : PreviewRecords(keysInOrder))
+        state.layers.push_back(
+            { library_.IndexOf(record.first.Material()), record.first.Thickness() });
 }
 
 } // namespace quelvan::ui

@@ -22,6 +22,7 @@ public:
 
     // Gives the dialog's selected layer that material of the library, as the menu does.
     void AssociateMaterial(RecordListDlg& dialog, const CMaterial& material);
+    void Preview(ProjectState& state, const std::vector<int>& keysInOrder) const override;
 
 protected:
     void Fill(graphics::NGridTable& grid, int row, const NMaterialLayer& layer) const override;

@@ -11,6 +11,7 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/EditHistory.h"
 #include "ui/FilePath.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -20,6 +21,7 @@
 #include "ui/ReportChoiceSetting.h"
 #include "ui/WallComparisonWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -67,14 +69,22 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
         dataMenu_->setEnabled(!calculation);
         UpdateModeIndicator();
+        UpdateUndoActions();
     });
+    // Every change of the project is a step of its history; undoing one rebuilds the form and
+    // the windows that show the project. Leaving a field ends its step.
+    EditHistory& history = controller_->History();
+    history.SetFormValues([this] { return view_->FormValuesShown(); });
+    connect(view_, &KslView::userEdited, &history, &EditHistory::Record);
+    connect(&history, &EditHistory::restored, this, &MainWindow::AfterDocumentChange);
+    connect(qApp, &QApplication::focusChanged, &history, &EditHistory::EndMerge);
     connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
         &MainWindow::UpdateModeIndicator);
     BuildMenus();
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kMinimumWidth, kMinimumHeight);
     move(3, 3);
-    doc_->modified = false;
+    history.Reset();
     UpdateTitle();
 }
 
@@ -105,6 +115,7 @@ void MainWindow::BuildMenus()
     tools->setObjectName(QStringLiteral("toolBar"));
     ToolBarActions shown;
     BuildFileMenu(shown);
+    BuildEditMenu();
     BuildDisplayMenu(*tools);
     BuildDataMenu();
     shown.print = BuildPrintMenu();
@@ -129,6 +140,43 @@ void MainWindow::BuildFileMenu(ToolBarActions& shown)
     recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
     file->addSeparator();
     AddAction(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+}
+
+void MainWindow::BuildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Édition"));
+    QUndoStack& stack = controller_->History().Stack();
+    undo_ = AddAction(
+        edit, "&Annuler", "actionUndo", [&stack] { stack.undo(); }, {},
+        "Annule la dernière modification du projet");
+    undo_->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
+    redo_ = AddAction(
+        edit, "&Rétablir", "actionRedo", [&stack] { stack.redo(); }, {},
+        "Rétablit la dernière modification annulée");
+    redo_->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    for (auto changed : { &QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged })
+        connect(&stack, changed, this, &MainWindow::UpdateUndoActions);
+    for (auto changed : { &QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged })
+        connect(&stack, changed, this, &MainWindow::UpdateUndoActions);
+    view_->UseWindowUndo(undo_, redo_);
+    UpdateUndoActions();
+}
+
+void MainWindow::UpdateUndoActions()
+{
+    // The project cannot change in calculation mode: its inputs are locked.
+    QUndoStack& stack = controller_->History().Stack();
+    const bool input = !view_->IsCalculationMode();
+    auto name = [](const char* action, const QString& step) {
+        return QString::fromUtf8(action)
+            + (step.isEmpty() ? QString() : QStringLiteral(" : ") + step);
+    };
+    undo_->setText(name("&Annuler", stack.undoText()));
+    redo_->setText(name("&Rétablir", stack.redoText()));
+    undo_->setEnabled(input && stack.canUndo());
+    redo_->setEnabled(input && stack.canRedo());
 }
 
 void MainWindow::BuildDisplayMenu(QToolBar& tools)
@@ -287,8 +335,7 @@ void MainWindow::NewProject()
 
 void MainWindow::OpenProject()
 {
-    if (controller_->Open())
-        doc_->modified = false;
+    controller_->Open();
 }
 
 bool MainWindow::OpenPath(const QString& path)
@@ -298,9 +345,8 @@ bool MainWindow::OpenPath(const QString& path)
 
 bool MainWindow::OpenFile(const std::string& path)
 {
-    const bool ok = controller_->OpenFile(path);
-    doc_->modified = false;
-    return ok;
+    // A read or a failed read (which leaves a new project) starts a fresh history.
+    return controller_->OpenFile(path);
 }
 
 void MainWindow::SaveProject()

@@ -99,6 +99,9 @@ private:
         const QKeySequence& keys = {}, const char* tip = nullptr);
     void BuildMenus();
     void BuildFileMenu(ToolBarActions& shown);
+    void BuildEditMenu();
+    // "Annuler" and "Rétablir" name the step they act on, and are enabled in input mode only.
+    void UpdateUndoActions();
     void BuildDisplayMenu(QToolBar& tools);
     void BuildDataMenu();
     QAction* BuildPrintMenu(); // gives "Imprimer..."
@@ -119,6 +122,8 @@ private:
     KslView* view_ = nullptr;
     ProjectController* controller_ = nullptr;
     QMenu* dataMenu_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
     QPointer<AnnualBalanceWindow> annualWindow_;

@@ -1,5 +1,6 @@
 #include "ui/MaterialDialog.h"
 
+#include "core/PhysicalBounds.h"
 #include "ui/ControlNames.h"
 #include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
@@ -62,6 +63,9 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
     grid->addWidget(buttons, line, 0, 1, 3);
 
     name_->setText(ToQ(material.Name()));
+    conductivity_->SetBounds(&bounds::kConductivity);
+    density_->SetBounds(&bounds::kDensity);
+    capacity_->SetBounds(&bounds::kCapacity);
     conductivity_->LoadText(ToQ(material.Conductivity()));
     density_->LoadText(ToQ(material.Density()));
     capacity_->LoadText(ToQ(material.Capacity()));

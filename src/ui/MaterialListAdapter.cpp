@@ -3,6 +3,7 @@
 #include "graphics/NGridTable.h"
 #include "model/CMaterial.h"
 #include "model/OwnRecords.h"
+#include "model/ProjectState.h"
 #include "ui/MaterialDialog.h"
 #include "ui/QtStrings.h"
 
@@ -63,6 +64,23 @@ std::unique_ptr<CMaterial> MaterialListAdapter::CopyOf(const CMaterial& shown) c
     copy->SetName(CopyName(shown.Name()));
     copy->SetIdentifier(CMaterial::kIdentifierBase + FreeIndex(used, kBuiltInMaterialCount));
     return copy;
+}
+
+void MaterialListAdapter::Preview(ProjectState& state, const std::vector<int>& keysInOrder) const
+{
+    const auto records = PreviewRecords(keysInOrder);
+    state.materials.clear();
+    for (const auto& record : records)
+        state.materials.push_back(record.first);
+    // The layers keep their materials, wherever the list put them.
+    state.layers.clear();
+    for (const NMaterialLayer& layer : layers_) {
+        int position = -1;
+        for (size_t i = 0; i < records.size() && layer.Material() != nullptr; ++i)
+            if (records[i].second == layer.Material())
+                position = static_cast<int>(i);
+        state.layers.push_back({ position, layer.Thickness() });
+    }
 }
 
 std::optional<QString> MaterialListAdapter::Refusal(const CMaterial& material) const

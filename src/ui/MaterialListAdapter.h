@@ -14,6 +14,8 @@ class MaterialListAdapter final : public RecordListAdapter<CMaterial> {
 public:
     MaterialListAdapter(NList<CMaterial>& materials, const NList<NMaterialLayer>& layers);
 
+    void Preview(ProjectState& state, const std::vector<int>& keysInOrder) const override;
+
 protected:
     void Fill(graphics::NGridTable& grid, int row, const CMaterial& material) const override;
     std::unique_ptr<CMaterial> RunEditor(

@@ -1,8 +1,13 @@
 #include "ui/NumberEdit.h"
 
+#include "core/PhysicalBounds.h"
+#include "ui/QtStrings.h"
+
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -10,10 +15,25 @@ namespace quelvan::ui {
 
 namespace {
 
+const QColor kOutOfBoundsFrame { 220, 0, 0 };
+
 bool IsUndoKey(const QKeyEvent* key)
 {
     return key->matches(QKeySequence::Undo)
         || (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::AltModifier);
+}
+
+bool IsRedoKey(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers shiftControl = Qt::ControlModifier | Qt::ShiftModifier;
+    return key->matches(QKeySequence::Redo)
+        || (key->key() == Qt::Key_Z && key->modifiers() == shiftControl)
+        || (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+}
+
+bool HoldsReals(EditKind kind)
+{
+    return kind == EditKind::Real || kind == EditKind::PositiveReal || kind == EditKind::UnitReal;
 }
 
 } // namespace
@@ -26,12 +46,25 @@ NumberEdit::NumberEdit(EditKind kind, int maxLength, QWidget* parent)
     connect(this, &QLineEdit::textEdited, this, &NumberEdit::OnTextEdited);
 }
 
+void NumberEdit::SetBounds(const Bounds* bounds)
+{
+    bounds_ = bounds;
+    UpdateBoundsMark();
+}
+
+void NumberEdit::UseWindowUndo(QAction* undo, QAction* redo)
+{
+    windowUndo_ = undo;
+    windowRedo_ = redo;
+}
+
 void NumberEdit::LoadText(const QString& text)
 {
     accepted_ = text;
     hasUndo_ = false;
     undoText_.clear();
     setText(text);
+    UpdateBoundsMark();
 }
 
 void NumberEdit::SetTextKeepingCaret(const QString& text, int caret)
@@ -40,10 +73,15 @@ void NumberEdit::SetTextKeepingCaret(const QString& text, int caret)
     const QSignalBlocker block(this);
     setText(text);
     setCursorPosition(std::clamp(caret, 0, static_cast<int>(text.size())));
+    UpdateBoundsMark();
 }
 
-void NumberEdit::OnTextEdited(const QString& text)
+void NumberEdit::OnTextEdited(const QString& typed)
 {
+    // Every number the program shows and stores has a decimal point.
+    QString text = typed;
+    if (HoldsReals(kind_))
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
     if (IsValidEditText(text.toStdString(), kind_, maxLength_)) {
         if (text != accepted_) {
             undoText_ = accepted_;
@@ -57,6 +95,22 @@ void NumberEdit::OnTextEdited(const QString& text)
     emit userChanged();
 }
 
+void NumberEdit::UpdateBoundsMark()
+{
+    const bool out = bounds_ && CheckNumber(FromQ(text()), *bounds_) == ValueFault::OutOfBounds;
+    if (out) {
+        if (!outOfBounds_)
+            plainToolTip_ = toolTip();
+        setToolTip(ToQ(DescribeValueFault(FromQ(text()), ValueFault::OutOfBounds, *bounds_)));
+    } else if (outOfBounds_) {
+        setToolTip(plainToolTip_);
+    }
+    if (out != outOfBounds_) {
+        outOfBounds_ = out;
+        update();
+    }
+}
+
 void NumberEdit::Undo()
 {
     if (!hasUndo_)
@@ -68,16 +122,26 @@ void NumberEdit::Undo()
 
 bool NumberEdit::event(QEvent* event)
 {
-    // Claim the undo keys before any window shortcut does.
-    if (event->type() == QEvent::ShortcutOverride && IsUndoKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
+    // Claim the undo keys before any window shortcut does: the field decides where they go.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsUndoKey(key) || (windowRedo_ && IsRedoKey(key))) {
+            event->accept();
+            return true;
+        }
     }
     return QLineEdit::event(event);
 }
 
 void NumberEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (windowUndo_ && (IsUndoKey(event) || IsRedoKey(event))) {
+        QAction* action = IsUndoKey(event) ? windowUndo_.data() : windowRedo_.data();
+        if (action && action->isEnabled())
+            action->trigger();
+        event->accept();
+        return;
+    }
     if (IsUndoKey(event)) {
         Undo();
         event->accept();
@@ -89,7 +153,12 @@ void NumberEdit::keyPressEvent(QKeyEvent* event)
 void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Annuler"), this, &NumberEdit::Undo)->setEnabled(hasUndo_);
+    if (windowUndo_ && windowRedo_) {
+        menu.addAction(windowUndo_);
+        menu.addAction(windowRedo_);
+    } else {
+        menu.addAction(QStringLiteral("Annuler"), this, &NumberEdit::Undo)->setEnabled(hasUndo_);
+    }
     menu.addSeparator();
     const bool hasSelection = hasSelectedText();
     auto edited = [this] { OnTextEdited(text()); };
@@ -109,6 +178,17 @@ void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addAction(QStringLiteral("Tout sélectionner"), this, &QLineEdit::selectAll);
     menu.exec(event->globalPos());
+}
+
+void NumberEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!outOfBounds_)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(kOutOfBoundsFrame, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace quelvan::ui

@@ -7,6 +7,7 @@
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
 #include "ui/AmbianceListAdapter.h"
+#include "ui/EditHistory.h"
 #include "ui/FilePath.h"
 #include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
@@ -48,6 +49,7 @@ ProjectController::ProjectController(KslDoc& doc, Prompter& prompter, QWidget* w
     , doc_(doc)
     , prompter_(prompter)
     , window_(window)
+    , history_(new EditHistory(doc, this))
 {
 }
 
@@ -70,11 +72,17 @@ bool ProjectController::MaybeSave()
     return true;
 }
 
+void ProjectController::Replaced()
+{
+    emit documentChanged();
+    history_->Reset();
+    emit titleChanged();
+}
+
 void ProjectController::NewProject()
 {
     doc_.NewDocument();
-    emit documentChanged();
-    emit titleChanged();
+    Replaced();
 }
 
 bool ProjectController::ReadInto(const std::string& path)
@@ -97,8 +105,7 @@ bool ProjectController::ReadInto(const std::string& path)
     doc_.controlsOutOfDate = true;
     doc_.ResetResults();
     AddRecentFile(path);
-    emit documentChanged();
-    emit titleChanged();
+    Replaced();
     return true;
 }
 
@@ -139,12 +146,12 @@ bool ProjectController::WriteTo(const std::string& path)
         return false;
     }
     doc_.SetPath(path);
-    doc_.modified = false;
+    history_->MarkSaved();
     emit titleChanged();
     if (hasResults && !WriteResultsFile(doc_)) {
         prompter_.Message(
             window_, QString::fromUtf8(msg::kResultsNotSaved), Prompter::Icon::Information);
-        doc_.modified = true;
+        history_->MarkUnsaved();
     } else if (!hasResults && !resultsStillApply) {
         RemoveResultsFile(path);
     }
@@ -183,10 +190,11 @@ bool ProjectController::EditList(ListKind kind, Side side)
     if (Describe(kind).readsForm && storeControls_)
         storeControls_();
     RecordListDlg dialog(MakeRecordList(doc_, kind, side), prompter_, window_);
+    dialog.KeepSteps(history_->Current());
     if (prompter_.Exec(dialog) != QDialog::Accepted)
         return false;
     dialog.ApplyResult();
-    doc_.modified = true;
+    history_->RecordSteps(dialog.Steps(), dialog.windowTitle());
     emit documentChanged();
     return true;
 }
@@ -199,7 +207,7 @@ bool ProjectController::References()
     doc_.author = FromQ(dialog.Author());
     doc_.reference = FromQ(dialog.Reference());
     doc_.referencesConfirmed = true;
-    doc_.modified = true;
+    history_->Record(QStringLiteral("Références"));
     return true;
 }
 

@@ -18,6 +18,7 @@ class KslDoc;
 
 namespace quelvan::ui {
 
+class EditHistory;
 class Prompter;
 
 // The project's document commands: new, open, save and save as with their questions and
@@ -32,6 +33,9 @@ public:
 
     // Copies the form's fields into the document (before saving and before an ambiance list).
     void SetStoreControls(std::function<void()> store) { storeControls_ = std::move(store); }
+    // The project's edit history: every change of the project is one of its steps; a new or
+    // opened project starts a fresh one, and a save marks where the project is unmodified.
+    EditHistory& History() { return *history_; }
 
     // "Enregistrer les modifications apportées à <title> ?" when modified: Yes saves (false if
     // that save did not happen), No continues, Cancel returns false.
@@ -47,7 +51,7 @@ public:
 
     // The list dialog of the material library, of the wall's layers or of one side's
     // ambiances (side is read for the ambiances only); on "OK" the project takes the records
-    // back and is marked modified.
+    // back, and each change made in the dialog becomes a step of the edit history.
     bool EditList(ListKind kind, Side side = Side::Exterior);
     bool References();
     bool PrintChoice();
@@ -69,9 +73,14 @@ private:
     bool ReadInto(const std::string& path);
     bool WriteTo(const std::string& path);
 
+    // The document's data changed as a whole (new, opened): the view reloads, then the history
+    // starts again from what the form shows.
+    void Replaced();
+
     KslDoc& doc_;
     Prompter& prompter_;
     QWidget* window_;
+    EditHistory* history_;
     std::function<void()> storeControls_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace quelvan::ui {
@@ -64,6 +65,11 @@ QString QtPrompter::SaveFileName(QWidget* parent, const QString& initial)
 int QtPrompter::Exec(QDialog& dialog)
 {
     return dialog.exec();
+}
+
+QAction* QtPrompter::ExecMenu(QMenu& menu, const QPoint& globalPos)
+{
+    return menu.exec(globalPos);
 }
 
 } // namespace quelvan::ui

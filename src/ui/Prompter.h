@@ -4,8 +4,11 @@
 
 #include <memory>
 
+class QAction;
 class QDialog;
+class QMenu;
 class QMessageBox;
+class QPoint;
 class QWidget;
 
 namespace quelvan::ui {
@@ -26,6 +29,9 @@ public:
     virtual QString SaveFileName(QWidget* parent, const QString& initial) = 0;
     // Runs a dialog modally; QDialog::Accepted or QDialog::Rejected.
     virtual int Exec(QDialog& dialog) = 0;
+    // Shows a context menu at a point of the screen; the action chosen (already triggered), or
+    // null when the menu was closed without a choice.
+    virtual QAction* ExecMenu(QMenu& menu, const QPoint& globalPos) = 0;
 };
 
 // The real message boxes (titled "Quelvan") and file dialogs with the project filter.
@@ -36,6 +42,7 @@ public:
     QString OpenFileName(QWidget* parent, const QString& initial) override;
     QString SaveFileName(QWidget* parent, const QString& initial) override;
     int Exec(QDialog& dialog) override;
+    QAction* ExecMenu(QMenu& menu, const QPoint& globalPos) override;
 };
 
 // The question box of AskYesNoCancel, titled "Quelvan", "Oui" the default button.

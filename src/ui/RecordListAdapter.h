@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace quelvan::ui {
 
@@ -98,6 +99,26 @@ protected:
         : RecordListModel(std::move(layout))
         , list_(list)
     {
+    }
+
+    // The records Apply would hand back for that order of keys, as values, each with the stored
+    // record it would be (null for a record made in the dialog); the records the dialog never
+    // listed follow, as Apply keeps them.
+    std::vector<std::pair<Record, const Record*>> PreviewRecords(
+        const std::vector<int>& keysInOrder) const
+    {
+        std::vector<std::pair<Record, const Record*>> records;
+        for (const int key : keysInOrder) {
+            const Entry& e = entries_.at(key);
+            Record value = *e.Target();
+            if (e.copy)
+                Assign(value, *e.copy);
+            records.emplace_back(std::move(value), e.stored);
+        }
+        for (const Record& owned : list_)
+            if (!WasListed(&owned))
+                records.emplace_back(owned, &owned);
+        return records;
     }
 
     // Lists a stored record (in list order, from the kind's constructor).

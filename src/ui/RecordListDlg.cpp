@@ -1,6 +1,7 @@
 #include "ui/RecordListDlg.h"
 
 #include "ui/Prompter.h"
+#include "ui/QtStrings.h"
 
 #include <QMenu>
 
@@ -52,11 +53,31 @@ void RecordListDlg::RefillRow(int key)
     Canvas()->update();
 }
 
+void RecordListDlg::KeepSteps(const ProjectState& opened)
+{
+    opened_ = opened;
+    steps_.clear();
+}
+
+void RecordListDlg::NoteChange(const QString& command)
+{
+    if (!opened_)
+        return;
+    std::vector<int> keys;
+    for (int row = 1; row < Grid().RowCount(); ++row)
+        keys.push_back(KeyAt(row));
+    EditStep step { FromQ(windowTitle() + QStringLiteral(" : ") + command), *opened_ };
+    list_->Preview(step.state, keys);
+    steps_.push_back(std::move(step));
+}
+
 void RecordListDlg::EditRow(int row, int)
 {
     SelectRow(row);
-    if (list_->Edit(KeyAt(row), prompter(), this))
+    if (list_->Edit(KeyAt(row), prompter(), this)) {
         RefillRow(KeyAt(row));
+        NoteChange(QStringLiteral("Editer"));
+    }
 }
 
 void RecordListDlg::FillNewRow(int row)
@@ -96,6 +117,7 @@ void RecordListDlg::DuplicateRow(int row)
     list_->FillRow(Grid(), copy, *key);
     SelectRow(copy);
     FitToGrid();
+    NoteChange(QStringLiteral("Dupliquer"));
 }
 
 void RecordListDlg::ApplyResult()

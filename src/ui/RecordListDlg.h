@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/ProjectState.h"
 #include "ui/GeneralListDlg.h"
 #include "ui/RecordListAdapter.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quelvan::ui {
 
@@ -23,6 +25,15 @@ public:
     // into the stored records; records of deleted rows are destroyed.
     void ApplyResult();
 
+    // Keeps, after every change the user makes in the dialog (a move, an accepted edit, an added,
+    // deleted or duplicated row, an associated material), the project as the dialog would hand it
+    // back at that moment, starting from `opened` (the project when the dialog opened). On "OK"
+    // these states become the steps of the edit history, one per change.
+    void KeepSteps(const ProjectState& opened);
+    const std::vector<EditStep>& Steps() const { return steps_; }
+    // A command of the list's own changed a row (the layer list's "Associer Matériau").
+    void NoteChange(const QString& command);
+
     RecordListModel& List() { return *list_; }
     // The key of the selected row's record; none without a selected row.
     std::optional<int> SelectedKey() const;
@@ -38,6 +49,7 @@ public:
     }
 
 protected:
+    void RowsChanged(const QString& command) override { NoteChange(command); }
     void EditRow(int row, int column) override;
     void FillNewRow(int row) override;
     void RowDeleted(int row) override;
@@ -50,6 +62,8 @@ private:
     int KeyAt(int row) const { return Grid().Cell(row, 0).tag; }
 
     std::unique_ptr<RecordListModel> list_;
+    std::optional<ProjectState> opened_;
+    std::vector<EditStep> steps_;
 };
 
 } // namespace quelvan::ui

@@ -11,6 +11,9 @@
 class QMenu;
 class QWidget;
 
+namespace quelvan {
+struct ProjectState;
+}
 namespace quelvan::graphics {
 class NGridTable;
 }
@@ -71,6 +74,9 @@ public:
     virtual void Forget(int key) = 0;
     // Hands the records back to the project in the given order of keys.
     virtual void Apply(const std::vector<int>& keysInOrder) = 0;
+    // Writes into a state of the project (the project when the dialog opened) the records that
+    // Apply would hand back now for that order of keys; nothing changes in the project.
+    virtual void Preview(ProjectState& state, const std::vector<int>& keysInOrder) const = 0;
     // Commands of the kind's own, appended to the "Edition" menu.
     virtual void AddEditCommands(QMenu& /*edit*/, RecordListDlg& /*dialog*/) { }
 

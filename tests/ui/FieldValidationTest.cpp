@@ -2,13 +2,17 @@
 #include "model/KslDoc.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
+#include "ui/MaterialDialog.h"
 #include "ui/NumberEdit.h"
+#include "ui/ProjectController.h"
 
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using quelvan::ui::MainWindow;
+using quelvan::ui::MaterialDialog;
 using quelvan::ui::NumberEdit;
 using quelvan::ui::test::ScriptedPrompter;
 
@@ -70,20 +74,21 @@ TEST_F(FieldValidation, LettersRefusedAndEmptyAccepted)
     EXPECT_EQ(edit->text(), QString());
 }
 
-TEST_F(FieldValidation, UndoRestoresTheLastValidText)
+// The fields of the editing dialogs keep one level of undo of their own; the main form's
+// fields hand their undo keys to the window's history (EditHistoryTest).
+TEST(DialogField, UndoRestoresTheLastValidTextAndASecondUndoRedoes)
 {
-    NumberEdit* edit = Field("c1003");
-    Retype(edit, "0.4");
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClicks(edit, QStringLiteral("5"));
-    ASSERT_EQ(edit->text(), QStringLiteral("0.45"));
-    QTest::keyClicks(edit, QStringLiteral("x")); // refused: the text stays
-    ASSERT_EQ(edit->text(), QStringLiteral("0.45"));
-    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(edit->text(), QStringLiteral("0.4"));
-    // A second undo brings the undone change back, as a one-level undo does.
-    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(edit->text(), QStringLiteral("0.45"));
+    NumberEdit edit(quelvan::EditKind::Real, 32000);
+    edit.LoadText(QStringLiteral("0.4"));
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClicks(&edit, QStringLiteral("5"));
+    ASSERT_EQ(edit.text(), QStringLiteral("0.45"));
+    QTest::keyClicks(&edit, QStringLiteral("x")); // refused: the text stays
+    ASSERT_EQ(edit.text(), QStringLiteral("0.45"));
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("0.4"));
+    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("0.45"));
 }
 
 TEST_F(FieldValidation, StoreCopiesTheTypedTextsIntoTheDocument)
@@ -94,6 +99,77 @@ TEST_F(FieldValidation, StoreCopiesTheTypedTextsIntoTheDocument)
     EXPECT_EQ(window.Document().surfaces.absorptionExterior, "0.7");
     EXPECT_EQ(window.Document().surfaces.resistanceInterior, "0.2");
     EXPECT_EQ(window.Document().surfaces.absorptionInterior, "0.4");
+}
+
+TEST_F(FieldValidation, AValueOutsideItsBoundIsFramedInRedWithTheBoundInItsTooltip)
+{
+    NumberEdit* rse = Field("c1002");
+    Retype(rse, "-0.5");
+    EXPECT_EQ(rse->text(), QStringLiteral("-0.5")); // typed as it is, only marked
+    EXPECT_TRUE(rse->IsOutOfBounds());
+    EXPECT_EQ(rse->toolTip(), QStringLiteral("« -0.5 » hors limites (de 0 à 10 m².K/W)"));
+    const QImage drawn = rse->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(1, drawn.height() / 2), QColor(220, 0, 0));
+    Retype(rse, "0.5");
+    EXPECT_FALSE(rse->IsOutOfBounds());
+    EXPECT_EQ(rse->toolTip(), QString());
+    EXPECT_NE(rse->grab().toImage().pixelColor(1, drawn.height() / 2), QColor(220, 0, 0));
+    // The dialogs' fields follow the same table: a thickness of 0 mm, a conductivity of 5000.
+    MaterialDialog material(window.Document().materials.At(0));
+    auto* conductivity = material.findChild<NumberEdit*>("c125");
+    conductivity->selectAll();
+    QTest::keyClicks(conductivity, QStringLiteral("5000"));
+    EXPECT_EQ(
+        conductivity->toolTip(), QStringLiteral("« 5000 » hors limites (de 0,001 à 1000 W/m.K)"));
+}
+
+// "Mode Calcul" on a refused value: the message, then input mode with the field to correct
+// focused (and selected), never a calculation mode without a calculation.
+TEST_F(FieldValidation, ARefusedValueLeavesInputModeWithItsFieldFocused)
+{
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* focused;
+    };
+    for (const Case& c : { Case { "c1002", "-0.5", "c1002" }, Case { "c1052", "11", "c1052" },
+             Case { "c1052", "", "c1052" } }) {
+        Retype(Field("c1002"), "0.04");
+        Retype(Field("c1052"), "0.13");
+        Retype(Field(c.field), c.text);
+        window.findChild<QWidget*>("c1078")->setFocus(); // elsewhere
+        const size_t messages = prompter.messages.size();
+        QTest::mouseClick(window.findChild<QPushButton*>("c1058"), Qt::LeftButton);
+        ASSERT_EQ(prompter.messages.size(), messages + 1) << c.text;
+        EXPECT_EQ(prompter.messages.back().icon, quelvan::ui::Prompter::Icon::Stop);
+        EXPECT_FALSE(window.View().IsCalculationMode()) << c.text;
+        EXPECT_EQ(window.findChild<QPushButton*>("c1058")->text(), QStringLiteral("Mode Calcul"));
+        EXPECT_EQ(window.View().Tracer(), nullptr);
+        EXPECT_TRUE(Field(c.focused)->isEnabled());
+        EXPECT_EQ(window.focusWidget(), Field(c.focused)) << c.text;
+        EXPECT_EQ(Field(c.focused)->selectedText(), QString::fromUtf8(c.text));
+    }
+    // A layer without a material: the layers' button.
+    window.Document().layers.At(1).SetMaterial(nullptr);
+    Retype(Field("c1052"), "0.13");
+    window.View().SetCalculationMode(true);
+    EXPECT_FALSE(window.View().IsCalculationMode());
+    EXPECT_EQ(window.focusWidget(), window.findChild<QWidget*>("c1055"));
+}
+
+TEST_F(FieldValidation, ADecimalCommaIsStoredAndShownAsAPoint)
+{
+    Retype(Field("c1002"), "0,035");
+    EXPECT_EQ(Field("c1002")->text(), QStringLiteral("0.035"));
+    window.View().StoreControls();
+    EXPECT_EQ(window.Document().surfaces.resistanceExterior, "0.035");
+    MaterialDialog material(window.Document().materials.At(0));
+    auto* conductivity = material.findChild<NumberEdit*>("c125");
+    conductivity->selectAll();
+    QTest::keyClicks(conductivity, QStringLiteral("1,75"));
+    EXPECT_EQ(conductivity->text(), QStringLiteral("1.75"));
+    material.accept();
+    EXPECT_EQ(material.TakeResult()->Conductivity(), "1.75");
 }
 
 } // namespace

@@ -13,7 +13,9 @@
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -38,6 +40,45 @@ QPoint CellCentre(const RecordListDlg& dialog, int row, int column)
 void ClickRow(RecordListDlg& dialog, int row, int column = 1)
 {
     QTest::mouseClick(dialog.Canvas(), Qt::LeftButton, {}, CellCentre(dialog, row, column));
+}
+
+void RightClickRow(RecordListDlg& dialog, int row)
+{
+    const QPoint at = CellCentre(dialog, row, 1);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, dialog.Canvas()->mapToGlobal(at));
+    QApplication::sendEvent(dialog.Canvas(), &event);
+}
+
+TEST(ListDialog, TheContextMenuActsOnTheRowRightClickedInEveryList)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    std::vector<std::unique_ptr<RecordListModel>> lists;
+    lists.push_back(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers));
+    lists.push_back(
+        std::make_unique<AmbianceListAdapter>(doc.interiorAmbiances, Side::Interior, 0, 90, 2));
+    lists.push_back(std::make_unique<LayerListAdapter>(doc.layers, doc.materials));
+    for (auto& list : lists) {
+        RecordListDlg dialog(std::move(list), prompter);
+        ClickRow(dialog, 2);
+        RightClickRow(dialog, 3);
+        EXPECT_EQ(dialog.SelectedRow(), 3) << dialog.windowTitle().toStdString();
+        RightClickRow(dialog, 3); // a second right click keeps it selected
+        EXPECT_EQ(dialog.SelectedRow(), 3) << dialog.windowTitle().toStdString();
+    }
+    EXPECT_EQ(prompter.menusShown, 6);
+    // In the layer list: row 1 selected, "Supprimer" chosen on row 3 deletes row 3.
+    const std::vector<const NMaterialLayer*> kept { &doc.layers.At(0), &doc.layers.At(1) };
+    RecordListDlg layers(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
+    ClickRow(layers, 1);
+    prompter.menuChoices.push_back(QStringLiteral("Supprimer"));
+    RightClickRow(layers, 3);
+    // The Delete key deletes the selection too.
+    ClickRow(layers, 1);
+    QTest::keyClick(&layers, Qt::Key_Delete);
+    layers.ApplyResult();
+    ASSERT_EQ(doc.layers.Count(), 1);
+    EXPECT_EQ(&doc.layers.At(0), kept[1]);
 }
 
 TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)

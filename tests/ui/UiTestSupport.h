@@ -2,7 +2,9 @@
 
 #include "ui/Prompter.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,8 @@ public:
     int openDialogs = 0;
     QStringList dialogTitles;
     std::function<int(QDialog&)> onDialog; // default: reject
+    std::deque<QString> menuChoices; // the entry chosen in each context menu; none: closed
+    int menusShown = 0;
 
     void Message(QWidget*, const QString& text, Icon icon) override
     {
@@ -65,6 +69,21 @@ public:
     {
         dialogTitles << dialog.windowTitle();
         return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+    QAction* ExecMenu(QMenu& menu, const QPoint&) override
+    {
+        ++menusShown;
+        if (menuChoices.empty())
+            return nullptr;
+        const QString choice = menuChoices.front();
+        menuChoices.pop_front();
+        for (QAction* action : menu.actions()) {
+            if (action->text() == choice && action->isEnabled()) {
+                action->trigger();
+                return action;
+            }
+        }
+        return nullptr;
     }
     bool HasMessage(const QString& text) const
     {
