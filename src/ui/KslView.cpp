@@ -16,6 +16,7 @@
 #include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
 #include "ui/ResistanceText.h"
+#include "ui/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -327,7 +328,8 @@ void KslView::ShowTracer()
     if (!tracer_) {
         tracer_ = new FluxDensityWindow(runner_->Engine().View(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
-        tracer_->move(0, 0);
+        // Beside the main window, never over its read-outs; then where the user left it.
+        KeepPlace(*tracer_, QStringLiteral("DensitesDeFlux"), Placement::Beside);
     }
     tracer_->show();
     runner_->SetTracerShown(true);

@@ -10,6 +10,7 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/FileDrop.h"
 #include "ui/FilePath.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
@@ -17,6 +18,8 @@
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
 #include "ui/ReportChoiceSetting.h"
+#include "ui/WindowPlacement.h"
+#include "weather/EpwImport.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -51,6 +54,8 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
     connect(
         controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
+    connect(controller_, &ProjectController::statusMessage, this,
+        [this](const QString& text) { statusBar()->showMessage(text); });
     connect(view_, &KslView::layersRequested, controller_,
         [this] { controller_->EditList(ListKind::Layers); });
     connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
@@ -69,9 +74,15 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
         &MainWindow::UpdateModeIndicator);
     BuildMenus();
+    // A dropped project opens as "Ouvrir..." would, a dropped EPW file is offered for import.
+    new FileDrop(*this, [this](const std::string& path) {
+        if (LooksLikeEpwFile(path))
+            controller_->ImportWeather(path);
+        else if (controller_->MaybeSave())
+            OpenFile(path);
+    });
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(kMinimumWidth, kMinimumHeight);
-    move(3, 3);
+    RestoreMainWindowPlace(*this);
     doc_->modified = false;
     UpdateTitle();
 }
@@ -106,7 +117,7 @@ void MainWindow::BuildMenus()
     BuildDisplayMenu(*tools);
     BuildDataMenu();
     shown.print = BuildPrintMenu();
-    shown.about = BuildHelpMenu();
+    shown.help = BuildHelpMenu();
     FillToolBar(*tools, shown);
     BuildStatusBar();
     UpdateRecentMenu();
@@ -126,7 +137,9 @@ void MainWindow::BuildFileMenu(ToolBarActions& shown)
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
     file->addSeparator();
-    AddAction(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+    // Closing asks to save a modified project (closeEvent).
+    AddAction(file, "&Quitter", "actionQuit", &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q),
+        "Quitte l'application");
 }
 
 void MainWindow::BuildDisplayMenu(QToolBar& tools)
@@ -143,33 +156,41 @@ void MainWindow::BuildDisplayMenu(QToolBar& tools)
 
 void MainWindow::BuildDataMenu()
 {
-    dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
+    // Every entry has a key of its own under Alt+D.
+    dataMenu_ = menuBar()->addMenu(QStringLiteral("&Données"));
     AddAction(
-        dataMenu_, "Liste des matériaux...", "actionMaterials",
+        dataMenu_, "Liste des &matériaux...", "actionMaterials",
         [this] { controller_->EditList(ListKind::Materials); }, {},
         "Affiche la liste des matériaux");
     AddAction(
-        dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
+        dataMenu_, "&Couches...", "actionLayers",
+        [this] { controller_->EditList(ListKind::Layers); }, {},
+        "Affiche la liste des couches de la paroi");
+    AddAction(
+        dataMenu_, "Listes des ambiances &intérieures...", "actionInteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
         "Affiche la liste des ambiances intérieures");
     AddAction(
-        dataMenu_, "Liste des ambiances extérieures...", "actionExteriorAmbiances",
+        dataMenu_, "Liste des ambiances e&xtérieures...", "actionExteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Exterior); }, {},
         "Affiche la liste des ambiances extérieures");
     AddAction(
-        dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
+        dataMenu_, "Importer un fichier météo &EPW...", "actionImportEpw",
+        [this] { controller_->ImportWeather(); }, {},
+        "Ajoute au projet une station météo lue dans un fichier EPW");
+    AddAction(
+        dataMenu_, "&Références...", "actionReferences", [this] { controller_->References(); }, {},
         "Nom d'auteur et autres références");
     dataMenu_->addSeparator();
-    AddAction(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
+    AddAction(dataMenu_, "Caractéristiques &dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
-    AddAction(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
+    AddAction(dataMenu_, "&Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
         {}, "Pertes et apports de la paroi mois par mois sur une année");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
-    QAction* fine
-        = dataMenu_->addAction(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    QAction* fine = dataMenu_->addAction(QStringLiteral("Calcul &fin"));
     fine->setObjectName(QStringLiteral("actionFineMode"));
     fine->setCheckable(true);
     fine->setChecked(StoredCalculationMode() == CalculationMode::Fine);
@@ -200,11 +221,12 @@ QAction* MainWindow::BuildPrintMenu()
 QAction* MainWindow::BuildHelpMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    AddAction(
+    QAction* contents = AddAction(
         help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, HelpTopic::Contents); },
         {}, "Affiche le sommaire de l'aide");
-    return AddAction(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
+    AddAction(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
         "Affiche le nom et la version du programme");
+    return contents;
 }
 
 void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
@@ -213,7 +235,8 @@ void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
     actions.open->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
     actions.save->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
     actions.print->setIcon(QIcon(QStringLiteral(":/icons/print.png")));
-    actions.about->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
+    // The "?" button opens the help's contents, as users expect of it.
+    actions.help->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
     tools.setIconSize(QSize(16, 16));
     tools.addAction(actions.newProject);
     tools.addAction(actions.open);
@@ -221,7 +244,7 @@ void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
     tools.addSeparator();
     tools.addAction(actions.print);
     tools.addSeparator();
-    tools.addAction(actions.about);
+    tools.addAction(actions.help);
 }
 
 void MainWindow::BuildStatusBar()
@@ -295,7 +318,10 @@ bool MainWindow::OpenPath(const QString& path)
 bool MainWindow::OpenFile(const std::string& path)
 {
     const bool ok = controller_->OpenFile(path);
-    doc_->modified = false;
+    // A file that was not opened leaves the project as it is (a new one after a read error, or
+    // the project with an imported weather station).
+    if (ok)
+        doc_->modified = false;
     return ok;
 }
 
@@ -393,6 +419,7 @@ void MainWindow::ShowDynamicCharacteristics()
         dynamicDialog_ = new DynamicCharacteristicsDialog(
             *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
         dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*dynamicDialog_, QStringLiteral("CaracteristiquesDynamiques"), Placement::Beside);
     }
     dynamicDialog_->Refresh();
     dynamicDialog_->show();
@@ -411,6 +438,7 @@ void MainWindow::ShowAnnualBalance()
         annualWindow_ = new AnnualBalanceWindow(
             *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
         annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
     }
     annualWindow_->show();
     annualWindow_->raise();
@@ -437,6 +465,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     view_->SetCalculationMode(false);
+    RememberMainWindowPlace(*this);
     event->accept();
 }
 
