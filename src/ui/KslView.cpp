@@ -9,6 +9,7 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/ControlNames.h"
+#include "ui/ElidedComboBox.h"
 #include "ui/FieldStyle.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/HelpSupport.h"
@@ -63,7 +64,7 @@ KslView::KslView(KslDoc& doc, Prompter& prompter, QWidget* parent)
 // The tracer window is a child of the view and goes with it.
 KslView::~KslView() = default;
 
-// Widgets are made in the order of the form (their creation order is the tab order).
+// Widgets are made in the order of the form.
 void KslView::BuildControls()
 {
     BuildFaceControls();
@@ -72,6 +73,14 @@ void KslView::BuildControls()
     BuildRunPanel();
     ConnectControls();
     SetHelpTopics();
+    // Tab follows the form's columns: the exterior face, the wall, the interior face, then the
+    // run panel (the creation order would go across the faces first).
+    const std::array<QWidget*, 15> order { absorptionExterior_, resistanceExterior_,
+        exteriorAmbiance_, azimuth_, inclination_, layersButton_, initialTemperature_,
+        absorptionInterior_, resistanceInterior_, interiorAmbiance_, modeButton_, runButton_,
+        stepButton_, stopButton_, tracerButton_ };
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void KslView::BuildFaceControls()
@@ -99,8 +108,9 @@ void KslView::BuildFaceControls()
     }
     exteriorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Extérieure"), exteriorBox_);
     interiorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Intérieure"), interiorBox_);
-    exteriorAmbiance_ = Named(new QComboBox(exteriorBox_), 1007);
-    interiorAmbiance_ = Named(new QComboBox(interiorBox_), 1009);
+    // Long ambiance names are cut with "…" and read whole in the tooltip and the open list.
+    exteriorAmbiance_ = Named(new ElidedComboBox(exteriorBox_), 1007);
+    interiorAmbiance_ = Named(new ElidedComboBox(interiorBox_), 1009);
 }
 
 void KslView::BuildWallControls()

@@ -1,10 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include "core/Messages.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
-#include "printing/ReportJob.h"
-#include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
@@ -17,17 +14,12 @@
 #include "ui/LockKeyIndicators.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
-#include "ui/ReportChoiceSetting.h"
 #include "ui/WindowPlacement.h"
 #include "weather/EpwImport.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -73,6 +65,8 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     });
     connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
         &MainWindow::UpdateModeIndicator);
+    connect(&view_->Runner(), &CalculationRunner::runEnded, this,
+        [this](const QString& text) { statusBar()->showMessage(text); });
     BuildMenus();
     // A dropped project opens as "Ouvrir..." would, a dropped EPW file is offered for import.
     new FileDrop(*this, [this](const std::string& path) {
@@ -340,74 +334,6 @@ void MainWindow::About()
     prompter_->Exec(dialog);
 }
 
-// The report of the project as the form shows it, with the calculation's series and profiles,
-// and the year of that project in the fine mode when the annual balance is chosen.
-static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
-{
-    printing::ReportPrinter report(doc, view.InputsFromControls(), view.Runner().Engine().View());
-    if (StoredAnnualBalanceChoice()) {
-        std::string error;
-        const auto problem = annual::PrepareAnnualBalance(
-            doc, view.InputsFromControls(), CalculationMode::Fine, &error);
-        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
-        if (problem && !year)
-            error = msg::kInternalError;
-        report.SetAnnualBalance(std::move(year), error);
-    }
-    return report;
-}
-
-bool MainWindow::ReportRefused(bool needsPrinter)
-{
-    const std::string refusal
-        = printing::PrintRefusal(!needsPrinter || printing::HasDefaultPrinter(), doc_->printChoices,
-            StoredAnnualBalanceChoice());
-    if (refusal.empty())
-        return false;
-    prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
-    return true;
-}
-
-void MainWindow::PrintReport()
-{
-    if (ReportRefused(true))
-        return;
-    // Straight to the default printer, without a print dialog.
-    QPrinter printer(QPrinter::HighResolution);
-    printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
-}
-
-void MainWindow::PrintPreview()
-{
-    if (ReportRefused(false))
-        return;
-    const printing::ReportPrinter report = MakeReport(*doc_, *view_);
-    QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-        [&report](QPrinter* target) { report.PrintAll(*target); });
-    prompter_->Exec(dialog);
-}
-
-void MainWindow::ExportPdf()
-{
-    if (ReportRefused(false))
-        return;
-    QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
-        QString::fromStdString(printing::ReportPdfPath(*doc_)),
-        QStringLiteral("Documents PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().front();
-    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
-            pageLayout_.value_or(printing::DefaultPdfPageLayout())))
-        prompter_->Message(
-            this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
-}
-
 DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
 {
     return dynamicDialog_.data();
@@ -444,18 +370,6 @@ void MainWindow::ShowAnnualBalance()
     annualWindow_->raise();
     annualWindow_->activateWindow();
     annualWindow_->Recompute();
-}
-
-void MainWindow::PrinterSetup()
-{
-    // The dialog opens on the session's choice, else on the PDF export's page (A4 landscape,
-    // its margins), so that accepting it unchanged keeps what the export did before; the choice
-    // is kept for printing, the preview and the PDF export until the program ends.
-    QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, 1, pageLayout_.value_or(printing::DefaultPdfPageLayout()));
-    QPageSetupDialog dialog(&printer, this);
-    if (prompter_->Exec(dialog) == QDialog::Accepted)
-        pageLayout_ = printer.pageLayout();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
