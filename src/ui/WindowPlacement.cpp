@@ -18,6 +18,8 @@ namespace {
 constexpr int kGap = 8; // between a window placed beside the main window and it
 constexpr int kMainMinimumWidth = 780;
 constexpr int kMainMinimumHeight = 500;
+constexpr QSize kLargeScreen { 1280, 800 };
+constexpr QSize kLargest { 1400, 900 };
 const QString kGroup = QStringLiteral("Fenetres/");
 const QString kKeeperName = QStringLiteral("placeKeeper");
 
@@ -76,12 +78,17 @@ protected:
     {
         if (watched != &window_)
             return false;
-        if (event->type() == QEvent::Show && !placed_) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show && !placed_) {
             placed_ = true;
             Place();
-        } else if (event->type() == QEvent::Hide && placed_) {
-            ProgramSettings().setValue(key_, window_.frameGeometry());
-            ProgramSettings().setValue(key_ + QStringLiteral("Taille"), window_.size());
+        }
+        // Kept as it changes: a window may be destroyed without being hidden first.
+        if (placed_ && window_.isVisible()
+            && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
+            QSettings settings = ProgramSettings();
+            settings.setValue(key_, window_.frameGeometry());
+            settings.setValue(key_ + QStringLiteral("Taille"), window_.size());
         }
         return false;
     }
@@ -125,14 +132,19 @@ QRect PlaceFrame(QSize frame, const QRect& owner, const QRect& available, Placem
     QRect rect(QPoint(0, 0), frame);
     if (placement == Placement::Centred) {
         rect.moveCenter(owner.center());
+        return Inside(rect, available);
+    }
+    // Beside: to the right, to the left or below, where the whole window has room; else in the
+    // area's bottom left corner, under the exterior read-outs rather than over them.
+    rect.moveTop(owner.top());
+    if (owner.right() + kGap + frame.width() <= available.right()) {
+        rect.moveLeft(owner.right() + 1 + kGap);
+    } else if (owner.left() - kGap - frame.width() >= available.left()) {
+        rect.moveRight(owner.left() - 1 - kGap);
+    } else if (owner.bottom() + kGap + frame.height() <= available.bottom()) {
+        rect.moveTopLeft(QPoint(owner.left(), owner.bottom() + 1 + kGap));
     } else {
-        rect.moveTop(owner.top());
-        if (owner.right() + kGap + frame.width() <= available.right())
-            rect.moveLeft(owner.right() + kGap);
-        else if (owner.left() - kGap - frame.width() >= available.left())
-            rect.moveRight(owner.left() - kGap);
-        else
-            rect.moveRight(available.right());
+        rect.moveBottomLeft(available.bottomLeft());
     }
     return Inside(rect, available);
 }
@@ -167,16 +179,16 @@ void RestoreMainWindowPlace(QWidget& window)
             window.setWindowState(window.windowState() | Qt::WindowMaximized);
         return;
     }
-    // Two thirds of a large screen leaves room beside the window for the flux window; below
-    // 1170 × 750 that is no more than the minimum.
-    const QSize size = QSize(area.width() * 2 / 3, area.height() * 2 / 3)
-                           .expandedTo(QSize(kMainMinimumWidth, kMainMinimumHeight))
-                           .boundedTo(QSize(1400, 900));
-    if (size == QSize(kMainMinimumWidth, kMainMinimumHeight)) {
-        window.resize(size);
+    // On a small screen the least size in the top left corner leaves the most room below and
+    // beside it; two thirds of a large screen, centred, still leaves room for the flux window.
+    const QSize least(kMainMinimumWidth, kMainMinimumHeight);
+    if (area.width() < kLargeScreen.width() || area.height() < kLargeScreen.height()) {
+        window.resize(least);
         window.move(area.topLeft() + QPoint(3, 3));
         return;
     }
+    const QSize size
+        = QSize(area.width() * 2 / 3, area.height() * 2 / 3).expandedTo(least).boundedTo(kLargest);
     window.resize(size);
     window.move(area.center() - QPoint(size.width(), size.height()) / 2);
 }

@@ -14,8 +14,8 @@ enum class Placement { Centred, Beside };
 
 // The frame a window of that frame size takes relative to the owner's frame, inside the
 // available area of a screen. Beside: to the owner's right when there is room, else to its
-// left, else against the area's right edge; its top level with the owner's. Centred: on the
-// owner. Always moved inside the area, and cut to it when larger.
+// left (its top level with the owner's), else below it, else in the area's bottom left
+// corner. Centred: on the owner. Always moved inside the area, and cut to it when larger.
 QRect PlaceFrame(QSize frame, const QRect& owner, const QRect& available, Placement placement);
 
 // Keeps a window's place from one opening to the next and from one session to the next: when
@@ -30,8 +30,8 @@ void KeepPlace(QWidget& window, const QString& key, Placement placement, bool re
 void PlaceModal(QDialog& dialog);
 
 // The main window's size and position of the last session, kept on the screen; the first time,
-// a size that suits the screen (780 × 500 on small screens, about two thirds of a large one),
-// centred on it.
+// a size that suits the screen: 780 × 500 in the top left corner of a screen smaller than
+// 1280 × 800, else two thirds of it (at most 1400 × 900), centred.
 void RestoreMainWindowPlace(QWidget& window);
 void RememberMainWindowPlace(const QWidget& window);
 
