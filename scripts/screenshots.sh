@@ -17,8 +17,12 @@ fi
 cmake --build "$build" -j2 --target quelvan-screenshots >/dev/null
 driver=$build/src/quelvan-screenshots
 out=docs/images
-# The same look on every machine: the Fusion style, whatever the desktop's settings.
+# The same look on every machine: the Fusion style, whatever the desktop's settings; settings
+# and imported weather in a folder of their own, never the user's.
 export QT_STYLE_OVERRIDE=Fusion
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
 if [[ $offscreen == 0 ]] && command -v xvfb-run >/dev/null; then
     xvfb-run -a -s "-screen 0 1280x1024x24" "$driver" "$out" "$@"
 else

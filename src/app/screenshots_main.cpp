@@ -25,14 +25,20 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
 #include <QToolTip>
 
+#include <array>
+#include <cmath>
 #include <deque>
 #include <functional>
+#include <numbers>
 
 using namespace quelvan;
 using namespace quelvan::ui;
@@ -77,6 +83,9 @@ public:
     explicit Driver(QString folder)
         : folder_(std::move(folder))
     {
+        // The same window on every screen, so that the images compare from one run to the next.
+        window_.resize(MainWindow::kMinimumWidth, MainWindow::kMinimumHeight);
+        window_.move(3, 3);
         window_.show();
         Settle();
     }
@@ -131,6 +140,57 @@ public:
         });
         open();
     }
+    // Several windows as they stand on the screen, on a desktop-grey ground.
+    bool SaveDesktop(const std::vector<QWidget*>& windows, const QString& name)
+    {
+        Settle();
+        QRect area;
+        for (const QWidget* w : windows)
+            area = area.united(w->frameGeometry());
+        area.adjust(-8, -8, 8, 8);
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(QColor(90, 110, 127));
+        QPainter painter(&image);
+        for (QWidget* w : windows) {
+            const QPoint at = w->geometry().topLeft() - area.topLeft();
+            painter.drawPixmap(at, w->grab());
+            painter.setPen(QColor(40, 40, 40));
+            painter.drawRect(QRect(at, w->size()).adjusted(-1, -1, 0, 0));
+        }
+        painter.end();
+        const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+        const bool saved = image.save(path);
+        PrintError(
+            std::string(saved ? "saved " : "NOT SAVED ") + QFile::encodeName(path).toStdString());
+        failures_ += saved ? 0 : 1;
+        return saved;
+    }
+    // An EPW file of a year whose air follows a daily wave between 8 and 18 °C, made here so
+    // that the images never depend on a downloaded file.
+    QString SyntheticEpw()
+    {
+        const QString path = temp_.filePath(QStringLiteral("essai.epw"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        QTextStream out(&file);
+        out << "LOCATION,Essai-sur-Mer,REG,FRA,Essai,000000,47.25,-2.15,1.0,12.0\r\n"
+            << "DESIGN CONDITIONS,0\r\nTYPICAL/EXTREME PERIODS,0\r\nGROUND TEMPERATURES,0\r\n"
+            << "HOLIDAYS/DAYLIGHT SAVINGS,Yes,0,0,0\r\nCOMMENTS 1,\r\nCOMMENTS 2,\r\n"
+            << "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\r\n";
+        const std::array<int, 12> days { 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= days[static_cast<size_t>(month - 1)]; ++day)
+                for (int hour = 1; hour <= 24; ++hour) {
+                    const double air = 13.0 + 5.0 * std::sin((hour - 9) * std::numbers::pi / 12.0);
+                    out << "2004," << month << ',' << day << ',' << hour << ",60,?9?9?9?9E0,"
+                        << QString::number(air, 'f', 1) << ",5.0,80,99000,0,0,300,0,0,0";
+                    for (int field = 16; field < 35; ++field)
+                        out << ",0";
+                    out << "\r\n";
+                }
+        return path;
+    }
     // The next modal dialog is edited, then accepted.
     void Accept(std::function<void(QDialog&)> edit)
     {
@@ -179,6 +239,7 @@ public:
 
 private:
     QString folder_;
+    QTemporaryDir temp_;
     DrivingPrompter prompter_;
     MainWindow window_ { &prompter_ };
     double clock_ = 0.0;
@@ -347,6 +408,42 @@ const Capture kCaptures[] = {
             if (!d.View().IsCalculationMode())
                 d.Calculate(40);
             d.Save(*d.View().Tracer(), n);
+        } },
+    { "flux-beside",
+        [](Driver& d, const QString& n) {
+            if (!d.View().IsCalculationMode())
+                d.Calculate(40);
+            d.SaveDesktop({ &d.Window(), d.View().Tracer() }, n);
+        } },
+    { "epw-import",
+        [](Driver& d, const QString& n) {
+            d.View().SetCalculationMode(false);
+            const QString epw = d.SyntheticEpw();
+            d.Accept([epw](QDialog& dialog) {
+                static_cast<QFileDialog&>(dialog).selectFile(epw);
+                dialog.setResult(QDialog::Accepted);
+            });
+            d.Accept([&](QDialog& dialog) {
+                dialog.show();
+                d.Save(dialog, n);
+                dialog.hide();
+            });
+            d.Window().Controller().ImportWeather();
+            d.Save(d.Window(), n + QStringLiteral("-chosen"));
+        } },
+    { "ambiance-station",
+        [](Driver& d, const QString& n) {
+            // The exterior list's last row: the ambiance made on the imported station.
+            d.InEditor(
+                ListKind::Ambiances, Side::Exterior,
+                [](RecordListDlg& list) { return list.Grid().RowCount() - 1; },
+                [&](QDialog& dialog) {
+                    auto* city = dialog.findChild<QComboBox*>(QStringLiteral("c1100"));
+                    city->showPopup();
+                    d.SaveDesktop({ &dialog, city->view()->window() }, n);
+                    city->hidePopup();
+                });
+            d.Window().Document().modified = false;
         } },
 };
 

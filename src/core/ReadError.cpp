@@ -13,7 +13,7 @@ struct ReadFaultInfo {
     std::string_view ending = {};
 };
 
-constexpr std::array<ReadFaultInfo, 18> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 20> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -32,6 +32,8 @@ constexpr std::array<ReadFaultInfo, 18> kReadFaults { {
     { ReadFault::UnexpectedHour, "heure attendue" },
     { ReadFault::IncompleteLine, "ligne incomplète" },
     { ReadFault::DuplicateIdentifier, "identifiant", "en double" },
+    { ReadFault::UnknownStation, "station météo inconnue" },
+    { ReadFault::NotABareFileName, "nom de fichier sans dossier attendu" },
 } };
 
 const ReadFaultInfo& InfoOf(ReadFault fault)

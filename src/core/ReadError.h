@@ -28,6 +28,8 @@ enum class ReadFault : std::uint8_t {
     UnexpectedHour, // a weather line whose hour does not follow the previous line's
     IncompleteLine, // a line with fewer fields than the file's lines hold, or cut before its end
     DuplicateIdentifier, // a record whose identifier an earlier record of its list holds
+    UnknownStation, // an ambiance naming no city of the list and no weather station of the file
+    NotABareFileName, // a file name with a folder part or a blank, where a bare name is kept
 };
 
 // "nombre attendu", "ligne absente", ...

@@ -164,7 +164,7 @@ std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target
 Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const WeatherSearch& search,
     NCodedString& profile, ReadError* error)
 {
-    const std::string name = WeatherFileName(record.cityIndex);
+    const std::string name = WeatherFileName(record.cityIndex, search);
     const std::optional<std::string> path = FindWeatherFile(name, search);
     if (!path) {
         if (error != nullptr)

@@ -20,6 +20,8 @@ CalculationInputs InputsFor(const KslDoc& doc, const FormValues& form, WeatherSe
     in.weather = std::move(weather);
     if (in.weather.projectDirectory.empty() && !doc.unnamed)
         in.weather.projectDirectory = NFileName(doc.fullPath).Directory();
+    for (const WeatherStation& station : doc.stations)
+        in.weather.stationFiles[station.index] = station.fileName;
     return in;
 }
 
@@ -35,7 +37,7 @@ std::vector<std::string> WeatherFilesRead(const CalculationInputs& inputs)
         if (record == nullptr || !record->weatherFlag)
             continue;
         if (std::optional<std::string> path
-            = FindWeatherFile(WeatherFileName(record->cityIndex), inputs.weather))
+            = FindWeatherFile(WeatherFileName(record->cityIndex, inputs.weather), inputs.weather))
             files.push_back(std::move(*path));
     }
     return files;

@@ -18,7 +18,8 @@ std::string EnvironmentValue(const char* name)
     return value ? std::string(value) : std::string();
 }
 
-// The per-user data folder of the platform.
+} // namespace
+
 std::string UserWeatherDirectory()
 {
 #ifdef _WIN32
@@ -33,6 +34,8 @@ std::string UserWeatherDirectory()
     return home.empty() ? std::string() : home + "/.local/share/quelvan/weather";
 #endif
 }
+
+namespace {
 
 // Whether the folder holds an entry of that name, whatever it is: a link to nothing or a named
 // pipe is found too, so that the reader refuses it by name rather than the search passing on to
@@ -81,6 +84,12 @@ std::string WeatherFileName(int cityIndex)
     const bool known = cityIndex >= 0 && cityIndex < static_cast<int>(kCities.size());
     return std::string("FR_")
         + (known ? kCities[static_cast<std::size_t>(cityIndex)] : "UndefinedFile") + ".wth";
+}
+
+std::string WeatherFileName(int cityIndex, const WeatherSearch& search)
+{
+    const auto station = search.stationFiles.find(cityIndex);
+    return station != search.stationFiles.end() ? station->second : WeatherFileName(cityIndex);
 }
 
 std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search)

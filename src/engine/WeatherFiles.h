@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,10 +14,20 @@ std::string WeatherFileName(int cityIndex);
 // --weather-dir) when given, the current folder, the project's folder, the user's data folder
 // ($XDG_DATA_HOME/quelvan/weather or ~/.local/share/quelvan/weather), the installed folder
 // (share/quelvan/weather) and the build tree's generated folder.
+// The project's imported weather stations go with the search: their files are found in the
+// same folders as the cities' files.
 struct WeatherSearch {
     std::string explicitDirectory;
     std::string projectDirectory;
+    std::map<int, std::string> stationFiles = {}; // file name by city index (10 on)
 };
+// The weather file a city index names: a station's file when the search knows the index, else
+// the city's (WeatherFileName).
+std::string WeatherFileName(int cityIndex, const WeatherSearch& search);
+// The user's weather folder ($XDG_DATA_HOME/quelvan/weather, ~/.local/share/quelvan/weather,
+// %LOCALAPPDATA%/quelvan/weather); empty when the environment names none. Imported stations
+// are written there.
+std::string UserWeatherDirectory();
 std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search);
 
 // Full path of the first entry of that name in the search folders, whatever it is: the first

@@ -113,6 +113,23 @@ void KslDoc::TakeProjectData(KslDoc& other)
     materials.Replace(other.materials.TakeAll());
     exteriorAmbiances.Replace(other.exteriorAmbiances.TakeAll());
     interiorAmbiances.Replace(other.interiorAmbiances.TakeAll());
+    stations.Replace(other.stations.TakeAll());
+}
+
+const WeatherStation* KslDoc::StationNumbered(int cityIndex) const
+{
+    for (const WeatherStation& station : stations)
+        if (station.index == cityIndex)
+            return &station;
+    return nullptr;
+}
+
+std::string KslDoc::WeatherPlaceName(int cityIndex) const
+{
+    if (cityIndex >= 0 && cityIndex < kFirstStationIndex)
+        return CityName(cityIndex);
+    const WeatherStation* station = StationNumbered(cityIndex);
+    return station != nullptr ? station->name : std::string();
 }
 
 void KslDoc::ResetResults()

@@ -9,6 +9,7 @@
 #include "model/NMaterialLayer.h"
 #include "model/SurfaceTexts.h"
 #include "model/WallTables.h"
+#include "model/WeatherStation.h"
 
 #include <array>
 #include <cstdint>
@@ -18,8 +19,9 @@
 namespace quelvan {
 
 // The project: material library, wall, placement and surfaces, the two ambiance lists with
-// their selections, references, print choices, initial-temperature mode, the file-name record
-// and the hourly results table. It knows nothing of windows; the interface drives it.
+// their selections, the weather stations imported into it, references, print choices,
+// initial-temperature mode, the file-name record and the hourly results table. It knows nothing of
+// windows; the interface drives it.
 class KslDoc {
 public:
     static constexpr int kResultRows = 170;
@@ -44,6 +46,7 @@ public:
     NList<NMaterialLayer> layers;
     NList<CBCData> exteriorAmbiances;
     NList<CBCData> interiorAmbiances;
+    NList<WeatherStation> stations; // imported weather, by city index from 10 on
 
     // --- library, wall and ambiance operations ---------------------------------------------
     CMaterial& AddMaterial(int identifier, int colourIndex, std::string name,
@@ -68,6 +71,10 @@ public:
     const CBCData* AmbianceNumbered(Side side, int number) const;
     // The record of the side whose number equals the stored selection; null when none matches.
     const CBCData* SelectedAmbiance(Side side) const;
+    // The station with that city index; null when none has it.
+    const WeatherStation* StationNumbered(int cityIndex) const;
+    // What a city index names: a city of the list, a station of the project, else empty.
+    std::string WeatherPlaceName(int cityIndex) const;
     int AzimuthDegrees() const;
     int InclinationDegrees() const;
 
@@ -77,7 +84,7 @@ public:
     void StoreFormValues(const FormValues& values);
 
     // Moves the persisted project data (references, print choices, placement and surfaces,
-    // initial-temperature mode, the four lists and the selections) from another document; the
+    // initial-temperature mode, the five lists and the selections) from another document; the
     // file-name record, the results and the state flags stay. Layers keep pointing at their
     // materials, which move with them.
     void TakeProjectData(KslDoc& other);

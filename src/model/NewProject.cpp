@@ -142,6 +142,7 @@ void KslDoc::BuildBuiltInData()
     materials.Clear();
     exteriorAmbiances.Clear();
     interiorAmbiances.Clear();
+    stations.Clear();
 
     author = "Nom de l'auteur";
     reference = "Référence du projet";

@@ -5,6 +5,7 @@
 // and why a record may not be deleted.
 #include "core/NList.h"
 #include "model/AmbianceCodes.h"
+#include "model/Colour.h"
 
 #include <optional>
 #include <span>
@@ -37,6 +38,11 @@ bool IsBuiltIn(const CBCData& ambiance);
 int FreeIndex(std::span<const int> used, int first);
 // "Copie de " + name.
 std::string CopyName(const std::string& name);
+// The colour a copied material takes: the first of a set of colours unlike the built-in
+// library's that no material of the list has, then the same colours paler, so that two
+// adjacent layers of a material and its copy stay apart in the wall's section. When every one
+// is taken, the first.
+Colour CopyColour(std::span<const Colour> used);
 
 // Why a material may not be deleted (a French message): it is built-in, or a layer of the wall
 // is made of it. None when it may.

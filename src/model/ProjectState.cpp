@@ -40,6 +40,7 @@ ProjectState CaptureProjectState(const KslDoc& doc, const FormValues& form)
         state.layers.push_back({ doc.materials.IndexOf(layer.Material()), layer.Thickness() });
     state.exteriorAmbiances = Values(doc.exteriorAmbiances);
     state.interiorAmbiances = Values(doc.interiorAmbiances);
+    state.stations = Values(doc.stations);
     return state;
 }
 
@@ -62,6 +63,7 @@ void RestoreProjectState(KslDoc& doc, const ProjectState& state)
     doc.materials.Replace(std::move(materials));
     doc.exteriorAmbiances.Replace(Records(state.exteriorAmbiances));
     doc.interiorAmbiances.Replace(Records(state.interiorAmbiances));
+    doc.stations.Replace(Records(state.stations));
 }
 
 } // namespace quelvan

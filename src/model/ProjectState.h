@@ -3,6 +3,7 @@
 #include "model/CBCData.h"
 #include "model/CMaterial.h"
 #include "model/FormValues.h"
+#include "model/WeatherStation.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +13,8 @@ namespace quelvan {
 class KslDoc;
 
 // What the user edits of a project, held as values: the references, the form's values, the
-// material library, the wall's layers and both ambiance lists. One step of the edit history
+// material library, the wall's layers, both ambiance lists and the weather stations imported
+// into the project (an ambiance may name one). One step of the edit history
 // restores a whole state, so every kind of edit is undone the same way. Print choices, the
 // results and the file name are not edits of the project and are left out.
 struct ProjectState {
@@ -31,6 +33,7 @@ struct ProjectState {
     std::vector<Layer> layers;
     std::vector<CBCData> exteriorAmbiances;
     std::vector<CBCData> interiorAmbiances;
+    std::vector<WeatherStation> stations;
 
     std::vector<CBCData>& Ambiances(Side side)
     {

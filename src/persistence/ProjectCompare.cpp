@@ -34,6 +34,10 @@ public:
         for (int i = 0; same_ && i < x.Count(); ++i)
             Line(section->record, x.At(i), y.At(i), name + " " + std::to_string(i + 1) + ", ");
     }
+    template <typename R> void operator()(const OptionalSection<R>* optional)
+    {
+        (*this)(optional->section);
+    }
 
 private:
     template <typename R>

@@ -51,6 +51,13 @@ struct LineWriter {
         for (const R& record : list)
             lines.push_back(FormatLine(section->record, record));
     }
+    template <typename R> void operator()(const OptionalSection<R>* optional)
+    {
+        if ((doc.*(optional->section->list)).IsEmpty())
+            return;
+        (*this)(optional->section);
+        lines.emplace_back(optional->separator);
+    }
 };
 
 } // namespace

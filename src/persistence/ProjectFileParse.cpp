@@ -104,6 +104,15 @@ public:
                 return false;
         return true;
     }
+    template <typename R> bool operator()(const OptionalSection<R>* optional)
+    {
+        (doc_.*(optional->section->list)).Clear();
+        const auto next = static_cast<size_t>(lineNumber_);
+        if (next >= lines_.size() || !lines_[next].starts_with("N=")
+            || lines_[next].find(optional->mark) == std::string::npos)
+            return true;
+        return (*this)(optional->section) && Next() != nullptr;
+    }
 
 private:
     // The next line; null, with the fault, when the file ends or the line is too long.

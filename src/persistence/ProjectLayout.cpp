@@ -176,6 +176,9 @@ constexpr LineLayout<KslDoc> kSelectedInteriorLine { kSelectedInterior, " :" };
 std::span<const LayoutItem> ProjectFileLayout()
 {
     static const std::string kSeparator(60, '=');
+    // Imported weather stations come before the ambiances that name them.
+    static const OptionalSection<WeatherStation> kStations { &kStationSection,
+        "nb de stations meteo", kSeparator };
     static const std::string kVersionLine = std::string(kProjectVersion) + ": numero de version";
     // The version line and the two title lines are never checked.
     static const LayoutItem kFile[] {
@@ -190,6 +193,7 @@ std::span<const LayoutItem> ProjectFileLayout()
         FixedLine { kSeparator },
         &kMaterialSection,
         FixedLine { kSeparator },
+        &kStations,
         &kExteriorAmbianceSection,
         FixedLine { kSeparator },
         &kInteriorAmbianceSection,

@@ -21,6 +21,7 @@ class KslDoc;
 class CMaterial;
 class CBCData;
 class NMaterialLayer;
+struct WeatherStation;
 
 // How a field's value is written and read.
 enum class FieldKind : std::uint8_t {
@@ -99,10 +100,20 @@ template <typename R> struct SectionLayout {
     void (*clear)(KslDoc&) = nullptr;
 };
 
+// A section that only some files hold, with the separator that follows it: written only when
+// its list holds records, so that a project without them keeps the bytes it always had, and
+// read only when the next line is its count line, which `mark` (a text of the count line's
+// suffix) tells from the count line of the section that follows.
+template <typename R> struct OptionalSection {
+    const SectionLayout<R>* section;
+    std::string_view mark;
+    std::string_view separator;
+};
+
 // One item of the file, in file order.
-using LayoutItem
-    = std::variant<FixedLine, const LineLayout<KslDoc>*, const SectionLayout<CMaterial>*,
-        const SectionLayout<CBCData>*, const SectionLayout<NMaterialLayer>*>;
+using LayoutItem = std::variant<FixedLine, const LineLayout<KslDoc>*,
+    const SectionLayout<CMaterial>*, const SectionLayout<CBCData>*,
+    const SectionLayout<NMaterialLayer>*, const OptionalSection<WeatherStation>*>;
 
 // The whole file, in order.
 std::span<const LayoutItem> ProjectFileLayout();
@@ -112,5 +123,6 @@ extern const SectionLayout<CMaterial> kMaterialSection;
 extern const SectionLayout<CBCData> kExteriorAmbianceSection;
 extern const SectionLayout<CBCData> kInteriorAmbianceSection;
 extern const SectionLayout<NMaterialLayer> kLayerSection;
+extern const SectionLayout<WeatherStation> kStationSection;
 
 } // namespace quelvan

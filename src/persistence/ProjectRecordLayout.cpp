@@ -169,6 +169,21 @@ template <Component C, int K> constexpr Field<CBCData> ValueField(std::string_vi
         .set = SetProfileValue<C, K> };
 }
 
+// The stations are read before the ambiances, so the index is checked as it is read.
+bool SetCity(CBCData& r, const FieldValue& v, const KslDoc& read)
+{
+    r.cityIndex = v.number;
+    return v.number < kFirstStationIndex || read.StationNumbered(v.number) != nullptr;
+}
+
+constexpr Field<CBCData> CityField()
+{
+    Field<CBCData> field = Integer<CBCData>(
+        " ", "ville", 2, NumberOf<CBCData, &CBCData::cityIndex>, SetCity, -1, kLastStationIndex);
+    field.refusal = ReadFault::UnknownStation;
+    return field;
+}
+
 constexpr Field<CBCData> kAmbianceFields[] {
     UniqueIndexField(Integer<CBCData>(
         "O=", "O=", 3, NumberOf<CBCData, &CBCData::Index>, SetAmbianceIndex, 0, kMaxRecordIndex)),
@@ -178,9 +193,9 @@ constexpr Field<CBCData> kAmbianceFields[] {
         .width = 1,
         .get = WeatherFlagOf,
         .set = SetWeatherFlag },
-    // A city outside the list would name no weather file.
-    IntegerOf<CBCData, &CBCData::cityIndex, &CBCData::cityIndex>(
-        " ", "ville", 2, -1, static_cast<int>(kCities.size()) - 1),
+    // A city index names a city of the list or a weather station of the file; any other would
+    // name no weather file.
+    CityField(),
     IntegerOf<CBCData, &CBCData::firstDay, &CBCData::firstDay>(" ", "premier jour", 3),
     Integer<CBCData>(" ", "période météo", 1, WeatherPeriodOf, SetWeatherPeriod),
     TypeField<Component::Temperature>("type de température"),
@@ -197,6 +212,43 @@ constexpr Field<CBCData> kAmbianceFields[] {
     ValueField<Component::Flux, 3>("flux 4"),
     NameOf<CBCData, &CBCData::Name, &CBCData::SetName>(" N=", "N=", Need::Optional),
 };
+
+// --- weather stations: "O=%3d F=%s N=%s" ----------------------------------------------------
+bool SetStationIndex(WeatherStation& w, const FieldValue& v, const KslDoc& read)
+{
+    if (!IndexIsFree<WeatherStation, &WeatherStation::Index>(w, read.stations, v.number))
+        return false;
+    w.index = v.number;
+    return true;
+}
+
+// The weather file is looked for in the search folders: a name with a folder part could reach
+// any file of the system.
+bool SetStationFile(WeatherStation& w, const FieldValue& v, const KslDoc&)
+{
+    w.fileName = v.text;
+    return IsBareFileName(v.text);
+}
+
+constexpr Field<WeatherStation> kStationFields[] {
+    UniqueIndexField(
+        Integer<WeatherStation>("O=", "O=", 3, NumberOf<WeatherStation, &WeatherStation::index>,
+            SetStationIndex, kFirstStationIndex, kLastStationIndex)),
+    // A file name of any length: written as it is, it runs on to the blank after it.
+    { .prefix = " F=",
+        .label = "F=",
+        .width = 1,
+        .get = TextOf<WeatherStation, &WeatherStation::fileName>,
+        .set = SetStationFile,
+        .refusal = ReadFault::NotABareFileName },
+    NameOf<WeatherStation, &WeatherStation::name, &WeatherStation::name>(
+        " N=", "N=", Need::Required),
+};
+
+WeatherStation& AppendStation(KslDoc& doc)
+{
+    return doc.stations.Append(std::make_unique<WeatherStation>());
+}
 
 // --- layers: "L=%12s I=%3d M=%s" -----------------------------------------------------------
 FieldValue LayerMaterialIndex(const NMaterialLayer& l)
@@ -272,7 +324,19 @@ constexpr Field<SectionCount> kOwnRecordCountFields[] {
         "N=", "N=", 3, BuiltIn, kMaxListRecords),
 };
 
+// A section of stations is written only when the project has some, so it holds at least one.
+constexpr Field<SectionCount> kStationCountFields[] {
+    IntegerOf<SectionCount, &SectionCount::count, &SectionCount::count>(
+        "N=", "N=", 3, 1, kLastStationIndex - kFirstStationIndex + 1),
+};
+
 } // namespace
+
+constexpr SectionLayout<WeatherStation> kStationSection { .recordName = "station météo",
+    .list = &KslDoc::stations,
+    .countLine = { kStationCountFields, "  : nb de stations meteo" },
+    .record = { kStationFields, "" },
+    .append = AppendStation };
 
 constexpr SectionLayout<CMaterial> kMaterialSection { .recordName = "matériau",
     .list = &KslDoc::materials,

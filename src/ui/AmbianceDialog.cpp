@@ -70,10 +70,11 @@ QComboBox* ColouredList(int id)
 }
 } // namespace
 
-AmbianceDialog::AmbianceDialog(
-    const CBCData& record, double azimuth, double inclination, QWidget* parent)
+AmbianceDialog::AmbianceDialog(const CBCData& record, double azimuth, double inclination,
+    QWidget* parent, const NList<WeatherStation>* stations)
     : QDialog(parent)
     , record_(record)
+    , stations_(stations)
     , azimuth_(azimuth)
     , inclination_(inclination)
 {
@@ -233,9 +234,13 @@ void AmbianceDialog::Load()
     temperature.period = r.weatherFlag ? Period::Week : r.temperature.period;
     flux.period = r.weatherFlag ? Period::Week : r.flux.period;
 
-    for (const char* city : kCities)
-        city_->addItem(QString::fromUtf8(city));
-    city_->setCurrentIndex(r.weatherFlag && r.cityIndex >= 0 ? r.cityIndex : 0);
+    // Each entry carries its city index: the ten cities, then the project's stations.
+    for (int index = 0; index < kFirstStationIndex; ++index)
+        city_->addItem(QString::fromUtf8(CityName(index)), index);
+    if (stations_ != nullptr)
+        for (const WeatherStation& station : *stations_)
+            city_->addItem(ToQ(station.name), station.index);
+    city_->setCurrentIndex(r.weatherFlag ? std::max(city_->findData(r.cityIndex), 0) : 0);
     for (const Component component : kComponents) {
         ProfileBox& part = Box(component);
         part.choices = OfferedTypes(component, r.side);
@@ -400,7 +405,7 @@ void AmbianceDialog::accept()
         result->temperature.values[1] = "0";
         result->flux.values[0] = "0";
         result->flux.values[1] = "0";
-        result->cityIndex = city_->currentIndex();
+        result->cityIndex = city_->currentData().toInt();
         result->firstDay = IntValue(FromQ(firstDay_->text()));
         const Period period = PeriodAt(filePeriod_->currentIndex());
         result->weatherPeriod = period;

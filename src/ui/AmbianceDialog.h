@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CBCData.h"
+#include "model/WeatherStation.h"
 #include "ui/ProfilePreview.h"
 
 #include <QDialog>
@@ -28,9 +29,11 @@ class AmbianceDialog : public QDialog {
 public:
     static constexpr double kNoOrientation = 9999.0;
 
-    // azimuth and inclination of the wall in radians, for the computed-flux preview.
+    // azimuth and inclination of the wall in radians, for the computed-flux preview; stations:
+    // the project's imported weather stations, offered after the ten cities.
     AmbianceDialog(const CBCData& record, double azimuth = kNoOrientation,
-        double inclination = kNoOrientation, QWidget* parent = nullptr);
+        double inclination = kNoOrientation, QWidget* parent = nullptr,
+        const NList<WeatherStation>* stations = nullptr);
     ~AmbianceDialog() override;
     std::unique_ptr<CBCData> TakeResult() { return std::move(result_); }
 
@@ -73,6 +76,7 @@ private:
     ProfileBox& Box(Component component) { return boxes_[static_cast<size_t>(component)]; }
 
     const CBCData& record_;
+    const NList<WeatherStation>* stations_;
     std::unique_ptr<CBCData> result_;
     double azimuth_;
     double inclination_;

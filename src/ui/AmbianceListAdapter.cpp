@@ -33,7 +33,7 @@ constexpr int FirstColumn(Component component)
 } // namespace
 
 AmbianceListAdapter::AmbianceListAdapter(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
-    int inclinationDegrees, int selectedIndex)
+    int inclinationDegrees, int selectedIndex, const NList<WeatherStation>* stations)
     : RecordListAdapter({ ListKind::Ambiances, QString::fromUtf8(Describe(side).listTitle),
                             kColumns, kMaxListRecords },
         ambiances)
@@ -41,6 +41,7 @@ AmbianceListAdapter::AmbianceListAdapter(NList<CBCData>& ambiances, Side side, i
     , azimuth_(azimuthDegrees)
     , inclination_(inclinationDegrees)
     , selected_(selectedIndex)
+    , stations_(stations)
 {
     // Records of the other side (none in a well-formed list) are not shown and stay after.
     for (CBCData& ambiance : ambiances)
@@ -68,7 +69,7 @@ std::unique_ptr<CBCData> AmbianceListAdapter::RunEditor(
     const CBCData& shown, Prompter& prompter, QWidget* parent) const
 {
     AmbianceDialog dialog(
-        shown, DegreesToRadians(azimuth_), DegreesToRadians(inclination_), parent);
+        shown, DegreesToRadians(azimuth_), DegreesToRadians(inclination_), parent, stations_);
     return RunEditingDialog(dialog, prompter);
 }
 

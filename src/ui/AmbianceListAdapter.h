@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CBCData.h"
+#include "model/WeatherStation.h"
 #include "ui/RecordListAdapter.h"
 
 namespace quelvan::ui {
@@ -12,9 +13,10 @@ namespace quelvan::ui {
 // user's own, which can be deleted again unless it is the one chosen for the side.
 class AmbianceListAdapter final : public RecordListAdapter<CBCData> {
 public:
-    // selectedIndex: the side's chosen ambiance (identifier - 4001).
+    // selectedIndex: the side's chosen ambiance (identifier - 4001); stations: the project's
+    // imported weather stations, which the ambiance dialog offers beside the cities.
     AmbianceListAdapter(NList<CBCData>& ambiances, Side side, int azimuthDegrees,
-        int inclinationDegrees, int selectedIndex);
+        int inclinationDegrees, int selectedIndex, const NList<WeatherStation>* stations = nullptr);
 
     void Preview(ProjectState& state, const std::vector<int>& keysInOrder) const override;
 
@@ -35,6 +37,7 @@ private:
     int azimuth_;
     int inclination_;
     int selected_;
+    const NList<WeatherStation>* stations_;
 };
 
 } // namespace quelvan::ui

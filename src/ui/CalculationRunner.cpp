@@ -41,6 +41,15 @@ CalculationRunner::CalculationRunner(KslDoc& doc, Prompter& prompter, QWidget* w
     buttons_ = ApplyRunState(RunState::Idle, false, buttons_);
 }
 
+QString CalculationRunner::EndOfRunText(int hoursComputed, bool complete)
+{
+    if (complete)
+        return QStringLiteral("Calcul terminé");
+    return QStringLiteral("Calcul arrêté après %1 heure%2")
+        .arg(hoursComputed)
+        .arg(hoursComputed > 1 ? QStringLiteral("s") : QString());
+}
+
 void CalculationRunner::SetInputsProvider(std::function<CalculationInputs()> provider)
 {
     inputs_ = std::move(provider);
@@ -170,8 +179,10 @@ void CalculationRunner::PollOnce()
     case WorkerAction::EndOfRun:
         timer_.stop();
         worker_.reset();
-        if (state_ != RunState::Idle && state_ != RunState::Ready)
+        if (state_ != RunState::Idle && state_ != RunState::Ready) {
             SetRunState(RunState::Finished);
+            emit runEnded(EndOfRunText(engine_.View().hours - 1, !engine_.CanAdvance()));
+        }
         break;
     case WorkerAction::None:
         break;

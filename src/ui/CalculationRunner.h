@@ -53,6 +53,8 @@ public:
     RunState State() const { return state_; }
     const RunButtons& Buttons() const { return buttons_; }
     void SetTracerShown(bool shown);
+    // "Calcul terminé" after the last hour, else "Calcul arrêté après 40 heures".
+    static QString EndOfRunText(int hoursComputed, bool complete);
     bool IsPacing() const { return worker_.has_value() && !worker_->IsFinished(); }
     const EngineState& Engine() const { return engine_; }
     EngineState& Engine() { return engine_; }
@@ -61,6 +63,8 @@ signals:
     void buttonsChanged();
     // After a preparation or a step: read-outs, chart and the flux window need refreshing.
     void resultsChanged();
+    // The run ended, at its last hour or stopped: what the status bar says of it.
+    void runEnded(const QString& text);
 
 private:
     void SetRunState(RunState state);

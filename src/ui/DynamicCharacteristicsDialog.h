@@ -46,6 +46,11 @@ public:
     QString Refusal() const;
     const graphics::PeriodicResponsePlot& Plot() const { return *plot_; }
 
+    // Sizes the columns, the rows and the chart for a screen area of that size: the meaning
+    // column narrows (its texts wrap on more lines) and the table scrolls when the area is
+    // too small for the whole dialog, so that "Fermer" stays on the screen.
+    void FitTo(const QSize& room);
+
 private:
     class PlotCanvas;
 

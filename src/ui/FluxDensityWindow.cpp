@@ -1,6 +1,8 @@
 #include "ui/FluxDensityWindow.h"
 
 #include "engine/RunView.h"
+#include "graphics/NShpPolyLine.h"
+#include "ui/ChartNotes.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -14,6 +16,10 @@ FluxDensityWindow::FluxDensityWindow(const RunView& run, QWidget* parent)
     setWindowTitle(QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle));
     setObjectName(QStringLiteral("fluxDensityWindow"));
     resize(420, 300);
+    // The zero line stands out from the grid, dashed in dark grey.
+    graphics::NShpPolyLine& zero = plot_.Chart().Curve(0);
+    zero.SetPenStyle(LineStyle::Dash); // in the element's colour: the colour comes after
+    zero.SetPenColour(MakeColour(64, 64, 64));
     Refresh();
 }
 
@@ -21,7 +27,20 @@ void FluxDensityWindow::Refresh()
 {
     hours_ = run_.hours;
     plot_.ShowRun(run_);
+    const bool fine = run_.prepared && run_.mode == CalculationMode::Fine;
+    setWindowTitle(QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle)
+        + (fine ? QStringLiteral(" (calcul fin)") : QString()));
     update();
+}
+
+int FluxDensityWindow::ZeroLineY() const
+{
+    if (!plot_.ZeroLineShown() || plot_.Chart().Curve(0).Points().empty())
+        return -1;
+    // The plot is drawn one pixel in from the window's corner.
+    return 1
+        + plot_.Chart().Transform().WorldToDevice(
+            graphics::Coordinate::Y, plot_.Chart().Curve(0).Points().front().y);
 }
 
 void FluxDensityWindow::paintEvent(QPaintEvent*)
@@ -30,6 +49,18 @@ void FluxDensityWindow::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     painter.setFont(graphics::FluxDensityPlot::LegendFont());
     plot_.Paint(painter, size(), kLegendHeight);
+    // "0" beside the zero line, left of the axis like the axis' end labels.
+    const int zero = ZeroLineY();
+    if (zero >= 0) {
+        const int axis = 1
+            + plot_.Chart().Transform().WorldToDevice(
+                graphics::Coordinate::X, static_cast<float>(plot_.Chart().PlotOrigin().x));
+        const QRect label(
+            0, zero - painter.fontMetrics().height() / 2, axis - 4, painter.fontMetrics().height());
+        painter.setPen(Qt::black);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    }
+    DrawFineModeLabel(painter, QRect(1, 1, width() - 2, height() - kLegendHeight - 2), run_);
 }
 
 void FluxDensityWindow::closeEvent(QCloseEvent* event)

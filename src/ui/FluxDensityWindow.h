@@ -24,6 +24,8 @@ public:
     // Takes the hours computed so far and schedules one repaint.
     void Refresh();
     int HourCount() const { return hours_; }
+    // The window's row of the zero line; -1 when the range does not cross 0.
+    int ZeroLineY() const;
     const graphics::FluxDensityPlot& Plot() const { return plot_; }
 
 signals:

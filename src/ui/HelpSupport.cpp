@@ -1,5 +1,7 @@
 #include "ui/HelpSupport.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -42,6 +44,7 @@ void ShowHelp(QWidget* parent, HelpTopic topic)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWindowTitle(QStringLiteral("Aide de Quelvan"));
         window->resize(520, 420);
+        KeepPlace(*window, QStringLiteral("Aide"), Placement::Beside);
         auto* layout = new QVBoxLayout(window);
         auto* browser = new QTextBrowser(window);
         browser->setObjectName(QStringLiteral("helpBrowser"));

@@ -26,6 +26,13 @@ enum class HelpTopic : int {
     References = 13230,
     SurfaceResistance = 13240,
     Layer = 13270, // the layer dialog
+    // Topics of the program's later windows and commands, beyond the original numbers.
+    FineMode = 14010, // "Calcul fin"
+    DynamicCharacteristics = 14020, // the dynamic characteristics dialog
+    WeatherFiles = 14030, // weather files, imported EPW stations
+    OwnRecords = 14040, // materials and ambiances of one's own
+    AnnualBalance = 14050, // the annual balance window
+    KeysAndWindows = 14070, // keyboard, dropped files, where windows open
 };
 
 // Every topic that has a page of its own.
@@ -34,6 +41,8 @@ inline constexpr std::array kHelpTopics { HelpTopic::Materials, HelpTopic::Ambia
     HelpTopic::ProfileType, HelpTopic::ProfilePeriod, HelpTopic::HeatCapacity,
     HelpTopic::Absorption, HelpTopic::Conductivity, HelpTopic::Density, HelpTopic::Diffusivity,
     HelpTopic::Effusivity, HelpTopic::Inclination, HelpTopic::References,
-    HelpTopic::SurfaceResistance, HelpTopic::Layer };
+    HelpTopic::SurfaceResistance, HelpTopic::Layer, HelpTopic::FineMode,
+    HelpTopic::DynamicCharacteristics, HelpTopic::WeatherFiles, HelpTopic::OwnRecords,
+    HelpTopic::AnnualBalance, HelpTopic::KeysAndWindows };
 
 } // namespace quelvan::ui

@@ -12,6 +12,7 @@
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/ControlNames.h"
+#include "ui/ElidedComboBox.h"
 #include "ui/FieldStyle.h"
 #include "ui/FluxDensityWindow.h"
 #include "ui/HelpSupport.h"
@@ -19,6 +20,7 @@
 #include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
 #include "ui/ResistanceText.h"
+#include "ui/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -65,7 +67,7 @@ KslView::KslView(KslDoc& doc, Prompter& prompter, QWidget* parent)
 // The tracer window is a child of the view and goes with it.
 KslView::~KslView() = default;
 
-// Widgets are made in the order of the form (their creation order is the tab order).
+// Widgets are made in the order of the form.
 void KslView::BuildControls()
 {
     BuildFaceControls();
@@ -74,6 +76,14 @@ void KslView::BuildControls()
     BuildRunPanel();
     ConnectControls();
     SetHelpTopics();
+    // Tab follows the form's columns: the exterior face, the wall, the interior face, then the
+    // run panel (the creation order would go across the faces first).
+    const std::array<QWidget*, 15> order { absorptionExterior_, resistanceExterior_,
+        exteriorAmbiance_, azimuth_, inclination_, layersButton_, initialTemperature_,
+        absorptionInterior_, resistanceInterior_, interiorAmbiance_, modeButton_, runButton_,
+        stepButton_, stopButton_, tracerButton_ };
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void KslView::BuildFaceControls()
@@ -105,8 +115,9 @@ void KslView::BuildFaceControls()
     }
     exteriorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Extérieure"), exteriorBox_);
     interiorAmbianceLabel_ = new QLabel(QStringLiteral("Ambiance Intérieure"), interiorBox_);
-    exteriorAmbiance_ = Named(new QComboBox(exteriorBox_), 1007);
-    interiorAmbiance_ = Named(new QComboBox(interiorBox_), 1009);
+    // Long ambiance names are cut with "…" and read whole in the tooltip and the open list.
+    exteriorAmbiance_ = Named(new ElidedComboBox(exteriorBox_), 1007);
+    interiorAmbiance_ = Named(new ElidedComboBox(interiorBox_), 1009);
 }
 
 void KslView::BuildWallControls()
@@ -399,7 +410,8 @@ void KslView::ShowTracer()
     if (!tracer_) {
         tracer_ = new FluxDensityWindow(runner_->Engine().View(), this);
         connect(tracer_, &FluxDensityWindow::closed, this, &KslView::CloseTracer);
-        tracer_->move(0, 0);
+        // Beside the main window, never over its read-outs; then where the user left it.
+        KeepPlace(*tracer_, QStringLiteral("DensitesDeFlux"), Placement::Beside);
     }
     tracer_->show();
     runner_->SetTracerShown(true);

@@ -1,6 +1,7 @@
 // Layout, drawing area and info box of the main form.
 #include "ui/KslView.h"
 
+#include "ui/ChartNotes.h"
 #include "ui/FluxDensityWindow.h"
 
 #include "graphics/CChart.h"
@@ -9,6 +10,7 @@
 #include "graphics/ProfileChart.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "ui/CalculationRunner.h"
 #include "ui/NumberEdit.h"
 #include "ui/QtStrings.h"
 #include "ui/ReadoutLabel.h"
@@ -29,6 +31,7 @@ constexpr int kRowHeight = 22;
 constexpr int kFirstRow = 18; // 3 + integer part of 0.7 × 22 under a titled box's top
 constexpr int kRowStep = 26;
 constexpr int kBoxHeight = 120;
+constexpr int kLegendTop = 340; // under the last read-out row (301 + 22)
 
 // A labelled field row inside a box of width w: label from 5, field from L + 5 (44 wide),
 // unit from L + 53 to 2 pixels before the box's right edge.
@@ -134,10 +137,16 @@ void KslView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (calculationMode_)
+    if (calculationMode_) {
         chart_->Chart().Draw(painter);
-    else
+        const RunView& run = runner_->Engine().View();
+        // The legend under the exterior read-outs; the mode in the chart's corner.
+        if (run.prepared)
+            DrawLegend(painter, QPoint(10, kLegendTop), ProfileLegend(chart_->Chart()));
+        DrawFineModeLabel(painter, square_, run);
+    } else {
         wall_->Draw(painter);
+    }
 }
 
 void KslView::mousePressEvent(QMouseEvent* event)

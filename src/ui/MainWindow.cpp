@@ -4,31 +4,27 @@
 #include "engine/variants/VariantStudy.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
-#include "printing/ReportJob.h"
-#include "printing/ReportPrinter.h"
 #include "ui/AboutDialog.h"
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/EditHistory.h"
+#include "ui/FileDrop.h"
 #include "ui/FilePath.h"
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LockKeyIndicators.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
-#include "ui/ReportChoiceSetting.h"
 #include "ui/WallComparisonWindow.h"
+#include "ui/WindowPlacement.h"
+#include "weather/EpwImport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -55,6 +51,8 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
     connect(
         controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
+    connect(controller_, &ProjectController::statusMessage, this,
+        [this](const QString& text) { statusBar()->showMessage(text); });
     connect(view_, &KslView::layersRequested, controller_,
         [this] { controller_->EditList(ListKind::Layers); });
     connect(view_, &KslView::ambianceListRequested, this, [this](Side side) {
@@ -80,10 +78,18 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     connect(qApp, &QApplication::focusChanged, &history, &EditHistory::EndMerge);
     connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
         &MainWindow::UpdateModeIndicator);
+    connect(&view_->Runner(), &CalculationRunner::runEnded, this,
+        [this](const QString& text) { statusBar()->showMessage(text); });
     BuildMenus();
+    // A dropped project opens as "Ouvrir..." would, a dropped EPW file is offered for import.
+    new FileDrop(*this, [this](const std::string& path) {
+        if (LooksLikeEpwFile(path))
+            controller_->ImportWeather(path);
+        else if (controller_->MaybeSave())
+            OpenFile(path);
+    });
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(kMinimumWidth, kMinimumHeight);
-    move(3, 3);
+    RestoreMainWindowPlace(*this);
     history.Reset();
     UpdateTitle();
 }
@@ -119,7 +125,7 @@ void MainWindow::BuildMenus()
     BuildDisplayMenu(*tools);
     BuildDataMenu();
     shown.print = BuildPrintMenu();
-    shown.about = BuildHelpMenu();
+    shown.help = BuildHelpMenu();
     FillToolBar(*tools, shown);
     BuildStatusBar();
     UpdateRecentMenu();
@@ -139,7 +145,9 @@ void MainWindow::BuildFileMenu(ToolBarActions& shown)
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
     file->addSeparator();
-    AddAction(file, "&Quitter", "actionQuit", &QWidget::close, {}, "Quitte l'application");
+    // Closing asks to save a modified project (closeEvent).
+    AddAction(file, "&Quitter", "actionQuit", &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q),
+        "Quitte l'application");
 }
 
 void MainWindow::BuildEditMenu()
@@ -193,35 +201,43 @@ void MainWindow::BuildDisplayMenu(QToolBar& tools)
 
 void MainWindow::BuildDataMenu()
 {
-    dataMenu_ = menuBar()->addMenu(QStringLiteral("Données"));
+    // Every entry has a key of its own under Alt+D.
+    dataMenu_ = menuBar()->addMenu(QStringLiteral("&Données"));
     AddAction(
-        dataMenu_, "Liste des matériaux...", "actionMaterials",
+        dataMenu_, "Liste des &matériaux...", "actionMaterials",
         [this] { controller_->EditList(ListKind::Materials); }, {},
         "Affiche la liste des matériaux");
     AddAction(
-        dataMenu_, "Listes des ambiances intérieures...", "actionInteriorAmbiances",
+        dataMenu_, "&Couches...", "actionLayers",
+        [this] { controller_->EditList(ListKind::Layers); }, {},
+        "Affiche la liste des couches de la paroi");
+    AddAction(
+        dataMenu_, "Listes des ambiances &intérieures...", "actionInteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Interior); }, {},
         "Affiche la liste des ambiances intérieures");
     AddAction(
-        dataMenu_, "Liste des ambiances extérieures...", "actionExteriorAmbiances",
+        dataMenu_, "Liste des ambiances e&xtérieures...", "actionExteriorAmbiances",
         [this] { emit view_->ambianceListRequested(Side::Exterior); }, {},
         "Affiche la liste des ambiances extérieures");
     AddAction(
-        dataMenu_, "Références...", "actionReferences", [this] { controller_->References(); }, {},
+        dataMenu_, "Importer un fichier météo &EPW...", "actionImportEpw",
+        [this] { controller_->ImportWeather(); }, {},
+        "Ajoute au projet une station météo lue dans un fichier EPW");
+    AddAction(
+        dataMenu_, "&Références...", "actionReferences", [this] { controller_->References(); }, {},
         "Nom d'auteur et autres références");
     dataMenu_->addSeparator();
-    AddAction(dataMenu_, "Caractéristiques dynamiques...", "actionDynamic",
+    AddAction(dataMenu_, "Caractéristiques &dynamiques...", "actionDynamic",
         &MainWindow::ShowDynamicCharacteristics, {},
         "Amortissement, déphasage et capacités thermiques de la paroi");
-    AddAction(dataMenu_, "Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
+    AddAction(dataMenu_, "&Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
         {}, "Pertes et apports de la paroi mois par mois sur une année");
-    AddAction(dataMenu_, "Comparer des parois...", "actionCompareWalls",
+    AddAction(dataMenu_, "Com&parer des parois...", "actionCompareWalls",
         &MainWindow::ShowWallComparison, {}, "Figures et semaines de plusieurs parois côte à côte");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
-    QAction* fine
-        = dataMenu_->addAction(QString::fromUtf8(CalculationModeLabel(CalculationMode::Fine)));
+    QAction* fine = dataMenu_->addAction(QStringLiteral("Calcul &fin"));
     fine->setObjectName(QStringLiteral("actionFineMode"));
     fine->setCheckable(true);
     fine->setChecked(StoredCalculationMode() == CalculationMode::Fine);
@@ -252,11 +268,12 @@ QAction* MainWindow::BuildPrintMenu()
 QAction* MainWindow::BuildHelpMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    AddAction(
+    QAction* contents = AddAction(
         help, "&Rubriques de l'aide", "actionHelp", [this] { ShowHelp(this, HelpTopic::Contents); },
         {}, "Affiche le sommaire de l'aide");
-    return AddAction(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
+    AddAction(help, "&A propos de Quelvan ...", "actionAbout", &MainWindow::About, {},
         "Affiche le nom et la version du programme");
+    return contents;
 }
 
 void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
@@ -265,7 +282,8 @@ void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
     actions.open->setIcon(QIcon(QStringLiteral(":/icons/open.png")));
     actions.save->setIcon(QIcon(QStringLiteral(":/icons/save.png")));
     actions.print->setIcon(QIcon(QStringLiteral(":/icons/print.png")));
-    actions.about->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
+    // The "?" button opens the help's contents, as users expect of it.
+    actions.help->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
     tools.setIconSize(QSize(16, 16));
     tools.addAction(actions.newProject);
     tools.addAction(actions.open);
@@ -273,7 +291,7 @@ void MainWindow::FillToolBar(QToolBar& tools, const ToolBarActions& actions)
     tools.addSeparator();
     tools.addAction(actions.print);
     tools.addSeparator();
-    tools.addAction(actions.about);
+    tools.addAction(actions.help);
 }
 
 void MainWindow::BuildStatusBar()
@@ -345,7 +363,8 @@ bool MainWindow::OpenPath(const QString& path)
 
 bool MainWindow::OpenFile(const std::string& path)
 {
-    // A read or a failed read (which leaves a new project) starts a fresh history.
+    // A read or a failed read (which leaves a new project) starts a fresh history; an EPW file
+    // offered for import leaves the project as it is, with the station if imported.
     return controller_->OpenFile(path);
 }
 
@@ -364,74 +383,6 @@ void MainWindow::About()
     prompter_->Exec(dialog);
 }
 
-// The report of the project as the form shows it, with the calculation's series and profiles,
-// and the year of that project in the fine mode when the annual balance is chosen.
-static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
-{
-    printing::ReportPrinter report(doc, view.InputsFromControls(), view.Runner().Engine().View());
-    if (StoredAnnualBalanceChoice()) {
-        std::string error;
-        const auto problem = annual::PrepareAnnualBalance(
-            doc, view.InputsFromControls(), CalculationMode::Fine, &error);
-        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
-        if (problem && !year)
-            error = msg::kInternalError;
-        report.SetAnnualBalance(std::move(year), error);
-    }
-    return report;
-}
-
-bool MainWindow::ReportRefused(bool needsPrinter)
-{
-    const std::string refusal
-        = printing::PrintRefusal(!needsPrinter || printing::HasDefaultPrinter(), doc_->printChoices,
-            StoredAnnualBalanceChoice());
-    if (refusal.empty())
-        return false;
-    prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
-    return true;
-}
-
-void MainWindow::PrintReport()
-{
-    if (ReportRefused(true))
-        return;
-    // Straight to the default printer, without a print dialog.
-    QPrinter printer(QPrinter::HighResolution);
-    printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
-}
-
-void MainWindow::PrintPreview()
-{
-    if (ReportRefused(false))
-        return;
-    const printing::ReportPrinter report = MakeReport(*doc_, *view_);
-    QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
-    QPrintPreviewDialog dialog(&printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-        [&report](QPrinter* target) { report.PrintAll(*target); });
-    prompter_->Exec(dialog);
-}
-
-void MainWindow::ExportPdf()
-{
-    if (ReportRefused(false))
-        return;
-    QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
-        QString::fromStdString(printing::ReportPdfPath(*doc_)),
-        QStringLiteral("Documents PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().front();
-    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
-            pageLayout_.value_or(printing::DefaultPdfPageLayout())))
-        prompter_->Message(
-            this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
-}
-
 DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
 {
     return dynamicDialog_.data();
@@ -443,6 +394,7 @@ void MainWindow::ShowDynamicCharacteristics()
         dynamicDialog_ = new DynamicCharacteristicsDialog(
             *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
         dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*dynamicDialog_, QStringLiteral("CaracteristiquesDynamiques"), Placement::Beside);
     }
     dynamicDialog_->Refresh();
     dynamicDialog_->show();
@@ -461,6 +413,7 @@ void MainWindow::ShowAnnualBalance()
         annualWindow_ = new AnnualBalanceWindow(
             *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
         annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
     }
     annualWindow_->show();
     annualWindow_->raise();
@@ -485,23 +438,12 @@ void MainWindow::ShowWallComparison()
             },
             *prompter_, this);
         comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*comparisonWindow_, QStringLiteral("ComparaisonParois"), Placement::Beside);
     }
     comparisonWindow_->show();
     comparisonWindow_->raise();
     comparisonWindow_->activateWindow();
     comparisonWindow_->Recompute();
-}
-
-void MainWindow::PrinterSetup()
-{
-    // The dialog opens on the session's choice, else on the PDF export's page (A4 landscape,
-    // its margins), so that accepting it unchanged keeps what the export did before; the choice
-    // is kept for printing, the preview and the PDF export until the program ends.
-    QPrinter printer(QPrinter::HighResolution);
-    printing::ConfigurePrinter(printer, 1, pageLayout_.value_or(printing::DefaultPdfPageLayout()));
-    QPageSetupDialog dialog(&printer, this);
-    if (prompter_->Exec(dialog) == QDialog::Accepted)
-        pageLayout_ = printer.pageLayout();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -511,6 +453,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     view_->SetCalculationMode(false);
+    RememberMainWindowPlace(*this);
     event->accept();
 }
 

@@ -90,7 +90,7 @@ private:
         QAction* open = nullptr;
         QAction* save = nullptr;
         QAction* print = nullptr;
-        QAction* about = nullptr;
+        QAction* help = nullptr;
     };
 
     // A menu entry with its object name, shortcut and status-bar tip, calling slot.
@@ -105,7 +105,7 @@ private:
     void BuildDisplayMenu(QToolBar& tools);
     void BuildDataMenu();
     QAction* BuildPrintMenu(); // gives "Imprimer..."
-    QAction* BuildHelpMenu(); // gives the About entry
+    QAction* BuildHelpMenu(); // gives "Rubriques de l'aide"
     void FillToolBar(QToolBar& tools, const ToolBarActions& actions);
     void BuildStatusBar();
     // Shows why the report cannot be made (no default printer when one is needed, no part

@@ -58,10 +58,14 @@ std::unique_ptr<CMaterial> MaterialListAdapter::RunEditor(
 std::unique_ptr<CMaterial> MaterialListAdapter::CopyOf(const CMaterial& shown) const
 {
     std::vector<int> used;
-    for (const CMaterial* material : RowRecords())
+    std::vector<Colour> colours;
+    for (const CMaterial* material : RowRecords()) {
         used.push_back(material->LibraryIndex());
+        colours.push_back(material->GetColour());
+    }
     auto copy = std::make_unique<CMaterial>(shown);
     copy->SetName(CopyName(shown.Name()));
+    copy->SetColour(CopyColour(colours));
     copy->SetIdentifier(CMaterial::kIdentifierBase + FreeIndex(used, kBuiltInMaterialCount));
     return copy;
 }

@@ -18,6 +18,8 @@
 #include "ui/RecordListDlg.h"
 #include "ui/ReferencesDialog.h"
 #include "ui/ReportChoiceSetting.h"
+#include "ui/WeatherImport.h"
+#include "weather/EpwImport.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -34,7 +36,7 @@ std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side
     case ListKind::Ambiances:
         return std::make_unique<AmbianceListAdapter>(doc.Ambiances(side), side,
             doc.AzimuthDegrees(), doc.InclinationDegrees(),
-            side == Side::Exterior ? doc.selectedExterior : doc.selectedInterior);
+            side == Side::Exterior ? doc.selectedExterior : doc.selectedInterior, &doc.stations);
     case ListKind::Layers:
         return std::make_unique<LayerListAdapter>(doc.layers, doc.materials);
     case ListKind::Materials:
@@ -87,6 +89,11 @@ void ProjectController::NewProject()
 
 bool ProjectController::ReadInto(const std::string& path)
 {
+    // Weather is never a project: reading it would only say where the first line failed.
+    if (LooksLikeEpwFile(path)) {
+        ImportWeather(path);
+        return false;
+    }
     // The project is read into a fresh document first, so a failed read changes nothing
     // before the new project replaces it.
     KslDoc read;
@@ -220,6 +227,26 @@ bool ProjectController::PrintChoice()
     for (int i = 0; i < PrintChoiceDialog::kChoiceCount; ++i)
         doc_.printChoices[static_cast<size_t>(i)] = dialog.IsChecked(i) ? 1 : 0;
     StoreAnnualBalanceChoice(dialog.AnnualBalanceChecked());
+    return true;
+}
+
+bool ProjectController::ImportWeather(const std::string& epwPath)
+{
+    WeatherImport import(doc_, prompter_, window_);
+    const std::string path = epwPath.empty() ? PathBytes(import.AskForFile()) : epwPath;
+    if (path.empty())
+        return false;
+    // The form's values are kept, as before a list: the document reloads the form afterwards.
+    if (storeControls_)
+        storeControls_();
+    if (!import.Run(path))
+        return false;
+    // The form shows the ambiance chosen on the station before the import becomes one step of
+    // the history (undone, it takes the station and its ambiance out of the project again).
+    doc_.controlsOutOfDate = true;
+    emit documentChanged();
+    history_->Record(QStringLiteral("Importer un fichier météo"));
+    emit statusMessage(import.Status());
     return true;
 }
 

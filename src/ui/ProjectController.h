@@ -41,7 +41,9 @@ public:
     // that save did not happen), No continues, Cancel returns false.
     bool MaybeSave();
     void NewProject();
-    // Ask before discarding, file dialog, read; a failed read leaves a new project.
+    // Ask before discarding, file dialog, read; a failed read leaves a new project. An EPW
+    // weather file chosen (or given to OpenPath, OpenFile) is offered for import instead, and
+    // the project stays.
     bool Open();
     // Reads the project at a path as Qt gives it (PathBytes), or as the system's bytes.
     bool OpenPath(const QString& path);
@@ -55,6 +57,10 @@ public:
     bool EditList(ListKind kind, Side side = Side::Exterior);
     bool References();
     bool PrintChoice();
+    // "Importer un fichier météo EPW...": the file dialog when no path is given, then the import
+    // of the file as a weather station of the project (WeatherImport); true when the project
+    // changed, which it then says in statusMessage.
+    bool ImportWeather(const std::string& epwPath = {});
 
     // The recent files, most recent first: as shown, and as the system's bytes. A path that is
     // valid UTF-8 is kept as text in the settings, any other as its bytes.
@@ -68,6 +74,8 @@ signals:
     void documentChanged();
     void titleChanged();
     void recentFilesChanged();
+    // A note for the status bar on what a command did.
+    void statusMessage(const QString& text);
 
 private:
     bool ReadInto(const std::string& path);

@@ -1,5 +1,7 @@
 #include "ui/Prompter.h"
 
+#include "ui/WindowPlacement.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QMenu>
@@ -64,6 +66,7 @@ QString QtPrompter::SaveFileName(QWidget* parent, const QString& initial)
 
 int QtPrompter::Exec(QDialog& dialog)
 {
+    PlaceModal(dialog);
     return dialog.exec();
 }
 

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 
 namespace quelvan {
@@ -398,6 +400,28 @@ EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& o
         return result;
     }
     return ImportEpwLines(file.text->lines, options);
+}
+
+bool LooksLikeEpwFile(const std::string& path)
+{
+    std::error_code error;
+    // A named pipe or a device would block or never end.
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::ranges::transform(extension, extension.begin(),
+        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (extension == ".epw")
+        return true;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    constexpr std::string_view kLocation = "LOCATION,";
+    std::string start(kByteOrderMark.size() + kLocation.size(), '\0');
+    std::ifstream in(path, std::ios::binary);
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(in.gcount()));
+    if (start.starts_with(kByteOrderMark))
+        start.erase(0, kByteOrderMark.size());
+    return start.starts_with(kLocation);
 }
 
 } // namespace quelvan

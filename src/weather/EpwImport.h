@@ -57,4 +57,9 @@ EpwImportResult ImportEpwLines(
     const std::vector<std::string>& lines, const EpwImportOptions& options = {});
 EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& options = {});
 
+// Whether the file at the path is an EPW weather file rather than a project: a regular file
+// whose name ends in ".epw" (any case) or whose first line is a LOCATION line. Only the first
+// bytes are read.
+bool LooksLikeEpwFile(const std::string& path);
+
 } // namespace quelvan

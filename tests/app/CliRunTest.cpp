@@ -212,6 +212,33 @@ TEST_F(CliRun, NegativeSunHeightsAtNightGiveTheSameResultsAsZero)
     EXPECT_NE(Rows("zero.res")[13][5], "0"); // the sun of the noon hours reaches the face
 }
 
+// An ambiance on a weather station of the project reads the station's file, found in the
+// folders where the cities' files are looked for; without it, the message names that file.
+TEST_F(CliRun, ImportedStationIsFoundLikeTheCities)
+{
+    KslDoc doc;
+    doc.stations.Append(
+        std::make_unique<WeatherStation>(WeatherStation { 10, "Essai", "Station_Essai.wth" }));
+    doc.exteriorAmbiances.At(11).cityIndex = 10;
+    doc.selectedExterior = doc.exteriorAmbiances.At(11).Index();
+    Write(doc, "station.ksl");
+    EXPECT_EQ(Run("run station.ksl"), 1);
+    EXPECT_TRUE(err_.ends_with("Station_Essai.wth : fichier introuvable\n")) << err_;
+    std::filesystem::create_directories(folder_ / "meteo");
+    test::WeatherColumns columns;
+    columns.temperature = [](int) { return -3.5; };
+    test::WriteWeatherFile(File("meteo/Station_Essai.wth"), 8760, columns);
+    ASSERT_EQ(Run("run station.ksl --weather-dir meteo"), 0) << err_;
+    const auto rows = Rows("station.res");
+    ASSERT_EQ(rows.size(), 170u);
+    for (size_t row = 1; row < rows.size(); ++row)
+        ASSERT_EQ(rows[row][1], "-3,5") << row;
+    // Beside the project, as a city's file would be.
+    std::filesystem::rename(File("meteo/Station_Essai.wth"), File("Station_Essai.wth"));
+    EXPECT_EQ(Run("run station.ksl -o beside.res"), 0) << err_;
+    EXPECT_EQ(test::ReadBytes(File("beside.res")), test::ReadBytes(File("station.res")));
+}
+
 TEST_F(CliRun, SolverNotesAreShownOnce)
 {
     // Steel skins on rock wool: the sweeps stall every hour and the direct solve takes over.

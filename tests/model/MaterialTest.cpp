@@ -1,9 +1,12 @@
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/OwnRecords.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace quelvan {
 namespace {
@@ -121,6 +124,38 @@ TEST(MaterialDerived, ZeroDensityDoesNotDivideByZero)
     // 2 / 1e-7 × 1e6: finite, however large.
     EXPECT_EQ(texts.diffusivity.find("inf"), std::string::npos);
     EXPECT_EQ(texts.effusivity, "0");
+}
+
+} // namespace
+} // namespace quelvan
+
+namespace quelvan {
+namespace {
+
+// Copies made one after the other from a new project's library, up to the list's maximum: each
+// takes a colour no material of the list has, the built-in ones included, while colours remain.
+TEST(MaterialCopies, EachTakesAColourOfItsOwn)
+{
+    const KslDoc doc;
+    std::vector<Colour> used;
+    for (const CMaterial& material : doc.materials)
+        used.push_back(material.GetColour());
+    const size_t builtIn = used.size();
+    while (used.size() < static_cast<size_t>(kMaxListRecords)) {
+        const Colour colour = CopyColour(used);
+        EXPECT_EQ(std::ranges::count(used, colour), 0) << used.size();
+        used.push_back(colour);
+    }
+    // The first copies are strong colours; later ones paler, never white.
+    EXPECT_LT(
+        std::max({ RedOf(used[builtIn]), GreenOf(used[builtIn]), BlueOf(used[builtIn]) }), 240);
+    EXPECT_NE(used.back(), MakeColour(255, 255, 255));
+    // Every colour taken (twelve hues in four shades): the first again rather than none.
+    std::vector<Colour> all;
+    for (int i = 0; i < 48; ++i)
+        all.push_back(CopyColour(all));
+    EXPECT_EQ(std::set<Colour>(all.begin(), all.end()).size(), 48u);
+    EXPECT_EQ(CopyColour(all), all.front());
 }
 
 } // namespace

@@ -200,7 +200,9 @@ TEST_P(MalformedLineTest, IsRefusedWhereItIs)
 INSTANTIATE_TEST_SUITE_P(Fields, MalformedLineTest,
     testing::Values(Spoiler { "MaterialNegativeIndex", kMaterials, "O=  1",
                         [](auto& l) { Put(l, 2, " -1"); }, "O=", ReadFault::OutOfRange },
-        Spoiler { "CityJustPastTheList", kExterior, "O=  2", [](auto& l) { Put(l, 8, "10"); },
+        Spoiler { "CityJustPastTheListWithoutStations", kExterior, "O=  2",
+            [](auto& l) { Put(l, 8, "10"); }, "ville", ReadFault::UnknownStation },
+        Spoiler { "CityPastTheStations", kExterior, "O=  2", [](auto& l) { Put(l, 8, "100"); },
             "ville", ReadFault::OutOfRange },
         Spoiler { "WeatherPeriod", kExterior, "O=  3", [](auto& l) { Put(l, 15, "j"); },
             "période météo", ReadFault::NotANumber },
@@ -262,7 +264,7 @@ TEST(ProjectRead, RandomDamageIsHandled)
         ASSERT_TRUE(doc.azimuthIndex >= 0 && doc.azimuthIndex < 8);
         ASSERT_TRUE(doc.inclinationIndex >= 0 && doc.inclinationIndex < 9);
         for (const CBCData& record : doc.exteriorAmbiances)
-            ASSERT_TRUE(record.cityIndex >= -1 && record.cityIndex < 10);
+            ASSERT_TRUE(record.cityIndex >= -1 && record.cityIndex < kFirstStationIndex);
     }
     // Damage to names and texts is harmless, so some damaged files still read.
     EXPECT_GT(accepted, 0);

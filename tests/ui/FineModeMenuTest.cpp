@@ -1,8 +1,10 @@
 // "Calcul fin" in the "Données" menu: remembered in the settings, read when a calculation is
-// prepared, locked with the menu in calculation mode and shown in the status bar.
+// prepared, locked with the menu in calculation mode and shown in the status bar and on the
+// charts.
 #include "UiTestSupport.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/FluxDensityWindow.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
 
@@ -41,6 +43,11 @@ TEST(FineModeMenu, RememberedReadAtPreparationAndShownDuringTheCalculation)
     EXPECT_EQ(run.mode, CalculationMode::Fine);
     EXPECT_FALSE(window.DataMenu()->isEnabled());
     EXPECT_TRUE(indicator->isVisible());
+    // On the charts too: a label in the profile's corner, the flux window's title.
+    const QRect square = window.View().DrawingSquare();
+    const QPoint corner = square.topRight() + QPoint(-6, 6);
+    EXPECT_EQ(window.View().grab().toImage().pixelColor(corner), QColor(255, 255, 225));
+    EXPECT_TRUE(window.View().Tracer()->windowTitle().endsWith(QStringLiteral(" (calcul fin)")));
     window.View().Runner().Engine().AdvanceHour(window.Document(), true, true);
     EXPECT_EQ(run.hours, 2);
 
@@ -50,6 +57,9 @@ TEST(FineModeMenu, RememberedReadAtPreparationAndShownDuringTheCalculation)
     window.View().SetCalculationMode(true);
     EXPECT_EQ(run.mode, CalculationMode::Standard);
     EXPECT_FALSE(indicator->isVisible());
+    EXPECT_NE(window.View().grab().toImage().pixelColor(corner), QColor(255, 255, 225));
+    EXPECT_EQ(window.View().Tracer()->windowTitle(),
+        QStringLiteral("Densités de flux de surface au cours du temps"));
     window.View().SetCalculationMode(false);
 }
 

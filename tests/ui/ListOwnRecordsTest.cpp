@@ -60,6 +60,9 @@ TEST(OwnRecords, DuplicatesSurviveSaveAndReopen)
     EXPECT_EQ(doc.materials.At(9).Name(), "Copie de Plâtre");
     EXPECT_EQ(doc.materials.At(9).Identifier(), 3020);
     EXPECT_EQ(doc.materials.At(9).Conductivity(), "0.5");
+    // A colour of its own: the section tells a layer of the copy from one of the original.
+    EXPECT_EQ(doc.materials.At(9).GetColour(), CopyColour({}));
+    EXPECT_NE(doc.materials.At(9).GetColour(), doc.materials.At(8).GetColour());
     doc.layers.At(2).SetMaterial(&doc.materials.At(9));
     emit window.View().ambianceListRequested(Side::Exterior);
     auto* exterior = window.View().findChild<QComboBox*>(ControlName(1007));
@@ -73,6 +76,7 @@ TEST(OwnRecords, DuplicatesSurviveSaveAndReopen)
     ASSERT_EQ(doc.materials.Count(), 20);
     EXPECT_EQ(doc.layers.At(2).Material(), &doc.materials.At(9));
     EXPECT_EQ(doc.layers.At(2).Material()->Conductivity(), "0.5");
+    EXPECT_EQ(doc.layers.At(2).Material()->GetColour(), CopyColour({}));
     EXPECT_EQ(doc.selectedExterior, 12);
     EXPECT_EQ(exterior->currentText().toStdString(),
         "Copie de Température sinusoïdale 25/35 °C sans flux");

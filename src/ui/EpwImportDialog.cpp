@@ -1,0 +1,138 @@
+#include "ui/EpwImportDialog.h"
+
+#include "core/NumberText.h"
+#include "model/WeatherStation.h"
+#include "ui/HelpSupport.h"
+#include "ui/QtStrings.h"
+#include "weather/EpwImport.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quelvan::ui {
+
+namespace {
+
+// "45.73° N, 4.94° E, UTC+1": the site as the sun of every hour was computed for it.
+QString SiteText(const Site& site)
+{
+    const auto degrees = [](double value, const char* positive, const char* negative) {
+        return ToQ(FormatDouble("%.2f", std::abs(value))) + QStringLiteral("° ")
+            + QString::fromUtf8(value < 0.0 ? negative : positive);
+    };
+    const QString zone = ToQ(FloatText(static_cast<float>(site.timeZone)));
+    return degrees(site.latitude, "N", "S") + QStringLiteral(", ")
+        + degrees(site.longitude, "E", "O") + QStringLiteral(", UTC")
+        + (site.timeZone >= 0.0 ? QStringLiteral("+") : QString()) + zone;
+}
+
+} // namespace
+
+QString StationAmbianceName(const QString& station)
+{
+    return QStringLiteral("Météo de ") + station;
+}
+
+QString EpwImportDialog::CityOf(const std::string& location)
+{
+    return ToQ(location.substr(0, location.find(", "))).trimmed();
+}
+
+EpwImportDialog::EpwImportDialog(
+    const QString& epwName, const EpwImportResult& result, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("epwImport"));
+    setWindowTitle(QStringLiteral("Importer un fichier météo EPW"));
+    auto* layout = new QVBoxLayout(this);
+    auto* facts = new QFormLayout;
+    facts->addRow(QStringLiteral("Fichier EPW :"), new QLabel(epwName));
+    facts->addRow(QStringLiteral("Lieu :"), new QLabel(ToQ(result.location)));
+    facts->addRow(QStringLiteral("Site :"), new QLabel(SiteText(result.site)));
+    layout->addLayout(facts);
+    if (!result.repairs.empty() || !result.warning.empty()) {
+        QStringList lines;
+        if (!result.warning.empty())
+            lines << QStringLiteral("Attention : ") + ToQ(result.warning);
+        for (const std::string& repair : result.repairs)
+            lines << QStringLiteral("Réparé : ") + ToQ(repair);
+        auto* repairs = new QPlainTextEdit(lines.join(QLatin1Char('\n')));
+        repairs->setObjectName(QStringLiteral("repairs"));
+        repairs->setReadOnly(true);
+        repairs->setMaximumHeight(90);
+        layout->addWidget(repairs);
+    }
+
+    auto* station = new QFormLayout;
+    name_ = new QLineEdit(CityOf(result.location));
+    name_->setObjectName(QStringLiteral("stationName"));
+    name_->setMinimumWidth(280);
+    station->addRow(QStringLiteral("&Nom de la station :"), name_);
+    file_ = new QLabel;
+    file_->setObjectName(QStringLiteral("weatherFile"));
+    station->addRow(QStringLiteral("Fichier météo :"), file_);
+    layout->addLayout(station);
+    ambiance_ = new QCheckBox;
+    ambiance_->setObjectName(QStringLiteral("createAmbiance"));
+    ambiance_->setChecked(true);
+    layout->addWidget(ambiance_);
+    auto* note = new QLabel(QStringLiteral(
+        "La station s'ajoute aux dix villes dans la liste « Ville » de la boîte Ambiance. "
+        "Son fichier météo est écrit dans le dossier météo de l'utilisateur, où le programme "
+        "et quelvan-cli le trouvent."));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(name_, &QLineEdit::textChanged, this, &EpwImportDialog::NameChanged);
+    new HelpTopics(this, HelpTopic::WeatherFiles);
+    NameChanged();
+}
+
+QString EpwImportDialog::StationName() const
+{
+    return name_->text().trimmed();
+}
+
+void EpwImportDialog::SetStationName(const QString& name)
+{
+    name_->setText(name);
+}
+
+bool EpwImportDialog::CreatesAmbiance() const
+{
+    return ambiance_->isChecked();
+}
+
+void EpwImportDialog::SetCreatesAmbiance(bool create)
+{
+    ambiance_->setChecked(create);
+}
+
+QString EpwImportDialog::FileName() const
+{
+    return ToQ(StationFileName(FromQ(StationName())));
+}
+
+void EpwImportDialog::NameChanged()
+{
+    // A station needs a name to be listed by.
+    ok_->setEnabled(!StationName().isEmpty());
+    file_->setText(FileName());
+    ambiance_->setText(QStringLiteral("Créer l'ambiance extérieure « %1 » et la choisir")
+                           .arg(StationAmbianceName(StationName())));
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,118 @@
+// The main window's report commands: printing, the print preview, the PDF export and the page
+// setup, all on the pages of the project as the form shows it.
+#include "ui/MainWindow.h"
+
+#include "core/Messages.h"
+#include "engine/annual/AnnualBalance.h"
+#include "model/KslDoc.h"
+#include "printing/ReportJob.h"
+#include "printing/ReportPrinter.h"
+#include "ui/CalculationRunner.h"
+#include "ui/KslView.h"
+#include "ui/Prompter.h"
+#include "ui/ReportChoiceSetting.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+namespace quelvan::ui {
+
+// The report of the project as the form shows it, with the calculation's series and profiles,
+// and the year of that project in the fine mode when the annual balance is chosen.
+static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
+{
+    printing::ReportPrinter report(doc, view.InputsFromControls(), view.Runner().Engine().View());
+    if (StoredAnnualBalanceChoice()) {
+        std::string error;
+        const auto problem = annual::PrepareAnnualBalance(
+            doc, view.InputsFromControls(), CalculationMode::Fine, &error);
+        auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
+        if (problem && !year)
+            error = msg::kInternalError;
+        report.SetAnnualBalance(std::move(year), error);
+    }
+    return report;
+}
+
+bool MainWindow::ReportRefused(bool needsPrinter)
+{
+    const std::string refusal
+        = printing::PrintRefusal(!needsPrinter || printing::HasDefaultPrinter(), doc_->printChoices,
+            StoredAnnualBalanceChoice());
+    if (refusal.empty())
+        return false;
+    prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
+    return true;
+}
+
+void MainWindow::PrintReport()
+{
+    // Without a printer the report can still be exported: offered rather than only refused.
+    if (!printing::HasDefaultPrinter()
+        && printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice()).empty()) {
+        if (prompter_->AskYesNoCancel(this,
+                QString::fromUtf8(msg::kNoDefaultPrinter)
+                    + QStringLiteral(".\n\nExporter le rapport en PDF ?"))
+            == Prompter::Answer::Yes)
+            ExportPdf();
+        return;
+    }
+    if (ReportRefused(true))
+        return;
+    // Straight to the default printer, without a print dialog.
+    QPrinter printer(QPrinter::HighResolution);
+    printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
+}
+
+void MainWindow::PrintPreview()
+{
+    if (ReportRefused(false))
+        return;
+    const printing::ReportPrinter report = MakeReport(*doc_, *view_);
+    QPrinter printer(QPrinter::HighResolution);
+    printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+        [&report](QPrinter* target) { report.PrintAll(*target); });
+    prompter_->Exec(dialog);
+}
+
+void MainWindow::ExportPdf()
+{
+    if (ReportRefused(false))
+        return;
+    QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
+        QString::fromStdString(printing::ReportPdfPath(*doc_)),
+        QStringLiteral("Documents PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().front();
+    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
+            pageLayout_.value_or(printing::DefaultPdfPageLayout()))) {
+        prompter_->Message(
+            this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);
+        return;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Rapport exporté dans « %1 »").arg(QFileInfo(path).fileName()));
+}
+
+void MainWindow::PrinterSetup()
+{
+    // The dialog opens on the session's choice, else on the PDF export's page (A4 landscape,
+    // its margins), so that accepting it unchanged keeps what the export did before; the choice
+    // is kept for printing, the preview and the PDF export until the program ends.
+    QPrinter printer(QPrinter::HighResolution);
+    printing::ConfigurePrinter(printer, 1, pageLayout_.value_or(printing::DefaultPdfPageLayout()));
+    QPageSetupDialog dialog(&printer, this);
+    if (prompter_->Exec(dialog) == QDialog::Accepted)
+        pageLayout_ = printer.pageLayout();
+}
+
+} // namespace quelvan::ui

@@ -1,0 +1,112 @@
+#include "ui/WeatherImport.h"
+
+#include "core/Messages.h"
+#include "engine/WeatherFiles.h"
+#include "model/KslDoc.h"
+#include "model/StationImport.h"
+#include "ui/EpwImportDialog.h"
+#include "ui/FilePath.h"
+#include "ui/Prompter.h"
+#include "ui/QtStrings.h"
+#include "weather/EpwImport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace quelvan::ui {
+
+namespace {
+QString Quoted(const QString& text)
+{
+    return QStringLiteral("« ") + text + QStringLiteral(" »");
+}
+} // namespace
+
+WeatherImport::WeatherImport(KslDoc& doc, Prompter& prompter, QWidget* window)
+    : doc_(doc)
+    , prompter_(prompter)
+    , window_(window)
+{
+}
+
+QString WeatherImport::AskForFile()
+{
+    QFileDialog dialog(window_, QStringLiteral("Importer un fichier météo EPW"), QString(),
+        QStringLiteral("Fichiers météo EPW (*.epw *.EPW);;Tous les fichiers (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (prompter_.Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+bool WeatherImport::Run(const std::string& epwPath)
+{
+    status_.clear();
+    EpwImportResult result = ImportEpwFile(epwPath);
+    // A time zone that contradicts the irradiance may still be what the user wants.
+    if (!result.year && result.nightIrradianceHours > kMostNightIrradianceHours) {
+        if (prompter_.AskYesNoCancel(window_,
+                ToQ(result.error) + QStringLiteral(".\n\nImporter quand même ce fichier ?"))
+            != Prompter::Answer::Yes)
+            return false;
+        result = ImportEpwFile(epwPath, { .acceptTimeZoneContradiction = true });
+    }
+    if (!result.year) {
+        prompter_.Message(window_, ToQ(result.error), Prompter::Icon::Exclamation);
+        return false;
+    }
+    EpwImportDialog dialog(QFileInfo(PathText(epwPath)).fileName(), result, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted)
+        return false;
+    const std::string name = FromQ(dialog.StationName());
+    const std::string fileName = FromQ(dialog.FileName());
+    if (StationWithFile(doc_.stations, fileName) == nullptr
+        && FreeStationIndex(doc_.stations) < 0) {
+        prompter_.Message(window_,
+            QStringLiteral("Le nombre maximum de stations météo est atteint"),
+            Prompter::Icon::Information);
+        return false;
+    }
+    if (!WriteStationFile(fileName, *result.year))
+        return false;
+    const int index = AddOrRenameStation(doc_, name, fileName);
+    status_ = QStringLiteral("Station météo %1 importée dans le fichier %2")
+                  .arg(Quoted(ToQ(name)), Quoted(ToQ(fileName)));
+    if (dialog.CreatesAmbiance()
+        && !ChooseStationAmbiance(doc_, index, FromQ(StationAmbianceName(ToQ(name)))))
+        prompter_.Message(
+            window_, QString::fromUtf8(msg::kMaxElements), Prompter::Icon::Information);
+    return true;
+}
+
+bool WeatherImport::WriteStationFile(const std::string& fileName, const WeatherYear& year)
+{
+    const std::string folder = UserWeatherDirectory();
+    const std::filesystem::path path = std::filesystem::path(folder) / fileName;
+    std::error_code error;
+    // A file this project's station already uses is replaced by the new import; any other may
+    // hold weather that cannot be made again.
+    if (!folder.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error))
+        && StationWithFile(doc_.stations, fileName) == nullptr) {
+        const QString question
+            = QStringLiteral("Le fichier météo %1 existe déjà dans le dossier météo de "
+                             "l'utilisateur.\n\nLe remplacer par cette station ?")
+                  .arg(Quoted(ToQ(fileName)));
+        if (prompter_.AskYesNoCancel(window_, question) != Prompter::Answer::Yes)
+            return false;
+    }
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, error);
+    if (folder.empty() || !year.Write(path.string())) {
+        prompter_.Message(window_,
+            QString::fromUtf8(msg::kWeatherWriteError) + QStringLiteral(" : ")
+                + PathText(folder.empty() ? fileName : path.string()),
+            Prompter::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quelvan::ui

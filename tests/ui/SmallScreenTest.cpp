@@ -1,0 +1,128 @@
+// Every window on a 1024 × 768 screen: inside it, the dynamic dialog's "Fermer" on it, the flux
+// window off the read-outs and back where the user left it.
+#include "UiTestSupport.h"
+#include "ui/AnnualBalanceWindow.h"
+#include "ui/ControlNames.h"
+#include "ui/DynamicCharacteristicsDialog.h"
+#include "ui/EpwImportDialog.h"
+#include "ui/FluxDensityWindow.h"
+#include "ui/HelpSupport.h"
+#include "ui/KslView.h"
+#include "ui/MainWindow.h"
+#include "ui/ProjectController.h"
+#include "ui/RecordListDlg.h"
+#include "ui/WindowPlacement.h"
+#include "weather/EpwImport.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace quelvan;
+using namespace quelvan::ui;
+using quelvan::ui::test::ScriptedPrompter;
+
+namespace {
+
+QRect Screen()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// Shows the window as it opens, and says whether it lies on the screen.
+testing::AssertionResult ShownOnTheScreen(QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+    if (Screen().contains(window.frameGeometry()))
+        return testing::AssertionSuccess();
+    const QRect f = window.frameGeometry();
+    return testing::AssertionFailure() << window.windowTitle().toStdString() << " at " << f.x()
+                                       << "," << f.y() << " " << f.width() << "×" << f.height();
+}
+
+class SmallScreen : public ::testing::Test {
+protected:
+    SmallScreen() { window.show(); }
+    ScriptedPrompter prompter;
+    MainWindow window { &prompter };
+};
+
+TEST_F(SmallScreen, EveryWindowOpensOnTheScreen)
+{
+    ASSERT_EQ(Screen().size(), QSize(1024, 768));
+    EXPECT_TRUE(Screen().contains(window.frameGeometry()));
+    EXPECT_GE(window.width(), MainWindow::kMinimumWidth);
+    // Each modal dialog as the program runs it, and the editing dialog of each list's first row.
+    QStringList seen;
+    prompter.onDialog = [&](QDialog& dialog) {
+        PlaceModal(dialog);
+        EXPECT_TRUE(ShownOnTheScreen(dialog));
+        seen << dialog.windowTitle();
+        if (auto* list = dynamic_cast<RecordListDlg*>(&dialog)) {
+            list->SelectRow(1);
+            list->EditSelected();
+        }
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
+    };
+    for (const ListKind kind : { ListKind::Materials, ListKind::Layers, ListKind::Ambiances })
+        window.Controller().EditList(kind);
+    window.Controller().References();
+    window.Controller().PrintChoice();
+    window.About();
+    EpwImportResult imported;
+    imported.location = "Essai-sur-Mer, REG, FRA";
+    imported.repairs.assign(6, "29 février retiré (année bissextile)");
+    EpwImportDialog epw(QStringLiteral("essai.epw"), imported, &window);
+    prompter.Exec(epw);
+    EXPECT_EQ(seen.size(), 10) << seen.join(QStringLiteral(", ")).toStdString();
+
+    window.ShowDynamicCharacteristics();
+    DynamicCharacteristicsDialog& dynamic = *window.DynamicDialog();
+    EXPECT_TRUE(ShownOnTheScreen(dynamic));
+    const auto* close = dynamic.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+    EXPECT_TRUE(
+        dynamic.rect().contains(QRect(close->mapTo(&dynamic, QPoint(0, 0)), close->size())));
+    // Room is left for a window frame and a desktop panel (the dialog used to be 755 high).
+    EXPECT_LE(dynamic.frameGeometry().height(), Screen().height() - 60);
+    EXPECT_LE(dynamic.frameGeometry().width(), Screen().width());
+    window.ShowAnnualBalance();
+    EXPECT_TRUE(ShownOnTheScreen(*window.AnnualWindow()));
+    window.AnnualWindow()->close();
+    ShowHelp(&window, HelpTopic::Contents);
+    int helpWindows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == QStringLiteral("Aide de Quelvan")) {
+            EXPECT_TRUE(ShownOnTheScreen(*top));
+            ++helpWindows;
+        }
+    EXPECT_EQ(helpWindows, 1);
+}
+
+// No room beside the main window on this screen: the flux window goes to the screen's bottom
+// left corner, under the read-outs; moved, it reopens where it was left.
+TEST_F(SmallScreen, TheFluxWindowLeavesTheReadoutsUncoveredAndKeepsItsPlace)
+{
+    window.View().SetCalculationMode(true);
+    FluxDensityWindow* flux = window.View().Tracer();
+    ASSERT_NE(flux, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(Screen().contains(flux->frameGeometry()));
+    for (const int id : { 1087, 1091, 1095, 1094, 1089, 1092, 1088, 1090, 1096, 1093 }) {
+        const QWidget* readout = window.View().findChild<QWidget*>(ControlName(id));
+        const QRect onScreen(readout->mapToGlobal(QPoint(0, 0)), readout->size());
+        EXPECT_FALSE(onScreen.intersects(flux->frameGeometry())) << id;
+    }
+    flux->move(flux->pos() + QPoint(30, -20));
+    const QPoint left = flux->pos();
+    window.View().SetCalculationMode(false);
+    window.View().SetCalculationMode(true);
+    EXPECT_EQ(window.View().Tracer()->pos(), left);
+    window.View().SetCalculationMode(false);
+}
+
+} // namespace
