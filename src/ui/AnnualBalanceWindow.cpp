@@ -152,7 +152,7 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     connect(copy_, &QPushButton::clicked, this, &AnnualBalanceWindow::CopyTable);
     connect(export_, &QPushButton::clicked, this, &AnnualBalanceWindow::ExportHours);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    new HelpTopics(this, HelpTopic::Contents);
+    new HelpTopics(this, HelpTopic::AnnualBalance);
 
     int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int row = 0; row < kRows; ++row)

@@ -32,7 +32,9 @@ enum class HelpTopic : int {
     WeatherFiles = 14030, // weather files, imported EPW stations
     OwnRecords = 14040, // materials and ambiances of one's own
     AnnualBalance = 14050, // the annual balance window
+    CompareWalls = 14060, // the wall comparison window
     KeysAndWindows = 14070, // keyboard, dropped files, where windows open
+    UndoRedo = 14080, // the "Édition" menu, values framed in red
 };
 
 // Every topic that has a page of its own.
@@ -43,6 +45,7 @@ inline constexpr std::array kHelpTopics { HelpTopic::Materials, HelpTopic::Ambia
     HelpTopic::Effusivity, HelpTopic::Inclination, HelpTopic::References,
     HelpTopic::SurfaceResistance, HelpTopic::Layer, HelpTopic::FineMode,
     HelpTopic::DynamicCharacteristics, HelpTopic::WeatherFiles, HelpTopic::OwnRecords,
-    HelpTopic::AnnualBalance, HelpTopic::KeysAndWindows };
+    HelpTopic::AnnualBalance, HelpTopic::CompareWalls, HelpTopic::KeysAndWindows,
+    HelpTopic::UndoRedo };
 
 } // namespace quelvan::ui

@@ -154,7 +154,7 @@ WallComparisonWindow::WallComparisonWindow(
     closing->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(closing);
-    new HelpTopics(this, HelpTopic::Contents);
+    new HelpTopics(this, HelpTopic::CompareWalls);
     resize(1100, 820);
     UpdateButtons();
 }

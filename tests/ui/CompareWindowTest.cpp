@@ -10,6 +10,7 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
+#include "ui/HelpSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/WallComparisonWindow.h"
 
@@ -75,6 +76,9 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
     window.Action(QStringLiteral("actionCompareWalls"))->trigger();
     WallComparisonWindow* compare = window.ComparisonWindow();
     ASSERT_NE(compare, nullptr);
+    // F1 anywhere in it opens its own help page.
+    EXPECT_EQ(
+        compare->findChild<HelpTopics*>()->TopicFor(compare->Table()), HelpTopic::CompareWalls);
     // The walls are computed elsewhere: their results wait for this thread's event loop.
     EXPECT_TRUE(compare->IsComputing());
     ASSERT_TRUE(compare->AddProjectFile(ProjectFile("epais.ksl", "150")));
