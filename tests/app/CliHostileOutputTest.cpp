@@ -7,6 +7,7 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
+#include "support/SyntheticEpw.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -25,8 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kBuiltWeather = std::string(QUELVAN_BUILD_WEATHER_DIR) + "/";
-const std::string kEpw
-    = QUELVAN_SHARED_DIR "/weather-samples/FRA_AR_Lyon-Bron.AP.074800_TMYx.2004-2018.epw";
 const std::string kNormals = QUELVAN_SOURCE_DIR "/data/climate/normals.csv";
 
 std::string Replaced(std::string text, std::string_view mark, const std::string& by)
@@ -123,8 +122,8 @@ protected:
         const std::string content = GetParam().Content();
         fs::copy_file(
             QUELVAN_TEST_DATA_DIR "/hostile-files/control-characters.ksl", File(name + ".ksl"));
-        test::WriteBytes(
-            File(name + ".epw"), Replaced(test::ReadBytes(kEpw), "Lyon Bron AP", content));
+        // The hostile text as the EPW file's city, in its LOCATION line.
+        test::WriteSyntheticEpw(File(name + ".epw"), content, [](int) { return 10.0; });
         test::WriteBytes(File(name + ".csv"),
             std::regex_replace(test::ReadBytes(kNormals),
                 std::regex("(\\nAgen,[^\\n]*,1981-2010,)A,"), "$1" + content.substr(0, 1) + ","));
