@@ -59,10 +59,9 @@ std::string Join(const std::string& directory, const std::string& name)
 
 bool HoldsWeatherYear(const std::string& path)
 {
-    constexpr std::size_t kYearHours = 8760;
     constexpr std::size_t kNumericCells = 7;
     const std::optional<TextLines> text = ReadTextLines(path);
-    if (!text || text->lines.size() < kYearHours + 1)
+    if (!text || text->lines.size() < 2)
         return false;
     std::string_view line = text->lines[1];
     for (std::size_t cell = 0; cell < kNumericCells; ++cell) {
@@ -72,7 +71,8 @@ bool HoldsWeatherYear(const std::string& path)
         line.remove_prefix(start);
         const std::size_t end = std::min(line.find_first_of(" \t"), line.size());
         float value = 0.0f;
-        if (!ParseFloat(line.substr(0, end), value))
+        // The hour column starts at 1 (a results file's first hour is 0).
+        if (!ParseFloat(line.substr(0, end), value) || (cell == 0 && value != 1.0f))
             return false;
         line.remove_prefix(end);
     }

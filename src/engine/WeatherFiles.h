@@ -37,10 +37,12 @@ std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search);
 std::optional<std::string> FindWeatherFile(
     const std::string& fileName, const WeatherSearch& search);
 
-// Whether the file at the path holds an hourly weather year: a header line, then at least 8760
-// lines whose first seven cells (tabs or blanks between them) are numbers, as the program's own
-// weather files and those imported from EPW files. Commands refuse to replace such a file
-// unless told to: it may hold measured data that cannot be made again.
+// Whether the file at the path holds hourly weather: a header line, then a line of hour 1
+// whose first seven cells (tabs or blanks between them) are numbers, as the program's own
+// weather files, those imported from EPW files and shorter files read from their start (a
+// typical day). A results file starts at hour 0 and a project with a text line, so neither is
+// taken for one. Commands refuse to replace such a file unless told to: it may hold measured
+// data that cannot be made again.
 bool HoldsWeatherYear(const std::string& path);
 
 } // namespace quelvan

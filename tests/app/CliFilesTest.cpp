@@ -125,6 +125,9 @@ std::vector<Refusal> OutputRefusals()
         // A project or a weather file is kept unless --force is given.
         { "cp p.ksl b.ksl", "run p.ksl -o b.ksl", "b.ksl", kProject },
         { copyAgen + ".", "run p.ksl -o FR_Agen.wth", "FR_Agen.wth", kWeather },
+        // A weather file shorter than a year (a typical day) is weather all the same.
+        { "head -n 25 '" + kBuiltWeather + "FR_Agen.wth' > FR_Jour.wth", "run p.ksl -o FR_Jour.wth",
+            "FR_Jour.wth", kWeather },
         { "mkdir gen && " + copyAgen + "gen", "weather generate --out gen --city Agen",
             "gen/FR_Agen.wth", kWeather },
         { copyAgen + ".", "weather import '" + kEpw + "' -o FR_Agen.wth", "FR_Agen.wth",
