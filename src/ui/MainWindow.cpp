@@ -59,10 +59,12 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
         if (controller_->EditList(ListKind::Ambiances, side))
             view_->FillAmbianceList(side);
     });
-    // The dynamic characteristics follow the form's surface resistances as they are typed.
+    // The dynamic characteristics and the wall comparison follow the form as it is typed.
     connect(view_, &KslView::formEdited, this, [this] {
         if (dynamicDialog_)
             dynamicDialog_->Refresh();
+        if (comparisonWindow_)
+            comparisonWindow_->ProjectChanged();
     });
     connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
         dataMenu_->setEnabled(!calculation);
@@ -233,7 +235,7 @@ void MainWindow::BuildDataMenu()
     AddAction(dataMenu_, "&Bilan annuel...", "actionAnnualBalance", &MainWindow::ShowAnnualBalance,
         {}, "Pertes et apports de la paroi mois par mois sur une année");
     AddAction(dataMenu_, "Com&parer des parois...", "actionCompareWalls",
-        &MainWindow::ShowWallComparison, {}, "Figures et semaines de plusieurs parois côte à côte");
+        &MainWindow::ShowWallComparison, {}, "Valeurs et semaines de plusieurs parois côte à côte");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -334,6 +336,8 @@ void MainWindow::AfterDocumentChange()
     view_->DocumentChanged();
     if (dynamicDialog_)
         dynamicDialog_->Refresh();
+    if (comparisonWindow_)
+        comparisonWindow_->ProjectChanged();
     UpdateTitle();
 }
 

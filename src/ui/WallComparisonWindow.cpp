@@ -29,6 +29,8 @@ namespace quelvan::ui {
 namespace {
 
 constexpr int kLegendHeight = 44;
+// How long the project must stay unchanged before its walls are computed again.
+constexpr int kFollowDelayMs = 300;
 
 QFont LegendFont()
 {
@@ -91,6 +93,9 @@ WallComparisonWindow::WallComparisonWindow(
     setObjectName(QStringLiteral("wallComparison"));
     setWindowTitle(QStringLiteral("Comparer des parois"));
     setModal(false);
+    followTimer_.setSingleShot(true);
+    followTimer_.setInterval(kFollowDelayMs);
+    connect(&followTimer_, &QTimer::timeout, this, &WallComparisonWindow::Recompute);
     walls_.emplace_back();
     auto* layout = new QVBoxLayout(this);
 
@@ -247,8 +252,15 @@ void WallComparisonWindow::StopWorker()
     stop_ = false;
 }
 
+void WallComparisonWindow::ProjectChanged()
+{
+    if (isVisible())
+        followTimer_.start();
+}
+
 void WallComparisonWindow::Recompute()
 {
+    followTimer_.stop();
     StopWorker();
     const int generation = ++generation_;
     auto refuse = [this] {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -55,6 +56,9 @@ public:
     void SetAnnual(bool annual);
     // Computes every wall again from the project as it is now (stopping a study still running).
     void Recompute();
+    // The project changed: computes again once the edits pause (keystrokes in a field make one
+    // computation, not one each).
+    void ProjectChanged();
 
     bool IsComputing() const { return computing_; }
     int WallCount() const;
@@ -89,6 +93,7 @@ private:
     std::atomic<bool> stop_ { false };
     bool computing_ = false;
     bool annual_ = false;
+    QTimer followTimer_; // the pause after the project's last change
     // Results of a study started before the last Recompute may still be queued, and are dropped.
     int generation_ = 0;
     QLabel* status_ = nullptr;

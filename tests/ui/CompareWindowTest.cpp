@@ -10,8 +10,11 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
+#include "ui/ControlNames.h"
 #include "ui/HelpSupport.h"
+#include "ui/KslView.h"
 #include "ui/MainWindow.h"
+#include "ui/NumberEdit.h"
 #include "ui/WallComparisonWindow.h"
 
 #include <QAction>
@@ -124,6 +127,23 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
     for (int w = 0; w < 3; ++w)
         EXPECT_GT(PixelsOf(*chart, WallComparisonWindow::WallColour(w)), 100) << w;
     EXPECT_TRUE(prompter.messages.empty());
+
+    // A value typed on the form: once the typing pauses, the project's wall and its variant are
+    // computed again (a higher exterior surface resistance lowers U on both).
+    const double before = Number(table, 0, 0);
+    auto* rse = window.View().findChild<NumberEdit*>(ControlName(1002));
+    ASSERT_NE(rse, nullptr);
+    for (const char* typed : { "0", "0.", "0.5" }) {
+        rse->setText(QString::fromLatin1(typed));
+        emit rse->textEdited(rse->text());
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!compare->IsComputing() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    Wait(*compare);
+    EXPECT_LT(Number(table, 0, 0), before);
+    EXPECT_EQ(table.item(0, 2)->text(), table.item(0, 0)->text());
 }
 
 TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
