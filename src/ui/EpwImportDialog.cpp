@@ -36,7 +36,10 @@ QString SiteText(const Site& site)
 
 QString StationAmbianceName(const QString& station)
 {
-    return QStringLiteral("Météo de ") + station;
+    // "de" is elided before a vowel: "Météo d'Essai-sur-Mer", "Météo de Lyon".
+    const QString vowels = QStringLiteral("aeiouyàâäéèêëîïôöùûü");
+    const bool elided = !station.isEmpty() && vowels.contains(station.front().toLower());
+    return (elided ? QStringLiteral("Météo d'") : QStringLiteral("Météo de ")) + station;
 }
 
 QString EpwImportDialog::CityOf(const std::string& location)

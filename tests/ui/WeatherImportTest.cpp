@@ -94,8 +94,7 @@ TEST_F(WeatherImport, RunsUnderItsStationsNameAndTheProjectReopensWithIt)
     ASSERT_TRUE(std::filesystem::is_regular_file(StationFile(doc.stations.At(0).fileName)));
     EXPECT_TRUE(doc.modified);
     // The new exterior ambiance is chosen on the form, under the station's name.
-    EXPECT_EQ(
-        ExteriorList()->currentText(), QStringLiteral("Météo de Essai-sur-Mer (synthétique)"));
+    EXPECT_EQ(ExteriorList()->currentText(), QStringLiteral("Météo d'Essai-sur-Mer (synthétique)"));
     EXPECT_TRUE(window.statusBar()->currentMessage().contains(QStringLiteral("Essai-sur-Mer")));
 
     // The calculation reads the station's weather: 12.5 °C at every hour.
@@ -143,6 +142,16 @@ TEST_F(WeatherImport, RunsUnderItsStationsNameAndTheProjectReopensWithIt)
     EXPECT_EQ(cities, 11);
 }
 
+// The ambiance made on a station reads as French writes it: "de" elided before a vowel.
+TEST(StationAmbiance, NameElidesDeBeforeAVowel)
+{
+    EXPECT_EQ(StationAmbianceName(QStringLiteral("Lyon Bron AP")),
+        QStringLiteral("Météo de Lyon Bron AP"));
+    EXPECT_EQ(StationAmbianceName(QStringLiteral("Orléans")), QStringLiteral("Météo d'Orléans"));
+    EXPECT_EQ(StationAmbianceName(QStringLiteral("Évreux")), QStringLiteral("Météo d'Évreux"));
+    EXPECT_EQ(StationAmbianceName(QStringLiteral("Le Havre")), QStringLiteral("Météo de Le Havre"));
+}
+
 // The import is one step of the edit history: undone, the station, its ambiance and the choice
 // on the form go and the project is as saved again; redone, they come back.
 TEST_F(WeatherImport, UndoTakesTheStationAndItsAmbianceOutAgain)
@@ -170,7 +179,7 @@ TEST_F(WeatherImport, UndoTakesTheStationAndItsAmbianceOutAgain)
     ASSERT_EQ(doc.stations.Count(), 1);
     EXPECT_EQ(doc.stations.At(0).name, "Essai-sur-Mer");
     EXPECT_EQ(doc.exteriorAmbiances.Count(), ambiances + 1);
-    EXPECT_EQ(ExteriorList()->currentText(), QStringLiteral("Météo de Essai-sur-Mer"));
+    EXPECT_EQ(ExteriorList()->currentText(), QStringLiteral("Météo d'Essai-sur-Mer"));
     EXPECT_TRUE(doc.modified);
 }
 
