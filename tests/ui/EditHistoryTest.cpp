@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -108,6 +110,8 @@ struct EditCase {
     // Brings the project to the state the edit starts from (then saved), if needed.
     std::function<void(Desk&)> prepare;
     std::function<void(Desk&)> edit;
+
+    friend void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 };
 
 // Duplicates a list's first row and keeps the copy ("Copie de ..."), the own record a deletion
