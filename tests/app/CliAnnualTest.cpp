@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/TextFile.h"
 #include "model/KslDoc.h"
+#include "model/StationImport.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
 
@@ -134,6 +135,19 @@ TEST_F(CliAnnual, RefusesWhatCannotBeReadOrWritten)
     EXPECT_EQ(Run("annual meteo.ksl --weather-dir . --hourly h.csv"), 1);
     EXPECT_EQ(err_.rfind(std::string(msg::kWeatherReadError) + " : ", 0), 0u) << err_;
     EXPECT_TRUE(err_.ends_with("FR_Mâcon.wth, ligne 1, champ 2 : colonne absente\n")) << err_;
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "h.csv"));
+
+    // A weather file found in no folder (a station whose file was never imported here) is
+    // named, and nothing is written.
+    KslDoc station;
+    station.stations.Append(
+        std::make_unique<WeatherStation>(WeatherStation { 10, "Absente", "Station_Absente.wth" }));
+    ASSERT_TRUE(ChooseStationAmbiance(station, 10, "Météo d'Absente"));
+    ASSERT_EQ(WriteProjectFile(station, File("station.ksl")), WriteResult::Ok);
+    EXPECT_EQ(Run("annual station.ksl --hourly h.csv"), 1);
+    EXPECT_EQ(err_.rfind(std::string(msg::kWeatherReadError), 0), 0u) << err_;
+    EXPECT_NE(err_.find("Station_Absente.wth"), std::string::npos) << err_;
+    EXPECT_TRUE(out_.empty()) << out_;
     EXPECT_FALSE(std::filesystem::exists(folder_ / "h.csv"));
 
     KslDoc wall;
