@@ -156,6 +156,7 @@ WallComparisonWindow::WallComparisonWindow(
     auto* closing = new QHBoxLayout;
     closing->addStretch();
     auto* close = new QPushButton(QStringLiteral("Fermer"), this);
+    close->setObjectName(QStringLiteral("close"));
     closing->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(closing);

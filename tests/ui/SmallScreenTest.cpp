@@ -11,6 +11,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
+#include "ui/WallComparisonWindow.h"
 #include "ui/WindowPlacement.h"
 #include "weather/EpwImport.h"
 
@@ -93,6 +94,15 @@ TEST_F(SmallScreen, EveryWindowOpensOnTheScreen)
     window.ShowAnnualBalance();
     EXPECT_TRUE(ShownOnTheScreen(*window.AnnualWindow()));
     window.AnnualWindow()->close();
+    // The comparison window wants 1100 × 820: it is cut to the screen, its "Fermer" in view.
+    window.ShowWallComparison();
+    WallComparisonWindow& compare = *window.ComparisonWindow();
+    EXPECT_TRUE(ShownOnTheScreen(compare));
+    const auto* closeCompare = compare.findChild<QPushButton*>(QStringLiteral("close"));
+    ASSERT_NE(closeCompare, nullptr);
+    EXPECT_TRUE(compare.rect().contains(
+        QRect(closeCompare->mapTo(&compare, QPoint(0, 0)), closeCompare->size())));
+    compare.close();
     ShowHelp(&window, HelpTopic::Contents);
     int helpWindows = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
