@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -395,6 +396,11 @@ QAction* SoakDriver::ExecMenu(QMenu& menu, const QPoint&)
 int SoakDriver::Exec(QDialog& dialog)
 {
     Trace(QStringLiteral("dialog %1").arg(dialog.windowTitle()));
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog); files && !settled_ && !epwFile.isEmpty()
+        && dialog.windowTitle() == QStringLiteral("Importer un fichier météo EPW") && Chance(80)) {
+        files->selectFile(epwFile);
+        return QDialog::Accepted;
+    }
     if (settled_ || depth_ >= 3 || IsPlatformDialog(dialog))
         return QDialog::Rejected;
     ++depth_;

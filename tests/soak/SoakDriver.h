@@ -53,6 +53,9 @@ public:
     MainWindow& Window() { return *window_; }
     long Messages() const { return messages_; }
     QString finalSaveName;
+    // An EPW file the import's file dialog is given (most of the time), so that stations enter
+    // the soaked project; empty: that dialog is refused like the other file dialogs.
+    QString epwFile;
 
     void Message(QWidget* parent, const QString& text, Icon icon) override;
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override;

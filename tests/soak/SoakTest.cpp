@@ -7,6 +7,7 @@
 #include "model/ProjectState.h"
 #include "persistence/ProjectFile.h"
 #include "soak/SoakDriver.h"
+#include "support/SyntheticEpw.h"
 #include "ui/EditHistory.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace quelvan;
@@ -68,10 +70,17 @@ TEST(Soak, RandomActionsLeaveAHistoryAndAProjectThatSavesAndReopensIdentically)
     std::fflush(stdout);
     platformHandler = qInstallMessageHandler(QuietPlatformNotes);
     QTemporaryDir folder;
+    // Imported weather goes into the soak's own folder, never the user's.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QDir(folder.path()).filePath(QStringLiteral("donnees")).toUtf8());
     soak::SoakDriver driver(plan, folder.path(), ProjectsToOpen(folder.path()));
+    driver.epwFile = folder.filePath(QStringLiteral("essai.epw"));
+    test::WriteSyntheticEpw(driver.epwFile.toStdString(), "Essai-sur-Mer",
+        [](int hour) { return 10.0 + 8.0 * std::sin(hour * 2.0 * 3.141592653589793 / 24.0); });
     const long actions = driver.Run();
-    std::printf("soak: %ld actions, %ld messages (QUELVAN_SOAK_ACTIONS=%ld to stop there)\n",
-        actions, driver.Messages(), actions);
+    std::printf("soak: %ld actions, %ld messages, %d weather stations imported "
+                "(QUELVAN_SOAK_ACTIONS=%ld to stop there)\n",
+        actions, driver.Messages(), driver.Window().Document().stations.Count(), actions);
     EXPECT_GT(actions, 0);
     driver.Settle();
 
@@ -101,6 +110,7 @@ TEST(Soak, RandomActionsLeaveAHistoryAndAProjectThatSavesAndReopensIdentically)
     driver.finalSaveName = folder.filePath(QStringLiteral("final-2.ksl"));
     ASSERT_TRUE(window.Controller().SaveAs());
     EXPECT_EQ(Bytes(driver.finalSaveName), Bytes(first));
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 } // namespace
