@@ -11,6 +11,7 @@
 #include "ui/FluxDensityWindow.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramSettings.h"
 #include "ui/WindowPlacement.h"
 
 #include "graphics/ProfileChart.h"
@@ -23,6 +24,8 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -30,6 +33,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <set>
 
 using namespace quelvan;
@@ -260,6 +265,48 @@ TEST(Placement, BesideTheOwnerWhereThereIsRoomElseInsideTheScreen)
             << row.owner.x() << "," << row.owner.y();
     // Larger than the screen: cut to it.
     EXPECT_EQ(PlaceFrame(QSize(2000, 300), owner, screen, Placement::Beside).width(), 1280);
+}
+
+// The main window starts the first time as the screen suits, then where and as large as it was
+// left, brought back inside the screen when that place is gone.
+TEST(Placement, TheMainWindowStartsToSuitTheScreenThenWhereItWasLeft)
+{
+    const QStringList keys { QStringLiteral("Fenetres/Principale"),
+        QStringLiteral("Fenetres/PrincipaleAgrandie") };
+    const auto forget = [&keys] {
+        QSettings settings = ProgramSettings();
+        for (const QString& key : keys)
+            settings.remove(key);
+    };
+    forget();
+    const auto fresh = [] {
+        auto window = std::make_unique<QWidget>();
+        window->setMinimumSize(MainWindow::kMinimumWidth, MainWindow::kMinimumHeight);
+        RestoreMainWindowPlace(*window);
+        return window;
+    };
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    std::unique_ptr<QWidget> first = fresh();
+    if (area.width() < 1280 || area.height() < 800) {
+        EXPECT_EQ(first->size(), QSize(780, 500));
+        EXPECT_EQ(first->pos(), area.topLeft() + QPoint(3, 3));
+    } else {
+        EXPECT_EQ(first->width(), std::min(area.width() * 2 / 3, 1400));
+        EXPECT_TRUE(area.contains(first->geometry()));
+    }
+
+    first->resize(790, 510);
+    first->move(area.topLeft() + QPoint(7, 30));
+    RememberMainWindowPlace(*first);
+    std::unique_ptr<QWidget> again = fresh();
+    EXPECT_EQ(again->size(), QSize(790, 510));
+    EXPECT_EQ(again->pos(), area.topLeft() + QPoint(7, 30));
+
+    // A place on a screen that is no longer there.
+    ProgramSettings().setValue(keys.front(), QRect(area.right() + 3000, 50, 800, 520));
+    std::unique_ptr<QWidget> moved = fresh();
+    EXPECT_TRUE(area.contains(moved->geometry())) << moved->x() << ", " << moved->y();
+    forget();
 }
 
 } // namespace

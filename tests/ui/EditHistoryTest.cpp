@@ -282,7 +282,7 @@ TEST(EditHistory, KeystrokesInOneFieldMakeOneStepThatTheFieldsKeysUndoAndRedo)
     EXPECT_EQ(d.Stack().count(), 2);
 }
 
-TEST(EditHistory, TheSaveQuestionFollowsTheSavedStateAndANewProjectStartsAfresh)
+TEST(EditHistory, TheSaveQuestionFollowsTheSavedStateAndANewOrOpenedProjectStartsAfresh)
 {
     Desk d;
     d.Retype(1002, "0.1");
@@ -299,6 +299,17 @@ TEST(EditHistory, TheSaveQuestionFollowsTheSavedStateAndANewProjectStartsAfresh)
     EXPECT_EQ(d.Stack().count(), 0);
     EXPECT_FALSE(d.window.Action(QStringLiteral("actionUndo"))->isEnabled());
     EXPECT_EQ(d.Control<NumberEdit>(1002)->text(), QStringLiteral("0.04"));
+
+    // An opened project starts afresh too, unmodified, whatever the history held before.
+    d.Retype(1002, "0.2");
+    d.Retype(1001, "0.3");
+    ASSERT_EQ(d.Stack().count(), 2);
+    d.Stack().undo();
+    ASSERT_TRUE(d.window.OpenFile(d.folder.filePath(QStringLiteral("p.ksl")).toStdString()));
+    EXPECT_EQ(d.Stack().count(), 0);
+    EXPECT_FALSE(d.Doc().modified);
+    EXPECT_FALSE(d.window.Action(QStringLiteral("actionRedo"))->isEnabled());
+    EXPECT_EQ(d.Control<NumberEdit>(1002)->text(), QStringLiteral("0.1"));
 }
 
 TEST(EditHistory, LockedInCalculationMode)
