@@ -13,7 +13,7 @@ struct ReadFaultInfo {
     std::string_view ending = {};
 };
 
-constexpr std::array<ReadFaultInfo, 20> kReadFaults { {
+constexpr std::array<ReadFaultInfo, 21> kReadFaults { {
     { ReadFault::Unreadable, "fichier illisible" },
     { ReadFault::NotFound, "fichier introuvable" },
     { ReadFault::Empty, "fichier vide" },
@@ -31,6 +31,7 @@ constexpr std::array<ReadFaultInfo, 20> kReadFaults { {
     { ReadFault::BrokenLink, "lien brisé" },
     { ReadFault::UnexpectedHour, "heure attendue" },
     { ReadFault::IncompleteLine, "ligne incomplète" },
+    { ReadFault::UnendedLastLine, "dernière ligne sans fin de ligne (fichier coupé ?)" },
     { ReadFault::DuplicateIdentifier, "identifiant", "en double" },
     { ReadFault::UnknownStation, "station météo inconnue" },
     { ReadFault::NotABareFileName, "nom de fichier sans dossier attendu" },

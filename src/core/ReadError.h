@@ -26,7 +26,8 @@ enum class ReadFault : std::uint8_t {
     TooLarge, // a file above the reader's size limit
     BrokenLink, // a symbolic link to nothing, or a loop of links
     UnexpectedHour, // a weather line whose hour does not follow the previous line's
-    IncompleteLine, // a line with fewer fields than the file's lines hold, or cut before its end
+    IncompleteLine, // a line with fewer fields than the file's lines hold
+    UnendedLastLine, // a last line without its line end: the file may have been cut inside it
     DuplicateIdentifier, // a record whose identifier an earlier record of its list holds
     UnknownStation, // an ambiance naming no city of the list and no weather station of the file
     NotABareFileName, // a file name with a folder part or a blank, where a bare name is kept

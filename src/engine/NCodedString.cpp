@@ -313,7 +313,8 @@ ErrorCode NCodedString::LoadFile(double from, double to)
         segments_.push_back({ t0, t1, start, value });
     }
     if (hourColumn_ > 0 && table_.LeftOutUnendedLine()) {
-        fileError_ = { fileError_.file, r + 1, {}, ReadFault::IncompleteLine, {} };
+        // A line cut inside its last number cannot be told from a whole one: refused whole.
+        fileError_ = { fileError_.file, r + 1, {}, ReadFault::UnendedLastLine, {} };
         return ProfileFault::BadLine;
     }
     // The first hour runs from the last value of the year.
