@@ -78,7 +78,7 @@ TEST(Soak, RandomActionsLeaveAHistoryAndAProjectThatSavesAndReopensIdentically)
     test::WriteSyntheticEpw(driver.epwFile.toStdString(), "Essai-sur-Mer",
         [](int hour) { return 10.0 + 8.0 * std::sin(hour * 2.0 * 3.141592653589793 / 24.0); });
     const long actions = driver.Run();
-    std::printf("soak: %ld actions, %ld messages, %d weather stations imported "
+    std::printf("soak: %ld actions, %ld messages, %d weather stations in the project at the end "
                 "(QUELVAN_SOAK_ACTIONS=%ld to stop there)\n",
         actions, driver.Messages(), driver.Window().Document().stations.Count(), actions);
     EXPECT_GT(actions, 0);
