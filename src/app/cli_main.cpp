@@ -1,4 +1,5 @@
 #include "app/cli/CliCommands.h"
+#include "core/ControlText.h"
 
 int main(int argc, char** argv)
 {
@@ -26,5 +27,12 @@ int main(int argc, char** argv)
     // This build leaves Qt, and so render and report, to the drawing program beside it.
     commands.PassOtherCommandsTo(QUELVAN_CLI_DRAWING_PROGRAM);
 #endif
-    return commands.Run(argc, argv);
+    const int code = commands.Run(argc, argv);
+    // A study or a table cut short by a full disk must not end as a success.
+    if (!quelvan::StandardOutputWritten()) {
+        quelvan::PrintError("Erreur d'écriture sur la sortie standard : ce qui a été affiché est "
+                            "incomplet");
+        return code == 0 ? 1 : code;
+    }
+    return code;
 }

@@ -111,4 +111,9 @@ void PrintErrorLines(std::string_view text)
     PrintEachLine(stderr, text);
 }
 
+bool StandardOutputWritten()
+{
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+}
+
 } // namespace quelvan

@@ -23,5 +23,8 @@ void PrintLine(std::string_view text);
 void PrintError(std::string_view text);
 void PrintLines(std::string_view text);
 void PrintErrorLines(std::string_view text);
+// Flushes standard output; false when anything printed there could not be written (a full
+// disk, a closed file), which a command must not report as success.
+bool StandardOutputWritten();
 
 } // namespace quelvan

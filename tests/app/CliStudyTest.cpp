@@ -174,6 +174,8 @@ TEST_F(CliStudy, RefusalsExitWithTwoAndTheirMessage)
         { "sweep mur.ksl --reverse --shard 3/3", "--shard : « 3/3 » n'est pas une part K/N" },
         { "sweep mur.ksl --reverse --jobs 0", "--jobs : « 0 » n'est pas un nombre de tâches" },
         { "compare mur.ksl --json --csv", "--json et --csv : choisir l'un des deux formats" },
+        { "sweep mur.ksl --layer 2 --thickness 50 --layer 2 --thickness 60",
+            "--thickness : la couche 2 est déjà variée" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.arguments), 2) << c.arguments;
@@ -183,6 +185,29 @@ TEST_F(CliStudy, RefusalsExitWithTwoAndTheirMessage)
     EXPECT_EQ(Run("sweep mur.ksl --reverse -o mur.ksl"), 1);
     EXPECT_EQ(err_,
         "Écriture refusée : « mur.ksl » est le fichier lu « mur.ksl » : il serait remplacé\n");
+    // An output that could not be written is refused before the study, not after it.
+    EXPECT_EQ(Run("sweep mur.ksl --reverse -o absent/etude.csv --csv"), 1);
+    EXPECT_EQ(
+        err_, "Écriture refusée : « absent/etude.csv » : le dossier « absent » n'existe pas\n");
+    EXPECT_EQ(out_, "");
+}
+
+// A study (or any table) that could not be written to standard output, a full disk here, is no
+// success: a script or a cluster's job chain must see it fail.
+TEST_F(CliStudy, WhatCouldNotBePrintedEndsInFailure)
+{
+    for (const std::string arguments :
+        { "sweep mur.ksl --reverse --csv", "compare mur.ksl --json", "check mur.ksl" }) {
+        const std::string command = "cd '" + folder_.string() + "' && '" + QUELVAN_CLI_PATH + "' "
+            + arguments + " >/dev/full 2>err.txt";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << arguments;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << arguments;
+        EXPECT_NE(test::ReadBytes(File("err.txt")).find("Erreur d'écriture sur la sortie standard"),
+            std::string::npos)
+            << arguments;
+    }
+    EXPECT_EQ(Run("check mur.ksl"), 0);
 }
 
 TEST_F(CliStudy, RefusedVariantsHaveTheirMessageInTheirRow)

@@ -69,7 +69,8 @@ int Annual(const AnnualCommandOptions& options)
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project)
         || !OutputsAreSafe(FilesReadByRun(options.project, doc, options.weatherDirectory),
-            { options.hourly }, options.force))
+            { options.hourly }, options.force)
+        || !OutputFoldersAreWritable({ options.hourly }))
         return kExitFailure;
     WeatherSearch search;
     search.explicitDirectory = options.weatherDirectory;

@@ -6,7 +6,10 @@
 #include "engine/WeatherFiles.h"
 #include "persistence/ProjectFile.h"
 
+#include <filesystem>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quelvan::cli {
 
@@ -73,6 +76,27 @@ bool OutputsAreSafe(
             return false;
         }
         checked.push_back(output);
+    }
+    return true;
+}
+
+bool OutputFoldersAreWritable(const std::vector<std::string>& outputs)
+{
+    for (const std::string& output : outputs) {
+        if (output.empty())
+            continue;
+        const std::filesystem::path parent = std::filesystem::path(output).parent_path();
+        const std::string folder = parent.empty() ? std::string(".") : parent.string();
+        std::error_code error;
+        std::string reason;
+        if (!std::filesystem::is_directory(folder, error))
+            reason = "le dossier " + Quoted(folder) + " n'existe pas";
+        else if (::access(folder.c_str(), W_OK | X_OK) != 0)
+            reason = "le dossier " + Quoted(folder) + " n'est pas accessible en écriture";
+        if (!reason.empty()) {
+            PrintError(kRefused + output + " » : " + reason);
+            return false;
+        }
     }
     return true;
 }

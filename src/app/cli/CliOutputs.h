@@ -18,4 +18,9 @@ namespace quelvan::cli {
 bool OutputsAreSafe(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs,
     bool force = false);
 
+// For commands whose work is long (studies, a year): refuses, with a French message on standard
+// error, an output whose folder does not exist or cannot be written into, so that the failure
+// comes before the work rather than after it. Empty names are skipped.
+bool OutputFoldersAreWritable(const std::vector<std::string>& outputs);
+
 } // namespace quelvan::cli

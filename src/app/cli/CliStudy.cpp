@@ -148,7 +148,8 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
     if (options.json && options.csv)
         return UsageError(command, "--json et --csv : choisir l'un des deux formats");
     if (!OutputsAreSafe(FilesRead(study, projectFiles, options.weatherDirectory),
-            { options.output }, options.force))
+            { options.output }, options.force)
+        || !OutputFoldersAreWritable({ options.output }))
         return kExitFailure;
 
     variants::FigureOptions figures;

@@ -298,6 +298,16 @@ std::optional<std::vector<SweepAxis>> BuildAxes(
         std::optional<SweepAxis> axis = LayerAxis(base, layer, error);
         if (!axis)
             return std::nullopt;
+        // A layer's thickness (or material) varied twice: the second axis would overwrite the
+        // first in every variant while its rows still named the first's values.
+        for (const SweepAxis& earlier : axes)
+            if (earlier.kind == axis->kind && earlier.layer == axis->layer) {
+                if (error != nullptr)
+                    *error = std::string(
+                                 axis->kind == AxisKind::Thickness ? "--thickness" : "--material")
+                        + " : la couche " + std::to_string(axis->layer) + " est déjà variée";
+                return std::nullopt;
+            }
         axes.push_back(std::move(*axis));
     }
     if (request.reverse)

@@ -91,6 +91,15 @@ TEST(VariantSweep, RefusalsNameTheOptionAndTheFault)
         EXPECT_FALSE(BuildAxes(doc, { { c.layer }, false, c.azimuths }, &error)) << c.message;
         EXPECT_EQ(error, c.message);
     }
+    // The same layer's thickness twice; its thickness and its material together are a product.
+    std::string error;
+    EXPECT_FALSE(BuildAxes(doc,
+        { { { K::Thickness, "2", "50,100" }, { K::Thickness, "2", "10,300" } }, false, {} },
+        &error));
+    EXPECT_EQ(error, "--thickness : la couche 2 est déjà variée");
+    EXPECT_TRUE(BuildAxes(doc,
+        { { { K::Thickness, "2", "50,100" }, { K::Material, "2", "Laine de roche" } }, false,
+            {} }));
     EXPECT_EQ(TooManyVariantsMessage(150000),
         "L'étude compte 150 000 variantes, plus de 100 000 : ajouter --force pour la lancer "
         "quand même");
