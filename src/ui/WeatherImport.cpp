@@ -1,6 +1,8 @@
 #include "ui/WeatherImport.h"
 
+#include "core/FileIdentity.h"
 #include "core/Messages.h"
+#include "core/NFileName.h"
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "model/StationImport.h"
@@ -74,6 +76,7 @@ bool WeatherImport::Run(const std::string& epwPath)
     const int index = AddOrRenameStation(doc_, name, fileName);
     status_ = QStringLiteral("Station météo %1 importée dans le fichier %2")
                   .arg(Quoted(ToQ(name)), Quoted(ToQ(fileName)));
+    WarnIfShadowed(fileName);
     if (dialog.CreatesAmbiance()
         && !ChooseStationAmbiance(doc_, index, FromQ(StationAmbianceName(ToQ(name)))))
         prompter_.Message(
@@ -86,12 +89,16 @@ bool WeatherImport::WriteStationFile(const std::string& fileName, const WeatherY
     const std::string folder = UserWeatherDirectory();
     const std::filesystem::path path = std::filesystem::path(folder) / fileName;
     std::error_code error;
-    // A file this project's station already uses is replaced by the new import; any other may
-    // hold weather that cannot be made again.
-    if (!folder.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error))
-        && StationWithFile(doc_.stations, fileName) == nullptr) {
-        const QString question
-            = QStringLiteral("Le fichier météo %1 existe déjà dans le dossier météo de "
+    // An existing file may hold weather that cannot be made again, a station of this project
+    // (two names may give one file: "Lyon (Bron)" and "Lyon Bron") or of another project: it is
+    // replaced only when the user says so, and no undo brings it back.
+    if (!folder.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        const WeatherStation* owner = StationWithFile(doc_.stations, fileName);
+        const QString question = owner != nullptr
+            ? QStringLiteral("Le fichier météo %1 est celui de la station %2 de ce projet : "
+                             "son année sera remplacée par celle du fichier EPW.\n\nContinuer ?")
+                  .arg(Quoted(ToQ(fileName)), Quoted(ToQ(owner->name)))
+            : QStringLiteral("Le fichier météo %1 existe déjà dans le dossier météo de "
                              "l'utilisateur.\n\nLe remplacer par cette station ?")
                   .arg(Quoted(ToQ(fileName)));
         if (prompter_.AskYesNoCancel(window_, question) != Prompter::Answer::Yes)
@@ -107,6 +114,24 @@ bool WeatherImport::WriteStationFile(const std::string& fileName, const WeatherY
         return false;
     }
     return true;
+}
+
+void WeatherImport::WarnIfShadowed(const std::string& fileName)
+{
+    // The calculation looks in the current folder and the project's folder before the user's
+    // weather folder: a file of that name there would be read instead of the one just written.
+    WeatherSearch search;
+    if (!doc_.unnamed)
+        search.projectDirectory = NFileName(doc_.fullPath).Directory();
+    const std::optional<std::string> found = FindWeatherFile(fileName, search);
+    const std::string written = (std::filesystem::path(UserWeatherDirectory()) / fileName).string();
+    if (found && !SameFile(*found, written))
+        prompter_.Message(window_,
+            QStringLiteral("Le calcul lira le fichier %1, trouvé avant le dossier météo de "
+                           "l'utilisateur, et non la station importée : retirer ce fichier pour "
+                           "utiliser la station.")
+                .arg(Quoted(PathText(*found))),
+            Prompter::Icon::Information);
 }
 
 } // namespace quelvan::ui

@@ -33,6 +33,8 @@ private:
     // Writes the station's weather file into the user's weather folder; false when it was not
     // written (refused, cancelled or failed), which has been said.
     bool WriteStationFile(const std::string& fileName, const WeatherYear& year);
+    // Says so when the calculation would read another file of that name, found first.
+    void WarnIfShadowed(const std::string& fileName);
 
     KslDoc& doc_;
     Prompter& prompter_;

@@ -185,16 +185,31 @@ TEST_F(WeatherImport, UndoTakesTheStationAndItsAmbianceOutAgain)
 
 // Imported again under its name, the station keeps its file and its index; without the
 // ambiance, the form's choice stays.
-TEST_F(WeatherImport, ImportingTheSameStationAgainReplacesItsFile)
+TEST_F(WeatherImport, ImportingTheSameStationAgainReplacesItsFileWhenTheUserSaysSo)
 {
     AnswerImport(QStringLiteral("Essai"), false);
     ASSERT_TRUE(window.Controller().ImportWeather());
     const int chosen = window.Document().selectedExterior;
+    const std::string year = quelvan::test::ReadBytes(StationFile("Station_Essai.wth").string());
+    // Its year is replaced only when the user says so: no undo brings the file back.
+    quelvan::test::WriteSyntheticEpw(epw, "Essai-sur-Mer", [](int) { return 3.5; });
     AnswerImport(QStringLiteral("Essai"), false);
-    ASSERT_TRUE(window.Controller().ImportWeather());
-    EXPECT_EQ(window.Document().stations.Count(), 1);
+    EXPECT_FALSE(window.Controller().ImportWeather());
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(
+        prompter.questions.back().contains(QStringLiteral("station « Essai » de ce projet")))
+        << prompter.questions.back().toStdString();
+    EXPECT_EQ(quelvan::test::ReadBytes(StationFile("Station_Essai.wth").string()), year);
+    // "Essai !" gives the same file name: the same question, then the station takes the name.
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    AnswerImport(QStringLiteral("Essai !"), false);
+    EXPECT_TRUE(window.Controller().ImportWeather());
+    EXPECT_EQ(prompter.questions.size(), 2);
+    EXPECT_NE(quelvan::test::ReadBytes(StationFile("Station_Essai.wth").string()), year);
+    ASSERT_EQ(window.Document().stations.Count(), 1);
+    EXPECT_EQ(window.Document().stations.At(0).name, "Essai !");
     EXPECT_EQ(window.Document().selectedExterior, chosen);
-    EXPECT_TRUE(prompter.questions.empty()); // the project's own file is replaced unasked
+    prompter.questions.clear();
     // Another project finds the file there and asks before replacing it.
     window.Controller().NewProject();
     prompter.answers.push_back(Prompter::Answer::No);
@@ -203,6 +218,22 @@ TEST_F(WeatherImport, ImportingTheSameStationAgainReplacesItsFile)
     ASSERT_EQ(prompter.questions.size(), 1);
     EXPECT_TRUE(prompter.questions.front().contains(QStringLiteral("Station_Essai.wth")));
     EXPECT_TRUE(window.Document().stations.IsEmpty());
+}
+
+// A file of the station's name beside the project would be read instead of the one imported:
+// the import says so.
+TEST_F(WeatherImport, AFileOfTheStationsNameFoundFirstIsSaid)
+{
+    prompter.saveNames.push_back(QString::fromStdString(temp.File("mur.ksl")));
+    ASSERT_TRUE(window.Controller().Save());
+    quelvan::test::WriteBytes(temp.File("Station_Essai.wth"), "heure\tancienne\n");
+    AnswerImport(QStringLiteral("Essai"), false);
+    ASSERT_TRUE(window.Controller().ImportWeather());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(
+        prompter.messages.front().text.startsWith(QStringLiteral("Le calcul lira le fichier")))
+        << prompter.messages.front().text.toStdString();
+    EXPECT_TRUE(prompter.messages.front().text.contains(QStringLiteral("Station_Essai.wth")));
 }
 
 TEST_F(WeatherImport, AnEpwChosenInOpenIsOfferedForImportAndTheProjectStays)
