@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -163,8 +164,12 @@ void SoakDriver::Settle()
     settled_ = true;
     CloseStrays();
     window_->View().SetCalculationMode(false);
+    // Guarded: closing one window may run events that delete another of the list.
+    std::vector<QPointer<QWidget>> tops;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != window_.get() && top->isVisible())
+        tops.emplace_back(top);
+    for (const QPointer<QWidget>& top : tops)
+        if (top && top != window_.get() && top->isVisible())
             top->close();
     QApplication::processEvents();
 }
