@@ -94,7 +94,10 @@ bool OutputFoldersAreWritable(const std::vector<std::string>& outputs)
         else if (::access(folder.c_str(), W_OK | X_OK) != 0)
             reason = "le dossier " + Quoted(folder) + " n'est pas accessible en écriture";
         if (!reason.empty()) {
-            PrintError(kRefused + output + " » : " + reason);
+            std::string message = kRefused + output;
+            message += " » : ";
+            message += reason;
+            PrintError(message);
             return false;
         }
     }
