@@ -7,6 +7,7 @@
 #include "graphics/AnnualBalancePlots.h"
 #include "model/KslDoc.h"
 #include "ui/HelpSupport.h"
+#include "ui/LegendedChart.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
 
@@ -27,46 +28,10 @@ namespace quelvan::ui {
 namespace {
 
 constexpr int kLegendHeight = 40;
+constexpr QSize kChartSize { 480, 260 };
 constexpr int kRows = annual::kMonthCount + 1;
 
-QFont LegendFont()
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(12);
-    return font;
-}
-
 } // namespace
-
-// A chart above its legend strip.
-class AnnualBalanceWindow::PlotCanvas : public QWidget {
-public:
-    PlotCanvas(graphics::MonthChart& plot, std::vector<graphics::LegendEntry> legend,
-        const QString& name, QWidget* parent)
-        : QWidget(parent)
-        , plot_(plot)
-        , legend_(std::move(legend))
-    {
-        setObjectName(name);
-        setMinimumSize(480, 260);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        plot_.Draw(painter, QRect(1, 1, width() - 2, height() - kLegendHeight - 2));
-        painter.setFont(LegendFont());
-        graphics::DrawLegend(
-            painter, QRect(0, height() - kLegendHeight, width(), kLegendHeight), legend_);
-    }
-
-private:
-    graphics::MonthChart& plot_;
-    std::vector<graphics::LegendEntry> legend_;
-};
 
 AnnualBalanceWindow::AnnualBalanceWindow(
     const KslDoc& doc, InputsProvider inputs, Prompter& prompter, QWidget* parent)
@@ -132,10 +97,14 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     charts_ = new QWidget(this);
     auto* chartRow = new QHBoxLayout(charts_);
     chartRow->setContentsMargins(0, 0, 0, 0);
-    chartRow->addWidget(new PlotCanvas(*monthly_, graphics::MonthlyBalancePlot::Legend(),
-        QStringLiteral("monthlyChart"), charts_));
-    chartRow->addWidget(new PlotCanvas(
-        *surface_, graphics::YearSurfacePlot::Legend(), QStringLiteral("surfaceChart"), charts_));
+    chartRow->addWidget(
+        new LegendedChart([this](QPainter& p, const QRect& r) { monthly_->Draw(p, r); },
+            graphics::MonthlyBalancePlot::Legend, kLegendHeight, QStringLiteral("monthlyChart"),
+            kChartSize, charts_));
+    chartRow->addWidget(
+        new LegendedChart([this](QPainter& p, const QRect& r) { surface_->Draw(p, r); },
+            graphics::YearSurfacePlot::Legend, kLegendHeight, QStringLiteral("surfaceChart"),
+            kChartSize, charts_));
     layout->addWidget(charts_, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -62,8 +62,6 @@ signals:
     void finished();
 
 private:
-    class PlotCanvas;
-
     void StopWorker();
     void ShowProgress(int generation, int pass, int hour);
     void ShowResult(int generation, std::optional<annual::AnnualBalanceResult> result);

@@ -8,6 +8,7 @@
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "ui/HelpSupport.h"
+#include "ui/LegendedChart.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
 
@@ -29,16 +30,9 @@ namespace quelvan::ui {
 namespace {
 
 constexpr int kLegendHeight = 44;
+constexpr QSize kChartSize { 460, 280 };
 // How long the project must stay unchanged before its walls are computed again.
 constexpr int kFollowDelayMs = 300;
-
-QFont LegendFont()
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(12);
-    return font;
-}
 
 QString Heading(const variants::StudyColumn& column)
 {
@@ -54,32 +48,6 @@ struct WallComparisonWindow::Wall {
     std::optional<Variant> variant;
     std::unique_ptr<KslDoc> file;
     QString fileName;
-};
-
-// A chart above its legend strip.
-class WallComparisonWindow::PlotCanvas : public QWidget {
-public:
-    PlotCanvas(graphics::WeekOverlayPlot& plot, const QString& name, QWidget* parent)
-        : QWidget(parent)
-        , plot_(plot)
-    {
-        setObjectName(name);
-        setMinimumSize(460, 280);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        plot_.Draw(painter, QRect(1, 1, width() - 2, height() - kLegendHeight - 2));
-        painter.setFont(LegendFont());
-        graphics::DrawLegend(
-            painter, QRect(0, height() - kLegendHeight, width(), kLegendHeight), plot_.Legend());
-    }
-
-private:
-    graphics::WeekOverlayPlot& plot_;
 };
 
 WallComparisonWindow::WallComparisonWindow(
@@ -149,8 +117,11 @@ WallComparisonWindow::WallComparisonWindow(
     charts_ = new QWidget(this);
     auto* chartRow = new QHBoxLayout(charts_);
     chartRow->setContentsMargins(0, 0, 0, 0);
-    chartRow->addWidget(new PlotCanvas(*temperature_, QStringLiteral("temperatureChart"), charts_));
-    chartRow->addWidget(new PlotCanvas(*flux_, QStringLiteral("fluxChart"), charts_));
+    for (auto [plot, name] : { std::pair { temperature_.get(), QStringLiteral("temperatureChart") },
+             std::pair { flux_.get(), QStringLiteral("fluxChart") } })
+        chartRow->addWidget(new LegendedChart(
+            [plot](QPainter& painter, const QRect& area) { plot->Draw(painter, area); },
+            [plot] { return plot->Legend(); }, kLegendHeight, name, kChartSize, charts_));
     layout->addWidget(charts_, 1);
 
     auto* closing = new QHBoxLayout;

@@ -76,7 +76,6 @@ signals:
     void finished();
 
 private:
-    class PlotCanvas;
     struct Wall;
 
     void StopWorker();
