@@ -117,11 +117,13 @@ WallComparisonWindow::WallComparisonWindow(
     charts_ = new QWidget(this);
     auto* chartRow = new QHBoxLayout(charts_);
     chartRow->setContentsMargins(0, 0, 0, 0);
-    for (auto [plot, name] : { std::pair { temperature_.get(), QStringLiteral("temperatureChart") },
-             std::pair { flux_.get(), QStringLiteral("fluxChart") } })
+    const auto addChart = [this, chartRow](graphics::WeekOverlayPlot* plot, const QString& name) {
         chartRow->addWidget(new LegendedChart(
             [plot](QPainter& painter, const QRect& area) { plot->Draw(painter, area); },
             [plot] { return plot->Legend(); }, kLegendHeight, name, kChartSize, charts_));
+    };
+    addChart(temperature_.get(), QStringLiteral("temperatureChart"));
+    addChart(flux_.get(), QStringLiteral("fluxChart"));
     layout->addWidget(charts_, 1);
 
     auto* closing = new QHBoxLayout;
