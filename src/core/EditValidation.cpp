@@ -1,6 +1,7 @@
 #include "core/EditValidation.h"
 
 #include "core/CharacterCount.h"
+#include "core/NumberDraft.h"
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
 
@@ -14,6 +15,11 @@ bool WholeNumberWithin(std::string_view text, const Bounds& bounds)
 }
 
 } // namespace
+
+bool HoldsRealNumbers(EditKind kind)
+{
+    return kind == EditKind::Real || kind == EditKind::PositiveReal || kind == EditKind::UnitReal;
+}
 
 bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
 {
@@ -43,6 +49,21 @@ bool IsValidEditText(std::string_view text, EditKind kind, int maxLength)
         return WholeNumberWithin(text, bounds::kDayField);
     }
     return false;
+}
+
+EditTextState ClassifyEditText(std::string_view text, EditKind kind, int maxLength)
+{
+    if (IsValidEditText(text, kind, maxLength))
+        return EditTextState::Valid;
+    if (maxLength < 0 || CharacterCount(text) > static_cast<std::size_t>(maxLength)
+        || !CanBecomeNumber(text))
+        return EditTextState::Invalid;
+    // A number still being typed, or a decimal number where only whole ones go: kept and marked.
+    // A finished number outside the field's range is undone as before.
+    const bool decimalInWholeField
+        = !HoldsRealNumbers(kind) && text.find_first_of(".,") != std::string_view::npos;
+    return IsUnfinishedNumber(text) || decimalInWholeField ? EditTextState::Unfinished
+                                                           : EditTextState::Invalid;
 }
 
 } // namespace quelvan

@@ -18,8 +18,18 @@ enum class EditKind {
     DayOfYear = 7,
 };
 
+// Whether fields of that kind hold real numbers (1, 2, 3); the others hold whole numbers.
+bool HoldsRealNumbers(EditKind kind);
+
 // The text rule checked after every change of a numeric field: longer than maxLength is
 // invalid, empty is valid, otherwise the kind decides (ParseInt / ParseFloat and the bounds).
 bool IsValidEditText(std::string_view text, EditKind kind, int maxLength);
+
+// What a numeric field does with a text typed into it. A valid text is kept. A number still being
+// typed ("-", ".", "1e") and a decimal number in a field of whole numbers ("12,5") are kept as
+// typed too, so that what follows is not joined to the previous value, and the field marks them
+// refused until it holds a number of its kind; anything else is undone.
+enum class EditTextState { Valid, Unfinished, Invalid };
+EditTextState ClassifyEditText(std::string_view text, EditKind kind, int maxLength);
 
 } // namespace quelvan

@@ -22,6 +22,10 @@ inline constexpr const char* kNoPrintSelection = "Aucune sélection d'impression
 inline constexpr const char* kReportNotWritten = "Le rapport n'a pas pu être écrit";
 inline constexpr const char* kPreparing = "Mise en forme des données ...";
 inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
+// The start of the refusal of an output that would destroy a file that is read.
+inline constexpr const char* kWriteRefused = "Écriture refusée";
+// "« mur.pdf » existe déjà." then this question, before an output replaces a file.
+inline constexpr const char* kReplaceQuestion = "Voulez-vous le remplacer ?";
 inline constexpr const char* kWallHasNoLayer
     = "La paroi ne comporte aucune couche : calcul impossible";
 // The end of every refusal of the checks made before a calculation (wall, ambiances).

@@ -1,5 +1,6 @@
 #include "core/PhysicalBounds.h"
 
+#include "core/NumberDraft.h"
 #include "core/NumberText.h"
 #include "core/TextTrim.h"
 
@@ -37,7 +38,8 @@ std::string Bounds::Text() const
 ValueFault CheckNumber(std::string_view text, const Bounds& bounds)
 {
     float value = 0.0f;
-    if (!ParseFloat(text, value))
+    // A lone sign or an exponent without digits is a number not finished, not 0 or the mantissa.
+    if (!ParseFloat(text, value) || IsUnfinishedNumber(text))
         return ValueFault::NotANumber;
     return bounds.Contains(value) ? ValueFault::None : ValueFault::OutOfBounds;
 }
@@ -45,6 +47,8 @@ ValueFault CheckNumber(std::string_view text, const Bounds& bounds)
 ValueFault CheckWholeNumber(std::string_view text, const Bounds& bounds)
 {
     int value = 0;
+    if (IsUnfinishedNumber(text))
+        return ValueFault::NotANumber;
     if (ParseInt(text, value))
         return bounds.Contains(value) ? ValueFault::None : ValueFault::OutOfBounds;
     // Beyond the integers, or not whole.

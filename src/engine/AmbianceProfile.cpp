@@ -20,6 +20,12 @@ namespace {
 constexpr double kWindowFrom = -1.0;
 constexpr double kWindowTo = 10000000000.0;
 
+// The hours a week of weather lists: the week's end too when every hour is read at its true time.
+int WeatherWeekHours(const AmbianceContext& context)
+{
+    return context.atTrueHours ? 169 : 168;
+}
+
 double WeatherOrigin(const CBCData& record)
 {
     return (static_cast<double>(record.firstDay) - 1.0) * 86400.0;
@@ -34,7 +40,7 @@ std::vector<std::string> WeatherTemperatures(
         return {};
     const double t0 = WeatherOrigin(record);
     std::vector<std::string> values;
-    for (int i = 0; i < 168; ++i)
+    for (int i = 0; i < WeatherWeekHours(context); ++i)
         values.push_back(FormatDouble("%.1f", w.EvaluateProfile(t0 + 3600.0 * i)));
     return values;
 }
@@ -45,7 +51,7 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
     const bool computed = own.type == ProfileType::Solar;
-    const int n = computed && own.period == Period::Day ? 24 : 168;
+    const int n = computed ? (own.period == Period::Day ? 24 : 168) : WeatherWeekHours(context);
     const float gamma = static_cast<float>(DegreesToRadians(AzimuthDegrees(context.azimuthIndex)));
     const float beta
         = static_cast<float>(DegreesToRadians(InclinationDegrees(context.inclinationIndex)));
@@ -56,7 +62,7 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         const float phi = static_cast<float>(DegreesToRadians(FloatValue(flux.values[1])));
         // Hour numbers in 64 bits: any day of 32 bits gives one.
         const long long day = IntValue(flux.values[3]);
-        const int next = context.sunAtTrueHours ? 0 : 1;
+        const int next = context.atTrueHours ? 0 : 1;
         for (int i = 0; i < n; ++i) {
             const long long m = day > 0 ? 24 * (day - 1) + i + next : i + next;
             suns[static_cast<size_t>(i)] = SolarHour(phi, tau, m);

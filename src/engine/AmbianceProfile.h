@@ -18,10 +18,12 @@ struct AmbianceContext {
     int azimuthIndex = kDefaultAzimuthIndex;
     int inclinationIndex = kDefaultInclinationIndex;
     WeatherSearch weather;
-    // The computed sun's value i is the sun of hour i, for a calculation that reads every hour
-    // at its true time (the fine mode). Otherwise it is the sun of hour i + 1, as the method
-    // lists it and its evaluation reads it an hour later during the first span.
-    bool sunAtTrueHours = false;
+    // For a calculation that reads every hour at its true time (the fine mode): the computed
+    // sun's value i is the sun of hour i, and a week of weather lists its 169 hours, 0 to 168,
+    // since weather does not repeat after a week. Otherwise the computed sun's value i is the
+    // sun of hour i + 1, as the method lists it and its evaluation reads it an hour later during
+    // the first span, and a week of weather lists 168 hours repeated weekly.
+    bool atTrueHours = false;
 };
 
 // Builds the hourly profile of one component (air temperature or flux density) of an

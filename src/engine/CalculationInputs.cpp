@@ -43,6 +43,25 @@ std::vector<std::string> WeatherFilesRead(const CalculationInputs& inputs)
     return files;
 }
 
+std::vector<std::string> ProjectFilesRead(const KslDoc& doc, const CalculationInputs& inputs)
+{
+    std::vector<std::string> files;
+    if (!doc.unnamed)
+        files.push_back(doc.fullPath);
+    const auto add = [&files, &inputs](const std::string& name) {
+        if (std::optional<std::string> path = FindWeatherFile(name, inputs.weather))
+            files.push_back(std::move(*path));
+    };
+    for (const Side side : { Side::Exterior, Side::Interior }) {
+        for (const CBCData& record : doc.Ambiances(side))
+            if (record.weatherFlag)
+                add(WeatherFileName(record.cityIndex, inputs.weather));
+    }
+    for (const WeatherStation& station : doc.stations)
+        add(station.fileName);
+    return files;
+}
+
 CalculationCheck CheckInputs(const KslDoc& doc, const CalculationInputs& inputs)
 {
     return CheckCalculation(

@@ -41,6 +41,11 @@ CalculationInputs InputsFromDocument(const KslDoc& doc, WeatherSearch weather = 
 // refuse to write over them.
 std::vector<std::string> WeatherFilesRead(const CalculationInputs& inputs);
 
+// Every file the project reads, which no output of the desktop may replace: its own file when
+// it has one, and the weather file of every weather ambiance of both lists and of every station,
+// as the search of these inputs finds them.
+std::vector<std::string> ProjectFilesRead(const KslDoc& doc, const CalculationInputs& inputs);
+
 // Whether the calculation can be made with these inputs on the document's wall (CheckCalculation):
 // what every preparation checks first, and what `quelvan-cli check` reports.
 CalculationCheck CheckInputs(const KslDoc& doc, const CalculationInputs& inputs);

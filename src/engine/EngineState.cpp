@@ -159,6 +159,11 @@ ErrorCode EngineState::PrepareCalculation(KslDoc& doc, const CalculationInputs& 
         run_.lastError = code;
         return code;
     }
+    // The results recorded from here on belong to what this preparation read.
+    const FormValues placement { inputs.azimuthIndex, inputs.inclinationIndex,
+        inputs.initialTemperatureMode, inputs.surfaces, -1, -1 };
+    doc.resultsSource
+        = SourceOfCalculation(doc, placement, inputs.exteriorAmbiance, inputs.interiorAmbiance);
     Calculation& c = *calc_;
     run_.mode = inputs.mode;
     run_.clock = 0.0;

@@ -143,6 +143,7 @@ void KslDoc::ResetResults()
         for (int column = 0; column < kResultColumns; ++column)
             results.SetCell(row, column, "0");
     nextResultsRow = 1;
+    resultsSource.reset();
 }
 
 void KslDoc::NewDocument()

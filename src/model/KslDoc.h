@@ -4,6 +4,7 @@
 #include "core/NTextTable.h"
 #include "model/CBCData.h"
 #include "model/CMaterial.h"
+#include "model/CalculationSource.h"
 #include "model/FormValues.h"
 #include "model/InitialTemperature.h"
 #include "model/NMaterialLayer.h"
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -103,6 +105,9 @@ public:
     int nextResultsRow = 1;
     // Whether a calculation has recorded at least one hour since the last reset.
     bool HasResults() const { return nextResultsRow > 1; }
+    // What the calculation that filled the table read (set when it was prepared); none after
+    // a reset.
+    std::optional<CalculationSource> resultsSource;
 
     // --- file-name record and document state ---------------------------------------------
     // New: built-in data, reset results, unnamed "Sans nom", not modified, references not

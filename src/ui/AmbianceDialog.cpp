@@ -381,6 +381,8 @@ void AmbianceDialog::DrawPreview(Component component)
 
 void AmbianceDialog::accept()
 {
+    if (RefuseAtFirstRefusedField(*this))
+        return; // the refused value is corrected where it is typed
     auto result = std::make_unique<CBCData>();
     result->AssignFrom(record_);
     result->SetName(FromQ(name_->text()));

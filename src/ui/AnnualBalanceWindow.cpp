@@ -1,6 +1,5 @@
 #include "ui/AnnualBalanceWindow.h"
 
-#include "core/FileIdentity.h"
 #include "core/Messages.h"
 #include "core/TextFile.h"
 #include "engine/annual/AnnualBalanceText.h"
@@ -8,6 +7,7 @@
 #include "model/KslDoc.h"
 #include "ui/HelpSupport.h"
 #include "ui/LegendedChart.h"
+#include "ui/OutputTarget.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
 
@@ -28,6 +28,7 @@ namespace quelvan::ui {
 namespace {
 
 constexpr int kLegendHeight = 40;
+constexpr int kFollowDelayMs = 300;
 constexpr QSize kChartSize { 480, 260 };
 constexpr int kRows = annual::kMonthCount + 1;
 
@@ -43,6 +44,9 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     , surface_(std::make_unique<graphics::YearSurfacePlot>())
 {
     setObjectName(QStringLiteral("annualBalance"));
+    followTimer_.setSingleShot(true);
+    followTimer_.setInterval(kFollowDelayMs);
+    connect(&followTimer_, &QTimer::timeout, this, &AnnualBalanceWindow::Recompute);
     setWindowTitle(QStringLiteral("Bilan annuel de la paroi"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -148,8 +152,25 @@ void AnnualBalanceWindow::StopWorker()
     stop_ = false;
 }
 
+void AnnualBalanceWindow::ProjectChanged()
+{
+    if (!isVisible())
+        return;
+    ShowStale(QStringLiteral("Le projet a changé : valeurs périmées, nouveau calcul..."));
+    followTimer_.start();
+}
+
+void AnnualBalanceWindow::ShowStale(const QString& title)
+{
+    title_->setText(title);
+    for (QWidget* w : { static_cast<QWidget*>(table_), charts_, static_cast<QWidget*>(copy_),
+             static_cast<QWidget*>(export_) })
+        w->setEnabled(false);
+}
+
 void AnnualBalanceWindow::Recompute()
 {
+    followTimer_.stop();
     StopWorker();
     const int generation = ++generation_;
     result_.reset();
@@ -161,9 +182,8 @@ void AnnualBalanceWindow::Recompute()
         return;
     }
     refusal_->hide();
-    title_->setText(QStringLiteral("Calcul de l'année périodique en cours..."));
-    for (QWidget* w : { static_cast<QWidget*>(copy_), static_cast<QWidget*>(export_) })
-        w->setEnabled(false);
+    // Figures of an earlier year stay in view, greyed, until the new ones are in.
+    ShowStale(QStringLiteral("Calcul de l'année périodique en cours..."));
     progress_->setValue(0);
     progress_->show();
     progressText_->show();
@@ -265,14 +285,14 @@ void AnnualBalanceWindow::ExportHours()
         return;
     QFileDialog dialog(this, QStringLiteral("Exporter les heures"),
         ToQ(doc_.pathWithoutExtension + "-heures.csv"), QStringLiteral("Fichiers CSV (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    PrepareOutputDialog(dialog, "csv");
     if (prompter_.Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::string target = FromQ(dialog.selectedFiles().front());
-    // The hours never replace the project they come from.
-    if ((!doc_.unnamed && SameFile(target, doc_.fullPath))
-        || !WriteFileAtomically(target, annual::HourlyCsv(result_->hours)))
+    // The hours never replace the project they come from nor the weather it reads.
+    if (!MayWriteOutput(prompter_, this, target, ProjectFilesRead(doc_, inputs_())))
+        return;
+    if (!WriteFileAtomically(target, annual::HourlyCsv(result_->hours)))
         prompter_.Message(this, ToQ(std::string(msg::kHourlyNotWritten) + " : " + target),
             Prompter::Icon::Exclamation);
 }

@@ -4,6 +4,7 @@
 #include "engine/annual/AnnualBalance.h"
 
 #include <QDialog>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -35,6 +36,8 @@ class Prompter;
 // the monthly losses and gains against the steady-state estimate and the interior surface
 // temperature over the year, and offers to copy the table and to export the hours as CSV. A
 // project the calculation refuses, or a weather file that does not read, shows its message.
+// It follows the project: after an edit or an undo the figures shown are greyed as out of
+// date, and the year is computed again once the edits pause.
 class AnnualBalanceWindow : public QDialog {
     Q_OBJECT
 public:
@@ -46,6 +49,11 @@ public:
 
     // Starts the year again from the project as it is now (stopping a year still running).
     void Recompute();
+    // The project changed (an edit, an undo): the figures shown are marked out of date at once
+    // and the year is computed again once the edits pause.
+    void ProjectChanged();
+    // Whether the figures shown are those of the project as it is (none stale, none pending).
+    bool IsUpToDate() const { return !computing_ && !followTimer_.isActive() && result_; }
 
     bool IsComputing() const { return computing_; }
     const std::optional<annual::AnnualBalanceResult>& Result() const { return result_; }
@@ -66,6 +74,8 @@ private:
     void ShowProgress(int generation, int pass, int hour);
     void ShowResult(int generation, std::optional<annual::AnnualBalanceResult> result);
     void ShowRefusal(const QString& message);
+    // Greys the table and the charts while they show another project than the one edited.
+    void ShowStale(const QString& title);
 
     const KslDoc& doc_;
     InputsProvider inputs_;
@@ -85,6 +95,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QTableWidget* table_ = nullptr;
     QWidget* charts_ = nullptr;
+    QTimer followTimer_; // the pause after the project's last change
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
 };

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quelvan::ui {
 
 // The client area under the menu: the grid from (3, 3), the buttons under it.
@@ -27,6 +29,8 @@ public:
     {
         setObjectName(QStringLiteral("listCanvas"));
         setContextMenuPolicy(Qt::DefaultContextMenu);
+        // The rows are chosen and edited from the keyboard too.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -35,6 +39,28 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         dialog_.grid_.Draw(painter);
+        if (hasFocus()) {
+            // Where the keys go: a dotted frame around the table.
+            const graphics::IRect t = dialog_.grid_.TableRect();
+            painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(t.left - 2, t.top - 2, t.Width() + 3, t.Height() + 3));
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!dialog_.KeyOnGrid(*event))
+            QWidget::keyPressEvent(event);
     }
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -113,6 +139,7 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(canvas_);
+    scroll_->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scroll_);
     ok_ = new QPushButton(QStringLiteral("OK"), canvas_);
     cancel_ = new QPushButton(QStringLiteral("Annuler"), canvas_);
@@ -128,6 +155,7 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     hint_->hide();
 
     new HelpTopics(this, Describe(kind).helpTopic);
+    canvas_->setFocus(Qt::OtherFocusReason); // taken when the dialog shows
 }
 
 void GeneralListDlg::SetHint(const QString& hint)
@@ -314,6 +342,59 @@ void GeneralListDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool GeneralListDlg::KeyOnGrid(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) != Qt::NoModifier)
+        return false;
+    const int last = grid_.RowCount() - 1;
+    const int selected = SelectedRow();
+    const auto select = [this](int row) {
+        SelectRow(row);
+        int top = grid_.TableRect().top;
+        for (int r = 0; r < row; ++r)
+            top += grid_.Row(r).height;
+        const int height = grid_.Row(row).height;
+        scroll_->ensureVisible(0, top + height / 2, 0, height);
+    };
+    switch (event.key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_Space:
+    case Qt::Key_Home:
+    case Qt::Key_End: {
+        if (last < 1)
+            return true;
+        int row = selected < 0 ? 1 : selected;
+        if (selected >= 0 && event.key() == Qt::Key_Down)
+            row = std::min(selected + 1, last);
+        else if (selected >= 0 && event.key() == Qt::Key_Up)
+            row = std::max(selected - 1, 1);
+        else if (event.key() == Qt::Key_Home)
+            row = 1;
+        else if (event.key() == Qt::Key_End)
+            row = last;
+        select(row);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        EditSelected();
+        return true;
+    case Qt::Key_Insert:
+        if (Describe(kind_).rowsAddable)
+            AddRow();
+        else if (Describe(kind_).ownRecords)
+            DuplicateSelected();
+        return true;
+    case Qt::Key_Delete:
+        if (deleteAction_)
+            DeleteRow();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void GeneralListDlg::DoubleClickAt(QPoint point)

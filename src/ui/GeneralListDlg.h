@@ -62,6 +62,11 @@ public:
 protected:
     // The Delete key deletes the selected row where the list offers "Supprimer".
     void keyPressEvent(QKeyEvent* event) override;
+    // The keys of the grid when it has the focus: Up, Down, Home, End and Space choose the row
+    // (the first one when none is chosen), Return edits it, Delete deletes it where the list
+    // offers "Supprimer", Insert adds a row (or duplicates the chosen one where records are
+    // added by copying). True when the key was one of these.
+    bool KeyOnGrid(const QKeyEvent& event);
     // After a command changed the rows (moved, added, deleted): the command's name.
     virtual void RowsChanged(const QString& /*command*/) { }
     // Opens the row's editing dialog; column is the clicked one.

@@ -81,6 +81,8 @@ void LayerDialog::UpdateResistance()
 
 void LayerDialog::accept()
 {
+    if (RefuseAtFirstRefusedField(*this))
+        return; // the refused value is corrected where it is typed
     result_ = std::make_unique<NMaterialLayer>(layer_);
     result_->SetThickness(FromQ(thickness_->text()));
     if (const CMaterial* material = SelectedMaterial())

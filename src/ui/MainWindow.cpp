@@ -59,10 +59,13 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
         if (controller_->EditList(ListKind::Ambiances, side))
             view_->FillAmbianceList(side);
     });
-    // The dynamic characteristics and the wall comparison follow the form as it is typed.
+    // The dynamic characteristics, the annual balance and the wall comparison follow the form
+    // as it is typed.
     connect(view_, &KslView::formEdited, this, [this] {
         if (dynamicDialog_)
             dynamicDialog_->Refresh();
+        if (annualWindow_)
+            annualWindow_->ProjectChanged();
         if (comparisonWindow_)
             comparisonWindow_->ProjectChanged();
     });
@@ -336,6 +339,8 @@ void MainWindow::AfterDocumentChange()
     view_->DocumentChanged();
     if (dynamicDialog_)
         dynamicDialog_->Refresh();
+    if (annualWindow_)
+        annualWindow_->ProjectChanged();
     if (comparisonWindow_)
         comparisonWindow_->ProjectChanged();
     UpdateTitle();

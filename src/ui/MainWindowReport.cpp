@@ -3,12 +3,14 @@
 #include "ui/MainWindow.h"
 
 #include "core/Messages.h"
+#include "engine/CalculationInputs.h"
 #include "engine/annual/AnnualBalance.h"
 #include "model/KslDoc.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/CalculationRunner.h"
 #include "ui/KslView.h"
+#include "ui/OutputTarget.h"
 #include "ui/Prompter.h"
 #include "ui/ReportChoiceSetting.h"
 
@@ -88,11 +90,13 @@ void MainWindow::ExportPdf()
     QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
         QString::fromStdString(printing::ReportPdfPath(*doc_)),
         QStringLiteral("Documents PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    PrepareOutputDialog(dialog, "pdf");
     if (prompter_->Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().front();
+    if (!MayWriteOutput(*prompter_, this, path.toStdString(),
+            ProjectFilesRead(*doc_, view_->InputsFromControls())))
+        return;
     if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
             pageLayout_.value_or(printing::DefaultPdfPageLayout()))) {
         prompter_->Message(

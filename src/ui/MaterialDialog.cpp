@@ -91,6 +91,8 @@ void MaterialDialog::UpdateDerived()
 
 void MaterialDialog::accept()
 {
+    if (RefuseAtFirstRefusedField(*this))
+        return; // the refused value is corrected where it is typed
     result_ = std::make_unique<CMaterial>();
     result_->AssignFrom(material_);
     result_->SetIdentifier(material_.Identifier());

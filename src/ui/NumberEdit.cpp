@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -31,9 +32,23 @@ bool IsRedoKey(const QKeyEvent* key)
         || (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
 }
 
-bool HoldsReals(EditKind kind)
+// The range a field of that kind accepts while typed, for the refusal's text.
+const Bounds& KindBounds(EditKind kind)
 {
-    return kind == EditKind::Real || kind == EditKind::PositiveReal || kind == EditKind::UnitReal;
+    switch (kind) {
+    case EditKind::UnitReal:
+        return bounds::kUnitField;
+    case EditKind::Percent:
+        return bounds::kPercentField;
+    case EditKind::Latitude:
+        return bounds::kLatitudeField;
+    case EditKind::Inclination:
+        return bounds::kInclinationField;
+    case EditKind::DayOfYear:
+        return bounds::kDayField;
+    default:
+        return bounds::kAnyNumber;
+    }
 }
 
 } // namespace
@@ -49,7 +64,7 @@ NumberEdit::NumberEdit(EditKind kind, int maxLength, QWidget* parent)
 void NumberEdit::SetBounds(const Bounds* bounds)
 {
     bounds_ = bounds;
-    UpdateBoundsMark();
+    UpdateRefusalMark();
 }
 
 void NumberEdit::UseWindowUndo(QAction* undo, QAction* redo)
@@ -64,7 +79,7 @@ void NumberEdit::LoadText(const QString& text)
     hasUndo_ = false;
     undoText_.clear();
     setText(text);
-    UpdateBoundsMark();
+    UpdateRefusalMark();
 }
 
 void NumberEdit::SetTextKeepingCaret(const QString& text, int caret)
@@ -73,16 +88,16 @@ void NumberEdit::SetTextKeepingCaret(const QString& text, int caret)
     const QSignalBlocker block(this);
     setText(text);
     setCursorPosition(std::clamp(caret, 0, static_cast<int>(text.size())));
-    UpdateBoundsMark();
+    UpdateRefusalMark();
 }
 
 void NumberEdit::OnTextEdited(const QString& typed)
 {
     // Every number the program shows and stores has a decimal point.
     QString text = typed;
-    if (HoldsReals(kind_))
+    if (HoldsRealNumbers(kind_))
         text.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (IsValidEditText(text.toStdString(), kind_, maxLength_)) {
+    if (ClassifyEditText(text.toStdString(), kind_, maxLength_) != EditTextState::Invalid) {
         if (text != accepted_) {
             undoText_ = accepted_;
             hasUndo_ = true;
@@ -95,18 +110,38 @@ void NumberEdit::OnTextEdited(const QString& typed)
     emit userChanged();
 }
 
-void NumberEdit::UpdateBoundsMark()
+QString NumberEdit::RefusalText() const
 {
-    const bool out = bounds_ && CheckNumber(FromQ(text()), *bounds_) == ValueFault::OutOfBounds;
-    if (out) {
-        if (!outOfBounds_)
+    const std::string typed = FromQ(text());
+    if (typed.empty())
+        return {};
+    const Bounds& range = bounds_ ? *bounds_ : KindBounds(kind_);
+    const bool whole = !HoldsRealNumbers(kind_);
+    ValueFault fault = whole ? CheckWholeNumber(typed, range) : CheckNumber(typed, range);
+    // A number the field's kind refuses although it reads (a real where only positive ones go).
+    if (fault == ValueFault::None && !IsValidEditText(typed, kind_, maxLength_))
+        fault = ValueFault::NotANumber;
+    if (fault == ValueFault::None)
+        return {};
+    std::string refusal = DescribeValueFault(typed, fault, range);
+    if (fault != ValueFault::OutOfBounds && &range != &bounds::kAnyNumber)
+        refusal += " (" + range.Text() + ")";
+    return ToQ(refusal);
+}
+
+void NumberEdit::UpdateRefusalMark()
+{
+    const QString refusal = RefusalText();
+    const bool refused = !refusal.isEmpty();
+    if (refused) {
+        if (!refused_)
             plainToolTip_ = toolTip();
-        setToolTip(ToQ(DescribeValueFault(FromQ(text()), ValueFault::OutOfBounds, *bounds_)));
-    } else if (outOfBounds_) {
+        setToolTip(refusal);
+    } else if (refused_) {
         setToolTip(plainToolTip_);
     }
-    if (out != outOfBounds_) {
-        outOfBounds_ = out;
+    if (refused != refused_) {
+        refused_ = refused;
         update();
     }
 }
@@ -183,12 +218,26 @@ void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
 void NumberEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
-    if (!outOfBounds_)
+    if (!refused_)
         return;
     QPainter painter(this);
     painter.setPen(QPen(kOutOfBoundsFrame, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+bool RefuseAtFirstRefusedField(QWidget& dialog)
+{
+    for (NumberEdit* field : dialog.findChildren<NumberEdit*>()) {
+        if (!field->IsRefused() || !field->isVisibleTo(&dialog) || !field->isEnabled())
+            continue;
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        QToolTip::showText(
+            field->mapToGlobal(QPoint(0, field->height())), field->RefusalText(), field);
+        return true;
+    }
+    return false;
 }
 
 } // namespace quelvan::ui

@@ -15,11 +15,13 @@ namespace quelvan::ui {
 
 // A numeric edit field checked after every change: a change that makes the text invalid for
 // the field's kind (or longer than its maximum length) is undone at once, with the caret put
-// at character 5. The field keeps a single level of undo whose target is always the last valid
-// text before the current one, as the check empties the undo history after every change; a
-// field of the main form gives its undo keys to the window's history instead (UseWindowUndo).
-// A decimal comma typed in a field of real numbers becomes a point. With physical bounds, a
-// number outside them is framed in red as it is typed, its tooltip saying the bounds.
+// at character 5, unless the text is on the way to a number ("-", ".", "1e", "12," in a field of
+// whole numbers): that is kept as typed, so that the digits that follow never join the previous
+// value, and framed in red until it is a number of the field's kind. The field keeps a single
+// level of undo whose target is always the last text kept before the current one; a field of
+// the main form gives its undo keys to the window's history instead (UseWindowUndo). A decimal
+// comma typed in a field of real numbers becomes a point. With physical bounds, a number
+// outside them is framed in red as it is typed too; the tooltip of a framed field says why.
 class NumberEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -32,8 +34,12 @@ public:
     // The physical bounds of the value (core/PhysicalBounds.h); null for none. The bounds must
     // outlive the field (they are the table's constants).
     void SetBounds(const Bounds* bounds);
-    // Whether the text is a number outside the bounds (drawn with a red frame).
-    bool IsOutOfBounds() const { return outOfBounds_; }
+    // Whether the text is refused (drawn with a red frame): a number outside the bounds, or a
+    // text that is not yet a number of the field's kind. An empty field is not refused here.
+    bool IsRefused() const { return refused_; }
+    // Why the text is refused ("« - » n'est pas un nombre (de 0,001 à 10000 mm)"); empty when
+    // it is not.
+    QString RefusalText() const;
 
     // Sets the text from the program (not checked) and forgets the undo target.
     void LoadText(const QString& text);
@@ -57,7 +63,7 @@ protected:
 private:
     void OnTextEdited(const QString& text);
     void SetTextKeepingCaret(const QString& text, int caret);
-    void UpdateBoundsMark();
+    void UpdateRefusalMark();
 
     EditKind kind_;
     int maxLength_;
@@ -67,8 +73,13 @@ private:
     QPointer<QAction> windowUndo_;
     QPointer<QAction> windowRedo_;
     const Bounds* bounds_ = nullptr;
-    bool outOfBounds_ = false;
-    QString plainToolTip_; // the tooltip shown while the value is within its bounds
+    bool refused_ = false;
+    QString plainToolTip_; // the tooltip shown while the text is not refused
 };
+
+// The "OK" of a dialog with numeric fields: when a visible field of the dialog is refused, it
+// takes the focus with its text selected and its refusal shown beside it, and the dialog stays
+// open (true); false when every field may be taken.
+bool RefuseAtFirstRefusedField(QWidget& dialog);
 
 } // namespace quelvan::ui

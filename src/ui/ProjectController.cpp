@@ -2,6 +2,8 @@
 
 #include "core/Messages.h"
 #include "core/TextFile.h"
+#include "engine/CalculationInputs.h"
+#include "model/CalculationSource.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -11,6 +13,7 @@
 #include "ui/FilePath.h"
 #include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
+#include "ui/OutputTarget.h"
 #include "ui/PrintChoiceDialog.h"
 #include "ui/ProgramSettings.h"
 #include "ui/Prompter.h"
@@ -139,9 +142,11 @@ bool ProjectController::OpenFile(const std::string& path)
 
 bool ProjectController::WriteTo(const std::string& path)
 {
-    // Decided before the project file is replaced: without results, the results file beside it
-    // is kept only while it still holds this project's results.
-    const bool hasResults = doc_.HasResults();
+    // Decided before the project file is replaced. Results are written only when they are a
+    // calculation of the project as it is saved (not of the wall before an edit, nor a bare
+    // initial state); otherwise the results file beside it is kept only while it still holds
+    // this project's results.
+    const bool hasResults = HoldsCurrentResults(doc_);
     const bool resultsStillApply = !hasResults && ResultsBesideStillApply(doc_, path);
     const WriteResult result = WriteProjectFile(doc_, path);
     if (result != WriteResult::Ok) {
@@ -175,9 +180,18 @@ bool ProjectController::Save()
     if (!doc_.unnamed)
         return WriteTo(doc_.fullPath);
     const QString path = prompter_.SaveFileName(window_, ToQ(doc_.title) + QStringLiteral(".ksl"));
-    if (path.isEmpty())
+    if (path.isEmpty() || !MayWriteProjectAt(PathBytes(path)))
         return false;
     return WriteTo(PathBytes(path));
+}
+
+bool ProjectController::MayWriteProjectAt(const std::string& path)
+{
+    // The project may replace its own file (that is a save), never another file it reads.
+    std::vector<std::string> filesRead = ProjectFilesRead(doc_, InputsFromDocument(doc_));
+    if (!doc_.unnamed)
+        std::erase(filesRead, doc_.fullPath);
+    return MayWriteOutput(prompter_, window_, path, filesRead);
 }
 
 bool ProjectController::SaveAs()
@@ -187,7 +201,7 @@ bool ProjectController::SaveAs()
     const QString initial
         = doc_.unnamed ? ToQ(doc_.title) + QStringLiteral(".ksl") : PathText(doc_.fullPath);
     const QString path = prompter_.SaveFileName(window_, initial);
-    if (path.isEmpty())
+    if (path.isEmpty() || !MayWriteProjectAt(PathBytes(path)))
         return false;
     return WriteTo(PathBytes(path));
 }

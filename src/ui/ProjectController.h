@@ -80,6 +80,9 @@ signals:
 private:
     bool ReadInto(const std::string& path);
     bool WriteTo(const std::string& path);
+    // Whether the project may be saved at a path the user chose: never over another file it
+    // reads (a weather file), and over an existing file only after the question.
+    bool MayWriteProjectAt(const std::string& path);
 
     // The document's data changed as a whole (new, opened): the view reloads, then the history
     // starts again from what the form shows.

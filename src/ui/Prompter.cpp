@@ -1,5 +1,6 @@
 #include "ui/Prompter.h"
 
+#include "ui/OutputTarget.h"
 #include "ui/WindowPlacement.h"
 
 #include <QDialog>
@@ -57,8 +58,8 @@ QString QtPrompter::OpenFileName(QWidget* parent, const QString& initial)
 QString QtPrompter::SaveFileName(QWidget* parent, const QString& initial)
 {
     QFileDialog dialog(parent, QStringLiteral("Enregistrer sous"), initial, ProjectFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("ksl"));
+    // The caller refuses the files the project reads, then asks before replacing a file.
+    PrepareOutputDialog(dialog, "ksl");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();

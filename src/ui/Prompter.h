@@ -24,7 +24,8 @@ public:
     virtual ~Prompter() = default;
     virtual void Message(QWidget* parent, const QString& text, Icon icon) = 0;
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
-    // Empty when cancelled. initial is the proposed name or folder.
+    // Empty when cancelled. initial is the proposed name or folder. The save dialog asks
+    // nothing about an existing file: the caller does (MayWriteOutput).
     virtual QString OpenFileName(QWidget* parent, const QString& initial) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& initial) = 0;
     // Runs a dialog modally; QDialog::Accepted or QDialog::Rejected.

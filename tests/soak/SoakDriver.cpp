@@ -232,8 +232,16 @@ void SoakDriver::ActOnWindow()
         const QSize size(780 + Below(600), 500 + Below(500));
         Trace(QStringLiteral("resize %1 x %2").arg(size.width()).arg(size.height()));
         window_->resize(size);
-    } else if (roll < 96) {
+    } else if (roll < 95) {
         ToggleWindows();
+    } else if (roll < 97) {
+        const int which = Below(3);
+        if (which == 0)
+            EditAfterRunThenSave();
+        else if (which == 1)
+            ExportOntoReadFiles();
+        else
+            TypeLeadingSign();
     } else {
         auto* field = view.findChild<QWidget*>(kFields[Below(4)]);
         Trace(QStringLiteral("context menu of %1").arg(field->objectName()));
@@ -352,6 +360,8 @@ Prompter::Answer SoakDriver::AskYesNoCancel(QWidget*, const QString& text)
     Trace(QStringLiteral("question: %1").arg(text));
     if (settled_)
         return Answer::No;
+    if (!forcedOutput_.isEmpty())
+        return Answer::Yes;
     const int answer = Below(3);
     return answer == 0 ? Answer::Yes : (answer == 1 ? Answer::No : Answer::Cancel);
 }
@@ -367,6 +377,8 @@ QString SoakDriver::SaveFileName(QWidget*, const QString&)
 {
     if (settled_)
         return finalSaveName;
+    if (!forcedOutput_.isEmpty())
+        return forcedOutput_;
     const int choice = Below(4);
     if (choice == 0)
         return {};
@@ -401,6 +413,10 @@ QAction* SoakDriver::ExecMenu(QMenu& menu, const QPoint&)
 int SoakDriver::Exec(QDialog& dialog)
 {
     Trace(QStringLiteral("dialog %1").arg(dialog.windowTitle()));
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog); files && !forcedOutput_.isEmpty()) {
+        files->selectFile(forcedOutput_);
+        return QDialog::Accepted;
+    }
     if (auto* files = qobject_cast<QFileDialog*>(&dialog); files && !settled_ && !epwFile.isEmpty()
         && dialog.windowTitle() == QStringLiteral("Importer un fichier météo EPW") && Chance(80)) {
         files->selectFile(epwFile);

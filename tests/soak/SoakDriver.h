@@ -85,6 +85,12 @@ private:
     void RunStep();
     void ToggleWindows();
     void CloseStrays();
+    // The actions that once gave wrong or lost data without a word, each checking its rule
+    // (SoakTrustActions.cpp): an edit after a run then a save, an output aimed at each file
+    // the project reads, a sign or point typed first over a selected value.
+    void EditAfterRunThenSave();
+    void ExportOntoReadFiles();
+    void TypeLeadingSign();
 
     SoakPlan plan_;
     std::mt19937_64 random_;
@@ -97,6 +103,9 @@ private:
     long messages_ = 0;
     long popups_ = 0; // menus closed by the watchdog
     bool settled_ = false;
+    // While set, the file dialogs of outputs and "Enregistrer sous" choose this file and every
+    // question is answered "Oui".
+    QString forcedOutput_;
 };
 
 } // namespace quelvan::ui::soak

@@ -108,7 +108,8 @@ TEST_F(AnnualWindow, NeverExportsOverTheProject)
     ExportTo(annual, project);
     EXPECT_EQ(quelvan::test::ReadBytes(project), before);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.startsWith(QString::fromUtf8(msg::kHourlyNotWritten)));
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("Écriture refusée : « ")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("est le fichier lu")));
 }
 
 TEST_F(AnnualWindow, ARefusedWallShowsTheCheckMessage)

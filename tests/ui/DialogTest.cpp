@@ -65,9 +65,12 @@ TEST(LayerDialog, ResistanceAndWholeMillimetres)
     EXPECT_EQ(Child<QLineEdit>(dialog, 1047)->text(), QStringLiteral("0.05"));
     auto* thickness = Child<NumberEdit>(dialog, 1041);
     QTest::keyClick(thickness, Qt::Key_End);
+    // A decimal point in whole millimetres is kept as typed and refused where it is seen.
     QTest::keyClicks(thickness, QStringLiteral("."));
-    EXPECT_EQ(thickness->text(), QStringLiteral("100"));
+    EXPECT_EQ(thickness->text(), QStringLiteral("100."));
+    EXPECT_TRUE(thickness->IsRefused());
     Retype(thickness, QStringLiteral("300"));
+    EXPECT_FALSE(thickness->IsRefused());
     EXPECT_EQ(Child<QLineEdit>(dialog, 1047)->text(), QStringLiteral("0.15"));
     Child<QComboBox>(dialog, 1043)->setCurrentIndex(1);
     dialog.accept();

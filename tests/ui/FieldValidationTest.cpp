@@ -1,6 +1,8 @@
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
+#include "ui/AmbianceDialog.h"
 #include "ui/KslView.h"
+#include "ui/LayerDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialDialog.h"
 #include "ui/NumberEdit.h"
@@ -11,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using quelvan::ui::AmbianceDialog;
+using quelvan::ui::LayerDialog;
 using quelvan::ui::MainWindow;
 using quelvan::ui::MaterialDialog;
 using quelvan::ui::NumberEdit;
@@ -106,12 +110,12 @@ TEST_F(FieldValidation, AValueOutsideItsBoundIsFramedInRedWithTheBoundInItsToolt
     NumberEdit* rse = Field("c1002");
     Retype(rse, "-0.5");
     EXPECT_EQ(rse->text(), QStringLiteral("-0.5")); // typed as it is, only marked
-    EXPECT_TRUE(rse->IsOutOfBounds());
+    EXPECT_TRUE(rse->IsRefused());
     EXPECT_EQ(rse->toolTip(), QStringLiteral("« -0.5 » hors limites (de 0 à 10 m².K/W)"));
     const QImage drawn = rse->grab().toImage();
     EXPECT_EQ(drawn.pixelColor(1, drawn.height() / 2), QColor(220, 0, 0));
     Retype(rse, "0.5");
-    EXPECT_FALSE(rse->IsOutOfBounds());
+    EXPECT_FALSE(rse->IsRefused());
     EXPECT_EQ(rse->toolTip(), QString());
     EXPECT_NE(rse->grab().toImage().pixelColor(1, drawn.height() / 2), QColor(220, 0, 0));
     // The dialogs' fields follow the same table: a thickness of 0 mm, a conductivity of 5000.
@@ -170,6 +174,87 @@ TEST_F(FieldValidation, ADecimalCommaIsStoredAndShownAsAPoint)
     EXPECT_EQ(conductivity->text(), QStringLiteral("1.75"));
     material.accept();
     EXPECT_EQ(material.TakeResult()->Conductivity(), "1.75");
+}
+
+// Typed over a selected value, a leading sign or point is kept: the digits after it never join
+// the previous value. What is not yet a number of the field's kind is framed in red and refused
+// by the dialog's "OK" and by "Mode Calcul", never computed or stored as 0.
+TEST_F(FieldValidation, TypedNumbersAreNeverChangedSilently)
+{
+    NumberEdit* exterior = Field("c1003");
+    exterior->setFocus();
+    exterior->selectAll();
+    QTest::keyClicks(exterior, QStringLiteral(".5"));
+    EXPECT_EQ(exterior->text(), QStringLiteral(".5"));
+    EXPECT_FALSE(exterior->IsRefused());
+
+    LayerDialog layer(window.Document().layers.At(1), window.Document().materials);
+    auto* thickness = layer.findChild<NumberEdit*>("c1041");
+    ASSERT_NE(thickness, nullptr);
+    struct Typed {
+        const char* text;
+        const char* refusal;
+    };
+    for (const Typed& t : { Typed { "-20", "« -20 » hors limites (de 0,001 à 10000 mm)" },
+             Typed { "12,5", "« 12,5 » n'est pas un nombre entier (de 0,001 à 10000 mm)" },
+             Typed { "-", "« - » n'est pas un nombre (de 0,001 à 10000 mm)" } }) {
+        thickness->setFocus();
+        thickness->selectAll();
+        QTest::keyClicks(thickness, QString::fromUtf8(t.text));
+        EXPECT_EQ(thickness->text(), QString::fromUtf8(t.text));
+        EXPECT_TRUE(thickness->IsRefused()) << t.text;
+        EXPECT_EQ(thickness->RefusalText(), QString::fromUtf8(t.refusal));
+        layer.accept();
+        EXPECT_EQ(layer.TakeResult(), nullptr) << t.text; // the dialog stays open
+    }
+    thickness->selectAll();
+    QTest::keyClicks(thickness, QStringLiteral("125"));
+    layer.accept();
+    const auto taken = layer.TakeResult();
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(taken->Thickness(), "125");
+
+    // The material dialog refuses a value beyond its bounds too.
+    MaterialDialog material(window.Document().materials.At(0));
+    auto* conductivity = material.findChild<NumberEdit*>("c125");
+    conductivity->selectAll();
+    QTest::keyClicks(conductivity, QStringLiteral("5000"));
+    material.accept();
+    EXPECT_EQ(material.TakeResult(), nullptr);
+
+    // An ambiance's value (the low temperature of the sinusoid): a sign typed first stays.
+    AmbianceDialog ambiance(*window.Document().SelectedAmbiance(quelvan::Side::Exterior));
+    auto* value = ambiance.findChild<NumberEdit*>("c1019");
+    ASSERT_NE(value, nullptr);
+    ASSERT_TRUE(value->isVisibleTo(&ambiance) && value->isEnabled());
+    value->setFocus();
+    value->selectAll();
+    QTest::keyClicks(value, QStringLiteral("-"));
+    EXPECT_EQ(value->text(), QStringLiteral("-"));
+    ambiance.accept();
+    EXPECT_EQ(ambiance.TakeResult(), nullptr);
+    EXPECT_EQ(value->selectedText(), QStringLiteral("-")); // shown to be corrected
+    QTest::keyClick(value, Qt::Key_End);
+    QTest::keyClicks(value, QStringLiteral("7"));
+    EXPECT_EQ(value->text(), QStringLiteral("-7"));
+}
+
+// An unfinished number in the form ("-", "0.04e") reads as 0 or 0.04 to the number reader: the
+// calculation refuses it instead of computing with it.
+TEST_F(FieldValidation, AnUnfinishedNumberIsRefusedWhenTheCalculationStarts)
+{
+    for (const char* text : { "-", "0.04e" }) {
+        Retype(Field("c1002"), text);
+        EXPECT_EQ(Field("c1002")->text(), QString::fromUtf8(text));
+        EXPECT_TRUE(Field("c1002")->IsRefused()) << text;
+        const size_t messages = prompter.messages.size();
+        QTest::mouseClick(window.findChild<QPushButton*>("c1058"), Qt::LeftButton);
+        ASSERT_EQ(prompter.messages.size(), messages + 1) << text;
+        EXPECT_TRUE(prompter.messages.back().text.contains(QStringLiteral("n'est pas un nombre")))
+            << prompter.messages.back().text.toStdString();
+        EXPECT_FALSE(window.View().IsCalculationMode()) << text;
+        EXPECT_EQ(window.focusWidget(), Field("c1002")) << text;
+    }
 }
 
 } // namespace

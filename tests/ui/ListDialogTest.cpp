@@ -333,4 +333,53 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
     EXPECT_TRUE(doc.modified);
 }
 
+// A list is used from the keyboard alone: the grid has the focus when the dialog opens, the
+// arrows, Home and End choose the row, Return edits it, Insert adds one and Delete deletes it.
+TEST(ListDialog, KeysAloneChooseEditAddAndDeleteRows)
+{
+    KslDoc doc;
+    ScriptedPrompter prompter;
+    RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Canvas());
+    EXPECT_TRUE(dialog.Canvas()->focusPolicy() & Qt::TabFocus);
+    QWidget* grid = dialog.Canvas();
+    const int rows = dialog.Grid().RowCount() - 1;
+    ASSERT_EQ(rows, 3);
+
+    QTest::keyClick(grid, Qt::Key_Down); // none chosen: the first row
+    EXPECT_EQ(dialog.SelectedRow(), 1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(dialog.SelectedRow(), 2);
+    QTest::keyClick(grid, Qt::Key_End);
+    EXPECT_EQ(dialog.SelectedRow(), rows);
+    QTest::keyClick(grid, Qt::Key_Down); // stays on the last row
+    EXPECT_EQ(dialog.SelectedRow(), rows);
+    QTest::keyClick(grid, Qt::Key_Home);
+    EXPECT_EQ(dialog.SelectedRow(), 1);
+    QTest::keyClick(grid, Qt::Key_Up);
+    EXPECT_EQ(dialog.SelectedRow(), 1);
+
+    // Return opens the chosen row's dialog; its thickness comes back into the row.
+    prompter.onDialog = AcceptAs<LayerDialog>([](LayerDialog& layer) {
+        auto* thickness = layer.findChild<NumberEdit*>(ControlName(1041));
+        thickness->selectAll();
+        QTest::keyClicks(thickness, QStringLiteral("77"));
+    });
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(prompter.dialogTitles.size(), 1);
+    EXPECT_TRUE(prompter.messages.empty()); // no "Aucune ligne selectionnée ..."
+    QTest::keyClick(grid, Qt::Key_Insert);
+    EXPECT_EQ(dialog.Grid().RowCount() - 1, rows + 1);
+    EXPECT_EQ(dialog.SelectedRow(), 2); // the new row, after the chosen one
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid, Qt::Key_End);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(dialog.Grid().RowCount() - 1, rows - 1);
+    dialog.ApplyResult();
+    ASSERT_EQ(doc.layers.Count(), rows - 1);
+    EXPECT_EQ(doc.layers.At(0).Thickness(), "77");
+}
+
 } // namespace

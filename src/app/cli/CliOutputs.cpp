@@ -3,6 +3,7 @@
 #include "app/cli/CliPrint.h"
 
 #include "core/FileIdentity.h"
+#include "core/OutputRefusal.h"
 #include "engine/WeatherFiles.h"
 #include "persistence/ProjectFile.h"
 
@@ -27,18 +28,8 @@ std::string Quoted(const std::string& path)
 std::string Refusal(const std::string& output, const std::vector<std::string>& inputs,
     const std::vector<std::string>& earlierOutputs)
 {
-    struct stat info { };
-    const bool exists = ::stat(output.c_str(), &info) == 0;
-    if (exists && S_ISDIR(info.st_mode))
-        return kRefused + output + " » est un dossier, pas un fichier";
-    // A named pipe or a device would be replaced by a regular file (as root, even /dev/null).
-    if (exists && !S_ISREG(info.st_mode))
-        return kRefused + output + " » n'est pas un fichier ordinaire";
-    for (const std::string& input : inputs) {
-        if (SameFile(output, input))
-            return kRefused + output + " » est le fichier lu " + Quoted(input)
-                + " : il serait remplacé";
-    }
+    if (std::string refusal = OutputRefusal(output, inputs); !refusal.empty())
+        return refusal;
     for (const std::string& earlier : earlierOutputs) {
         if (SameFile(output, earlier))
             return kRefused + output + " » et " + Quoted(earlier) + " sont le même fichier";
