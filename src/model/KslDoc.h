@@ -6,6 +6,7 @@
 #include "model/CMaterial.h"
 #include "model/FormValues.h"
 #include "model/InitialTemperature.h"
+#include "model/MaterialVapour.h"
 #include "model/NMaterialLayer.h"
 #include "model/SurfaceTexts.h"
 #include "model/WallTables.h"
@@ -47,6 +48,10 @@ public:
     NList<CBCData> exteriorAmbiances;
     NList<CBCData> interiorAmbiances;
     NList<WeatherStation> stations; // imported weather, by city index from 10 on
+    // Vapour data the user gave materials, and the interior of the moisture check (at most one
+    // record); both empty in a project that never set them.
+    NList<MaterialVapour> vapour;
+    NList<MoistureSettings> moisture;
 
     // --- library, wall and ambiance operations ---------------------------------------------
     CMaterial& AddMaterial(int identifier, int colourIndex, std::string name,
