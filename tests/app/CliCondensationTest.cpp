@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <set>
@@ -127,6 +128,30 @@ TEST_F(CliCondensation, FilmOnTheWarmSideKeepsTheWallDryInTheTable)
     EXPECT_EQ(doc.vapour.At(0).sd, "100");
     EXPECT_EQ(doc.azimuthIndex, 0);
     EXPECT_EQ(doc.surfaces.absorptionExterior, "0.6");
+}
+
+// The interior stored in the project (class 3 at 19 °C) is the one used when no option says
+// otherwise; an option overrides it.
+TEST_F(CliCondensation, ProjectSettingsGiveTheInteriorUnlessAnOptionDoes)
+{
+    KslDoc doc;
+    doc.moisture.Append(std::make_unique<MoistureSettings>(
+        MoistureSettings { InteriorHumidity::HumidityClass, "3", "19" }));
+    ASSERT_EQ(WriteProjectFile(doc, File("p.ksl")), WriteResult::Ok);
+    WriteClimate();
+    ASSERT_EQ(Run("condensation p.ksl --climate climat.csv --json"), 0) << err_;
+    nlohmann::json o = nlohmann::json::parse(out_);
+    for (const nlohmann::json& m : o["months"]) {
+        const double thetaE = kThetaE[m["month"].get<int>() - 1];
+        const double pe = 0.85 * SaturationPressure(thetaE);
+        const double excess = 6.0 * std::clamp(1.0 - thetaE / 20.0, 0.0, 1.0);
+        EXPECT_DOUBLE_EQ(m["theta_i_c"].get<double>(), 19.0);
+        EXPECT_NEAR(m["p_i_pa"].get<double>(),
+            pe + 1.10 * excess * 1e-3 * 462.0 * ((19.0 + thetaE) / 2.0 + 273.15), 1e-6);
+    }
+    ASSERT_EQ(Run("condensation p.ksl --climate climat.csv --json --interior-rh 40"), 0) << err_;
+    o = nlohmann::json::parse(out_);
+    EXPECT_NEAR(o["months"][0]["p_i_pa"].get<double>(), 0.4 * SaturationPressure(19.0), 1e-9);
 }
 
 struct Refusal {

@@ -209,8 +209,7 @@ void DeclareCondensation(CommandLine& commands)
                                .add_option("--climate", options->climate,
                                    "climat mensuel de calcul (CSV : mois,theta_e_C,rh_e_pct ou "
                                    "mois,theta_e_C,p_e_Pa) au lieu du fichier météo")
-                               ->type_name("MOIS.csv")
-                               ->check(CLI::ExistingFile);
+                               ->type_name("MOIS.csv");
     climate->excludes(weather);
     CLI::Option* rh = AddNumberOption(command, "--interior-rh", options->interiorRh,
         moisture::bounds::kInteriorHumidity, "P", "humidité relative intérieure fixe en %");

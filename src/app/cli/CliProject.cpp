@@ -171,8 +171,7 @@ void DeclareNew(CommandLine& commands)
         .add_option("--wall", *wall,
             "la paroi décrite en JSON (couches de l'extérieur vers l'intérieur ; "
             "docs/moisture.md)")
-        ->type_name("MUR.json")
-        ->check(CLI::ExistingFile);
+        ->type_name("MUR.json");
 }
 
 void DeclareCheck(CommandLine& commands)
