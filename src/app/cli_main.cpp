@@ -12,6 +12,7 @@ int main(int argc, char** argv)
         quelvan::cli::DeclareRun,
         quelvan::cli::DeclareDynamic,
         quelvan::cli::DeclareAnnual,
+        quelvan::cli::DeclareCondensation,
         quelvan::cli::DeclareCompare,
         quelvan::cli::DeclareSweep,
         quelvan::cli::DeclareWeather,

@@ -47,6 +47,10 @@ inline constexpr const char* kEpwDuplicateHour = "heure déjà lue";
 inline constexpr const char* kEpwNotNumeric = "valeur non numérique";
 inline constexpr const char* kEpwIncompleteYear = "Fichier EPW : année incomplète";
 inline constexpr const char* kEpwLongGap = "Fichier EPW : trop de valeurs manquantes d'affilée";
+// Followed by the date of the gap and ")".
+inline constexpr const char* kEpwNoHumidity
+    = "humidité relative absente ou trop lacunaire : fichier écrit sans la colonne d'humidité "
+      "(à partir du ";
 // Followed by the time zone, the count of the hours that contradict it, and what to do.
 inline constexpr const char* kEpwTimeZoneContradiction
     = "Fichier EPW : le fuseau horaire de la ligne LOCATION";

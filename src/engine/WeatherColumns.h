@@ -17,6 +17,7 @@ struct WeatherHour {
     double global = 0.0; // global horizontal irradiance
     double sunAzimuth = 0.0; // degrees from south, positive toward west
     double sunHeight = 0.0; // degrees, never negative
+    double relativeHumidity = 0.0; // %, for the moisture check only
 };
 
 // The tab-separated columns of a ".wth" file, numbered from 1 as profiles read them by number.
@@ -28,6 +29,9 @@ enum class WeatherColumn : int {
     Global,
     SunAzimuth,
     SunHeight,
+    // After the seven columns the week reads: only the moisture check reads it, and a file
+    // without it still runs the week and the annual balance.
+    RelativeHumidity,
 };
 
 // How a column is written and read.
@@ -43,7 +47,7 @@ struct WeatherColumnInfo {
 // The one layout of a weather file: the writer (weather/WeatherYear) writes these columns in
 // this order after a header line of their names, and the engine reads its columns by these
 // numbers within these bounds.
-inline constexpr std::array<WeatherColumnInfo, 7> kWeatherColumns { {
+inline constexpr std::array<WeatherColumnInfo, 8> kWeatherColumns { {
     { WeatherColumn::Hour, "heure", nullptr, 0, false, nullptr },
     { WeatherColumn::Temperature, "temperature_air_C", &WeatherHour::temperature, 1, false,
         &bounds::kWeatherTemperature },
@@ -56,6 +60,8 @@ inline constexpr std::array<WeatherColumnInfo, 7> kWeatherColumns { {
         &bounds::kSunAzimuth },
     { WeatherColumn::SunHeight, "hauteur_soleil_deg", &WeatherHour::sunHeight, 2, true,
         &bounds::kSunHeight },
+    { WeatherColumn::RelativeHumidity, "humidite_relative_pct", &WeatherHour::relativeHumidity, 1,
+        true, nullptr },
 } };
 
 constexpr const WeatherColumnInfo& WeatherColumnOf(WeatherColumn column)

@@ -114,6 +114,8 @@ void KslDoc::TakeProjectData(KslDoc& other)
     exteriorAmbiances.Replace(other.exteriorAmbiances.TakeAll());
     interiorAmbiances.Replace(other.interiorAmbiances.TakeAll());
     stations.Replace(other.stations.TakeAll());
+    vapour.Replace(other.vapour.TakeAll());
+    moisture.Replace(other.moisture.TakeAll());
 }
 
 const WeatherStation* KslDoc::StationNumbered(int cityIndex) const

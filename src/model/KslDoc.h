@@ -7,6 +7,7 @@
 #include "model/CalculationSource.h"
 #include "model/FormValues.h"
 #include "model/InitialTemperature.h"
+#include "model/MaterialVapour.h"
 #include "model/NMaterialLayer.h"
 #include "model/SurfaceTexts.h"
 #include "model/WallTables.h"
@@ -49,6 +50,10 @@ public:
     NList<CBCData> exteriorAmbiances;
     NList<CBCData> interiorAmbiances;
     NList<WeatherStation> stations; // imported weather, by city index from 10 on
+    // Vapour data the user gave materials, and the interior of the moisture check (at most one
+    // record); both empty in a project that never set them.
+    NList<MaterialVapour> vapour;
+    NList<MoistureSettings> moisture;
 
     // --- library, wall and ambiance operations ---------------------------------------------
     CMaterial& AddMaterial(int identifier, int colourIndex, std::string name,

@@ -2,6 +2,7 @@
 // material library, the three-layer wall and the two ambiance lists.
 #include "model/KslDoc.h"
 
+#include "model/MaterialVapour.h"
 #include "model/OwnRecords.h"
 #include "model/WallTables.h"
 
@@ -16,30 +17,40 @@ struct MaterialRow {
     const char* conductivity;
     const char* density;
     const char* capacity;
+    double mu; // water-vapour diffusion resistance factor, dry cup (MaterialVapour.h)
 };
 
+// Metal lets no vapour through; a finite μ keeps the sums of s_d exact in double precision
+// (1 mm gives s_d = 10 000 m, far above the 1 500 m that counts as vapour-tight).
+constexpr double kVapourTight = 1e7;
+
+// μ: the Spanish CTE catalogue (Catálogo de Elementos Constructivos, one value per material),
+// chosen because no public copy of the EN ISO 10456 tables exists; docs/moisture.md lists each
+// value with its source and the spread of the other published values (concrete 30-130, rammed
+// earth 1-8, EPS 20-100), and carrelage takes the ceramic tile (30), not the glazed one.
+//
 // The identifiers of the wood, fibreboard and insulating materials are not in row order:
 // their library index follows the identifier.
 constexpr MaterialRow kBuiltInMaterials[] = {
-    { 3001, 0, "Béton lourd", "2", "2450", "1000" },
-    { 3002, 1, "Béton de granulats légers", "0.35", "1100", "1000" },
-    { 3003, 2, "Béton d'argile expansé", "0.2", "550", "1000" },
-    { 3004, 3, "Béton cellulaire", "0.145", "400", "1000" },
-    { 3005, 4, "Pisé", "1.1", "1800", "1000" },
-    { 3006, 5, "Enduit de mortier", "1.3", "1900", "1000" },
-    { 3007, 6, "Asphalte", "0.7", "2200", "1000" },
-    { 3008, 7, "Métal ferreux", "72", "7870", "450" },
-    { 3009, 8, "Plâtre", "0.43", "1050", "1000" },
-    { 3010, 9, "Plaque de plâtre à parement de carton", "0.25", "825", "1000" },
-    { 3011, 10, "Caoutchouc", "0.17", "1200", "1400" },
-    { 3012, 11, "Plastique", "0.25", "1700", "1400" },
-    { 3013, 12, "Carrelage", "1.7", "2300", "1000" },
-    { 3017, 13, "Bois résineux", "0.15", "500", "1600" },
-    { 3018, 14, "Panneau fibragglo", "0.12", "400", "1700" },
-    { 3014, 15, "Laine de verre", "0.041", "15", "1030" },
-    { 3015, 16, "Laine de roche", "0.039", "80", "1030" },
-    { 3016, 17, "Polystyrène expansé", "0.037", "25", "1450" },
-    { 3019, 18, "Lame d'air non ventilée", "0.031", "1", "1000" },
+    { 3001, 0, "Béton lourd", "2", "2450", "1000", 80 },
+    { 3002, 1, "Béton de granulats légers", "0.35", "1100", "1000", 10 },
+    { 3003, 2, "Béton d'argile expansé", "0.2", "550", "1000", 4 },
+    { 3004, 3, "Béton cellulaire", "0.145", "400", "1000", 6 },
+    { 3005, 4, "Pisé", "1.1", "1800", "1000", 1 },
+    { 3006, 5, "Enduit de mortier", "1.3", "1900", "1000", 10 },
+    { 3007, 6, "Asphalte", "0.7", "2200", "1000", 50000 },
+    { 3008, 7, "Métal ferreux", "72", "7870", "450", kVapourTight },
+    { 3009, 8, "Plâtre", "0.43", "1050", "1000", 6 },
+    { 3010, 9, "Plaque de plâtre à parement de carton", "0.25", "825", "1000", 4 },
+    { 3011, 10, "Caoutchouc", "0.17", "1200", "1400", 10000 },
+    { 3012, 11, "Plastique", "0.25", "1700", "1400", 50000 },
+    { 3013, 12, "Carrelage", "1.7", "2300", "1000", 30 },
+    { 3017, 13, "Bois résineux", "0.15", "500", "1600", 20 },
+    { 3018, 14, "Panneau fibragglo", "0.12", "400", "1700", 5 },
+    { 3014, 15, "Laine de verre", "0.041", "15", "1030", 1 },
+    { 3015, 16, "Laine de roche", "0.039", "80", "1030", 1 },
+    { 3016, 17, "Polystyrène expansé", "0.037", "25", "1450", 20 },
+    { 3019, 18, "Lame d'air non ventilée", "0.031", "1", "1000", 1 },
 };
 
 struct LayerRow {
@@ -143,6 +154,8 @@ void KslDoc::BuildBuiltInData()
     exteriorAmbiances.Clear();
     interiorAmbiances.Clear();
     stations.Clear();
+    vapour.Clear();
+    moisture.Clear();
 
     author = "Nom de l'auteur";
     reference = "Référence du projet";
@@ -183,6 +196,14 @@ void KslDoc::BuildBuiltInAmbiances()
     AddAmbiances(*this, Side::Interior, kBuiltInInterior);
     selectedExterior = 2;
     selectedInterior = 2;
+}
+
+std::optional<double> BuiltInMu(int identifier, std::string_view name)
+{
+    for (const MaterialRow& row : kBuiltInMaterials)
+        if (row.identifier == identifier && name == row.name)
+            return row.mu;
+    return std::nullopt;
 }
 
 } // namespace quelvan

@@ -41,6 +41,8 @@ ProjectState CaptureProjectState(const KslDoc& doc, const FormValues& form)
     state.exteriorAmbiances = Values(doc.exteriorAmbiances);
     state.interiorAmbiances = Values(doc.interiorAmbiances);
     state.stations = Values(doc.stations);
+    state.vapour = Values(doc.vapour);
+    state.moisture = Values(doc.moisture);
     return state;
 }
 
@@ -64,6 +66,8 @@ void RestoreProjectState(KslDoc& doc, const ProjectState& state)
     doc.exteriorAmbiances.Replace(Records(state.exteriorAmbiances));
     doc.interiorAmbiances.Replace(Records(state.interiorAmbiances));
     doc.stations.Replace(Records(state.stations));
+    doc.vapour.Replace(Records(state.vapour));
+    doc.moisture.Replace(Records(state.moisture));
 }
 
 } // namespace quelvan

@@ -3,6 +3,7 @@
 #include "model/CBCData.h"
 #include "model/CMaterial.h"
 #include "model/FormValues.h"
+#include "model/MaterialVapour.h"
 #include "model/WeatherStation.h"
 
 #include <string>
@@ -34,6 +35,8 @@ struct ProjectState {
     std::vector<CBCData> exteriorAmbiances;
     std::vector<CBCData> interiorAmbiances;
     std::vector<WeatherStation> stations;
+    std::vector<MaterialVapour> vapour;
+    std::vector<MoistureSettings> moisture;
 
     std::vector<CBCData>& Ambiances(Side side)
     {

@@ -179,6 +179,12 @@ std::span<const LayoutItem> ProjectFileLayout()
     // Imported weather stations come before the ambiances that name them.
     static const OptionalSection<WeatherStation> kStations { &kStationSection,
         "nb de stations meteo", kSeparator };
+    // The vapour data follow the materials they name; both sections are optional, each told
+    // from the next by its count line.
+    static const OptionalSection<MaterialVapour> kVapour { &kVapourSection,
+        "nb de materiaux avec vapeur", kSeparator };
+    static const OptionalSection<MoistureSettings> kMoisture { &kMoistureSection,
+        "nb de reglages d'humidite", kSeparator };
     static const std::string kVersionLine = std::string(kProjectVersion) + ": numero de version";
     // The version line and the two title lines are never checked.
     static const LayoutItem kFile[] {
@@ -193,6 +199,8 @@ std::span<const LayoutItem> ProjectFileLayout()
         FixedLine { kSeparator },
         &kMaterialSection,
         FixedLine { kSeparator },
+        &kVapour,
+        &kMoisture,
         &kStations,
         &kExteriorAmbianceSection,
         FixedLine { kSeparator },

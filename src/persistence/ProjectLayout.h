@@ -22,6 +22,8 @@ class CMaterial;
 class CBCData;
 class NMaterialLayer;
 struct WeatherStation;
+struct MaterialVapour;
+struct MoistureSettings;
 
 // How a field's value is written and read.
 enum class FieldKind : std::uint8_t {
@@ -113,7 +115,8 @@ template <typename R> struct OptionalSection {
 // One item of the file, in file order.
 using LayoutItem = std::variant<FixedLine, const LineLayout<KslDoc>*,
     const SectionLayout<CMaterial>*, const SectionLayout<CBCData>*,
-    const SectionLayout<NMaterialLayer>*, const OptionalSection<WeatherStation>*>;
+    const SectionLayout<NMaterialLayer>*, const OptionalSection<WeatherStation>*,
+    const OptionalSection<MaterialVapour>*, const OptionalSection<MoistureSettings>*>;
 
 // The whole file, in order.
 std::span<const LayoutItem> ProjectFileLayout();
@@ -124,5 +127,8 @@ extern const SectionLayout<CBCData> kExteriorAmbianceSection;
 extern const SectionLayout<CBCData> kInteriorAmbianceSection;
 extern const SectionLayout<NMaterialLayer> kLayerSection;
 extern const SectionLayout<WeatherStation> kStationSection;
+// The moisture check's sections (ProjectMoistureLayout.cpp).
+extern const SectionLayout<MaterialVapour> kVapourSection;
+extern const SectionLayout<MoistureSettings> kMoistureSection;
 
 } // namespace quelvan

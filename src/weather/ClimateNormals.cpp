@@ -153,6 +153,10 @@ ClimateTableResult ParseClimateTable(const std::vector<std::string>& lines)
             p.normals.sunshineHours = *months;
             p.hasSunshine = true;
             p.normals.sunshineQuality = quality;
+        } else if (variable == "pv_Pa") {
+            p.normals.vapourPressure = *months;
+            p.normals.hasHumidity = true;
+            p.normals.humidityQuality = quality;
         } else if (variable == "sun_h_derived") {
             p.derivedSunshine = *months;
             p.hasDerivedSunshine = true;

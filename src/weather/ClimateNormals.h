@@ -24,6 +24,11 @@ struct CityNormals {
     std::array<double, 12> sunshineHours {}; // monthly sunshine duration, hours
     char temperatureQuality = 'D'; // the worse of the two temperature rows
     char sunshineQuality = 'D'; // 'P' when the monthly values are placeholders
+    // Monthly mean exterior vapour pressure in Pa (row "pv_Pa"), for the humidity column of the
+    // weather files; optional, a table without it gives files without that column.
+    std::array<double, 12> vapourPressure {};
+    bool hasHumidity = false;
+    char humidityQuality = 'D';
 };
 
 struct ClimateTable {

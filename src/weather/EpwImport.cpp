@@ -27,6 +27,7 @@ constexpr std::size_t kTemperatureField = 6;
 constexpr std::size_t kGlobalField = 13;
 constexpr std::size_t kDirectNormalField = 14;
 constexpr std::size_t kDiffuseField = 15;
+constexpr std::size_t kRelativeHumidityField = 8;
 constexpr std::size_t kFieldsNeeded = 16;
 
 enum Quantity { kTemperature, kGlobal, kDirectNormal, kDiffuse, kQuantityCount };
@@ -73,6 +74,16 @@ bool IsMissing(Quantity q, double v)
     if (q == kTemperature)
         return v >= 99.9 || !bounds::kWeatherTemperature.Contains(v);
     return v >= 9999.0 || !bounds::kIrradiance.Contains(v);
+}
+
+// EPW's relative humidity in % (missing: 999, or anything outside 0-110); above 100 % read as
+// 100 %.
+std::optional<double> HumidityOf(const std::string& field)
+{
+    const std::optional<double> v = StrictNumber(field);
+    if (!v || *v < 0.0 || *v > 110.0)
+        return std::nullopt;
+    return std::min(*v, 100.0);
 }
 
 // Fills runs of missing values by linear interpolation between their neighbours (the nearest
@@ -249,9 +260,26 @@ bool FillAllGaps(EpwImportResult& result, std::array<Series, kQuantityCount>& se
     return true;
 }
 
+// The humidity column when the file's humidity reads with short gaps at most.
+void AddHumidity(EpwImportResult& result, Series& humidity, WeatherYear& year)
+{
+    int filled = 0;
+    int gapStart = 0;
+    if (!FillGaps(humidity, filled, gapStart)) {
+        result.repairs.push_back(std::string(msg::kEpwNoHumidity) + DateText(gapStart) + ")");
+        return;
+    }
+    if (filled > 0)
+        result.repairs.push_back(
+            FormatInt("%d", filled) + " valeurs manquantes interpolées (humidité relative)");
+    year.hasHumidity = true;
+    for (std::size_t i = 0; i < year.hours.size(); ++i)
+        year.hours[i].relativeHumidity = *humidity[i];
+}
+
 // Sun positions, derived and interpolated values, and the year itself.
 EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuantityCount>& series,
-    const EpwImportOptions& options)
+    Series& humidity, const EpwImportOptions& options)
 {
     const YearSun sun = DeriveRadiation(result, series);
     if (result.nightIrradianceHours > kMostNightIrradianceHours) {
@@ -276,6 +304,7 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
         h.sunAzimuth = sun.position[i].azimuth;
         h.sunHeight = sun.sunlit[i] ? sun.position[i].height : 0.0;
     }
+    AddHumidity(result, humidity, year);
     result.year = std::move(year);
     return result;
 }
@@ -283,6 +312,9 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
 // The hourly records of a file, each in its slot of a 365-day year.
 struct Records {
     std::array<Series, kQuantityCount> series;
+    // The relative humidity, kept apart: a file whose humidity cannot be read or repaired still
+    // imports, without the humidity column.
+    Series humidity = Series(kHoursInYear);
     std::vector<bool> present = std::vector<bool>(kHoursInYear, false);
     int count = 0; // hours present
     int leapDayRecords = 0; // records of 29 February, left out
@@ -322,6 +354,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
             return records;
         }
         present[static_cast<std::size_t>(slot)] = true;
+        records.humidity[static_cast<std::size_t>(slot)] = HumidityOf(f[kRelativeHumidityField]);
         for (int q = 0; q < kQuantityCount; ++q) {
             const std::string& text = f[kFieldOf[static_cast<std::size_t>(q)]];
             if (TrimWhitespace(text).empty())
@@ -385,7 +418,7 @@ EpwImportResult ImportEpwLines(
     if (records < kHoursInYear)
         result.repairs.push_back(
             FormatInt("%d", kHoursInYear - records) + " heures absentes du fichier");
-    return FinishEpwImport(std::move(result), read.series, options);
+    return FinishEpwImport(std::move(result), read.series, read.humidity, options);
 }
 
 EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& options)

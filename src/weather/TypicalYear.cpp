@@ -1,6 +1,7 @@
 #include "weather/TypicalYear.h"
 
 #include "core/Angles.h"
+#include "engine/moisture/Psychrometrics.h"
 #include "weather/DiurnalCurves.h"
 #include "weather/SolarPosition.h"
 #include "weather/SplitMix64.h"
@@ -286,6 +287,23 @@ void FillIrradiance(const SolarDay& day, double irradiation, WeatherHour* hours)
     }
 }
 
+// The month's mean vapour pressure held over every hour, so that the relative humidity follows
+// the inverse of the daily temperature curve (highest at dawn); at most 100 %. Uses no random
+// number, so the temperatures and irradiances stay those of a table without humidity.
+void FillHumidity(const CityNormals& normals, std::vector<WeatherHour>& hours)
+{
+    std::size_t hour = 0;
+    for (std::size_t m = 0; m < 12; ++m) {
+        const std::size_t count
+            = 24 * static_cast<std::size_t>(DaysInMonth(static_cast<int>(m) + 1));
+        for (std::size_t h = 0; h < count && hour < hours.size(); ++h, ++hour) {
+            const double psat = moisture::SaturationPressure(hours[hour].temperature);
+            hours[hour].relativeHumidity
+                = std::min(100.0, 100.0 * normals.vapourPressure[m] / psat);
+        }
+    }
+}
+
 } // namespace
 
 WeatherYear GenerateTypicalYear(const CityNormals& normals, std::uint64_t seed)
@@ -311,6 +329,12 @@ WeatherYear GenerateTypicalYear(const CityNormals& normals, std::uint64_t seed)
         FillIrradiance(days[d], irradiation[d], dayHours);
     }
     MatchMonthlyExtremes(normals, year.hours);
+    if (normals.hasHumidity) {
+        year.hasHumidity = true;
+        year.description += std::string(", humidité ") + normals.humidityQuality
+            + " (pression de vapeur mensuelle tenue sur chaque jour)";
+        FillHumidity(normals, year.hours);
+    }
     return year;
 }
 

@@ -25,8 +25,13 @@ std::vector<std::string> WeatherYear::FormatLines() const
 {
     std::vector<std::string> lines;
     lines.reserve(hours.size() + 1);
+    const auto written = [this](const WeatherColumnInfo& info) {
+        return hasHumidity || info.column != WeatherColumn::RelativeHumidity;
+    };
     std::string header;
     for (const WeatherColumnInfo& info : kWeatherColumns) {
+        if (!written(info))
+            continue;
         if (!header.empty())
             header += '\t';
         header += info.header;
@@ -37,7 +42,7 @@ std::vector<std::string> WeatherYear::FormatLines() const
     for (std::size_t i = 0; i < hours.size(); ++i) {
         std::string line = FormatInt("%d", static_cast<int>(i + 1));
         for (const WeatherColumnInfo& info : kWeatherColumns) {
-            if (info.value == nullptr)
+            if (info.value == nullptr || !written(info))
                 continue;
             const double value = hours[i].*info.value;
             const std::string format = "%." + std::to_string(info.decimals) + "f";

@@ -13,6 +13,9 @@ namespace quelvan {
 struct WeatherYear {
     std::string description; // goes into the header line
     std::vector<WeatherHour> hours;
+    // Whether the hours carry a relative humidity: the humidity column is written only then, so
+    // a year made without humidity keeps the seven columns it always had.
+    bool hasHumidity = false;
 
     // The 8761 lines, without line ends; numbers in the program's locale-free format.
     std::vector<std::string> FormatLines() const;

@@ -61,7 +61,8 @@ std::vector<Arguments> Cases()
         // The help of the tool names every option of every command.
         Arguments { "--help", 0, "[--normals FICHIER.csv]" },
         Arguments { "help", 0, "[--weather-dir DOSSIER]" },
-        Arguments { "new --help", 0, "Usage : quelvan-cli new FICHIER.ksl [--force]\n" },
+        Arguments {
+            "new --help", 0, "Usage : quelvan-cli new FICHIER.ksl [--force] [--wall MUR.json]\n" },
         Arguments { "check --help", 0, "Usage : quelvan-cli check FICHIER.ksl [--fine]\n" },
         Arguments { "run --help", 0, "[-o FICHIER.res] [--weather-dir DOSSIER]" },
         Arguments { "dynamic --help", 0, "dynamic FICHIER.ksl [--period HEURES] [--json]\n" },

@@ -11,6 +11,7 @@ void DeclareCheck(CommandLine& commands);
 void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
 void DeclareAnnual(CommandLine& commands);
+void DeclareCondensation(CommandLine& commands);
 void DeclareCompare(CommandLine& commands);
 void DeclareSweep(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);

@@ -4,12 +4,16 @@
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOutputs.h"
 #include "app/cli/CliPrint.h"
+#include "app/cli/WallDescription.h"
 
 #include "core/Messages.h"
+#include "core/TextFile.h"
+#include "core/WallJsonMessages.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/SiWall.h"
 #include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
+#include "model/WallCheck.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
 
@@ -34,11 +38,41 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
                                                      : "?";
 }
 
+// The wall of a JSON description in place of a new project's wall; prints the fault and gives
+// false when the file does not read, is not JSON, does not describe a wall or gives a wall the
+// calculation refuses.
+bool ReadWallDescription(KslDoc& doc, const std::string& wallPath)
+{
+    const std::string heading = std::string(msg::kWallJson) + " " + wallPath + " : ";
+    const TextFileRead read = ReadTextFile(wallPath);
+    if (!read.text) {
+        PrintError(heading + std::string(ReadFaultText(read.fault)));
+        return false;
+    }
+    std::string text;
+    for (const std::string& line : read.text->lines)
+        text += line + "\n";
+    const nlohmann::json description = nlohmann::json::parse(text, nullptr, false);
+    std::string error;
+    if (description.is_discarded()) {
+        error = msg::kWallJsonSyntax;
+    } else if (ApplyWallDescription(doc, description, &error)) {
+        const WallCheck verdict = CheckWall(doc.layers, doc.surfaces);
+        if (verdict.Passed())
+            return true;
+        error = verdict.Message();
+    }
+    PrintError(heading + error);
+    return false;
+}
+
 // Never over an existing project unless asked: a project holds hours of work.
-int New(const std::string& path, bool force)
+int New(const std::string& path, bool force, const std::string& wallPath)
 {
     // Any existing file is kept without --force (below), not only a project or a weather file.
-    if (!OutputsAreSafe({}, { path }, true))
+    if (!OutputsAreSafe(
+            wallPath.empty() ? std::vector<std::string> {} : std::vector<std::string> { wallPath },
+            { path }, true))
         return kExitFailure;
     std::error_code error;
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
@@ -47,6 +81,8 @@ int New(const std::string& path, bool force)
     }
     KslDoc doc;
     doc.SetPath(path);
+    if (!wallPath.empty() && !ReadWallDescription(doc, wallPath))
+        return kExitFailure;
     switch (WriteProjectFile(doc, path)) {
     case WriteResult::Ok:
         return kExitOk;
@@ -125,11 +161,17 @@ void DeclareNew(CommandLine& commands)
 {
     auto path = std::make_shared<std::string>();
     auto force = std::make_shared<bool>(false);
+    auto wall = std::make_shared<std::string>();
     CLI::App& command = commands.Add(commands.Root(), "new", "écrit un nouveau projet",
-        [path, force](const CLI::App&) { return New(*path, *force); });
+        [path, force, wall](const CLI::App&) { return New(*path, *force, *wall); });
     AddProjectArgument(
         command, *path, "le projet à écrire (matériaux, paroi et ambiances d'origine)");
     AddForceFlag(command, *force, "remplace le fichier s'il existe déjà");
+    command
+        .add_option("--wall", *wall,
+            "la paroi décrite en JSON (couches de l'extérieur vers l'intérieur ; "
+            "docs/moisture.md)")
+        ->type_name("MUR.json");
 }
 
 void DeclareCheck(CommandLine& commands)
