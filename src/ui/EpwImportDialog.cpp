@@ -57,10 +57,17 @@ EpwImportDialog::EpwImportDialog(
     setWindowTitle(QStringLiteral("Importer un fichier météo EPW"));
     auto* layout = new QVBoxLayout(this);
     auto* facts = new QFormLayout;
-    // The file's name and its LOCATION line are the file's text: plain, never markup.
-    facts->addRow(QStringLiteral("Fichier EPW :"), NewPlainLabel(epwName));
-    facts->addRow(QStringLiteral("Lieu :"), NewPlainLabel(ToQ(result.location)));
-    facts->addRow(QStringLiteral("Site :"), NewPlainLabel(SiteText(result.site)));
+    // The file's name and its LOCATION line are the file's text: plain, never markup, and cut
+    // at the dialog's edge rather than widening it past the screen (whole in the tooltip).
+    const auto fact = [](const QString& text) {
+        QLabel* label = NewPlainLabel(text);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setToolTip(PlainToolTip(text));
+        return label;
+    };
+    facts->addRow(QStringLiteral("Fichier EPW :"), fact(epwName));
+    facts->addRow(QStringLiteral("Lieu :"), fact(ToQ(result.location)));
+    facts->addRow(QStringLiteral("Site :"), fact(SiteText(result.site)));
     layout->addLayout(facts);
     if (!result.repairs.empty() || !result.warning.empty()) {
         QStringList lines;
