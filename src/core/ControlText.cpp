@@ -91,6 +91,26 @@ std::string ShowControls(std::string_view text)
     return out;
 }
 
+std::string JsonControlsEscaped(std::string_view json)
+{
+    std::string out;
+    out.reserve(json.size());
+    for (size_t i = 0; i < json.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(json[i]);
+        const auto next = i + 1 < json.size() ? static_cast<unsigned char>(json[i + 1]) : 0u;
+        if (byte == 0x7F) {
+            out += "\\u007f";
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            out += "\\u00";
+            AppendHex(out, next);
+            ++i;
+        } else {
+            out += json[i];
+        }
+    }
+    return out;
+}
+
 void PrintLine(std::string_view text)
 {
     Print(stdout, text);

@@ -15,6 +15,11 @@ namespace quelvan {
 // Every other character, accents included, is kept as it is.
 std::string ShowControls(std::string_view text);
 
+// A JSON text as nlohmann dumps it, with DEL and the C1 controls U+0080 to U+009F written as
+// JSON escapes ("\u007f", "\u0080"...). JSON lets them stand raw, but the printer would then show
+// DEL as "\x7f", which no JSON reader takes; escaped, the text reads back the same everywhere.
+std::string JsonControlsEscaped(std::string_view json);
+
 // The one way the program prints on standard output and standard error: every line goes
 // through ShowControls. PrintLine and PrintError print one line (a line feed inside the text is
 // shown escaped); PrintLines and PrintErrorLines print a text of several lines that the program

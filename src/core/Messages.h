@@ -70,11 +70,13 @@ inline constexpr const char* kResultsNotWritten = "Le fichier de résultats n'a 
 // the face and its value, the flux step and the advice.
 inline constexpr const char* kSurfaceResistanceTooSmall
     = "Attention : avec la résistance superficielle";
-inline constexpr const char* kSurfaceFluxStep
-    = ", la méthode standard (simple précision) ne résout le flux de surface qu'à";
-inline constexpr const char* kPreferFineMode = "près : le calcul fin est conseillé";
+inline constexpr const char* kSurfaceFluxUnreliable
+    = ", les flux de surface de la méthode standard (simple précision) et les énergies qui les "
+      "cumulent ne sont pas fiables pour cette paroi : le calcul fin est conseillé";
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
+// Followed by the number of characters: "Le nom d'une station compte au plus 80 caractères".
+inline constexpr const char* kStationNameLimit = "Le nom d'une station compte au plus";
 inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";
 inline constexpr const char* kYearNotPeriodic
     = "Année périodique non atteinte : les chiffres sont ceux du dernier passage";

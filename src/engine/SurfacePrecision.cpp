@@ -71,9 +71,7 @@ std::vector<std::string> SurfacePrecisionWarnings(const CalculationInputs& input
     for (const auto& f : faces)
         if (f.step > kResolvedSurfaceFlux)
             warnings.push_back(std::string(msg::kSurfaceResistanceTooSmall) + " " + f.face + " « "
-                + f.resistance + " »" + msg::kSurfaceFluxStep + " "
-                + FormatNumber(f.step, SignificantDigits { 2 }, true) + " W/m² "
-                + msg::kPreferFineMode);
+                + f.resistance + " »" + msg::kSurfaceFluxUnreliable);
     return warnings;
 }
 

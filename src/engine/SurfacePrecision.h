@@ -23,9 +23,12 @@ SurfaceFluxSteps StandardSurfaceFluxSteps(const CalculationInputs& inputs);
 inline constexpr double kResolvedSurfaceFlux = 0.1; // W/m²
 
 // One French warning for each face whose step exceeds kResolvedSurfaceFlux in the standard
-// mode, naming the surface resistance and advising the fine mode; none in the fine mode.
-// "Attention : avec la résistance superficielle extérieure « 0 », la méthode standard (simple
-// précision) ne résout le flux de surface qu'à 7.6 W/m² près : le calcul fin est conseillé".
+// mode, naming the surface resistance and advising the fine mode; none in the fine mode. The
+// step is no bound of the error: the sweeps' own error, times h, adds to it and the week's
+// energies sum it hour after hour (hundreds of W/m² on a thin conducting face), so the warning
+// states none: "Attention : avec la résistance superficielle extérieure « 0 », les flux de
+// surface de la méthode standard (simple précision) et les énergies qui les cumulent ne sont
+// pas fiables pour cette paroi : le calcul fin est conseillé".
 std::vector<std::string> SurfacePrecisionWarnings(const CalculationInputs& inputs);
 
 } // namespace quelvan

@@ -1,5 +1,6 @@
 #include "model/WeatherStation.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -93,9 +94,13 @@ std::string StationFileName(std::string_view stationName)
             plain += letter;
         i += length;
     }
+    constexpr std::size_t kLongestFileName = 255;
+    const std::string prefix = "Station_";
+    const std::string suffix = ".wth";
+    plain.resize(std::min(plain.size(), kLongestFileName - prefix.size() - suffix.size()));
     while (!plain.empty() && plain.back() == '_')
         plain.pop_back();
-    return "Station_" + (plain.empty() ? std::string("EPW") : plain) + ".wth";
+    return prefix + (plain.empty() ? std::string("EPW") : plain) + suffix;
 }
 
 int FreeStationIndex(const NList<WeatherStation>& stations)

@@ -25,13 +25,19 @@ struct WeatherStation {
 inline constexpr int kFirstStationIndex = static_cast<int>(kCities.size());
 inline constexpr int kLastStationIndex = 99;
 
+// The longest station name, in characters, where it is typed: its weather file's name stays
+// far within the 255 bytes a file name may take, and the project's lines that hold it (the
+// station's and its ambiance's, "Météo de " and the name) within their 1000 characters.
+inline constexpr int kMaxStationNameLength = 80;
+
 // Whether the text can name a weather file in a folder: not empty, no folder part, no blank or
 // control character (the project file keeps it in a field that ends at the next blank).
 bool IsBareFileName(std::string_view name);
 
 // The weather file name a station's name gives: "Station_" and the name in plain ASCII letters
 // and digits (accents dropped, anything else an underscore), ".wth". Never one of the cities'
-// names, so that an imported station never hides a city's file.
+// names, so that an imported station never hides a city's file. At most 255 bytes, the longest
+// file name, whatever the station's name (a longer one is cut).
 std::string StationFileName(std::string_view stationName);
 
 // The lowest index from kFirstStationIndex on that no station of the list holds; -1 when the

@@ -8,6 +8,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/LegendedChart.h"
 #include "ui/OutputTarget.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
 
@@ -50,16 +51,16 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     setWindowTitle(QStringLiteral("Bilan annuel de la paroi"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    title_ = new QLabel(this);
+    title_ = NewPlainLabel({}, this);
     title_->setObjectName(QStringLiteral("title"));
     layout->addWidget(title_);
-    refusal_ = new QLabel(this);
+    refusal_ = NewPlainLabel({}, this);
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
     layout->addWidget(refusal_);
     auto* progressRow = new QHBoxLayout;
-    progressText_ = new QLabel(this);
+    progressText_ = NewPlainLabel({}, this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, annual::kHoursPerYear);

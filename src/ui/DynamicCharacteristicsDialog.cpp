@@ -7,6 +7,7 @@
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "ui/HelpSupport.h"
+#include "ui/PlainText.h"
 #include "ui/QtStrings.h"
 
 #include <QDialogButtonBox>
@@ -105,7 +106,7 @@ DynamicCharacteristicsDialog::DynamicCharacteristicsDialog(
                                  .arg(ToQ(DynamicPeriodText(kDailyPeriodHours))),
         this);
     layout->addWidget(intro);
-    refusal_ = new QLabel(this);
+    refusal_ = NewPlainLabel({}, this);
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
     refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,4 +1,5 @@
 #include "ui/ElidedComboBox.h"
+#include "ui/PlainText.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -12,7 +13,8 @@ namespace quelvan::ui {
 ElidedComboBox::ElidedComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { setToolTip(currentText()); });
+    connect(this, &QComboBox::currentIndexChanged, this,
+        [this] { setToolTip(PlainToolTip(currentText())); });
 }
 
 QRect ElidedComboBox::TextRect() const
@@ -32,7 +34,7 @@ bool ElidedComboBox::event(QEvent* event)
 {
     // The list may have been refilled with its signals blocked: the tooltip is taken when asked.
     if (event->type() == QEvent::ToolTip)
-        setToolTip(currentText());
+        setToolTip(PlainToolTip(currentText()));
     return QComboBox::event(event);
 }
 

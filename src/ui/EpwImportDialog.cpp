@@ -1,8 +1,10 @@
 #include "ui/EpwImportDialog.h"
 
+#include "core/Messages.h"
 #include "core/NumberText.h"
 #include "model/WeatherStation.h"
 #include "ui/HelpSupport.h"
+#include "ui/PlainText.h"
 #include "ui/QtStrings.h"
 #include "weather/EpwImport.h"
 
@@ -55,9 +57,17 @@ EpwImportDialog::EpwImportDialog(
     setWindowTitle(QStringLiteral("Importer un fichier météo EPW"));
     auto* layout = new QVBoxLayout(this);
     auto* facts = new QFormLayout;
-    facts->addRow(QStringLiteral("Fichier EPW :"), new QLabel(epwName));
-    facts->addRow(QStringLiteral("Lieu :"), new QLabel(ToQ(result.location)));
-    facts->addRow(QStringLiteral("Site :"), new QLabel(SiteText(result.site)));
+    // The file's name and its LOCATION line are the file's text: plain, never markup, and cut
+    // at the dialog's edge rather than widening it past the screen (whole in the tooltip).
+    const auto fact = [](const QString& text) {
+        QLabel* label = NewPlainLabel(text);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setToolTip(PlainToolTip(text));
+        return label;
+    };
+    facts->addRow(QStringLiteral("Fichier EPW :"), fact(epwName));
+    facts->addRow(QStringLiteral("Lieu :"), fact(ToQ(result.location)));
+    facts->addRow(QStringLiteral("Site :"), fact(SiteText(result.site)));
     layout->addLayout(facts);
     if (!result.repairs.empty() || !result.warning.empty()) {
         QStringList lines;
@@ -73,11 +83,18 @@ EpwImportDialog::EpwImportDialog(
     }
 
     auto* station = new QFormLayout;
-    name_ = new QLineEdit(CityOf(result.location));
+    name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("stationName"));
     name_->setMinimumWidth(280);
+    // A longer name is cut where it is typed, pasted or read from the file, and says so.
+    name_->setMaxLength(kMaxStationNameLength);
+    name_->setText(CityOf(result.location));
     station->addRow(QStringLiteral("&Nom de la station :"), name_);
-    file_ = new QLabel;
+    nameLimit_ = NewPlainLabel(QString::fromUtf8(msg::kStationNameLimit) + QLatin1Char(' ')
+        + QString::number(kMaxStationNameLength) + QStringLiteral(" caractères"));
+    nameLimit_->setObjectName(QStringLiteral("stationNameLimit"));
+    station->addRow(QString(), nameLimit_);
+    file_ = NewPlainLabel();
     file_->setObjectName(QStringLiteral("weatherFile"));
     station->addRow(QStringLiteral("Fichier météo :"), file_);
     layout->addLayout(station);
@@ -133,6 +150,7 @@ void EpwImportDialog::NameChanged()
 {
     // A station needs a name to be listed by.
     ok_->setEnabled(!StationName().isEmpty());
+    nameLimit_->setVisible(name_->text().size() >= name_->maxLength());
     file_->setText(FileName());
     ambiance_->setText(QStringLiteral("Créer l'ambiance extérieure « %1 » et la choisir")
                            .arg(StationAmbianceName(StationName())));

@@ -36,6 +36,7 @@ private:
 
     QLineEdit* name_ = nullptr;
     QLabel* file_ = nullptr;
+    QLabel* nameLimit_ = nullptr; // shown while the name is as long as a name may be
     QCheckBox* ambiance_ = nullptr;
     QPushButton* ok_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "ui/HelpSupport.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 
 #include <QKeyEvent>
@@ -149,7 +150,7 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
-    hint_ = new QLabel(canvas_);
+    hint_ = NewPlainLabel({}, canvas_);
     hint_->setObjectName(QStringLiteral("hint"));
     hint_->setWordWrap(true);
     hint_->hide();

@@ -15,6 +15,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/LockKeyIndicators.h"
+#include "ui/PlainText.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
 #include "ui/WallComparisonWindow.h"
@@ -315,7 +316,7 @@ void MainWindow::BuildStatusBar()
 
 void MainWindow::UpdateTitle()
 {
-    setWindowTitle(controller_->WindowTitle());
+    setWindowTitle(PlainWindowTitle(controller_->WindowTitle()));
 }
 
 void MainWindow::UpdateRecentMenu()

@@ -15,26 +15,33 @@ QString ProjectFileFilter()
     return QStringLiteral("Fichiers Quelvan (*.ksl);;Tous les fichiers (*)");
 }
 
+std::unique_ptr<QMessageBox> MessageBoxFor(
+    QWidget* parent, const QString& text, Prompter::Icon icon)
+{
+    QMessageBox::Icon shown = QMessageBox::Information;
+    if (icon == Prompter::Icon::Exclamation)
+        shown = QMessageBox::Warning;
+    else if (icon == Prompter::Icon::Stop)
+        shown = QMessageBox::Critical;
+    auto box = std::make_unique<QMessageBox>(
+        shown, QStringLiteral("Quelvan"), QString(), QMessageBox::Ok, parent);
+    // A message quotes names from files and users: plain text, never markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    return box;
+}
+
 void QtPrompter::Message(QWidget* parent, const QString& text, Icon icon)
 {
-    const QString title = QStringLiteral("Quelvan");
-    switch (icon) {
-    case Icon::Information:
-        QMessageBox::information(parent, title, text);
-        break;
-    case Icon::Exclamation:
-        QMessageBox::warning(parent, title, text);
-        break;
-    case Icon::Stop:
-        QMessageBox::critical(parent, title, text);
-        break;
-    }
+    MessageBoxFor(parent, text, icon)->exec();
 }
 
 std::unique_ptr<QMessageBox> QuestionBox(QWidget* parent, const QString& text)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, QStringLiteral("Quelvan"), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, QStringLiteral("Quelvan"),
+        QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
     box->setDefaultButton(QMessageBox::Yes);
     return box;
 }

@@ -46,7 +46,12 @@ public:
     QAction* ExecMenu(QMenu& menu, const QPoint& globalPos) override;
 };
 
-// The question box of AskYesNoCancel, titled "Quelvan", "Oui" the default button.
+// The message box of Message, titled "Quelvan", its text plain text.
+std::unique_ptr<QMessageBox> MessageBoxFor(
+    QWidget* parent, const QString& text, Prompter::Icon icon);
+
+// The question box of AskYesNoCancel, titled "Quelvan", "Oui" the default button, its text
+// plain text.
 std::unique_ptr<QMessageBox> QuestionBox(QWidget* parent, const QString& text);
 
 // The project file filter of the open and save dialogs.

@@ -1,4 +1,5 @@
 #include "ui/ReadoutLabel.h"
+#include "ui/PlainText.h"
 
 #include "core/NumberText.h"
 
@@ -36,12 +37,13 @@ ReadoutLabel::ReadoutLabel(QWidget* parent)
     // A fixed indent: with a frame, the default one is half an "x" of the font, which would
     // change with the fitted font.
     setIndent(kIndent);
+    setTextFormat(Qt::PlainText);
 }
 
 void ReadoutLabel::SetValue(const QString& value)
 {
     value_ = value;
-    setToolTip(value);
+    setToolTip(PlainToolTip(value));
     Fit();
 }
 

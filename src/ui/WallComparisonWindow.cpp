@@ -9,6 +9,7 @@
 #include "persistence/ProjectFile.h"
 #include "ui/HelpSupport.h"
 #include "ui/LegendedChart.h"
+#include "ui/PlainText.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
 
@@ -97,7 +98,7 @@ WallComparisonWindow::WallComparisonWindow(
     adding->addWidget(annualBox_);
     layout->addLayout(adding);
 
-    status_ = new QLabel(this);
+    status_ = NewPlainLabel({}, this);
     status_->setObjectName(QStringLiteral("status"));
     layout->addWidget(status_);
     table_ = new QTableWidget(this);
@@ -108,7 +109,7 @@ WallComparisonWindow::WallComparisonWindow(
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table_);
-    refusals_ = new QLabel(this);
+    refusals_ = NewPlainLabel({}, this);
     refusals_->setObjectName(QStringLiteral("refusals"));
     refusals_->setWordWrap(true);
     refusals_->setStyleSheet(QStringLiteral("color: #a00000;"));

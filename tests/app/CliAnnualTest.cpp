@@ -159,5 +159,42 @@ TEST_F(CliAnnual, RefusesWhatCannotBeReadOrWritten)
     EXPECT_TRUE(out_.empty()) << out_;
 }
 
+// The standard year is warned of as the standard week is, where a surface resistance is too
+// small for single precision; the fine year is not.
+TEST_F(CliAnnual, TheStandardYearWarnsAsTheWeekDoes)
+{
+    KslDoc doc;
+    doc.selectedExterior = doc.exteriorAmbiances.At(11).Index();
+    doc.surfaces.resistanceInterior = "0";
+    ASSERT_EQ(WriteProjectFile(doc, File("rsi0.ksl")), WriteResult::Ok);
+    ASSERT_EQ(Run("run rsi0.ksl"), 0) << err_;
+    const std::string weekWarning = err_;
+    ASSERT_NE(weekWarning.find("résistance superficielle intérieure « 0 »"), std::string::npos);
+    ASSERT_EQ(Run("annual rsi0.ksl --standard --json"), 0) << err_;
+    EXPECT_EQ(err_, weekWarning);
+    ASSERT_EQ(Run("annual rsi0.ksl"), 0) << err_;
+    EXPECT_EQ(err_, "");
+}
+
+// A weather file shorter than a year is refused for the year, with its hour count; the week
+// still reads it.
+TEST_F(CliAnnual, AWeatherFileShorterThanAYearIsRefused)
+{
+    WriteWeatherProject();
+    std::istringstream whole(
+        test::ReadBytes(std::string(QUELVAN_BUILD_WEATHER_DIR) + "/FR_Mâcon.wth"));
+    std::string part;
+    int lines = 0;
+    for (std::string line; lines <= 5000 && std::getline(whole, line); ++lines)
+        part += line + "\n";
+    test::WriteBytes(File("FR_Mâcon.wth"), part);
+    EXPECT_EQ(Run("annual meteo.ksl --weather-dir ."), 1);
+    EXPECT_TRUE(err_.ends_with("FR_Mâcon.wth, ligne 5002 : ligne absente (une année compte 8760 "
+                               "heures : le fichier s'arrête à l'heure 5000)\n"))
+        << err_;
+    EXPECT_EQ(out_, "");
+    EXPECT_EQ(Run("run meteo.ksl --weather-dir ."), 0) << err_;
+}
+
 } // namespace
 } // namespace quelvan

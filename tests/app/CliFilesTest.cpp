@@ -130,8 +130,14 @@ std::vector<Refusal> OutputRefusals()
             "FR_Jour.wth", kWeather },
         { "mkdir gen && " + copyAgen + "gen", "weather generate --out gen --city Agen",
             "gen/FR_Agen.wth", kWeather },
-        { copyAgen + ".", "weather import '" + kEpw + "' -o FR_Agen.wth", "FR_Agen.wth",
-            kWeather } };
+        { copyAgen + ".", "weather import '" + kEpw + "' -o FR_Agen.wth", "FR_Agen.wth", kWeather },
+        // An EPW file, by its name or by its LOCATION line, is kept as a weather file is.
+        { "cp '" + kEpw + "' b.epw", "weather import '" + kEpw + "' -o b.epw", "b.epw", kWeather },
+        { "cp '" + kEpw + "' b.epw", "run p.ksl -o b.epw", "b.epw", kWeather },
+        { "cp '" + kEpw + "' b.txt", "run p.ksl -o b.txt", "b.txt", kWeather },
+        { "cp '" + kEpw + "' b.epw", "annual p.ksl --hourly b.epw", "b.epw", kWeather },
+        { "cp '" + kEpw + "' b.epw", "sweep p.ksl --reverse -o b.epw", "b.epw", kWeather },
+        { "cp '" + kEpw + "' b.epw", "compare p.ksl p.ksl -o b.epw", "b.epw", kWeather } };
 #ifdef QUELVAN_WITH_QT
     rows.insert(rows.end(),
         { { "true", "report p.ksl -o p.ksl --force", "p.ksl", kInput },
@@ -145,7 +151,9 @@ std::vector<Refusal> OutputRefusals()
             { copyMacon + ".", "render macon.ksl --flux " + kMacon, kMacon, kInput },
             { "mkfifo tube", "render p.ksl --wall tube", "tube", kNotAFile },
             { "cp p.ksl b.ksl", "report p.ksl -o b.ksl", "b.ksl", kProject },
-            { "cp p.ksl b.ksl", "render p.ksl --wall w.png --flux b.ksl", "b.ksl", kProject } });
+            { "cp p.ksl b.ksl", "render p.ksl --wall w.png --flux b.ksl", "b.ksl", kProject },
+            { "cp '" + kEpw + "' b.epw", "report p.ksl -o b.epw", "b.epw", kWeather },
+            { "cp '" + kEpw + "' b.epw", "render p.ksl --wall b.epw", "b.epw", kWeather } });
 #endif
     return rows;
 }

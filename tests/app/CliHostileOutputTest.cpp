@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -100,6 +101,8 @@ std::vector<Command> Commands()
         { "annual '@.ksl' --standard --json", "", true },
         { "compare '@.ksl' p.ksl", " 0  @.ksl " },
         { "compare '@.ksl' --json", "", true },
+        { "sweep '@.ksl' --reverse --json --jobs 1 --shard 0/2", "", true },
+        { "sweep '@.ksl' --reverse --json -o '@ étude.json'", "Étude : @ étude.json (2 variantes" },
         { "sweep '@.ksl' --reverse --csv -o '@ étude.csv'", "Étude : @ étude.csv (2 variantes" },
     };
 #ifdef QUELVAN_WITH_QT
@@ -157,6 +160,20 @@ TEST_P(CliHostileOutput, PrintsNoRawControlCharacter)
     }
 }
 
+// JSON Lines written to a file parse line by line, whatever the name's controls.
+TEST_P(CliHostileOutput, JsonLinesFileParses)
+{
+    ASSERT_EQ(Run("sweep '" + GetParam().text + ".ksl' --reverse --json -o etude.json"), 0) << err_;
+    std::istringstream lines(test::ReadBytes(File("etude.json")));
+    int rows = 0;
+    for (std::string line; std::getline(lines, line); ++rows) {
+        const nlohmann::json parsed = nlohmann::json::parse(line, nullptr, false);
+        ASSERT_FALSE(parsed.is_discarded()) << line;
+        EXPECT_EQ(RawControl(line), std::string_view::npos) << line;
+    }
+    EXPECT_EQ(rows, 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Names, CliHostileOutput,
     testing::Values(Hostile { "ESC", "\x1b[2J", "\\x1b[2J" },
         Hostile { "OSC", "\x1b]0;PWNED\x07", "\\x1b]0;PWNED\\x07" },
@@ -174,7 +191,11 @@ INSTANTIATE_TEST_SUITE_P(Names, CliHostileOutput,
             "\x9b"
             "31m",
             "\\x9b31m" },
-        Hostile { "invalid UTF-8", "\xe9t\xe9\xff", "\\xe9t\\xe9\\xff" }));
+        Hostile { "invalid UTF-8", "\xe9t\xe9\xff", "\\xe9t\\xe9\\xff" },
+        Hostile { "DEL",
+            "a\x7f"
+            "b",
+            "a\\x7fb" }));
 
 // The one printer is the only code that writes on standard output or standard error: no
 // printf, stream or Qt debug output anywhere else in the program's sources (comments aside).

@@ -158,9 +158,9 @@ INSTANTIATE_TEST_SUITE_P(Projects, CliWalls,
     ::testing::Values(WallCase { "sound", [](KslDoc&) {}, nullptr },
         WallCase { "zero surface resistance",
             [](KslDoc& d) { d.surfaces.resistanceInterior = "0"; }, nullptr,
-            "Attention : avec la résistance superficielle intérieure « 0 », la méthode standard "
-            "(simple précision) ne résout le flux de surface qu'à 7.6 W/m² près : le calcul fin "
-            "est conseillé" },
+            "Attention : avec la résistance superficielle intérieure « 0 », les flux de surface "
+            "de la méthode standard (simple précision) et les énergies qui les cumulent ne sont "
+            "pas fiables pour cette paroi : le calcul fin est conseillé" },
         WallCase { "unreadable density", [](KslDoc& d) { MaterialOf(d, 1).SetDensity("abc"); },
             "Couche 2 (Laine de verre) : masse volumique « abc » n'est pas un nombre : calcul "
             "impossible" },

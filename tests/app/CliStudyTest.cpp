@@ -230,5 +230,79 @@ TEST_F(CliStudy, RefusedVariantsHaveTheirMessageInTheirRow)
     EXPECT_EQ(row["error"], "Erreur en lecture : fichier introuvable");
 }
 
+// A text cell that a spreadsheet would run as a formula gets a leading "'"; numbers, negative
+// ones too, stay numbers.
+TEST_F(CliStudy, CsvTextCellsAreNeverFormulas)
+{
+    const struct {
+        const char* name;
+        const char* cell;
+    } cases[] = {
+        { "=HYPERLINK(\"http:evil\")", "\"'=HYPERLINK(\"\"http:evil\"\")\"" },
+        { "@SUM(1).ksl", "'@SUM(1).ksl" },
+        { "+1.ksl", "'+1.ksl" },
+        { "-2.ksl", "'-2.ksl" },
+        { "a=b.ksl", "a=b.ksl" },
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Run(std::string("compare --csv -- '") + c.name + "'"), 0) << err_;
+        const std::vector<std::string> lines = Lines(out_);
+        ASSERT_EQ(lines.size(), 2u) << out_;
+        EXPECT_EQ(lines[1].rfind(std::string("0,") + c.cell + ",", 0), 0u) << lines[1];
+    }
+    ASSERT_EQ(Run("sweep mur.ksl --azimuth -90 --csv"), 0) << err_;
+    const std::vector<std::string> lines = Lines(out_);
+    ASSERT_EQ(lines.size(), 2u) << out_;
+    EXPECT_EQ(lines[1].rfind("0,-90,", 0), 0u) << lines[1];
+}
+
+// A --layer with no value of its own before another --layer is refused, not dropped.
+TEST_F(CliStudy, ALayerWithoutValuesBeforeAnotherIsRefused)
+{
+    EXPECT_EQ(Run("sweep mur.ksl --layer 2 --layer 3 --thickness 80"), 2);
+    EXPECT_EQ(err_.rfind("--layer 2 : --thickness ou --material doit suivre", 0), 0u) << err_;
+    EXPECT_EQ(out_, "");
+}
+
+// A material whose name holds a comma is named in double quotes, as a CSV cell is.
+TEST_F(CliStudy, AQuotedMaterialNameHoldsItsCommas)
+{
+    KslDoc doc;
+    ASSERT_EQ(ReadProjectFile(doc, File("mur.ksl")), Failure::None);
+    doc.AddMaterial(3020, 3, "Brique, pleine", "0.84", "1800", "840");
+    doc.AddMaterial(3021, 4, "Bloc 20\"", "1.1", "1300", "1000");
+    ASSERT_EQ(WriteProjectFile(doc, File("mur.ksl")), WriteResult::Ok);
+    ASSERT_EQ(
+        Run("sweep mur.ksl --layer 1 --material '\"Brique, pleine\",Laine de verre,Bloc 20\"' "
+            "--csv"),
+        0)
+        << err_;
+    const std::vector<std::string> lines = Lines(out_);
+    ASSERT_EQ(lines.size(), 4u) << out_;
+    EXPECT_EQ(lines[1].rfind("0,\"Brique, pleine\",", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("1,Laine de verre,", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("2,\"Bloc 20\"\"\",", 0), 0u) << lines[3];
+    EXPECT_EQ(Run("sweep mur.ksl --layer 1 --material '\"Brique, pleine'"), 2);
+    EXPECT_EQ(err_.rfind("--material : guillemets mal fermés dans « \"Brique, pleine »", 0), 0u)
+        << err_;
+}
+
+// Every angle of the table is taken on either side of the half-turn, and Nord-Est by its
+// compass angle too; the table's names in any case.
+TEST_F(CliStudy, OrientationsAreTakenOnEitherSideOfTheHalfTurn)
+{
+    ASSERT_EQ(Run("sweep mur.ksl --azimuth 180,-180,-145,215,-135,135,-225,nord-est,SUD --csv"), 0)
+        << err_;
+    const std::vector<std::string> lines = Lines(out_);
+    ASSERT_EQ(lines.size(), 10u) << out_;
+    const char* expected[] = { "180", "180", "-145", "-145", "-145", "135", "135", "-145", "0" };
+    for (std::size_t i = 0; i < 9; ++i)
+        EXPECT_EQ(Fields(lines[i + 1])[1], expected[i]) << lines[i + 1];
+    for (const char* refused : { "-136", "181", "-360", "1e2" }) {
+        EXPECT_EQ(Run(std::string("sweep mur.ksl --azimuth ") + refused), 2) << refused;
+        EXPECT_EQ(err_.rfind(std::string("--azimuth : « ") + refused, 0), 0u) << err_;
+    }
+}
+
 } // namespace
 } // namespace quelvan

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace quelvan {
 namespace {
@@ -34,9 +37,9 @@ TEST(SurfacePrecision, StepIsTheExchangeCoefficientTimesTheSpacingOfFloats)
     EXPECT_NEAR(StandardSurfaceFluxSteps(in).exterior, spacing / 5e-7, 1e-4 * spacing / 5e-7);
     ASSERT_EQ(SurfacePrecisionWarnings(in).size(), 1u);
     EXPECT_EQ(SurfacePrecisionWarnings(in).front(),
-        "Attention : avec la résistance superficielle extérieure « 0 », la méthode standard "
-        "(simple précision) ne résout le flux de surface qu'à 7.6 W/m² près : le calcul fin est "
-        "conseillé");
+        "Attention : avec la résistance superficielle extérieure « 0 », les flux de surface de "
+        "la méthode standard (simple précision) et les énergies qui les cumulent ne sont pas "
+        "fiables pour cette paroi : le calcul fin est conseillé");
     in.mode = CalculationMode::Fine;
     EXPECT_TRUE(SurfacePrecisionWarnings(in).empty());
     // A furnace at 1200 °C: floats 2^-13 K apart, R = 1e-4 gives 1.2 W/m².
@@ -67,6 +70,40 @@ TEST(SurfacePrecision, AStandardRunsExteriorSurfaceFluxMovesInThoseSteps)
         nonZero += q != 0.0f;
     }
     EXPECT_GT(nonZero, 100);
+}
+
+// A thin conducting film at a face without surface resistance: the sweeps' own error, times
+// h = 2e6 W/(m².K), moves the standard week's surface flux far more than the step of floats,
+// while the fine mode stays on the physics. So the warning must state no such step as a bound.
+TEST(SurfacePrecision, TheStepIsNoBoundOfTheStandardWeeksError)
+{
+    KslDoc doc;
+    doc.AddMaterial(3020, 3, "Cuivre", "380", "8900", "385");
+    test::SetWall(
+        doc, { { "Cuivre", "0.1" }, { "Béton lourd", "200" }, { "Laine de verre", "50" } });
+    doc.surfaces.resistanceExterior = "0";
+    std::vector<float> fluxes[2];
+    for (const CalculationMode mode : { CalculationMode::Standard, CalculationMode::Fine }) {
+        CalculationInputs inputs = InputsFromDocument(doc);
+        inputs.mode = mode;
+        EngineState engine;
+        ASSERT_EQ(engine.PrepareCalculation(doc, inputs), Failure::None);
+        while (engine.CanAdvance())
+            engine.AdvanceHour(doc, true, true);
+        fluxes[mode == CalculationMode::Fine] = engine.View().Series(SeriesId::ExteriorSurfaceFlux);
+    }
+    ASSERT_EQ(fluxes[0].size(), fluxes[1].size());
+    double largest = 0.0;
+    for (std::size_t h = 0; h < fluxes[0].size(); ++h)
+        largest = std::max(largest, std::fabs(double(fluxes[0][h]) - fluxes[1][h]));
+    CalculationInputs inputs = InputsFromDocument(doc);
+    const double step = StandardSurfaceFluxSteps(inputs).exterior;
+    EXPECT_GT(largest, 10 * step);
+    ASSERT_EQ(SurfacePrecisionWarnings(inputs).size(), 1u);
+    const std::string warning = SurfacePrecisionWarnings(inputs).front();
+    EXPECT_EQ(warning.find("W/m²"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("ne sont pas fiables pour cette paroi"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("calcul fin"), std::string::npos) << warning;
 }
 
 } // namespace

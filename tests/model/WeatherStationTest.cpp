@@ -24,6 +24,21 @@ TEST(WeatherStation, FileNameIsPlainAsciiAndNeverACityFile)
     }
 }
 
+// A file name takes at most 255 bytes: a longer station name is cut, never at an underscore.
+TEST(WeatherStation, FileNameFitsAFolderWhateverTheNameLength)
+{
+    std::string accents, words;
+    for (int i = 0; i < 300; ++i) {
+        accents += "é";
+        words += "ab ";
+    }
+    EXPECT_EQ(StationFileName(accents), "Station_" + std::string(243, 'e') + ".wth");
+    const std::string cut = StationFileName(words);
+    EXPECT_EQ(cut.size(), 254u); // 243 letters and underscores, the last underscore dropped
+    EXPECT_TRUE(cut.ends_with("ab.wth")) << cut;
+    EXPECT_EQ(StationFileName(std::string(243, 'x')).size(), 255u);
+}
+
 TEST(WeatherStation, BareFileNamesHaveNoFolderNorBlank)
 {
     for (const char* bad : { "", ".", "..", "a/b.wth", "..\\b.wth", "a b.wth", "a\tb", "a\x7f" })

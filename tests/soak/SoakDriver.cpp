@@ -7,6 +7,7 @@
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberEdit.h"
+#include "ui/Prompter.h"
 #include "ui/RecordListDlg.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -35,7 +37,9 @@ namespace {
 // What a user may type: ordinary values, which let calculations start, and hostile ones:
 // numbers outside every bound, a decimal comma, what no field should take (letters, signs
 // alone, exponents without digits, other scripts, characters outside the basic plane, a
-// right-to-left mark, text that looks like a field of the project file).
+// right-to-left mark, text that looks like a field of the project file, markup that Qt would
+// read as HTML if a name were shown as rich text, among it an image that reads /dev/zero
+// without end, and DEL).
 const std::vector<QString> kOrdinaryTexts = { QStringLiteral("0.04"), QStringLiteral("0.13"),
     QStringLiteral("0.4"), QStringLiteral("0.7"), QStringLiteral("1"), QStringLiteral("0.035"),
     QStringLiteral("25"), QStringLiteral("10"), QStringLiteral("200"), QStringLiteral("50") };
@@ -47,7 +51,9 @@ const std::vector<QString> kHostileTexts = { QStringLiteral("-0.5"), QStringLite
     QStringLiteral("0x10"), QStringLiteral("١٢"), QStringLiteral("𝟙"), QStringLiteral("\u202e1"),
     QStringLiteral("%s%n"), QStringLiteral(" N= x"), QStringLiteral("«|;\""),
     QStringLiteral("日本"), QStringLiteral("3.4e38"), QStringLiteral("-90"), QStringLiteral("358"),
-    QStringLiteral("1000") };
+    QStringLiteral("1000"), QStringLiteral("<img src=/dev/zero>"), QStringLiteral("<b>gras</b>"),
+    QStringLiteral("a\x7f"
+                   "b") };
 
 struct Key {
     Qt::Key key;
@@ -349,10 +355,13 @@ void SoakDriver::ToggleWindows()
     }
 }
 
-void SoakDriver::Message(QWidget*, const QString& text, Icon)
+void SoakDriver::Message(QWidget*, const QString& text, Icon icon)
 {
     ++messages_;
     Trace(QStringLiteral("message: %1").arg(text));
+    // The box the program would show, drawn without waiting for a click: a message quoting a
+    // typed name must not read it as markup.
+    MessageBoxFor(nullptr, text, icon)->grab();
 }
 
 Prompter::Answer SoakDriver::AskYesNoCancel(QWidget*, const QString& text)

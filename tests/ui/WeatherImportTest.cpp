@@ -3,6 +3,7 @@
 // or dropped on the window offered for import, a dropped project opened after the question.
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
+#include "model/WeatherStation.h"
 #include "persistence/ProjectFile.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/CalculationRunner.h"
@@ -12,6 +13,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
+#include "weather/EpwImport.h"
 
 #include "support/SyntheticEpw.h"
 #include "support/TempFolder.h"
@@ -290,6 +292,40 @@ TEST_F(WeatherImport, DroppedFilesOpenAsProjectsOrAreOfferedForImport)
     EXPECT_TRUE(Drop(window, epw));
     EXPECT_EQ(window.Document().stations.Count(), 1);
     EXPECT_EQ(window.Document().author, "Déposé");
+}
+
+// A station's name is cut at its limit where it is typed, pasted or read from the file, and the
+// dialog says so; whatever its letters, its weather file is written and the project saves.
+TEST_F(WeatherImport, LongStationNamesAreCutWhereTypedAndStillSaved)
+{
+    EpwImportResult result;
+    for (int i = 0; i < 300; ++i)
+        result.location += "é";
+    EpwImportDialog dialog(QStringLiteral("long.epw"), result, nullptr);
+    const auto* limit = dialog.findChild<QLabel*>(QStringLiteral("stationNameLimit"));
+    ASSERT_NE(limit, nullptr);
+    EXPECT_EQ(dialog.StationName(), QString(kMaxStationNameLength, QChar(0xE9)));
+    EXPECT_FALSE(limit->isHidden());
+    EXPECT_EQ(limit->text(), QStringLiteral("Le nom d'une station compte au plus 80 caractères"));
+    // The file's long place does not push "OK" off a 1024-pixel screen.
+    EXPECT_LE(dialog.sizeHint().width(), 1024);
+    dialog.SetStationName(QStringLiteral("Lyon"));
+    EXPECT_TRUE(limit->isHidden());
+
+    window.show();
+    for (const QChar letter : { QChar(0xE9), QChar(0x6587) }) {
+        AnswerImport(QString(990, letter));
+        window.Action(QStringLiteral("actionImportEpw"))->trigger();
+        ASSERT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
+    }
+    const KslDoc& doc = window.Document();
+    ASSERT_EQ(doc.stations.Count(), 2);
+    for (int s = 0; s < 2; ++s) {
+        EXPECT_EQ(QString::fromStdString(doc.stations.At(s).name).size(), kMaxStationNameLength);
+        EXPECT_LE(doc.stations.At(s).fileName.size(), 255u);
+        EXPECT_TRUE(std::filesystem::is_regular_file(StationFile(doc.stations.At(s).fileName)));
+    }
+    EXPECT_EQ(WriteProjectFile(doc, temp.File("long.ksl")), WriteResult::Ok);
 }
 
 } // namespace

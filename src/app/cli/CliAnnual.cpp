@@ -9,6 +9,7 @@
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
+#include "engine/SurfacePrecision.h"
 #include "engine/annual/AnnualBalanceText.h"
 #include "model/KslDoc.h"
 
@@ -74,13 +75,18 @@ int Annual(const AnnualCommandOptions& options)
         return kExitFailure;
     WeatherSearch search;
     search.explicitDirectory = options.weatherDirectory;
-    const CalculationInputs inputs = InputsFromDocument(doc, search);
+    CalculationInputs inputs = InputsFromDocument(doc, search);
 
     std::string error;
     const CalculationMode mode
         = options.standard ? CalculationMode::Standard : CalculationMode::Fine;
+    inputs.mode = mode;
     const std::optional<annual::AnnualProblem> problem
         = annual::PrepareAnnualBalance(doc, inputs, mode, &error);
+    // The standard year forms its surface fluxes as the week does, and is warned of as it is.
+    if (problem)
+        for (const std::string& warning : SurfacePrecisionWarnings(inputs))
+            PrintError(warning);
     const std::optional<annual::AnnualBalanceResult> result
         = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
     if (!result) {

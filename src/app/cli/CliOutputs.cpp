@@ -6,6 +6,7 @@
 #include "core/OutputRefusal.h"
 #include "engine/WeatherFiles.h"
 #include "persistence/ProjectFile.h"
+#include "weather/EpwImport.h"
 
 #include <filesystem>
 
@@ -45,7 +46,8 @@ std::string KeptUnlessForced(const std::string& output)
         return {};
     if (HoldsProject(output))
         return kRefused + output + " » est un projet" + kOnlyWithForce;
-    if (HoldsWeatherYear(output))
+    // An EPW file is weather data a user keeps, as much as a weather file made from it.
+    if (HoldsWeatherYear(output) || LooksLikeEpwFile(output))
         return kRefused + output + " » est un fichier météo" + kOnlyWithForce;
     return {};
 }

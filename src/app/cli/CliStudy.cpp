@@ -176,10 +176,12 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
             if (notesShown.insert(note).second)
                 PrintError(note);
         (result.outcome.figures ? computed : refused) += 1;
-        // A file name need not be UTF-8: its bytes outside UTF-8 become U+FFFD in the JSON.
+        // A file name need not be UTF-8: its bytes outside UTF-8 become U+FFFD in the JSON,
+        // and its DEL or C1 controls JSON escapes rather than the printer's.
         if (options.json)
-            rows.Line(JsonRow(columns, study, result)
-                          .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+            rows.Line(JsonControlsEscaped(
+                JsonRow(columns, study, result)
+                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)));
         else if (options.csv)
             rows.Line(variants::CsvRow(columns, study, result));
         else

@@ -21,13 +21,15 @@ struct SweepOptions {
     variants::SweepRequest request;
     std::string layer; // the last --layer given
     bool layerUnused = false; // and no --thickness or --material after it yet
+    std::string skippedLayer; // the first --layer followed by another --layer, not by a value
 };
 
 int Sweep(const CLI::App& command, const SweepOptions& options)
 {
-    if (options.layerUnused)
-        return UsageError(
-            command, "--layer " + options.layer + " : --thickness ou --material doit suivre");
+    if (!options.skippedLayer.empty() || options.layerUnused)
+        return UsageError(command,
+            "--layer " + (options.skippedLayer.empty() ? options.layer : options.skippedLayer)
+                + " : --thickness ou --material doit suivre");
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
@@ -81,6 +83,9 @@ void DeclareSweep(CommandLine& commands)
         .add_option_function<std::string>(
             "--layer",
             [options](const std::string& layer) {
+                // "--layer 2 --layer 3 --thickness 80" would vary layer 3 only, without a word.
+                if (options->layerUnused && options->skippedLayer.empty())
+                    options->skippedLayer = options->layer;
                 options->layer = layer;
                 options->layerUnused = true;
             },
@@ -91,14 +96,15 @@ void DeclareSweep(CommandLine& commands)
         "LISTE|DE:À:PAS",
         "les épaisseurs de la couche en mm : une liste (80,120,160) ou une plage (20:300:20)");
     AddLayerOption(command, *options, variants::AxisKind::Material, "--material", "NOMS",
-        "les matériaux de la couche, noms de la bibliothèque du projet séparés par des virgules");
+        "les matériaux de la couche, noms de la bibliothèque du projet séparés par des virgules "
+        "(un nom qui en contient entre guillemets : '\"Brique, pleine\",Plâtre')");
     command.add_flag("--reverse", options->request.reverse,
         "ajoute la paroi inversée (isolation intérieure / extérieure), faces inchangées");
     command
         .add_option_function<std::string>(
             "--azimuth", [options](const std::string& list) { options->request.azimuths = list; },
             "les orientations : all pour les huit de la table, ou une liste de noms (Sud,Ouest) "
-            "ou d'angles depuis le sud (0,90)")
+            "ou d'angles depuis le sud (0,90,-145, ou 180 et -180 pour Nord)")
         ->type_name("all|LISTE");
     AddStudyOptions(command, options->study,
         "lance une étude de plus de 100 000 variantes ; -o remplace un projet ou un fichier "

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace quelvan::annual {
@@ -28,6 +29,16 @@ Failure WeatherColumnYear(const CBCData& record, WeatherColumn column,
     NCodedString profile;
     if (LoadWeatherColumn(fromJanuary, column, context.weather, profile, error) != Failure::None)
         return Failure::WeatherFile;
+    // A week may read a shorter file again from its start; a year would sum its hours as if
+    // they were a whole year's, so it needs all of them.
+    const auto hours = static_cast<int>(profile.Segments().size());
+    if (hours < kHoursPerYear) {
+        if (error != nullptr)
+            *error = { profile.FileError().file, hours + 2, {}, ReadFault::MissingLine,
+                "une année compte " + std::to_string(kHoursPerYear)
+                    + " heures : le fichier s'arrête à l'heure " + std::to_string(hours) };
+        return Failure::WeatherFile;
+    }
     values.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h)
         values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(kHour * h);

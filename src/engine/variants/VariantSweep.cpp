@@ -42,6 +42,40 @@ std::vector<std::string> SplitOn(const std::string& text, char separator)
     }
 }
 
+// The names of a --material list, separated by commas. A name in double quotes, as in CSV, is
+// one name whatever commas it holds ("\"Brique, pleine\",Laine de verre"), a doubled quote in
+// it one quote; a quote elsewhere in a name is the name's own. Nothing when a quote is left open.
+std::optional<std::vector<std::string>> NameList(const std::string& text)
+{
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    for (;;) {
+        std::string name;
+        if (at < text.size() && text[at] == '"') {
+            for (++at;; ++at) {
+                if (at >= text.size())
+                    return std::nullopt;
+                if (text[at] == '"' && (at + 1 >= text.size() || text[at + 1] != '"'))
+                    break;
+                if (text[at] == '"')
+                    ++at;
+                name += text[at];
+            }
+            ++at;
+            if (at < text.size() && text[at] != ',')
+                return std::nullopt;
+        } else {
+            const std::size_t end = std::min(text.find(',', at), text.size());
+            name = text.substr(at, end - at);
+            at = end;
+        }
+        names.push_back(std::move(name));
+        if (at >= text.size())
+            return names;
+        ++at; // the comma
+    }
+}
+
 // Digits with at most one decimal point: no sign, no exponent, no blank.
 std::optional<Decimal> ReadDecimal(const std::string& text)
 {
@@ -153,7 +187,10 @@ std::optional<SweepAxis> LayerAxis(
         axis.values = std::move(*values);
         return axis;
     }
-    for (const std::string& name : SplitOn(request.values, ',')) {
+    const std::optional<std::vector<std::string>> names = NameList(request.values);
+    if (!names)
+        return fail(option + std::string("guillemets mal fermés dans ") + Quoted(request.values));
+    for (const std::string& name : *names) {
         if (name.empty())
             return fail(
                 option + std::string("nom de matériau vide dans ") + Quoted(request.values));
@@ -173,6 +210,25 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
+// The table's entry of an angle from south, -1 for none. An angle of the table is taken on
+// either side of the half-turn (-180 is Nord as 180 is, 215 is Nord-Est as -145 is), and -135,
+// the compass angle of Nord-Est, mirror of Nord-Ouest at 135, is Nord-Est, which the table
+// computes at -145.
+int OrientationIndex(int degrees)
+{
+    constexpr int kNordEstCompass = -135;
+    constexpr int kTurn = 360;
+    if (degrees == kNordEstCompass)
+        return AzimuthIndexOf(-145);
+    if (degrees <= -kTurn || degrees >= kTurn)
+        return -1;
+    if (degrees <= -180)
+        degrees += kTurn;
+    else if (degrees > 180)
+        degrees -= kTurn;
+    return AzimuthIndexOf(degrees);
+}
+
 std::optional<AxisValue> Orientation(const std::string& item)
 {
     for (const AngleEntry& entry : kAzimuths)
@@ -184,7 +240,7 @@ std::optional<AxisValue> Orientation(const std::string& item)
         && std::all_of(item.begin() + static_cast<std::ptrdiff_t>(first), item.end(),
             [](char c) { return c >= '0' && c <= '9'; })
         && ParseInt(item, degrees);
-    const int index = number ? AzimuthIndexOf(degrees) : -1;
+    const int index = number ? OrientationIndex(degrees) : -1;
     if (index < 0)
         return std::nullopt;
     const AngleEntry& entry = kAzimuths[static_cast<std::size_t>(index)];

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace quelvan::variants {
 
@@ -96,12 +97,18 @@ StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
     return column;
 }
 
+// A text cell as CSV: a text a spreadsheet would run as a formula (starting with "=", "+", "-"
+// or "@", such as a name "=HYPERLINK(...)") gets a leading "'", which makes it text there; a
+// cell holding a comma, a quote or a line end is quoted.
 std::string CsvText(const std::string& text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
+    const bool formula
+        = !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+    const std::string cell = formula ? "'" + text : text;
+    if (cell.find_first_of(",\"\r\n") == std::string::npos)
+        return cell;
     std::string quoted = "\"";
-    for (const char c : text)
+    for (const char c : cell)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
 }

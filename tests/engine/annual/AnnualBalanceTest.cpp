@@ -231,6 +231,32 @@ TEST_F(AnnualBalance, AWeatherYearIsReadFromJanuaryWhateverItsFirstDay)
     EXPECT_GT(fromJuly.figures.months[0].net, fromJuly.figures.months[6].net + 1.0);
 }
 
+// A weather file shorter than a year is refused for the year with its hour count (a week still
+// reads it again from its start); a whole year reads.
+TEST_F(AnnualBalance, AWeatherFileShorterThanAYearIsRefused)
+{
+    UseWeather();
+    WeatherSearch search;
+    search.explicitDirectory = temp_.Path().string();
+    for (const int hours : { 24, 5000, 8759 }) {
+        test::WriteWeatherFile(temp_.File("FR_Agen.wth"), hours, SyntheticYear());
+        std::string error;
+        EXPECT_FALSE(PrepareAnnualBalance(
+            doc_, InputsFromDocument(doc_, search), CalculationMode::Fine, &error));
+        EXPECT_EQ(error,
+            "Erreur en lecture du fichier météo : " + temp_.File("FR_Agen.wth") + ", ligne "
+                + std::to_string(hours + 2)
+                + " : ligne absente (une année compte 8760 heures : le fichier s'arrête à "
+                  "l'heure "
+                + std::to_string(hours) + ")");
+    }
+    test::WriteWeatherFile(temp_.File("FR_Agen.wth"), 8760, SyntheticYear());
+    std::string error;
+    EXPECT_TRUE(PrepareAnnualBalance(
+        doc_, InputsFromDocument(doc_, search), CalculationMode::Standard, &error))
+        << error;
+}
+
 TEST_F(AnnualBalance, PassesEndOnThePeriodicYearFromAnyStart)
 {
     test::SetWall(doc_, { { "Béton lourd", "400" }, { "Laine de verre", "100" } });
