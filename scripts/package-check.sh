@@ -38,7 +38,8 @@ trap cleanup EXIT
 
 echo "== install $(basename "$deb")"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get install -y -qq "$deb" 2>&1 | grep -v '^N: Download is performed unsandboxed' || true
+"${sudo_cmd[@]}" apt-get install -y -qq "$deb" 2>&1 \
+    | grep -v -e '^N: Download is performed unsandboxed' -e '^(Reading database' || true
 dpkg-query -W -f='${Status}\n' quelvan | grep -q 'install ok installed' || fail "not installed"
 version=$(dpkg-query -W -f='${Version}' quelvan)
 dpkg-query -L quelvan >"$work/files"
@@ -120,4 +121,6 @@ if [ ${#left[@]} -gt 0 ]; then
     printf '  %s\n' "${left[@]}"
     fail "files left after removal"
 fi
+echo "removed: none of the package's $(wc -l <"$work/files") paths is left as a file, nothing"
+echo "named quelvan under /usr, /etc or /var/lib/dpkg/info"
 echo "package-check: $(basename "$deb") installed, used, validated and removed cleanly"

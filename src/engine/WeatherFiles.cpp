@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 #include <sys/stat.h>
+#include <system_error>
 
 namespace quelvan {
 
