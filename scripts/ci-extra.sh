@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # The reliability part of continuous integration, run after ./scripts/test.sh:
-#   1. clang-tidy (.clang-tidy) on the Qt-free sources, from the compile database of the
+#   1. every C++ file formatted with .clang-format (scripts/format.sh --check);
+#   2. clang-tidy (.clang-tidy) on the Qt-free sources, from the compile database of the
 #      release build that test.sh left (scripts/tidy.sh);
-#   2. every test under AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), which
-#      also replays the saved fuzz inputs of fuzz/regressions/ and fuzz/corpus/;
-#   3. the command-line tool and its tests without Qt (preset "noqt");
-#   4. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
-# Each step prints its duration; the whole must stay within the CI's time budget.
+#   3. every test under AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), which
+#      also replays the saved fuzz inputs of fuzz/regressions/ and fuzz/corpus/; its soak plays
+#      a random user drawn here (the default test run plays a fixed one), printed for replay;
+#   4. the command-line tool and its tests without Qt (preset "noqt");
+#   5. the Debian package made from the release build, installed, used and removed
+#      (scripts/package.sh, scripts/package-check.sh);
+#   6. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
+# Each step prints its duration; the whole must stay within the CI's time budget. At the end,
+# the tests skipped on this machine are listed with their reasons.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,10 +28,16 @@ step() {
 }
 
 ./scripts/setup.sh
+step "format: clang-format check" scripts/format.sh --check
 step "clang-tidy: Qt-free sources" env QUELVAN_JOBS="$jobs" scripts/tidy.sh
+# The soak's random user: a seed drawn now (or the one given, to replay a run).
+soak_seed=${QUELVAN_SOAK_SEED:-$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}
+export QUELVAN_SOAK_SEED=$soak_seed
+soak_replay="QUELVAN_SOAK_SEED=$soak_seed ctest --preset asan -R ui_soak"
+echo "== soak seed $soak_seed (replay: $soak_replay)"
 step "asan: configure" cmake --preset asan
 step "asan: build" cmake --build --preset asan -j "$jobs"
-step "asan: tests" ctest --preset asan -j "$jobs"
+step "asan: tests" ctest --preset asan -j "$jobs" --output-junit "$PWD/build/asan/ctest-junit.xml"
 # The file-safety cases (tests/app/CliFilesTest.cpp, the hostile files of
 # tests/data/hostile-files/, the engine fuzz target's saved inputs) ran in the step above, through
 # the sanitized quelvan-cli; make sure they were not filtered out or lost from the list.
@@ -41,9 +52,17 @@ step "noqt: configure" cmake --preset noqt -DCMAKE_BUILD_TYPE=Release \
 # code in every configuration and were built and run twice above.
 step "noqt: build" cmake --build --preset noqt -j "$jobs" --target quelvan-cli test_app
 step "noqt: tests" ./build/noqt/tests/test_app --gtest_brief=1
+# The package is made from the release build that test.sh left: no second build.
+step "package: build" scripts/package.sh
+step "package: install, use, remove" scripts/package-check.sh
 if [[ "${QUELVAN_CI_FUZZ_SECONDS:-0}" -gt 0 ]]; then
     step "fuzz: all targets" fuzz/run.sh all "$QUELVAN_CI_FUZZ_SECONDS"
 fi
 
 echo "== durations"
 printf '%s\n' "${timings[@]}"
+echo "== soak seed of the sanitizer run: $soak_seed (replay: $soak_replay)"
+# Coverage this machine could not give: tests that need a file outside the repository or a tool
+# that is not installed.
+echo "== tests skipped on this machine"
+scripts/skipped-tests.sh build/release/ctest-junit.xml build/asan/ctest-junit.xml

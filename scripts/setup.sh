@@ -9,8 +9,9 @@ packages=(
     qt6-translations-l10n libx11-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libtbb-dev
     fonts-liberation fonts-dejavu-core fontconfig
-    poppler-utils xvfb xauth x11-apps imagemagick
-    clang clang-tidy libclang-rt-dev llvm
+    poppler-utils xvfb xauth x11-apps x11-utils imagemagick
+    clang clang-tidy clang-format libclang-rt-dev llvm
+    dpkg-dev file desktop-file-utils appstream man-db bash-completion
     valgrind hyperfine parallel
     locales
 )

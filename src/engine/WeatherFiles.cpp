@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
 
 namespace quelvan {
 
@@ -92,6 +94,19 @@ std::string WeatherFileName(int cityIndex, const WeatherSearch& search)
     return station != search.stationFiles.end() ? station->second : WeatherFileName(cityIndex);
 }
 
+std::string WeatherDirectoryBesideProgram()
+{
+#if defined(QUELVAN_PROGRAM_TO_WEATHER_DIR) && defined(__linux__)
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty())
+        return {};
+    return (program.parent_path() / QUELVAN_PROGRAM_TO_WEATHER_DIR).lexically_normal().string();
+#else
+    return {};
+#endif
+}
+
 std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search)
 {
     std::vector<std::string> directories;
@@ -103,8 +118,13 @@ std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search)
     add(".");
     add(search.projectDirectory);
     add(UserWeatherDirectory());
+    const std::string besideProgram = WeatherDirectoryBesideProgram();
 #ifdef QUELVAN_INSTALLED_WEATHER_DIR
+    if (besideProgram != QUELVAN_INSTALLED_WEATHER_DIR)
+        add(besideProgram);
     add(QUELVAN_INSTALLED_WEATHER_DIR);
+#else
+    add(besideProgram);
 #endif
 #ifdef QUELVAN_BUILD_WEATHER_DIR
     add(QUELVAN_BUILD_WEATHER_DIR);

@@ -13,7 +13,8 @@ std::string WeatherFileName(int cityIndex);
 // Where weather files are looked for, in this order: an explicit folder (the command line's
 // --weather-dir) when given, the current folder, the project's folder, the user's data folder
 // ($XDG_DATA_HOME/quelvan/weather or ~/.local/share/quelvan/weather), the installed folder
-// (share/quelvan/weather) and the build tree's generated folder.
+// (share/quelvan/weather: beside the running program, then under the prefix it was built for) and
+// the build tree's generated folder.
 // The project's imported weather stations go with the search: their files are found in the
 // same folders as the cities' files.
 struct WeatherSearch {
@@ -28,6 +29,10 @@ std::string WeatherFileName(int cityIndex, const WeatherSearch& search);
 // %LOCALAPPDATA%/quelvan/weather); empty when the environment names none. Imported stations
 // are written there.
 std::string UserWeatherDirectory();
+// The installed weather folder of the prefix the running program lies in (PREFIX/bin/quelvan-cli
+// gives PREFIX/share/quelvan/weather), so that a package or an install under another prefix than
+// the build's finds its files; empty when the program's own path cannot be read.
+std::string WeatherDirectoryBesideProgram();
 std::vector<std::string> WeatherSearchDirectories(const WeatherSearch& search);
 
 // Full path of the first entry of that name in the search folders, whatever it is: the first

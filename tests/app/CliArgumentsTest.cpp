@@ -3,6 +3,7 @@
 // naming it on standard error.
 #include "support/CaseNames.h"
 #include "support/CliFixture.h"
+#include "support/ReleaseVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,37 @@ std::vector<Arguments> Cases()
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliArguments, ::testing::ValuesIn(Cases()));
+
+// The release version of CMakeLists.txt, on standard output, by either program of the tool; the
+// flag belongs to the tool, not to a command.
+using CliVersion = test::CliFixture;
+
+TEST_F(CliVersion, PrintsTheVersionOfCMakeListsAndSucceeds)
+{
+    const std::string version = test::VersionInCMakeLists();
+    ASSERT_FALSE(version.empty());
+    std::vector<std::string> programs { QUELVAN_CLI_PATH };
+#ifdef QUELVAN_WITH_QT
+    // Without the drawing program beside it, quelvan-cli answers the same.
+    std::filesystem::create_directory(File("alone"));
+    programs.push_back(File("alone/quelvan-cli"));
+    std::filesystem::copy_file(QUELVAN_CLI_PATH, programs.back());
+#endif
+    for (const std::string& program : programs) {
+        EXPECT_EQ(Run("--version", program), 0) << err_;
+        EXPECT_EQ(out_, "quelvan-cli " + version + "\n");
+        EXPECT_TRUE(err_.empty()) << err_;
+    }
+    EXPECT_EQ(Run("--help"), 0) << err_;
+    EXPECT_NE(
+        out_.find("quelvan-cli --version affiche la version du programme."), std::string::npos)
+        << out_;
+    EXPECT_EQ(Run("check --help"), 0) << err_;
+    EXPECT_EQ(out_.find("--version"), std::string::npos) << out_;
+    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
+    EXPECT_EQ(Run("check p.ksl --version"), 2);
+    EXPECT_EQ(err_.rfind("Option inconnue : --version\n", 0), 0u) << err_;
+}
 
 #ifdef QUELVAN_WITH_QT
 // render, report and the tool's own help are answered by quelvan-cli-draw, found beside

@@ -107,10 +107,8 @@ template <typename W> std::vector<W*> Usable(const QWidget& parent)
 SoakPlan SoakPlan::FromEnvironment()
 {
     SoakPlan plan;
-    const char* seed = std::getenv("QUELVAN_SOAK_SEED");
-    plan.seed = seed
-        ? std::strtoull(seed, nullptr, 10)
-        : static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    if (const char* seed = std::getenv("QUELVAN_SOAK_SEED"))
+        plan.seed = std::strtoull(seed, nullptr, 10);
     if (const char* seconds = std::getenv("QUELVAN_SOAK_SECONDS"))
         plan.seconds = std::strtod(seconds, nullptr);
     if (const char* actions = std::getenv("QUELVAN_SOAK_ACTIONS"))

@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
 #include "model/KslDoc.h"
+#include "support/ReleaseVersion.h"
+#include "ui/AboutDialog.h"
 #include "ui/AmbianceDialog.h"
 #include "ui/ControlNames.h"
 #include "ui/LayerDialog.h"
@@ -10,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -175,6 +178,22 @@ TEST(ReferencesDialog, ThirtyFiveCharactersAreRefusedAtOk)
     Child<QLineEdit>(dialog, 1093)->setText(QString(34, QLatin1Char('x')));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The line of control 1116 names the project file format; the program's release, as
+// CMakeLists.txt sets it, is written beside it.
+TEST(AboutDialog, ShowsTheFileFormatAndTheReleaseOfCMakeLists)
+{
+    const std::string version = quelvan::test::VersionInCMakeLists();
+    ASSERT_FALSE(version.empty());
+    AboutDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("A propos de Quelvan"));
+    EXPECT_EQ(Child<QLabel>(dialog, 1116)->text(), QStringLiteral("Quelvan V1.20a"));
+    const auto* release = dialog.findChild<QLabel*>(QStringLiteral("releaseVersion"));
+    ASSERT_NE(release, nullptr);
+    EXPECT_EQ(release->text(),
+        QStringLiteral("Version du programme : ") + QString::fromStdString(version)
+            + QStringLiteral(" (fichiers au format 1.20a)"));
 }
 
 TEST(PrintChoiceDialog, TheCompleteReportButtonChangesOnlyTheBoxes)

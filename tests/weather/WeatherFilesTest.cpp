@@ -68,13 +68,17 @@ protected:
 TEST_F(WeatherLookup, FoldersComeInTheDocumentedOrder)
 {
     const std::vector<std::string> dirs = WeatherSearchDirectories(search);
-    ASSERT_GE(dirs.size(), 6u);
+    ASSERT_GE(dirs.size(), 7u);
     EXPECT_EQ(dirs[0], search.explicitDirectory);
     EXPECT_EQ(dirs[1], ".");
     EXPECT_EQ(dirs[2], search.projectDirectory);
     EXPECT_EQ(dirs[3], (root / "xdg" / "quelvan" / "weather").string());
-    EXPECT_EQ(dirs[4], QUELVAN_INSTALLED_WEATHER_DIR);
-    EXPECT_EQ(dirs[5], QUELVAN_BUILD_WEATHER_DIR);
+    // The test program lies in the build tree's tests folder: the prefix it lies in is the build
+    // tree, whose share/quelvan/weather is the installed folder beside it.
+    const fs::path program = fs::read_symlink("/proc/self/exe");
+    EXPECT_EQ(dirs[4], (program.parent_path().parent_path() / "share/quelvan/weather").string());
+    EXPECT_EQ(dirs[5], QUELVAN_INSTALLED_WEATHER_DIR);
+    EXPECT_EQ(dirs[6], QUELVAN_BUILD_WEATHER_DIR);
 
     const std::vector<std::string> withoutOptional = WeatherSearchDirectories(WeatherSearch {});
     EXPECT_EQ(withoutOptional.front(), ".");

@@ -41,13 +41,16 @@ std::string InFolder(const std::filesystem::path& folder, const std::string& nam
     return (folder / name).string();
 }
 
-// The normals table: the given file, else the installed one, else the build tree's copy (each
-// in the climate folder beside the weather folder).
+// The normals table: the given file, else the installed one (beside the program's prefix, then
+// the build's), else the build tree's copy (each in the climate folder beside the weather folder).
 std::optional<std::string> NormalsPath(const std::string& given)
 {
     if (!given.empty())
         return given;
     std::vector<std::string> candidates;
+    if (const std::string installed = WeatherDirectoryBesideProgram(); !installed.empty())
+        candidates.push_back(
+            InFolder(std::filesystem::path(installed) / ".." / "climate", "normals.csv"));
 #ifdef QUELVAN_INSTALLED_WEATHER_DIR
     candidates.push_back(InFolder(
         std::filesystem::path(QUELVAN_INSTALLED_WEATHER_DIR) / ".." / "climate", "normals.csv"));

@@ -3,6 +3,7 @@
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliPrint.h"
 #include "app/cli/ProgramHandOver.h"
+#include "core/ReleaseVersion.h"
 
 #include <CLI/CLI.hpp>
 
@@ -102,6 +103,10 @@ CommandLine::CommandLine(const std::string& program, const std::string& summary)
 {
     root_.formatter(FrenchHelpFormatter());
     root_.set_help_flag("-h,--help", "affiche cette aide");
+    // "quelvan-cli 1.21.0": the release version, for a bug report.
+    root_.set_version_flag(
+        "--version", program + " " + kReleaseVersion, "affiche la version du programme");
+    root_.footer(program + " --version affiche la version du programme.");
     // Every command inherits the help flag and this: the last value of an option given twice wins.
     root_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     // One command; once it is named, the next words are its own (a project called "new").
@@ -112,6 +117,8 @@ CLI::App& CommandLine::Add(
     CLI::App& parent, const std::string& name, const std::string& summary, CommandAction action)
 {
     CLI::App* command = parent.add_subcommand(name, summary);
+    // CLI11 copies the parent's footer: the tool's line on --version is not the command's.
+    command->footer(std::string());
     actions_[command] = std::move(action);
     return *command;
 }
@@ -120,6 +127,7 @@ CLI::App& CommandLine::AddGroup(
     CLI::App& parent, const std::string& name, const std::string& summary)
 {
     CLI::App* group = parent.add_subcommand(name, summary);
+    group->footer(std::string());
     group->require_subcommand(1);
     return *group;
 }
@@ -136,6 +144,10 @@ int CommandLine::Run(int argc, const char* const* argv)
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
         root_.parse(reversed);
+    } catch (const CLI::CallForVersion& version) {
+        // Every build answers this itself: the version is the same in both programs.
+        PrintLine(version.what());
+        return kExitOk;
     } catch (const CLI::CallForHelp&) {
         HandOverUnlessOwnCommand(argv);
         PrintLines(HelpText(Deepest(root_)));
