@@ -6,11 +6,13 @@
 _quelvan_cli_options()
 {
     case $1 in
-        new) echo "--force" ;;
+        new) echo "--wall --force" ;;
         check) echo "--fine" ;;
         run) echo "-o --weather-dir --fine --force" ;;
         dynamic) echo "--period --json" ;;
         annual) echo "--weather-dir --standard --json --hourly --force" ;;
+        condensation) echo "--weather-dir --climate --interior-rh --humidity-class --vapour-excess
+            --interior-temperature --fine --json --force" ;;
         compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir" ;;
         sweep) echo "--layer --thickness --material --reverse --azimuth --force --annual --jobs
             --shard --json --csv -o --weather-dir" ;;
@@ -45,8 +47,8 @@ _quelvan_cli()
             if [[ $cur == -* && -z $command ]]; then
                 COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
             else
-                COMPREPLY=($(compgen -W "new check run dynamic annual compare sweep weather
-                    render report validate help" -- "$cur"))
+                COMPREPLY=($(compgen -W "new check run dynamic annual condensation compare sweep
+                    weather render report validate help" -- "$cur"))
             fi
             return
             ;;
@@ -62,11 +64,16 @@ _quelvan_cli()
             _filedir -d
             return
             ;;
-        --hourly | --normals)
+        --hourly | --normals | --climate)
             _filedir csv
             return
             ;;
-        --wall | --profile | --flux)
+        --wall)
+            # A wall described in JSON for "new", an image for "render".
+            if [[ $command == new ]]; then _filedir json; else _filedir png; fi
+            return
+            ;;
+        --profile | --flux)
             _filedir png
             return
             ;;
@@ -86,7 +93,8 @@ _quelvan_cli()
             return
             ;;
         --period | --jobs | --shard | --layer | --thickness | --material | --azimuth | --size | \
-            --parts | --date)
+            --parts | --date | --interior-rh | --humidity-class | --vapour-excess | \
+            --interior-temperature)
             return
             ;;
     esac

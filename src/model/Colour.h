@@ -11,8 +11,17 @@ constexpr Colour MakeColour(int red, int green, int blue)
 {
     return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Colour c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 } // namespace quelvan
