@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libtbb-dev
     fonts-liberation fonts-dejavu-core fontconfig
     poppler-utils xvfb xauth x11-apps imagemagick
+    openbox xdotool
     clang clang-tidy libclang-rt-dev llvm
     valgrind hyperfine parallel
     locales

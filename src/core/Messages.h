@@ -68,7 +68,11 @@ inline constexpr const char* kPreferFineMode = "près : le calcul fin est consei
 inline constexpr const char* kNoPreviousCalculation
     = "Aucun calcul précédent : le calcul part de l'état stationnaire";
 inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";
+inline constexpr const char* kWeekNotComputed
+    = "La semaine n'a pas été calculée : les pages de courbes seraient vides.\n\n"
+      "Oui : lancer le calcul de la semaine, puis imprimer une fois le calcul terminé.\n"
+      "Non : imprimer seulement les données du projet.";
 inline constexpr const char* kYearNotPeriodic
-    = "Année périodique non atteinte : les chiffres sont ceux du dernier passage";
+    = "Régime périodique non atteint : les chiffres sont ceux de la dernière année simulée";
 
 } // namespace quelvan::msg
