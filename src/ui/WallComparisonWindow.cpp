@@ -345,6 +345,8 @@ void WallComparisonWindow::ShowResults(int generation, std::vector<variants::Var
         const variants::VariantOutcome& outcome = results[w].outcome;
         auto* heading = new QTableWidgetItem(WallHeading(c));
         heading->setToolTip(heading->text());
+        // Left-aligned: a narrow column cuts the end of the layers, never the wall's name.
+        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         heading->setForeground(WallColour(c));
         QFont bold = heading->font();
         bold.setBold(true);
