@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libtbb-dev
     fonts-liberation fonts-dejavu-core fontconfig
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick
+    openbox xdotool
     clang clang-tidy clang-format libclang-rt-dev llvm
     dpkg-dev file desktop-file-utils appstream man-db bash-completion
     valgrind hyperfine parallel

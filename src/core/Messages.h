@@ -78,7 +78,11 @@ inline constexpr const char* kNoPreviousCalculation
 // Followed by the number of characters: "Le nom d'une station compte au plus 80 caractères".
 inline constexpr const char* kStationNameLimit = "Le nom d'une station compte au plus";
 inline constexpr const char* kHourlyNotWritten = "Le fichier des heures n'a pas pu être écrit";
+inline constexpr const char* kWeekNotComputed
+    = "La semaine n'a pas été calculée : les pages de courbes seraient vides.\n\n"
+      "Oui : lancer le calcul de la semaine, puis imprimer une fois le calcul terminé.\n"
+      "Non : imprimer seulement les données du projet.";
 inline constexpr const char* kYearNotPeriodic
-    = "Année périodique non atteinte : les chiffres sont ceux du dernier passage";
+    = "Régime périodique non atteint : les chiffres sont ceux de la dernière année simulée";
 
 } // namespace quelvan::msg

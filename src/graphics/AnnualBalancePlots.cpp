@@ -19,6 +19,7 @@ namespace quelvan::graphics {
 namespace {
 
 constexpr int kCurveZero = 0;
+constexpr int kYDivisions = 4;
 const QColor kGround(200, 200, 200);
 
 Colour ColourOf(const QColor& c)
@@ -99,19 +100,23 @@ MonthChart::MonthChart(const ChartLayout& layout)
 {
     chart_.XAxis().SetDivisionCount(1);
     chart_.XAxis().Build();
-    chart_.YAxis().SetDivisionCount(4);
+    chart_.YAxis().SetDivisionCount(kYDivisions);
     chart_.YAxis().Build();
     ChartLayout::Reset();
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.SetAxisTitle(Coordinate::X, "Mois");
+    // The unit is written above the plot (DrawUnitTitle), not where a value would stand; and
+    // no placeholder title on a chart that is never filled (a refused wall).
+    chart_.SetAxisTitle(Coordinate::Y, "");
 }
 
 void MonthChart::Draw(QPainter& painter, const QRect& area)
 {
     if (area.width() <= 0 || area.height() <= 0)
         return;
-    chart_.SetDeviceMapping(area.left(), area.top(), area.width(), -area.height());
     painter.fillRect(area, kGround);
+    const QRect plot = DrawUnitTitle(painter, area, unit_);
+    chart_.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
     chart_.Draw(painter);
 }
 
@@ -135,7 +140,7 @@ int MonthChart::WorldY(double y) const
 {
     const IPoint o = chart_.PlotOrigin();
     const IPoint c = chart_.PlotCorner();
-    const double span = std::max(range_.top - range_.bottom, 1);
+    const double span = std::max(range_.top - range_.bottom, 1e-9);
     return o.y + TruncatedCoordinate(std::round((c.y - o.y) * (y - range_.bottom) / span));
 }
 
@@ -145,15 +150,15 @@ void MonthChart::AddBar(double x0, double x1, double y0, double y1, const QColor
     Keep(chart_.AddRectangle({ WorldX(x0), WorldY(y1), WorldX(x1), WorldY(y0) }, c, c, {}));
 }
 
-void MonthChart::Prepare(IntegerRange range, const std::string& yTitle, bool slotsByDays)
+void MonthChart::Prepare(double low, double high, const std::string& yTitle, bool slotsByDays)
 {
     Clear();
-    range_ = range;
+    range_ = RoundScaleOf(low, high, kYDivisions);
     const std::array<int, annual::kMonthCount + 1> starts = MonthStarts();
     xSpan_ = slotsByDays ? starts.back() : annual::kMonthCount;
-    chart_.SetAxisTitle(Coordinate::Y, yTitle);
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(float(range.bottom)));
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(float(range.top)));
+    unit_ = yTitle;
+    for (NShape* label : LabelYTicks(chart_, range_))
+        Keep(*label);
     // A tick at each month's start and the month's initial under the middle of its slot.
     const int y = chart_.PlotOrigin().y;
     const int tick = layout_.tickLengthHorizontal;
@@ -170,7 +175,7 @@ void MonthChart::Prepare(IntegerRange range, const std::string& yTitle, bool slo
         label.SetAlignment(TextAlign::Centre, TextAlign::Start);
         Keep(label);
     }
-    if (range.bottom < 0 && range.top > 0) {
+    if (range_.bottom < 0 && range_.top > 0) {
         NShpPolyLine& zero = chart_.Curve(kCurveZero);
         zero.SetVisible(true);
         zero.Points() = { { float(WorldX(0)), float(WorldY(0)) },
@@ -190,7 +195,7 @@ void MonthlyBalancePlot::Show(const annual::BalanceTable& table)
         low = std::min({ low, -f.gain, f.steady, f.net });
         high = std::max({ high, f.loss, f.steady, f.net });
     }
-    Prepare(IntegerRangeRule(low, high), "kWh/m²", false);
+    Prepare(low, high, "kWh/m²", false);
     for (int m = 0; m < annual::kMonthCount; ++m) {
         const annual::BalanceFigures& f = table.months[static_cast<size_t>(m)];
         const struct {
@@ -212,7 +217,7 @@ void MonthlyBalancePlot::Show(const annual::BalanceTable& table)
 std::vector<LegendEntry> MonthlyBalancePlot::Legend()
 {
     return { { LegendEntry::Swatch::Box, kLossColour, "Pertes de la pièce" },
-        { LegendEntry::Swatch::Box, kGainColour, "Apports à la pièce (vers le bas)" },
+        { LegendEntry::Swatch::Box, kGainColour, "Apports à la pièce (barres vers le bas)" },
         { LegendEntry::Swatch::Dot, Qt::black, "Net" },
         { LegendEntry::Swatch::Line, Qt::black, "Net en régime permanent (U)" } };
 }
@@ -234,8 +239,8 @@ void YearSurfacePlot::Show(std::span<const annual::HourRecord> hours)
     }
     const auto [lowest, ignored] = std::minmax_element(low.begin(), low.end());
     const double highest = *std::max_element(high.begin(), high.end());
-    Prepare(IntegerRangeRule(hours.empty() ? 0.0 : *lowest, hours.empty() ? 0.0 : highest),
-        "Tsi (°C)", true);
+    Prepare(hours.empty() ? 0.0 : *lowest, hours.empty() ? 0.0 : highest, "Tsi (°C)", true);
+    showsWarm_ = showsCold_ = false;
     if (hours.empty())
         return;
     for (int d = 0; d < kDays; ++d)
@@ -248,11 +253,12 @@ void YearSurfacePlot::Show(std::span<const annual::HourRecord> hours)
         const double average = count[size_t(d)] ? sum[size_t(d)] / count[size_t(d)] : 0.0;
         mean.Points().push_back({ float(WorldX(d + 0.5)), float(WorldY(average)) });
     }
-    const IntegerRange r = Range();
+    const RoundScale& r = Range();
     for (const auto& [limit, colour] : { std::pair { annual::kOverheatingSurface, kPaletteRed },
              std::pair { annual::kColdSurface, kPaletteBlue } }) {
         if (limit <= r.bottom || limit >= r.top)
             continue;
+        (colour == kPaletteRed ? showsWarm_ : showsCold_) = true;
         NShpPolyLine& mark = Chart().AddPolyLine();
         mark.SetColour(PaletteColour(colour));
         mark.SetPenStyle(LineStyle::Dot);
@@ -262,12 +268,18 @@ void YearSurfacePlot::Show(std::span<const annual::HourRecord> hours)
     }
 }
 
-std::vector<LegendEntry> YearSurfacePlot::Legend()
+std::vector<LegendEntry> YearSurfacePlot::Legend() const
 {
-    return { { LegendEntry::Swatch::Box, kBandColour, "Minimum et maximum du jour" },
-        { LegendEntry::Swatch::Line, Qt::black, "Moyenne du jour" },
-        { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteRed), "26 °C" },
-        { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteBlue), "17 °C" } };
+    std::vector<LegendEntry> entries { { LegendEntry::Swatch::Box, kBandColour,
+                                           "Minimum et maximum du jour" },
+        { LegendEntry::Swatch::Line, Qt::black, "Moyenne du jour" } };
+    // A mark off the scale is not drawn: the legend does not name it.
+    if (showsWarm_)
+        entries.push_back({ LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteRed), "26 °C" });
+    if (showsCold_)
+        entries.push_back(
+            { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteBlue), "17 °C" });
+    return entries;
 }
 
 } // namespace quelvan::graphics

@@ -3,6 +3,7 @@
 #include "engine/annual/AnnualFigures.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
+#include "graphics/RoundScale.h"
 
 #include <QColor>
 #include <QRect>
@@ -30,8 +31,8 @@ struct LegendEntry {
 void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries);
 
 // A chart of the year's twelve months on the project's curve chart: the X axis has a slot per
-// month with the month's initial under it, the Y axis the end labels of an integer range. The
-// shapes a user adds are taken away again by Clear.
+// month with the month's initial under it, the Y axis a round scale with every tick labelled
+// and the unit as its title. The shapes a user adds are taken away again by Clear.
 class MonthChart {
 public:
     // Builds an empty chart with these layout constants (the screen's by default; the standard
@@ -43,12 +44,12 @@ public:
 
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }
-    IntegerRange Range() const { return range_; }
+    const RoundScale& Range() const { return range_; }
 
 protected:
-    // Empties the plot and sets the Y range, title and month slots (slots of equal width, or of
-    // the months' lengths in days).
-    void Prepare(IntegerRange range, const std::string& yTitle, bool slotsByDays);
+    // Empties the plot and sets the Y scale (round, holding low to high), unit and month slots
+    // (slots of equal width, or of the months' lengths in days).
+    void Prepare(double low, double high, const std::string& yTitle, bool slotsByDays);
     // World coordinates of data: x in months (or days), y in the range's units.
     int WorldX(double x) const;
     int WorldY(double y) const;
@@ -60,7 +61,8 @@ protected:
 private:
     ChartLayout layout_;
     CChart chart_;
-    IntegerRange range_ { 0, 1 };
+    RoundScale range_;
+    std::string unit_; // the value axis' title
     double xSpan_ = 12.0;
     std::vector<NShape*> added_;
 };
@@ -78,14 +80,19 @@ public:
 };
 
 // The interior surface temperature over the year: the band of each day's minimum and maximum,
-// the daily mean as a line and the 17 °C and 26 °C marks when they fall inside the range.
+// the daily mean as a line and the 17 °C and 26 °C marks when they fall inside the range; the
+// legend names the marks drawn only.
 class YearSurfacePlot : public MonthChart {
 public:
     using MonthChart::MonthChart;
     static const QColor kBandColour;
 
     void Show(std::span<const annual::HourRecord> hours);
-    static std::vector<LegendEntry> Legend();
+    std::vector<LegendEntry> Legend() const;
+
+private:
+    bool showsWarm_ = false; // the 26 °C mark
+    bool showsCold_ = false; // the 17 °C mark
 };
 
 } // namespace quelvan::graphics

@@ -18,19 +18,22 @@ const QColor kGround(200, 200, 200);
 constexpr int kZeroLine = 0;
 constexpr int kDays = kRunHours / 24;
 constexpr qreal kCurveWidth = 2.0;
+constexpr int kYDivisions = 4;
 
 } // namespace
 
 WeekOverlayPlot::WeekOverlayPlot(const std::string& yTitle)
     : chart_(NewScreenCurveChart())
+    , unit_(yTitle)
 {
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.XAxis().SetDivisionCount(kDays);
     chart_.XAxis().Build();
-    chart_.YAxis().SetDivisionCount(4);
+    chart_.YAxis().SetDivisionCount(kYDivisions);
     chart_.YAxis().Build();
     chart_.SetAxisTitle(Coordinate::X, "Temps (h)");
-    chart_.SetAxisTitle(Coordinate::Y, yTitle);
+    // The unit is written above the plot (DrawUnitTitle), not where a value would stand.
+    chart_.SetAxisTitle(Coordinate::Y, "");
     chart_.SetEndLabel(Coordinate::X, AxisEnd::A, "0");
     chart_.SetEndLabel(Coordinate::X, AxisEnd::B, NString::FromInt(kRunHours).Str());
     Show({});
@@ -47,7 +50,7 @@ float WeekOverlayPlot::WorldY(double value) const
 {
     const IPoint o = chart_.PlotOrigin();
     const IPoint c = chart_.PlotCorner();
-    const double span = std::max(range_.top - range_.bottom, 1);
+    const double span = std::max(range_.top - range_.bottom, 1e-9);
     return static_cast<float>(o.y + (c.y - o.y) * (value - range_.bottom) / span);
 }
 
@@ -63,9 +66,10 @@ void WeekOverlayPlot::Show(std::vector<Curve> curves)
             any = true;
         }
     }
-    range_ = any ? IntegerRangeRule(low, high) : IntegerRange { -1, 1 };
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::A, FloatText(float(range_.bottom)));
-    chart_.SetEndLabel(Coordinate::Y, AxisEnd::B, FloatText(float(range_.top)));
+    range_ = RoundScaleOf(any ? low : 0.0, any ? high : 0.0, kYDivisions);
+    for (const NShape* label : tickLabels_)
+        chart_.RemoveShape(label);
+    tickLabels_ = LabelYTicks(chart_, range_);
     NShpPolyLine& zero = chart_.Curve(kZeroLine);
     zero.SetVisible(range_.bottom < 0 && range_.top > 0);
     zero.Points() = { { WorldX(0), WorldY(0) }, { WorldX(kRunHours), WorldY(0) } };
@@ -77,8 +81,9 @@ void WeekOverlayPlot::Draw(QPainter& painter, const QRect& area)
 {
     if (area.width() <= 0 || area.height() <= 0)
         return;
-    chart_.SetDeviceMapping(area.left(), area.top(), area.width(), -area.height());
     painter.fillRect(area, kGround);
+    const QRect plot = DrawUnitTitle(painter, area, unit_);
+    chart_.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
     chart_.Draw(painter);
     // The walls' curves over the chart, in device units: the chart's own curves are one pixel.
     painter.save();

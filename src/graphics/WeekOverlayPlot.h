@@ -3,6 +3,7 @@
 #include "graphics/AnnualBalancePlots.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
+#include "graphics/RoundScale.h"
 
 #include <QColor>
 #include <QRect>
@@ -14,9 +15,9 @@ class QPainter;
 namespace quelvan::graphics {
 
 // One hourly quantity of several walls over the same week, laid over one another on the curve
-// chart: the hours 0 to 168 along X with a tick each day, the integer range of every curve along
-// Y, a dotted zero line when the range straddles 0, and each wall's curve in its own colour,
-// drawn two pixels wide so that the walls stand apart.
+// chart: the hours 0 to 168 along X with a tick each day, a round scale holding every curve along
+// Y with each tick labelled, a dotted zero line when the range straddles 0, and each wall's curve
+// in its own colour, drawn two pixels wide so that the walls stand apart.
 class WeekOverlayPlot {
 public:
     struct Curve {
@@ -36,7 +37,7 @@ public:
     std::vector<LegendEntry> Legend() const;
 
     const std::vector<Curve>& Curves() const { return curves_; }
-    IntegerRange Range() const { return range_; }
+    const RoundScale& Range() const { return range_; }
     CChart& Chart() { return chart_; }
 
 private:
@@ -44,8 +45,10 @@ private:
     float WorldY(double value) const;
 
     CChart chart_;
+    std::string unit_; // the value axis' title, above the plot
     std::vector<Curve> curves_;
-    IntegerRange range_ { -1, 1 };
+    RoundScale range_;
+    std::vector<NShape*> tickLabels_; // the scale's labels between the end labels
 };
 
 } // namespace quelvan::graphics

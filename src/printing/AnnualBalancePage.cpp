@@ -71,10 +71,13 @@ graphics::NGridTable AnnualBalanceTable(
 }
 
 void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
-    const std::optional<annual::AnnualBalanceResult>& result, const std::string& refusal)
+    const std::optional<annual::AnnualBalanceResult>& result, const std::string& refusal,
+    const std::string& subject)
 {
     painter.save();
     int y = body.top() + kBodyTopGap;
+    if (!subject.empty())
+        y += DrawCaption(painter, body.left(), y, subject, false);
     if (!result) {
         y += DrawCaption(painter, body.left(), y, "Bilan annuel impossible :", true);
         DrawCaption(painter, body.left(), y, refusal, false);
@@ -111,8 +114,8 @@ void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
     const int legendTop = y + plotHeight + kGap / 4;
     graphics::DrawLegend(painter, QRect(monthly.left(), legendTop, plotWidth, legendHeight),
         graphics::MonthlyBalancePlot::Legend());
-    graphics::DrawLegend(painter, QRect(surface.left(), legendTop, plotWidth, legendHeight),
-        graphics::YearSurfacePlot::Legend());
+    graphics::DrawLegend(
+        painter, QRect(surface.left(), legendTop, plotWidth, legendHeight), surfacePlot.Legend());
     painter.restore();
 }
 

@@ -21,6 +21,7 @@ graphics::NGridTable AnnualBalanceTable(
 // temperature over the year, each above its legend. Without a result the page shows why
 // (refusal) under its caption.
 void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
-    const std::optional<annual::AnnualBalanceResult>& result, const std::string& refusal);
+    const std::optional<annual::AnnualBalanceResult>& result, const std::string& refusal,
+    const std::string& subject = {});
 
 } // namespace quelvan::printing

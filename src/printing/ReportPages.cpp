@@ -22,6 +22,30 @@ std::vector<PageKind> PageKinds(const PrintFlags& flags)
     return kinds;
 }
 
+bool ShowsRun(PageKind kind)
+{
+    return kind == PageKind::TimeCurves || kind == PageKind::Last24Hours
+        || kind == PageKind::WallValues;
+}
+
+bool ChoosesRunPages(const PrintFlags& flags)
+{
+    const std::vector<PageKind> kinds = PageKinds(flags);
+    return std::any_of(kinds.begin(), kinds.end(), ShowsRun);
+}
+
+PrintFlags InputPagesOnly(PrintFlags flags)
+{
+    for (size_t flag = 0; flag < flags.size(); ++flag) {
+        const PageKind kind = PageKindOfFlag(static_cast<int>(flag));
+        if (ShowsRun(kind))
+            flags[flag] = 0;
+        else if (kind == PageKind::ProjectData)
+            flags[flag] = 1;
+    }
+    return flags;
+}
+
 std::string PageTitle(PageKind kind, int lastHour)
 {
     for (const PageInfo& page : kPages) {

@@ -57,6 +57,15 @@ PageKind PageKindOfFlag(int flag);
 // One kind per set flag, in flag order.
 std::vector<PageKind> PageKinds(const PrintFlags& flags);
 
+// Whether the page draws the calculation's hours (the curves against time and in the wall):
+// before a run it has nothing to draw.
+bool ShowsRun(PageKind kind);
+// Whether any chosen page does.
+bool ChoosesRunPages(const PrintFlags& flags);
+// The input pages only: the choices without the pages that draw the calculation, and with the
+// project's data ("Données du projet"), so that the report is never empty.
+PrintFlags InputPagesOnly(PrintFlags flags);
+
 // The page title of a kind; lastHour is the last computed hour (recorded hours - 1).
 std::string PageTitle(PageKind kind, int lastHour);
 

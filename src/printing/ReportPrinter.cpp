@@ -39,13 +39,14 @@ void ReportPrinter::SetFlags(const PrintFlags& flags)
 }
 
 void ReportPrinter::SetAnnualBalance(
-    std::optional<annual::AnnualBalanceResult> result, std::string refusal)
+    std::optional<annual::AnnualBalanceResult> result, std::string refusal, std::string subject)
 {
     if (!annual_)
         kinds_.push_back(PageKind::AnnualBalance);
     annual_ = true;
     annualResult_ = std::move(result);
     annualRefusal_ = std::move(refusal);
+    annualSubject_ = std::move(subject);
 }
 
 std::string ReportPrinter::PageTitle(int page) const
@@ -116,7 +117,7 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
         break;
     }
     case PageKind::AnnualBalance:
-        DrawAnnualBalancePage(painter, body, annualResult_, annualRefusal_);
+        DrawAnnualBalancePage(painter, body, annualResult_, annualRefusal_, annualSubject_);
         break;
     default:
         break; // the pages of flags no dialog sets carry their title only

@@ -36,7 +36,9 @@ public:
     void SetFlags(const PrintFlags& flags);
     // Adds the "Bilan annuel" page after the chosen ones: the year's figures, or why the year
     // could not be computed.
-    void SetAnnualBalance(std::optional<annual::AnnualBalanceResult> result, std::string refusal);
+    // The subject names the wall and the weather the year is of (drawn above its title).
+    void SetAnnualBalance(std::optional<annual::AnnualBalanceResult> result, std::string refusal,
+        std::string subject = {});
 
     const KslDoc& Document() const { return doc_; }
 
@@ -66,6 +68,7 @@ private:
     bool annual_ = false;
     std::optional<annual::AnnualBalanceResult> annualResult_;
     std::string annualRefusal_;
+    std::string annualSubject_;
 };
 
 } // namespace quelvan::printing

@@ -5,6 +5,7 @@
 #include "engine/annual/AnnualBalanceText.h"
 #include "graphics/AnnualBalancePlots.h"
 #include "model/KslDoc.h"
+#include "model/WallComposition.h"
 #include "ui/HelpSupport.h"
 #include "ui/LegendedChart.h"
 #include "ui/OutputTarget.h"
@@ -24,6 +25,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quelvan::ui {
 
 namespace {
@@ -32,6 +35,8 @@ constexpr int kLegendHeight = 40;
 constexpr int kFollowDelayMs = 300;
 constexpr QSize kChartSize { 480, 260 };
 constexpr int kRows = annual::kMonthCount + 1;
+constexpr int kHeadingLine = 11; // characters of a heading's line
+constexpr int kLeastTableHeight = 160; // a few months, the rest scrolled to
 
 } // namespace
 
@@ -54,6 +59,11 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     title_ = NewPlainLabel({}, this);
     title_->setObjectName(QStringLiteral("title"));
     layout->addWidget(title_);
+    // The wall and the weather the year is of.
+    subject_ = NewPlainLabel({}, this);
+    subject_->setObjectName(QStringLiteral("subject"));
+    subject_->setWordWrap(true);
+    layout->addWidget(subject_);
     refusal_ = NewPlainLabel({}, this);
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
@@ -71,8 +81,13 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     table_ = new QTableWidget(kRows, annual::kBalanceColumnCount, this);
     table_->setObjectName(QStringLiteral("table"));
     QStringList headings;
-    for (const annual::BalanceColumn& column : annual::kBalanceColumns)
-        headings << QStringLiteral("%1\n(%2)").arg(ToQ(column.label), ToQ(column.unit));
+    for (const annual::BalanceColumn& column : annual::kBalanceColumns) {
+        // A long heading ("Flux entrant max") on two lines, so that the column stays narrow.
+        QString label = ToQ(column.label);
+        if (label.size() > kHeadingLine && label.lastIndexOf(QLatin1Char(' ')) > 0)
+            label[label.lastIndexOf(QLatin1Char(' '))] = QLatin1Char('\n');
+        headings << QStringLiteral("%1\n(%2)").arg(label, ToQ(column.unit));
+    }
     table_->setHorizontalHeaderLabels(headings);
     QStringList rows;
     for (int row = 0; row < kRows; ++row)
@@ -96,8 +111,8 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(table_);
+    // On a low screen the table scrolls rather than the window running off the screen.
+    layout->addWidget(table_, 1);
 
     charts_ = new QWidget(this);
     auto* chartRow = new QHBoxLayout(charts_);
@@ -108,7 +123,7 @@ AnnualBalanceWindow::AnnualBalanceWindow(
             kChartSize, charts_));
     chartRow->addWidget(
         new LegendedChart([this](QPainter& p, const QRect& r) { surface_->Draw(p, r); },
-            graphics::YearSurfacePlot::Legend, kLegendHeight, QStringLiteral("surfaceChart"),
+            [this] { return surface_->Legend(); }, kLegendHeight, QStringLiteral("surfaceChart"),
             kChartSize, charts_));
     layout->addWidget(charts_, 1);
 
@@ -131,8 +146,9 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int row = 0; row < kRows; ++row)
         height += table_->verticalHeader()->sectionSizeHint(row);
-    table_->setFixedHeight(height);
-    resize(1080, 760);
+    table_->setMaximumHeight(height);
+    table_->setMinimumHeight(std::min(height, kLeastTableHeight));
+    resize(1040, 760);
 }
 
 AnnualBalanceWindow::~AnnualBalanceWindow()
@@ -176,8 +192,10 @@ void AnnualBalanceWindow::Recompute()
     const int generation = ++generation_;
     result_.reset();
     std::string error;
+    const CalculationInputs inputs = inputs_();
+    subject_->setText(ToQ(WallAndWeather(doc_, inputs.exteriorAmbiance)));
     std::optional<annual::AnnualProblem> problem
-        = annual::PrepareAnnualBalance(doc_, inputs_(), CalculationMode::Fine, &error);
+        = annual::PrepareAnnualBalance(doc_, inputs, CalculationMode::Fine, &error);
     if (!problem) {
         ShowRefusal(ToQ(error));
         return;
@@ -221,7 +239,7 @@ void AnnualBalanceWindow::ShowProgress(int generation, int pass, int hour)
 {
     if (generation != generation_ || !computing_)
         return;
-    progressText_->setText(QStringLiteral("Passage %1").arg(pass));
+    progressText_->setText(QStringLiteral("Année simulée %1").arg(pass));
     progress_->setValue(hour);
 }
 

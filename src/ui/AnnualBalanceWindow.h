@@ -90,6 +90,7 @@ private:
     // may still be queued, and is dropped.
     int generation_ = 0;
     QLabel* title_ = nullptr;
+    QLabel* subject_ = nullptr; // the wall and the weather
     QLabel* refusal_ = nullptr;
     QLabel* progressText_ = nullptr;
     QProgressBar* progress_ = nullptr;

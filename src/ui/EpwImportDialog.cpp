@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quelvan::ui {
 
 namespace {
@@ -36,11 +38,23 @@ QString SiteText(const Site& site)
 
 } // namespace
 
+namespace {
+constexpr int kLongestShownName = 360; // pixels
+}
+
 QString StationAmbianceName(const QString& station)
 {
-    // "de" is elided before a vowel: "Météo d'Essai-sur-Mer", "Météo de Lyon".
+    // "de" is elided before a vowel and before the few place names whose h is mute:
+    // "Météo d'Essai-sur-Mer", "Météo d'Hyères", "Météo de Lyon", "Météo de Honfleur".
     const QString vowels = QStringLiteral("aeiouyàâäéèêëîïôöùûü");
-    const bool elided = !station.isEmpty() && vowels.contains(station.front().toLower());
+    static const QStringList muteH { QStringLiteral("Hyères"), QStringLiteral("Hérouville"),
+        QStringLiteral("Herblay"), QStringLiteral("Hellemmes") };
+    if (station.isEmpty())
+        return QStringLiteral("Météo");
+    const bool elided = vowels.contains(station.front().toLower())
+        || std::any_of(muteH.begin(), muteH.end(), [&station](const QString& name) {
+               return station.startsWith(name, Qt::CaseInsensitive);
+           });
     return (elided ? QStringLiteral("Météo d'") : QStringLiteral("Météo de ")) + station;
 }
 
@@ -105,7 +119,7 @@ EpwImportDialog::EpwImportDialog(
     auto* note = new QLabel(QStringLiteral(
         "La station s'ajoute aux dix villes dans la liste « Ville » de la boîte Ambiance. "
         "Son fichier météo est écrit dans le dossier météo de l'utilisateur, où le programme "
-        "et quelvan-cli le trouvent."));
+        "le trouve."));
     note->setWordWrap(true);
     layout->addWidget(note);
 
@@ -151,9 +165,16 @@ void EpwImportDialog::NameChanged()
     // A station needs a name to be listed by.
     ok_->setEnabled(!StationName().isEmpty());
     nameLimit_->setVisible(name_->text().size() >= name_->maxLength());
-    file_->setText(FileName());
-    ambiance_->setText(QStringLiteral("Créer l'ambiance extérieure « %1 » et la choisir")
-                           .arg(StationAmbianceName(StationName())));
+    // A long name is elided, whole in the tooltip, so that the dialog keeps its width.
+    const auto elided = [this](const QString& text) {
+        return fontMetrics().elidedText(text, Qt::ElideMiddle, kLongestShownName);
+    };
+    file_->setText(elided(FileName()));
+    file_->setToolTip(PlainToolTip(FileName()));
+    const QString ambiance = StationAmbianceName(StationName());
+    ambiance_->setText(
+        QStringLiteral("Créer l'ambiance extérieure « %1 » et la choisir").arg(elided(ambiance)));
+    ambiance_->setToolTip(PlainToolTip(ambiance));
 }
 
 } // namespace quelvan::ui

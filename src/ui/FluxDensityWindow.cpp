@@ -4,10 +4,18 @@
 #include "graphics/NShpPolyLine.h"
 #include "ui/ChartNotes.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quelvan::ui {
+
+namespace {
+const QString kFineTitleSuffix = QStringLiteral(" (calcul fin)");
+}
 
 FluxDensityWindow::FluxDensityWindow(const RunView& run, QWidget* parent)
     : QWidget(parent, Qt::Tool)
@@ -15,7 +23,12 @@ FluxDensityWindow::FluxDensityWindow(const RunView& run, QWidget* parent)
 {
     setWindowTitle(QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle));
     setObjectName(QStringLiteral("fluxDensityWindow"));
-    resize(420, 300);
+    // Wide enough for the whole title beside the frame's buttons, the fine mode's included.
+    const QString longest
+        = QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle) + kFineTitleSuffix;
+    // The least size it may be made to fit beside the form on a small screen.
+    setMinimumSize(320, 180);
+    resize(std::max(420, QFontMetrics(QApplication::font()).horizontalAdvance(longest) + 160), 300);
     // The zero line stands out from the grid, dashed in dark grey.
     graphics::NShpPolyLine& zero = plot_.Chart().Curve(0);
     zero.SetPenStyle(LineStyle::Dash); // in the element's colour: the colour comes after
@@ -29,7 +42,7 @@ void FluxDensityWindow::Refresh()
     plot_.ShowRun(run_);
     const bool fine = run_.prepared && run_.mode == CalculationMode::Fine;
     setWindowTitle(QString::fromUtf8(graphics::FluxDensityPlot::kWindowTitle)
-        + (fine ? QStringLiteral(" (calcul fin)") : QString()));
+        + (fine ? kFineTitleSuffix : QString()));
     update();
 }
 

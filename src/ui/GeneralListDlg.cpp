@@ -112,28 +112,29 @@ GeneralListDlg::GeneralListDlg(ListKind kind, Prompter& prompter, QWidget* paren
     layout->setSizeConstraint(QLayout::SetFixedSize);
     menuBar_ = new QMenuBar(this);
     layout->setMenuBar(menuBar_);
-    QMenu* window = menuBar_->addMenu(QStringLiteral("Fenêtre"));
-    window->addAction(QStringLiteral("Fermer sans Enregistrer"), this, &QDialog::reject);
-    window->addAction(QStringLiteral("Fermet et Enregistrer"), this, &QDialog::accept);
-    editMenu_ = menuBar_->addMenu(QStringLiteral("Edition"));
-    editMenu_->addAction(QStringLiteral("Déplacer vers le bas"), this, &GeneralListDlg::MoveDown);
-    editMenu_->addAction(QStringLiteral("Déplacer vers le haut"), this, &GeneralListDlg::MoveUp);
-    editMenu_->addAction(QStringLiteral("Editer"), this, &GeneralListDlg::EditSelected);
+    QMenu* window = menuBar_->addMenu(QStringLiteral("&Fenêtre"));
+    window->addAction(QStringLiteral("Fermer &sans Enregistrer"), this, &QDialog::reject);
+    window->addAction(QStringLiteral("Fermet et &Enregistrer"), this, &QDialog::accept);
+    editMenu_ = menuBar_->addMenu(QStringLiteral("&Edition"));
+    editMenu_->addAction(QStringLiteral("Déplacer vers le &bas"), this, &GeneralListDlg::MoveDown);
+    editMenu_->addAction(QStringLiteral("Déplacer vers le &haut"), this, &GeneralListDlg::MoveUp);
+    editMenu_->addAction(QStringLiteral("&Editer"), this, &GeneralListDlg::EditSelected);
     if (Describe(kind).rowsAddable) {
-        editMenu_->addAction(QStringLiteral("Ajouter"), this, &GeneralListDlg::AddRow);
+        editMenu_->addAction(QStringLiteral("&Ajouter"), this, &GeneralListDlg::AddRow);
         deleteAction_
-            = editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+            = editMenu_->addAction(QStringLiteral("&Supprimer"), this, &GeneralListDlg::DeleteRow);
     } else if (Describe(kind).ownRecords) {
         // Materials and ambiances of the user's own are added by copying a record.
-        editMenu_->addAction(QStringLiteral("Dupliquer"), this, &GeneralListDlg::DuplicateSelected);
+        editMenu_->addAction(
+            QStringLiteral("D&upliquer"), this, &GeneralListDlg::DuplicateSelected);
         deleteAction_
-            = editMenu_->addAction(QStringLiteral("Supprimer"), this, &GeneralListDlg::DeleteRow);
+            = editMenu_->addAction(QStringLiteral("&Supprimer"), this, &GeneralListDlg::DeleteRow);
     }
     if (deleteAction_)
         deleteAction_->setShortcut(QKeySequence::Delete);
-    QMenu* help = menuBar_->addMenu(QStringLiteral("Aide"));
+    QMenu* help = menuBar_->addMenu(QStringLiteral("A&ide"));
     help->addAction(
-        QStringLiteral("Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
+        QStringLiteral("&Afficher l'aide"), this, [this] { ShowHelp(this, HelpTopic::Contents); });
 
     canvas_ = new GridCanvas(*this);
     scroll_ = new QScrollArea(this);

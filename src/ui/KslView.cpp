@@ -127,7 +127,8 @@ void KslView::BuildWallControls()
     azimuth_ = Named(new QComboBox(wallBox_), 1033);
     inclination_ = Named(new QComboBox(wallBox_), 1034);
     layersButton_ = Named(new QPushButton(QStringLiteral("Affichage des couches"), wallBox_), 1055);
-    initialTemperature_ = Named(new QComboBox(wallBox_), 1011);
+    // Its second entry is longer than the list at the smallest window: elided, not cut.
+    initialTemperature_ = Named(new ElidedComboBox(wallBox_), 1011);
     for (const AngleEntry& entry : kAzimuths)
         azimuth_->addItem(QString::fromUtf8(entry.label));
     for (const AngleEntry& entry : kInclinations)

@@ -76,7 +76,7 @@ const CMaterial* LayerListAdapter::FindMaterial(int identifier) const
 
 void LayerListAdapter::AddEditCommands(QMenu& edit, RecordListDlg& dialog)
 {
-    QMenu* menu = edit.addMenu(QStringLiteral("Associer Matériau"));
+    QMenu* menu = edit.addMenu(QStringLiteral("Associer &Matériau"));
     // Each entry carries the material itself: the library may outgrow the 20 command
     // identifiers 3001 to 3020, and its identifier is kept as the entry's data.
     auto add = [this, menu, &dialog](const CMaterial& material) {

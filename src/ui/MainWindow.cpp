@@ -26,6 +26,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     history.SetFormValues([this] { return view_->FormValuesShown(); });
     connect(view_, &KslView::userEdited, &history, &EditHistory::Record);
     connect(&history, &EditHistory::restored, this, &MainWindow::AfterDocumentChange);
+    connect(&history.Stack(), &QUndoStack::cleanChanged, this, &MainWindow::UpdateTitle);
     connect(qApp, &QApplication::focusChanged, &history, &EditHistory::EndMerge);
     connect(&view_->Runner(), &CalculationRunner::resultsChanged, this,
         &MainWindow::UpdateModeIndicator);
@@ -149,7 +151,7 @@ void MainWindow::BuildFileMenu(ToolBarActions& shown)
     AddAction(file, "En&registrer sous...", "actionSaveAs", &MainWindow::SaveProjectAs, {},
         "Enregistre le projet sous un nouveau nom");
     file->addSeparator();
-    recentMenu_ = file->addMenu(QStringLiteral("Fichier récent"));
+    recentMenu_ = file->addMenu(QStringLiteral("Fichier ré&cent"));
     file->addSeparator();
     // Closing asks to save a modified project (closeEvent).
     AddAction(file, "&Quitter", "actionQuit", &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q),
@@ -159,6 +161,11 @@ void MainWindow::BuildFileMenu(ToolBarActions& shown)
 void MainWindow::BuildEditMenu()
 {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Édition"));
+    // Alt+É cannot be typed on every keyboard: Alt+E opens the menu too, rather than typing an
+    // "e" into the field that has the focus.
+    auto* editKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(editKey, &QShortcut::activated, this,
+        [this, edit] { menuBar()->setActiveAction(edit->menuAction()); });
     QUndoStack& stack = controller_->History().Stack();
     undo_ = AddAction(
         edit, "&Annuler", "actionUndo", [&stack] { stack.undo(); }, {},
@@ -260,13 +267,13 @@ QAction* MainWindow::BuildPrintMenu()
     AddAction(print, "C&onfiguration de l'impression...", "actionPrinterSetup",
         &MainWindow::PrinterSetup, {}, "Modifie les options d'impression");
     AddAction(
-        print, "Choix des impressions...", "actionPrintChoice",
+        print, "&Choix des impressions...", "actionPrintChoice",
         [this] { controller_->PrintChoice(); }, {}, "Sélectionne les impressions");
     AddAction(print, "Aperçu a&vant impression", "actionPrintPreview", &MainWindow::PrintPreview,
         {}, "Affiche les pages entières");
     QAction* printAction = AddAction(print, "&Imprimer...", "actionPrint", &MainWindow::PrintReport,
         QKeySequence(Qt::CTRL | Qt::Key_P), "Imprime le rapport");
-    AddAction(print, "Exporter en PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
+    AddAction(print, "Exporter en &PDF...", "actionExportPdf", &MainWindow::ExportPdf, {},
         "Enregistre le rapport dans un fichier PDF");
     return printAction;
 }
@@ -316,7 +323,16 @@ void MainWindow::BuildStatusBar()
 
 void MainWindow::UpdateTitle()
 {
-    setWindowTitle(PlainWindowTitle(controller_->WindowTitle()));
+    // The modified mark: a "*" after the project's name while the project differs from its
+    // saved state (undoing back to that state takes it away); none otherwise, so that the
+    // title then reads as it always did. A "[*]" in the name is shown as written.
+    const QString title = controller_->WindowTitle();
+    const qsizetype separator = title.lastIndexOf(QStringLiteral(" - "));
+    if (!doc_->modified || separator < 0)
+        setWindowTitle(PlainWindowTitle(title));
+    else
+        setWindowTitle(
+            PlainWindowTitle(title.left(separator) + QLatin1Char('*') + title.mid(separator)));
 }
 
 void MainWindow::UpdateRecentMenu()
@@ -359,6 +375,8 @@ void MainWindow::NewProject()
     if (!controller_->MaybeSave())
         return;
     controller_->NewProject();
+    // What the status bar said of the project before (a report exported) is no longer true.
+    statusBar()->clearMessage();
 }
 
 void MainWindow::OpenProject()
@@ -375,7 +393,9 @@ bool MainWindow::OpenFile(const std::string& path)
 {
     // A read or a failed read (which leaves a new project) starts a fresh history; an EPW file
     // offered for import leaves the project as it is, with the station if imported.
-    return controller_->OpenFile(path);
+    const bool read = controller_->OpenFile(path);
+    statusBar()->clearMessage();
+    return read;
 }
 
 void MainWindow::SaveProject()
@@ -424,6 +444,7 @@ void MainWindow::ShowAnnualBalance()
             *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
         annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
         KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
+        MakeOrdinaryWindow(*annualWindow_);
     }
     annualWindow_->show();
     annualWindow_->raise();
@@ -449,6 +470,7 @@ void MainWindow::ShowWallComparison()
             *prompter_, this);
         comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
         KeepPlace(*comparisonWindow_, QStringLiteral("ComparaisonParois"), Placement::Beside);
+        MakeOrdinaryWindow(*comparisonWindow_);
     }
     comparisonWindow_->show();
     comparisonWindow_->raise();

@@ -6,6 +6,7 @@
 #include "engine/CalculationInputs.h"
 #include "engine/annual/AnnualBalance.h"
 #include "model/KslDoc.h"
+#include "model/WallComposition.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "ui/CalculationRunner.h"
@@ -25,9 +26,11 @@ namespace quelvan::ui {
 
 // The report of the project as the form shows it, with the calculation's series and profiles,
 // and the year of that project in the fine mode when the annual balance is chosen.
-static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
+static printing::ReportPrinter MakeReport(
+    const KslDoc& doc, KslView& view, const printing::PrintFlags& pages)
 {
     printing::ReportPrinter report(doc, view.InputsFromControls(), view.Runner().Engine().View());
+    report.SetFlags(pages);
     if (StoredAnnualBalanceChoice()) {
         std::string error;
         const auto problem = annual::PrepareAnnualBalance(
@@ -35,9 +38,32 @@ static printing::ReportPrinter MakeReport(const KslDoc& doc, KslView& view)
         auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
         if (problem && !year)
             error = msg::kInternalError;
-        report.SetAnnualBalance(std::move(year), error);
+        report.SetAnnualBalance(std::move(year), error,
+            WallAndWeather(doc, view.InputsFromControls().exteriorAmbiance));
     }
     return report;
+}
+
+// The chosen pages, asking first when the week has not been computed (the curve pages would be
+// empty): "Oui" starts the run and prints nothing yet, "Non" prints the input pages only. None
+// when nothing is to be printed now.
+static std::optional<printing::PrintFlags> PagesToPrint(
+    const KslDoc& doc, KslView& view, Prompter& prompter, QWidget* window)
+{
+    // Hour 0 alone (a calculation prepared, not run) draws no curve either.
+    if (view.Runner().Engine().View().hours > 1 || !printing::ChoosesRunPages(doc.printChoices))
+        return doc.printChoices;
+    switch (prompter.AskYesNoCancel(window, QString::fromUtf8(msg::kWeekNotComputed))) {
+    case Prompter::Answer::Yes:
+        view.SetCalculationMode(true);
+        if (view.IsCalculationMode())
+            view.Runner().PressRun();
+        return std::nullopt;
+    case Prompter::Answer::No:
+        return printing::InputPagesOnly(doc.printChoices);
+    default:
+        return std::nullopt;
+    }
 }
 
 bool MainWindow::ReportRefused(bool needsPrinter)
@@ -65,16 +91,22 @@ void MainWindow::PrintReport()
     }
     if (ReportRefused(true))
         return;
+    const auto pages = PagesToPrint(*doc_, *view_, *prompter_, this);
+    if (!pages)
+        return;
     // Straight to the default printer, without a print dialog.
     QPrinter printer(QPrinter::HighResolution);
-    printing::PrintReport(MakeReport(*doc_, *view_), printer, pageLayout_);
+    printing::PrintReport(MakeReport(*doc_, *view_, *pages), printer, pageLayout_);
 }
 
 void MainWindow::PrintPreview()
 {
     if (ReportRefused(false))
         return;
-    const printing::ReportPrinter report = MakeReport(*doc_, *view_);
+    const auto pages = PagesToPrint(*doc_, *view_, *prompter_, this);
+    if (!pages)
+        return;
+    const printing::ReportPrinter report = MakeReport(*doc_, *view_, *pages);
     QPrinter printer(QPrinter::HighResolution);
     printing::ConfigurePrinter(printer, report.PageCount(), pageLayout_);
     QPrintPreviewDialog dialog(&printer, this);
@@ -87,6 +119,9 @@ void MainWindow::ExportPdf()
 {
     if (ReportRefused(false))
         return;
+    const auto pages = PagesToPrint(*doc_, *view_, *prompter_, this);
+    if (!pages)
+        return;
     QFileDialog dialog(this, QStringLiteral("Exporter en PDF"),
         QString::fromStdString(printing::ReportPdfPath(*doc_)),
         QStringLiteral("Documents PDF (*.pdf)"));
@@ -97,7 +132,7 @@ void MainWindow::ExportPdf()
     if (!MayWriteOutput(*prompter_, this, path.toStdString(),
             ProjectFilesRead(*doc_, view_->InputsFromControls())))
         return;
-    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_), path.toStdString(),
+    if (!printing::ExportReportPdf(MakeReport(*doc_, *view_, *pages), path.toStdString(),
             pageLayout_.value_or(printing::DefaultPdfPageLayout()))) {
         prompter_->Message(
             this, QString::fromUtf8(msg::kReportNotWritten), Prompter::Icon::Exclamation);

@@ -76,7 +76,7 @@ void RecordListDlg::EditRow(int row, int)
     SelectRow(row);
     if (list_->Edit(KeyAt(row), prompter(), this)) {
         RefillRow(KeyAt(row));
-        NoteChange(QStringLiteral("Editer"));
+        NoteChange(QStringLiteral("modifier"));
     }
 }
 

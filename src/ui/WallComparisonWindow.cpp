@@ -6,6 +6,7 @@
 #include "graphics/WeekOverlayPlot.h"
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/WallComposition.h"
 #include "persistence/ProjectFile.h"
 #include "ui/HelpSupport.h"
 #include "ui/LegendedChart.h"
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace quelvan::ui {
@@ -32,6 +34,7 @@ namespace {
 
 constexpr int kLegendHeight = 44;
 constexpr QSize kChartSize { 460, 280 };
+constexpr int kLeastTableHeight = 160; // a few rows, the rest scrolled to
 // How long the project must stay unchanged before its walls are computed again.
 constexpr int kFollowDelayMs = 300;
 
@@ -57,7 +60,7 @@ WallComparisonWindow::WallComparisonWindow(
     , current_(std::move(current))
     , prompter_(prompter)
     , temperature_(std::make_unique<graphics::WeekOverlayPlot>("Tsi (°C)"))
-    , flux_(std::make_unique<graphics::WeekOverlayPlot>("Dens. flux"))
+    , flux_(std::make_unique<graphics::WeekOverlayPlot>("Densité de flux (W/m²)"))
 {
     setObjectName(QStringLiteral("wallComparison"));
     setWindowTitle(QStringLiteral("Comparer des parois"));
@@ -72,8 +75,8 @@ WallComparisonWindow::WallComparisonWindow(
     const std::array<std::pair<const char*, const char*>, 4> buttons { {
         { "addFile", "Ajouter un projet..." },
         { "addReversed", "Paroi inversée" },
-        { "addThicker", "Isolant × 2" },
-        { "addThinner", "Isolant ÷ 2" },
+        { "addThicker", "Épaisseur d'isolant × 2" },
+        { "addThinner", "÷ 2" },
     } };
     for (const auto& [name, text] : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
@@ -87,7 +90,7 @@ WallComparisonWindow::WallComparisonWindow(
         [this] { AddVariant(Variant::ThickerInsulation); });
     connect(addButtons_[3], &QPushButton::clicked, this,
         [this] { AddVariant(Variant::ThinnerInsulation); });
-    remove_ = new QPushButton(QStringLiteral("Retirer la dernière"), this);
+    remove_ = new QPushButton(QStringLiteral("Retirer la dernière paroi"), this);
     remove_->setObjectName(QStringLiteral("removeLast"));
     connect(remove_, &QPushButton::clicked, this, &WallComparisonWindow::RemoveLastWall);
     adding->addWidget(remove_);
@@ -108,7 +111,7 @@ WallComparisonWindow::WallComparisonWindow(
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    layout->addWidget(table_);
+    layout->addWidget(table_, 1);
     refusals_ = NewPlainLabel({}, this);
     refusals_->setObjectName(QStringLiteral("refusals"));
     refusals_->setWordWrap(true);
@@ -135,7 +138,7 @@ WallComparisonWindow::WallComparisonWindow(
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(closing);
     new HelpTopics(this, HelpTopic::CompareWalls);
-    resize(1100, 820);
+    resize(1040, 820);
     UpdateButtons();
 }
 
@@ -170,7 +173,11 @@ bool WallComparisonWindow::AddProjectFile(const QString& path)
     auto doc = std::make_unique<KslDoc>();
     ReadError error;
     if (ReadProjectFile(*doc, FromQ(path), &error) != Failure::None) {
-        prompter_.Message(this, ToQ(ReadErrorMessage(error)), Prompter::Icon::Exclamation);
+        // The message names the file, which the reading error alone does not.
+        prompter_.Message(this,
+            QStringLiteral("« %1 » : %2")
+                .arg(QFileInfo(path).fileName(), ToQ(ReadErrorMessage(error))),
+            Prompter::Icon::Exclamation);
         return false;
     }
     doc->SetPath(FromQ(path));
@@ -248,10 +255,12 @@ void WallComparisonWindow::Recompute()
         return refuse();
     auto study = std::make_shared<variants::VariantStudy>();
     names_.clear();
+    compositions_.clear();
     for (const Wall& wall : walls_) {
         if (wall.file) {
             study->AddProject(*wall.file, FromQ(wall.fileName));
             names_.push_back(wall.fileName);
+            compositions_.push_back(ToQ(WallComposition(*wall.file)));
             continue;
         }
         std::unique_ptr<KslDoc> doc = variants::CopyProject(*project);
@@ -270,13 +279,14 @@ void WallComparisonWindow::Recompute()
                 = variants::ScaledThickness(layer.Thickness(), thicker ? 2.0 : 0.5);
             const variants::SweepAxis axis { variants::AxisKind::Thickness, insulation,
                 { { thickness, 0.0 } } };
-            name = QStringLiteral("Isolant %1 (%2, %3 mm)")
+            name = QStringLiteral("Épaisseur d'isolant %1 (%2, %3 mm)")
                        .arg(thicker ? QStringLiteral("× 2") : QStringLiteral("÷ 2"),
                            ToQ(layer.Material()->Name()), ToQ(thickness));
             variants::ApplyValue(*doc, axis, axis.values.front());
         }
         study->AddProject(*doc, FromQ(name));
         names_.push_back(name);
+        compositions_.push_back(ToQ(WallComposition(*doc)));
     }
     computing_ = true;
     status_->setText(QStringLiteral("Calcul des parois en cours..."));
@@ -302,6 +312,17 @@ void WallComparisonWindow::Recompute()
     });
 }
 
+QString WallComparisonWindow::WallHeading(int position) const
+{
+    const auto p = static_cast<std::size_t>(position);
+    QString heading = names_[p];
+    if (position == 0)
+        heading += QStringLiteral(" (référence)");
+    if (p < compositions_.size() && !compositions_[p].isEmpty())
+        heading += QLatin1Char('\n') + compositions_[p];
+    return heading;
+}
+
 void WallComparisonWindow::ShowResults(int generation, std::vector<variants::VariantResult> results)
 {
     if (generation != generation_)
@@ -313,23 +334,34 @@ void WallComparisonWindow::ShowResults(int generation, std::vector<variants::Var
     table_->clear();
     table_->setColumnCount(static_cast<int>(results.size()));
     table_->setRowCount(static_cast<int>(columns.size()));
-    QStringList rows;
-    for (const variants::StudyColumn& column : columns)
-        rows << Heading(column);
-    table_->setVerticalHeaderLabels(rows);
+    for (std::size_t r = 0; r < columns.size(); ++r) {
+        auto* label = new QTableWidgetItem(Heading(columns[r]));
+        label->setToolTip(ToQ(variants::FigureMeaning(columns[r])));
+        table_->setVerticalHeaderItem(static_cast<int>(r), label);
+    }
     std::vector<graphics::WeekOverlayPlot::Curve> temperatures, fluxes;
     QStringList refused;
     for (std::size_t w = 0; w < results.size() && w < names_.size(); ++w) {
         const int c = static_cast<int>(w);
         const variants::VariantOutcome& outcome = results[w].outcome;
-        auto* heading = new QTableWidgetItem(names_[w]);
+        auto* heading = new QTableWidgetItem(WallHeading(c));
+        heading->setToolTip(heading->text());
+        // Left-aligned: a narrow column cuts the end of the layers, never the wall's name.
+        heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         heading->setForeground(WallColour(c));
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
         table_->setHorizontalHeaderItem(c, heading);
         for (std::size_t r = 0; r < columns.size(); ++r) {
-            auto* item = new QTableWidgetItem(ToQ(variants::FigureText(columns[r], outcome)));
+            // The other walls show their difference from the current one, the reference.
+            QString text = ToQ(variants::FigureText(columns[r], outcome));
+            const std::string difference = w == 0
+                ? std::string()
+                : variants::FigureDifferenceText(columns[r], outcome, results.front().outcome);
+            if (!difference.empty())
+                text += QStringLiteral("  (%1)").arg(ToQ(difference));
+            auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(static_cast<int>(r), c, item);
         }
@@ -345,13 +377,16 @@ void WallComparisonWindow::ShowResults(int generation, std::vector<variants::Var
     flux_->Show(std::move(fluxes));
     refusals_->setText(refused.join(QLatin1Char('\n')));
     refusals_->setVisible(!refused.isEmpty());
-    status_->setText(QStringLiteral("Semaine en calcul fin du projet, flux intérieur compté de la "
-                                    "pièce vers la paroi%1")
-                         .arg(annual_ ? QStringLiteral(" ; année périodique") : QString()));
+    status_->setText(
+        QStringLiteral("Semaine du projet en calcul fin ; flux intérieur positif de la "
+                       "pièce vers la paroi%1 ; Δ : écart au projet actuel")
+            .arg(annual_ ? QStringLiteral(" ; année en régime périodique") : QString()));
     int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int row = 0; row < table_->rowCount(); ++row)
         height += table_->verticalHeader()->sectionSizeHint(row);
-    table_->setFixedHeight(height);
+    // All of it on a screen with room; on a low one it scrolls.
+    table_->setMaximumHeight(height);
+    table_->setMinimumHeight(std::min(height, kLeastTableHeight));
     for (QWidget* canvas : charts_->findChildren<QWidget*>())
         canvas->update();
     emit finished();

@@ -80,12 +80,15 @@ private:
 
     void StopWorker();
     void UpdateButtons();
+    // The wall's name, "(référence)" for the current project, and its layers on a second line.
+    QString WallHeading(int position) const;
     void ShowResults(int generation, std::vector<variants::VariantResult> results);
 
     ProjectProvider current_;
     Prompter& prompter_;
     std::vector<Wall> walls_;
     std::vector<QString> names_; // of the walls computed last
+    std::vector<QString> compositions_; // their layers, "Béton 200 + Laine de verre 100"
     std::unique_ptr<graphics::WeekOverlayPlot> temperature_;
     std::unique_ptr<graphics::WeekOverlayPlot> flux_;
     std::thread worker_;

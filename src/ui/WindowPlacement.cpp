@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -20,8 +21,11 @@ constexpr int kMainMinimumWidth = 780;
 constexpr int kMainMinimumHeight = 500;
 constexpr QSize kLargeScreen { 1280, 800 };
 constexpr QSize kLargest { 1400, 900 };
+// A study window's frame width and the gaps around it, left free beside the main window.
+constexpr int kStudyWindowRoom = 1040 + 3 * kGap + 20;
 const QString kGroup = QStringLiteral("Fenetres/");
 const QString kKeeperName = QStringLiteral("placeKeeper");
+const QString kScreenKey = QStringLiteral("Ecran"); // the screen area a place was kept on
 
 // The available area of the screen a widget is on (the primary one before it is shown).
 QRect AvailableArea(const QWidget& widget)
@@ -42,22 +46,32 @@ QRect Inside(QRect rect, const QRect& area)
     return rect;
 }
 
-// The frame's margins around a window's client area: the window's own once it has been shown,
-// else the owner's (the window manager gives them alike).
-QMargins FrameMargins(const QWidget& window, const QWidget* owner)
+QMargins MarginsOf(const QWidget& window)
 {
-    const QWidget& measured = window.isVisible() || owner == nullptr ? window : *owner;
-    const QRect frame = measured.frameGeometry();
-    const QRect client = measured.geometry();
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
     return { client.left() - frame.left(), client.top() - frame.top(),
         frame.right() - client.right(), frame.bottom() - client.bottom() };
 }
 
-// Sets a window's client size and frame position from a frame rectangle.
+// The frame's margins around a window's client area: the window's own once the window manager
+// has framed it, else the owner's (the window manager gives them alike). A window about to be
+// shown for the first time has no frame yet: its margins read zero.
+QMargins FrameMargins(const QWidget& window, const QWidget* owner)
+{
+    const QMargins own = MarginsOf(window);
+    if (!own.isNull() || owner == nullptr)
+        return own;
+    return MarginsOf(*owner);
+}
+
+// Sets a window's client geometry from a frame rectangle. The client is placed, not the frame:
+// move() on a window whose native window exists but is not framed yet would put its client
+// where the frame should be, and its title bar off the frame's place.
 void SetFrame(QWidget& window, const QRect& frame, const QMargins& margins)
 {
-    window.resize(frame.size().shrunkBy(margins).expandedTo(window.minimumSize()));
-    window.move(frame.topLeft());
+    const QSize client = frame.size().shrunkBy(margins).expandedTo(window.minimumSize());
+    window.setGeometry(QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), client));
 }
 
 class PlaceKeeper : public QObject {
@@ -89,6 +103,7 @@ protected:
             QSettings settings = ProgramSettings();
             settings.setValue(key_, window_.frameGeometry());
             settings.setValue(key_ + QStringLiteral("Taille"), window_.size());
+            settings.setValue(key_ + kScreenKey, AvailableArea(window_).size());
         }
         return false;
     }
@@ -104,14 +119,31 @@ private:
         const QRect remembered = ProgramSettings().value(key_).toRect();
         const QSize rememberedSize
             = ProgramSettings().value(key_ + QStringLiteral("Taille")).toSize();
+        // As large as it was left (a window made smaller to fit beside the form stays so),
+        // never smaller than its layout needs.
         if (rememberSize_ && rememberedSize.isValid())
-            size = size.expandedTo(rememberedSize.boundedTo(window_.maximumSize()));
+            size = rememberedSize.boundedTo(window_.maximumSize())
+                       .expandedTo(window_.minimumSizeHint())
+                       .expandedTo(window_.minimumSize());
         const QSize frame = size.grownBy(margins);
         QRect placed;
-        if (remembered.isValid())
-            placed = Inside(QRect(remembered.topLeft(), frame), area);
+        const QSize least
+            = window_.minimumSizeHint().expandedTo(window_.minimumSize()).grownBy(margins);
+        const QRect fresh = owner != nullptr
+            ? PlaceFrame(frame, owner->frameGeometry(), area, placement_, least)
+            : QRect();
+        // A place remembered on a screen of another size is not reused where it would cover
+        // the form and a place beside it is free; on the same screen it is where the user put
+        // it.
+        const bool sameScreen = ProgramSettings().value(key_ + kScreenKey).toSize() == area.size();
+        const QRect kept
+            = remembered.isValid() ? Inside(QRect(remembered.topLeft(), frame), area) : QRect();
+        const bool keptCovers = !sameScreen && owner != nullptr && placement_ == Placement::Beside
+            && kept.intersects(owner->frameGeometry()) && !fresh.intersects(owner->frameGeometry());
+        if (kept.isValid() && !keptCovers)
+            placed = kept;
         else if (owner != nullptr)
-            placed = PlaceFrame(frame, owner->frameGeometry(), area, placement_);
+            placed = fresh;
         else
             placed = Inside(
                 QRect(area.center() - QPoint(frame.width(), frame.height()) / 2, frame), area);
@@ -127,22 +159,40 @@ private:
 
 } // namespace
 
-QRect PlaceFrame(QSize frame, const QRect& owner, const QRect& available, Placement placement)
+QRect PlaceFrame(
+    QSize frame, const QRect& owner, const QRect& available, Placement placement, QSize least)
 {
     QRect rect(QPoint(0, 0), frame);
     if (placement == Placement::Centred) {
         rect.moveCenter(owner.center());
         return Inside(rect, available);
     }
-    // Beside: to the right, to the left or below, where the whole window has room; else in the
-    // area's bottom left corner, under the exterior read-outs rather than over them.
+    // Beside: to the right, to the left or below, where the whole window has room; then, made
+    // smaller down to its least size, to the right or below, beside the form rather than over
+    // it (where more of it is kept); else in the area's bottom left corner, under the exterior
+    // read-outs.
+    least = least.isValid() ? least.boundedTo(frame) : frame;
     rect.moveTop(owner.top());
-    if (owner.right() + kGap + frame.width() <= available.right()) {
+    const int right = available.right() - owner.right() - kGap;
+    const int left = owner.left() - kGap - available.left();
+    const int below = available.bottom() - owner.bottom() - kGap;
+    if (frame.width() <= right) {
         rect.moveLeft(owner.right() + 1 + kGap);
-    } else if (owner.left() - kGap - frame.width() >= available.left()) {
+    } else if (frame.width() <= left) {
         rect.moveRight(owner.left() - 1 - kGap);
-    } else if (owner.bottom() + kGap + frame.height() <= available.bottom()) {
+    } else if (frame.height() <= below) {
         rect.moveTopLeft(QPoint(owner.left(), owner.bottom() + 1 + kGap));
+    } else if (least.width() <= right || least.height() <= below) {
+        // Of the two smaller places, the one that keeps more of the window.
+        const bool fitsRight = least.width() <= right;
+        const bool fitsBelow = least.height() <= below;
+        if (fitsRight && (!fitsBelow || right * frame.height() >= frame.width() * below)) {
+            rect.setWidth(right);
+            rect.moveLeft(owner.right() + 1 + kGap);
+        } else {
+            rect.setHeight(below);
+            rect.moveTopLeft(QPoint(owner.left(), owner.bottom() + 1 + kGap));
+        }
     } else {
         rect.moveBottomLeft(available.bottomLeft());
     }
@@ -155,6 +205,15 @@ void KeepPlace(QWidget& window, const QString& key, Placement placement, bool re
     if (window.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly) != nullptr)
         return;
     new PlaceKeeper(window, key, placement, rememberSize);
+}
+
+void MakeOrdinaryWindow(QWidget& window)
+{
+    // The native window is made now so that its owner link can be cut before it is shown; the
+    // widget keeps its parent, which deletes it.
+    window.winId();
+    if (QWindow* handle = window.windowHandle())
+        handle->setTransientParent(nullptr);
 }
 
 void PlaceModal(QDialog& dialog)
@@ -180,17 +239,16 @@ void RestoreMainWindowPlace(QWidget& window)
         return;
     }
     // On a small screen the least size in the top left corner leaves the most room below and
-    // beside it; two thirds of a large screen, centred, still leaves room for the flux window.
+    // beside it. On a large one, two thirds of the height in the top left corner, as wide as
+    // leaves room on its right for a study window (the annual balance, the comparison).
     const QSize least(kMainMinimumWidth, kMainMinimumHeight);
+    window.move(area.topLeft() + QPoint(3, 3));
     if (area.width() < kLargeScreen.width() || area.height() < kLargeScreen.height()) {
         window.resize(least);
-        window.move(area.topLeft() + QPoint(3, 3));
         return;
     }
-    const QSize size
-        = QSize(area.width() * 2 / 3, area.height() * 2 / 3).expandedTo(least).boundedTo(kLargest);
-    window.resize(size);
-    window.move(area.center() - QPoint(size.width(), size.height()) / 2);
+    const int width = std::min(area.width() * 2 / 3, area.width() - kStudyWindowRoom);
+    window.resize(QSize(width, area.height() * 2 / 3).expandedTo(least).boundedTo(kLargest));
 }
 
 void RememberMainWindowPlace(const QWidget& window)

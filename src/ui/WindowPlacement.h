@@ -14,9 +14,15 @@ enum class Placement { Centred, Beside };
 
 // The frame a window of that frame size takes relative to the owner's frame, inside the
 // available area of a screen. Beside: to the owner's right when there is room, else to its
-// left (its top level with the owner's), else below it, else in the area's bottom left
-// corner. Centred: on the owner. Always moved inside the area, and cut to it when larger.
-QRect PlaceFrame(QSize frame, const QRect& owner, const QRect& available, Placement placement);
+// left (its top level with the owner's), else below it; else, made smaller but not below the
+// least frame size, to its right or below it; else in the area's bottom left corner. Centred:
+// on the owner. Always moved inside the area, and cut to it when larger.
+QRect PlaceFrame(
+    QSize frame, const QRect& owner, const QRect& available, Placement placement, QSize least = {});
+
+// Makes a window of the main window's an ordinary window: the main window can come in front of
+// it (it is not kept above its owner), while the owner still owns it.
+void MakeOrdinaryWindow(QWidget& window);
 
 // Keeps a window's place from one opening to the next and from one session to the next: when
 // it is shown it takes the size and position remembered under the key (in the program's

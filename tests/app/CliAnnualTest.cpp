@@ -102,8 +102,8 @@ TEST_F(CliAnnual, TableNamesItsMethodAndHasAMonthPerRow)
     for (const bool standard : { false, true }) {
         ASSERT_EQ(Run(std::string("annual meteo.ksl") + (standard ? " --standard" : "")), 0)
             << err_;
-        EXPECT_EQ(out_.rfind(standard ? "Bilan annuel (calcul standard) : année périodique "
-                                      : "Bilan annuel (calcul fin) : année périodique ",
+        EXPECT_EQ(out_.rfind(standard ? "Bilan annuel (calcul standard) : régime périodique "
+                                      : "Bilan annuel (calcul fin) : régime périodique ",
                       0),
             0u)
             << out_;

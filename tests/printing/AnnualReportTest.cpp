@@ -58,8 +58,13 @@ TEST_F(AnnualReport, ThePageComesLastOnlyWhenAskedForAndLeavesTheOthersAsTheyWer
     for (const std::string& page : *without)
         EXPECT_EQ(page.find("Bilan annuel"), std::string::npos);
     const std::string& annual = (*with)[2];
-    EXPECT_NE(
-        annual.find("Bilan annuel (calcul fin) : année périodique atteinte en"), std::string::npos)
+    EXPECT_NE(annual.find("Bilan annuel (calcul fin) : régime périodique atteint après"),
+        std::string::npos)
+        << annual;
+    // It names the wall and the exterior ambiance (the weather) the year is of.
+    EXPECT_NE(test::Squeezed(annual).find("Paroi : Béton lourd 200 + Laine de verre 50 + Plâtre "
+                                          "10 ; ambiance extérieure : "),
+        std::string::npos)
         << annual;
 
     // Its rows are those of quelvan-cli annual.

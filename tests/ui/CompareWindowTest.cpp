@@ -52,9 +52,10 @@ protected:
         EXPECT_EQ(WriteProjectFile(doc, temp.File(name)), WriteResult::Ok);
         return QString::fromStdString(temp.File(name));
     }
+    // The figure of a cell, before the difference from the current wall that follows it.
     double Number(const QTableWidget& table, int row, int column)
     {
-        return table.item(row, column)->text().toDouble();
+        return table.item(row, column)->text().section(QLatin1Char(' '), 0, 0).toDouble();
     }
     // Pixels of exactly that colour in the widget as drawn.
     static int PixelsOf(QWidget& widget, const QColor& colour)
@@ -92,9 +93,14 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
     const QTableWidget& table = *compare->Table();
     ASSERT_EQ(table.columnCount(), 3);
     ASSERT_EQ(table.rowCount(), 10);
-    EXPECT_EQ(table.horizontalHeaderItem(0)->text(), QStringLiteral("Projet actuel"));
-    EXPECT_EQ(table.horizontalHeaderItem(1)->text(), QStringLiteral("epais.ksl"));
-    EXPECT_EQ(table.horizontalHeaderItem(2)->text(), QStringLiteral("Paroi inversée"));
+    // Each heading names the wall and its layers in their order.
+    EXPECT_EQ(table.horizontalHeaderItem(0)->text(),
+        QStringLiteral(
+            "Projet actuel (référence)\nBéton lourd 200 + Laine de verre 60 + Plâtre 10"));
+    EXPECT_EQ(table.horizontalHeaderItem(1)->text(),
+        QStringLiteral("epais.ksl\nBéton lourd 200 + Laine de verre 150 + Plâtre 10"));
+    EXPECT_EQ(table.horizontalHeaderItem(2)->text(),
+        QStringLiteral("Paroi inversée\nPlâtre 10 + Laine de verre 60 + Béton lourd 200"));
     EXPECT_EQ(table.verticalHeaderItem(0)->text(), QStringLiteral("U (W/(m².K))"));
     // The current project's figures are the core's; reversed, the wall keeps U and changes
     // its wave; 150 mm of glass wool lets less through than 60 mm.
@@ -106,9 +112,25 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
     for (int row = 0; row < table.rowCount(); ++row)
         EXPECT_EQ(table.item(row, 0)->text().toStdString(),
             variants::FigureText(columns[static_cast<std::size_t>(row)], expected));
-    EXPECT_EQ(table.item(0, 2)->text(), table.item(0, 0)->text());
-    EXPECT_NE(table.item(1, 2)->text(), table.item(1, 0)->text());
+    // Reversed, the wall keeps its U: no difference from the reference, and no sign.
+    EXPECT_EQ(Number(table, 0, 2), Number(table, 0, 0));
+    EXPECT_TRUE(table.item(0, 2)->text().endsWith(QStringLiteral("(Δ 0.000)")))
+        << table.item(0, 2)->text().toStdString();
+    EXPECT_NE(Number(table, 1, 2), Number(table, 1, 0));
     EXPECT_LT(Number(table, 0, 1), Number(table, 0, 0));
+    // The other walls' cells give their difference from the current wall's cell.
+    for (int row = 0; row < table.rowCount(); ++row) {
+        EXPECT_FALSE(table.item(row, 0)->text().contains(QStringLiteral("Δ")));
+        const QString cell = table.item(row, 1)->text();
+        const int delta = cell.indexOf(QStringLiteral("(Δ "));
+        ASSERT_GT(delta, 0) << cell.toStdString();
+        const double difference = cell.mid(delta + 3).chopped(1).toDouble();
+        EXPECT_NEAR(difference, Number(table, row, 1) - Number(table, row, 0), 1e-9)
+            << cell.toStdString();
+        EXPECT_FALSE(table.verticalHeaderItem(row)->toolTip().isEmpty()) << row;
+    }
+    EXPECT_TRUE(table.verticalHeaderItem(1)->toolTip().startsWith(
+        QStringLiteral("Facteur d'amortissement f : ")));
 
     for (const graphics::WeekOverlayPlot* plot :
         { &compare->TemperaturePlot(), &compare->FluxPlot() }) {
@@ -143,7 +165,7 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     Wait(*compare);
     EXPECT_LT(Number(table, 0, 0), before);
-    EXPECT_EQ(table.item(0, 2)->text(), table.item(0, 0)->text());
+    EXPECT_EQ(Number(table, 0, 2), Number(table, 0, 0));
 }
 
 TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
@@ -163,13 +185,17 @@ TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
     ASSERT_EQ(table.columnCount(), 4);
     ASSERT_EQ(table.rowCount(), 15);
     EXPECT_EQ(table.horizontalHeaderItem(1)->text(),
-        QStringLiteral("Isolant × 2 (Laine de verre, 100 mm)"));
+        QStringLiteral("Épaisseur d'isolant × 2 (Laine de verre, 100 mm)\n"
+                       "Béton lourd 200 + Laine de verre 100 + Plâtre 10"));
     EXPECT_EQ(table.horizontalHeaderItem(2)->text(),
-        QStringLiteral("Isolant ÷ 2 (Laine de verre, 25 mm)"));
+        QStringLiteral("Épaisseur d'isolant ÷ 2 (Laine de verre, 25 mm)\n"
+                       "Béton lourd 200 + Laine de verre 25 + Plâtre 10"));
     // U follows the glass wool: 100, 50, 25 mm.
     EXPECT_LT(Number(table, 0, 1), Number(table, 0, 0));
     EXPECT_GT(Number(table, 0, 2), Number(table, 0, 0));
-    EXPECT_EQ(table.verticalHeaderItem(10)->text(), QStringLiteral("Pertes an (kWh/m²)"));
+    EXPECT_EQ(table.verticalHeaderItem(10)->text(), QStringLiteral("Pertes annuelles (kWh/m²)"));
+    EXPECT_TRUE(table.verticalHeaderItem(7)->toolTip().startsWith(
+        QStringLiteral("Amplitude de Tsi le 7e jour")));
     EXPECT_NE(table.item(10, 0)->text(), QStringLiteral("---"));
     // The wall without glass wool cannot be computed: dashes, its message, and no curve.
     EXPECT_EQ(table.item(0, 3)->text(), QStringLiteral("---"));
@@ -179,7 +205,8 @@ TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
         << refusals->text().toStdString();
     EXPECT_EQ(compare.TemperaturePlot().Curves().size(), 3u);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Erreur en lecture : fichier introuvable"));
+    EXPECT_EQ(prompter.messages[0].text,
+        QStringLiteral("« absent.ksl » : Erreur en lecture : fichier introuvable"));
 
     compare.RemoveLastWall();
     compare.SetAnnual(false);

@@ -2,6 +2,7 @@
 // bar's notes, the charts' legends and zero line, elided names, the dynamic dialog's values,
 // and windows placed beside the main window and remembered.
 #include "UiTestSupport.h"
+#include "core/Messages.h"
 #include "model/KslDoc.h"
 #include "ui/CalculationRunner.h"
 #include "ui/ChartNotes.h"
@@ -189,8 +190,10 @@ TEST(Printing, CtrlPWithoutAPrinterOffersThePdfExportAndNamesItsFile)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(prompter.questions.size(), 1);
+    // Then, the week not being computed, whether to compute it: no, the input pages only.
+    ASSERT_EQ(prompter.questions.size(), 2);
     EXPECT_TRUE(prompter.questions.front().startsWith(QStringLiteral("Absence d'une imprimante")));
+    EXPECT_EQ(prompter.questions.back(), QString::fromUtf8(msg::kWeekNotComputed));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(quelvan::test::ReadBytes(temp.File("rapport.pdf")).rfind("%PDF", 0), 0u);
     EXPECT_EQ(window.statusBar()->currentMessage(),
@@ -265,6 +268,20 @@ TEST(Placement, BesideTheOwnerWhereThereIsRoomElseInsideTheScreen)
             << row.owner.x() << "," << row.owner.y();
     // Larger than the screen: cut to it.
     EXPECT_EQ(PlaceFrame(QSize(2000, 300), owner, screen, Placement::Beside).width(), 1280);
+    // No room for the whole window beside a form on a 1024 × 768 screen: made smaller down to
+    // its least size, to the right of the form, else below it, rather than over it.
+    const QRect small(0, 0, 1024, 768);
+    // 216 × 300 to the right, 420 × 230 below: below keeps more of it.
+    EXPECT_EQ(PlaceFrame(frame, QRect(0, 0, 800, 530), small, Placement::Beside, QSize(200, 150)),
+        QRect(0, 538, 420, 230));
+    // 316 × 300 to the right; below, 60 pixels are too few.
+    EXPECT_EQ(PlaceFrame(frame, QRect(0, 0, 700, 700), small, Placement::Beside, QSize(200, 150)),
+        QRect(708, 0, 316, 300));
+    EXPECT_EQ(PlaceFrame(frame, QRect(0, 0, 1000, 500), small, Placement::Beside, QSize(200, 150)),
+        QRect(0, 508, 420, 260));
+    // Not that small: the corner as before.
+    EXPECT_EQ(PlaceFrame(frame, QRect(0, 0, 1000, 500), small, Placement::Beside, QSize(200, 280)),
+        QRect(0, 468, 420, 300));
 }
 
 // The main window starts the first time as the screen suits, then where and as large as it was
@@ -287,11 +304,15 @@ TEST(Placement, TheMainWindowStartsToSuitTheScreenThenWhereItWasLeft)
     };
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     std::unique_ptr<QWidget> first = fresh();
+    EXPECT_EQ(first->pos(), area.topLeft() + QPoint(3, 3));
     if (area.width() < 1280 || area.height() < 800) {
         EXPECT_EQ(first->size(), QSize(780, 500));
-        EXPECT_EQ(first->pos(), area.topLeft() + QPoint(3, 3));
     } else {
-        EXPECT_EQ(first->width(), std::min(area.width() * 2 / 3, 1400));
+        // In the top left corner, leaving room on its right for a study window.
+        EXPECT_EQ(first->height(), std::min(area.height() * 2 / 3, 900));
+        if (area.width() >= 780 + 1100) {
+            EXPECT_GE(area.right() - first->geometry().right(), 1040);
+        }
         EXPECT_TRUE(area.contains(first->geometry()));
     }
 

@@ -285,15 +285,21 @@ TEST(EditHistory, KeystrokesInOneFieldMakeOneStepThatTheFieldsKeysUndoAndRedo)
 TEST(EditHistory, TheSaveQuestionFollowsTheSavedStateAndANewOrOpenedProjectStartsAfresh)
 {
     Desk d;
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Sans nom - Quelvan"));
     d.Retype(1002, "0.1");
+    // The title's modified mark follows the same state as the question.
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("Sans nom* - Quelvan"));
     d.Save();
     EXPECT_FALSE(d.Doc().modified);
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("p - Quelvan"));
     d.Stack().undo();
     EXPECT_TRUE(d.Doc().modified);
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("p* - Quelvan"));
     d.prompter.answers.push_back(Prompter::Answer::Cancel);
     d.window.NewProject();
     EXPECT_EQ(d.prompter.questions.size(), 1);
     d.Stack().redo(); // back to what the file holds: no question
+    EXPECT_EQ(d.window.windowTitle(), QStringLiteral("p - Quelvan"));
     d.window.NewProject();
     EXPECT_EQ(d.prompter.questions.size(), 1);
     EXPECT_EQ(d.Stack().count(), 0);

@@ -215,7 +215,7 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
     RecordListDlg dialog(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     QMenu* associate = nullptr;
     for (QAction* action : dialog.EditMenu()->actions())
-        if (action->menu() && action->text() == QStringLiteral("Associer Matériau"))
+        if (action->menu() && action->text() == QStringLiteral("Associer &Matériau"))
             associate = action->menu();
     ASSERT_NE(associate, nullptr);
     bool afterSeparator = false;
@@ -259,7 +259,7 @@ TEST(ListDialog, MaterialAndAmbianceListsDuplicateInsteadOfAdding)
     for (RecordListDlg* dialog : { &materials, &ambiances }) {
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
-            texts << action->text();
+            texts << action->text().remove(QLatin1Char('&'));
         EXPECT_EQ(texts,
             QStringList({ QStringLiteral("Déplacer vers le bas"),
                 QStringLiteral("Déplacer vers le haut"), QStringLiteral("Editer"),

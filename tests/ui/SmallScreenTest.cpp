@@ -9,6 +9,7 @@
 #include "ui/HelpSupport.h"
 #include "ui/KslView.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramSettings.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
 #include "ui/WallComparisonWindow.h"
@@ -116,8 +117,8 @@ TEST_F(SmallScreen, EveryWindowOpensOnTheScreen)
     EXPECT_EQ(helpWindows, 1);
 }
 
-// No room beside the main window on this screen: the flux window goes to the screen's bottom
-// left corner, under the read-outs; moved, it reopens where it was left.
+// No room beside the main window on this screen for the whole flux window: it is made lower and
+// goes below the form, off the read-outs; moved, it reopens where it was left.
 TEST_F(SmallScreen, TheFluxWindowLeavesTheReadoutsUncoveredAndKeepsItsPlace)
 {
     window.View().SetCalculationMode(true);
@@ -136,6 +137,30 @@ TEST_F(SmallScreen, TheFluxWindowLeavesTheReadoutsUncoveredAndKeepsItsPlace)
     window.View().SetCalculationMode(true);
     EXPECT_EQ(window.View().Tracer()->pos(), left);
     window.View().SetCalculationMode(false);
+}
+
+// A place kept on a larger screen that would cover the form here is not reused: the flux window
+// opens beside the form as if new.
+TEST_F(SmallScreen, APlaceKeptOnALargerScreenDoesNotCoverTheForm)
+{
+    const QString key = QStringLiteral("Fenetres/DensitesDeFlux");
+    {
+        QSettings settings = ProgramSettings();
+        settings.setValue(key, QRect(60, 120, 560, 320));
+        settings.setValue(key + QStringLiteral("Ecran"), QSize(1920, 1050));
+    }
+    window.View().SetCalculationMode(true);
+    QApplication::processEvents();
+    const FluxDensityWindow* flux = window.View().Tracer();
+    ASSERT_NE(flux, nullptr);
+    EXPECT_FALSE(flux->frameGeometry().intersects(window.frameGeometry()))
+        << flux->x() << "," << flux->y();
+    EXPECT_TRUE(Screen().contains(flux->frameGeometry()));
+    window.View().SetCalculationMode(false);
+    QSettings settings = ProgramSettings();
+    settings.remove(key);
+    settings.remove(key + QStringLiteral("Ecran"));
+    settings.remove(key + QStringLiteral("Taille"));
 }
 
 } // namespace

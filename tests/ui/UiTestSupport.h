@@ -78,7 +78,8 @@ public:
         const QString choice = menuChoices.front();
         menuChoices.pop_front();
         for (QAction* action : menu.actions()) {
-            if (action->text() == choice && action->isEnabled()) {
+            // Chosen by its words; the mnemonic's "&" is not read.
+            if (action->text().remove(QLatin1Char('&')) == choice && action->isEnabled()) {
                 action->trigger();
                 return action;
             }

@@ -47,8 +47,8 @@ const std::array<BalanceColumn, kBalanceColumnCount> kBalanceColumns { {
     { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, Count<&BalanceFigures::hoursAbove26> },
     { "hours_tsi_below_17", "Tsi < 17 °C", "h", 0, true, Count<&BalanceFigures::hoursBelow17> },
     { "frsi_min", "fRsi min", "-", 3, false, Frsi },
-    { "peak_in_w_m2", "Entrant max", "W/m²", 1, false, Number<&BalanceFigures::peakIn> },
-    { "peak_out_w_m2", "Sortant max", "W/m²", 1, false, Number<&BalanceFigures::peakOut> },
+    { "peak_in_w_m2", "Flux entrant max", "W/m²", 1, false, Number<&BalanceFigures::peakIn> },
+    { "peak_out_w_m2", "Flux sortant max", "W/m²", 1, false, Number<&BalanceFigures::peakOut> },
 } };
 
 std::string BalanceCellText(const BalanceColumn& column, const BalanceFigures& figures)
@@ -70,12 +70,12 @@ std::string BalanceTitle(const AnnualBalanceResult& result)
 {
     std::string title = "Bilan annuel (";
     title += result.mode == CalculationMode::Fine ? "calcul fin" : "calcul standard";
-    title += ") : année périodique ";
-    const std::string passes
-        = FormatInt("%d", result.passes) + (result.passes > 1 ? " passages" : " passage");
+    title += ") : régime périodique ";
+    const std::string years = FormatInt("%d", result.passes)
+        + (result.passes > 1 ? " années simulées" : " année simulée");
     if (result.converged)
-        return title + "atteinte en " + passes;
-    return title + "non atteinte après " + passes + ", écart "
+        return title + "atteint après " + years;
+    return title + "non atteint après " + years + ", écart "
         + FormatDouble("%.3f", result.endDifference) + " K";
 }
 

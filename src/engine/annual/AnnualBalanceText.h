@@ -31,8 +31,8 @@ std::string BalanceCellText(const BalanceColumn& column, const BalanceFigures& f
 // "Janvier" ... "Décembre" for 0 to 11, "Année" for 12 (the year's row).
 std::string BalanceRowName(int row);
 
-// "Bilan annuel (calcul fin) : année périodique atteinte en 2 passages" (or "non atteinte
-// après 5 passages, écart 0.012 K").
+// "Bilan annuel (calcul fin) : régime périodique atteint après 2 années simulées" (or "non
+// atteint après 5 années simulées, écart 0.012 K").
 std::string BalanceTitle(const AnnualBalanceResult& result);
 
 // The title, then the table with one row per month and one for the year, columns aligned, the

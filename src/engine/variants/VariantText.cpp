@@ -116,24 +116,46 @@ std::string CsvText(const std::string& text)
 } // namespace
 
 const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
-    { "u", nullptr, nullptr, 3, false, false, Dynamic<&DynamicCharacteristics::u> },
-    { "f", nullptr, nullptr, 3, false, false, Dynamic<&DynamicCharacteristics::decrement> },
-    { "shift_h", nullptr, nullptr, 2, false, false, Dynamic<&DynamicCharacteristics::shiftHours> },
-    { "kappa_int", nullptr, nullptr, 1, false, false,
+    { "u", nullptr, nullptr, 3, false, false, nullptr, Dynamic<&DynamicCharacteristics::u> },
+    { "f", nullptr, nullptr, 3, false, false, nullptr,
+        Dynamic<&DynamicCharacteristics::decrement> },
+    { "shift_h", nullptr, nullptr, 2, false, false, nullptr,
+        Dynamic<&DynamicCharacteristics::shiftHours> },
+    { "kappa_int", nullptr, nullptr, 1, false, false, nullptr,
         Dynamic<&DynamicCharacteristics::kappaInterior> },
-    { "kappa_ext", nullptr, nullptr, 1, false, false,
+    { "kappa_ext", nullptr, nullptr, 1, false, false, nullptr,
         Dynamic<&DynamicCharacteristics::kappaExterior> },
-    { "week_tsi_max", "Tsi max", "°C", 2, false, false, Week<&WeekFigures::tsiMax> },
-    { "week_peak_flux_w_m2", "Flux max", "W/m²", 2, false, false, Week<&WeekFigures::peakFlux> },
-    { "week_tsi_daily_range", "Écart Tsi j7", "K", 2, false, false,
+    { "week_tsi_max", "Tsi max", "°C", 2, false, false,
+        "Température de surface intérieure la plus haute de la semaine en calcul fin.",
+        Week<&WeekFigures::tsiMax> },
+    { "week_peak_flux_w_m2", "Flux max", "W/m²", 2, false, false,
+        "Plus grande densité de flux à la surface intérieure dans la semaine, dans un sens ou "
+        "dans l'autre.",
+        Week<&WeekFigures::peakFlux> },
+    { "week_tsi_daily_range", "Amplitude de Tsi (jour 7)", "K", 2, false, false,
+        "Amplitude de Tsi le 7e jour : la plus haute moins la plus basse température de surface "
+        "intérieure du dernier jour de la semaine.",
         Week<&WeekFigures::tsiDailyRange> },
-    { "week_gain_wh_m2", "Apports sem.", "Wh/m²", 1, false, false, Week<&WeekFigures::gain> },
-    { "week_loss_wh_m2", "Pertes sem.", "Wh/m²", 1, false, false, Week<&WeekFigures::loss> },
-    { "loss_kwh_m2", "Pertes an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::loss> },
-    { "gain_kwh_m2", "Apports an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::gain> },
-    { "net_kwh_m2", "Net an", "kWh/m²", 2, false, true, Year<&annual::BalanceFigures::net> },
-    { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, true, HoursAbove26 },
-    { "frsi_min", "fRsi min", "-", 3, false, true, FrsiMin },
+    { "week_gain_wh_m2", "Apports de la semaine", "Wh/m²", 1, false, false,
+        "Chaleur reçue par la pièce à travers la face intérieure pendant la semaine.",
+        Week<&WeekFigures::gain> },
+    { "week_loss_wh_m2", "Pertes de la semaine", "Wh/m²", 1, false, false,
+        "Chaleur perdue par la pièce à travers la face intérieure pendant la semaine.",
+        Week<&WeekFigures::loss> },
+    { "loss_kwh_m2", "Pertes annuelles", "kWh/m²", 2, false, true,
+        "Chaleur perdue par la pièce à travers la paroi sur l'année en régime périodique.",
+        Year<&annual::BalanceFigures::loss> },
+    { "gain_kwh_m2", "Apports annuels", "kWh/m²", 2, false, true,
+        "Chaleur reçue par la pièce à travers la paroi sur l'année en régime périodique.",
+        Year<&annual::BalanceFigures::gain> },
+    { "net_kwh_m2", "Bilan net annuel", "kWh/m²", 2, false, true,
+        "Pertes annuelles moins apports annuels.", Year<&annual::BalanceFigures::net> },
+    { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, true,
+        "Nombre d'heures de l'année où la surface intérieure dépasse 26 °C.", HoursAbove26 },
+    { "frsi_min", "fRsi min", "-", 3, false, true,
+        "Facteur de température de surface intérieure le plus bas de l'année : plus il est bas, "
+        "plus la face intérieure est froide par rapport à l'air intérieur.",
+        FrsiMin },
 } };
 
 std::vector<StudyColumn> FigureColumns(bool annual)
@@ -168,6 +190,35 @@ std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
     if (!value)
         return "---";
     return figure.integer ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
+}
+
+std::string FigureMeaning(const StudyColumn& column)
+{
+    const FigureColumn& figure = kFigureColumns[column.position];
+    if (figure.meaning != nullptr)
+        return figure.meaning;
+    const DynamicValueInfo& info = DynamicValue(figure.key);
+    return std::string(info.label) + " : " + info.meaning;
+}
+
+std::string FigureDifferenceText(
+    const StudyColumn& column, const VariantOutcome& outcome, const VariantOutcome& reference)
+{
+    const FigureColumn& figure = kFigureColumns[column.position];
+    if (!outcome.figures || !reference.figures)
+        return {};
+    const std::optional<double> value = figure.value(*outcome.figures);
+    const std::optional<double> base = figure.value(*reference.figures);
+    if (!value || !base)
+        return {};
+    // The difference of the figures as shown, so that it reads as the subtraction of the cells.
+    const double scale = std::pow(10.0, figure.integer ? 0 : column.decimals);
+    const double difference = (std::round(*value * scale) - std::round(*base * scale)) / scale;
+    const std::string shown = figure.integer ? std::to_string(std::llround(difference))
+                                             : Fixed(difference, column.decimals);
+    // A difference that rounds to zero has no sign (Fixed never writes "-0.00").
+    const bool zero = shown.find_first_not_of("0.") == std::string::npos;
+    return "Δ " + std::string(difference > 0 && !zero ? "+" : "") + shown;
 }
 
 std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)

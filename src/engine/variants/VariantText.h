@@ -27,6 +27,7 @@ struct FigureColumn {
     int decimals;
     bool integer; // a count of hours
     bool annual; // a figure of the year, shown with the annual balance only
+    const char* meaning; // one line of plain French; the dynamic values have theirs
     std::optional<double> (*value)(const VariantFigures&);
 };
 
@@ -59,6 +60,14 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
 std::vector<StudyColumn> FigureColumns(bool annual);
 // A figure as the table shows it: its column's decimals, "---" without a value.
 std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome);
+
+// What the figure means, in one line of plain French (a row label's tooltip).
+std::string FigureMeaning(const StudyColumn& column);
+// "Δ +0.12": the figure of that outcome minus the reference's, both as shown (in the column's
+// decimals), so that it is the difference of the cells; no sign on zero; empty when either has
+// no value.
+std::string FigureDifferenceText(
+    const StudyColumn& column, const VariantOutcome& outcome, const VariantOutcome& reference);
 
 // The French table: the headings and the units (two lines), then one line per variant: its
 // varied values and its figures, or its message in their place.

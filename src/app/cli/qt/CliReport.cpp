@@ -12,6 +12,7 @@
 #include "engine/EngineState.h"
 #include "engine/annual/AnnualBalance.h"
 #include "model/KslDoc.h"
+#include "model/WallComposition.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPages.h"
 #include "printing/ReportPrinter.h"
@@ -107,7 +108,8 @@ int Report(const ReportOptions& options)
         auto year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
         if (problem && !year)
             error = msg::kInternalError;
-        report.SetAnnualBalance(std::move(year), error);
+        report.SetAnnualBalance(
+            std::move(year), error, WallAndWeather(doc, inputs->exteriorAmbiance));
     }
     if (options.date)
         report.SetPrintTime(*options.date);
