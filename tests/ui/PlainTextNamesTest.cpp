@@ -168,7 +168,8 @@ TEST_F(PlainTextWindows, RefusalsShowTheNamesAsWritten)
     while (annual->IsComputing() && clock.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(annual->Refusal().contains(kMarkup));
-    EXPECT_EQ(PlainLabelsShowing(*annual, kMarkup), 1);
+    // The refusal, and the wall named by its layers above the table.
+    EXPECT_EQ(PlainLabelsShowing(*annual, kMarkup), 2);
 
     window_.Action(QStringLiteral("actionCompareWalls"))->trigger();
     WallComparisonWindow* compare = window_.ComparisonWindow();
