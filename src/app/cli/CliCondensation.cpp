@@ -115,7 +115,7 @@ std::optional<std::string> ExteriorWeatherFile(
     for (const WeatherStation& station : doc.stations)
         search.stationFiles[station.index] = station.fileName;
     const std::string name = WeatherFileName(exterior->cityIndex, search);
-    const std::optional<std::string> path = FindWeatherFile(name, search);
+    std::optional<std::string> path = FindWeatherFile(name, search);
     if (!path)
         PrintError(std::string(msg::kWeatherReadError) + " : " + name + " : "
             + std::string(ReadFaultText(ReadFault::NotFound)));
