@@ -104,7 +104,7 @@ std::string CsvText(const std::string& text)
 {
     const bool formula
         = !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
-    const std::string cell = formula ? "'" + text : text;
+    std::string cell = formula ? "'" + text : text;
     if (cell.find_first_of(",\"\r\n") == std::string::npos)
         return cell;
     std::string quoted = "\"";
