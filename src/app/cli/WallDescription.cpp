@@ -26,16 +26,27 @@ struct Fault {
     throw Fault { path + " : " + reason };
 }
 
+// The JSON path of a member: "layers[2].thickness_mm".
+std::string MemberPath(const std::string& path, const std::string& key)
+{
+    if (path.empty())
+        return key;
+    std::string joined = path;
+    joined += '.';
+    joined += key;
+    return joined;
+}
+
 void OnlyKeys(const Json& object, const std::string& path, const std::set<std::string>& keys)
 {
     for (const auto& [key, value] : object.items())
         if (!keys.contains(key))
-            Refuse(path.empty() ? key : path + "." + key, msg::kWallJsonUnknownKey);
+            Refuse(MemberPath(path, key), msg::kWallJsonUnknownKey);
 }
 
 double NumberAt(const Json& object, const std::string& key, const std::string& path, bool positive)
 {
-    const std::string where = path.empty() ? key : path + "." + key;
+    const std::string where = MemberPath(path, key);
     if (!object.contains(key) || !object.at(key).is_number())
         Refuse(where, positive ? msg::kWallJsonPositive : msg::kWallJsonNumber);
     const double value = object.at(key).get<double>();
