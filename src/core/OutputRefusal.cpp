@@ -17,8 +17,13 @@ std::string OutputRefusal(const std::string& output, const std::vector<std::stri
     if (exists && !S_ISREG(info.st_mode))
         return refused + " n'est pas un fichier ordinaire";
     for (const std::string& input : filesRead) {
-        if (!input.empty() && SameFile(output, input))
-            return refused + " est le fichier lu « " + input + " » : il serait remplacé";
+        if (input.empty() || !SameFile(output, input))
+            continue;
+        std::string refusal = refused;
+        refusal += " est le fichier lu « ";
+        refusal += input;
+        refusal += " » : il serait remplacé";
+        return refusal;
     }
     return {};
 }
