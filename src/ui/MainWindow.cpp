@@ -18,6 +18,7 @@
 #include "ui/PlainText.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
+#include "ui/RecentFiles.h"
 #include "ui/WallComparisonWindow.h"
 #include "ui/WindowPlacement.h"
 #include "weather/EpwImport.h"
@@ -46,13 +47,13 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quelvan.png")));
     view_ = new KslView(*doc_, *prompter_, this);
     setCentralWidget(view_);
-    controller_ = new ProjectController(*doc_, *prompter_, this);
+    recent_ = new RecentFiles(this);
+    controller_ = new ProjectController(*doc_, *prompter_, *recent_, this);
     controller_->SetStoreControls([this] { view_->StoreControls(); });
     connect(
         controller_, &ProjectController::documentChanged, this, &MainWindow::AfterDocumentChange);
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
-    connect(
-        controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
+    connect(recent_, &RecentFiles::changed, this, &MainWindow::UpdateRecentMenu);
     connect(controller_, &ProjectController::statusMessage, this,
         [this](const QString& text) { statusBar()->showMessage(text); });
     connect(view_, &KslView::layersRequested, controller_,
@@ -91,7 +92,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     BuildMenus();
     // A dropped project opens as "Ouvrir..." would, a dropped EPW file is offered for import.
     new FileDrop(*this, [this](const std::string& path) {
-        if (LooksLikeEpwFile(path))
+        if (weather::LooksLikeEpwFile(path))
             controller_->ImportWeather(path);
         else if (controller_->MaybeSave())
             OpenFile(path);
@@ -338,7 +339,7 @@ void MainWindow::UpdateTitle()
 void MainWindow::UpdateRecentMenu()
 {
     recentMenu_->clear();
-    const std::vector<std::string> files = controller_->RecentFilePaths();
+    const std::vector<std::string> files = recent_->Paths();
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string file = files[i];
         QAction* action = recentMenu_->addAction(
@@ -432,6 +433,27 @@ void MainWindow::ShowDynamicCharacteristics()
     dynamicDialog_->activateWindow();
 }
 
+namespace {
+
+// Shows a modeless window that follows the project (made first, beside the form, as an ordinary
+// window that goes when closed) and computes it for the project as it is now.
+template <class Window, class Make>
+void ShowFollowingWindow(QPointer<Window>& window, const QString& place, Make make)
+{
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*window, place, Placement::Beside);
+        MakeOrdinaryWindow(*window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->Recompute();
+}
+
+} // namespace
+
 AnnualBalanceWindow* MainWindow::AnnualWindow() const
 {
     return annualWindow_.data();
@@ -439,17 +461,10 @@ AnnualBalanceWindow* MainWindow::AnnualWindow() const
 
 void MainWindow::ShowAnnualBalance()
 {
-    if (!annualWindow_) {
-        annualWindow_ = new AnnualBalanceWindow(
+    ShowFollowingWindow(annualWindow_, QStringLiteral("BilanAnnuel"), [this] {
+        return new AnnualBalanceWindow(
             *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
-        annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
-        MakeOrdinaryWindow(*annualWindow_);
-    }
-    annualWindow_->show();
-    annualWindow_->raise();
-    annualWindow_->activateWindow();
-    annualWindow_->Recompute();
+    });
 }
 
 WallComparisonWindow* MainWindow::ComparisonWindow() const
@@ -459,23 +474,10 @@ WallComparisonWindow* MainWindow::ComparisonWindow() const
 
 void MainWindow::ShowWallComparison()
 {
-    if (!comparisonWindow_) {
-        comparisonWindow_ = new WallComparisonWindow(
-            [this] {
-                std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
-                if (project)
-                    project->StoreFormValues(view_->FormValuesShown());
-                return project;
-            },
-            *prompter_, this);
-        comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*comparisonWindow_, QStringLiteral("ComparaisonParois"), Placement::Beside);
-        MakeOrdinaryWindow(*comparisonWindow_);
-    }
-    comparisonWindow_->show();
-    comparisonWindow_->raise();
-    comparisonWindow_->activateWindow();
-    comparisonWindow_->Recompute();
+    ShowFollowingWindow(comparisonWindow_, QStringLiteral("ComparaisonParois"), [this] {
+        return new WallComparisonWindow(
+            [this] { return view_->ProjectAsShown(); }, *prompter_, this);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
