@@ -18,6 +18,7 @@
 namespace quelvan {
 namespace {
 
+using test::SetWall;
 using variants::ApplyWallVariant;
 using variants::WallVariant;
 
@@ -32,7 +33,8 @@ std::vector<std::pair<std::string, std::string>> Layers(const KslDoc& doc)
 TEST(WallVariants, ReversedAndInsulationScaledAreNamedAfterWhatChanged)
 {
     KslDoc reversed;
-    SetWall(reversed, { { "Béton lourd", "200" }, { "Laine de roche", "100" }, { "Plâtre", "13" } });
+    SetWall(
+        reversed, { { "Béton lourd", "200" }, { "Laine de roche", "100" }, { "Plâtre", "13" } });
     EXPECT_EQ(ApplyWallVariant(reversed, WallVariant::Reversed), "Paroi inversée");
     EXPECT_EQ(Layers(reversed),
         (std::vector<std::pair<std::string, std::string>> {
