@@ -14,9 +14,11 @@ _quelvan_cli_options()
         condensation) echo "--weather-dir --climate --interior-rh --humidity-class --vapour-excess
             --interior-temperature --fine --json --force" ;;
         materials) echo "--search --json" ;;
-        compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir" ;;
-        sweep) echo "--layer --thickness --material --reverse --azimuth --force --annual --jobs
-            --shard --json --csv -o --weather-dir" ;;
+        compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir --moisture
+            --climate --interior-rh --humidity-class --vapour-excess --interior-temperature" ;;
+        sweep) echo "--layer --thickness --material --mu --sd --reverse --azimuth --force --annual
+            --jobs --shard --json --csv -o --weather-dir --moisture --climate --interior-rh
+            --humidity-class --vapour-excess --interior-temperature" ;;
         "weather generate") echo "--out --city --normals --force" ;;
         "weather import") echo "-o --out --force" ;;
         render) echo "--wall --profile --flux --size --weather-dir --fine --force" ;;
@@ -93,7 +95,8 @@ _quelvan_cli()
             esac
             return
             ;;
-        --period | --jobs | --shard | --layer | --thickness | --material | --azimuth | --size | \
+        --period | --jobs | --shard | --layer | --thickness | --material | --mu | --sd | \
+            --azimuth | --size | \
             --parts | --date | --interior-rh | --humidity-class | --vapour-excess | \
             --interior-temperature | --search)
             return

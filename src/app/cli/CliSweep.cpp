@@ -50,8 +50,8 @@ int Sweep(const CLI::App& command, const SweepOptions& options)
     return RunStudyCommand(command, study, { options.project }, options.study);
 }
 
-// --thickness and --material apply to the layer of the --layer before them: each is taken as
-// it is read, in the order typed.
+// --thickness, --material, --mu and --sd apply to the layer of the --layer before them: each is
+// taken as it is read, in the order typed.
 void AddLayerOption(CLI::App& command, SweepOptions& options, variants::AxisKind kind,
     const std::string& name, const std::string& placeholder, const std::string& description)
 {
@@ -98,6 +98,12 @@ void DeclareSweep(CommandLine& commands)
     AddLayerOption(command, *options, variants::AxisKind::Material, "--material", "NOMS",
         "les matériaux de la couche, noms de la bibliothèque du projet séparés par des virgules "
         "(un nom qui en contient entre guillemets : '\"Brique, pleine\",Plâtre')");
+    AddLayerOption(command, *options, variants::AxisKind::Mu, "--mu", "LISTE|DE:À:PAS",
+        "les facteurs μ du matériau de la couche (toutes ses couches) : une liste (10,50) ou une "
+        "plage (10:100:10)");
+    AddLayerOption(command, *options, variants::AxisKind::Sd, "--sd", "LISTE|DE:À:PAS",
+        "les s_d en m du matériau de la couche (toutes ses couches), en place de son μ : une "
+        "liste (0.1,2,18) ou une plage (1:50:1)");
     command.add_flag("--reverse", options->request.reverse,
         "ajoute la paroi inversée (isolation intérieure / extérieure), faces inchangées");
     command

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/MaterialVapour.h"
 #include "model/WallTables.h"
 
 #include <algorithm>
@@ -134,16 +135,47 @@ std::string Grouped(std::size_t n)
     return digits;
 }
 
-std::optional<std::vector<AxisValue>> ThicknessList(const std::string& text, std::string* reason)
+// What a value of a layer axis read as a decimal number is, in the messages.
+const char* ValueNoun(AxisKind kind)
+{
+    switch (kind) {
+    case AxisKind::Mu:
+        return "un facteur μ (nombre décimal positif)";
+    case AxisKind::Sd:
+        return "une épaisseur d'air équivalente s_d en m (nombre décimal positif)";
+    default:
+        break;
+    }
+    return "une épaisseur en mm (nombre décimal positif)";
+}
+
+const char* OptionOf(AxisKind kind)
+{
+    switch (kind) {
+    case AxisKind::Thickness:
+        return "--thickness";
+    case AxisKind::Material:
+        return "--material";
+    case AxisKind::Mu:
+        return "--mu";
+    case AxisKind::Sd:
+        return "--sd";
+    default:
+        break;
+    }
+    return "--azimuth";
+}
+
+std::optional<std::vector<AxisValue>> ThicknessList(
+    const std::string& text, std::string* reason, AxisKind kind = AxisKind::Thickness)
 {
     std::vector<AxisValue> values;
     for (const std::string& item : SplitOn(text, ',')) {
         const std::optional<Decimal> d = ReadDecimal(item);
         if (!d) {
             if (reason != nullptr)
-                *reason = item.empty()
-                    ? "valeur vide dans " + Quoted(text)
-                    : Quoted(item) + " n'est pas une épaisseur en mm (nombre décimal positif)";
+                *reason = item.empty() ? "valeur vide dans " + Quoted(text)
+                                       : Quoted(item) + " n'est pas " + ValueNoun(kind);
             return std::nullopt;
         }
         values.push_back({ item, static_cast<double>(d->units) / Power10(d->decimals) });
@@ -154,7 +186,7 @@ std::optional<std::vector<AxisValue>> ThicknessList(const std::string& text, std
 std::optional<SweepAxis> LayerAxis(
     const KslDoc& base, const LayerRequest& request, std::string* error)
 {
-    const char* option = request.kind == AxisKind::Thickness ? "--thickness : " : "--material : ";
+    const std::string option = std::string(OptionOf(request.kind)) + " : ";
     auto fail = [error](std::string message) -> std::optional<SweepAxis> {
         if (error != nullptr)
             *error = std::move(message);
@@ -176,12 +208,12 @@ std::optional<SweepAxis> LayerAxis(
     SweepAxis axis { request.kind, layer, {} };
     if (request.values.empty())
         return fail(option + std::string("la liste est vide"));
-    if (request.kind == AxisKind::Thickness) {
+    if (request.kind != AxisKind::Material) {
         std::string reason;
         const bool range = request.values.find(':') != std::string::npos;
         std::optional<std::vector<AxisValue>> values = range
-            ? ThicknessValues(request.values, &reason)
-            : ThicknessList(request.values, &reason);
+            ? ThicknessValues(request.values, &reason, request.kind)
+            : ThicknessList(request.values, &reason, request.kind);
         if (!values)
             return fail(option + reason);
         axis.values = std::move(*values);
@@ -278,9 +310,26 @@ std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error
     return axis;
 }
 
+// The layer's material takes the value as the user's μ or s_d, in place of its record.
+void SetLayerVapour(KslDoc& doc, int layer, bool sd, const std::string& value)
+{
+    const CMaterial* material = doc.layers.At(layer - 1).Material();
+    if (material == nullptr)
+        return;
+    const MaterialVapour record { material->LibraryIndex(), sd ? std::string() : value,
+        sd ? value : std::string() };
+    for (int i = 0; i < doc.vapour.Count(); ++i)
+        if (doc.vapour.At(i).index == record.index) {
+            doc.vapour.At(i) = record;
+            return;
+        }
+    doc.vapour.Append(std::make_unique<MaterialVapour>(record));
+}
+
 } // namespace
 
-std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, std::string* reason)
+std::optional<std::vector<AxisValue>> ThicknessValues(
+    const std::string& text, std::string* reason, AxisKind kind)
 {
     auto fail = [reason](std::string message) -> std::optional<std::vector<AxisValue>> {
         if (reason != nullptr)
@@ -294,8 +343,7 @@ std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, s
     for (std::size_t i = 0; i < 3; ++i) {
         ends[i] = ReadDecimal(parts[i]);
         if (!ends[i])
-            return fail(
-                Quoted(parts[i]) + " n'est pas une épaisseur en mm (nombre décimal positif)");
+            return fail(Quoted(parts[i]) + " n'est pas " + ValueNoun(kind));
     }
     const int decimals = std::max(ends[0]->decimals, ends[2]->decimals);
     const int scale = std::max(decimals, ends[1]->decimals);
@@ -359,9 +407,8 @@ std::optional<std::vector<SweepAxis>> BuildAxes(
         for (const SweepAxis& earlier : axes)
             if (earlier.kind == axis->kind && earlier.layer == axis->layer) {
                 if (error != nullptr)
-                    *error = std::string(
-                                 axis->kind == AxisKind::Thickness ? "--thickness" : "--material")
-                        + " : la couche " + std::to_string(axis->layer) + " est déjà variée";
+                    *error = std::string(OptionOf(axis->kind)) + " : la couche "
+                        + std::to_string(axis->layer) + " est déjà variée";
                 return std::nullopt;
             }
         axes.push_back(std::move(*axis));
@@ -375,6 +422,11 @@ std::optional<std::vector<SweepAxis>> BuildAxes(
         axes.push_back(std::move(*axis));
     }
     return axes;
+}
+
+bool IsLayerAxis(AxisKind kind)
+{
+    return kind != AxisKind::Reversal && kind != AxisKind::Azimuth;
 }
 
 std::size_t ProductCount(const std::vector<SweepAxis>& axes)
@@ -417,6 +469,11 @@ void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value)
         break;
     case AxisKind::Azimuth:
         doc.azimuthIndex = AzimuthIndexOf(static_cast<int>(value.number));
+        break;
+    case AxisKind::Mu:
+    case AxisKind::Sd:
+        if (layerExists)
+            SetLayerVapour(doc, axis.layer, axis.kind == AxisKind::Sd, value.text);
         break;
     }
 }

@@ -3,6 +3,7 @@
 #include "core/CharacterCount.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
+#include "engine/moisture/MoistureSummary.h"
 #include "engine/variants/VariantStudy.h"
 
 #include <algorithm>
@@ -63,6 +64,10 @@ std::string AxisKey(const SweepAxis& axis)
         return layer + "_thickness_mm";
     case AxisKind::Material:
         return layer + "_material";
+    case AxisKind::Mu:
+        return layer + "_mu";
+    case AxisKind::Sd:
+        return layer + "_sd_m";
     case AxisKind::Reversal:
         return "reversed";
     case AxisKind::Azimuth:
@@ -73,8 +78,8 @@ std::string AxisKey(const SweepAxis& axis)
 
 StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
 {
-    StudyColumn column { StudyColumn::Kind::Axis, position, AxisKey(axis), {}, {}, 0, 0,
-        axis.kind == AxisKind::Thickness };
+    const bool numbers = IsLayerAxis(axis.kind) && axis.kind != AxisKind::Material;
+    StudyColumn column { StudyColumn::Kind::Axis, position, AxisKey(axis), {}, {}, 0, 0, numbers };
     const std::string layer = "Couche " + std::to_string(axis.layer);
     switch (axis.kind) {
     case AxisKind::Thickness:
@@ -84,6 +89,14 @@ StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
     case AxisKind::Material:
         column.label = layer;
         column.unit = "matériau";
+        break;
+    case AxisKind::Mu:
+        column.label = layer;
+        column.unit = "μ";
+        break;
+    case AxisKind::Sd:
+        column.label = layer;
+        column.unit = "s_d (m)";
         break;
     case AxisKind::Reversal:
         column.label = "Paroi";
@@ -111,6 +124,53 @@ std::string CsvText(const std::string& text)
     for (const char c : cell)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+StudyColumn MoistureColumn(std::size_t position)
+{
+    const moisture::SummaryColumn& summary = moisture::kSummaryColumns[position];
+    const bool keyword = summary.kind == moisture::SummaryKind::Keyword;
+    StudyColumn column { StudyColumn::Kind::Moisture, position, summary.key, summary.label,
+        summary.unit, summary.decimals, keyword ? 0 : kNumberWidth, !keyword };
+    // The French words of the verdict set the keyword column's width.
+    for (const moisture::Verdict v :
+        { moisture::Verdict::None, moisture::Verdict::Evaporates, moisture::Verdict::Accumulates })
+        column.width
+            = std::max(column.width, keyword ? CharacterCount(moisture::VerdictWord(v)) : 0);
+    column.width
+        = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
+    return column;
+}
+
+// The moisture check's value of a column: nothing without the check, the verdict's keyword, a
+// month or a count of hours, or a number.
+Cell MoistureCell(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    if (!outcome.figures || !outcome.figures->moisture)
+        return std::monostate {};
+    const moisture::MoistureSummary& summary = *outcome.figures->moisture;
+    const moisture::SummaryKind kind = moisture::kSummaryColumns[column.position].kind;
+    if (kind == moisture::SummaryKind::Keyword)
+        return std::string(moisture::VerdictKeyword(summary.verdict));
+    const std::optional<double> value = moisture::SummaryNumber(summary, column.position);
+    if (!value)
+        return std::monostate {};
+    if (kind == moisture::SummaryKind::Number)
+        return *value;
+    return static_cast<long long>(std::llround(*value));
+}
+
+// The moisture check's value as the table shows it.
+std::string MoistureText(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    const Cell cell = MoistureCell(column, outcome);
+    if (std::holds_alternative<std::string>(cell))
+        return moisture::VerdictWord(outcome.figures->moisture->verdict);
+    if (const auto* number = std::get_if<double>(&cell))
+        return Fixed(*number, column.decimals);
+    if (const auto* count = std::get_if<long long>(&cell))
+        return std::to_string(*count);
+    return "---";
 }
 
 } // namespace
@@ -158,7 +218,7 @@ const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
         FrsiMin },
 } };
 
-std::vector<StudyColumn> FigureColumns(bool annual)
+std::vector<StudyColumn> FigureColumns(bool annual, bool moisture)
 {
     std::vector<StudyColumn> columns;
     for (std::size_t f = 0; f < kFigureColumns.size(); ++f) {
@@ -179,11 +239,15 @@ std::vector<StudyColumn> FigureColumns(bool annual)
             = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
         columns.push_back(column);
     }
+    for (std::size_t m = 0; moisture && m < moisture::kSummaryColumns.size(); ++m)
+        columns.push_back(MoistureColumn(m));
     return columns;
 }
 
 std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
 {
+    if (column.kind == StudyColumn::Kind::Moisture)
+        return MoistureText(column, outcome);
     const FigureColumn& figure = kFigureColumns[column.position];
     const std::optional<double> value
         = outcome.figures ? figure.value(*outcome.figures) : std::nullopt;
@@ -194,6 +258,8 @@ std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
 
 std::string FigureMeaning(const StudyColumn& column)
 {
+    if (column.kind == StudyColumn::Kind::Moisture)
+        return moisture::kSummaryColumns[column.position].meaning;
     const FigureColumn& figure = kFigureColumns[column.position];
     if (figure.meaning != nullptr)
         return figure.meaning;
@@ -204,24 +270,37 @@ std::string FigureMeaning(const StudyColumn& column)
 std::string FigureDifferenceText(
     const StudyColumn& column, const VariantOutcome& outcome, const VariantOutcome& reference)
 {
-    const FigureColumn& figure = kFigureColumns[column.position];
-    if (!outcome.figures || !reference.figures)
-        return {};
-    const std::optional<double> value = figure.value(*outcome.figures);
-    const std::optional<double> base = figure.value(*reference.figures);
+    std::optional<double> value, base;
+    bool integer = false;
+    if (column.kind == StudyColumn::Kind::Moisture) {
+        const Cell a = MoistureCell(column, outcome);
+        const Cell b = MoistureCell(column, reference);
+        integer = std::holds_alternative<long long>(a);
+        for (const auto& [cell, number] : { std::pair { &a, &value }, std::pair { &b, &base } }) {
+            if (const auto* d = std::get_if<double>(cell))
+                *number = *d;
+            else if (const auto* n = std::get_if<long long>(cell))
+                *number = static_cast<double>(*n);
+        }
+    } else if (outcome.figures && reference.figures) {
+        const FigureColumn& figure = kFigureColumns[column.position];
+        value = figure.value(*outcome.figures);
+        base = figure.value(*reference.figures);
+        integer = figure.integer;
+    }
     if (!value || !base)
         return {};
     // The difference of the figures as shown, so that it reads as the subtraction of the cells.
-    const double scale = std::pow(10.0, figure.integer ? 0 : column.decimals);
+    const double scale = std::pow(10.0, integer ? 0 : column.decimals);
     const double difference = (std::round(*value * scale) - std::round(*base * scale)) / scale;
-    const std::string shown = figure.integer ? std::to_string(std::llround(difference))
-                                             : Fixed(difference, column.decimals);
+    const std::string shown
+        = integer ? std::to_string(std::llround(difference)) : Fixed(difference, column.decimals);
     // A difference that rounds to zero has no sign (Fixed never writes "-0.00").
     const bool zero = shown.find_first_not_of("0.") == std::string::npos;
     return "Δ " + std::string(difference > 0 && !zero ? "+" : "") + shown;
 }
 
-std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
+std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual, bool moisture)
 {
     std::vector<StudyColumn> columns;
     std::size_t indexWidth = std::to_string(study.Count() == 0 ? 0 : study.Count() - 1).size();
@@ -234,7 +313,7 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
     }
     for (std::size_t a = 0; a < study.Axes().size(); ++a)
         columns.push_back(AxisColumn(study.Axes()[a], a));
-    for (StudyColumn& column : FigureColumns(annual))
+    for (StudyColumn& column : FigureColumns(annual, moisture))
         columns.push_back(std::move(column));
     columns.push_back({ StudyColumn::Kind::Message, 0, "error", "", "", 0, 0, false });
     for (StudyColumn& column : columns)
@@ -263,6 +342,8 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
         case AxisKind::Azimuth:
             return static_cast<long long>(value.number);
         case AxisKind::Thickness:
+        case AxisKind::Mu:
+        case AxisKind::Sd:
             break;
         }
         return value.number;
@@ -278,6 +359,8 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
             return static_cast<long long>(std::llround(*value));
         return *value;
     }
+    case StudyColumn::Kind::Moisture:
+        return MoistureCell(column, result.outcome);
     case StudyColumn::Kind::Message:
         break;
     }
@@ -304,13 +387,15 @@ std::string TableRow(
     std::string row;
     for (const StudyColumn& column : columns) {
         const Cell cell = CellOf(column, study, result);
-        if (column.kind == StudyColumn::Kind::Figure && !result.outcome.figures)
+        const bool figure = column.kind == StudyColumn::Kind::Figure
+            || column.kind == StudyColumn::Kind::Moisture;
+        if (figure && !result.outcome.figures)
             continue;
         std::string text;
         if (column.kind == StudyColumn::Kind::Axis) {
             const SweepAxis& axis = study.Axes()[column.position];
             text = axis.values[study.Choice(result.index).values[column.position]].text;
-        } else if (column.kind == StudyColumn::Kind::Figure) {
+        } else if (figure) {
             text = FigureText(column, result.outcome);
         } else if (const auto* count = std::get_if<long long>(&cell)) {
             text = std::to_string(*count);
@@ -345,9 +430,11 @@ std::string CsvRow(
     for (const StudyColumn& column : columns) {
         const Cell cell = CellOf(column, study, result);
         std::string text;
-        if (column.kind == StudyColumn::Kind::Axis
-            && study.Axes()[column.position].kind == AxisKind::Thickness) {
-            // The thickness exactly as it went into the project.
+        const bool typed = column.kind == StudyColumn::Kind::Axis
+            && IsLayerAxis(study.Axes()[column.position].kind)
+            && study.Axes()[column.position].kind != AxisKind::Material;
+        if (typed) {
+            // The thickness, μ or s_d exactly as it went into the project.
             const SweepAxis& axis = study.Axes()[column.position];
             text = axis.values[study.Choice(result.index).values[column.position]].text;
         } else if (const auto* number = std::get_if<double>(&cell)) {

@@ -5,6 +5,7 @@
 
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/MaterialVapour.h"
 #include "model/WallTables.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,47 @@ TEST(VariantSweep, ProductVariesTheLastAxisFastestAndMakesEachChange)
     EXPECT_EQ(base.layers.At(0).Thickness(), "200");
     EXPECT_EQ(study.Count(), ProductCount(*axes));
     EXPECT_FALSE(study.Project(12));
+}
+
+// A μ or s_d axis gives the layer's material a vapour record: the new value replaces what it
+// had (μ or s_d), and the moisture check reads it (s_d whatever the thickness, μ times it).
+TEST(VariantSweep, VapourAxesSetTheMaterialsRecord)
+{
+    KslDoc doc; // 200 mm Béton lourd, 50 mm Laine de verre, 10 mm Plâtre
+    SweepRequest request;
+    request.layers = { { AxisKind::Sd, "2", "0.5:1.5:0.5" }, { AxisKind::Mu, "1", "40,120" } };
+    std::string error;
+    const auto axes = BuildAxes(doc, request, &error);
+    ASSERT_TRUE(axes.has_value()) << error;
+    ASSERT_EQ(axes->size(), 2U);
+    EXPECT_EQ(Texts((*axes)[0].values), (std::vector<std::string> { "0.5", "1.0", "1.5" }));
+    EXPECT_EQ((*axes)[1].values[1].number, 120.0);
+
+    const CMaterial& wool = *doc.layers.At(1).Material();
+    const CMaterial& concrete = *doc.layers.At(0).Material();
+    ApplyValue(doc, (*axes)[0], (*axes)[0].values[1]);
+    auto vapour = VapourOf(doc, wool);
+    ASSERT_TRUE(vapour.has_value());
+    EXPECT_TRUE(vapour->isSd);
+    EXPECT_DOUBLE_EQ(vapour->Sd(0.05), 1.0);
+    // The built-in μ of the concrete (80) gives way to the axis' value, then to the next one.
+    EXPECT_DOUBLE_EQ(VapourOf(doc, concrete)->value, 80.0);
+    ApplyValue(doc, (*axes)[1], (*axes)[1].values[0]);
+    ApplyValue(doc, (*axes)[1], (*axes)[1].values[1]);
+    EXPECT_DOUBLE_EQ(VapourOf(doc, concrete)->Sd(0.2), 24.0);
+    EXPECT_EQ(doc.vapour.Count(), 2);
+    // μ after s_d on the same material: the s_d goes.
+    const SweepAxis mu { AxisKind::Mu, 2, { { "3", 3.0 } } };
+    ApplyValue(doc, mu, mu.values[0]);
+    EXPECT_FALSE(VapourOf(doc, wool)->isSd);
+    EXPECT_DOUBLE_EQ(VapourOf(doc, wool)->Sd(0.05), 0.15);
+
+    request.layers = { { AxisKind::Sd, "2", "1" }, { AxisKind::Sd, "2", "2" } };
+    EXPECT_FALSE(BuildAxes(doc, request, &error).has_value());
+    EXPECT_EQ(error, "--sd : la couche 2 est déjà variée");
+    request.layers = { { AxisKind::Mu, "1", "1,-2" } };
+    EXPECT_FALSE(BuildAxes(doc, request, &error).has_value());
+    EXPECT_EQ(error, "--mu : « -2 » n'est pas un facteur μ (nombre décimal positif)");
 }
 
 } // namespace
