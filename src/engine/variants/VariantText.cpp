@@ -3,6 +3,7 @@
 #include "core/CharacterCount.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
+#include "engine/annual/AnnualBalanceText.h"
 #include "engine/moisture/MoistureSummary.h"
 #include "engine/variants/VariantStudy.h"
 
@@ -30,17 +31,26 @@ template <double WeekFigures::*member> Value Week(const Figures& f)
 {
     return f.week.*member;
 }
-template <double annual::BalanceFigures::*member> Value Year(const Figures& f)
+// The annual balance's column of a figure of the year.
+const annual::BalanceColumn& BalanceColumnOf(const FigureColumn& figure)
 {
-    return f.year ? Value((*f.year).*member) : std::nullopt;
+    for (const annual::BalanceColumn& column : annual::kBalanceColumns)
+        if (std::string_view(column.key) == figure.key)
+            return column;
+    return annual::kBalanceColumns.front(); // every key of the year is the balance's
 }
-Value HoursAbove26(const Figures& f)
+
+// A figure's value, a year's from the balance's column (none without the year).
+Value FigureValue(const FigureColumn& figure, const Figures& f)
 {
-    return f.year ? Value(f.year->hoursAbove26) : std::nullopt;
+    if (!figure.annual)
+        return figure.value(f);
+    return f.year ? BalanceColumnOf(figure).value(*f.year) : std::nullopt;
 }
-Value FrsiMin(const Figures& f)
+
+bool IsCount(const FigureColumn& figure)
 {
-    return f.year ? f.year->frsiMin : std::nullopt;
+    return figure.annual ? BalanceColumnOf(figure).integer : figure.integer;
 }
 
 std::string Padded(const std::string& text, std::size_t width, bool right)
@@ -202,20 +212,22 @@ const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
     { "week_loss_wh_m2", "Pertes de la semaine", "Wh/m²", 1, false, false,
         "Chaleur perdue par la pièce à travers la face intérieure pendant la semaine.",
         Week<&WeekFigures::loss> },
-    { "loss_kwh_m2", "Pertes annuelles", "kWh/m²", 2, false, true,
+    // The year's figures take their key, unit, decimals and value from the annual balance's
+    // table; a label given here replaces the balance's heading (a study names the year).
+    { "loss_kwh_m2", "Pertes annuelles", nullptr, 0, false, true,
         "Chaleur perdue par la pièce à travers la paroi sur l'année en régime périodique.",
-        Year<&annual::BalanceFigures::loss> },
-    { "gain_kwh_m2", "Apports annuels", "kWh/m²", 2, false, true,
+        nullptr },
+    { "gain_kwh_m2", "Apports annuels", nullptr, 0, false, true,
         "Chaleur reçue par la pièce à travers la paroi sur l'année en régime périodique.",
-        Year<&annual::BalanceFigures::gain> },
-    { "net_kwh_m2", "Bilan net annuel", "kWh/m²", 2, false, true,
-        "Pertes annuelles moins apports annuels.", Year<&annual::BalanceFigures::net> },
-    { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, true,
-        "Nombre d'heures de l'année où la surface intérieure dépasse 26 °C.", HoursAbove26 },
-    { "frsi_min", "fRsi min", "-", 3, false, true,
+        nullptr },
+    { "net_kwh_m2", "Bilan net annuel", nullptr, 0, false, true,
+        "Pertes annuelles moins apports annuels.", nullptr },
+    { "hours_tsi_above_26", nullptr, nullptr, 0, false, true,
+        "Nombre d'heures de l'année où la surface intérieure dépasse 26 °C.", nullptr },
+    { "frsi_min", nullptr, nullptr, 0, false, true,
         "Facteur de température de surface intérieure le plus bas de l'année : plus il est bas, "
         "plus la face intérieure est froide par rapport à l'air intérieur.",
-        FrsiMin },
+        nullptr },
 } };
 
 std::vector<StudyColumn> FigureColumns(bool annual, bool moisture)
@@ -227,7 +239,12 @@ std::vector<StudyColumn> FigureColumns(bool annual, bool moisture)
             continue;
         StudyColumn column { StudyColumn::Kind::Figure, f, figure.key, {}, {}, figure.decimals,
             kNumberWidth, true };
-        if (figure.label == nullptr) {
+        if (figure.annual) {
+            const annual::BalanceColumn& year = BalanceColumnOf(figure);
+            column.label = figure.label != nullptr ? figure.label : year.label;
+            column.unit = year.unit;
+            column.decimals = year.decimals;
+        } else if (figure.label == nullptr) {
             const DynamicValueInfo& info = DynamicValue(figure.key);
             column.label = info.shortLabel;
             column.unit = *info.unit == '\0' ? "-" : info.unit;
@@ -250,10 +267,10 @@ std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
         return MoistureText(column, outcome);
     const FigureColumn& figure = kFigureColumns[column.position];
     const std::optional<double> value
-        = outcome.figures ? figure.value(*outcome.figures) : std::nullopt;
+        = outcome.figures ? FigureValue(figure, *outcome.figures) : std::nullopt;
     if (!value)
         return "---";
-    return figure.integer ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
+    return IsCount(figure) ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
 }
 
 std::string FigureMeaning(const StudyColumn& column)
@@ -284,9 +301,9 @@ std::string FigureDifferenceText(
         }
     } else if (outcome.figures && reference.figures) {
         const FigureColumn& figure = kFigureColumns[column.position];
-        value = figure.value(*outcome.figures);
-        base = figure.value(*reference.figures);
-        integer = figure.integer;
+        value = FigureValue(figure, *outcome.figures);
+        base = FigureValue(figure, *reference.figures);
+        integer = IsCount(figure);
     }
     if (!value || !base)
         return {};
@@ -352,10 +369,10 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
         if (!result.outcome.figures)
             return std::monostate {};
         const FigureColumn& figure = kFigureColumns[column.position];
-        const std::optional<double> value = figure.value(*result.outcome.figures);
+        const std::optional<double> value = FigureValue(figure, *result.outcome.figures);
         if (!value)
             return std::monostate {};
-        if (figure.integer)
+        if (IsCount(figure))
             return static_cast<long long>(std::llround(*value));
         return *value;
     }

@@ -19,7 +19,9 @@ class VariantStudy;
 
 // One figure: its key (those of `dynamic` and `annual` where they exist), heading, unit,
 // decimals in the table (CSV keeps two more) and how it is read from the figures; none when the
-// figure has no value (f_Rsi of a year without a cold enough hour).
+// figure has no value (f_Rsi of a year without a cold enough hour). The dynamic values take their
+// heading and unit from quelvan-cli dynamic's table, the year's their unit, decimals, kind and
+// value (and their heading when none is given) from the annual balance's (annual::kBalanceColumns).
 struct FigureColumn {
     const char* key;
     const char* label;
