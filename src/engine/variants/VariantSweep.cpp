@@ -149,23 +149,6 @@ const char* ValueNoun(AxisKind kind)
     return "une épaisseur en mm (nombre décimal positif)";
 }
 
-const char* OptionOf(AxisKind kind)
-{
-    switch (kind) {
-    case AxisKind::Thickness:
-        return "--thickness";
-    case AxisKind::Material:
-        return "--material";
-    case AxisKind::Mu:
-        return "--mu";
-    case AxisKind::Sd:
-        return "--sd";
-    default:
-        break;
-    }
-    return "--azimuth";
-}
-
 std::optional<std::vector<AxisValue>> ThicknessList(
     const std::string& text, std::string* reason, AxisKind kind = AxisKind::Thickness)
 {
@@ -183,14 +166,22 @@ std::optional<std::vector<AxisValue>> ThicknessList(
     return values;
 }
 
-std::optional<SweepAxis> LayerAxis(
-    const KslDoc& base, const LayerRequest& request, std::string* error)
+std::optional<SweepAxis> Refuse(
+    SweepFault* fault, SweepFault::Subject subject, AxisKind axis, std::string reason)
 {
-    const std::string option = std::string(OptionOf(request.kind)) + " : ";
-    auto fail = [error](std::string message) -> std::optional<SweepAxis> {
-        if (error != nullptr)
-            *error = std::move(message);
-        return std::nullopt;
+    if (fault != nullptr)
+        *fault = { subject, axis, std::move(reason) };
+    return std::nullopt;
+}
+
+std::optional<SweepAxis> LayerAxis(
+    const KslDoc& base, const LayerRequest& request, SweepFault* fault)
+{
+    auto failLayer = [fault, &request](std::string reason) {
+        return Refuse(fault, SweepFault::Subject::Layer, request.kind, std::move(reason));
+    };
+    auto fail = [fault, &request](std::string reason) {
+        return Refuse(fault, SweepFault::Subject::Values, request.kind, std::move(reason));
     };
     int layer = 0;
     const bool number = !request.layer.empty()
@@ -198,16 +189,16 @@ std::optional<SweepAxis> LayerAxis(
             request.layer.begin(), request.layer.end(), [](char c) { return c >= '0' && c <= '9'; })
         && request.layer.size() <= 9 && ParseInt(request.layer, layer);
     if (!number)
-        return fail("--layer : " + Quoted(request.layer) + " n'est pas un numéro de couche");
+        return failLayer(Quoted(request.layer) + " n'est pas un numéro de couche");
     const int count = base.layers.Count();
     if (layer < 1 || layer > count)
-        return fail("--layer : la paroi n'a pas de couche " + std::to_string(layer) + " ("
+        return failLayer("la paroi n'a pas de couche " + std::to_string(layer) + " ("
             + (count == 0 ? std::string("elle n'a aucune couche")
                           : "couches 1 à " + std::to_string(count))
             + ")");
     SweepAxis axis { request.kind, layer, {} };
     if (request.values.empty())
-        return fail(option + std::string("la liste est vide"));
+        return fail("la liste est vide");
     if (request.kind != AxisKind::Material) {
         std::string reason;
         const bool range = request.values.find(':') != std::string::npos;
@@ -215,20 +206,19 @@ std::optional<SweepAxis> LayerAxis(
             ? ThicknessValues(request.values, &reason, request.kind)
             : ThicknessList(request.values, &reason, request.kind);
         if (!values)
-            return fail(option + reason);
+            return fail(reason);
         axis.values = std::move(*values);
         return axis;
     }
     const std::optional<std::vector<std::string>> names = NameList(request.values);
     if (!names)
-        return fail(option + std::string("guillemets mal fermés dans ") + Quoted(request.values));
+        return fail("guillemets mal fermés dans " + Quoted(request.values));
     for (const std::string& name : *names) {
         if (name.empty())
-            return fail(
-                option + std::string("nom de matériau vide dans ") + Quoted(request.values));
+            return fail("nom de matériau vide dans " + Quoted(request.values));
         if (base.FindMaterialByName(name) == nullptr)
-            return fail(option + std::string("le matériau ") + Quoted(name)
-                + " n'est pas dans la bibliothèque du projet");
+            return fail(
+                "le matériau " + Quoted(name) + " n'est pas dans la bibliothèque du projet");
         axis.values.push_back({ name, 0.0 });
     }
     return axis;
@@ -289,7 +279,7 @@ std::string OrientationChoices()
     return names + ", ou son angle depuis le sud en degrés : " + angles;
 }
 
-std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error)
+std::optional<SweepAxis> AzimuthAxis(const std::string& text, SweepFault* fault)
 {
     SweepAxis axis { AxisKind::Azimuth, 0, {} };
     if (LowerAscii(text) == "all") {
@@ -299,12 +289,9 @@ std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error
     }
     for (const std::string& item : SplitOn(text, ',')) {
         const std::optional<AxisValue> value = Orientation(item);
-        if (!value) {
-            if (error != nullptr)
-                *error = "--azimuth : " + Quoted(item) + " n'est pas une orientation ("
-                    + OrientationChoices() + ")";
-            return std::nullopt;
-        }
+        if (!value)
+            return Refuse(fault, SweepFault::Subject::Values, AxisKind::Azimuth,
+                Quoted(item) + " n'est pas une orientation (" + OrientationChoices() + ")");
         axis.values.push_back(*value);
     }
     return axis;
@@ -395,20 +382,19 @@ std::string ScaledThickness(const std::string& thickness, double factor)
 }
 
 std::optional<std::vector<SweepAxis>> BuildAxes(
-    const KslDoc& base, const SweepRequest& request, std::string* error)
+    const KslDoc& base, const SweepRequest& request, SweepFault* fault)
 {
     std::vector<SweepAxis> axes;
     for (const LayerRequest& layer : request.layers) {
-        std::optional<SweepAxis> axis = LayerAxis(base, layer, error);
+        std::optional<SweepAxis> axis = LayerAxis(base, layer, fault);
         if (!axis)
             return std::nullopt;
         // A layer's thickness (or material) varied twice: the second axis would overwrite the
         // first in every variant while its rows still named the first's values.
         for (const SweepAxis& earlier : axes)
             if (earlier.kind == axis->kind && earlier.layer == axis->layer) {
-                if (error != nullptr)
-                    *error = std::string(OptionOf(axis->kind)) + " : la couche "
-                        + std::to_string(axis->layer) + " est déjà variée";
+                Refuse(fault, SweepFault::Subject::Values, axis->kind,
+                    "la couche " + std::to_string(axis->layer) + " est déjà variée");
                 return std::nullopt;
             }
         axes.push_back(std::move(*axis));
@@ -416,7 +402,7 @@ std::optional<std::vector<SweepAxis>> BuildAxes(
     if (request.reverse)
         axes.push_back({ AxisKind::Reversal, 0, { { "telle quelle", 0.0 }, { "inversée", 1.0 } } });
     if (request.azimuths) {
-        std::optional<SweepAxis> axis = AzimuthAxis(*request.azimuths, error);
+        std::optional<SweepAxis> axis = AzimuthAxis(*request.azimuths, fault);
         if (!axis)
             return std::nullopt;
         axes.push_back(std::move(*axis));
@@ -442,10 +428,10 @@ std::size_t ProductCount(const std::vector<SweepAxis>& axes)
     return count;
 }
 
-std::string TooManyVariantsMessage(std::size_t count)
+std::string TooManyVariantsText(std::size_t count)
 {
     return "L'étude compte " + Grouped(count) + " variantes, plus de "
-        + Grouped(kMaxVariantsUnforced) + " : ajouter --force pour la lancer quand même";
+        + Grouped(kMaxVariantsUnforced);
 }
 
 void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value)

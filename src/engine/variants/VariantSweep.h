@@ -51,13 +51,23 @@ inline constexpr std::size_t kMaxVariantsUnforced = 100000;
 // An axis never holds more values than this (a range would otherwise fill the memory).
 inline constexpr std::size_t kMaxAxisValues = 1000000;
 
+// What refused a request: the layer number of a layer axis, or the values of an axis, and why in
+// French. The engine names no option: whoever took the request (the command line) says which of
+// its own it was.
+struct SweepFault {
+    enum class Subject { Layer, Values };
+    Subject subject = Subject::Values;
+    AxisKind axis = AxisKind::Thickness;
+    std::string reason;
+};
+
 // The axes of the request on the base project, in the order of the product: the layer axes in
-// the order typed, then the direction, then the orientation. Nothing, with the French message
-// that names the option, for a layer number outside the wall, a thickness that is not a
-// positive decimal number, an empty or reversed range, a step that is not positive, an unknown
-// material or orientation, or an axis of more than kMaxAxisValues values.
+// the order typed, then the direction, then the orientation. Nothing, with the fault, for a
+// layer number outside the wall, a value that is not a positive decimal number, an empty or
+// reversed range, a step that is not positive, an unknown material or orientation, a layer's
+// axis given twice, or an axis of more than kMaxAxisValues values.
 std::optional<std::vector<SweepAxis>> BuildAxes(
-    const KslDoc& base, const SweepRequest& request, std::string* error = nullptr);
+    const KslDoc& base, const SweepRequest& request, SweepFault* fault = nullptr);
 
 // Whether the axis changes a layer: its thickness, material, μ or s_d.
 bool IsLayerAxis(AxisKind kind);
@@ -65,8 +75,8 @@ bool IsLayerAxis(AxisKind kind);
 // The number of variants of the product (saturating at the largest size_t).
 std::size_t ProductCount(const std::vector<SweepAxis>& axes);
 
-// "L'étude compte 150 000 variantes, plus de 100 000 : --force pour la lancer quand même".
-std::string TooManyVariantsMessage(std::size_t count);
+// "L'étude compte 150 000 variantes, plus de 100 000".
+std::string TooManyVariantsText(std::size_t count);
 
 // Makes the value's change on a project built from the base: thickness and material changes
 // name layers of the base wall, so every layer change comes before a reversal. A μ or s_d is

@@ -16,6 +16,19 @@
 namespace quelvan::variants {
 namespace {
 
+// The fault as the command line words it (the engine names no option; the test does).
+std::string Message(const SweepFault& fault)
+{
+    if (fault.subject == SweepFault::Subject::Layer)
+        return "--layer : " + fault.reason;
+    const char* option = fault.axis == AxisKind::Thickness ? "--thickness"
+        : fault.axis == AxisKind::Material                 ? "--material"
+        : fault.axis == AxisKind::Mu                       ? "--mu"
+        : fault.axis == AxisKind::Sd                       ? "--sd"
+                                                           : "--azimuth";
+    return std::string(option) + " : " + fault.reason;
+}
+
 std::vector<std::string> Texts(const std::vector<AxisValue>& values)
 {
     std::vector<std::string> texts;
@@ -88,22 +101,22 @@ TEST(VariantSweep, RefusalsNameTheOptionAndTheFault)
     };
     const KslDoc doc;
     for (const Case& c : cases) {
-        std::string error;
-        EXPECT_FALSE(BuildAxes(doc, { { c.layer }, false, c.azimuths }, &error)) << c.message;
-        EXPECT_EQ(error, c.message);
+        SweepFault fault;
+        EXPECT_FALSE(BuildAxes(doc, { { c.layer }, false, c.azimuths }, &fault)) << c.message;
+        EXPECT_EQ(Message(fault), c.message);
+        // The reason itself names no option: the command line says which.
+        EXPECT_EQ(fault.reason.find("--"), std::string::npos) << fault.reason;
     }
     // The same layer's thickness twice; its thickness and its material together are a product.
-    std::string error;
+    SweepFault fault;
     EXPECT_FALSE(BuildAxes(doc,
         { { { K::Thickness, "2", "50,100" }, { K::Thickness, "2", "10,300" } }, false, {} },
-        &error));
-    EXPECT_EQ(error, "--thickness : la couche 2 est déjà variée");
+        &fault));
+    EXPECT_EQ(Message(fault), "--thickness : la couche 2 est déjà variée");
     EXPECT_TRUE(BuildAxes(doc,
         { { { K::Thickness, "2", "50,100" }, { K::Material, "2", "Laine de roche" } }, false,
             {} }));
-    EXPECT_EQ(TooManyVariantsMessage(150000),
-        "L'étude compte 150 000 variantes, plus de 100 000 : ajouter --force pour la lancer "
-        "quand même");
+    EXPECT_EQ(TooManyVariantsText(150000), "L'étude compte 150 000 variantes, plus de 100 000");
 }
 
 TEST(VariantSweep, ProductVariesTheLastAxisFastestAndMakesEachChange)
@@ -151,9 +164,9 @@ TEST(VariantSweep, VapourAxesSetTheMaterialsRecord)
     KslDoc doc; // 200 mm Béton lourd, 50 mm Laine de verre, 10 mm Plâtre
     SweepRequest request;
     request.layers = { { AxisKind::Sd, "2", "0.5:1.5:0.5" }, { AxisKind::Mu, "1", "40,120" } };
-    std::string error;
-    const auto axes = BuildAxes(doc, request, &error);
-    ASSERT_TRUE(axes.has_value()) << error;
+    SweepFault fault;
+    const auto axes = BuildAxes(doc, request, &fault);
+    ASSERT_TRUE(axes.has_value()) << fault.reason;
     ASSERT_EQ(axes->size(), 2U);
     EXPECT_EQ(Texts((*axes)[0].values), (std::vector<std::string> { "0.5", "1.0", "1.5" }));
     EXPECT_EQ((*axes)[1].values[1].number, 120.0);
@@ -178,11 +191,11 @@ TEST(VariantSweep, VapourAxesSetTheMaterialsRecord)
     EXPECT_DOUBLE_EQ(VapourOf(doc, wool)->Sd(0.05), 0.15);
 
     request.layers = { { AxisKind::Sd, "2", "1" }, { AxisKind::Sd, "2", "2" } };
-    EXPECT_FALSE(BuildAxes(doc, request, &error).has_value());
-    EXPECT_EQ(error, "--sd : la couche 2 est déjà variée");
+    EXPECT_FALSE(BuildAxes(doc, request, &fault).has_value());
+    EXPECT_EQ(Message(fault), "--sd : la couche 2 est déjà variée");
     request.layers = { { AxisKind::Mu, "1", "1,-2" } };
-    EXPECT_FALSE(BuildAxes(doc, request, &error).has_value());
-    EXPECT_EQ(error, "--mu : « -2 » n'est pas un facteur μ (nombre décimal positif)");
+    EXPECT_FALSE(BuildAxes(doc, request, &fault).has_value());
+    EXPECT_EQ(Message(fault), "--mu : « -2 » n'est pas un facteur μ (nombre décimal positif)");
 }
 
 } // namespace
