@@ -48,6 +48,8 @@ void RunStudy(const VariantStudy& study, const FigureOptions& options, const Run
     FigureOptions figures = options;
     if (!figures.weather.tables)
         figures.weather.tables = std::make_shared<WeatherTableCache>();
+    if (figures.moisture && !figures.moisture->years)
+        figures.moisture->years = std::make_shared<HumidityYears>();
     const int jobs = run.jobs > 0 ? run.jobs : DefaultJobs();
     const std::size_t count = study.Count();
     const std::size_t stride = std::max<std::size_t>(run.shardCount, 1);

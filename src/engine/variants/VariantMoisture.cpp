@@ -10,6 +10,18 @@ namespace quelvan::variants {
 
 using namespace moisture;
 
+std::shared_ptr<const HumidityYears::Year> HumidityYears::Of(const std::string& path)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::shared_ptr<const Year>& entry = years_[path];
+    if (!entry) {
+        auto year = std::make_shared<Year>();
+        year->hours = ReadHourlyHumidity(path, &year->error);
+        entry = std::move(year);
+    }
+    return entry;
+}
+
 MoistureOutcome CheckVariantMoisture(const KslDoc& doc, const CalculationInputs& inputs,
     const MoistureStudy& study, const annual::AnnualBalanceResult* year)
 {
@@ -27,8 +39,17 @@ MoistureOutcome CheckVariantMoisture(const KslDoc& doc, const CalculationInputs&
     if (!exterior) {
         const std::optional<std::string> path
             = ExteriorWeatherPath(doc, inputs.weather, &outcome.error);
-        const std::optional<HourlyHumidity> hours
-            = path ? ReadHourlyHumidity(*path, &outcome.error) : std::nullopt;
+        if (!path)
+            return outcome;
+        std::shared_ptr<const HumidityYears::Year> shared;
+        std::optional<HourlyHumidity> own;
+        if (study.years) {
+            shared = study.years->Of(*path);
+            outcome.error = shared->error;
+        } else {
+            own = ReadHourlyHumidity(*path, &outcome.error);
+        }
+        const std::optional<HourlyHumidity>& hours = shared ? shared->hours : own;
         if (!hours)
             return outcome;
         exterior = MonthlyMeans(hours->thetaC, hours->rhPct);
