@@ -1,7 +1,8 @@
 # The Debian package "quelvan" (scripts/package.sh runs cpack in the release build tree): the
-# desktop program, quelvan-cli and quelvan-cli-draw, the weather of the ten cities, the desktop
-# launcher, the icon, the AppStream metainfo, the manual pages and the bash completion, all under
-# /usr. Its library dependencies are computed by dpkg-shlibdeps from the programs themselves.
+# desktop program, quelvan-cli and quelvan-cli-draw, the weather of the ten cities, the catalogue
+# of materials (data/CMakeLists.txt installs both), the desktop launcher, the icon, the AppStream
+# metainfo, the manual pages and the bash completion, all under /usr. Its library dependencies
+# are computed by dpkg-shlibdeps from the programs themselves.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quelvan)
 set(CPACK_PACKAGE_VENDOR Quelvan)

@@ -13,9 +13,12 @@ _quelvan_cli_options()
         annual) echo "--weather-dir --standard --json --hourly --force" ;;
         condensation) echo "--weather-dir --climate --interior-rh --humidity-class --vapour-excess
             --interior-temperature --fine --json --force" ;;
-        compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir" ;;
-        sweep) echo "--layer --thickness --material --reverse --azimuth --force --annual --jobs
-            --shard --json --csv -o --weather-dir" ;;
+        materials) echo "--search --json" ;;
+        compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir --moisture
+            --climate --interior-rh --humidity-class --vapour-excess --interior-temperature" ;;
+        sweep) echo "--layer --thickness --material --mu --sd --reverse --azimuth --force --annual
+            --jobs --shard --json --csv -o --weather-dir --moisture --climate --interior-rh
+            --humidity-class --vapour-excess --interior-temperature" ;;
         "weather generate") echo "--out --city --normals --force" ;;
         "weather import") echo "-o --out --force" ;;
         render) echo "--wall --profile --flux --size --weather-dir --fine --force" ;;
@@ -47,7 +50,7 @@ _quelvan_cli()
             if [[ $cur == -* && -z $command ]]; then
                 COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
             else
-                COMPREPLY=($(compgen -W "new check run dynamic annual condensation compare sweep
+                COMPREPLY=($(compgen -W "new check run dynamic annual condensation materials compare sweep
                     weather render report validate help" -- "$cur"))
             fi
             return
@@ -92,9 +95,10 @@ _quelvan_cli()
             esac
             return
             ;;
-        --period | --jobs | --shard | --layer | --thickness | --material | --azimuth | --size | \
+        --period | --jobs | --shard | --layer | --thickness | --material | --mu | --sd | \
+            --azimuth | --size | \
             --parts | --date | --interior-rh | --humidity-class | --vapour-excess | \
-            --interior-temperature)
+            --interior-temperature | --search)
             return
             ;;
     esac
@@ -105,7 +109,7 @@ _quelvan_cli()
     fi
     case $command in
         "weather import") _filedir epw ;;
-        "weather generate" | validate) ;;
+        "weather generate" | validate | materials) ;;
         *) _filedir ksl ;;
     esac
 } &&

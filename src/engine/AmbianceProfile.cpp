@@ -1,5 +1,7 @@
 #include "engine/AmbianceProfile.h"
 
+#include "engine/WeatherTableCache.h"
+
 #include "core/Angles.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
@@ -184,6 +186,8 @@ Failure LoadWeatherColumn(const CBCData& record, WeatherColumn column, const Wea
     const WeatherColumnInfo& info = WeatherColumnOf(column);
     profile.SetFileAndColumn(*path, static_cast<int>(info.column));
     profile.SetHourColumn(static_cast<int>(WeatherColumn::Hour));
+    if (search.tables)
+        profile.SetSharedTable(search.tables->Table(*path));
     // A cell outside the column's bounds refuses the file.
     if (info.bounds != nullptr)
         profile.SetCellBounds(*info.bounds);

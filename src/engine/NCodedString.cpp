@@ -5,6 +5,7 @@
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
 #include "core/Units.h"
+#include "engine/WeatherTableCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -204,7 +205,7 @@ ProfileFault NCodedString::BuildListSegments()
     if (n == 0)
         return ProfileFault::None;
     if (n == 1) {
-        segments_.push_back({ -10000000.0f, 10000000.0f, values_[0], values_[0] });
+        segments_.push_back(MakeSegment(-10000000.0f, 10000000.0f, values_[0], values_[0]));
         return ProfileFault::None;
     }
     // Consecutive equal values share one flat segment: a staircase of one step per value.
@@ -217,41 +218,42 @@ ProfileFault NCodedString::BuildListSegments()
         const double v = FloatValue(value);
         if (std::fabs(c - v) > std::fabs(c) * kValueRelative + kValueAbsolute) {
             segments_.push_back(
-                { static_cast<float>(start), static_cast<float>(t), current, current });
+                MakeSegment(static_cast<float>(start), static_cast<float>(t), current, current));
             start = t;
             current = value;
         }
         t += step;
     }
-    segments_.push_back({ static_cast<float>(start), static_cast<float>(t), current, current });
+    segments_.push_back(
+        MakeSegment(static_cast<float>(start), static_cast<float>(t), current, current));
     return ProfileFault::None;
 }
 
-const std::string& NCodedString::ValueCell(int line) const
+const std::string& NCodedString::ValueCell(const NTextTable& table, int line, int column) const
 {
     // Hour-checked files are read whole; the others keep only the column of the code.
-    return table_.Cell(line, hourColumn_ > 0 ? Column() - 1 : 0);
+    return table.Cell(line, hourColumn_ > 0 ? column - 1 : 0);
 }
 
-ErrorCode NCodedString::CheckLine(int line, int fields)
+ErrorCode NCodedString::CheckLine(const NTextTable& table, int line, int fields, int column)
 {
     if (hourColumn_ <= 0)
         return ProfileFault::None; // the table's read checked the column
     float hour = 0.0f;
     if (line > 0
-        && (!ParseFloat(TrimBlanks(table_.Cell(line, hourColumn_ - 1)), hour)
+        && (!ParseFloat(TrimBlanks(table.Cell(line, hourColumn_ - 1)), hour)
             || hour != static_cast<float>(line))) {
         fileError_ = { fileError_.file, line + 1, std::to_string(hourColumn_),
             ReadFault::UnexpectedHour, {}, 0, std::to_string(line) };
         return ProfileFault::BadLine;
     }
     // Every line, the header too, holds the column read.
-    if (table_.CellCount(line) < Column()) {
+    if (table.CellCount(line) < column) {
         fileError_
-            = { fileError_.file, line + 1, std::to_string(Column()), ReadFault::MissingColumn, {} };
+            = { fileError_.file, line + 1, std::to_string(column), ReadFault::MissingColumn, {} };
         return Failure::TableSplit;
     }
-    if (line > 0 && table_.CellCount(line) < fields) {
+    if (line > 0 && table.CellCount(line) < fields) {
         fileError_ = { fileError_.file, line + 1, {}, ReadFault::IncompleteLine, {} };
         return ProfileFault::BadLine;
     }
@@ -279,39 +281,73 @@ std::pair<int, int> LinesInWindow(int r, double from, double to)
 
 } // namespace
 
+// A column loaded from a shared table: what LoadFile leaves behind.
+struct LoadedColumn {
+    ErrorCode code;
+    ReadError fileError;
+    std::vector<NCodedString::Segment> segments;
+};
+
 ErrorCode NCodedString::LoadFile(double from, double to)
+{
+    if (shared_ == nullptr || hourColumn_ <= 0)
+        return ReadFile(from, to);
+    // What the load depends on besides the file: the columns, the window and the bounds.
+    std::string key = std::to_string(Column()) + ' ' + std::to_string(hourColumn_) + ' '
+        + FormatDouble("%.17g", from) + ' ' + FormatDouble("%.17g", to);
+    if (cellBounds_)
+        key += ' ' + FormatDouble("%.17g", cellBounds_->low) + ' '
+            + FormatDouble("%.17g", cellBounds_->high);
+    if (const std::shared_ptr<const LoadedColumn> loaded = shared_->Column(key)) {
+        segments_ = loaded->segments;
+        fileError_ = loaded->fileError;
+        return loaded->code;
+    }
+    const ErrorCode code = ReadFile(from, to);
+    shared_->KeepColumn(
+        key, std::make_shared<const LoadedColumn>(LoadedColumn { code, fileError_, segments_ }));
+    return code;
+}
+
+ErrorCode NCodedString::ReadFile(double from, double to)
 {
     segments_.clear();
     table_.Clear();
     // A file name kept in Windows-1252 bytes is shown as text.
     fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
-    const std::string column = std::to_string(Column());
-    if (!table_.Read(FileName(), hourColumn_ > 0 ? -1 : Column())) {
-        fileError_.fault = table_.FileFault();
+    const int columnNumber = Column();
+    const std::string column = std::to_string(columnNumber);
+    // A shared table holds the file read whole, as an hour-checked profile reads it.
+    const bool shared = shared_ != nullptr && hourColumn_ > 0;
+    const bool read
+        = shared ? shared_->read : table_.Read(FileName(), hourColumn_ > 0 ? -1 : Column());
+    const NTextTable& table = shared ? shared_->table : table_;
+    if (!read) {
+        fileError_.fault = table.FileFault();
         if (fileError_.fault == ReadFault::TooLarge)
             fileError_.limitBytes = kMaxTextFileBytes;
         return ProfileFault::NoLines;
     }
-    if (table_.ErrorCode() != Failure::None) {
-        fileError_.line = table_.ErrorRow() + 1;
+    if (table.ErrorCode() != Failure::None) {
+        fileError_.line = table.ErrorRow() + 1;
         fileError_.fault = hourColumn_ > 0 ? ReadFault::LineTooLong : ReadFault::MissingColumn;
         fileError_.field = hourColumn_ > 0 ? std::string() : column;
-        return table_.ErrorCode();
+        return table.ErrorCode();
     }
-    const int r = table_.RowCount();
+    const int r = table.RowCount();
     if (r <= 0) {
         fileError_.fault = ReadFault::Empty;
         return ProfileFault::NoLines;
     }
     const auto [a, b] = LinesInWindow(r, from, to);
     // Every line obeys the hour column's rules, the values of the window are read.
-    const int fields = table_.CellCount(std::min(1, r - 1));
+    const int fields = table.CellCount(std::min(1, r - 1));
     for (int line = 0; line < r; ++line) {
-        if (const ErrorCode code = CheckLine(line, fields); code.IsError())
+        if (const ErrorCode code = CheckLine(table, line, fields, columnNumber); code.IsError())
             return code;
         if (line <= a || line >= b)
             continue;
-        const std::string value(TrimBlanks(ValueCell(line)));
+        const std::string value(TrimBlanks(ValueCell(table, line, columnNumber)));
         float check = 0.0f;
         if (!ParseFloat(value, check)) {
             fileError_ = { fileError_.file, line + 1, column, ReadFault::NotANumber, {} };
@@ -325,18 +361,20 @@ ErrorCode NCodedString::LoadFile(double from, double to)
         const float t1 = static_cast<float>(units::kSecondsPerHour * line);
         const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
         const std::string start = segments_.empty() ? std::string() : segments_.back().endValue;
-        segments_.push_back({ t0, t1, start, value });
+        segments_.push_back(MakeSegment(t0, t1, start, value));
     }
-    if (hourColumn_ > 0 && table_.LeftOutUnendedLine()) {
+    if (hourColumn_ > 0 && table.LeftOutUnendedLine()) {
         // A line cut inside its last number cannot be told from a whole one: refused whole.
         fileError_ = { fileError_.file, r + 1, {}, ReadFault::UnendedLastLine, {} };
         return ProfileFault::BadLine;
     }
     // The first hour runs from the last value of the year.
-    if (!segments_.empty())
+    if (!segments_.empty()) {
         segments_.front().startValue = segments_.back().endValue;
-    else
+        segments_.front().start = segments_.back().end;
+    } else {
         fileError_.fault = ReadFault::Empty; // a header without data lines
+    }
     return ProfileFault::None;
 }
 
@@ -407,10 +445,18 @@ float NCodedString::ValueAtTrueTime(double t) const
     return SegmentValue(segments_[static_cast<size_t>(k)], tau);
 }
 
+NCodedString::Segment NCodedString::MakeSegment(
+    float t0, float t1, std::string startValue, std::string endValue)
+{
+    const double start = FloatValue(startValue);
+    const double end = FloatValue(endValue);
+    return { t0, t1, std::move(startValue), std::move(endValue), start, end };
+}
+
 float NCodedString::SegmentValue(const Segment& s, double tau) const
 {
-    const double a = FloatValue(s.startValue);
-    const double b = FloatValue(s.endValue);
+    const double a = s.start;
+    const double b = s.end;
     const double width = static_cast<double>(s.t1) - s.t0;
     const double fraction = width > 0.0 ? (tau - s.t0) / width : 0.0;
     double value = (a + (b - a) * fraction) * multiplier_;

@@ -5,11 +5,14 @@
 #include "core/PhysicalBounds.h"
 #include "core/ReadError.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quelvan {
+
+struct SharedTable;
 
 // A time profile: a code text describing the data (layout in time, unit, optional multiplier,
 // optional data file and column) and, once finalised, a table of segments with a start and an
@@ -26,9 +29,12 @@ public:
     struct Segment {
         float t0;
         float t1;
-        std::string startValue; // kept as text, read at every evaluation
+        std::string startValue; // kept as text
         std::string endValue;
+        double start; // the texts as FloatValue reads them, read once
+        double end;
     };
+    static Segment MakeSegment(float t0, float t1, std::string startValue, std::string endValue);
 
     // Default code, dimension "HD1", value unit "U", flag "L"; no segments.
     NCodedString();
@@ -42,6 +48,9 @@ public:
     // Cuts the code after its fields, appends the file, sets kind 'F' and, when column >= 1,
     // the column number.
     void SetFileAndColumn(const std::string& path, int column);
+    // The file's table as already read whole (a study's shared weather file): a profile with an
+    // hour column reads its column there rather than reading the file again.
+    void SetSharedTable(std::shared_ptr<const SharedTable> table) { shared_ = std::move(table); }
     // The range every data cell of a file must lie in; a cell outside it refuses the file
     // (ProfileFault::BadCell, the line and the range in FileError()). None by default.
     void SetCellBounds(const Bounds& bounds) { cellBounds_ = bounds; }
@@ -93,16 +102,18 @@ private:
     bool ReadMultiplier(float& value) const;
     ProfileFault BuildListSegments();
     ErrorCode LoadFile(double from, double to);
+    ErrorCode ReadFile(double from, double to);
     float SegmentValue(const Segment& s, double tau) const;
     // The hour column's rules on one data line (counted from 0, the header 0) of a file whose
     // first data line holds `fields` fields: ProfileFault::None, or the fault with FileError() set.
-    ErrorCode CheckLine(int line, int fields);
-    const std::string& ValueCell(int line) const;
+    ErrorCode CheckLine(const NTextTable& table, int line, int fields, int column);
+    const std::string& ValueCell(const NTextTable& table, int line, int column) const;
 
     std::string code_;
     std::vector<std::string> values_;
     std::vector<Segment> segments_;
     NTextTable table_;
+    std::shared_ptr<const SharedTable> shared_;
     int lastFound_ = 0;
     float span_ = 0.0f;
     float multiplier_ = 1.0f;

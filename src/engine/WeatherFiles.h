@@ -1,11 +1,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace quelvan {
+
+class WeatherTableCache;
 
 // "FR_" + city + ".wth" for a city index of the city list ("FR_UndefinedFile.wth" outside it).
 std::string WeatherFileName(int cityIndex);
@@ -21,6 +24,8 @@ struct WeatherSearch {
     std::string explicitDirectory;
     std::string projectDirectory;
     std::map<int, std::string> stationFiles = {}; // file name by city index (10 on)
+    // A study's files read once for all its variants; none: each profile reads its file.
+    std::shared_ptr<WeatherTableCache> tables = {};
 };
 // The weather file a city index names: a station's file when the search knows the index, else
 // the city's (WeatherFileName).

@@ -6,6 +6,7 @@
 
 #include "core/NumberText.h"
 #include "engine/NCodedString.h"
+#include "engine/WeatherTableCache.h"
 #include "model/CBCData.h"
 #include "support/TempFolder.h"
 
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <memory>
 
 namespace quelvan {
 namespace {
@@ -65,6 +67,18 @@ TEST_P(MalformedWeatherFile, IsRefusedAtTheLineAndSaysWhy)
         Failure::WeatherFile);
     error.file.clear();
     EXPECT_EQ(error, c.expected);
+    // A study's shared table refuses the file alike, the first time and when it serves again.
+    const WeatherSearch shared { folder.Path().string(), {}, {},
+        std::make_shared<WeatherTableCache>() };
+    for (int time = 0; time < 2; ++time) {
+        NCodedString again;
+        ReadError sharedError;
+        ASSERT_EQ(
+            LoadWeatherColumn(record, WeatherColumn::Temperature, shared, again, &sharedError),
+            Failure::WeatherFile);
+        sharedError.file.clear();
+        EXPECT_EQ(sharedError, c.expected);
+    }
 }
 
 using Lines = std::vector<std::string>;
@@ -103,6 +117,38 @@ TEST(WeatherFileLines, TheMessageNamesTheHourExpected)
     EXPECT_EQ(FormatReadError("Erreur en lecture du fichier météo", error),
         "Erreur en lecture du fichier météo : FR_Agen.wth, ligne 1235, champ 1 : heure attendue "
         "1234");
+}
+
+// A study reads each weather file once: the columns loaded from the shared table equal those read
+// from the file, and they are served again once the file is gone.
+TEST(WeatherFileLines, SharedTableReadsTheFileOnceAndGivesTheSameProfile)
+{
+    test::TempFolder folder("quelvan-weather-lines");
+    WriteLines(folder.File("FR_Agen.wth"), WeatherLines(8760), true);
+    CBCData record;
+    record.weatherFlag = true;
+    record.cityIndex = 0;
+    record.firstDay = 1;
+    const WeatherSearch alone { folder.Path().string(), {} };
+    const WeatherSearch shared { folder.Path().string(), {}, {},
+        std::make_shared<WeatherTableCache>() };
+    std::size_t segments = 0;
+    for (const WeatherColumn column : { WeatherColumn::Temperature, WeatherColumn::SunHeight }) {
+        NCodedString read, first;
+        ASSERT_EQ(LoadWeatherColumn(record, column, alone, read), Failure::None);
+        ASSERT_EQ(LoadWeatherColumn(record, column, shared, first), Failure::None);
+        ASSERT_EQ(first.Segments().size(), read.Segments().size());
+        segments = read.Segments().size();
+        for (const double hour : { 0.0, 1.5, 100.25, 4321.0, 8759.5 })
+            EXPECT_EQ(first.EvaluateProfile(hour * 3600.0), read.EvaluateProfile(hour * 3600.0));
+    }
+    // The same path emptied: the shared table still holds the year read before.
+    WriteLines(folder.File("FR_Agen.wth"), { "heure" }, true);
+    NCodedString cached, fresh;
+    EXPECT_EQ(LoadWeatherColumn(record, WeatherColumn::Global, shared, cached), Failure::None);
+    EXPECT_EQ(cached.Segments().size(), segments);
+    EXPECT_GT(segments, 168U);
+    EXPECT_EQ(LoadWeatherColumn(record, WeatherColumn::Global, alone, fresh), Failure::WeatherFile);
 }
 
 // A short file read from its start repeats itself; a year's file wraps from day 365.

@@ -128,10 +128,12 @@ void DeclareAnnual(CommandLine& commands)
     command.add_flag("--standard", options->standard,
         "calcul standard (cinq mailles par couche, un pas implicite d'une heure) au lieu du "
         "calcul fin");
+    // The keys of a month and of the year, from the table the objects are written from.
+    std::string keys;
+    for (const annual::BalanceColumn& column : annual::kBalanceColumns)
+        keys += (keys.empty() ? "" : ", ") + std::string(column.key);
     command.add_flag("--json", options->json,
-        "écrit un objet JSON (mode, passes, months, year ; clés loss_kwh_m2, gain_kwh_m2, "
-        "net_kwh_m2, steady_kwh_m2, tsi_min, tsi_max, hours_tsi_above_26, hours_tsi_below_17, "
-        "frsi_min, peak_in_w_m2, peak_out_w_m2)");
+        "écrit un objet JSON (mode, passes, months, year ; clés " + keys + ")");
     AddOutputOption(command, "--hourly", options->hourly, "HEURES.csv",
         "écrit les 8760 heures en CSV (heure, T_ext, T_sol-air ext, T_se, T_si, T_int, FSI)");
     AddForceFlag(command, options->force);

@@ -2,6 +2,8 @@
 // mould check and the hourly surface humidity when a weather year was read.
 #include "app/cli/CliCondensationJson.h"
 
+#include "engine/moisture/MoistureSummary.h"
+
 #include <nlohmann/json.hpp>
 
 namespace quelvan::cli {
@@ -41,8 +43,9 @@ Json MonthJson(const MonthResult& m)
 Json MouldJson(const MouldResult& mould)
 {
     Json object;
-    object["frsi_wall"] = mould.frsiWall;
-    object["frsi_max"] = mould.criticalMonth > 0 ? Json(mould.frsiMax) : Json(nullptr);
+    object[SummaryKey(SummaryFigure::FrsiWall)] = mould.frsiWall;
+    object[SummaryKey(SummaryFigure::FrsiMax)]
+        = mould.criticalMonth > 0 ? Json(mould.frsiMax) : Json(nullptr);
     object["critical_month"] = MonthOrNull(mould.criticalMonth);
     object["passes"] = mould.passes;
     Json months = Json::array();
@@ -61,11 +64,11 @@ std::string CondensationJson(const CondensationResult& result, const MouldResult
     Json object;
     object["method"] = fine ? "EN ISO 13788 mensuelle, sous-couches" : "EN ISO 13788 mensuelle";
     object["start_month"] = MonthOrNull(result.startMonth);
-    object["verdict"] = VerdictKeyword(result.verdict);
-    object["max_total_g_m2"] = result.maxTotalGPerM2;
-    object["max_month"] = MonthOrNull(result.maxMonth);
+    object[SummaryKey(SummaryFigure::Verdict)] = VerdictKeyword(result.verdict);
+    object[SummaryKey(SummaryFigure::MaxTotal)] = result.maxTotalGPerM2;
+    object[SummaryKey(SummaryFigure::MaxMonth)] = MonthOrNull(result.maxMonth);
     object["max_location"] = result.maxLocation.empty() ? Json(nullptr) : Json(result.maxLocation);
-    object["end_total_g_m2"] = result.endTotalGPerM2;
+    object[SummaryKey(SummaryFigure::EndTotal)] = result.endTotalGPerM2;
     object["dry_month"] = MonthOrNull(result.dryMonth);
     object["u_w_m2k"] = result.uValue;
     object["s_t_m"] = result.totalSd;
@@ -75,7 +78,7 @@ std::string CondensationJson(const CondensationResult& result, const MouldResult
     object["months"] = months;
     object["mould"] = MouldJson(mould);
     if (surface) {
-        object["surface_rh"] = { { "hours_above_80", surface->hoursAbove80 },
+        object["surface_rh"] = { { SummaryKey(SummaryFigure::HoursAbove80), surface->hoursAbove80 },
             { "longest_run_h", surface->longestRunHours } };
     } else {
         object["surface_rh"] = nullptr;

@@ -73,9 +73,11 @@ void DeclareDynamic(CommandLine& commands)
     AddProjectArgument(command, options->project, "le projet dont la paroi est étudiée");
     AddNumberOption(command, "--period", options->period, bounds::kPeriodHours, "HEURES",
         "la période du régime sinusoïdal en heures (par défaut 24)");
-    command.add_flag("--json", options->json,
-        "écrit un objet JSON (u, y12, f, shift_h, kappa_int, kappa_ext, y_int, y_ext, "
-        "shift_int_h, shift_ext_h, heat_capacity, period_h)");
+    // The keys from the table the object is written from.
+    std::string keys;
+    for (const DynamicValueInfo& info : kDynamicValues)
+        keys += std::string(info.key) + ", ";
+    command.add_flag("--json", options->json, "écrit un objet JSON (" + keys + "period_h)");
 }
 
 } // namespace quelvan::cli

@@ -92,6 +92,29 @@ nlohmann::ordered_json JsonRow(const std::vector<variants::StudyColumn>& columns
     return object;
 }
 
+// The keys of a JSON line, from the tables of the figures: the week's and the dynamic ones, the
+// year's with --annual, the moisture check's with --moisture.
+std::string JsonDescription()
+{
+    std::string always, annual, moisture;
+    for (const variants::FigureColumn& figure : variants::kFigureColumns)
+        (figure.annual ? annual : always) += std::string(", ") + figure.key;
+    for (const moisture::SummaryColumn& column : moisture::kSummaryColumns)
+        moisture += std::string(", ") + column.key;
+    return "écrit une ligne JSON par variante (JSON Lines ; clés index, project ou valeurs "
+           "variées"
+        + always + ", avec --annual" + annual.substr(1) + ", avec --moisture" + moisture.substr(1)
+        + ", puis error)";
+}
+
+// Whether a climate or interior option was given (they go with --moisture only).
+bool MoistureOptionGiven(const MoistureCommandOptions& options)
+{
+    const moisture::InteriorChoice& i = options.interior;
+    return !options.climate.empty() || i.relativeHumidity || i.humidityClass || i.vapourExcess
+        || i.temperature;
+}
+
 // Where the rows go: each line printed as it comes, or kept for the output file.
 class RowWriter {
 public:
@@ -129,17 +152,18 @@ void AddStudyOptions(
         "ne calcule que les variantes dont le numéro vaut K modulo N (de 0 à N-1), pour "
         "partager l'étude entre plusieurs machines",
         "une part K/N avec 0 <= K < N");
-    command.add_flag("--json", options.json,
-        "écrit une ligne JSON par variante (JSON Lines ; clés index, project ou valeurs "
-        "variées, u, f, shift_h, kappa_int, kappa_ext, week_tsi_max, week_peak_flux_w_m2, "
-        "week_tsi_daily_range, week_gain_wh_m2, week_loss_wh_m2, avec --annual loss_kwh_m2, "
-        "gain_kwh_m2, net_kwh_m2, hours_tsi_above_26, frsi_min, puis error)");
+    command.add_flag("--json", options.json, JsonDescription());
     command.add_flag("--csv", options.csv,
         "écrit un tableau CSV (en-tête des clés, virgule, point décimal), les valeurs variées "
         "en premier");
     AddOutputOption(command, "-o", options.output, "FICHIER",
         "écrit les lignes dans ce fichier plutôt qu'à l'écran");
     AddWeatherDirectoryOption(command, options.weatherDirectory);
+    command.add_flag("--moisture", options.moisture,
+        "ajoute la vérification hygrométrique de chaque variante (verdict de condensation, eau "
+        "maximale et son mois, eau restante, f_Rsi et f_Rsi,max, heures au-dessus de 80 % avec "
+        "un fichier météo), avec les options de climat et d'intérieur de condensation");
+    AddMoistureOptions(command, options.moistureOptions);
 }
 
 int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study,
@@ -147,14 +171,29 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
 {
     if (options.json && options.csv)
         return UsageError(command, "--json et --csv : choisir l'un des deux formats");
-    if (!OutputsAreSafe(FilesRead(study, projectFiles, options.weatherDirectory),
-            { options.output }, options.force)
+    if (!options.moisture && MoistureOptionGiven(options.moistureOptions))
+        return UsageError(command,
+            "--climate, --interior-rh, --humidity-class, --vapour-excess et "
+            "--interior-temperature vont avec --moisture");
+    std::vector<std::string> filesRead = FilesRead(study, projectFiles, options.weatherDirectory);
+    if (options.moisture && !options.moistureOptions.climate.empty())
+        filesRead.push_back(options.moistureOptions.climate);
+    if (!OutputsAreSafe(filesRead, { options.output }, options.force)
         || !OutputFoldersAreWritable({ options.output }))
         return kExitFailure;
 
     variants::FigureOptions figures;
     figures.annual = options.annual;
     figures.weather.explicitDirectory = options.weatherDirectory;
+    if (options.moisture) {
+        variants::MoistureStudy moisture { options.moistureOptions.interior, std::nullopt };
+        if (!options.moistureOptions.climate.empty()) {
+            moisture.climate = ClimateFromFile(options.moistureOptions.climate);
+            if (!moisture.climate)
+                return kExitFailure;
+        }
+        figures.moisture = moisture;
+    }
     variants::RunOptions run;
     run.jobs = options.jobs.value_or(0);
     if (options.shard) {
@@ -162,7 +201,7 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
         run.shardCount = options.shard->count;
     }
     const std::vector<variants::StudyColumn> columns
-        = variants::StudyColumns(study, options.annual);
+        = variants::StudyColumns(study, options.annual, options.moisture);
     RowWriter rows(!options.output.empty());
     if (options.csv)
         rows.Line(variants::CsvHeader(columns));

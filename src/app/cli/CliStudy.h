@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cli/CliMoistureOptions.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cstddef>
@@ -25,13 +27,15 @@ struct StudyCommandOptions {
     std::optional<int> jobs;
     std::optional<Shard> shard;
     bool annual = false;
+    bool moisture = false; // the moisture check of each variant, with its climate and interior
+    MoistureCommandOptions moistureOptions;
     bool json = false;
     bool csv = false;
     bool force = false; // -o may replace a project or a weather file (and sweep more variants)
 };
 
-// --force (with its description), --annual, --jobs N, --shard K/N, --json, --csv, -o FICHIER
-// and --weather-dir.
+// --force (with its description), --annual, --jobs N, --shard K/N, --json, --csv, -o FICHIER,
+// --weather-dir, and --moisture with the climate and interior options of condensation.
 void AddStudyOptions(
     CLI::App& command, StudyCommandOptions& options, const std::string& forceDescription);
 

@@ -24,6 +24,34 @@ struct SweepOptions {
     std::string skippedLayer; // the first --layer followed by another --layer, not by a value
 };
 
+// The option a value axis is given with.
+const char* AxisOption(variants::AxisKind kind)
+{
+    using variants::AxisKind;
+    switch (kind) {
+    case AxisKind::Thickness:
+        return "--thickness";
+    case AxisKind::Material:
+        return "--material";
+    case AxisKind::Mu:
+        return "--mu";
+    case AxisKind::Sd:
+        return "--sd";
+    case AxisKind::Reversal:
+        return "--reverse";
+    case AxisKind::Azimuth:
+        break;
+    }
+    return "--azimuth";
+}
+
+// "--thickness : la plage « 300:20:20 » est vide", "--layer : la paroi n'a pas de couche 5".
+std::string FaultMessage(const variants::SweepFault& fault)
+{
+    const bool layer = fault.subject == variants::SweepFault::Subject::Layer;
+    return std::string(layer ? "--layer" : AxisOption(fault.axis)) + " : " + fault.reason;
+}
+
 int Sweep(const CLI::App& command, const SweepOptions& options)
 {
     if (!options.skippedLayer.empty() || options.layerUnused)
@@ -33,11 +61,11 @@ int Sweep(const CLI::App& command, const SweepOptions& options)
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
-    std::string error;
+    variants::SweepFault fault;
     std::optional<std::vector<variants::SweepAxis>> axes
-        = variants::BuildAxes(doc, options.request, &error);
+        = variants::BuildAxes(doc, options.request, &fault);
     if (!axes)
-        return UsageError(command, error);
+        return UsageError(command, FaultMessage(fault));
     if (axes->empty())
         return UsageError(command,
             "Rien à faire varier : indiquer --layer N avec --thickness ou --material, --reverse "
@@ -46,12 +74,14 @@ int Sweep(const CLI::App& command, const SweepOptions& options)
     study.AddProject(doc, options.project);
     study.SetAxes(std::move(*axes));
     if (study.Count() > variants::kMaxVariantsUnforced && !options.study.force)
-        return UsageError(command, variants::TooManyVariantsMessage(study.Count()));
+        return UsageError(command,
+            variants::TooManyVariantsText(study.Count())
+                + " : ajouter --force pour la lancer quand même");
     return RunStudyCommand(command, study, { options.project }, options.study);
 }
 
-// --thickness and --material apply to the layer of the --layer before them: each is taken as
-// it is read, in the order typed.
+// --thickness, --material, --mu and --sd apply to the layer of the --layer before them: each is
+// taken as it is read, in the order typed.
 void AddLayerOption(CLI::App& command, SweepOptions& options, variants::AxisKind kind,
     const std::string& name, const std::string& placeholder, const std::string& description)
 {
@@ -98,6 +128,12 @@ void DeclareSweep(CommandLine& commands)
     AddLayerOption(command, *options, variants::AxisKind::Material, "--material", "NOMS",
         "les matériaux de la couche, noms de la bibliothèque du projet séparés par des virgules "
         "(un nom qui en contient entre guillemets : '\"Brique, pleine\",Plâtre')");
+    AddLayerOption(command, *options, variants::AxisKind::Mu, "--mu", "LISTE|DE:À:PAS",
+        "les facteurs μ du matériau de la couche (toutes ses couches) : une liste (10,50) ou une "
+        "plage (10:100:10)");
+    AddLayerOption(command, *options, variants::AxisKind::Sd, "--sd", "LISTE|DE:À:PAS",
+        "les s_d en m du matériau de la couche (toutes ses couches), en place de son μ : une "
+        "liste (0.1,2,18) ou une plage (1:50:1)");
     command.add_flag("--reverse", options->request.reverse,
         "ajoute la paroi inversée (isolation intérieure / extérieure), faces inchangées");
     command

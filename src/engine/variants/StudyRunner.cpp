@@ -1,5 +1,6 @@
 #include "engine/variants/StudyRunner.h"
 
+#include "engine/WeatherTableCache.h"
 #include "engine/variants/VariantStudy.h"
 #include "model/KslDoc.h"
 
@@ -40,9 +41,15 @@ VariantResult ComputeVariant(
     return result;
 }
 
-void RunStudy(const VariantStudy& study, const FigureOptions& figures, const RunOptions& run,
+void RunStudy(const VariantStudy& study, const FigureOptions& options, const RunOptions& run,
     const ResultSink& sink, const StopRequest& stop)
 {
+    // Every weather file of the study is read once, whatever the variants and threads.
+    FigureOptions figures = options;
+    if (!figures.weather.tables)
+        figures.weather.tables = std::make_shared<WeatherTableCache>();
+    if (figures.moisture && !figures.moisture->years)
+        figures.moisture->years = std::make_shared<HumidityYears>();
     const int jobs = run.jobs > 0 ? run.jobs : DefaultJobs();
     const std::size_t count = study.Count();
     const std::size_t stride = std::max<std::size_t>(run.shardCount, 1);

@@ -78,21 +78,31 @@ VariantOutcome ComputeVariantFigures(KslDoc& doc, const FigureOptions& options)
     const std::span<const float> tsiHours(tsi.data(), std::min(hours, tsi.size()));
     const std::span<const float> fsiHours(fsi.data(), std::min(hours, fsi.size()));
 
-    VariantFigures figures { *dynamic, WeekFiguresOf(tsiHours, fsiHours), std::nullopt };
+    VariantFigures figures { *dynamic, WeekFiguresOf(tsiHours, fsiHours), std::nullopt,
+        std::nullopt };
     if (options.keepSeries)
         outcome.series
             = { { tsiHours.begin(), tsiHours.end() }, { fsiHours.begin(), fsiHours.end() } };
-    if (options.annual) {
+    const bool moistureYear = options.moisture && NeedsYear(*options.moisture);
+    std::optional<annual::AnnualBalanceResult> year;
+    if (options.annual || moistureYear) {
         std::string error;
         const std::optional<annual::AnnualProblem> problem
             = annual::PrepareAnnualBalance(doc, inputs, CalculationMode::Fine, &error);
-        const std::optional<annual::AnnualBalanceResult> year
-            = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
+        year = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
         if (!year)
             return Refused(std::move(outcome), error.empty() ? msg::kInternalError : error);
-        if (!year->converged)
+        if (options.annual && !year->converged)
             outcome.notes.emplace_back(msg::kYearNotPeriodic);
-        figures.year = year->figures.year;
+        if (options.annual)
+            figures.year = year->figures.year;
+    }
+    if (options.moisture) {
+        MoistureOutcome moisture
+            = CheckVariantMoisture(doc, inputs, *options.moisture, year ? &*year : nullptr);
+        if (!moisture.summary)
+            return Refused(std::move(outcome), std::move(moisture.error));
+        figures.moisture = moisture.summary;
     }
     outcome.figures = figures;
     return outcome;

@@ -3,6 +3,8 @@
 #include "engine/DynamicCharacteristics.h"
 #include "engine/WeatherFiles.h"
 #include "engine/annual/AnnualFigures.h"
+#include "engine/moisture/MoistureSummary.h"
+#include "engine/variants/VariantMoisture.h"
 
 #include <optional>
 #include <span>
@@ -37,12 +39,14 @@ struct VariantFigures {
     DynamicCharacteristics dynamic; // for a daily period
     WeekFigures week;
     std::optional<annual::BalanceFigures> year; // with the annual balance only
+    std::optional<moisture::MoistureSummary> moisture; // with the moisture check only
 };
 
 struct FigureOptions {
     bool annual = false; // also the periodic year (much longer than the week)
     bool keepSeries = false; // keep the week's series (the desktop's charts)
     WeatherSearch weather; // where weather files are looked for besides the project's folder
+    std::optional<MoistureStudy> moisture; // also the moisture check of each variant
 };
 
 // The figures of one project, or the French message of what made it impossible (the wall or

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/MaterialVapour.h"
 #include "model/WallTables.h"
 
 #include <algorithm>
@@ -134,16 +135,30 @@ std::string Grouped(std::size_t n)
     return digits;
 }
 
-std::optional<std::vector<AxisValue>> ThicknessList(const std::string& text, std::string* reason)
+// What a value of a layer axis read as a decimal number is, in the messages.
+const char* ValueNoun(AxisKind kind)
+{
+    switch (kind) {
+    case AxisKind::Mu:
+        return "un facteur μ (nombre décimal positif)";
+    case AxisKind::Sd:
+        return "une épaisseur d'air équivalente s_d en m (nombre décimal positif)";
+    default:
+        break;
+    }
+    return "une épaisseur en mm (nombre décimal positif)";
+}
+
+std::optional<std::vector<AxisValue>> ThicknessList(
+    const std::string& text, std::string* reason, AxisKind kind = AxisKind::Thickness)
 {
     std::vector<AxisValue> values;
     for (const std::string& item : SplitOn(text, ',')) {
         const std::optional<Decimal> d = ReadDecimal(item);
         if (!d) {
             if (reason != nullptr)
-                *reason = item.empty()
-                    ? "valeur vide dans " + Quoted(text)
-                    : Quoted(item) + " n'est pas une épaisseur en mm (nombre décimal positif)";
+                *reason = item.empty() ? "valeur vide dans " + Quoted(text)
+                                       : Quoted(item) + " n'est pas " + ValueNoun(kind);
             return std::nullopt;
         }
         values.push_back({ item, static_cast<double>(d->units) / Power10(d->decimals) });
@@ -151,14 +166,22 @@ std::optional<std::vector<AxisValue>> ThicknessList(const std::string& text, std
     return values;
 }
 
-std::optional<SweepAxis> LayerAxis(
-    const KslDoc& base, const LayerRequest& request, std::string* error)
+std::optional<SweepAxis> Refuse(
+    SweepFault* fault, SweepFault::Subject subject, AxisKind axis, std::string reason)
 {
-    const char* option = request.kind == AxisKind::Thickness ? "--thickness : " : "--material : ";
-    auto fail = [error](std::string message) -> std::optional<SweepAxis> {
-        if (error != nullptr)
-            *error = std::move(message);
-        return std::nullopt;
+    if (fault != nullptr)
+        *fault = { subject, axis, std::move(reason) };
+    return std::nullopt;
+}
+
+std::optional<SweepAxis> LayerAxis(
+    const KslDoc& base, const LayerRequest& request, SweepFault* fault)
+{
+    auto failLayer = [fault, &request](std::string reason) {
+        return Refuse(fault, SweepFault::Subject::Layer, request.kind, std::move(reason));
+    };
+    auto fail = [fault, &request](std::string reason) {
+        return Refuse(fault, SweepFault::Subject::Values, request.kind, std::move(reason));
     };
     int layer = 0;
     const bool number = !request.layer.empty()
@@ -166,37 +189,36 @@ std::optional<SweepAxis> LayerAxis(
             request.layer.begin(), request.layer.end(), [](char c) { return c >= '0' && c <= '9'; })
         && request.layer.size() <= 9 && ParseInt(request.layer, layer);
     if (!number)
-        return fail("--layer : " + Quoted(request.layer) + " n'est pas un numéro de couche");
+        return failLayer(Quoted(request.layer) + " n'est pas un numéro de couche");
     const int count = base.layers.Count();
     if (layer < 1 || layer > count)
-        return fail("--layer : la paroi n'a pas de couche " + std::to_string(layer) + " ("
+        return failLayer("la paroi n'a pas de couche " + std::to_string(layer) + " ("
             + (count == 0 ? std::string("elle n'a aucune couche")
                           : "couches 1 à " + std::to_string(count))
             + ")");
     SweepAxis axis { request.kind, layer, {} };
     if (request.values.empty())
-        return fail(option + std::string("la liste est vide"));
-    if (request.kind == AxisKind::Thickness) {
+        return fail("la liste est vide");
+    if (request.kind != AxisKind::Material) {
         std::string reason;
         const bool range = request.values.find(':') != std::string::npos;
         std::optional<std::vector<AxisValue>> values = range
-            ? ThicknessValues(request.values, &reason)
-            : ThicknessList(request.values, &reason);
+            ? ThicknessValues(request.values, &reason, request.kind)
+            : ThicknessList(request.values, &reason, request.kind);
         if (!values)
-            return fail(option + reason);
+            return fail(reason);
         axis.values = std::move(*values);
         return axis;
     }
     const std::optional<std::vector<std::string>> names = NameList(request.values);
     if (!names)
-        return fail(option + std::string("guillemets mal fermés dans ") + Quoted(request.values));
+        return fail("guillemets mal fermés dans " + Quoted(request.values));
     for (const std::string& name : *names) {
         if (name.empty())
-            return fail(
-                option + std::string("nom de matériau vide dans ") + Quoted(request.values));
+            return fail("nom de matériau vide dans " + Quoted(request.values));
         if (base.FindMaterialByName(name) == nullptr)
-            return fail(option + std::string("le matériau ") + Quoted(name)
-                + " n'est pas dans la bibliothèque du projet");
+            return fail(
+                "le matériau " + Quoted(name) + " n'est pas dans la bibliothèque du projet");
         axis.values.push_back({ name, 0.0 });
     }
     return axis;
@@ -257,7 +279,7 @@ std::string OrientationChoices()
     return names + ", ou son angle depuis le sud en degrés : " + angles;
 }
 
-std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error)
+std::optional<SweepAxis> AzimuthAxis(const std::string& text, SweepFault* fault)
 {
     SweepAxis axis { AxisKind::Azimuth, 0, {} };
     if (LowerAscii(text) == "all") {
@@ -267,20 +289,34 @@ std::optional<SweepAxis> AzimuthAxis(const std::string& text, std::string* error
     }
     for (const std::string& item : SplitOn(text, ',')) {
         const std::optional<AxisValue> value = Orientation(item);
-        if (!value) {
-            if (error != nullptr)
-                *error = "--azimuth : " + Quoted(item) + " n'est pas une orientation ("
-                    + OrientationChoices() + ")";
-            return std::nullopt;
-        }
+        if (!value)
+            return Refuse(fault, SweepFault::Subject::Values, AxisKind::Azimuth,
+                Quoted(item) + " n'est pas une orientation (" + OrientationChoices() + ")");
         axis.values.push_back(*value);
     }
     return axis;
 }
 
+// The layer's material takes the value as the user's μ or s_d, in place of its record.
+void SetLayerVapour(KslDoc& doc, int layer, bool sd, const std::string& value)
+{
+    const CMaterial* material = doc.layers.At(layer - 1).Material();
+    if (material == nullptr)
+        return;
+    const MaterialVapour record { material->LibraryIndex(), sd ? std::string() : value,
+        sd ? value : std::string() };
+    for (int i = 0; i < doc.vapour.Count(); ++i)
+        if (doc.vapour.At(i).index == record.index) {
+            doc.vapour.At(i) = record;
+            return;
+        }
+    doc.vapour.Append(std::make_unique<MaterialVapour>(record));
+}
+
 } // namespace
 
-std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, std::string* reason)
+std::optional<std::vector<AxisValue>> ThicknessValues(
+    const std::string& text, std::string* reason, AxisKind kind)
 {
     auto fail = [reason](std::string message) -> std::optional<std::vector<AxisValue>> {
         if (reason != nullptr)
@@ -294,8 +330,7 @@ std::optional<std::vector<AxisValue>> ThicknessValues(const std::string& text, s
     for (std::size_t i = 0; i < 3; ++i) {
         ends[i] = ReadDecimal(parts[i]);
         if (!ends[i])
-            return fail(
-                Quoted(parts[i]) + " n'est pas une épaisseur en mm (nombre décimal positif)");
+            return fail(Quoted(parts[i]) + " n'est pas " + ValueNoun(kind));
     }
     const int decimals = std::max(ends[0]->decimals, ends[2]->decimals);
     const int scale = std::max(decimals, ends[1]->decimals);
@@ -347,21 +382,19 @@ std::string ScaledThickness(const std::string& thickness, double factor)
 }
 
 std::optional<std::vector<SweepAxis>> BuildAxes(
-    const KslDoc& base, const SweepRequest& request, std::string* error)
+    const KslDoc& base, const SweepRequest& request, SweepFault* fault)
 {
     std::vector<SweepAxis> axes;
     for (const LayerRequest& layer : request.layers) {
-        std::optional<SweepAxis> axis = LayerAxis(base, layer, error);
+        std::optional<SweepAxis> axis = LayerAxis(base, layer, fault);
         if (!axis)
             return std::nullopt;
         // A layer's thickness (or material) varied twice: the second axis would overwrite the
         // first in every variant while its rows still named the first's values.
         for (const SweepAxis& earlier : axes)
             if (earlier.kind == axis->kind && earlier.layer == axis->layer) {
-                if (error != nullptr)
-                    *error = std::string(
-                                 axis->kind == AxisKind::Thickness ? "--thickness" : "--material")
-                        + " : la couche " + std::to_string(axis->layer) + " est déjà variée";
+                Refuse(fault, SweepFault::Subject::Values, axis->kind,
+                    "la couche " + std::to_string(axis->layer) + " est déjà variée");
                 return std::nullopt;
             }
         axes.push_back(std::move(*axis));
@@ -369,12 +402,17 @@ std::optional<std::vector<SweepAxis>> BuildAxes(
     if (request.reverse)
         axes.push_back({ AxisKind::Reversal, 0, { { "telle quelle", 0.0 }, { "inversée", 1.0 } } });
     if (request.azimuths) {
-        std::optional<SweepAxis> axis = AzimuthAxis(*request.azimuths, error);
+        std::optional<SweepAxis> axis = AzimuthAxis(*request.azimuths, fault);
         if (!axis)
             return std::nullopt;
         axes.push_back(std::move(*axis));
     }
     return axes;
+}
+
+bool IsLayerAxis(AxisKind kind)
+{
+    return kind != AxisKind::Reversal && kind != AxisKind::Azimuth;
 }
 
 std::size_t ProductCount(const std::vector<SweepAxis>& axes)
@@ -390,10 +428,10 @@ std::size_t ProductCount(const std::vector<SweepAxis>& axes)
     return count;
 }
 
-std::string TooManyVariantsMessage(std::size_t count)
+std::string TooManyVariantsText(std::size_t count)
 {
     return "L'étude compte " + Grouped(count) + " variantes, plus de "
-        + Grouped(kMaxVariantsUnforced) + " : ajouter --force pour la lancer quand même";
+        + Grouped(kMaxVariantsUnforced);
 }
 
 void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value)
@@ -417,6 +455,11 @@ void ApplyValue(KslDoc& doc, const SweepAxis& axis, const AxisValue& value)
         break;
     case AxisKind::Azimuth:
         doc.azimuthIndex = AzimuthIndexOf(static_cast<int>(value.number));
+        break;
+    case AxisKind::Mu:
+    case AxisKind::Sd:
+        if (layerExists)
+            SetLayerVapour(doc, axis.layer, axis.kind == AxisKind::Sd, value.text);
         break;
     }
 }

@@ -3,6 +3,8 @@
 #include "core/CharacterCount.h"
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristicsText.h"
+#include "engine/annual/AnnualBalanceText.h"
+#include "engine/moisture/MoistureSummary.h"
 #include "engine/variants/VariantStudy.h"
 
 #include <algorithm>
@@ -29,17 +31,26 @@ template <double WeekFigures::*member> Value Week(const Figures& f)
 {
     return f.week.*member;
 }
-template <double annual::BalanceFigures::*member> Value Year(const Figures& f)
+// The annual balance's column of a figure of the year.
+const annual::BalanceColumn& BalanceColumnOf(const FigureColumn& figure)
 {
-    return f.year ? Value((*f.year).*member) : std::nullopt;
+    for (const annual::BalanceColumn& column : annual::kBalanceColumns)
+        if (std::string_view(column.key) == figure.key)
+            return column;
+    return annual::kBalanceColumns.front(); // every key of the year is the balance's
 }
-Value HoursAbove26(const Figures& f)
+
+// A figure's value, a year's from the balance's column (none without the year).
+Value FigureValue(const FigureColumn& figure, const Figures& f)
 {
-    return f.year ? Value(f.year->hoursAbove26) : std::nullopt;
+    if (!figure.annual)
+        return figure.value(f);
+    return f.year ? BalanceColumnOf(figure).value(*f.year) : std::nullopt;
 }
-Value FrsiMin(const Figures& f)
+
+bool IsCount(const FigureColumn& figure)
 {
-    return f.year ? f.year->frsiMin : std::nullopt;
+    return figure.annual ? BalanceColumnOf(figure).integer : figure.integer;
 }
 
 std::string Padded(const std::string& text, std::size_t width, bool right)
@@ -63,6 +74,10 @@ std::string AxisKey(const SweepAxis& axis)
         return layer + "_thickness_mm";
     case AxisKind::Material:
         return layer + "_material";
+    case AxisKind::Mu:
+        return layer + "_mu";
+    case AxisKind::Sd:
+        return layer + "_sd_m";
     case AxisKind::Reversal:
         return "reversed";
     case AxisKind::Azimuth:
@@ -73,8 +88,8 @@ std::string AxisKey(const SweepAxis& axis)
 
 StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
 {
-    StudyColumn column { StudyColumn::Kind::Axis, position, AxisKey(axis), {}, {}, 0, 0,
-        axis.kind == AxisKind::Thickness };
+    const bool numbers = IsLayerAxis(axis.kind) && axis.kind != AxisKind::Material;
+    StudyColumn column { StudyColumn::Kind::Axis, position, AxisKey(axis), {}, {}, 0, 0, numbers };
     const std::string layer = "Couche " + std::to_string(axis.layer);
     switch (axis.kind) {
     case AxisKind::Thickness:
@@ -84,6 +99,14 @@ StudyColumn AxisColumn(const SweepAxis& axis, std::size_t position)
     case AxisKind::Material:
         column.label = layer;
         column.unit = "matériau";
+        break;
+    case AxisKind::Mu:
+        column.label = layer;
+        column.unit = "μ";
+        break;
+    case AxisKind::Sd:
+        column.label = layer;
+        column.unit = "s_d (m)";
         break;
     case AxisKind::Reversal:
         column.label = "Paroi";
@@ -111,6 +134,53 @@ std::string CsvText(const std::string& text)
     for (const char c : cell)
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+StudyColumn MoistureColumn(std::size_t position)
+{
+    const moisture::SummaryColumn& summary = moisture::kSummaryColumns[position];
+    const bool keyword = summary.kind == moisture::SummaryKind::Keyword;
+    StudyColumn column { StudyColumn::Kind::Moisture, position, summary.key, summary.label,
+        summary.unit, summary.decimals, keyword ? 0 : kNumberWidth, !keyword };
+    // The French words of the verdict set the keyword column's width.
+    for (const moisture::Verdict v :
+        { moisture::Verdict::None, moisture::Verdict::Evaporates, moisture::Verdict::Accumulates })
+        column.width
+            = std::max(column.width, keyword ? CharacterCount(moisture::VerdictWord(v)) : 0);
+    column.width
+        = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
+    return column;
+}
+
+// The moisture check's value of a column: nothing without the check, the verdict's keyword, a
+// month or a count of hours, or a number.
+Cell MoistureCell(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    if (!outcome.figures || !outcome.figures->moisture)
+        return std::monostate {};
+    const moisture::MoistureSummary& summary = *outcome.figures->moisture;
+    const moisture::SummaryKind kind = moisture::kSummaryColumns[column.position].kind;
+    if (kind == moisture::SummaryKind::Keyword)
+        return std::string(moisture::VerdictKeyword(summary.verdict));
+    const std::optional<double> value = moisture::SummaryNumber(summary, column.position);
+    if (!value)
+        return std::monostate {};
+    if (kind == moisture::SummaryKind::Number)
+        return *value;
+    return static_cast<long long>(std::llround(*value));
+}
+
+// The moisture check's value as the table shows it.
+std::string MoistureText(const StudyColumn& column, const VariantOutcome& outcome)
+{
+    const Cell cell = MoistureCell(column, outcome);
+    if (std::holds_alternative<std::string>(cell))
+        return moisture::VerdictWord(outcome.figures->moisture->verdict);
+    if (const auto* number = std::get_if<double>(&cell))
+        return Fixed(*number, column.decimals);
+    if (const auto* count = std::get_if<long long>(&cell))
+        return std::to_string(*count);
+    return "---";
 }
 
 } // namespace
@@ -142,23 +212,25 @@ const std::array<FigureColumn, kFigureColumnCount> kFigureColumns { {
     { "week_loss_wh_m2", "Pertes de la semaine", "Wh/m²", 1, false, false,
         "Chaleur perdue par la pièce à travers la face intérieure pendant la semaine.",
         Week<&WeekFigures::loss> },
-    { "loss_kwh_m2", "Pertes annuelles", "kWh/m²", 2, false, true,
+    // The year's figures take their key, unit, decimals and value from the annual balance's
+    // table; a label given here replaces the balance's heading (a study names the year).
+    { "loss_kwh_m2", "Pertes annuelles", nullptr, 0, false, true,
         "Chaleur perdue par la pièce à travers la paroi sur l'année en régime périodique.",
-        Year<&annual::BalanceFigures::loss> },
-    { "gain_kwh_m2", "Apports annuels", "kWh/m²", 2, false, true,
+        nullptr },
+    { "gain_kwh_m2", "Apports annuels", nullptr, 0, false, true,
         "Chaleur reçue par la pièce à travers la paroi sur l'année en régime périodique.",
-        Year<&annual::BalanceFigures::gain> },
-    { "net_kwh_m2", "Bilan net annuel", "kWh/m²", 2, false, true,
-        "Pertes annuelles moins apports annuels.", Year<&annual::BalanceFigures::net> },
-    { "hours_tsi_above_26", "Tsi > 26 °C", "h", 0, true, true,
-        "Nombre d'heures de l'année où la surface intérieure dépasse 26 °C.", HoursAbove26 },
-    { "frsi_min", "fRsi min", "-", 3, false, true,
+        nullptr },
+    { "net_kwh_m2", "Bilan net annuel", nullptr, 0, false, true,
+        "Pertes annuelles moins apports annuels.", nullptr },
+    { "hours_tsi_above_26", nullptr, nullptr, 0, false, true,
+        "Nombre d'heures de l'année où la surface intérieure dépasse 26 °C.", nullptr },
+    { "frsi_min", nullptr, nullptr, 0, false, true,
         "Facteur de température de surface intérieure le plus bas de l'année : plus il est bas, "
         "plus la face intérieure est froide par rapport à l'air intérieur.",
-        FrsiMin },
+        nullptr },
 } };
 
-std::vector<StudyColumn> FigureColumns(bool annual)
+std::vector<StudyColumn> FigureColumns(bool annual, bool moisture)
 {
     std::vector<StudyColumn> columns;
     for (std::size_t f = 0; f < kFigureColumns.size(); ++f) {
@@ -167,7 +239,12 @@ std::vector<StudyColumn> FigureColumns(bool annual)
             continue;
         StudyColumn column { StudyColumn::Kind::Figure, f, figure.key, {}, {}, figure.decimals,
             kNumberWidth, true };
-        if (figure.label == nullptr) {
+        if (figure.annual) {
+            const annual::BalanceColumn& year = BalanceColumnOf(figure);
+            column.label = figure.label != nullptr ? figure.label : year.label;
+            column.unit = year.unit;
+            column.decimals = year.decimals;
+        } else if (figure.label == nullptr) {
             const DynamicValueInfo& info = DynamicValue(figure.key);
             column.label = info.shortLabel;
             column.unit = *info.unit == '\0' ? "-" : info.unit;
@@ -179,21 +256,27 @@ std::vector<StudyColumn> FigureColumns(bool annual)
             = std::max({ column.width, CharacterCount(column.label), CharacterCount(column.unit) });
         columns.push_back(column);
     }
+    for (std::size_t m = 0; moisture && m < moisture::kSummaryColumns.size(); ++m)
+        columns.push_back(MoistureColumn(m));
     return columns;
 }
 
 std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome)
 {
+    if (column.kind == StudyColumn::Kind::Moisture)
+        return MoistureText(column, outcome);
     const FigureColumn& figure = kFigureColumns[column.position];
     const std::optional<double> value
-        = outcome.figures ? figure.value(*outcome.figures) : std::nullopt;
+        = outcome.figures ? FigureValue(figure, *outcome.figures) : std::nullopt;
     if (!value)
         return "---";
-    return figure.integer ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
+    return IsCount(figure) ? std::to_string(std::llround(*value)) : Fixed(*value, column.decimals);
 }
 
 std::string FigureMeaning(const StudyColumn& column)
 {
+    if (column.kind == StudyColumn::Kind::Moisture)
+        return moisture::kSummaryColumns[column.position].meaning;
     const FigureColumn& figure = kFigureColumns[column.position];
     if (figure.meaning != nullptr)
         return figure.meaning;
@@ -204,24 +287,37 @@ std::string FigureMeaning(const StudyColumn& column)
 std::string FigureDifferenceText(
     const StudyColumn& column, const VariantOutcome& outcome, const VariantOutcome& reference)
 {
-    const FigureColumn& figure = kFigureColumns[column.position];
-    if (!outcome.figures || !reference.figures)
-        return {};
-    const std::optional<double> value = figure.value(*outcome.figures);
-    const std::optional<double> base = figure.value(*reference.figures);
+    std::optional<double> value, base;
+    bool integer = false;
+    if (column.kind == StudyColumn::Kind::Moisture) {
+        const Cell a = MoistureCell(column, outcome);
+        const Cell b = MoistureCell(column, reference);
+        integer = std::holds_alternative<long long>(a);
+        for (const auto& [cell, number] : { std::pair { &a, &value }, std::pair { &b, &base } }) {
+            if (const auto* d = std::get_if<double>(cell))
+                *number = *d;
+            else if (const auto* n = std::get_if<long long>(cell))
+                *number = static_cast<double>(*n);
+        }
+    } else if (outcome.figures && reference.figures) {
+        const FigureColumn& figure = kFigureColumns[column.position];
+        value = FigureValue(figure, *outcome.figures);
+        base = FigureValue(figure, *reference.figures);
+        integer = IsCount(figure);
+    }
     if (!value || !base)
         return {};
     // The difference of the figures as shown, so that it reads as the subtraction of the cells.
-    const double scale = std::pow(10.0, figure.integer ? 0 : column.decimals);
+    const double scale = std::pow(10.0, integer ? 0 : column.decimals);
     const double difference = (std::round(*value * scale) - std::round(*base * scale)) / scale;
-    const std::string shown = figure.integer ? std::to_string(std::llround(difference))
-                                             : Fixed(difference, column.decimals);
+    const std::string shown
+        = integer ? std::to_string(std::llround(difference)) : Fixed(difference, column.decimals);
     // A difference that rounds to zero has no sign (Fixed never writes "-0.00").
     const bool zero = shown.find_first_not_of("0.") == std::string::npos;
     return "Δ " + std::string(difference > 0 && !zero ? "+" : "") + shown;
 }
 
-std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
+std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual, bool moisture)
 {
     std::vector<StudyColumn> columns;
     std::size_t indexWidth = std::to_string(study.Count() == 0 ? 0 : study.Count() - 1).size();
@@ -234,7 +330,7 @@ std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual)
     }
     for (std::size_t a = 0; a < study.Axes().size(); ++a)
         columns.push_back(AxisColumn(study.Axes()[a], a));
-    for (StudyColumn& column : FigureColumns(annual))
+    for (StudyColumn& column : FigureColumns(annual, moisture))
         columns.push_back(std::move(column));
     columns.push_back({ StudyColumn::Kind::Message, 0, "error", "", "", 0, 0, false });
     for (StudyColumn& column : columns)
@@ -263,6 +359,8 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
         case AxisKind::Azimuth:
             return static_cast<long long>(value.number);
         case AxisKind::Thickness:
+        case AxisKind::Mu:
+        case AxisKind::Sd:
             break;
         }
         return value.number;
@@ -271,13 +369,15 @@ Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantR
         if (!result.outcome.figures)
             return std::monostate {};
         const FigureColumn& figure = kFigureColumns[column.position];
-        const std::optional<double> value = figure.value(*result.outcome.figures);
+        const std::optional<double> value = FigureValue(figure, *result.outcome.figures);
         if (!value)
             return std::monostate {};
-        if (figure.integer)
+        if (IsCount(figure))
             return static_cast<long long>(std::llround(*value));
         return *value;
     }
+    case StudyColumn::Kind::Moisture:
+        return MoistureCell(column, result.outcome);
     case StudyColumn::Kind::Message:
         break;
     }
@@ -304,13 +404,15 @@ std::string TableRow(
     std::string row;
     for (const StudyColumn& column : columns) {
         const Cell cell = CellOf(column, study, result);
-        if (column.kind == StudyColumn::Kind::Figure && !result.outcome.figures)
+        const bool figure = column.kind == StudyColumn::Kind::Figure
+            || column.kind == StudyColumn::Kind::Moisture;
+        if (figure && !result.outcome.figures)
             continue;
         std::string text;
         if (column.kind == StudyColumn::Kind::Axis) {
             const SweepAxis& axis = study.Axes()[column.position];
             text = axis.values[study.Choice(result.index).values[column.position]].text;
-        } else if (column.kind == StudyColumn::Kind::Figure) {
+        } else if (figure) {
             text = FigureText(column, result.outcome);
         } else if (const auto* count = std::get_if<long long>(&cell)) {
             text = std::to_string(*count);
@@ -345,9 +447,11 @@ std::string CsvRow(
     for (const StudyColumn& column : columns) {
         const Cell cell = CellOf(column, study, result);
         std::string text;
-        if (column.kind == StudyColumn::Kind::Axis
-            && study.Axes()[column.position].kind == AxisKind::Thickness) {
-            // The thickness exactly as it went into the project.
+        const bool typed = column.kind == StudyColumn::Kind::Axis
+            && IsLayerAxis(study.Axes()[column.position].kind)
+            && study.Axes()[column.position].kind != AxisKind::Material;
+        if (typed) {
+            // The thickness, μ or s_d exactly as it went into the project.
             const SweepAxis& axis = study.Axes()[column.position];
             text = axis.values[study.Choice(result.index).values[column.position]].text;
         } else if (const auto* number = std::get_if<double>(&cell)) {

@@ -19,7 +19,9 @@ class VariantStudy;
 
 // One figure: its key (those of `dynamic` and `annual` where they exist), heading, unit,
 // decimals in the table (CSV keeps two more) and how it is read from the figures; none when the
-// figure has no value (f_Rsi of a year without a cold enough hour).
+// figure has no value (f_Rsi of a year without a cold enough hour). The dynamic values take their
+// heading and unit from quelvan-cli dynamic's table, the year's their unit, decimals, kind and
+// value (and their heading when none is given) from the annual balance's (annual::kBalanceColumns).
 struct FigureColumn {
     const char* key;
     const char* label;
@@ -38,7 +40,8 @@ extern const std::array<FigureColumn, kFigureColumnCount> kFigureColumns;
 using Cell = std::variant<std::monostate, double, long long, bool, std::string>;
 
 struct StudyColumn {
-    enum class Kind { Index, Project, Axis, Figure, Message };
+    // A moisture column's position is in moisture::kSummaryColumns.
+    enum class Kind { Index, Project, Axis, Figure, Moisture, Message };
     Kind kind = Kind::Index;
     std::size_t position = 0; // of the axis or of the figure
     std::string key;
@@ -51,13 +54,14 @@ struct StudyColumn {
 
 // The columns of a study's outputs: the index, the project when the study compares several
 // projects (or has nothing to sweep), one per axis, the figures (the year's with `annual`) and
-// the message.
-std::vector<StudyColumn> StudyColumns(const VariantStudy& study, bool annual);
+// the message; with `moisture` the moisture check's after the figures.
+std::vector<StudyColumn> StudyColumns(
+    const VariantStudy& study, bool annual, bool moisture = false);
 
 Cell CellOf(const StudyColumn& column, const VariantStudy& study, const VariantResult& result);
 
 // The figure columns alone, as StudyColumns gives them (the desktop's table).
-std::vector<StudyColumn> FigureColumns(bool annual);
+std::vector<StudyColumn> FigureColumns(bool annual, bool moisture = false);
 // A figure as the table shows it: its column's decimals, "---" without a value.
 std::string FigureText(const StudyColumn& column, const VariantOutcome& outcome);
 

@@ -5,6 +5,7 @@
 
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
+#include "model/MaterialVapour.h"
 #include "model/WallTables.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,19 @@
 
 namespace quelvan::variants {
 namespace {
+
+// The fault as the command line words it (the engine names no option; the test does).
+std::string Message(const SweepFault& fault)
+{
+    if (fault.subject == SweepFault::Subject::Layer)
+        return "--layer : " + fault.reason;
+    const char* option = fault.axis == AxisKind::Thickness ? "--thickness"
+        : fault.axis == AxisKind::Material                 ? "--material"
+        : fault.axis == AxisKind::Mu                       ? "--mu"
+        : fault.axis == AxisKind::Sd                       ? "--sd"
+                                                           : "--azimuth";
+    return std::string(option) + " : " + fault.reason;
+}
 
 std::vector<std::string> Texts(const std::vector<AxisValue>& values)
 {
@@ -87,22 +101,22 @@ TEST(VariantSweep, RefusalsNameTheOptionAndTheFault)
     };
     const KslDoc doc;
     for (const Case& c : cases) {
-        std::string error;
-        EXPECT_FALSE(BuildAxes(doc, { { c.layer }, false, c.azimuths }, &error)) << c.message;
-        EXPECT_EQ(error, c.message);
+        SweepFault fault;
+        EXPECT_FALSE(BuildAxes(doc, { { c.layer }, false, c.azimuths }, &fault)) << c.message;
+        EXPECT_EQ(Message(fault), c.message);
+        // The reason itself names no option: the command line says which.
+        EXPECT_EQ(fault.reason.find("--"), std::string::npos) << fault.reason;
     }
     // The same layer's thickness twice; its thickness and its material together are a product.
-    std::string error;
+    SweepFault fault;
     EXPECT_FALSE(BuildAxes(doc,
         { { { K::Thickness, "2", "50,100" }, { K::Thickness, "2", "10,300" } }, false, {} },
-        &error));
-    EXPECT_EQ(error, "--thickness : la couche 2 est déjà variée");
+        &fault));
+    EXPECT_EQ(Message(fault), "--thickness : la couche 2 est déjà variée");
     EXPECT_TRUE(BuildAxes(doc,
         { { { K::Thickness, "2", "50,100" }, { K::Material, "2", "Laine de roche" } }, false,
             {} }));
-    EXPECT_EQ(TooManyVariantsMessage(150000),
-        "L'étude compte 150 000 variantes, plus de 100 000 : ajouter --force pour la lancer "
-        "quand même");
+    EXPECT_EQ(TooManyVariantsText(150000), "L'étude compte 150 000 variantes, plus de 100 000");
 }
 
 TEST(VariantSweep, ProductVariesTheLastAxisFastestAndMakesEachChange)
@@ -141,6 +155,47 @@ TEST(VariantSweep, ProductVariesTheLastAxisFastestAndMakesEachChange)
     EXPECT_EQ(base.layers.At(0).Thickness(), "200");
     EXPECT_EQ(study.Count(), ProductCount(*axes));
     EXPECT_FALSE(study.Project(12));
+}
+
+// A μ or s_d axis gives the layer's material a vapour record: the new value replaces what it
+// had (μ or s_d), and the moisture check reads it (s_d whatever the thickness, μ times it).
+TEST(VariantSweep, VapourAxesSetTheMaterialsRecord)
+{
+    KslDoc doc; // 200 mm Béton lourd, 50 mm Laine de verre, 10 mm Plâtre
+    SweepRequest request;
+    request.layers = { { AxisKind::Sd, "2", "0.5:1.5:0.5" }, { AxisKind::Mu, "1", "40,120" } };
+    SweepFault fault;
+    const auto axes = BuildAxes(doc, request, &fault);
+    ASSERT_TRUE(axes.has_value()) << fault.reason;
+    ASSERT_EQ(axes->size(), 2U);
+    EXPECT_EQ(Texts((*axes)[0].values), (std::vector<std::string> { "0.5", "1.0", "1.5" }));
+    EXPECT_EQ((*axes)[1].values[1].number, 120.0);
+
+    const CMaterial& wool = *doc.layers.At(1).Material();
+    const CMaterial& concrete = *doc.layers.At(0).Material();
+    ApplyValue(doc, (*axes)[0], (*axes)[0].values[1]);
+    auto vapour = VapourOf(doc, wool);
+    ASSERT_TRUE(vapour.has_value());
+    EXPECT_TRUE(vapour->isSd);
+    EXPECT_DOUBLE_EQ(vapour->Sd(0.05), 1.0);
+    // The built-in μ of the concrete (80) gives way to the axis' value, then to the next one.
+    EXPECT_DOUBLE_EQ(VapourOf(doc, concrete)->value, 80.0);
+    ApplyValue(doc, (*axes)[1], (*axes)[1].values[0]);
+    ApplyValue(doc, (*axes)[1], (*axes)[1].values[1]);
+    EXPECT_DOUBLE_EQ(VapourOf(doc, concrete)->Sd(0.2), 24.0);
+    EXPECT_EQ(doc.vapour.Count(), 2);
+    // μ after s_d on the same material: the s_d goes.
+    const SweepAxis mu { AxisKind::Mu, 2, { { "3", 3.0 } } };
+    ApplyValue(doc, mu, mu.values[0]);
+    EXPECT_FALSE(VapourOf(doc, wool)->isSd);
+    EXPECT_DOUBLE_EQ(VapourOf(doc, wool)->Sd(0.05), 0.15);
+
+    request.layers = { { AxisKind::Sd, "2", "1" }, { AxisKind::Sd, "2", "2" } };
+    EXPECT_FALSE(BuildAxes(doc, request, &fault).has_value());
+    EXPECT_EQ(Message(fault), "--sd : la couche 2 est déjà variée");
+    request.layers = { { AxisKind::Mu, "1", "1,-2" } };
+    EXPECT_FALSE(BuildAxes(doc, request, &fault).has_value());
+    EXPECT_EQ(Message(fault), "--mu : « -2 » n'est pas un facteur μ (nombre décimal positif)");
 }
 
 } // namespace
