@@ -258,6 +258,22 @@ ErrorCode NCodedString::CheckLine(const NTextTable& table, int line, int fields,
     return ProfileFault::None;
 }
 
+namespace {
+
+// The lines of a file a profile reads values from, exclusive bounds: every line, or for a header
+// and one line per hour of a year only the lines of the window.
+std::pair<int, int> FileWindow(int rows, double from, double to)
+{
+    if (rows - 1 != 8760)
+        return { 0, rows };
+    const int a = std::clamp(static_cast<int>((from + 10.0) / 3600.0), 0, 32000);
+    const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / 3600.0));
+    const int b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), rows);
+    return { a, b <= a ? a + 1 : b };
+}
+
+} // namespace
+
 // A column loaded from a shared table: what LoadFile leaves behind.
 struct LoadedColumn {
     ErrorCode code;
@@ -286,14 +302,9 @@ ErrorCode NCodedString::LoadFile(double from, double to)
     return code;
 }
 
-ErrorCode NCodedString::ReadFile(double from, double to)
+const NTextTable* NCodedString::FileTable(ErrorCode& code)
 {
-    segments_.clear();
     table_.Clear();
-    // A file name kept in Windows-1252 bytes is shown as text.
-    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
-    const int columnNumber = Column();
-    const std::string column = std::to_string(columnNumber);
     // A shared table holds the file read whole, as an hour-checked profile reads it.
     const bool shared = shared_ != nullptr && hourColumn_ > 0;
     const bool read
@@ -303,29 +314,37 @@ ErrorCode NCodedString::ReadFile(double from, double to)
         fileError_.fault = table.FileFault();
         if (fileError_.fault == ReadFault::TooLarge)
             fileError_.limitBytes = kMaxTextFileBytes;
-        return ProfileFault::NoLines;
+        code = ProfileFault::NoLines;
+        return nullptr;
     }
     if (table.ErrorCode() != Failure::None) {
         fileError_.line = table.ErrorRow() + 1;
         fileError_.fault = hourColumn_ > 0 ? ReadFault::LineTooLong : ReadFault::MissingColumn;
-        fileError_.field = hourColumn_ > 0 ? std::string() : column;
-        return table.ErrorCode();
+        fileError_.field = hourColumn_ > 0 ? std::string() : std::to_string(Column());
+        code = table.ErrorCode();
+        return nullptr;
     }
+    return &table;
+}
+
+ErrorCode NCodedString::ReadFile(double from, double to)
+{
+    segments_.clear();
+    // A file name kept in Windows-1252 bytes is shown as text.
+    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
+    const int columnNumber = Column();
+    const std::string column = std::to_string(columnNumber);
+    ErrorCode fault = ProfileFault::None;
+    const NTextTable* file = FileTable(fault);
+    if (file == nullptr)
+        return fault;
+    const NTextTable& table = *file;
     const int r = table.RowCount();
     if (r <= 0) {
         fileError_.fault = ReadFault::Empty;
         return ProfileFault::NoLines;
     }
-    int a = 0;
-    int b = r;
-    if (r - 1 == 8760) {
-        // A header and one line per hour of a year: only the lines of the window are used.
-        a = std::clamp(static_cast<int>((from + 10.0) / 3600.0), 0, 32000);
-        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / 3600.0));
-        b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), r);
-        if (b <= a)
-            b = a + 1;
-    }
+    const auto [a, b] = FileWindow(r, from, to);
     // Every line obeys the hour column's rules, the values of the window are read.
     const int fields = table.CellCount(std::min(1, r - 1));
     for (int line = 0; line < r; ++line) {
