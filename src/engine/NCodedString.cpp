@@ -309,14 +309,9 @@ ErrorCode NCodedString::LoadFile(double from, double to)
     return code;
 }
 
-ErrorCode NCodedString::ReadFile(double from, double to)
+const NTextTable* NCodedString::FileTable(ErrorCode& code)
 {
-    segments_.clear();
     table_.Clear();
-    // A file name kept in Windows-1252 bytes is shown as text.
-    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
-    const int columnNumber = Column();
-    const std::string column = std::to_string(columnNumber);
     // A shared table holds the file read whole, as an hour-checked profile reads it.
     const bool shared = shared_ != nullptr && hourColumn_ > 0;
     const bool read
@@ -326,14 +321,31 @@ ErrorCode NCodedString::ReadFile(double from, double to)
         fileError_.fault = table.FileFault();
         if (fileError_.fault == ReadFault::TooLarge)
             fileError_.limitBytes = kMaxTextFileBytes;
-        return ProfileFault::NoLines;
+        code = ProfileFault::NoLines;
+        return nullptr;
     }
     if (table.ErrorCode() != Failure::None) {
         fileError_.line = table.ErrorRow() + 1;
         fileError_.fault = hourColumn_ > 0 ? ReadFault::LineTooLong : ReadFault::MissingColumn;
-        fileError_.field = hourColumn_ > 0 ? std::string() : column;
-        return table.ErrorCode();
+        fileError_.field = hourColumn_ > 0 ? std::string() : std::to_string(Column());
+        code = table.ErrorCode();
+        return nullptr;
     }
+    return &table;
+}
+
+ErrorCode NCodedString::ReadFile(double from, double to)
+{
+    segments_.clear();
+    // A file name kept in Windows-1252 bytes is shown as text.
+    fileError_ = { DecodeFromFile(FileName()), 0, {}, ReadFault::Unreadable, {} };
+    const int columnNumber = Column();
+    const std::string column = std::to_string(columnNumber);
+    ErrorCode fault = ProfileFault::None;
+    const NTextTable* file = FileTable(fault);
+    if (file == nullptr)
+        return fault;
+    const NTextTable& table = *file;
     const int r = table.RowCount();
     if (r <= 0) {
         fileError_.fault = ReadFault::Empty;

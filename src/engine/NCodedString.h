@@ -103,6 +103,9 @@ private:
     ProfileFault BuildListSegments();
     ErrorCode LoadFile(double from, double to);
     ErrorCode ReadFile(double from, double to);
+    // The file's table: the shared one, or the file read now into table_; null, with the fault
+    // in code and FileError() set, when it does not read or a line does not split.
+    const NTextTable* FileTable(ErrorCode& code);
     float SegmentValue(const Segment& s, double tau) const;
     // The hour column's rules on one data line (counted from 0, the header 0) of a file whose
     // first data line holds `fields` fields: ProfileFault::None, or the fault with FileError() set.

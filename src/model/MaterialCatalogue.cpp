@@ -10,6 +10,7 @@
 #include "model/OwnRecords.h"
 
 #include <array>
+#include <cstdint>
 #include <set>
 
 namespace quelvan {

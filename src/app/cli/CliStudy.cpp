@@ -53,14 +53,16 @@ std::optional<Shard> ReadShard(const std::string& text)
     return Shard { static_cast<std::size_t>(index), static_cast<std::size_t>(count) };
 }
 
-// The files a study reads: the projects given and the weather files their weeks read, which no
-// output may replace.
+// The files a study reads: the projects given, the weather files their weeks read and the
+// moisture check's climate file, which no output may replace.
 std::vector<std::string> FilesRead(const variants::VariantStudy& study,
-    const std::vector<std::string>& projectFiles, const std::string& weatherDirectory)
+    const std::vector<std::string>& projectFiles, const StudyCommandOptions& options)
 {
     std::vector<std::string> files = projectFiles;
+    if (options.moisture && !options.moistureOptions.climate.empty())
+        files.push_back(options.moistureOptions.climate);
     WeatherSearch search;
-    search.explicitDirectory = weatherDirectory;
+    search.explicitDirectory = options.weatherDirectory;
     for (std::size_t p = 0; p < study.Projects().size(); ++p) {
         if (const std::unique_ptr<KslDoc> doc = study.BaseProject(p)) {
             const std::vector<std::string> weather
@@ -113,6 +115,26 @@ bool MoistureOptionGiven(const MoistureCommandOptions& options)
     const moisture::InteriorChoice& i = options.interior;
     return !options.climate.empty() || i.relativeHumidity || i.humidityClass || i.vapourExcess
         || i.temperature;
+}
+
+// The figures a study computes: the week's, the year's with --annual, the moisture check with
+// --moisture and its climate file read once; nothing, the file's fault printed, when it does not
+// read.
+std::optional<variants::FigureOptions> FiguresOf(const StudyCommandOptions& options)
+{
+    variants::FigureOptions figures;
+    figures.annual = options.annual;
+    figures.weather.explicitDirectory = options.weatherDirectory;
+    if (options.moisture) {
+        variants::MoistureStudy moisture { options.moistureOptions.interior, std::nullopt };
+        if (!options.moistureOptions.climate.empty()) {
+            moisture.climate = ClimateFromFile(options.moistureOptions.climate);
+            if (!moisture.climate)
+                return std::nullopt;
+        }
+        figures.moisture = moisture;
+    }
+    return figures;
 }
 
 // Where the rows go: each line printed as it comes, or kept for the output file.
@@ -175,25 +197,13 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
         return UsageError(command,
             "--climate, --interior-rh, --humidity-class, --vapour-excess et "
             "--interior-temperature vont avec --moisture");
-    std::vector<std::string> filesRead = FilesRead(study, projectFiles, options.weatherDirectory);
-    if (options.moisture && !options.moistureOptions.climate.empty())
-        filesRead.push_back(options.moistureOptions.climate);
-    if (!OutputsAreSafe(filesRead, { options.output }, options.force)
+    if (!OutputsAreSafe(FilesRead(study, projectFiles, options), { options.output }, options.force)
         || !OutputFoldersAreWritable({ options.output }))
         return kExitFailure;
 
-    variants::FigureOptions figures;
-    figures.annual = options.annual;
-    figures.weather.explicitDirectory = options.weatherDirectory;
-    if (options.moisture) {
-        variants::MoistureStudy moisture { options.moistureOptions.interior, std::nullopt };
-        if (!options.moistureOptions.climate.empty()) {
-            moisture.climate = ClimateFromFile(options.moistureOptions.climate);
-            if (!moisture.climate)
-                return kExitFailure;
-        }
-        figures.moisture = moisture;
-    }
+    const std::optional<variants::FigureOptions> figures = FiguresOf(options);
+    if (!figures)
+        return kExitFailure;
     variants::RunOptions run;
     run.jobs = options.jobs.value_or(0);
     if (options.shard) {
@@ -210,7 +220,7 @@ int RunStudyCommand(const CLI::App& command, const variants::VariantStudy& study
             rows.Line(line);
     std::set<std::string> notesShown;
     std::size_t computed = 0, refused = 0;
-    variants::RunStudy(study, figures, run, [&](variants::VariantResult&& result) {
+    variants::RunStudy(study, *figures, run, [&](variants::VariantResult&& result) {
         for (const std::string& note : result.outcome.notes)
             if (notesShown.insert(note).second)
                 PrintError(note);
