@@ -6,6 +6,7 @@
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
 #include "ui/AnnualBalanceWindow.h"
+#include "ui/CondensationWindow.h"
 #include "ui/CalculationRunner.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/EditHistory.h"
@@ -257,6 +258,28 @@ int AmbianceRow(RecordListDlg& list, ProfileType temperature)
     return 1;
 }
 
+// The new project's wall (insulation inside) on the weather of Mâcon, a room of humidity class 3
+// at 20 °C: water gathers behind the glass wool in winter. The window at that size (one that
+// fits a 1024 × 768 screen, or a 1920 × 1080 one).
+void CaptureCondensation(Driver& d, const QString& name, QSize size)
+{
+    auto* exterior = d.View().findChild<QComboBox*>(QStringLiteral("c1007"));
+    exterior->setCurrentIndex(exterior->count() - 1);
+    KslDoc& doc = d.Window().Document();
+    doc.moisture.Append(std::make_unique<MoistureSettings>(
+        MoistureSettings { InteriorHumidity::HumidityClass, "3", "20" }));
+    d.Window().ShowCondensation();
+    CondensationWindow& window = *d.Window().CondensationRiskWindow();
+    window.resize(size);
+    window.Recompute();
+    for (int turn = 0; turn < 3000 && !window.IsUpToDate(); ++turn)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    d.Save(window, name);
+    window.close();
+    doc.moisture.Replace({});
+    exterior->setCurrentIndex(2);
+}
+
 struct Capture {
     const char* name;
     std::function<void(Driver&, const QString&)> take;
@@ -383,6 +406,10 @@ const Capture kCaptures[] = {
             d.Save(window, n);
             window.close();
         } },
+    { "condensation-window",
+        [](Driver& d, const QString& n) { CaptureCondensation(d, n, { 1000, 720 }); } },
+    { "condensation-window-1920",
+        [](Driver& d, const QString& n) { CaptureCondensation(d, n, { 1880, 1010 }); } },
     { "save-question",
         [](Driver& d, const QString& n) {
             d.OnQuestion([&](QMessageBox& box) {

@@ -8,6 +8,7 @@
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/CondensationWindow.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/EditHistory.h"
 #include "ui/FileDrop.h"
@@ -63,14 +64,8 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     });
     // The dynamic characteristics, the annual balance and the wall comparison follow the form
     // as it is typed.
-    connect(view_, &KslView::formEdited, this, [this] {
-        if (dynamicDialog_)
-            dynamicDialog_->Refresh();
-        if (annualWindow_)
-            annualWindow_->ProjectChanged();
-        if (comparisonWindow_)
-            comparisonWindow_->ProjectChanged();
-    });
+    connect(view_, &KslView::formEdited, this, &MainWindow::DataWindowsFollow);
+    connect(controller_, &ProjectController::moistureChanged, this, &MainWindow::DataWindowsFollow);
     connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
         dataMenu_->setEnabled(!calculation);
         UpdateModeIndicator();
@@ -247,6 +242,13 @@ void MainWindow::BuildDataMenu()
         {}, "Pertes et apports de la paroi mois par mois sur une année");
     AddAction(dataMenu_, "Com&parer des parois...", "actionCompareWalls",
         &MainWindow::ShowWallComparison, {}, "Valeurs et semaines de plusieurs parois côte à côte");
+    AddAction(dataMenu_, "Risque de c&ondensation...", "actionCondensation",
+        &MainWindow::ShowCondensation, {},
+        "Condensation dans la paroi mois par mois (diagramme de Glaser) et moisissure en surface");
+    AddAction(
+        dataMenu_, "&Humidité intérieure...", "actionInteriorHumidity",
+        [this] { controller_->InteriorHumidity(); }, {},
+        "Humidité et température intérieures de la vérification de condensation");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -354,12 +356,7 @@ void MainWindow::UpdateRecentMenu()
 void MainWindow::AfterDocumentChange()
 {
     view_->DocumentChanged();
-    if (dynamicDialog_)
-        dynamicDialog_->Refresh();
-    if (annualWindow_)
-        annualWindow_->ProjectChanged();
-    if (comparisonWindow_)
-        comparisonWindow_->ProjectChanged();
+    DataWindowsFollow();
     UpdateTitle();
 }
 
@@ -416,66 +413,6 @@ void MainWindow::About()
 DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
 {
     return dynamicDialog_.data();
-}
-
-void MainWindow::ShowDynamicCharacteristics()
-{
-    if (!dynamicDialog_) {
-        dynamicDialog_ = new DynamicCharacteristicsDialog(
-            *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
-        dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*dynamicDialog_, QStringLiteral("CaracteristiquesDynamiques"), Placement::Beside);
-    }
-    dynamicDialog_->Refresh();
-    dynamicDialog_->show();
-    dynamicDialog_->raise();
-    dynamicDialog_->activateWindow();
-}
-
-AnnualBalanceWindow* MainWindow::AnnualWindow() const
-{
-    return annualWindow_.data();
-}
-
-void MainWindow::ShowAnnualBalance()
-{
-    if (!annualWindow_) {
-        annualWindow_ = new AnnualBalanceWindow(
-            *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
-        annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
-        MakeOrdinaryWindow(*annualWindow_);
-    }
-    annualWindow_->show();
-    annualWindow_->raise();
-    annualWindow_->activateWindow();
-    annualWindow_->Recompute();
-}
-
-WallComparisonWindow* MainWindow::ComparisonWindow() const
-{
-    return comparisonWindow_.data();
-}
-
-void MainWindow::ShowWallComparison()
-{
-    if (!comparisonWindow_) {
-        comparisonWindow_ = new WallComparisonWindow(
-            [this] {
-                std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
-                if (project)
-                    project->StoreFormValues(view_->FormValuesShown());
-                return project;
-            },
-            *prompter_, this);
-        comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*comparisonWindow_, QStringLiteral("ComparaisonParois"), Placement::Beside);
-        MakeOrdinaryWindow(*comparisonWindow_);
-    }
-    comparisonWindow_->show();
-    comparisonWindow_->raise();
-    comparisonWindow_->activateWindow();
-    comparisonWindow_->Recompute();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -7,20 +7,12 @@
 #include "app/cli/CliCondensationJson.h"
 #include "app/cli/CliPrint.h"
 
-#include "core/Messages.h"
-#include "core/MoistureMessages.h"
-#include "core/NumberText.h"
-#include "core/TextFile.h"
 #include "engine/CalculationInputs.h"
 #include "engine/WeatherFiles.h"
-#include "engine/annual/AnnualBalance.h"
 #include "engine/moisture/MoistureBounds.h"
-#include "engine/moisture/MoistureText.h"
-#include "engine/moisture/SurfaceHumidity.h"
-#include "engine/moisture/WeatherHumidity.h"
+#include "engine/moisture/MoistureStudy.h"
 #include "model/KslDoc.h"
 
-#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -43,152 +35,34 @@ struct CondensationOptions {
     bool force = false;
 };
 
-// The interior temperature: the option, else the project's setting, else the mean of the
-// interior ambiance when its profile gives one without a calculation.
-std::optional<double> InteriorTemperature(const KslDoc& doc, const CondensationOptions& options)
-{
-    if (options.interiorTemperature)
-        return options.interiorTemperature;
-    float value = 0.0F;
-    if (!doc.moisture.IsEmpty() && ParseFloat(doc.moisture.At(0).interiorTemperature, value))
-        return value;
-    const CBCData* interior = doc.SelectedAmbiance(Side::Interior);
-    if (interior == nullptr)
-        return std::nullopt;
-    const ProfileData& p = interior->temperature;
-    if (p.type == ProfileType::Constant)
-        return FloatValue(p.values[1]);
-    if (p.type == ProfileType::Sinusoid)
-        return (FloatValue(p.values[0]) + FloatValue(p.values[1])) / 2.0;
-    return std::nullopt;
-}
-
-// The interior humidity: an option, else the project's setting, else 50 %.
-std::optional<InteriorModel> Interior(const KslDoc& doc, const CondensationOptions& options)
-{
-    const std::optional<double> theta = InteriorTemperature(doc, options);
-    if (!theta) {
-        PrintError(msg::kInteriorTemperatureNeeded);
-        return std::nullopt;
-    }
-    InteriorModel model { InteriorHumidity::RelativeHumidity, 50.0, *theta };
-    if (options.interiorRh) {
-        model.value = *options.interiorRh;
-    } else if (options.humidityClass) {
-        model = { InteriorHumidity::HumidityClass, std::round(*options.humidityClass), *theta };
-    } else if (options.vapourExcess) {
-        model = { InteriorHumidity::VapourExcess, *options.vapourExcess, *theta };
-    } else if (!doc.moisture.IsEmpty()) {
-        model.mode = doc.moisture.At(0).mode;
-        model.value = InteriorHumidityValue(doc.moisture.At(0)).value_or(50.0);
-    }
-    return model;
-}
-
-std::optional<ExteriorYear> ClimateFromFile(const std::string& path)
-{
-    const TextFileRead read = ReadTextFile(path);
-    if (!read.text) {
-        PrintError(std::string(msg::kClimateFile) + " : " + path + " : "
-            + std::string(ReadFaultText(read.fault)));
-        return std::nullopt;
-    }
-    std::string error;
-    const std::optional<ExteriorYear> year = ParseMonthlyClimate(read.text->lines, &error);
-    if (!year)
-        PrintError(path + " : " + error);
-    return year;
-}
-
-// The weather file of the exterior ambiance, found as the run finds it.
-std::optional<std::string> ExteriorWeatherFile(
-    const KslDoc& doc, const CondensationOptions& options)
-{
-    const CBCData* exterior = doc.SelectedAmbiance(Side::Exterior);
-    if (exterior == nullptr || !exterior->weatherFlag) {
-        PrintError(msg::kExteriorNotWeather);
-        return std::nullopt;
-    }
-    WeatherSearch search;
-    search.explicitDirectory = options.weatherDirectory;
-    search.projectDirectory = std::filesystem::path(options.project).parent_path().string();
-    for (const WeatherStation& station : doc.stations)
-        search.stationFiles[station.index] = station.fileName;
-    const std::string name = WeatherFileName(exterior->cityIndex, search);
-    std::optional<std::string> path = FindWeatherFile(name, search);
-    if (!path)
-        PrintError(std::string(msg::kWeatherReadError) + " : " + name + " : "
-            + std::string(ReadFaultText(ReadFault::NotFound)));
-    return path;
-}
-
-// The hours of the inner surface above 80 %: the annual balance of the project (fine mode) gives
-// the hourly surface temperature. Prints the balance's message and gives nothing when it fails.
-std::optional<SurfaceHumidityHours> SurfaceHours(const KslDoc& doc,
-    const CondensationOptions& options, const HourlyHumidity& exterior,
-    const InteriorModel& interior)
-{
-    WeatherSearch search;
-    search.explicitDirectory = options.weatherDirectory;
-    const CalculationInputs inputs = InputsFromDocument(doc, search);
-    std::string error;
-    const std::optional<annual::AnnualProblem> problem
-        = annual::PrepareAnnualBalance(doc, inputs, CalculationMode::Fine, &error);
-    const std::optional<annual::AnnualBalanceResult> year
-        = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
-    if (!year) {
-        PrintError(error.empty() ? msg::kInternalError : error);
-        return std::nullopt;
-    }
-    return CountSurfaceHumidity(year->hours, exterior, interior);
-}
-
 int Condensation(const CondensationOptions& options)
 {
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
-    std::string error;
-    const std::optional<MoistureWall> wall = MoistureWallFromProject(doc, &error);
-    if (!wall) {
-        PrintError(error);
+    WeatherSearch search;
+    search.explicitDirectory = options.weatherDirectory;
+    search.projectDirectory = std::filesystem::path(options.project).parent_path().string();
+    const StudyRequest request { options.interiorRh, options.humidityClass, options.vapourExcess,
+        options.interiorTemperature, options.climate, options.fine };
+    const StudyOutcome outcome = RunStudy(doc, InputsFromDocument(doc, search), request);
+    if (!outcome.study) {
+        PrintError(outcome.message);
         return kExitFailure;
     }
-    const std::optional<InteriorModel> interior = Interior(doc, options);
-    if (!interior)
-        return kExitFailure;
-    std::optional<ExteriorYear> exterior;
-    std::optional<SurfaceHumidityHours> surface;
-    if (!options.climate.empty()) {
-        exterior = ClimateFromFile(options.climate);
-    } else if (const std::optional<std::string> path = ExteriorWeatherFile(doc, options)) {
-        const std::optional<HourlyHumidity> hours = ReadHourlyHumidity(*path, &error);
-        if (!hours) {
-            PrintError(error);
-            return kExitFailure;
-        }
-        exterior = MonthlyMeans(hours->thetaC, hours->rhPct);
-        surface = SurfaceHours(doc, options, *hours, *interior);
-        if (!surface)
-            return kExitFailure;
-    }
-    if (!exterior)
-        return kExitFailure;
-    const YearClimate climate = ResolveClimate(*exterior, *interior);
-    const CondensationResult result = CheckCondensation(*wall, climate, { options.fine, 0.05 });
-    const MouldResult mould = CheckMould(*wall, climate);
+    const Study& study = *outcome.study;
     if (options.json) {
-        PrintLines(CondensationJson(result, mould, surface, options.fine));
+        PrintLines(CondensationJson(study.condensation, study.mould, study.surface, options.fine));
         return kExitOk;
     }
-    for (const std::string& line : CondensationTableLines(result))
+    for (const std::string& line : CondensationTableLines(study.condensation))
         PrintLine(line);
     PrintLine("");
-    for (const std::string& line : MouldTableLines(mould))
+    for (const std::string& line : MouldTableLines(study.mould))
         PrintLine(line);
-    if (surface) {
+    if (study.surface) {
         PrintLine("");
-        for (const std::string& line : SurfaceHumidityLines(*surface))
+        for (const std::string& line : SurfaceHumidityLines(*study.surface))
             PrintLine(line);
     }
     return kExitOk;
