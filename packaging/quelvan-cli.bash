@@ -13,6 +13,7 @@ _quelvan_cli_options()
         annual) echo "--weather-dir --standard --json --hourly --force" ;;
         condensation) echo "--weather-dir --climate --interior-rh --humidity-class --vapour-excess
             --interior-temperature --fine --json --force" ;;
+        materials) echo "--search --json" ;;
         compare) echo "--force --annual --jobs --shard --json --csv -o --weather-dir" ;;
         sweep) echo "--layer --thickness --material --reverse --azimuth --force --annual --jobs
             --shard --json --csv -o --weather-dir" ;;
@@ -47,7 +48,7 @@ _quelvan_cli()
             if [[ $cur == -* && -z $command ]]; then
                 COMPREPLY=($(compgen -W "--help --version" -- "$cur"))
             else
-                COMPREPLY=($(compgen -W "new check run dynamic annual condensation compare sweep
+                COMPREPLY=($(compgen -W "new check run dynamic annual condensation materials compare sweep
                     weather render report validate help" -- "$cur"))
             fi
             return
@@ -94,7 +95,7 @@ _quelvan_cli()
             ;;
         --period | --jobs | --shard | --layer | --thickness | --material | --azimuth | --size | \
             --parts | --date | --interior-rh | --humidity-class | --vapour-excess | \
-            --interior-temperature)
+            --interior-temperature | --search)
             return
             ;;
     esac
@@ -105,7 +106,7 @@ _quelvan_cli()
     fi
     case $command in
         "weather import") _filedir epw ;;
-        "weather generate" | validate) ;;
+        "weather generate" | validate | materials) ;;
         *) _filedir ksl ;;
     esac
 } &&

@@ -26,9 +26,12 @@ fail() {
 # so that only the installed folder can serve.
 build_weather=$repository/build/release/data/weather
 hidden_weather=$build_weather.hidden-by-package-check
+build_materials=$repository/build/release/data/materials
+hidden_materials=$build_materials.hidden-by-package-check
 work=$(mktemp -d)
 cleanup() {
     [ -d "$hidden_weather" ] && mv "$hidden_weather" "$build_weather"
+    [ -d "$hidden_materials" ] && mv "$hidden_materials" "$build_materials"
     if dpkg-query -W -f='${Status}' quelvan 2>/dev/null | grep -q 'install ok installed'; then
         "${sudo_cmd[@]}" apt-get purge -y -qq quelvan >/dev/null || true
     fi
@@ -44,6 +47,7 @@ dpkg-query -W -f='${Status}\n' quelvan | grep -q 'install ok installed' || fail 
 version=$(dpkg-query -W -f='${Version}' quelvan)
 dpkg-query -L quelvan >"$work/files"
 [ -d "$build_weather" ] && mv "$build_weather" "$hidden_weather"
+[ -d "$build_materials" ] && mv "$build_materials" "$hidden_materials"
 
 echo "== quelvan-cli from an empty folder"
 mkdir "$work/user" "$work/home"
@@ -66,6 +70,9 @@ quelvan-cli report mur.ksl -o rapport.pdf
 file rapport.pdf | grep -q 'PDF document' || fail "report wrote no PDF"
 pdftotext rapport.pdf - | grep -q 'Quelvan 1.20a' || fail "the report's footer is missing"
 ls -l mur.ksl mur.res annuel.json rapport.pdf
+# The catalogue of materials is found in the installed folder only.
+quelvan-cli materials --search pare-vapeur | grep -q 'Pare-vapeur renforcé' \
+    || fail "materials does not list the installed catalogue"
 
 echo "== desktop files"
 desktop-file-validate /usr/share/applications/quelvan.desktop

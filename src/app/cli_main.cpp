@@ -13,6 +13,7 @@ int main(int argc, char** argv)
         quelvan::cli::DeclareDynamic,
         quelvan::cli::DeclareAnnual,
         quelvan::cli::DeclareCondensation,
+        quelvan::cli::DeclareMaterials,
         quelvan::cli::DeclareCompare,
         quelvan::cli::DeclareSweep,
         quelvan::cli::DeclareWeather,

@@ -36,6 +36,11 @@ inline constexpr Bounds kConductivity { 0.001, 1000.0, "W/m.K" };
 inline constexpr Bounds kCellConductance { 0.0, 1e9, "W/m².K", true };
 inline constexpr Bounds kDensity { 0.0, 25000.0, "kg/m³" };
 inline constexpr Bounds kCapacity { 0.0, 100000.0, "J/kg.K" };
+// Water-vapour resistance of a material: μ from still air (1) to vapour-tight (10⁷, the value
+// the moisture check gives metal), s_d of a membrane from a tenth of a millimetre of air to far
+// beyond any vapour barrier.
+inline constexpr Bounds kVapourFactor { 1.0, 1e7, "" };
+inline constexpr Bounds kEquivalentAirLayer { 1e-4, 1e5, "m" };
 inline constexpr Bounds kSurfaceResistance { 0.0, 10.0, "m².K/W" };
 inline constexpr Bounds kAbsorption { 0.0, 1.0, "" };
 // Ambiances. The air of a test may be a fire-resistance furnace (above 1100 °C after four hours).

@@ -12,9 +12,11 @@ inline constexpr const char* kWallJsonPositive = "nombre positif attendu";
 inline constexpr const char* kWallJsonNumber = "nombre attendu";
 inline constexpr const char* kWallJsonName = "nom non vide attendu";
 inline constexpr const char* kWallJsonMaterial
-    = "nom d'un matériau intégré ou objet (name, lambda_w_mk, rho_kg_m3, c_j_kgk, mu ou sd_m) "
-      "attendu";
+    = "nom d'un matériau intégré ou du catalogue, ou objet (name, lambda_w_mk, rho_kg_m3, "
+      "c_j_kgk, mu ou sd_m) attendu";
 inline constexpr const char* kWallJsonUnknownMaterial = "matériau inconnu";
+inline constexpr const char* kWallJsonNoCatalogue
+    = "matériau inconnu (le catalogue des matériaux n'a pas pu être lu)";
 inline constexpr const char* kWallJsonVapour = "mu ou sd_m attendu (l'un des deux)";
 inline constexpr const char* kWallJsonTwice = "matériau déjà décrit avec d'autres valeurs";
 inline constexpr const char* kWallJsonUnknownKey = "clé inconnue";

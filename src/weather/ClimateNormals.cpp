@@ -1,10 +1,10 @@
 #include "weather/ClimateNormals.h"
 
+#include "core/CsvLine.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
-#include "weather/CsvLine.h"
 
 #include <algorithm>
 #include <cmath>

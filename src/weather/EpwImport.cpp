@@ -1,12 +1,12 @@
 #include "weather/EpwImport.h"
 
 #include "core/Angles.h"
+#include "core/CsvLine.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
-#include "weather/CsvLine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 // The moisture check's two optional sections: μ / s_d given to materials and the interior
 // humidity. Written only when set, read back byte for byte, refused where a line is wrong.
 #include "model/KslDoc.h"
+#include "model/MaterialCatalogue.h"
 #include "persistence/ProjectFile.h"
 
 #include "persistence/ProjectTestSupport.h"
@@ -140,6 +141,46 @@ INSTANTIATE_TEST_SUITE_P(Lines, MoistureLineTest,
             "UnknownKind", "H=", "H=3 V=           3 T=           -", "H=", ReadFault::OutOfRange },
         MoistureSpoiler { "TemperatureNotANumber", "H=", "H=1 V=           3 T=        tiède",
             "T=", ReadFault::NotANumber }));
+
+// A material of the catalogue added to a project, saved and read back keeps every value: its
+// name, λ, ρ and c as the catalogue writes them, and its μ or s_d.
+TEST(ProjectMoisture, CatalogueMaterialReadsBackWithEveryValue)
+{
+    std::string error;
+    const auto entries = ParseCatalogue(
+        { "name_fr,family_fr,lambda_W_mK,rho_kg_m3,c_J_kgK,mu_dry,mu_wet,sd_m,source,note,defaults",
+            "\"Laine de verre légère (rouleau, 10–15 kg/m³)\",Isolants "
+            "minéraux,0.043,12,840,1,,,,,",
+            "Pare-vapeur (NF DTU 31.2 ; Sd ≥ 18 m),Membranes,0.33,920,2200,,,18,,,lambda_W_mK",
+            "Brique silico-calcaire (1800 kg/m³),Maçonneries,0.99,1800,1000,25,5,,,,c_J_kgK" },
+        &error);
+    ASSERT_TRUE(entries.has_value()) << error;
+    TempFolder folder;
+    KslDoc written;
+    for (const CatalogueEntry& entry : *entries) {
+        ASSERT_NE(AddCatalogueMaterial(written, entry), nullptr);
+    }
+    ASSERT_EQ(WriteProjectFile(written, folder.File("catalogue.ksl")), WriteResult::Ok);
+    KslDoc read;
+    ASSERT_EQ(ReadProjectFile(read, folder.File("catalogue.ksl")), Failure::None);
+    std::string difference;
+    EXPECT_TRUE(SameProjectData(written, read, &difference)) << difference;
+    for (const CatalogueEntry& entry : *entries) {
+        SCOPED_TRACE(entry.name);
+        const CMaterial* material = read.FindMaterialByName(entry.name);
+        ASSERT_NE(material, nullptr);
+        EXPECT_EQ(material->Conductivity(), entry.conductivity);
+        EXPECT_EQ(material->Density(), entry.density);
+        EXPECT_EQ(material->Capacity(), entry.capacity);
+        const MaterialVapour* vapour = VapourRecordOf(read, material->LibraryIndex());
+        ASSERT_NE(vapour, nullptr);
+        EXPECT_EQ(vapour->mu, entry.mu);
+        EXPECT_EQ(vapour->sd, entry.sd);
+    }
+    EXPECT_DOUBLE_EQ(
+        VapourOf(read, *read.FindMaterialByName(entries->at(1).name))->Sd(0.001), 18.0);
+    EXPECT_DOUBLE_EQ(VapourOf(read, *read.FindMaterialByName(entries->at(2).name))->Sd(0.2), 5.0);
+}
 
 } // namespace
 } // namespace quelvan

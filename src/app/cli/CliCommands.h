@@ -12,6 +12,7 @@ void DeclareRun(CommandLine& commands);
 void DeclareDynamic(CommandLine& commands);
 void DeclareAnnual(CommandLine& commands);
 void DeclareCondensation(CommandLine& commands);
+void DeclareMaterials(CommandLine& commands);
 void DeclareCompare(CommandLine& commands);
 void DeclareSweep(CommandLine& commands);
 void DeclareWeather(CommandLine& commands);

@@ -10,9 +10,11 @@
 #include "core/TextFile.h"
 #include "core/WallJsonMessages.h"
 #include "engine/DynamicCharacteristicsText.h"
+#include "engine/InstalledData.h"
 #include "engine/SiWall.h"
 #include "engine/SurfacePrecision.h"
 #include "model/KslDoc.h"
+#include "model/MaterialCatalogue.h"
 #include "model/WallCheck.h"
 #include "model/WallTables.h"
 #include "persistence/ProjectFile.h"
@@ -38,6 +40,16 @@ template <size_t N> std::string Label(const std::array<AngleEntry, N>& table, in
                                                      : "?";
 }
 
+// The catalogue of materials a wall description may name; null when it is not found or does not
+// read (a layer naming one of its materials is then refused).
+std::unique_ptr<std::vector<CatalogueEntry>> Catalogue()
+{
+    const std::optional<std::string> path = FindMaterialCatalogue();
+    std::optional<std::vector<CatalogueEntry>> entries
+        = path ? ReadCatalogueFile(*path, nullptr) : std::nullopt;
+    return entries ? std::make_unique<std::vector<CatalogueEntry>>(std::move(*entries)) : nullptr;
+}
+
 // The wall of a JSON description in place of a new project's wall; prints the fault and gives
 // false when the file does not read, is not JSON, does not describe a wall or gives a wall the
 // calculation refuses.
@@ -56,7 +68,7 @@ bool ReadWallDescription(KslDoc& doc, const std::string& wallPath)
     std::string error;
     if (description.is_discarded()) {
         error = msg::kWallJsonSyntax;
-    } else if (ApplyWallDescription(doc, description, &error)) {
+    } else if (ApplyWallDescription(doc, description, Catalogue().get(), &error)) {
         const WallCheck verdict = CheckWall(doc.layers, doc.surfaces);
         if (verdict.Passed())
             return true;

@@ -7,6 +7,7 @@
 #include "app/cli/CliPrint.h"
 
 #include "core/Messages.h"
+#include "engine/InstalledData.h"
 #include "engine/WeatherFiles.h"
 #include "model/CBCData.h"
 #include "weather/ClimateNormals.h"
@@ -47,24 +48,7 @@ std::optional<std::string> NormalsPath(const std::string& given)
 {
     if (!given.empty())
         return given;
-    std::vector<std::string> candidates;
-    if (const std::string installed = WeatherDirectoryBesideProgram(); !installed.empty())
-        candidates.push_back(
-            InFolder(std::filesystem::path(installed) / ".." / "climate", "normals.csv"));
-#ifdef QUELVAN_INSTALLED_WEATHER_DIR
-    candidates.push_back(InFolder(
-        std::filesystem::path(QUELVAN_INSTALLED_WEATHER_DIR) / ".." / "climate", "normals.csv"));
-#endif
-#ifdef QUELVAN_BUILD_WEATHER_DIR
-    candidates.push_back(InFolder(
-        std::filesystem::path(QUELVAN_BUILD_WEATHER_DIR) / ".." / "climate", "normals.csv"));
-#endif
-    for (const std::string& path : candidates) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(path, error))
-            return path;
-    }
-    return std::nullopt;
+    return FindInstalledDataFile("climate", "normals.csv");
 }
 
 // Index in the city list of a name typed by the user ("Mâcon", "macon", "La Rochelle").

@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/WallJsonMessages.h"
 #include "model/KslDoc.h"
+#include "model/MaterialCatalogue.h"
 #include "model/OwnRecords.h"
 #include "model/WallTables.h"
 
@@ -94,7 +95,28 @@ const CMaterial& OwnMaterial(KslDoc& doc, const Json& m, const std::string& path
     return added;
 }
 
-void AddLayer(KslDoc& doc, const Json& layer, const std::string& path)
+// A material named by a layer: the project's (a built-in one, or one added before), else the
+// catalogue's, added to the project's library.
+const CMaterial& NamedMaterial(KslDoc& doc, const std::string& name,
+    const std::vector<CatalogueEntry>* catalogue, const std::string& path)
+{
+    if (const CMaterial* known = doc.FindMaterialByName(name))
+        return *known;
+    const CatalogueEntry* entry
+        = catalogue != nullptr ? FindCatalogueEntry(*catalogue, name) : nullptr;
+    if (entry == nullptr)
+        Refuse(
+            path, catalogue != nullptr ? msg::kWallJsonUnknownMaterial : msg::kWallJsonNoCatalogue);
+    if (const CMaterial* added = doc.FindMaterialByName(entry->name))
+        return *added;
+    const CMaterial* added = AddCatalogueMaterial(doc, *entry);
+    if (added == nullptr)
+        Refuse(path, msg::kWallJsonTooMany);
+    return *added;
+}
+
+void AddLayer(KslDoc& doc, const Json& layer, const std::vector<CatalogueEntry>* catalogue,
+    const std::string& path)
 {
     if (!layer.is_object())
         Refuse(path, msg::kWallJsonObject);
@@ -105,9 +127,7 @@ void AddLayer(KslDoc& doc, const Json& layer, const std::string& path)
     const Json& material = layer.at("material");
     const CMaterial* chosen = nullptr;
     if (material.is_string()) {
-        chosen = doc.FindMaterialByName(material.get<std::string>());
-        if (chosen == nullptr)
-            Refuse(path + ".material", msg::kWallJsonUnknownMaterial);
+        chosen = &NamedMaterial(doc, material.get<std::string>(), catalogue, path + ".material");
     } else if (material.is_object()) {
         chosen = &OwnMaterial(doc, material, path + ".material");
     } else {
@@ -148,7 +168,8 @@ void ApplyPlacement(KslDoc& doc, const Json& d)
 
 } // namespace
 
-bool ApplyWallDescription(KslDoc& doc, const Json& d, std::string* error)
+bool ApplyWallDescription(
+    KslDoc& doc, const Json& d, const std::vector<CatalogueEntry>* catalogue, std::string* error)
 {
     try {
         if (!d.is_object())
@@ -161,7 +182,7 @@ bool ApplyWallDescription(KslDoc& doc, const Json& d, std::string* error)
         doc.layers.Clear();
         const Json& layers = d.at("layers");
         for (std::size_t k = 0; k < layers.size(); ++k)
-            AddLayer(doc, layers[k], "layers[" + std::to_string(k) + "]");
+            AddLayer(doc, layers[k], catalogue, "layers[" + std::to_string(k) + "]");
         ApplyPlacement(doc, d);
         return true;
     } catch (const Fault& fault) {

@@ -1,4 +1,4 @@
-#include "weather/CsvLine.h"
+#include "core/CsvLine.h"
 
 #include "core/NumberText.h"
 #include "core/TextTrim.h"
