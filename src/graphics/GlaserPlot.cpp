@@ -136,14 +136,14 @@ void GlaserPlot::AddCondensing(const moisture::DiagramData& data)
         dot->SetColour(ColourOf(kCondensationColour));
         Keep(chart_.AddShape(std::move(dot)));
         // The month's amount under the dot, inside the plot.
-        const int left = std::clamp(x - kAmountWidth / 2, chart_.PlotOrigin().x,
-            chart_.PlotCorner().x - kAmountWidth);
+        const int left = std::clamp(
+            x - kAmountWidth / 2, chart_.PlotOrigin().x, chart_.PlotCorner().x - kAmountWidth);
         const int labelTop = std::max(y - 2 * radius, WorldY(range_.bottom) + layout_.labelHeight);
-        NShpText& amount = chart_.AddText({ left, labelTop, left + kAmountWidth,
-                                              labelTop - layout_.labelHeight },
-            kPaletteBlack, 1, {}, -1, false);
-        amount.SetText((c.netGPerM2 > 0.0 ? "+" : "") + moisture::GroupedGrams(c.netGPerM2)
-            + " g/m²");
+        NShpText& amount = chart_.AddText(
+            { left, labelTop, left + kAmountWidth, labelTop - layout_.labelHeight }, kPaletteBlack,
+            1, {}, -1, false);
+        amount.SetText(
+            (c.netGPerM2 > 0.0 ? "+" : "") + moisture::GroupedGrams(c.netGPerM2) + " g/m²");
         amount.SetAlignment(TextAlign::Centre, TextAlign::Start);
         Keep(amount);
         showsCondensing_ = true;
@@ -174,8 +174,8 @@ void GlaserPlot::Show(const moisture::DiagramData& data)
         NShpPolyLine& line = chart_.AddPolyLine();
         line.SetColour(ColourOf(colour));
         for (const moisture::DiagramPoint& p : points)
-            line.Points().push_back({ float(WorldX(p.x)),
-                float(WorldY(saturation ? p.psatPa : p.pPa)) });
+            line.Points().push_back(
+                { float(WorldX(p.x)), float(WorldY(saturation ? p.psatPa : p.pPa)) });
         Keep(line);
     };
     curve(data.saturation, true, kSaturationColour);
@@ -195,10 +195,9 @@ void GlaserPlot::Draw(QPainter& painter, const QRect& area)
 
 std::vector<LegendEntry> GlaserPlot::Legend() const
 {
-    std::vector<LegendEntry> entries {
-        { LegendEntry::Swatch::Line, kSaturationColour, "Pression de saturation psat" },
-        { LegendEntry::Swatch::Line, kPressureColour, "Pression partielle de vapeur p" }
-    };
+    std::vector<LegendEntry> entries { { LegendEntry::Swatch::Line, kSaturationColour,
+                                           "Pression de saturation psat" },
+        { LegendEntry::Swatch::Line, kPressureColour, "Pression partielle de vapeur p" } };
     if (showsCondensing_)
         entries.push_back({ LegendEntry::Swatch::Dot, kCondensationColour,
             "Interface en condensation (eau du mois)" });

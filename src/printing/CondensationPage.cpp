@@ -41,8 +41,8 @@ int DrawWrapped(QPainter& painter, const QRect& box, const std::string& text, bo
     painter.setFont(CaptionFont(bold));
     QRect used;
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-        graphics::ToQString(text), &used);
+    painter.drawText(
+        box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, graphics::ToQString(text), &used);
     return used.height();
 }
 
@@ -80,8 +80,8 @@ graphics::NGridTable CondensationTable(const CondensationResult& result, int wid
     return table;
 }
 
-void DrawCondensationPage(QPainter& painter, const QRect& body,
-    const std::optional<Study>& study, const std::string& refusal)
+void DrawCondensationPage(QPainter& painter, const QRect& body, const std::optional<Study>& study,
+    const std::string& refusal)
 {
     painter.save();
     int y = body.top() + kBodyTopGap;
@@ -113,16 +113,16 @@ void DrawCondensationPage(QPainter& painter, const QRect& body,
     glaser.Show(DiagramOf(s.wall, s.condensation, month, DiagramAxis::Sd));
     glaser.Draw(painter, plot);
     painter.setFont(FooterFont());
-    graphics::DrawLegend(painter, QRect(plot.left(), plot.bottom() + kGap / 4, half, legendHeight),
-        glaser.Legend());
+    graphics::DrawLegend(
+        painter, QRect(plot.left(), plot.bottom() + kGap / 4, half, legendHeight), glaser.Legend());
     DrawWrapped(painter,
         QRect(plot.left(), plot.bottom() + kGap / 4 + legendHeight, half, 2 * bottomText),
         "Diagramme de " + MonthName(month) + ". " + LayerKeyText(s.wall), false);
 
     const int right = body.left() + half + kGap;
     int ty = y;
-    ty += DrawWrapped(painter, QRect(right, ty, half, body.height()), VerdictSentence(s.condensation),
-        false);
+    ty += DrawWrapped(
+        painter, QRect(right, ty, half, body.height()), VerdictSentence(s.condensation), false);
     const int rows = static_cast<int>(s.condensation.months.size()) + 3;
     const int rowHeight = std::clamp((plotHeight - (ty - y)) / rows, kMinRowHeight, kMaxRowHeight);
     graphics::NGridTable table = CondensationTable(s.condensation, half, rowHeight);

@@ -53,7 +53,8 @@ CatalogueDialog::CatalogueDialog(std::vector<CatalogueEntry> entries, QWidget* p
     setWindowTitle(QStringLiteral("Catalogue de matériaux"));
     auto* layout = new QVBoxLayout(this);
     search_->setObjectName(QStringLiteral("search"));
-    search_->setPlaceholderText(QStringLiteral("Rechercher par nom ou famille (ex. : laine, béton, pare-vapeur)"));
+    search_->setPlaceholderText(
+        QStringLiteral("Rechercher par nom ou famille (ex. : laine, béton, pare-vapeur)"));
     search_->setClearButtonEnabled(true);
     layout->addWidget(search_);
     table_->setObjectName(QStringLiteral("entries"));

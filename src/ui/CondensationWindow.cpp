@@ -92,7 +92,7 @@ void CondensationWindow::BuildControls()
     humidity->setObjectName(QStringLiteral("interiorHumidity"));
     auto* climate = new QPushButton(QStringLiteral("Climat &mensuel..."), this);
     climate->setObjectName(QStringLiteral("climateFile"));
-    weatherClimate_ = new QPushButton(QStringLiteral("Climat du fichier &météo"), this);
+    weatherClimate_ = new QPushButton(QStringLiteral("Climat du &fichier météo"), this);
     weatherClimate_->setObjectName(QStringLiteral("weatherClimate"));
     weatherClimate_->setEnabled(false);
     for (QPushButton* b : { humidity, climate, weatherClimate_ }) {
@@ -144,8 +144,8 @@ void CondensationWindow::BuildTableAndCharts()
     mould_ = WrappedLabel(QStringLiteral("mould"), this);
     bottom->addWidget(mould_, 1);
     hoursChart_ = new LegendedChart([this](QPainter& p, const QRect& r) { hours_->Draw(p, r); },
-        graphics::SurfaceHoursPlot::Legend, kLegendHeight, QStringLiteral("hoursChart"),
-        kHoursSize, this);
+        graphics::SurfaceHoursPlot::Legend, kLegendHeight, QStringLiteral("hoursChart"), kHoursSize,
+        this);
     hoursChart_->hide();
     bottom->addWidget(hoursChart_, 1);
     outer->addLayout(bottom);

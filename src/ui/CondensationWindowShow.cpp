@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace quelvan::ui {
 
 namespace {
@@ -79,10 +81,10 @@ void CondensationWindow::ShowStudy(StudyOutcome outcome)
     study_ = std::move(outcome.study);
     const moisture::Study& s = *study_;
     verdict_->setText(ToQ(PlainVerdict(s.condensation)));
-    source_->setText(QStringLiteral("Climat : %1. Intérieur : %2. U = %3 W/m².K, S_T = %4 m.")
-                         .arg(ToQ(ClimateSourceText(s.source)), ToQ(InteriorText(s.interior)),
-                             ToQ(Fixed(s.condensation.uValue, 3)),
-                             ToQ(Fixed(s.condensation.totalSd, 2))));
+    source_->setText(
+        QStringLiteral("Climat : %1. Intérieur : %2. U = %3 W/m².K, S_T = %4 m.")
+            .arg(ToQ(ClimateSourceText(s.source)), ToQ(InteriorText(s.interior)),
+                ToQ(Fixed(s.condensation.uValue, 3)), ToQ(Fixed(s.condensation.totalSd, 2))));
     summary_->setText(ToQ(VerdictSentence(s.condensation)));
     layerKey_->setText(ToQ(LayerKeyText(s.wall)));
     mould_->setText(ToQ(MouldSentence(s.mould)));
@@ -155,8 +157,8 @@ void CondensationWindow::CopyTable() const
     QStringList lines { verdict_->text(), summary_->text() };
     QStringList heading;
     for (int c = 0; c < table_->columnCount(); ++c)
-        heading << table_->horizontalHeaderItem(c)->text().replace(QLatin1Char('\n'),
-            QLatin1Char(' '));
+        heading << table_->horizontalHeaderItem(c)->text().replace(
+            QLatin1Char('\n'), QLatin1Char(' '));
     lines << heading.join(QLatin1Char('\t'));
     for (int row = 0; row < table_->rowCount(); ++row) {
         QStringList cells;
@@ -204,8 +206,9 @@ void CondensationWindow::ExportDiagram()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     DiagramImage({ 1200, 800 }).save(&buffer, "PNG");
-    if (!WriteFileAtomically(target, std::string_view(bytes.constData(), bytes.size())))
-        prompter_.Message(this, QStringLiteral("Le diagramme n'a pas pu être écrit : %1").arg(ToQ(target)),
+    if (!WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        prompter_.Message(this,
+            QStringLiteral("Le diagramme n'a pas pu être écrit : %1").arg(ToQ(target)),
             Prompter::Icon::Exclamation);
 }
 

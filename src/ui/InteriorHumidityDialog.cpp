@@ -15,7 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 
 namespace quelvan::ui {
 
@@ -68,8 +69,8 @@ InteriorHumidityDialog::InteriorHumidityDialog(const MoistureSettings& shown, QW
     grid->addWidget(NewPlainLabel(QStringLiteral("Température intérieure")), 4, 0);
     grid->addWidget(temperature_, 4, 1);
     grid->addWidget(NewPlainLabel(QStringLiteral("°C")), 4, 2);
-    auto* note = NewPlainLabel(QStringLiteral(
-        "Température vide : la moyenne de l'ambiance intérieure choisie (constante ou sinusoïde)."));
+    auto* note = NewPlainLabel(QStringLiteral("Température vide : la moyenne de l'ambiance "
+                                              "intérieure choisie (constante ou sinusoïde)."));
     note->setWordWrap(true);
     grid->addWidget(note, 5, 0, 1, 3);
     for (const char* text : kClasses)

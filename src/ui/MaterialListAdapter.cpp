@@ -1,16 +1,15 @@
 #include "ui/MaterialListAdapter.h"
 
+#include "core/NumberText.h"
+#include "engine/InstalledData.h"
 #include "graphics/NGridTable.h"
 #include "model/CMaterial.h"
 #include "model/OwnRecords.h"
 #include "model/ProjectState.h"
-#include "engine/InstalledData.h"
 #include "ui/CatalogueDialog.h"
 #include "ui/MaterialDialog.h"
-#include "ui/RecordListDlg.h"
 #include "ui/QtStrings.h"
-
-#include "core/NumberText.h"
+#include "ui/RecordListDlg.h"
 
 #include <QMenu>
 
@@ -32,8 +31,8 @@ constexpr std::array<ListColumn, 8> kColumns { {
 } };
 } // namespace
 
-MaterialListAdapter::MaterialListAdapter(NList<CMaterial>& materials,
-    const NList<NMaterialLayer>& layers, NList<MaterialVapour>& vapour)
+MaterialListAdapter::MaterialListAdapter(
+    NList<CMaterial>& materials, const NList<NMaterialLayer>& layers, NList<MaterialVapour>& vapour)
     : RecordListAdapter(
         { ListKind::Materials, QStringLiteral("Matériaux"), kColumns, kMaxListRecords }, materials)
     , layers_(layers)
@@ -105,7 +104,8 @@ void MaterialListAdapter::Fill(graphics::NGridTable& grid, int row, const CMater
         [&material](const MaterialVapour& v) { return v.index == material.LibraryIndex(); });
     if (own != vapour_.end())
         mu = !own->sd.empty() ? "s_d " + own->sd + " m" : own->mu;
-    else if (const std::optional<double> builtIn = BuiltInMu(material.Identifier(), material.Name()))
+    else if (const std::optional<double> builtIn
+        = BuiltInMu(material.Identifier(), material.Name()))
         mu = FormatDouble("%g", *builtIn);
     grid.SetText(row, 7, mu);
 }
@@ -145,8 +145,7 @@ int MaterialListAdapter::AddFromCatalogue(const CatalogueEntry& entry)
     const auto [identifier, colour] = NewIdentity();
     auto material = std::make_unique<CMaterial>(CatalogueMaterial(entry, identifier, 0));
     material->SetColour(colour);
-    const std::optional<MaterialVapour> vapour
-        = CatalogueVapour(entry, material->LibraryIndex());
+    const std::optional<MaterialVapour> vapour = CatalogueVapour(entry, material->LibraryIndex());
     SetVapour(material->LibraryIndex(), vapour ? vapour->mu : std::string(),
         vapour ? vapour->sd : std::string());
     return Adopt(std::move(material));
@@ -173,9 +172,9 @@ void MaterialListAdapter::AddEditCommands(QMenu& edit, RecordListDlg& dialog)
     QAction* action = edit.addAction(QStringLiteral("&Catalogue..."));
     action->setObjectName(QStringLiteral("actionCatalogue"));
     QObject::connect(action, &QAction::triggered, &dialog, [this, &dialog] {
-        dialog.AddRecordRow([this, &dialog](Prompter& prompter) {
-            return RunCatalogue(prompter, &dialog);
-        }, QStringLiteral("Catalogue"));
+        dialog.AddRecordRow(
+            [this, &dialog](Prompter& prompter) { return RunCatalogue(prompter, &dialog); },
+            QStringLiteral("Catalogue"));
     });
 }
 

@@ -11,8 +11,8 @@
 #include "ui/AmbianceListAdapter.h"
 #include "ui/EditHistory.h"
 #include "ui/FilePath.h"
-#include "ui/LayerListAdapter.h"
 #include "ui/InteriorHumidityDialog.h"
+#include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
 #include "ui/OutputTarget.h"
 #include "ui/PrintChoiceDialog.h"
@@ -235,7 +235,8 @@ bool ProjectController::References()
 
 bool ProjectController::InteriorHumidity()
 {
-    const MoistureSettings shown = doc_.moisture.IsEmpty() ? MoistureSettings {} : doc_.moisture.At(0);
+    const MoistureSettings shown
+        = doc_.moisture.IsEmpty() ? MoistureSettings {} : doc_.moisture.At(0);
     InteriorHumidityDialog dialog(shown, window_);
     if (prompter_.Exec(dialog) != QDialog::Accepted || dialog.Result() == shown)
         return false;

@@ -44,17 +44,7 @@ protected:
             << out_ << err_;
         return test::PdfFilePages(File("r.pdf"));
     }
-    // The words of the line that starts with the word, blanks squeezed.
-    static std::string LineOf(const std::string& text, const std::string& first)
-    {
-        std::istringstream lines(text);
-        for (std::string line; std::getline(lines, line);) {
-            const std::string squeezed = test::Squeezed(line);
-            const size_t at = squeezed.find(" " + first + " ");
-            if (at != std::string::npos)
-                return squeezed.substr(at + 1);
-        }
-        return {};
+};
     }
 };
 
@@ -77,14 +67,13 @@ TEST_F(CondensationReport, ThePageComesLastWithTheCommandLineFiguresOnlyWhenAske
 
     ASSERT_EQ(Run("condensation p.ksl --json"), 0) << err_;
     const nlohmann::json json = nlohmann::json::parse(out_);
-    const char* names[] = { "janvier", "février", "mars", "avril", "mai", "juin", "juillet",
-        "août", "septembre", "octobre", "novembre", "décembre" };
+    const char* names[] = { "janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août",
+        "septembre", "octobre", "novembre", "décembre" };
     for (const nlohmann::json& m : json["months"]) {
-        const std::string row = LineOf(page, names[m["month"].get<int>() - 1]);
         const std::string expected = std::string(names[m["month"].get<int>() - 1]) + " "
             + Fixed(m["theta_e_c"].get<double>(), 1) + " " + Fixed(m["p_e_pa"].get<double>(), 0)
             + " " + Fixed(m["p_i_pa"].get<double>(), 0);
-        EXPECT_EQ(row.substr(0, expected.size()), expected) << page;
+        EXPECT_NE(test::Squeezed(page).find(expected), std::string::npos) << expected << page;
     }
     const nlohmann::json& mould = json["mould"];
     EXPECT_NE(page.find("f_Rsi de la paroi " + Fixed(mould["frsi_wall"].get<double>(), 3)),

@@ -1,20 +1,20 @@
 // "Catalogue..." in the material list: the catalogue searched by name and family, a membrane's
 // default λ said so, and a material added as one of the user's own in one step of the history,
 // saved and reopened with every value, undone back to the original file.
+#include "ui/CatalogueDialog.h"
 #include "UiTestSupport.h"
 #include "engine/InstalledData.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/CatalogueDialog.h"
 #include "ui/EditHistory.h"
 #include "ui/MainWindow.h"
 #include "ui/ProjectController.h"
 #include "ui/RecordListDlg.h"
 
 #include <QAction>
-#include <QUndoStack>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 

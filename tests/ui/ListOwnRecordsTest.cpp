@@ -114,7 +114,8 @@ TEST(OwnRecords, ListsStopAtTheirMaximum)
     for (int index = kBuiltInMaterialCount; index < kMaxListRecords; ++index)
         doc.AddMaterial(3001 + index, 0, "M", "1", "1", "1");
     ScriptedPrompter prompter;
-    RecordListDlg list(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
+    RecordListDlg list(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     list.SelectRow(1);
     list.DuplicateSelected();
     ASSERT_EQ(prompter.messages.size(), 1u);

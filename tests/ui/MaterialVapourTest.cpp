@@ -63,7 +63,8 @@ TEST(MaterialVapour, DialogRefusesMuAndSdOutOfBoundsWithTheRedFrame)
     dialog.show();
     Type(mu, QStringLiteral("0.5")); // below air's 1
     EXPECT_TRUE(mu->IsRefused());
-    EXPECT_TRUE(mu->RefusalText().contains(QStringLiteral("de 1 à"))) << mu->RefusalText().toStdString();
+    EXPECT_TRUE(mu->RefusalText().contains(QStringLiteral("de 1 à")))
+        << mu->RefusalText().toStdString();
     dialog.accept();
     EXPECT_FALSE(dialog.TakeResult()); // stays open on the refused value
     Type(mu, QStringLiteral("3"));
