@@ -17,6 +17,7 @@
 namespace {
 
 using namespace quelvan;
+using namespace quelvan::solver;
 
 using Wall = std::vector<std::pair<const char*, const char*>>;
 

@@ -65,7 +65,7 @@ int FuzzEpw(const std::uint8_t* data, std::size_t size)
     std::vector<std::string> lines = DecodedLines(input.Rest());
     if ((mode & 1) != 0)
         lines = BuildYear(lines, (mode & 2) != 0);
-    const EpwImportResult result = ImportEpwLines(lines);
+    const weather::EpwImportResult result = weather::ImportEpwLines(lines);
     if (result.year.has_value() == !result.error.empty())
         ReportBrokenInvariant("an import must give either a year or an error");
     if (result.year) {

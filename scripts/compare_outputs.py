@@ -8,7 +8,10 @@ that two builds can be compared byte for byte:
 
 For each variant it keeps the project file, `check` (standard output, standard error, exit
 code), the `.res` file of `run`, the PNG images of `render` and the text and page images of
-the `report` PDF (as their SHA-256, the text whole). Variants change one thing at a time from
+the `report` PDF (as their SHA-256, the text whole). For a few of them it also keeps every
+output of the studies: `dynamic`, `annual` and `condensation` as text and JSON, `compare` and
+`sweep` as text, JSON and CSV (with and without `--annual`), and the report with its annual
+page. Variants change one thing at a time from
 the new project: each exterior and interior ambiance, every azimuth and inclination under the
 computed sun, the weather of every city, first days that wrap the year, the initial
 temperature, surface coefficients, and other walls.
@@ -114,6 +117,55 @@ def run(cmd, cwd):
     return p.returncode, p.stdout, p.stderr
 
 
+# The variants whose studies are kept: the new project, a weather exterior, a seven-layer wall
+# and a wooden one.
+STUDIED = ("new", "ext11", "wall-seven", "wall-wood")
+
+
+def keep(d: Path, label: str, result, tmp: Path):
+    rc, so, se = result
+    (d / f"{label}.txt").write_bytes(so.replace(str(tmp).encode(), b"TMP") + b"--stderr--\n" +
+                                     se.replace(str(tmp).encode(), b"TMP") +
+                                     f"--exit {rc}\n".encode())
+
+
+def record_studies(cli: Path, weather: Path, tmp: Path, project: Path, d: Path):
+    where = ["--weather-dir", str(weather)]
+    p = project.name
+    for fmt in ([], ["--json"]):
+        tag = "json" if fmt else "text"
+        keep(d, f"dynamic-{tag}", run([str(cli), "dynamic", p] + fmt, tmp), tmp)
+        keep(d, f"annual-{tag}", run([str(cli), "annual", p] + where + fmt, tmp), tmp)
+        keep(d, f"condensation-{tag}", run([str(cli), "condensation", p] + where + fmt, tmp),
+             tmp)
+    keep(d, "dynamic-period", run([str(cli), "dynamic", p, "--period", "168"], tmp), tmp)
+    for fmt in ([], ["--json"], ["--csv"]):
+        for annual in ([], ["--annual"]):
+            tag = "-".join(["json" if "--json" in fmt else "csv" if fmt else "text"] +
+                           (["annual"] if annual else []))
+            keep(d, f"compare-{tag}",
+                 run([str(cli), "compare", p, p] + where + fmt + annual, tmp), tmp)
+            keep(d, f"sweep-{tag}",
+                 run([str(cli), "sweep", p, "--layer", "1", "--thickness", "50:150:50",
+                      "--reverse"] + where + fmt + annual, tmp), tmp)
+    keep(d, "sweep-azimuth", run([str(cli), "sweep", p, "--azimuth", "all", "--json"] + where,
+                                 tmp), tmp)
+    pdf = tmp / f"{project.stem}-annual.pdf"
+    result = run([str(cli), "report", p, "-o", pdf.name, "--date", "2026-01-02T03:04",
+                  "--parts", "0,1,2,3,4,annuel"] + where, tmp)
+    keep(d, "report-annual", result, tmp)
+    if pdf.exists():
+        text = subprocess.run(["pdftotext", "-layout", str(pdf), "-"], capture_output=True).stdout
+        (d / "report-annual-pdf.txt").write_bytes(text)
+        pages = tmp / "annual-pages"
+        pages.mkdir(exist_ok=True)
+        for old in pages.iterdir():
+            old.unlink()
+        subprocess.run(["pdftoppm", "-r", "40", "-png", str(pdf), str(pages / "p")], check=True)
+        (d / "report-annual-pages.txt").write_text(
+            "".join(f"{page.name} {sha(page.read_bytes())}\n" for page in sorted(pages.iterdir())))
+
+
 def record(build: Path, out: Path):
     cli = build / "src" / "quelvan-cli"
     weather = build / "data" / "weather"
@@ -174,6 +226,8 @@ def record(build: Path, out: Path):
                     for page in sorted(pages.iterdir()):
                         summary.append(f"{tag} page {page.name} {sha(page.read_bytes())}")
             (d / "images.txt").write_text("\n".join(summary) + "\n")
+            if name in STUDIED:
+                record_studies(cli, weather, tmp, project, d)
             print(name, flush=True)
 
 

@@ -24,6 +24,9 @@ inline constexpr const char* kPreparing = "Mise en forme des données ...";
 inline constexpr const char* kImageNotWritten = "L'image n'a pas pu être écrite";
 // The start of the refusal of an output that would destroy a file that is read.
 inline constexpr const char* kWriteRefused = "Écriture refusée";
+// Before what an import repaired, and before what it warns of.
+inline constexpr const char* kRepairedPrefix = "Réparé : ";
+inline constexpr const char* kWarningPrefix = "Attention : ";
 // "« mur.pdf » existe déjà." then this question, before an output replaces a file.
 inline constexpr const char* kReplaceQuestion = "Voulez-vous le remplacer ?";
 inline constexpr const char* kWallHasNoLayer

@@ -2,6 +2,7 @@
 
 #include "core/Angles.h"
 #include "core/NumberText.h"
+#include "core/Units.h"
 #include "engine/NCodedString.h"
 #include "engine/SolarModel.h"
 #include "model/CBCData.h"
@@ -28,7 +29,7 @@ int WeatherWeekHours(const AmbianceContext& context)
 
 double WeatherOrigin(const CBCData& record)
 {
-    return (static_cast<double>(record.firstDay) - 1.0) * 86400.0;
+    return (static_cast<double>(record.firstDay) - 1.0) * units::kSecondsPerDay;
 }
 
 std::vector<std::string> WeatherTemperatures(
@@ -41,7 +42,7 @@ std::vector<std::string> WeatherTemperatures(
     const double t0 = WeatherOrigin(record);
     std::vector<std::string> values;
     for (int i = 0; i < WeatherWeekHours(context); ++i)
-        values.push_back(FormatDouble("%.1f", w.EvaluateProfile(t0 + 3600.0 * i)));
+        values.push_back(FormatDouble("%.1f", w.EvaluateProfile(t0 + units::kSecondsPerHour * i)));
     return values;
 }
 
@@ -51,7 +52,7 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
     const ProfileData& own = record.Profile(component);
     const ProfileData& flux = record.flux;
     const bool computed = own.type == ProfileType::Solar;
-    const int n = computed ? (own.period == Period::Day ? 24 : 168) : WeatherWeekHours(context);
+    const int n = computed ? PeriodHours(own.period) : WeatherWeekHours(context);
     const float gamma = static_cast<float>(DegreesToRadians(AzimuthDegrees(context.azimuthIndex)));
     const float beta
         = static_cast<float>(DegreesToRadians(InclinationDegrees(context.inclinationIndex)));
@@ -82,7 +83,7 @@ std::vector<std::string> SolarFluxes(const CBCData& record, Component component,
         }
         const double t0 = WeatherOrigin(record);
         for (int i = 0; i < n; ++i) {
-            const double t = t0 + 3600.0 * i;
+            const double t = t0 + units::kSecondsPerHour * i;
             SunData& s = suns[static_cast<size_t>(i)];
             s.azimuth = static_cast<float>(DegreesToRadians(azimuth.EvaluateProfile(t)));
             s.height = static_cast<float>(DegreesToRadians(height.EvaluateProfile(t)));
@@ -108,7 +109,7 @@ void Put(std::vector<std::string>& values, long long i, const std::string& text)
 std::vector<std::string> SimpleValues(const ProfileData& p, NCodedString& target)
 {
     const bool daily = p.period == Period::Day || p.type == ProfileType::Sinusoid;
-    const long long n = daily ? 24 : 168;
+    const long long n = PeriodHours(daily ? Period::Day : Period::Week);
     target.SetDimension(daily ? "HD1" : "HD7");
     target.SetDataKind('S');
     target.SetValueUnit('R');

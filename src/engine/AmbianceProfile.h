@@ -2,10 +2,10 @@
 
 #include "core/ErrorCodes.h"
 #include "core/ReadError.h"
-#include "engine/WeatherColumns.h"
 #include "engine/WeatherFiles.h"
 #include "model/AmbianceCodes.h"
 #include "model/WallTables.h"
+#include "persistence/WeatherColumns.h"
 
 namespace quelvan {
 

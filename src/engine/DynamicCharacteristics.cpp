@@ -1,5 +1,6 @@
 #include "engine/DynamicCharacteristics.h"
 
+#include "core/Units.h"
 #include "engine/TransferMatrix.h"
 
 #include <cmath>
@@ -59,7 +60,7 @@ std::optional<DynamicCharacteristics> ComputeDynamicCharacteristics(
 {
     if (!Computable(wall, periodHours))
         return std::nullopt;
-    const double omega = 2 * std::numbers::pi / (periodHours * 3600.0);
+    const double omega = 2 * std::numbers::pi / (periodHours * units::kSecondsPerHour);
 
     // Z = S_si L_n … L_1 S_se, built from the exterior air inward.
     TransferMatrix z = SurfaceMatrix(wall.resistanceExterior);

@@ -3,6 +3,7 @@
 #include "core/MessageSink.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/Units.h"
 #include "engine/AmbianceProfile.h"
 #include "engine/FineCalculation.h"
 #include "engine/FineMesh.h"
@@ -18,6 +19,12 @@
 #include <optional>
 
 namespace quelvan {
+
+using solver::JacobiReport;
+using solver::JacobiSolver;
+using solver::NFloatArray;
+using solver::NSparseMatrix;
+using solver::NVector;
 
 namespace {
 // Where the solver's lines go when nobody listens.
@@ -212,7 +219,7 @@ bool EngineState::StartFromPrevious(int previousNodes, const std::vector<float>&
     if (c.fine) {
         // The first hour starts from the values of the hour before the clock's start, wrapped
         // into the profiles' spans, as the previous calculation's end would have seen them.
-        c.fine->StartFrom(previousPositions_, previous, BoundariesAt(-3600.0));
+        c.fine->StartFrom(previousPositions_, previous, BoundariesAt(-units::kSecondsPerHour));
         c.fine->CopyTemperatures(run_.nodes.T);
         return true;
     }
@@ -356,12 +363,12 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
         const auto h = static_cast<size_t>(run_.hours);
         const auto& se = run_.Series(SeriesId::ExteriorSurfaceFlux);
         const auto& si = run_.Series(SeriesId::InteriorSurfaceFlux);
-        run_.interiorEnergy += (si[h - 1] + si[h - 2]) * 3600.0f * 0.5f;
-        run_.exteriorEnergy += (se[h - 1] + se[h - 2]) * 3600.0f * 0.5f;
+        run_.interiorEnergy += (si[h - 1] + si[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
+        run_.exteriorEnergy += (se[h - 1] + se[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
     }
     RecordResultsRow(doc);
     RefreshResultsDisplay();
-    run_.clock += 3600.0;
+    run_.clock += units::kSecondsPerHour;
 }
 
 void EngineState::RecordResultsRow(KslDoc& doc)

@@ -37,9 +37,9 @@ public:
 
     void SetMessageSink(MessageSink& sink);
     // Which code makes the Jacobi sweeps (banded by default); tests and benchmarks compare them.
-    void SetSolverPath(SolverPath path) { solverPath_ = path; }
+    void SetSolverPath(solver::SolverPath path) { solverPath_ = path; }
     // How the last solve went (empty when there is no calculation).
-    JacobiReport LastSolve() const;
+    solver::JacobiReport LastSolve() const;
 
     // Resets the document's results, builds the network and the four profiles, solves the
     // initial state (recorded as hour 0 in mode 0) and refreshes the read-outs. Returns no error
@@ -85,7 +85,7 @@ private:
     void StandardNodeFluxes();
 
     MessageSink* sink_;
-    SolverPath solverPath_ = SolverPath::Banded;
+    solver::SolverPath solverPath_ = solver::SolverPath::Banded;
     std::unique_ptr<Calculation> calc_;
     RunView run_;
     CalculationCheck verdict_; // the verdict of the last preparation's check

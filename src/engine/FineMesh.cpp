@@ -1,5 +1,7 @@
 #include "engine/FineMesh.h"
 
+#include "core/Units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -12,7 +14,8 @@ double FineMesh::PenetrationDepth(const SiLayer& layer, double periodHours)
     const double rhoC = layer.density * layer.heatCapacity;
     if (!(rhoC > 0.0))
         return std::numeric_limits<double>::infinity();
-    return std::sqrt(layer.conductivity * periodHours * 3600.0 / (std::numbers::pi * rhoC));
+    return std::sqrt(
+        layer.conductivity * periodHours * units::kSecondsPerHour / (std::numbers::pi * rhoC));
 }
 
 FineMesh::FineMesh(const std::vector<SiLayer>& layers, const FineMeshRule& rule)

@@ -1,13 +1,18 @@
 #include "engine/FineStepper.h"
 
+#include "core/Units.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace quelvan {
 
+using solver::Tridiagonal;
+using solver::TridiagonalFactor;
+
 namespace {
 
-constexpr double kHour = 3600.0;
+constexpr double kHour = units::kSecondsPerHour;
 
 FineBoundary Interpolate(const FineBoundary& a, const FineBoundary& b, double s)
 {

@@ -115,18 +115,19 @@ public:
 private:
     // One step T_old → T_new over weights (seconds) on the old and new states:
     // (M + wNew K) T_new = (M − wOld K) T_old + wOld b_old + wNew b_new.
-    void Step(const TridiagonalFactor& lhs, const Tridiagonal& rhs, double wOld, double wNew,
-        const FineBoundary& oldValues, const FineBoundary& newValues, FineHourEnergies& energy);
+    void Step(const solver::TridiagonalFactor& lhs, const solver::Tridiagonal& rhs, double wOld,
+        double wNew, const FineBoundary& oldValues, const FineBoundary& newValues,
+        FineHourEnergies& energy);
     void Accumulate(double weight, const FineBoundary& b, FineHourEnergies& energy) const;
 
     FineMesh mesh_;
     FineSurfaces surfaces_;
     FineSettings settings_;
-    Tridiagonal conduction_; // K: conductances and surface exchanges
-    Tridiagonal storage_; // M
-    Tridiagonal explicitPart_; // M − (Δt/2) K (Crank–Nicolson) or M (implicit Euler)
-    TridiagonalFactor implicitPart_; // M + (Δt/2) K (Crank–Nicolson) or M + Δt K
-    TridiagonalFactor steady_; // K
+    solver::Tridiagonal conduction_; // K: conductances and surface exchanges
+    solver::Tridiagonal storage_; // M
+    solver::Tridiagonal explicitPart_; // M − (Δt/2) K (Crank–Nicolson) or M (implicit Euler)
+    solver::TridiagonalFactor implicitPart_; // M + (Δt/2) K (Crank–Nicolson) or M + Δt K
+    solver::TridiagonalFactor steady_; // K
     std::vector<double> temperature_;
     std::vector<double> work_;
     FineBoundary lastEnd_;

@@ -1,8 +1,10 @@
 #include "engine/NCodedString.h"
 
+#include "core/Calendar.h"
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "core/TextTrim.h"
+#include "core/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,11 +150,11 @@ double NCodedString::TimeStep() const
 {
     switch (Field(13)) {
     case 'D':
-        return 86400.0;
+        return units::kSecondsPerDay;
     case 'W':
-        return 604800.0;
+        return units::kSecondsPerWeek;
     default:
-        return 3600.0;
+        return units::kSecondsPerHour;
     }
 }
 
@@ -281,10 +283,10 @@ ErrorCode NCodedString::LoadFile(double from, double to)
     }
     int a = 0;
     int b = r;
-    if (r - 1 == 8760) {
+    if (r - 1 == kHoursPerYear) {
         // A header and one line per hour of a year: only the lines of the window are used.
-        a = std::clamp(static_cast<int>((from + 10.0) / 3600.0), 0, 32000);
-        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / 3600.0));
+        a = std::clamp(static_cast<int>((from + 10.0) / units::kSecondsPerHour), 0, 32000);
+        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / units::kSecondsPerHour));
         b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), r);
         if (b <= a)
             b = a + 1;
@@ -307,7 +309,7 @@ ErrorCode NCodedString::LoadFile(double from, double to)
                 = { fileError_.file, line + 1, column, ReadFault::OutOfRange, cellBounds_->Text() };
             return ProfileFault::BadCell;
         }
-        const float t1 = static_cast<float>(3600.0 * line);
+        const float t1 = static_cast<float>(units::kSecondsPerHour * line);
         const float t0 = segments_.empty() ? 0.0f : segments_.back().t1;
         const std::string start = segments_.empty() ? std::string() : segments_.back().endValue;
         segments_.push_back({ t0, t1, start, value });

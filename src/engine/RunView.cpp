@@ -1,6 +1,7 @@
 #include "engine/RunView.h"
 
 #include "core/NumberText.h"
+#include "core/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,11 +24,12 @@ constexpr const char* kSeriesTitles[kSeriesCount] = {
 std::string FormatClockText(double seconds, ClockPrecision precision)
 {
     const double t = std::max(seconds, 0.0);
-    const long long wholeHours = static_cast<long long>((t + 0.1) / 3600.0);
+    const long long wholeHours = static_cast<long long>((t + 0.1) / units::kSecondsPerHour);
     const long long day = wholeHours / 24;
-    const double s = t - static_cast<double>(day) * 86400.0;
+    const double s = t - static_cast<double>(day) * units::kSecondsPerDay;
     const long long hours = static_cast<long long>((s + 0.1) / 60.0) / 60;
-    const long long rest = static_cast<long long>(s - static_cast<double>(hours) * 3600.0 + 0.1);
+    const long long rest
+        = static_cast<long long>(s - static_cast<double>(hours) * units::kSecondsPerHour + 0.1);
     std::string text = FormatInt("%3d", static_cast<int>(day + 1));
     auto field = [&text](long long value) {
         text.push_back(':');
@@ -58,7 +60,8 @@ ReadoutTexts RunView::Readouts() const
         return std::fabs(q) < 0.01f ? std::string("0")
                                     : FormatNumber(q, SignificantDigits { 2 }, true);
     };
-    const long long wholeHours = static_cast<long long>((std::max(r.clock, 0.0) + 0.1) / 3600.0);
+    const long long wholeHours
+        = static_cast<long long>((std::max(r.clock, 0.0) + 0.1) / units::kSecondsPerHour);
     ReadoutTexts t;
     if (!r.refreshed)
         return t;

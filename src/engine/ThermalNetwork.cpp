@@ -1,11 +1,14 @@
 #include "engine/ThermalNetwork.h"
 
 #include "core/NumberText.h"
+#include "core/Units.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
 #include "model/WallCheck.h"
 
 namespace quelvan {
+
+using solver::NSparseMatrix;
 
 namespace {
 // The single-precision values of 1/3 and 1/6 used by the mass matrix.
@@ -39,7 +42,7 @@ void ThermalNetwork::Build(const NList<NMaterialLayer>& layers, const SurfaceTex
         for (int cell = 0; cell < kCellsPerLayer; ++cell, ++j) {
             dx_[j] = thicknessMm * kCellWidthPerMillimetre;
             thickness_ += dx_[j];
-            c_[j] = rho * dx_[j] * cp / 3600.0f;
+            c_[j] = rho * dx_[j] * cp / units::kSecondsPerHourFloat;
             k_[j] = lambda / dx_[j];
         }
         rTotal += thicknessMm / (lambda * 1000.0f);

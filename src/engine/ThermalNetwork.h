@@ -22,14 +22,14 @@ public:
     // node positions. The wall must have passed the wall check (model/WallCheck.h).
     void Build(const NList<NMaterialLayer>& layers, const SurfaceTexts& surfaces);
     // Storage matrix M and steady matrix G (conductances and surface exchanges), finalised.
-    void AssembleStorageAndSteady(NSparseMatrix& m, NSparseMatrix& g) const;
+    void AssembleStorageAndSteady(solver::NSparseMatrix& m, solver::NSparseMatrix& g) const;
     // Adds the storage terms to the steady matrix in place: the same object then holds A = G + M.
-    void AddStorage(NSparseMatrix& g) const;
+    void AddStorage(solver::NSparseMatrix& g) const;
 
     int NodeCount() const { return nodeCount_; }
-    const NFloatArray& CellWidths() const { return dx_; } // metres, N-1 entries
-    const NFloatArray& Conductances() const { return k_; } // W/(m².K)
-    const NFloatArray& Capacities() const { return c_; } // Wh/(m².K)
+    const solver::NFloatArray& CellWidths() const { return dx_; } // metres, N-1 entries
+    const solver::NFloatArray& Conductances() const { return k_; } // W/(m².K)
+    const solver::NFloatArray& Capacities() const { return c_; } // Wh/(m².K)
     const std::vector<float>& Positions() const { return x_; } // N entries, metres
     float TotalThickness() const { return thickness_; } // metres
     float UValue() const { return u_; }
@@ -40,9 +40,9 @@ public:
 
 private:
     int nodeCount_ = 0;
-    NFloatArray dx_;
-    NFloatArray k_;
-    NFloatArray c_;
+    solver::NFloatArray dx_;
+    solver::NFloatArray k_;
+    solver::NFloatArray c_;
     std::vector<float> x_;
     float thickness_ = 0.0f;
     float u_ = 0.0f;

@@ -1,6 +1,8 @@
 #include "graphics/AnnualBalancePlots.h"
 
 #include "core/NumberText.h"
+#include "engine/annual/AnnualBalanceText.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpDisk.h"
 #include "graphics/NShpLine.h"
@@ -20,7 +22,6 @@ namespace {
 
 constexpr int kCurveZero = 0;
 constexpr int kYDivisions = 4;
-const QColor kGround(200, 200, 200);
 
 Colour ColourOf(const QColor& c)
 {
@@ -35,64 +36,16 @@ ChartLayout Current(const ChartLayout& layout)
 }
 
 // The day (from 0) on which each month starts, and the year's end.
-std::array<int, annual::kMonthCount + 1> MonthStarts()
+std::array<int, kMonthCount + 1> MonthStarts()
 {
-    std::array<int, annual::kMonthCount + 1> starts {};
-    for (int m = 0; m < annual::kMonthCount; ++m)
+    std::array<int, kMonthCount + 1> starts {};
+    for (int m = 0; m < kMonthCount; ++m)
         starts[static_cast<size_t>(m + 1)]
-            = starts[static_cast<size_t>(m)] + annual::kDaysPerMonth[static_cast<size_t>(m)];
+            = starts[static_cast<size_t>(m)] + kDaysPerMonth[static_cast<size_t>(m)];
     return starts;
 }
 
 } // namespace
-
-void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries)
-{
-    painter.save();
-    painter.setBackgroundMode(Qt::TransparentMode);
-    const int h = TextHeight(painter);
-    const int swatch = 2 * h;
-    const int lineStep = h + h / 3;
-    // Entries run left to right and wrap onto a new line where the strip ends.
-    std::vector<QPoint> places;
-    int x = strip.left() + h / 2;
-    int line = 0;
-    for (const LegendEntry& entry : entries) {
-        const int width = swatch + h / 2 + TextExtent(painter, ToQString(entry.text)).width();
-        if (x > strip.left() + h / 2 && x + width > strip.right()) {
-            x = strip.left() + h / 2;
-            ++line;
-        }
-        places.push_back({ x, line * lineStep });
-        x += width + 3 * h / 2;
-    }
-    const int top = strip.top() + (strip.height() - line * lineStep - h) / 2;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const LegendEntry& entry = entries[i];
-        const int left = places[i].x();
-        const int y = top + places[i].y();
-        const int middle = y + h / 2;
-        switch (entry.swatch) {
-        case LegendEntry::Swatch::Box:
-            painter.setPen(Qt::NoPen);
-            painter.fillRect(QRect(left, y + h / 5, swatch, h - 2 * (h / 5)), entry.colour);
-            break;
-        case LegendEntry::Swatch::Line:
-        case LegendEntry::Swatch::DottedLine:
-            painter.setPen(QPen(entry.colour, std::max(1, h / 8),
-                entry.swatch == LegendEntry::Swatch::Line ? Qt::SolidLine : Qt::DotLine));
-            painter.drawLine(left, middle, left + swatch, middle);
-            break;
-        case LegendEntry::Swatch::Dot:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(entry.colour);
-            painter.drawEllipse(QPoint(left + swatch / 2, middle), h / 4, h / 4);
-            break;
-        }
-        TextOutTopLeft(painter, left + swatch + h / 2, y, ToQString(entry.text), Qt::black);
-    }
-    painter.restore();
-}
 
 MonthChart::MonthChart(const ChartLayout& layout)
     : layout_(Current(layout))
@@ -112,12 +65,7 @@ MonthChart::MonthChart(const ChartLayout& layout)
 
 void MonthChart::Draw(QPainter& painter, const QRect& area)
 {
-    if (area.width() <= 0 || area.height() <= 0)
-        return;
-    painter.fillRect(area, kGround);
-    const QRect plot = DrawUnitTitle(painter, area, unit_);
-    chart_.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
-    chart_.Draw(painter);
+    DrawChartWithUnit(painter, area, chart_, unit_);
 }
 
 void MonthChart::Clear()
@@ -154,24 +102,24 @@ void MonthChart::Prepare(double low, double high, const std::string& yTitle, boo
 {
     Clear();
     range_ = RoundScaleOf(low, high, kYDivisions);
-    const std::array<int, annual::kMonthCount + 1> starts = MonthStarts();
-    xSpan_ = slotsByDays ? starts.back() : annual::kMonthCount;
+    const std::array<int, kMonthCount + 1> starts = MonthStarts();
+    xSpan_ = slotsByDays ? starts.back() : kMonthCount;
     unit_ = yTitle;
     for (NShape* label : LabelYTicks(chart_, range_))
         Keep(*label);
     // A tick at each month's start and the month's initial under the middle of its slot.
     const int y = chart_.PlotOrigin().y;
     const int tick = layout_.tickLengthHorizontal;
-    for (int m = 0; m <= annual::kMonthCount; ++m) {
+    for (int m = 0; m <= kMonthCount; ++m) {
         const double start = slotsByDays ? starts[static_cast<size_t>(m)] : m;
         Keep(chart_.AddLine({ WorldX(start), y }, { WorldX(start), y - tick }, kPaletteBlack));
-        if (m == annual::kMonthCount)
+        if (m == kMonthCount)
             break;
         const double end = slotsByDays ? starts[static_cast<size_t>(m + 1)] : m + 1;
         const int top = y - tick - layout_.labelGapBelow;
         NShpText& label = chart_.AddText(
             { WorldX(start), top - layout_.labelHeight, WorldX(end), top }, 4, 1, {}, -1, false);
-        label.SetText(std::string(annual::kMonthNames[static_cast<size_t>(m)], 1));
+        label.SetText(std::string(kMonthNames[static_cast<size_t>(m)], 1));
         label.SetAlignment(TextAlign::Centre, TextAlign::Start);
         Keep(label);
     }
@@ -196,7 +144,7 @@ void MonthlyBalancePlot::Show(const annual::BalanceTable& table)
         high = std::max({ high, f.loss, f.steady, f.net });
     }
     Prepare(low, high, "kWh/m²", false);
-    for (int m = 0; m < annual::kMonthCount; ++m) {
+    for (int m = 0; m < kMonthCount; ++m) {
         const annual::BalanceFigures& f = table.months[static_cast<size_t>(m)];
         const struct {
             double from, to, bottom, top;
@@ -226,7 +174,7 @@ const QColor YearSurfacePlot::kBandColour(160, 190, 235);
 
 void YearSurfacePlot::Show(std::span<const annual::HourRecord> hours)
 {
-    constexpr int kDays = annual::kHoursPerYear / 24;
+    constexpr int kDays = kHoursPerYear / 24;
     std::array<double, kDays> low {}, high {}, sum {};
     std::array<int, kDays> count {};
     for (const annual::HourRecord& r : hours) {
@@ -275,10 +223,11 @@ std::vector<LegendEntry> YearSurfacePlot::Legend() const
         { LegendEntry::Swatch::Line, Qt::black, "Moyenne du jour" } };
     // A mark off the scale is not drawn: the legend does not name it.
     if (showsWarm_)
-        entries.push_back({ LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteRed), "26 °C" });
+        entries.push_back({ LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteRed),
+            annual::SurfaceMarkText(annual::kOverheatingSurface) });
     if (showsCold_)
-        entries.push_back(
-            { LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteBlue), "17 °C" });
+        entries.push_back({ LegendEntry::Swatch::DottedLine, PaletteQColor(kPaletteBlue),
+            annual::SurfaceMarkText(annual::kColdSurface) });
     return entries;
 }
 

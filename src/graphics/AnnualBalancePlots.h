@@ -3,6 +3,7 @@
 #include "engine/annual/AnnualFigures.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
+#include "graphics/Legend.h"
 #include "graphics/RoundScale.h"
 
 #include <QColor>
@@ -16,19 +17,6 @@ class QPainter;
 namespace quelvan::graphics {
 
 class NShape;
-
-// One line of a plot's legend: a swatch (a filled box, a line, a dotted line or a dot) and
-// its text.
-struct LegendEntry {
-    enum class Swatch { Box, Line, DottedLine, Dot };
-    Swatch swatch;
-    QColor colour;
-    std::string text;
-};
-
-// Writes the entries side by side along the strip, in the painter's current font, on as many
-// lines as they need.
-void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries);
 
 // A chart of the year's twelve months on the project's curve chart: the X axis has a slot per
 // month with the month's initial under it, the Y axis a round scale with every tick labelled

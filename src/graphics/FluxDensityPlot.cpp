@@ -2,22 +2,17 @@
 
 #include "core/NumberText.h"
 #include "engine/RunView.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/DrawPalette.h"
+#include "graphics/LegendedPlot.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
 
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <array>
 
 namespace quelvan::graphics {
-
-namespace {
-
-const QColor kBackground(200, 200, 200);
-
-} // namespace
 
 FluxDensityPlot::FluxDensityPlot()
     : chart_(NewScreenCurveChart())
@@ -95,48 +90,26 @@ bool FluxDensityPlot::ZeroLineShown() const
 void FluxDensityPlot::DrawPlot(QPainter& painter, int width, int height)
 {
     chart_.SetDeviceMapping(0, 0, width, -height);
-    FillBox(painter, { 0, 0, width, height }, kBackground);
+    FillBox(painter, { 0, 0, width, height }, style::PlotGround());
     chart_.Draw(painter);
 }
 
-void FluxDensityPlot::DrawLegend(QPainter& painter, int top, int height) const
+std::vector<LegendEntry> FluxDensityPlot::Legend()
 {
-    const QPen previousPen = painter.pen();
-    const QFont previousFont = painter.font();
-    painter.setPen(MakePen(PaletteColour(kPaletteBlue), LineStyle::Solid, 3));
-    painter.drawLine(5, top + height / 4, 20, top + height / 4);
-    painter.setPen(MakePen(PaletteColour(kPaletteRed), LineStyle::Solid, 3));
-    painter.drawLine(5, top + height / 4 + height / 2, 20, top + height / 4 + height / 2);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(LegendFont());
-    TextOutTopLeft(painter, 30, top, QString::fromUtf8(kInteriorLegend), Qt::black);
-    TextOutTopLeft(painter, 30, top + height / 2, QString::fromUtf8(kExteriorLegend), Qt::black);
-    painter.setFont(previousFont);
-    painter.setPen(previousPen);
+    return { { LegendEntry::Swatch::Line, PaletteQColor(kPaletteBlue), kInteriorLegend },
+        { LegendEntry::Swatch::Line, PaletteQColor(kPaletteRed), kExteriorLegend } };
+}
+
+void FluxDensityPlot::Draw(QPainter& painter, const QRect& area)
+{
+    DrawOffScreen(painter, area, [this](QPainter& p, int w, int h) { DrawPlot(p, w, h); });
 }
 
 void FluxDensityPlot::Paint(QPainter& painter, QSize client, int legendHeight)
 {
-    const int legendTop = client.height() - legendHeight;
-    const int w = client.width() - 2;
-    const int h = legendTop - 2;
-    if (w > 0 && h > 0) {
-        // Drawn off-screen first so that hourly refreshes never show a half-drawn plot.
-        QImage plot(w, h, QImage::Format_RGB32);
-        QPainter plotPainter(&plot);
-        DrawPlot(plotPainter, w, h);
-        plotPainter.end();
-        painter.drawImage(QPoint(1, 1), plot);
-    }
-    DrawLegend(painter, legendTop, legendHeight);
-}
-
-QFont FluxDensityPlot::LegendFont()
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(13);
-    return font;
+    PaintAboveLegend(
+        painter, client, legendHeight, [this](QPainter& p, const QRect& area) { Draw(p, area); },
+        Legend(), LegendLayout::Rows);
 }
 
 } // namespace quelvan::graphics

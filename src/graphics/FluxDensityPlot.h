@@ -3,9 +3,12 @@
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
 
-#include <QFont>
+#include "graphics/Legend.h"
+
+#include <QRect>
 #include <QSize>
 #include <span>
+#include <vector>
 
 class QPainter;
 
@@ -38,8 +41,10 @@ public:
     // Fills a plot of w by h device units at the painter's origin with the grey background and
     // draws the chart over it.
     void DrawPlot(QPainter& painter, int width, int height);
-    // The two legend lines and texts in the strip whose top is top and height is height.
-    void DrawLegend(QPainter& painter, int top, int height) const;
+    // The plot drawn into the device rectangle (through an image of its size).
+    void Draw(QPainter& painter, const QRect& area);
+    // The interior (blue) and exterior (red) lines.
+    static std::vector<LegendEntry> Legend();
     // The whole client area as the window shows it: the plot one unit in from the top-left
     // corner, above a legend strip of legendHeight units at the bottom.
     void Paint(QPainter& painter, QSize client, int legendHeight);
@@ -48,9 +53,6 @@ public:
     bool ZeroLineShown() const;
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }
-
-    // The font of the legend strip.
-    static QFont LegendFont();
 
 private:
     CChart chart_;

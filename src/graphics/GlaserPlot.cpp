@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "engine/moisture/MoistureText.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpDisk.h"
 #include "graphics/NShpLine.h"
@@ -21,7 +22,6 @@ constexpr int kYDivisions = 4;
 constexpr int kXDivisions = 5;
 constexpr int kLeastNumberedBand = 24; // world units a band needs for its number
 constexpr int kAmountWidth = 200; // world units of an amount's label
-const QColor kGround(200, 200, 200);
 const std::array<Colour, 2> kBandFills { MakeColour(236, 228, 206), MakeColour(214, 228, 238) };
 const Colour kBandPen = MakeColour(150, 150, 150);
 
@@ -187,7 +187,7 @@ void GlaserPlot::Draw(QPainter& painter, const QRect& area)
 {
     if (area.width() <= 0 || area.height() <= 0)
         return;
-    painter.fillRect(area, kGround);
+    painter.fillRect(area, style::PlotGround());
     const QRect plot = DrawUnitTitle(painter, area, "Pa");
     chart_.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
     chart_.Draw(painter);

@@ -3,11 +3,12 @@
 #include "core/NumberText.h"
 #include "engine/DynamicCharacteristics.h"
 #include "engine/DynamicCharacteristicsText.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/DrawPalette.h"
+#include "graphics/LegendedPlot.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PainterOps.h"
 
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -21,7 +22,6 @@ namespace {
 constexpr int kCurveZero = 0;
 constexpr int kCurveFlux = 1; // blue
 constexpr int kCurveTemperature = 2; // red
-const QColor kBackground(200, 200, 200);
 
 std::vector<float> Floats(const std::vector<double>& values)
 {
@@ -94,47 +94,26 @@ void PeriodicResponsePlot::Show(const DynamicCharacteristics& values)
         + DynamicNumberText(values.shiftHours, true) + " h";
 }
 
-void PeriodicResponsePlot::Paint(QPainter& painter, QSize client, int legendHeight)
+void PeriodicResponsePlot::Draw(QPainter& painter, const QRect& area)
 {
-    const int legendTop = client.height() - legendHeight;
-    const int w = client.width() - 2;
-    const int h = legendTop - 2;
-    if (w > 0 && h > 0) {
-        QImage plot(w, h, QImage::Format_RGB32);
-        QPainter plotPainter(&plot);
+    DrawOffScreen(painter, area, [this](QPainter& p, int w, int h) {
         chart_.SetDeviceMapping(0, 0, w, -h);
-        FillBox(plotPainter, { 0, 0, w, h }, kBackground);
-        chart_.Draw(plotPainter);
-        plotPainter.end();
-        painter.drawImage(QPoint(1, 1), plot);
-    }
-    DrawLegend(painter, legendTop, legendHeight);
+        FillBox(p, { 0, 0, w, h }, style::PlotGround());
+        chart_.Draw(p);
+    });
 }
 
-void PeriodicResponsePlot::DrawLegend(QPainter& painter, int top, int height) const
+std::vector<LegendEntry> PeriodicResponsePlot::Legend() const
 {
-    const QPen previousPen = painter.pen();
-    const QFont previousFont = painter.font();
-    QFont font;
-    font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    const std::array<std::pair<int, const std::string*>, 2> entries { {
-        { kPaletteRed, &temperatureLegend_ },
-        { kPaletteBlue, &fluxLegend_ },
-    } };
-    int y = top;
-    for (const auto& [colour, text] : entries) {
-        if (text->empty())
-            continue;
-        painter.setPen(MakePen(PaletteColour(colour), LineStyle::Solid, 3));
-        painter.drawLine(5, y + height / 4, 20, y + height / 4);
-        TextOutTopLeft(painter, 30, y, ToQString(*text), Qt::black);
-        y += height / 2;
-    }
-    painter.setFont(previousFont);
-    painter.setPen(previousPen);
+    return { { LegendEntry::Swatch::Line, PaletteQColor(kPaletteRed), temperatureLegend_ },
+        { LegendEntry::Swatch::Line, PaletteQColor(kPaletteBlue), fluxLegend_ } };
+}
+
+void PeriodicResponsePlot::Paint(QPainter& painter, QSize client, int legendHeight)
+{
+    PaintAboveLegend(
+        painter, client, legendHeight, [this](QPainter& p, const QRect& area) { Draw(p, area); },
+        Legend(), LegendLayout::Rows);
 }
 
 } // namespace quelvan::graphics

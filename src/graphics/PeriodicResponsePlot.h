@@ -1,9 +1,12 @@
 #pragma once
 
 #include "graphics/CChart.h"
+#include "graphics/Legend.h"
 
+#include <QRect>
 #include <QSize>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -45,9 +48,12 @@ public:
     CChart& Chart() { return chart_; }
     const CChart& Chart() const { return chart_; }
 
-private:
-    void DrawLegend(QPainter& painter, int top, int height) const;
+    // The plot drawn into the device rectangle (through an image of its size).
+    void Draw(QPainter& painter, const QRect& area);
+    // The temperature (red) and flux (blue) lines; their texts are empty when nothing is shown.
+    std::vector<LegendEntry> Legend() const;
 
+private:
     CChart chart_;
     int bound_ = 1;
     std::string temperatureLegend_;

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "graphics/CChart.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/NShpText.h"
 #include "graphics/PainterOps.h"
 
@@ -81,6 +82,17 @@ QRect DrawUnitTitle(QPainter& painter, const QRect& area, const std::string& uni
     const int h = TextHeight(painter);
     TextOutTopLeft(painter, area.left() + h / 2, area.top() + h / 4, ToQString(unit), Qt::black);
     return area.adjusted(0, h + h / 2, 0, 0);
+}
+
+bool DrawChartWithUnit(QPainter& painter, const QRect& area, CChart& chart, const std::string& unit)
+{
+    if (area.width() <= 0 || area.height() <= 0)
+        return false;
+    painter.fillRect(area, style::PlotGround());
+    const QRect plot = DrawUnitTitle(painter, area, unit);
+    chart.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
+    chart.Draw(painter);
+    return true;
 }
 
 } // namespace quelvan::graphics

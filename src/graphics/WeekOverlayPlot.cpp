@@ -3,6 +3,7 @@
 #include "core/NString.h"
 #include "core/NumberText.h"
 #include "engine/RunView.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/DrawPalette.h"
 #include "graphics/NShpPolyLine.h"
 
@@ -14,7 +15,6 @@ namespace quelvan::graphics {
 
 namespace {
 
-const QColor kGround(200, 200, 200);
 constexpr int kZeroLine = 0;
 constexpr int kDays = kRunHours / 24;
 constexpr qreal kCurveWidth = 2.0;
@@ -79,12 +79,8 @@ void WeekOverlayPlot::Show(std::vector<Curve> curves)
 
 void WeekOverlayPlot::Draw(QPainter& painter, const QRect& area)
 {
-    if (area.width() <= 0 || area.height() <= 0)
+    if (!DrawChartWithUnit(painter, area, chart_, unit_))
         return;
-    painter.fillRect(area, kGround);
-    const QRect plot = DrawUnitTitle(painter, area, unit_);
-    chart_.SetDeviceMapping(plot.left(), plot.top(), plot.width(), -plot.height());
-    chart_.Draw(painter);
     // The walls' curves over the chart, in device units: the chart's own curves are one pixel.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -3,6 +3,7 @@
 #include "graphics/AnnualBalancePlots.h"
 #include "graphics/CChart.h"
 #include "graphics/ChartLayout.h"
+#include "graphics/Legend.h"
 #include "graphics/RoundScale.h"
 
 #include <QColor>

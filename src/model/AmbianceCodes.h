@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Calendar.h"
 #include "core/EditValidation.h"
 
 #include <array>
@@ -124,6 +125,11 @@ inline const char* PeriodName(Period period)
 inline int PeriodDays(Period period)
 {
     return Describe(period).days;
+}
+// The hours of a period's profile: 24 for a day, 168 for a week.
+inline int PeriodHours(Period period)
+{
+    return PeriodDays(period) * kHoursPerDay;
 }
 // A length of 1 day is a day; any other number a week.
 inline Period PeriodFromDays(int days)

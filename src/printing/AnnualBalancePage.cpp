@@ -40,7 +40,7 @@ int DrawCaption(QPainter& painter, int x, int y, const std::string& text, bool b
 graphics::NGridTable AnnualBalanceTable(
     const annual::AnnualBalanceResult& result, int drawingWidth, int rowHeight)
 {
-    constexpr int kRows = annual::kMonthCount + 2; // header, months, year
+    constexpr int kRows = kMonthCount + 2; // header, months, year
     graphics::NGridTable table;
     table.SetRowCount(kRows);
     table.SetColumnCount(annual::kBalanceColumnCount + 1);
@@ -58,7 +58,7 @@ graphics::NGridTable AnnualBalanceTable(
     }
     for (int row = 1; row < kRows; ++row) {
         const int month = row - 1;
-        const annual::BalanceFigures& f = month < annual::kMonthCount
+        const annual::BalanceFigures& f = month < kMonthCount
             ? result.figures.months[static_cast<size_t>(month)]
             : result.figures.year;
         table.Row(row).height = rowHeight;
@@ -94,7 +94,7 @@ void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
     const int plotsMinimum = body.height() * 2 / 5;
     const int tableSpace = body.bottom() - y - plotsMinimum - legendHeight - 2 * kGap;
     const int rowHeight
-        = std::clamp((tableSpace - 20) / (annual::kMonthCount + 3), kMinRowHeight, kMaxRowHeight);
+        = std::clamp((tableSpace - 20) / (kMonthCount + 3), kMinRowHeight, kMaxRowHeight);
     graphics::NGridTable table = AnnualBalanceTable(*result, body.width(), rowHeight);
     table.SetPosition({ body.left(), y });
     table.Draw(painter);

@@ -27,7 +27,7 @@
 namespace quelvan::ui {
 
 namespace {
-constexpr int kLong = 32000;
+constexpr int kLong = NumberEdit::kLongestText;
 constexpr QSize kPreviewSize { 220, 110 };
 // Control numbers of each profile's box, lists, value edits and preview.
 struct BoxIds {

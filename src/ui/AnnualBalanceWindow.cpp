@@ -4,6 +4,7 @@
 #include "core/TextFile.h"
 #include "engine/annual/AnnualBalanceText.h"
 #include "graphics/AnnualBalancePlots.h"
+#include "graphics/ChartStyle.h"
 #include "model/KslDoc.h"
 #include "model/WallComposition.h"
 #include "ui/HelpSupport.h"
@@ -31,10 +32,9 @@ namespace quelvan::ui {
 
 namespace {
 
-constexpr int kLegendHeight = 40;
 constexpr int kFollowDelayMs = 300;
 constexpr QSize kChartSize { 480, 260 };
-constexpr int kRows = annual::kMonthCount + 1;
+constexpr int kRows = kMonthCount + 1;
 constexpr int kHeadingLine = 11; // characters of a heading's line
 constexpr int kLeastTableHeight = 160; // a few months, the rest scrolled to
 
@@ -73,7 +73,7 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     progressText_ = NewPlainLabel({}, this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
-    progress_->setRange(0, annual::kHoursPerYear);
+    progress_->setRange(0, kHoursPerYear);
     progressRow->addWidget(progressText_);
     progressRow->addWidget(progress_, 1);
     layout->addLayout(progressRow);
@@ -100,7 +100,7 @@ AnnualBalanceWindow::AnnualBalanceWindow(
         for (int c = 0; c < annual::kBalanceColumnCount; ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (row == annual::kMonthCount) {
+            if (row == kMonthCount) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
@@ -119,12 +119,12 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     chartRow->setContentsMargins(0, 0, 0, 0);
     chartRow->addWidget(
         new LegendedChart([this](QPainter& p, const QRect& r) { monthly_->Draw(p, r); },
-            graphics::MonthlyBalancePlot::Legend, kLegendHeight, QStringLiteral("monthlyChart"),
-            kChartSize, charts_));
+            graphics::MonthlyBalancePlot::Legend, graphics::style::kLegendHeight,
+            QStringLiteral("monthlyChart"), kChartSize, charts_));
     chartRow->addWidget(
         new LegendedChart([this](QPainter& p, const QRect& r) { surface_->Draw(p, r); },
-            [this] { return surface_->Legend(); }, kLegendHeight, QStringLiteral("surfaceChart"),
-            kChartSize, charts_));
+            [this] { return surface_->Legend(); }, graphics::style::kLegendHeight,
+            QStringLiteral("surfaceChart"), kChartSize, charts_));
     layout->addWidget(charts_, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -151,22 +151,11 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     resize(1040, 760);
 }
 
-AnnualBalanceWindow::~AnnualBalanceWindow()
-{
-    StopWorker();
-}
+AnnualBalanceWindow::~AnnualBalanceWindow() = default;
 
 QString AnnualBalanceWindow::Refusal() const
 {
     return refusal_->isVisible() ? refusal_->text() : QString();
-}
-
-void AnnualBalanceWindow::StopWorker()
-{
-    stop_ = true;
-    if (worker_.joinable())
-        worker_.join();
-    stop_ = false;
 }
 
 void AnnualBalanceWindow::ProjectChanged()
@@ -188,8 +177,7 @@ void AnnualBalanceWindow::ShowStale(const QString& title)
 void AnnualBalanceWindow::Recompute()
 {
     followTimer_.stop();
-    StopWorker();
-    const int generation = ++generation_;
+    job_.Stop();
     result_.reset();
     std::string error;
     const CalculationInputs inputs = inputs_();
@@ -207,37 +195,28 @@ void AnnualBalanceWindow::Recompute()
     progress_->show();
     progressText_->show();
     computing_ = true;
-    ShowProgress(generation, 1, 0);
-    // The year runs on its own thread from a copy of what it needs; what it reports comes back
-    // to this window's thread as queued calls, which Qt drops once the window is gone.
-    worker_ = std::thread([this, generation, problem = std::move(*problem)] {
-        int shownPercent = -1;
-        auto report = [this, generation, &shownPercent](int pass, int hour) {
-            const int percent = hour * 100 / annual::kHoursPerYear;
-            if (percent != shownPercent) {
-                shownPercent = percent;
-                QMetaObject::invokeMethod(
-                    this, [this, generation, pass, hour] { ShowProgress(generation, pass, hour); },
-                    Qt::QueuedConnection);
-            }
-            return !stop_;
-        };
-        std::optional<annual::AnnualBalanceResult> result
-            = annual::RunAnnualBalance(problem, {}, report);
-        if (stop_)
-            return;
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, result = std::move(result)]() mutable {
-                ShowResult(generation, std::move(result));
-            },
-            Qt::QueuedConnection);
-    });
+    ShowProgress(1, 0);
+    // The year runs on its own thread from a copy of what it needs.
+    job_.Start(
+        [this, problem = std::move(*problem)](const BackgroundJob::Context& context) {
+            int shownPercent = -1;
+            auto report = [this, &context, &shownPercent](int pass, int hour) {
+                const int percent = hour * 100 / kHoursPerYear;
+                if (percent != shownPercent) {
+                    shownPercent = percent;
+                    context.Post([this, pass, hour] { ShowProgress(pass, hour); });
+                }
+                return !context.StopRequested();
+            };
+            return annual::RunAnnualBalance(problem, {}, report);
+        },
+        [this](
+            std::optional<annual::AnnualBalanceResult> result) { ShowResult(std::move(result)); });
 }
 
-void AnnualBalanceWindow::ShowProgress(int generation, int pass, int hour)
+void AnnualBalanceWindow::ShowProgress(int pass, int hour)
 {
-    if (generation != generation_ || !computing_)
+    if (!computing_)
         return;
     progressText_->setText(QStringLiteral("Année simulée %1").arg(pass));
     progress_->setValue(hour);
@@ -257,13 +236,8 @@ void AnnualBalanceWindow::ShowRefusal(const QString& message)
     emit finished();
 }
 
-void AnnualBalanceWindow::ShowResult(
-    int generation, std::optional<annual::AnnualBalanceResult> result)
+void AnnualBalanceWindow::ShowResult(std::optional<annual::AnnualBalanceResult> result)
 {
-    if (generation != generation_)
-        return;
-    if (worker_.joinable())
-        worker_.join();
     computing_ = false;
     if (!result) {
         ShowRefusal(ToQ(msg::kInternalError));
@@ -274,7 +248,7 @@ void AnnualBalanceWindow::ShowResult(
     progressText_->hide();
     title_->setText(ToQ(annual::BalanceTitle(*result_)));
     for (int row = 0; row < kRows; ++row) {
-        const annual::BalanceFigures& f = row < annual::kMonthCount
+        const annual::BalanceFigures& f = row < kMonthCount
             ? result_->figures.months[static_cast<size_t>(row)]
             : result_->figures.year;
         for (int c = 0; c < annual::kBalanceColumnCount; ++c)

@@ -2,15 +2,14 @@
 
 #include "engine/CalculationInputs.h"
 #include "engine/annual/AnnualBalance.h"
+#include "ui/BackgroundJob.h"
 
 #include <QDialog>
 #include <QTimer>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class QLabel;
 class QProgressBar;
@@ -70,9 +69,8 @@ signals:
     void finished();
 
 private:
-    void StopWorker();
-    void ShowProgress(int generation, int pass, int hour);
-    void ShowResult(int generation, std::optional<annual::AnnualBalanceResult> result);
+    void ShowProgress(int pass, int hour);
+    void ShowResult(std::optional<annual::AnnualBalanceResult> result);
     void ShowRefusal(const QString& message);
     // Greys the table and the charts while they show another project than the one edited.
     void ShowStale(const QString& title);
@@ -83,12 +81,7 @@ private:
     std::unique_ptr<graphics::MonthlyBalancePlot> monthly_;
     std::unique_ptr<graphics::YearSurfacePlot> surface_;
     std::optional<annual::AnnualBalanceResult> result_;
-    std::thread worker_;
-    std::atomic<bool> stop_ { false };
     bool computing_ = false;
-    // Which year the reports come from: a report of a year started before the last Recompute
-    // may still be queued, and is dropped.
-    int generation_ = 0;
     QLabel* title_ = nullptr;
     QLabel* subject_ = nullptr; // the wall and the weather
     QLabel* refusal_ = nullptr;
@@ -99,6 +92,8 @@ private:
     QTimer followTimer_; // the pause after the project's last change
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
+    // Last, so that the year's thread is stopped before anything it reports to is gone.
+    BackgroundJob job_;
 };
 
 } // namespace quelvan::ui

@@ -12,40 +12,20 @@
 namespace quelvan::ui {
 
 namespace {
-constexpr int kLineLength = 18;
-constexpr int kTextGap = 6;
 constexpr int kPadding = 3;
 } // namespace
 
-QRect DrawLegend(QPainter& painter, QPoint topLeft, std::span<const LegendLine> lines)
+std::array<graphics::LegendEntry, 3> ProfileLegend(const graphics::CChart& chart)
 {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int step = metrics.height() + 2;
-    QRect drawn(topLeft, QSize(0, 0));
-    painter.save();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const int top = topLeft.y() + static_cast<int>(i) * step;
-        const int middle = top + step / 2;
-        painter.setPen(QPen(lines[i].colour, 2));
-        painter.drawLine(topLeft.x(), middle, topLeft.x() + kLineLength, middle);
-        painter.setPen(Qt::black);
-        const QRect text(topLeft.x() + kLineLength + kTextGap, top,
-            metrics.horizontalAdvance(lines[i].text) + 1, step);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, lines[i].text);
-        drawn = drawn.united(QRect(topLeft.x(), top, text.right() - topLeft.x() + 1, step));
-    }
-    painter.restore();
-    return drawn;
-}
-
-std::array<LegendLine, 3> ProfileLegend(const graphics::CChart& chart)
-{
-    const auto colour
-        = [&chart](int curve) { return graphics::ToQColor(chart.Curve(curve).PenColour()); };
+    using graphics::LegendEntry;
     using graphics::ProfileChart;
-    return { { { colour(ProfileChart::kCurveCurrent), QStringLiteral("Profil à l'heure affichée") },
-        { colour(ProfileChart::kCurveMaximum), QStringLiteral("Maximum de la journée") },
-        { colour(ProfileChart::kCurveMinimum), QStringLiteral("Minimum de la journée") } } };
+    const auto line = [&chart](int curve, const char* text) {
+        return LegendEntry { LegendEntry::Swatch::Line,
+            graphics::ToQColor(chart.Curve(curve).PenColour()), text };
+    };
+    return { line(ProfileChart::kCurveCurrent, "Profil à l'heure affichée"),
+        line(ProfileChart::kCurveMaximum, "Maximum de la journée"),
+        line(ProfileChart::kCurveMinimum, "Minimum de la journée") };
 }
 
 QRect DrawFineModeLabel(QPainter& painter, const QRect& area, const RunView& run)

@@ -1,6 +1,7 @@
 #include "ui/CondensationWindow.h"
 
 #include "engine/CalculationInputs.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/GlaserPlot.h"
 #include "graphics/SurfaceHoursPlot.h"
 #include "model/KslDoc.h"
@@ -24,7 +25,6 @@ namespace quelvan::ui {
 namespace {
 
 constexpr int kFollowDelayMs = 300;
-constexpr int kLegendHeight = 40;
 constexpr QSize kDiagramSize { 440, 300 };
 constexpr QSize kHoursSize { 320, 150 };
 
@@ -115,8 +115,8 @@ void CondensationWindow::BuildTableAndCharts()
     auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     diagramChart_ = new LegendedChart([this](QPainter& p, const QRect& r) { glaser_->Draw(p, r); },
-        [this] { return glaser_->Legend(); }, kLegendHeight, QStringLiteral("glaserChart"),
-        kDiagramSize, this);
+        [this] { return glaser_->Legend(); }, graphics::style::kLegendHeight,
+        QStringLiteral("glaserChart"), kDiagramSize, this);
     left->addWidget(diagramChart_, 1);
     layerKey_ = WrappedLabel(QStringLiteral("layerKey"), this);
     left->addWidget(layerKey_);
@@ -144,8 +144,8 @@ void CondensationWindow::BuildTableAndCharts()
     mould_ = WrappedLabel(QStringLiteral("mould"), this);
     bottom->addWidget(mould_, 1);
     hoursChart_ = new LegendedChart([this](QPainter& p, const QRect& r) { hours_->Draw(p, r); },
-        graphics::SurfaceHoursPlot::Legend, kLegendHeight, QStringLiteral("hoursChart"), kHoursSize,
-        this);
+        graphics::SurfaceHoursPlot::Legend, graphics::style::kLegendHeight,
+        QStringLiteral("hoursChart"), kHoursSize, this);
     hoursChart_->hide();
     bottom->addWidget(hoursChart_, 1);
     outer->addLayout(bottom);
@@ -218,21 +218,25 @@ void CondensationWindow::UseClimateFile(const std::string& path)
 void CondensationWindow::Recompute()
 {
     followTimer_.stop();
-    const int generation = ++generation_;
-    std::unique_ptr<KslDoc> project = project_();
+    job_.Stop();
+    std::shared_ptr<const KslDoc> project = project_();
     if (!project) {
         ShowRefusal(QStringLiteral("Le projet n'a pas pu être copié."));
         return;
     }
-    const CalculationInputs inputs = InputsFromDocument(*project);
-    filesRead_ = ProjectFilesRead(*project, inputs);
+    filesRead_ = ProjectFilesRead(*project, InputsFromDocument(*project));
     moisture::StudyRequest request;
     request.climateFile = climateFile_;
+    // Figures of an earlier check stay in view, greyed, until the new ones are in.
     ShowStale(QStringLiteral("Vérification de la paroi en cours..."));
     computing_ = true;
-    // TODO(background): run on the window's background job.
-    (void)generation;
-    ShowStudy(moisture::RunStudy(*project, inputs, request));
+    // The check (with a weather file, the annual balance) runs on the job's thread, on the copy.
+    job_.Start(
+        [project, request](const BackgroundJob::Context& context) {
+            return moisture::RunStudy(*project, InputsFromDocument(*project), request,
+                [&context] { return !context.StopRequested(); });
+        },
+        [this](moisture::StudyOutcome outcome) { ShowStudy(std::move(outcome)); });
 }
 
 } // namespace quelvan::ui

@@ -2,6 +2,7 @@
 
 #include "engine/moisture/GlaserDiagram.h"
 #include "engine/moisture/MoistureStudy.h"
+#include "ui/BackgroundJob.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -100,7 +101,6 @@ private:
     std::string climateFile_;
     std::vector<std::string> filesRead_; // what the PNG may not replace
     bool computing_ = false;
-    int generation_ = 0;
     QTimer followTimer_;
     QLabel* verdict_ = nullptr;
     QLabel* source_ = nullptr;
@@ -116,6 +116,8 @@ private:
     QWidget* hoursChart_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* export_ = nullptr;
+    // Last, so that its thread stops before anything its deliveries touch is gone.
+    BackgroundJob job_;
 };
 
 } // namespace quelvan::ui

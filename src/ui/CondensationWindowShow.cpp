@@ -7,7 +7,9 @@
 #include "core/NumberText.h"
 #include "core/TextFile.h"
 #include "engine/moisture/MoistureAdvice.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/GlaserPlot.h"
+#include "graphics/LegendedPlot.h"
 #include "graphics/SurfaceHoursPlot.h"
 #include "ui/OutputTarget.h"
 #include "ui/Prompter.h"
@@ -33,8 +35,6 @@ namespace quelvan::ui {
 namespace {
 
 using namespace moisture;
-
-constexpr int kLegendHeight = 48;
 
 // The desktop's words for the refusals that name a command-line option.
 QString DesktopRefusal(const StudyOutcome& outcome)
@@ -173,15 +173,13 @@ void CondensationWindow::CopyTable() const
 QImage CondensationWindow::DiagramImage(QSize size) const
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(graphics::style::WindowGround());
     QPainter painter(&image);
-    glaser_->Draw(painter, QRect(0, 0, size.width(), size.height() - kLegendHeight));
-    QFont font = painter.font();
-    font.setPixelSize(14);
-    painter.setFont(font);
     const std::vector<graphics::LegendEntry> legend = glaser_->Legend();
-    graphics::DrawLegend(
-        painter, QRect(0, size.height() - kLegendHeight, size.width(), kLegendHeight), legend);
+    graphics::PaintAboveLegend(
+        painter, size, graphics::style::kLegendHeight,
+        [this](QPainter& p, const QRect& r) { glaser_->Draw(p, r); }, legend,
+        graphics::LegendLayout::Flow);
     return image;
 }
 
@@ -206,7 +204,8 @@ void CondensationWindow::ExportDiagram()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     DiagramImage({ 1200, 800 }).save(&buffer, "PNG");
-    if (!WriteFileAtomically(target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    if (!WriteFileAtomically(
+            target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         prompter_.Message(this,
             QStringLiteral("Le diagramme n'a pas pu être écrit : %1").arg(ToQ(target)),
             Prompter::Icon::Exclamation);

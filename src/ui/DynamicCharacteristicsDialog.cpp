@@ -3,10 +3,12 @@
 #include "core/Messages.h"
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/SiWall.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/PeriodicResponsePlot.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "ui/HelpSupport.h"
+#include "ui/LegendedChart.h"
 #include "ui/PlainText.h"
 #include "ui/QtStrings.h"
 
@@ -28,7 +30,6 @@ namespace quelvan::ui {
 
 namespace {
 
-constexpr int kLegendHeight = 40;
 // Wide enough for most meanings on one line, the longer ones on two; narrower on a small
 // screen, where they wrap on more lines.
 constexpr int kMeaningWidth = 560;
@@ -66,29 +67,6 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment)
 }
 
 } // namespace
-
-// The chart's drawing area.
-class DynamicCharacteristicsDialog::PlotCanvas : public QWidget {
-public:
-    PlotCanvas(graphics::PeriodicResponsePlot& plot, QWidget* parent)
-        : QWidget(parent)
-        , plot_(plot)
-    {
-        setObjectName(QStringLiteral("responseChart"));
-        setMinimumSize(420, kChartHeight);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        plot_.Paint(painter, size(), kLegendHeight);
-    }
-
-private:
-    graphics::PeriodicResponsePlot& plot_;
-};
 
 DynamicCharacteristicsDialog::DynamicCharacteristicsDialog(
     const KslDoc& doc, SurfacesProvider surfaces, QWidget* parent)
@@ -135,7 +113,11 @@ DynamicCharacteristicsDialog::DynamicCharacteristicsDialog(
     }
     layout->addWidget(table_);
 
-    canvas_ = new PlotCanvas(*plot_, this);
+    canvas_ = new LegendedChart(
+        [plot = plot_.get()](QPainter& painter, const QRect& area) { plot->Draw(painter, area); },
+        [plot = plot_.get()] { return plot->Legend(); }, graphics::style::kLegendHeight,
+        QStringLiteral("responseChart"), QSize(420, kChartHeight), this,
+        graphics::LegendLayout::Rows);
     layout->addWidget(canvas_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -52,8 +52,6 @@ public:
     void FitTo(const QSize& room);
 
 private:
-    class PlotCanvas;
-
     const KslDoc& doc_;
     SurfacesProvider surfaces_;
     std::unique_ptr<graphics::PeriodicResponsePlot> plot_;

@@ -24,7 +24,7 @@ namespace quelvan::ui {
 namespace {
 
 // "45.73° N, 4.94° E, UTC+1": the site as the sun of every hour was computed for it.
-QString SiteText(const Site& site)
+QString SiteText(const weather::Site& site)
 {
     const auto degrees = [](double value, const char* positive, const char* negative) {
         return ToQ(FormatDouble("%.2f", std::abs(value))) + QStringLiteral("° ")
@@ -64,7 +64,7 @@ QString EpwImportDialog::CityOf(const std::string& location)
 }
 
 EpwImportDialog::EpwImportDialog(
-    const QString& epwName, const EpwImportResult& result, QWidget* parent)
+    const QString& epwName, const weather::EpwImportResult& result, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("epwImport"));
@@ -86,9 +86,9 @@ EpwImportDialog::EpwImportDialog(
     if (!result.repairs.empty() || !result.warning.empty()) {
         QStringList lines;
         if (!result.warning.empty())
-            lines << QStringLiteral("Attention : ") + ToQ(result.warning);
+            lines << ToQ(msg::kWarningPrefix + result.warning);
         for (const std::string& repair : result.repairs)
-            lines << QStringLiteral("Réparé : ") + ToQ(repair);
+            lines << ToQ(msg::kRepairedPrefix + repair);
         auto* repairs = new QPlainTextEdit(lines.join(QLatin1Char('\n')));
         repairs->setObjectName(QStringLiteral("repairs"));
         repairs->setReadOnly(true);

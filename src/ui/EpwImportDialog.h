@@ -6,7 +6,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-namespace quelvan {
+namespace quelvan::weather {
 struct EpwImportResult;
 }
 
@@ -19,7 +19,8 @@ namespace quelvan::ui {
 class EpwImportDialog : public QDialog {
     Q_OBJECT
 public:
-    EpwImportDialog(const QString& epwName, const EpwImportResult& result, QWidget* parent);
+    EpwImportDialog(
+        const QString& epwName, const weather::EpwImportResult& result, QWidget* parent);
 
     QString StationName() const;
     void SetStationName(const QString& name);

@@ -25,8 +25,8 @@ std::string FileDrop::OpenablePath(const QMimeData* data)
         return {};
     const QString local = data->urls().front().toLocalFile();
     const std::string path = PathBytes(local);
-    if (local.endsWith(QStringLiteral(".ksl"), Qt::CaseInsensitive) || LooksLikeEpwFile(path)
-        || HoldsProject(path))
+    if (local.endsWith(QStringLiteral(".ksl"), Qt::CaseInsensitive)
+        || weather::LooksLikeEpwFile(path) || HoldsProject(path))
         return path;
     return {};
 }

@@ -1,6 +1,7 @@
 #include "ui/FluxDensityWindow.h"
 
 #include "engine/RunView.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/NShpPolyLine.h"
 #include "ui/ChartNotes.h"
 
@@ -60,7 +61,7 @@ void FluxDensityWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.setFont(graphics::FluxDensityPlot::LegendFont());
+    painter.setFont(graphics::style::LegendFont(graphics::style::kWeekLegendPixels));
     plot_.Paint(painter, size(), kLegendHeight);
     // "0" beside the zero line, left of the axis like the axis' end labels.
     const int zero = ZeroLineY();

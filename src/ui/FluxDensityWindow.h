@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/ChartStyle.h"
 #include "graphics/FluxDensityPlot.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ namespace quelvan::ui {
 class FluxDensityWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kLegendHeight = 36;
+    static constexpr int kLegendHeight = graphics::style::kFluxLegendHeight;
 
     // run is the engine's live view of the run, which must outlive the window.
     FluxDensityWindow(const RunView& run, QWidget* parent);

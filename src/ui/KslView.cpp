@@ -1,6 +1,7 @@
 #include "ui/KslView.h"
 
 #include "core/PhysicalBounds.h"
+#include "engine/variants/VariantStudy.h"
 #include "graphics/CWallDrawing.h"
 #include "graphics/NShpRectangle.h"
 #include "graphics/ProfileChart.h"
@@ -336,6 +337,14 @@ FormValues KslView::FormValuesShown() const
 void KslView::StoreControls()
 {
     doc_.StoreFormValues(FormValuesShown());
+}
+
+std::unique_ptr<KslDoc> KslView::ProjectAsShown() const
+{
+    std::unique_ptr<KslDoc> project = variants::CopyProject(doc_);
+    if (project)
+        project->StoreFormValues(FormValuesShown());
+    return project;
 }
 
 CalculationInputs KslView::InputsFromControls() const

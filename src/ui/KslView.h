@@ -69,6 +69,10 @@ public:
     // The form's values as shown, and the inputs of a preparation made from them.
     FormValues FormValuesShown() const;
     CalculationInputs InputsFromControls() const;
+    // A copy of the project with what the form shows stored in it (fields not yet applied
+    // included): what the studies and the windows that follow the project compute. Nothing
+    // when the project cannot be copied.
+    std::unique_ptr<KslDoc> ProjectAsShown() const;
     // The text of the info box shown for a layer.
     static QString LayerInfoText(const NMaterialLayer& layer);
     // The info box while the mouse button is held on a layer, else null.

@@ -6,6 +6,7 @@
 
 #include "graphics/CChart.h"
 #include "graphics/CWallDrawing.h"
+#include "graphics/Legend.h"
 #include "graphics/NShpRectangle.h"
 #include "graphics/ProfileChart.h"
 #include "model/CMaterial.h"
@@ -142,7 +143,8 @@ void KslView::paintEvent(QPaintEvent*)
         const RunView& run = runner_->Engine().View();
         // The legend under the exterior read-outs; the mode in the chart's corner.
         if (run.prepared)
-            DrawLegend(painter, QPoint(10, kLegendTop), ProfileLegend(chart_->Chart()));
+            graphics::DrawLegendColumn(
+                painter, QPoint(10, kLegendTop), ProfileLegend(chart_->Chart()));
         DrawFineModeLabel(painter, square_, run);
     } else {
         wall_->Draw(painter);

@@ -22,7 +22,7 @@ LayerDialog::LayerDialog(
     : QDialog(parent)
     , layer_(layer)
     , material_(Named(new QComboBox, 1043))
-    , thickness_(Named(new NumberEdit(EditKind::Integer, 32000), 1041))
+    , thickness_(Named(new NumberEdit(EditKind::Integer, NumberEdit::kLongestText), 1041))
     , resistance_(Named(new QLineEdit, 1047))
 {
     setWindowTitle(QStringLiteral("Couche"));

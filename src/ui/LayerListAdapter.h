@@ -2,6 +2,7 @@
 
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "model/WallCheck.h"
 #include "ui/RecordListAdapter.h"
 
 namespace quelvan::ui {
@@ -14,7 +15,7 @@ namespace quelvan::ui {
 // layer's resistance.
 class LayerListAdapter final : public RecordListAdapter<NMaterialLayer> {
 public:
-    static constexpr int kMaxLayers = 7;
+    static constexpr int kMaxLayers = kMaxLayerCount;
 
     LayerListAdapter(NList<NMaterialLayer>& layers, const NList<CMaterial>& library);
 

@@ -19,6 +19,7 @@
 #include "ui/PlainText.h"
 #include "ui/ProjectController.h"
 #include "ui/Prompter.h"
+#include "ui/RecentFiles.h"
 #include "ui/WallComparisonWindow.h"
 #include "ui/WindowPlacement.h"
 #include "weather/EpwImport.h"
@@ -47,13 +48,13 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quelvan.png")));
     view_ = new KslView(*doc_, *prompter_, this);
     setCentralWidget(view_);
-    controller_ = new ProjectController(*doc_, *prompter_, this);
+    recent_ = new RecentFiles(this);
+    controller_ = new ProjectController(*doc_, *prompter_, *recent_, this);
     controller_->SetStoreControls([this] { view_->StoreControls(); });
     connect(
         controller_, &ProjectController::documentChanged, this, &MainWindow::AfterDocumentChange);
     connect(controller_, &ProjectController::titleChanged, this, &MainWindow::UpdateTitle);
-    connect(
-        controller_, &ProjectController::recentFilesChanged, this, &MainWindow::UpdateRecentMenu);
+    connect(recent_, &RecentFiles::changed, this, &MainWindow::UpdateRecentMenu);
     connect(controller_, &ProjectController::statusMessage, this,
         [this](const QString& text) { statusBar()->showMessage(text); });
     connect(view_, &KslView::layersRequested, controller_,
@@ -86,7 +87,7 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     BuildMenus();
     // A dropped project opens as "Ouvrir..." would, a dropped EPW file is offered for import.
     new FileDrop(*this, [this](const std::string& path) {
-        if (LooksLikeEpwFile(path))
+        if (weather::LooksLikeEpwFile(path))
             controller_->ImportWeather(path);
         else if (controller_->MaybeSave())
             OpenFile(path);
@@ -340,7 +341,7 @@ void MainWindow::UpdateTitle()
 void MainWindow::UpdateRecentMenu()
 {
     recentMenu_->clear();
-    const std::vector<std::string> files = controller_->RecentFilePaths();
+    const std::vector<std::string> files = recent_->Paths();
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string file = files[i];
         QAction* action = recentMenu_->addAction(

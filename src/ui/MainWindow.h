@@ -25,6 +25,7 @@ class DynamicCharacteristicsDialog;
 class KslView;
 class LockKeyIndicators;
 class ProjectController;
+class RecentFiles;
 class Prompter;
 class WallComparisonWindow;
 class CondensationWindow;
@@ -44,6 +45,7 @@ public:
     KslDoc& Document() { return *doc_; }
     KslView& View() { return *view_; }
     ProjectController& Controller() { return *controller_; }
+    RecentFiles& Recent() { return *recent_; }
     QMenu* DataMenu() const { return dataMenu_; }
     QAction* Action(const QString& objectName) const;
     // The dynamic characteristics dialog while it is open, else null.
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<KslDoc> doc_;
     KslView* view_ = nullptr;
     ProjectController* controller_ = nullptr;
+    RecentFiles* recent_ = nullptr;
     QMenu* dataMenu_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

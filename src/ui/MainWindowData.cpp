@@ -2,7 +2,6 @@
 // comparison and the condensation risk, each modeless and following the project.
 #include "ui/MainWindow.h"
 
-#include "engine/variants/VariantStudy.h"
 #include "model/KslDoc.h"
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CondensationWindow.h"
@@ -13,6 +12,27 @@
 #include "ui/WindowPlacement.h"
 
 namespace quelvan::ui {
+
+namespace {
+
+// Shows a modeless window that follows the project (made first, beside the form, as an ordinary
+// window that goes when closed) and computes it for the project as it is now.
+template <class Window, class Make>
+void ShowFollowingWindow(QPointer<Window>& window, const QString& place, Make make)
+{
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        KeepPlace(*window, place, Placement::Beside);
+        MakeOrdinaryWindow(*window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->Recompute();
+}
+
+} // namespace
 
 void MainWindow::DataWindowsFollow()
 {
@@ -47,17 +67,10 @@ AnnualBalanceWindow* MainWindow::AnnualWindow() const
 
 void MainWindow::ShowAnnualBalance()
 {
-    if (!annualWindow_) {
-        annualWindow_ = new AnnualBalanceWindow(
+    ShowFollowingWindow(annualWindow_, QStringLiteral("BilanAnnuel"), [this] {
+        return new AnnualBalanceWindow(
             *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
-        annualWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*annualWindow_, QStringLiteral("BilanAnnuel"), Placement::Beside);
-        MakeOrdinaryWindow(*annualWindow_);
-    }
-    annualWindow_->show();
-    annualWindow_->raise();
-    annualWindow_->activateWindow();
-    annualWindow_->Recompute();
+    });
 }
 
 WallComparisonWindow* MainWindow::ComparisonWindow() const
@@ -67,23 +80,10 @@ WallComparisonWindow* MainWindow::ComparisonWindow() const
 
 void MainWindow::ShowWallComparison()
 {
-    if (!comparisonWindow_) {
-        comparisonWindow_ = new WallComparisonWindow(
-            [this] {
-                std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
-                if (project)
-                    project->StoreFormValues(view_->FormValuesShown());
-                return project;
-            },
-            *prompter_, this);
-        comparisonWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*comparisonWindow_, QStringLiteral("ComparaisonParois"), Placement::Beside);
-        MakeOrdinaryWindow(*comparisonWindow_);
-    }
-    comparisonWindow_->show();
-    comparisonWindow_->raise();
-    comparisonWindow_->activateWindow();
-    comparisonWindow_->Recompute();
+    ShowFollowingWindow(comparisonWindow_, QStringLiteral("ComparaisonParois"), [this] {
+        return new WallComparisonWindow(
+            [this] { return view_->ProjectAsShown(); }, *prompter_, this);
+    });
 }
 
 CondensationWindow* MainWindow::CondensationRiskWindow() const
@@ -93,23 +93,10 @@ CondensationWindow* MainWindow::CondensationRiskWindow() const
 
 void MainWindow::ShowCondensation()
 {
-    if (!condensationWindow_) {
-        condensationWindow_ = new CondensationWindow(
-            [this] {
-                std::unique_ptr<KslDoc> project = variants::CopyProject(*doc_);
-                if (project)
-                    project->StoreFormValues(view_->FormValuesShown());
-                return project;
-            },
+    ShowFollowingWindow(condensationWindow_, QStringLiteral("RisqueCondensation"), [this] {
+        return new CondensationWindow([this] { return view_->ProjectAsShown(); },
             [this] { controller_->InteriorHumidity(); }, *prompter_, this);
-        condensationWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*condensationWindow_, QStringLiteral("RisqueCondensation"), Placement::Beside);
-        MakeOrdinaryWindow(*condensationWindow_);
-    }
-    condensationWindow_->show();
-    condensationWindow_->raise();
-    condensationWindow_->activateWindow();
-    condensationWindow_->Recompute();
+    });
 }
 
 } // namespace quelvan::ui

@@ -18,7 +18,7 @@
 namespace quelvan::ui {
 
 namespace {
-constexpr int kLongField = 32000;
+constexpr int kLongField = NumberEdit::kLongestText;
 }
 
 MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent, VapourFields vapour)

@@ -25,6 +25,9 @@ namespace quelvan::ui {
 class NumberEdit : public QLineEdit {
     Q_OBJECT
 public:
+    // The longest text any field of the dialogs accepts.
+    static constexpr int kLongestText = 32000;
+
     NumberEdit(EditKind kind, int maxLength, QWidget* parent = nullptr);
 
     void SetKind(EditKind kind) { kind_ = kind; }

@@ -19,6 +19,7 @@
 #include "ui/ProgramSettings.h"
 #include "ui/Prompter.h"
 #include "ui/QtStrings.h"
+#include "ui/RecentFiles.h"
 #include "ui/RecordListDlg.h"
 #include "ui/ReferencesDialog.h"
 #include "ui/ReportChoiceSetting.h"
@@ -50,10 +51,12 @@ std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side
 }
 } // namespace
 
-ProjectController::ProjectController(KslDoc& doc, Prompter& prompter, QWidget* window)
+ProjectController::ProjectController(
+    KslDoc& doc, Prompter& prompter, RecentFiles& recent, QWidget* window)
     : QObject(window)
     , doc_(doc)
     , prompter_(prompter)
+    , recent_(recent)
     , window_(window)
     , history_(new EditHistory(doc, this))
 {
@@ -94,7 +97,7 @@ void ProjectController::NewProject()
 bool ProjectController::ReadInto(const std::string& path)
 {
     // Weather is never a project: reading it would only say where the first line failed.
-    if (LooksLikeEpwFile(path)) {
+    if (weather::LooksLikeEpwFile(path)) {
         ImportWeather(path);
         return false;
     }
@@ -115,7 +118,7 @@ bool ProjectController::ReadInto(const std::string& path)
     doc_.referencesConfirmed = true;
     doc_.controlsOutOfDate = true;
     doc_.ResetResults();
-    AddRecentFile(path);
+    recent_.Add(path);
     Replaced();
     return true;
 }
@@ -168,7 +171,7 @@ bool ProjectController::WriteTo(const std::string& path)
     } else if (!hasResults && !resultsStillApply) {
         RemoveResultsFile(path);
     }
-    AddRecentFile(path);
+    recent_.Add(path);
     return true;
 }
 
@@ -280,47 +283,6 @@ bool ProjectController::ImportWeather(const std::string& epwPath)
     history_->Record(QStringLiteral("Importer un fichier météo"));
     emit statusMessage(import.Status());
     return true;
-}
-
-QStringList ProjectController::RecentFiles() const
-{
-    QStringList files;
-    for (const std::string& path : RecentFilePaths())
-        files << PathText(path);
-    return files;
-}
-
-std::vector<std::string> ProjectController::RecentFilePaths() const
-{
-    QSettings settings = ProgramSettings();
-    std::vector<std::string> files;
-    for (int i = 1; i <= kRecentCount; ++i) {
-        const QVariant value = settings.value(QStringLiteral("Recent File List/File%1").arg(i));
-        const std::string file = value.typeId() == QMetaType::QByteArray
-            ? value.toByteArray().toStdString()
-            : FromQ(value.toString());
-        if (!file.empty())
-            files.push_back(file);
-    }
-    return files;
-}
-
-void ProjectController::AddRecentFile(const std::string& path)
-{
-    const std::string absolute = IsValidUtf8(path)
-        ? FromQ(QFileInfo(ToQ(path)).absoluteFilePath())
-        : std::filesystem::absolute(path).lexically_normal().string();
-    std::vector<std::string> files = RecentFilePaths();
-    std::erase(files, absolute);
-    files.insert(files.begin(), absolute);
-    QSettings settings = ProgramSettings();
-    for (int i = 0; i < kRecentCount; ++i) {
-        const std::string file
-            = i < static_cast<int>(files.size()) ? files[static_cast<size_t>(i)] : "";
-        settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1),
-            IsValidUtf8(file) ? QVariant(ToQ(file)) : QVariant(QByteArray::fromStdString(file)));
-    }
-    emit recentFilesChanged();
 }
 
 } // namespace quelvan::ui

@@ -20,16 +20,15 @@ namespace quelvan::ui {
 
 class EditHistory;
 class Prompter;
+class RecentFiles;
 
 // The project's document commands: new, open, save and save as with their questions and
-// messages, the list dialogs (materials, layers, ambiances), the references and the print
-// choices, and the recent-file list kept in the per-user settings.
+// messages (each file opened or saved goes to the recent files), the list dialogs (materials,
+// layers, ambiances), the references and the print choices.
 class ProjectController : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kRecentCount = 4;
-
-    ProjectController(KslDoc& doc, Prompter& prompter, QWidget* window);
+    ProjectController(KslDoc& doc, Prompter& prompter, RecentFiles& recent, QWidget* window);
 
     // Copies the form's fields into the document (before saving and before an ambiance list).
     void SetStoreControls(std::function<void()> store) { storeControls_ = std::move(store); }
@@ -66,18 +65,12 @@ public:
     // changed, which it then says in statusMessage.
     bool ImportWeather(const std::string& epwPath = {});
 
-    // The recent files, most recent first: as shown, and as the system's bytes. A path that is
-    // valid UTF-8 is kept as text in the settings, any other as its bytes.
-    QStringList RecentFiles() const;
-    std::vector<std::string> RecentFilePaths() const;
-    void AddRecentFile(const std::string& path);
     QString WindowTitle() const;
 
 signals:
     // The document's data or name changed; the view reloads what it needs.
     void documentChanged();
     void titleChanged();
-    void recentFilesChanged();
     // A note for the status bar on what a command did.
     void statusMessage(const QString& text);
     // The interior of the moisture check changed (the condensation window follows).
@@ -96,6 +89,7 @@ private:
 
     KslDoc& doc_;
     Prompter& prompter_;
+    RecentFiles& recent_;
     QWidget* window_;
     EditHistory* history_;
     std::function<void()> storeControls_;

@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/WeekOverlayPlot.h"
 #include "model/CMaterial.h"
 #include "model/KslDoc.h"
@@ -32,7 +33,6 @@ namespace quelvan::ui {
 
 namespace {
 
-constexpr int kLegendHeight = 44;
 constexpr QSize kChartSize { 460, 280 };
 constexpr int kLeastTableHeight = 160; // a few rows, the rest scrolled to
 // How long the project must stay unchanged before its walls are computed again.
@@ -124,7 +124,8 @@ WallComparisonWindow::WallComparisonWindow(
     const auto addChart = [this, chartRow](graphics::WeekOverlayPlot* plot, const QString& name) {
         chartRow->addWidget(new LegendedChart(
             [plot](QPainter& painter, const QRect& area) { plot->Draw(painter, area); },
-            [plot] { return plot->Legend(); }, kLegendHeight, name, kChartSize, charts_));
+            [plot] { return plot->Legend(); }, graphics::style::kComparisonLegendHeight, name,
+            kChartSize, charts_));
     };
     addChart(temperature_.get(), QStringLiteral("temperatureChart"));
     addChart(flux_.get(), QStringLiteral("fluxChart"));
@@ -142,10 +143,7 @@ WallComparisonWindow::WallComparisonWindow(
     UpdateButtons();
 }
 
-WallComparisonWindow::~WallComparisonWindow()
-{
-    StopWorker();
-}
+WallComparisonWindow::~WallComparisonWindow() = default;
 
 int WallComparisonWindow::WallCount() const
 {
@@ -226,14 +224,6 @@ void WallComparisonWindow::SetAnnual(bool annual)
     Recompute();
 }
 
-void WallComparisonWindow::StopWorker()
-{
-    stop_ = true;
-    if (worker_.joinable())
-        worker_.join();
-    stop_ = false;
-}
-
 void WallComparisonWindow::ProjectChanged()
 {
     if (isVisible())
@@ -243,8 +233,7 @@ void WallComparisonWindow::ProjectChanged()
 void WallComparisonWindow::Recompute()
 {
     followTimer_.stop();
-    StopWorker();
-    const int generation = ++generation_;
+    job_.Stop();
     auto refuse = [this] {
         computing_ = false;
         status_->setText(ToQ(msg::kInternalError));
@@ -267,22 +256,9 @@ void WallComparisonWindow::Recompute()
         if (!doc)
             return refuse();
         QString name = QStringLiteral("Projet actuel");
-        const int insulation = variants::InsulationLayer(*doc);
-        if (wall.variant == Variant::Reversed) {
-            const variants::SweepAxis reversal { variants::AxisKind::Reversal, 0, { { {}, 1.0 } } };
-            variants::ApplyValue(*doc, reversal, reversal.values.front());
-            name = QStringLiteral("Paroi inversée");
-        } else if (wall.variant && insulation > 0) {
-            const bool thicker = wall.variant == Variant::ThickerInsulation;
-            const NMaterialLayer& layer = doc->layers.At(insulation - 1);
-            const std::string thickness
-                = variants::ScaledThickness(layer.Thickness(), thicker ? 2.0 : 0.5);
-            const variants::SweepAxis axis { variants::AxisKind::Thickness, insulation,
-                { { thickness, 0.0 } } };
-            name = QStringLiteral("Épaisseur d'isolant %1 (%2, %3 mm)")
-                       .arg(thicker ? QStringLiteral("× 2") : QStringLiteral("÷ 2"),
-                           ToQ(layer.Material()->Name()), ToQ(thickness));
-            variants::ApplyValue(*doc, axis, axis.values.front());
+        if (wall.variant) {
+            if (std::optional<std::string> named = variants::ApplyWallVariant(*doc, *wall.variant))
+                name = ToQ(*named);
         }
         study->AddProject(*doc, FromQ(name));
         names_.push_back(name);
@@ -293,23 +269,17 @@ void WallComparisonWindow::Recompute()
     variants::FigureOptions figures;
     figures.annual = annual_;
     figures.keepSeries = true;
-    // The walls run on threads of their own from copies; the results come back to this window's
-    // thread as a queued call, which Qt drops once the window is gone.
-    worker_ = std::thread([this, generation, study, figures] {
-        std::vector<variants::VariantResult> results;
-        variants::RunStudy(
-            *study, figures, {},
-            [&results](variants::VariantResult&& r) { results.push_back(std::move(r)); },
-            [this] { return stop_.load(); });
-        if (stop_)
-            return;
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, results = std::move(results)]() mutable {
-                ShowResults(generation, std::move(results));
-            },
-            Qt::QueuedConnection);
-    });
+    // The walls run on threads of their own from copies.
+    job_.Start(
+        [study, figures](const BackgroundJob::Context& context) {
+            std::vector<variants::VariantResult> results;
+            variants::RunStudy(
+                *study, figures, {},
+                [&results](variants::VariantResult&& r) { results.push_back(std::move(r)); },
+                [&context] { return context.StopRequested(); });
+            return results;
+        },
+        [this](std::vector<variants::VariantResult> results) { ShowResults(std::move(results)); });
 }
 
 QString WallComparisonWindow::WallHeading(int position) const
@@ -323,12 +293,8 @@ QString WallComparisonWindow::WallHeading(int position) const
     return heading;
 }
 
-void WallComparisonWindow::ShowResults(int generation, std::vector<variants::VariantResult> results)
+void WallComparisonWindow::ShowResults(std::vector<variants::VariantResult> results)
 {
-    if (generation != generation_)
-        return;
-    if (worker_.joinable())
-        worker_.join();
     computing_ = false;
     const std::vector<variants::StudyColumn> columns = variants::FigureColumns(annual_);
     table_->clear();

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/variants/StudyRunner.h"
+#include "engine/variants/WallVariants.h"
+#include "ui/BackgroundJob.h"
 
 #include <QColor>
 #include <QDialog>
 #include <QTimer>
 
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 class QCheckBox;
@@ -40,7 +40,7 @@ class WallComparisonWindow : public QDialog {
 public:
     // The current project as the form shows it, a copy the window may keep.
     using ProjectProvider = std::function<std::unique_ptr<KslDoc>()>;
-    enum class Variant { Reversed, ThickerInsulation, ThinnerInsulation };
+    using Variant = variants::WallVariant;
     static constexpr int kMaxWalls = 4;
 
     WallComparisonWindow(ProjectProvider current, Prompter& prompter, QWidget* parent = nullptr);
@@ -78,11 +78,10 @@ signals:
 private:
     struct Wall;
 
-    void StopWorker();
     void UpdateButtons();
     // The wall's name, "(référence)" for the current project, and its layers on a second line.
     QString WallHeading(int position) const;
-    void ShowResults(int generation, std::vector<variants::VariantResult> results);
+    void ShowResults(std::vector<variants::VariantResult> results);
 
     ProjectProvider current_;
     Prompter& prompter_;
@@ -91,13 +90,9 @@ private:
     std::vector<QString> compositions_; // their layers, "Béton 200 + Laine de verre 100"
     std::unique_ptr<graphics::WeekOverlayPlot> temperature_;
     std::unique_ptr<graphics::WeekOverlayPlot> flux_;
-    std::thread worker_;
-    std::atomic<bool> stop_ { false };
     bool computing_ = false;
     bool annual_ = false;
     QTimer followTimer_; // the pause after the project's last change
-    // Results of a study started before the last Recompute may still be queued, and are dropped.
-    int generation_ = 0;
     QLabel* status_ = nullptr;
     QLabel* refusals_ = nullptr;
     QTableWidget* table_ = nullptr;
@@ -105,6 +100,8 @@ private:
     std::vector<QPushButton*> addButtons_;
     QPushButton* remove_ = nullptr;
     QCheckBox* annualBox_ = nullptr;
+    // Last, so that the walls' threads are stopped before anything they report to is gone.
+    BackgroundJob job_;
 };
 
 } // namespace quelvan::ui

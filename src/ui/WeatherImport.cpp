@@ -46,14 +46,14 @@ QString WeatherImport::AskForFile()
 bool WeatherImport::Run(const std::string& epwPath)
 {
     status_.clear();
-    EpwImportResult result = ImportEpwFile(epwPath);
+    weather::EpwImportResult result = weather::ImportEpwFile(epwPath);
     // A time zone that contradicts the irradiance may still be what the user wants.
-    if (!result.year && result.nightIrradianceHours > kMostNightIrradianceHours) {
+    if (!result.year && result.nightIrradianceHours > weather::kMostNightIrradianceHours) {
         if (prompter_.AskYesNoCancel(window_,
                 ToQ(result.error) + QStringLiteral(".\n\nImporter quand même ce fichier ?"))
             != Prompter::Answer::Yes)
             return false;
-        result = ImportEpwFile(epwPath, { .acceptTimeZoneContradiction = true });
+        result = weather::ImportEpwFile(epwPath, { .acceptTimeZoneContradiction = true });
     }
     if (!result.year) {
         prompter_.Message(window_, ToQ(result.error), Prompter::Icon::Exclamation);
@@ -84,7 +84,7 @@ bool WeatherImport::Run(const std::string& epwPath)
     return true;
 }
 
-bool WeatherImport::WriteStationFile(const std::string& fileName, const WeatherYear& year)
+bool WeatherImport::WriteStationFile(const std::string& fileName, const weather::WeatherYear& year)
 {
     const std::string folder = UserWeatherDirectory();
     const std::filesystem::path path = std::filesystem::path(folder) / fileName;

@@ -8,8 +8,10 @@ class QWidget;
 
 namespace quelvan {
 class KslDoc;
+}
+namespace quelvan::weather {
 struct WeatherYear;
-} // namespace quelvan
+}
 
 namespace quelvan::ui {
 
@@ -32,7 +34,7 @@ public:
 private:
     // Writes the station's weather file into the user's weather folder; false when it was not
     // written (refused, cancelled or failed), which has been said.
-    bool WriteStationFile(const std::string& fileName, const WeatherYear& year);
+    bool WriteStationFile(const std::string& fileName, const weather::WeatherYear& year);
     // Says so when the calculation would read another file of that name, found first.
     void WarnIfShadowed(const std::string& fileName);
 

@@ -1,5 +1,7 @@
 #include "validation/ReferenceSolutions.h"
 
+#include "core/Units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -49,7 +51,7 @@ double SemiInfiniteRampTemperature(double depth, double seconds, double rampSeco
 FaceFluxes ImposedFacesSlabFluxes(
     const SiLayer& slab, std::span<const double> exteriorFace, std::span<const double> interiorFace)
 {
-    constexpr double kHour = 3600.0;
+    constexpr double kHour = units::kSecondsPerHour;
     const double length = slab.thickness;
     const double alpha = slab.conductivity / (slab.density * slab.heatCapacity);
     // Modes that relax by e^-200 or more within an hour sit at their quasi-steady value at every
@@ -118,7 +120,7 @@ std::vector<double> SeriesResistanceTemperatures(
 
 double HalfPeriodHeat(double amplitude, double periodHours)
 {
-    return amplitude * periodHours * 3600.0 / std::numbers::pi;
+    return amplitude * periodHours * units::kSecondsPerHour / std::numbers::pi;
 }
 
 std::complex<double> FundamentalHarmonic(std::span<const double> onePeriod)

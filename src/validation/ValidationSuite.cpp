@@ -1,6 +1,7 @@
 #include "validation/ValidationSuite.h"
 
 #include "core/NumberText.h"
+#include "core/Units.h"
 #include "engine/DynamicCharacteristics.h"
 #include "engine/EngineState.h"
 #include "engine/FineMesh.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr double kHour = 3600.0;
+constexpr double kHour = units::kSecondsPerHour;
 // The surface resistances of a new project, as its faces hold them.
 double NewProjectResistance(const std::string& text)
 {

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <map>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
@@ -221,4 +221,4 @@ double AngstromMonthlyDailyIrradiation(const CityNormals& normals, int month)
     return (0.25 + 0.50 * std::min(relativeSunshine, 1.0)) * extraterrestrial;
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

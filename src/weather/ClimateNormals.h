@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // Monthly climate normals of one city, read from the comma-separated table of the data folder
 // (one row per city and variable; see data/climate/README.md). Quality flags: A station normal,
@@ -56,4 +56,4 @@ const CityNormals* FindCity(const ClimateTable& table, std::string_view name);
 // length and extraterrestrial irradiation.
 double AngstromMonthlyDailyIrradiation(const CityNormals& normals, int month);
 
-} // namespace quelvan
+} // namespace quelvan::weather

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
@@ -113,4 +113,4 @@ double DiffuseFraction(double kt)
     return 0.165;
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

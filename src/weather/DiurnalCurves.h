@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // Shapes that turn daily values into hourly ones for the typical-year synthesis.
 
@@ -36,4 +36,4 @@ double ClearSkyGlobal(double sinHeight);
 // Duffie).
 double DiffuseFraction(double clearness);
 
-} // namespace quelvan
+} // namespace quelvan::weather

@@ -15,7 +15,7 @@
 #include <fstream>
 #include <numbers>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
@@ -180,8 +180,8 @@ std::string TimeZoneContradiction(const EpwImportResult& result)
 
 // The sun of every hour of the year and whether it is up during part of that hour.
 struct YearSun {
-    std::vector<SunPosition> position = std::vector<SunPosition>(kHoursInYear);
-    std::vector<bool> sunlit = std::vector<bool>(kHoursInYear, false);
+    std::vector<SunPosition> position = std::vector<SunPosition>(kHoursPerYear);
+    std::vector<bool> sunlit = std::vector<bool>(kHoursPerYear, false);
 };
 
 // Places the sun over every hour and derives the horizontal beam from the direct normal
@@ -192,8 +192,8 @@ YearSun DeriveRadiation(EpwImportResult& result, std::array<Series, kQuantityCou
     YearSun sun;
     int nightZeroes = 0;
     int derived = 0;
-    std::vector<std::optional<double>> direct(kHoursInYear);
-    for (int d = 0; d < kDaysInYear; ++d) {
+    std::vector<std::optional<double>> direct(kHoursPerYear);
+    for (int d = 0; d < kDaysPerYear; ++d) {
         const Daylight daylight = DaylightOf(result.site, d + 1);
         for (int h = 0; h < 24; ++h) {
             const std::size_t i = static_cast<std::size_t>(24 * d + h);
@@ -294,7 +294,7 @@ EpwImportResult FinishEpwImport(EpwImportResult result, std::array<Series, kQuan
         return result;
     WeatherYear year;
     year.description = "Importé d'un fichier EPW : " + result.location;
-    year.hours.resize(kHoursInYear);
+    year.hours.resize(kHoursPerYear);
     for (std::size_t i = 0; i < year.hours.size(); ++i) {
         WeatherHour& h = year.hours[i];
         h.temperature = *series[kTemperature][i];
@@ -314,8 +314,8 @@ struct Records {
     std::array<Series, kQuantityCount> series;
     // The relative humidity, kept apart: a file whose humidity cannot be read or repaired still
     // imports, without the humidity column.
-    Series humidity = Series(kHoursInYear);
-    std::vector<bool> present = std::vector<bool>(kHoursInYear, false);
+    Series humidity = Series(kHoursPerYear);
+    std::vector<bool> present = std::vector<bool>(kHoursPerYear, false);
     int count = 0; // hours present
     int leapDayRecords = 0; // records of 29 February, left out
     std::string error; // the first line that did not read
@@ -327,7 +327,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
     std::array<Series, kQuantityCount>& series = records.series;
     std::vector<bool>& present = records.present;
     for (Series& s : series)
-        s.assign(kHoursInYear, std::nullopt);
+        s.assign(kHoursPerYear, std::nullopt);
     for (std::size_t i = firstData; i < lines.size(); ++i) {
         if (TrimWhitespace(lines[i]).empty())
             continue;
@@ -407,17 +407,17 @@ EpwImportResult ImportEpwLines(
         return result;
     }
     const int records = read.count;
-    if (records < kHoursInYear - kLongestRepairedGap) {
+    if (records < kHoursPerYear - kLongestRepairedGap) {
         result.error = std::string(msg::kEpwIncompleteYear) + " (" + FormatInt("%d", records)
-            + " heures sur " + FormatInt("%d", kHoursInYear) + ")";
+            + " heures sur " + FormatInt("%d", kHoursPerYear) + ")";
         return result;
     }
     if (read.leapDayRecords > 0)
         result.repairs.push_back("29 février supprimé (année bissextile) : "
             + FormatInt("%d", read.leapDayRecords) + " enregistrements ignorés");
-    if (records < kHoursInYear)
+    if (records < kHoursPerYear)
         result.repairs.push_back(
-            FormatInt("%d", kHoursInYear - records) + " heures absentes du fichier");
+            FormatInt("%d", kHoursPerYear - records) + " heures absentes du fichier");
     return FinishEpwImport(std::move(result), read.series, read.humidity, options);
 }
 
@@ -457,4 +457,4 @@ bool LooksLikeEpwFile(const std::string& path)
     return start.starts_with(kLocation);
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

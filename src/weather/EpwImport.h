@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // Reads an hourly EPW weather file (comma-separated; LOCATION header with latitude, longitude
 // and time zone; one record per hour, hour-ending local standard time) into a weather year:
@@ -62,4 +62,4 @@ EpwImportResult ImportEpwFile(const std::string& path, const EpwImportOptions& o
 // bytes are read.
 bool LooksLikeEpwFile(const std::string& path);
 
-} // namespace quelvan
+} // namespace quelvan::weather

@@ -7,15 +7,13 @@
 #include <cmath>
 #include <numbers>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
-constexpr std::array<int, 12> kMonthDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-
 double FractionalYear(int dayOfYear, double hourLst)
 {
-    return 2.0 * std::numbers::pi / kDaysInYear * (dayOfYear - 1 + (hourLst - 12.0) / 24.0);
+    return 2.0 * std::numbers::pi / kDaysPerYear * (dayOfYear - 1 + (hourLst - 12.0) / 24.0);
 }
 
 // Minutes to add to the local standard time to get the true solar time.
@@ -28,7 +26,7 @@ double TimeOffsetMinutes(const Site& site, double fractionalYear)
 
 int DaysInMonth(int month)
 {
-    return kMonthDays[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)];
+    return kDaysPerMonth[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)];
 }
 
 int FirstDayOfMonth(int month)
@@ -117,7 +115,7 @@ SunlitPart SunlitPartOfHour(const Daylight& daylight, double hourEnd)
 double DailyExtraterrestrialIrradiation(double latitude, int dayOfYear)
 {
     const double phi = latitude * kRadiansPerDegree;
-    const double angle = 2.0 * std::numbers::pi * dayOfYear / kDaysInYear;
+    const double angle = 2.0 * std::numbers::pi * dayOfYear / kDaysPerYear;
     const double dr = 1.0 + 0.033 * std::cos(angle);
     const double declination = 0.409 * std::sin(angle - 1.39);
     const double ws = std::acos(std::clamp(-std::tan(phi) * std::tan(declination), -1.0, 1.0));
@@ -132,9 +130,9 @@ double AstronomicalDayLength(double latitude, int dayOfYear)
 {
     const double phi = latitude * kRadiansPerDegree;
     const double declination
-        = 0.409 * std::sin(2.0 * std::numbers::pi * dayOfYear / kDaysInYear - 1.39);
+        = 0.409 * std::sin(2.0 * std::numbers::pi * dayOfYear / kDaysPerYear - 1.39);
     const double ws = std::acos(std::clamp(-std::tan(phi) * std::tan(declination), -1.0, 1.0));
     return 24.0 * ws / std::numbers::pi;
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

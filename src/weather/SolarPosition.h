@@ -1,6 +1,8 @@
 #pragma once
 
-namespace quelvan {
+#include "core/Calendar.h"
+
+namespace quelvan::weather {
 
 // Sun position and extraterrestrial irradiation for the weather tools (typical-year synthesis
 // and weather-file import). Times are local standard time in hours, days are days of a
@@ -17,8 +19,6 @@ struct SunPosition {
     double azimuth = 0.0; // degrees from south, positive toward west
 };
 
-inline constexpr int kDaysInYear = 365;
-inline constexpr int kHoursInYear = 8760;
 inline constexpr double kSolarConstant = 1367.0; // W/m²
 
 // Days of each month of a 365-day year, and the day of the year a month starts on (0-based).
@@ -57,4 +57,4 @@ SunlitPart SunlitPartOfHour(const Daylight& daylight, double hourEnd);
 double DailyExtraterrestrialIrradiation(double latitude, int dayOfYear);
 double AstronomicalDayLength(double latitude, int dayOfYear);
 
-} // namespace quelvan
+} // namespace quelvan::weather

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // A small pseudo-random generator whose sequence is fixed by its seed on every platform: the
 // typical years must come out byte for byte the same at every build, which the standard
@@ -51,4 +51,4 @@ private:
     std::uint64_t state_;
 };
 
-} // namespace quelvan
+} // namespace quelvan::weather

@@ -1,7 +1,7 @@
 #include "weather/TypicalYear.h"
 
 #include "core/Angles.h"
-#include "engine/moisture/Psychrometrics.h"
+#include "core/WaterVapour.h"
 #include "weather/DiurnalCurves.h"
 #include "weather/SolarPosition.h"
 #include "weather/SplitMix64.h"
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
@@ -56,8 +56,8 @@ struct SolarDay {
 
 std::vector<SolarDay> SolarGeometry(const Site& site)
 {
-    std::vector<SolarDay> days(kDaysInYear);
-    for (int d = 0; d < kDaysInYear; ++d) {
+    std::vector<SolarDay> days(kDaysPerYear);
+    for (int d = 0; d < kDaysPerYear; ++d) {
         SolarDay& day = days[static_cast<std::size_t>(d)];
         const int dayOfYear = d + 1;
         day.daylight = DaylightOf(site, dayOfYear);
@@ -66,7 +66,7 @@ std::vector<SolarDay> SolarGeometry(const Site& site)
             = 0.5 * (day.daylight.sunset - day.daylight.sunrise) * 15.0 * kRadiansPerDegree;
         day.extraterrestrial = DailyExtraterrestrialIrradiation(site.latitude, dayOfYear);
         const double distance
-            = 1.0 + 0.033 * std::cos(2.0 * std::numbers::pi * dayOfYear / kDaysInYear);
+            = 1.0 + 0.033 * std::cos(2.0 * std::numbers::pi * dayOfYear / kDaysPerYear);
         double clearSkyDay = 0.0;
         for (int h = 0; h < 24; ++h) {
             SolarHour& hour = day.hours[static_cast<std::size_t>(h)];
@@ -133,11 +133,11 @@ std::vector<double> DailyIrradiation(
 // month by month so that each month's mean is the normal.
 std::vector<double> SmoothDaily(const std::array<double, 12>& monthly)
 {
-    std::vector<double> daily(kDaysInYear);
+    std::vector<double> daily(kDaysPerYear);
     std::array<double, 12> middle {};
     for (int m = 1; m <= 12; ++m)
         middle[static_cast<std::size_t>(m - 1)] = FirstDayOfMonth(m) + 0.5 * DaysInMonth(m);
-    for (int d = 0; d < kDaysInYear; ++d) {
+    for (int d = 0; d < kDaysPerYear; ++d) {
         const double t = d + 0.5;
         int after = 0;
         while (after < 12 && middle[static_cast<std::size_t>(after)] <= t)
@@ -147,9 +147,9 @@ std::vector<double> SmoothDaily(const std::array<double, 12>& monthly)
         double t0 = middle[static_cast<std::size_t>(before)];
         double t1 = middle[static_cast<std::size_t>(next)];
         if (t0 > t)
-            t0 -= kDaysInYear;
+            t0 -= kDaysPerYear;
         if (t1 < t)
-            t1 += kDaysInYear;
+            t1 += kDaysPerYear;
         const double w = (t - t0) / (t1 - t0);
         daily[static_cast<std::size_t>(d)] = (1.0 - w) * monthly[static_cast<std::size_t>(before)]
             + w * monthly[static_cast<std::size_t>(next)];
@@ -297,7 +297,7 @@ void FillHumidity(const CityNormals& normals, std::vector<WeatherHour>& hours)
         const std::size_t count
             = 24 * static_cast<std::size_t>(DaysInMonth(static_cast<int>(m) + 1));
         for (std::size_t h = 0; h < count && hour < hours.size(); ++h, ++hour) {
-            const double psat = moisture::SaturationPressure(hours[hour].temperature);
+            const double psat = SaturationPressure(hours[hour].temperature);
             hours[hour].relativeHumidity
                 = std::min(100.0, 100.0 * normals.vapourPressure[m] / psat);
         }
@@ -318,7 +318,7 @@ WeatherYear GenerateTypicalYear(const CityNormals& normals, std::uint64_t seed)
     year.description = "Année type synthétisée à partir des normales mensuelles : " + normals.city
         + " (" + normals.station + "), qualité températures " + normals.temperatureQuality
         + ", ensoleillement " + normals.sunshineQuality;
-    year.hours.resize(kHoursInYear);
+    year.hours.resize(kHoursPerYear);
     for (std::size_t d = 0; d < days.size(); ++d) {
         const TemperatureDay& previous = temperatures[(d + days.size() - 1) % days.size()];
         const TemperatureDay& next = temperatures[(d + 1) % days.size()];
@@ -344,4 +344,4 @@ WeatherYear GenerateTypicalYear(const CityNormals& normals)
         normals, SplitMix64::SeedFromText(CityKey(normals.city), 0x5175656C76616Eull));
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

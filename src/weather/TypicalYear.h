@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // Synthesises a typical hourly year for a city from its monthly normals:
 // - sun position every hour at the city's latitude, longitude and time zone;
@@ -22,4 +22,4 @@ WeatherYear GenerateTypicalYear(const CityNormals& normals, std::uint64_t seed);
 // With the seed made from the city's name.
 WeatherYear GenerateTypicalYear(const CityNormals& normals);
 
-} // namespace quelvan
+} // namespace quelvan::weather

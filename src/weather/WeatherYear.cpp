@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 namespace {
 
@@ -62,4 +62,4 @@ bool WeatherYear::Write(const std::string& path) const
     return WriteFileAtomically(path, JoinCrLf(lines));
 }
 
-} // namespace quelvan
+} // namespace quelvan::weather

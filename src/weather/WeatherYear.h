@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/WeatherColumns.h"
+#include "persistence/WeatherColumns.h"
 
 #include <string>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::weather {
 
 // A year of 8760 hours (hour-ending, local standard time, 1 January 0 h to 31 December 24 h)
 // as the engine reads it: a header line, then one line per hour in the columns of
@@ -24,4 +24,4 @@ struct WeatherYear {
     bool Write(const std::string& path) const;
 };
 
-} // namespace quelvan
+} // namespace quelvan::weather

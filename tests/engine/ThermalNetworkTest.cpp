@@ -11,6 +11,8 @@
 namespace quelvan {
 namespace {
 
+using solver::NSparseMatrix;
+
 // A wall of one 200 mm layer of the default material (1.75 W/m.K, 2000 kg/m3, 1000 J/kg.K).
 class SingleLayer : public ::testing::Test {
 protected:

@@ -84,8 +84,8 @@ TEST(RoundScale, EveryTickOfTheYearChartIsLabelled)
 // A year whose surface stays between low and high, each day from low at midnight upward.
 std::vector<annual::HourRecord> Year(double low, double high)
 {
-    std::vector<annual::HourRecord> hours(annual::kHoursPerYear);
-    for (int h = 0; h < annual::kHoursPerYear; ++h) {
+    std::vector<annual::HourRecord> hours(kHoursPerYear);
+    for (int h = 0; h < kHoursPerYear; ++h) {
         hours[static_cast<std::size_t>(h)].hour = h + 1;
         hours[static_cast<std::size_t>(h)].interiorSurfaceTemperature
             = low + (high - low) * (h % 24) / 23.0;

@@ -78,9 +78,9 @@ TEST_F(AnnualWindow, ShowsTheCoreYearAndCopiesAndExportsIt)
         = annual::PrepareAnnualBalance(doc, InputsFromDocument(doc), CalculationMode::Fine);
     const auto expected = annual::RunAnnualBalance(problem.value()).value();
     const QTableWidget* table = annual.Table();
-    ASSERT_EQ(table->rowCount(), annual::kMonthCount + 1);
+    ASSERT_EQ(table->rowCount(), kMonthCount + 1);
     for (int row = 0; row < table->rowCount(); ++row) {
-        const annual::BalanceFigures& f = row < annual::kMonthCount
+        const annual::BalanceFigures& f = row < kMonthCount
             ? expected.figures.months[static_cast<size_t>(row)]
             : expected.figures.year;
         for (int c = 0; c < table->columnCount(); ++c)

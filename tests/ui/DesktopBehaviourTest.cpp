@@ -147,7 +147,7 @@ TEST_F(StatusNotes, ChartsCarryTheirLegendsAndTheZeroLine)
     QImage drawn(view.size(), QImage::Format_RGB32);
     QPainter painter(&drawn);
     painter.setFont(window.View().font());
-    const QRect rect = DrawLegend(painter, QPoint(10, 340), legend);
+    const QRect rect = graphics::DrawLegendColumn(painter, QPoint(10, 340), legend);
     painter.end();
     ASSERT_EQ(rect.height() % 3, 0);
     const int step = rect.height() / 3;
@@ -159,7 +159,7 @@ TEST_F(StatusNotes, ChartsCarryTheirLegendsAndTheZeroLine)
             view.pixelColor(19, middle) == expected || view.pixelColor(19, middle - 1) == expected)
             << line;
     }
-    EXPECT_EQ(legend[0].text, QStringLiteral("Profil à l'heure affichée"));
+    EXPECT_EQ(legend[0].text, "Profil à l'heure affichée");
 
     FluxDensityWindow& flux = *window.View().Tracer();
     const QImage plot = flux.grab().toImage();

@@ -92,7 +92,7 @@ TEST(PlainTextNames, MessageBoxesShowTheirTextAsWritten)
 
 TEST(PlainTextNames, TheEpwImportDialogShowsTheFileAndItsPlaceAsWritten)
 {
-    EpwImportResult result;
+    weather::EpwImportResult result;
     result.location = (kZero + QStringLiteral(", ") + kMarkup).toStdString();
     EpwImportDialog dialog(kMarkup + QStringLiteral(".epw"), result, nullptr);
     // The file's name and its place.

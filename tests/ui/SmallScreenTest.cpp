@@ -76,7 +76,7 @@ TEST_F(SmallScreen, EveryWindowOpensOnTheScreen)
     window.Controller().References();
     window.Controller().PrintChoice();
     window.About();
-    EpwImportResult imported;
+    weather::EpwImportResult imported;
     imported.location = "Essai-sur-Mer, REG, FRA";
     imported.repairs.assign(6, "29 février retiré (année bissextile)");
     EpwImportDialog epw(QStringLiteral("essai.epw"), imported, &window);

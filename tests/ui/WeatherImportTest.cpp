@@ -298,7 +298,7 @@ TEST_F(WeatherImport, DroppedFilesOpenAsProjectsOrAreOfferedForImport)
 // dialog says so; whatever its letters, its weather file is written and the project saves.
 TEST_F(WeatherImport, LongStationNamesAreCutWhereTypedAndStillSaved)
 {
-    EpwImportResult result;
+    weather::EpwImportResult result;
     for (int i = 0; i < 300; ++i)
         result.location += "é";
     EpwImportDialog dialog(QStringLiteral("long.epw"), result, nullptr);

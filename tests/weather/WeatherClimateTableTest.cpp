@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 using weathertest::Row;
 
 namespace {

@@ -16,6 +16,7 @@
 #include <cmath>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <numbers>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 using weathertest::Row;
 
 namespace {

@@ -14,6 +14,7 @@
 #include <filesystem>
 
 using namespace quelvan;
+using namespace quelvan::weather;
 
 namespace {
 

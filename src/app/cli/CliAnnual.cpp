@@ -54,7 +54,7 @@ void PrintJson(const annual::AnnualBalanceResult& result)
     object["mode"] = result.mode == CalculationMode::Fine ? "fine" : "standard";
     object["passes"] = result.passes;
     nlohmann::ordered_json months = nlohmann::ordered_json::array();
-    for (int m = 0; m < annual::kMonthCount; ++m) {
+    for (int m = 0; m < kMonthCount; ++m) {
         nlohmann::ordered_json month;
         month["month"] = m + 1;
         month.update(FiguresJson(result.figures.months[static_cast<size_t>(m)]));
@@ -109,8 +109,8 @@ int Annual(const AnnualCommandOptions& options)
             return kExitFailure;
         }
         if (!options.json)
-            PrintLine("Heures : " + options.hourly + " (" + FormatInt("%d", annual::kHoursPerYear)
-                + " heures)");
+            PrintLine(
+                "Heures : " + options.hourly + " (" + FormatInt("%d", kHoursPerYear) + " heures)");
     }
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include "app/cli/CliPrint.h"
 
 #include "core/FileIdentity.h"
+#include "core/Messages.h"
 #include "core/OutputRefusal.h"
 #include "engine/WeatherFiles.h"
 #include "persistence/ProjectFile.h"
@@ -17,8 +18,13 @@ namespace quelvan::cli {
 
 namespace {
 
-constexpr const char* kRefused = "Écriture refusée : « ";
 constexpr const char* kOnlyWithForce = " : il n'est remplacé qu'avec --force";
+
+// "Écriture refusée : « out.csv", to be followed by the closing quote and the reason.
+std::string RefusalOf(const std::string& output)
+{
+    return std::string(msg::kWriteRefused) + " : « " + output;
+}
 
 std::string Quoted(const std::string& path)
 {
@@ -33,7 +39,7 @@ std::string Refusal(const std::string& output, const std::vector<std::string>& i
         return refusal;
     for (const std::string& earlier : earlierOutputs) {
         if (SameFile(output, earlier))
-            return kRefused + output + " » et " + Quoted(earlier) + " sont le même fichier";
+            return RefusalOf(output) + " » et " + Quoted(earlier) + " sont le même fichier";
     }
     return {};
 }
@@ -45,10 +51,10 @@ std::string KeptUnlessForced(const std::string& output)
     if (::stat(output.c_str(), &info) != 0)
         return {};
     if (HoldsProject(output))
-        return kRefused + output + " » est un projet" + kOnlyWithForce;
+        return RefusalOf(output) + " » est un projet" + kOnlyWithForce;
     // An EPW file is weather data a user keeps, as much as a weather file made from it.
-    if (HoldsWeatherYear(output) || LooksLikeEpwFile(output))
-        return kRefused + output + " » est un fichier météo" + kOnlyWithForce;
+    if (HoldsWeatherYear(output) || weather::LooksLikeEpwFile(output))
+        return RefusalOf(output) + " » est un fichier météo" + kOnlyWithForce;
     return {};
 }
 
@@ -87,7 +93,7 @@ bool OutputFoldersAreWritable(const std::vector<std::string>& outputs)
         else if (::access(folder.c_str(), W_OK | X_OK) != 0)
             reason = "le dossier " + Quoted(folder) + " n'est pas accessible en écriture";
         if (!reason.empty()) {
-            std::string message = kRefused + output;
+            std::string message = RefusalOf(output);
             message += " » : ";
             message += reason;
             PrintError(message);

@@ -55,7 +55,7 @@ std::optional<std::string> NormalsPath(const std::string& given)
 int CityOfName(const std::string& name)
 {
     for (std::size_t i = 0; i < kCities.size(); ++i) {
-        if (CityKey(kCities[i]) == CityKey(name))
+        if (weather::CityKey(kCities[i]) == weather::CityKey(name))
             return static_cast<int>(i);
     }
     return -1;
@@ -85,7 +85,7 @@ int Generate(const GenerateOptions& options)
             std::string(msg::kClimateTableError) + " : fichier introuvable (indiquer --normals)");
         return kExitFailure;
     }
-    const ClimateTableResult table = ReadClimateTable(*tablePath);
+    const weather::ClimateTableResult table = weather::ReadClimateTable(*tablePath);
     if (!table.table) {
         PrintError(table.error);
         return kExitFailure;
@@ -99,7 +99,7 @@ int Generate(const GenerateOptions& options)
     std::filesystem::create_directories(options.outDirectory, error);
     for (std::size_t k = 0; k < cities.size(); ++k) {
         const int index = cities[k];
-        const CityNormals* normalsOfCity
+        const weather::CityNormals* normalsOfCity
             = FindCity(*table.table, kCities[static_cast<std::size_t>(index)]);
         if (!normalsOfCity) {
             PrintError(std::string(msg::kClimateTableError) + " : pas de normales complètes pour "
@@ -107,7 +107,7 @@ int Generate(const GenerateOptions& options)
             return kExitFailure;
         }
         const std::string& path = outputs[k];
-        if (!GenerateTypicalYear(*normalsOfCity).Write(path)) {
+        if (!weather::GenerateTypicalYear(*normalsOfCity).Write(path)) {
             PrintError(std::string(msg::kWeatherWriteError) + " : " + path);
             return kExitFailure;
         }
@@ -122,20 +122,21 @@ int Import(const ImportOptions& options)
 {
     if (!OutputsAreSafe({ options.input }, { options.output }, options.force))
         return kExitFailure;
-    const EpwImportResult result = ImportEpwFile(options.input, { options.force });
+    const weather::EpwImportResult result
+        = weather::ImportEpwFile(options.input, { options.force });
     if (!result.year) {
         // A time zone that contradicts the irradiance may still be what the user wants.
         PrintError(result.error
-            + (result.nightIrradianceHours > kMostNightIrradianceHours
+            + (result.nightIrradianceHours > weather::kMostNightIrradianceHours
                     ? " : vérifier le 9e champ de la ligne LOCATION, ou importer quand même avec "
                       "--force"
                     : ""));
         return kExitFailure;
     }
     if (!result.warning.empty())
-        PrintError("Attention : " + result.warning + " (importé avec --force)");
+        PrintError(msg::kWarningPrefix + result.warning + " (importé avec --force)");
     for (const std::string& repair : result.repairs)
-        PrintLine("Réparé : " + repair);
+        PrintLine(msg::kRepairedPrefix + repair);
     if (!result.year->Write(options.output)) {
         PrintError(std::string(msg::kWeatherWriteError) + " : " + options.output);
         return kExitFailure;

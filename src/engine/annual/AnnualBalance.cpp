@@ -1,6 +1,7 @@
 #include "engine/annual/AnnualBalance.h"
 
 #include "core/Messages.h"
+#include "core/Units.h"
 #include "engine/EngineState.h"
 #include "engine/SiWall.h"
 #include "engine/annual/YearStepper.h"
@@ -140,7 +141,8 @@ std::optional<AnnualBalanceResult> RunAnnualBalance(
             r = { h, to.exteriorTemperature, exterior1, stepper->ExteriorSurfaceTemperature(),
                 stepper->InteriorSurfaceTemperature(), to.interiorTemperature, q1, split.loss,
                 split.gain,
-                problem.u * ((interior0 - exterior0) + (interior1 - exterior1)) / 2 * 3600.0 };
+                problem.u * ((interior0 - exterior0) + (interior1 - exterior1)) / 2
+                    * units::kSecondsPerHour };
             from = to;
             exterior0 = exterior1;
             interior0 = interior1;

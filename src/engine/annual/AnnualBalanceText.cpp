@@ -61,6 +61,11 @@ std::string BalanceCellText(const BalanceColumn& column, const BalanceFigures& f
     return FormatDouble(("%." + std::to_string(column.decimals) + "f").c_str(), shown);
 }
 
+std::string SurfaceMarkText(double celsius)
+{
+    return FormatDouble("%.0f", celsius) + " °C";
+}
+
 std::string BalanceRowName(int row)
 {
     return row < kMonthCount ? kMonthNames[static_cast<std::size_t>(row)] : "Année";

@@ -28,6 +28,9 @@ extern const std::array<BalanceColumn, kBalanceColumnCount> kBalanceColumns;
 // The text of a figure as the table shows it (decimal point; "---" when there is no value).
 std::string BalanceCellText(const BalanceColumn& column, const BalanceFigures& figures);
 
+// A surface temperature mark as charts name it: "26 °C" for kOverheatingSurface.
+std::string SurfaceMarkText(double celsius);
+
 // "Janvier" ... "Décembre" for 0 to 11, "Année" for 12 (the year's row).
 std::string BalanceRowName(int row);
 

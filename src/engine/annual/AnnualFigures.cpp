@@ -1,5 +1,7 @@
 #include "engine/annual/AnnualFigures.h"
 
+#include "core/Units.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,7 +10,7 @@ namespace quelvan::annual {
 
 namespace {
 
-constexpr double kHour = 3600.0;
+constexpr double kHour = units::kSecondsPerHour;
 constexpr double kJoulesPerKilowattHour = 3.6e6;
 
 void Extend(BalanceFigures& f, const HourRecord& r, bool first)

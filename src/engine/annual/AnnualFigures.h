@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/annual/AnnualCalendar.h"
+#include "core/Calendar.h"
 
 #include <array>
 #include <optional>

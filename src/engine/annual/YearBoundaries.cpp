@@ -2,6 +2,7 @@
 
 #include "core/Angles.h"
 #include "core/NumberText.h"
+#include "core/Units.h"
 #include "engine/NCodedString.h"
 #include "engine/SolarModel.h"
 #include "model/CBCData.h"
@@ -16,7 +17,7 @@ namespace quelvan::annual {
 
 namespace {
 
-constexpr double kHour = 3600.0;
+constexpr double kHour = units::kSecondsPerHour;
 
 // A weather column at every whole hour from 1 January 0:00: line h of the file at hour h,
 // the year's last line at hour 0.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Calendar.h"
 #include "core/ReadError.h"
 #include "engine/AmbianceProfile.h"
-#include "engine/annual/AnnualCalendar.h"
 
 #include <vector>
 

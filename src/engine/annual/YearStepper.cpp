@@ -8,6 +8,10 @@
 
 namespace quelvan::annual {
 
+using solver::JacobiSolver;
+using solver::NSparseMatrix;
+using solver::NVector;
+
 namespace {
 
 class FineYearStepper final : public YearStepper {

@@ -2,6 +2,8 @@
 // interfaces that dry within a month, and the verdict.
 #include "engine/moisture/MoistureCheck.h"
 
+#include "core/Calendar.h"
+#include "core/Units.h"
 #include "engine/moisture/MoistureGrid.h"
 #include "engine/moisture/Psychrometrics.h"
 #include "engine/moisture/VapourProfile.h"
@@ -13,7 +15,6 @@ namespace quelvan::moisture {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr double kGramsPerKg = 1000.0;
 // A rate below this (kg/(m²·s), about 0.03 mg/m² a month) is no condensation.
 constexpr double kNoRate = 1e-14;
@@ -91,7 +92,8 @@ MonthResult RunMonth(
 {
     MonthResult result { month, c, InterfacesAt(g, c, held), {}, 0.0 };
     const std::vector<double> before = HeldByPlace(g, held);
-    StepMonth(g, c, kMonthDays[static_cast<std::size_t>(month - 1)] * kSecondsPerDay, held);
+    StepMonth(
+        g, c, kDaysPerMonth[static_cast<std::size_t>(month - 1)] * units::kSecondsPerDay, held);
     const std::vector<double> after = HeldByPlace(g, held);
     for (std::size_t k = 0; k < g.places.size(); ++k) {
         if (before[k] > 0.0 || after[k] > 0.0)

@@ -19,9 +19,6 @@ struct MonthClimate {
 };
 using YearClimate = std::array<MonthClimate, 12>;
 
-// Days of the months of a year of 365 days.
-inline constexpr std::array<int, 12> kMonthDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-
 struct CheckOptions {
     // Cut the layers into sub-layers so that a condensation zone inside a thick layer is found:
     // no sub-layer spans more than fineKelvin in the coldest month.

@@ -1,10 +1,10 @@
 // The French tables and sentences of the moisture check.
 #include "engine/moisture/MoistureText.h"
 
+#include "core/Calendar.h"
 #include "core/MoistureMessages.h"
 #include "core/NumberText.h"
 #include "core/TextTrim.h"
-#include "engine/annual/AnnualCalendar.h"
 
 #include <cmath>
 
@@ -49,7 +49,7 @@ double NetOfMonth(const MonthResult& month)
 
 std::string MonthName(int month)
 {
-    std::string name = annual::kMonthNames[static_cast<std::size_t>((month + 11) % 12)];
+    std::string name = kMonthNames[static_cast<std::size_t>((month + 11) % 12)];
     name[0] = static_cast<char>(name[0] - 'A' + 'a');
     return name;
 }

@@ -2,6 +2,7 @@
 // pressure of the three humidity models.
 #include "engine/moisture/MonthlyClimate.h"
 
+#include "core/Calendar.h"
 #include "core/MoistureMessages.h"
 #include "core/TextTrim.h"
 #include "engine/moisture/Psychrometrics.h"
@@ -125,7 +126,7 @@ ExteriorYear MonthlyMeans(const std::vector<double>& thetaC, const std::vector<d
     ExteriorYear year {};
     std::size_t hour = 0;
     for (std::size_t m = 0; m < 12; ++m) {
-        const std::size_t hours = static_cast<std::size_t>(kMonthDays[m]) * 24;
+        const std::size_t hours = static_cast<std::size_t>(kDaysPerMonth[m]) * 24;
         double theta = 0.0;
         double p = 0.0;
         for (std::size_t h = 0; h < hours && hour < thetaC.size(); ++h, ++hour) {

@@ -1,8 +1,14 @@
 #pragma once
 
-// Water vapour in air: the saturation pressure of the monthly method (the Magnus form over water
-// and over ice), its inverse, and the interior vapour pressure from the humidity of the room.
+// Water vapour in air for the monthly method: its constants, the saturation pressure (the one
+// of core/WaterVapour.h, named here too) and the interior vapour pressure from the humidity of
+// the room.
+#include "core/WaterVapour.h"
+
 namespace quelvan::moisture {
+
+using quelvan::SaturationPressure;
+using quelvan::SaturationTemperature;
 
 // Vapour permeability of still air, kg/(m·s·Pa), and the gas constant of water vapour, J/(kg·K).
 inline constexpr double kAirPermeability = 2e-10;
@@ -13,13 +19,6 @@ inline constexpr double kClassSafetyFactor = 1.10;
 // resistance of the mould check (m²·K/W).
 inline constexpr double kMouldCriticalHumidity = 0.80;
 inline constexpr double kMouldSurfaceResistance = 0.25;
-
-// Saturation vapour pressure in Pa at θ in °C: over water from 0 °C up, over ice below.
-double SaturationPressure(double thetaC);
-
-// The temperature in °C at which the saturation pressure equals p (Pa > 0); the inverse of
-// SaturationPressure on both branches.
-double SaturationTemperature(double pressurePa);
 
 // Vapour excess Δν in g/m³ of humidity class 1 to 5 at a monthly exterior temperature: 2, 4,
 // 6, 8 or 10 g/m³ at or below 0 °C, falling linearly to 0 at 20 °C and above.

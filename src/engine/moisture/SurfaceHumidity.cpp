@@ -1,7 +1,7 @@
 // Counting the humid hours of the inner surface over the annual balance's year.
 #include "engine/moisture/SurfaceHumidity.h"
 
-#include "engine/annual/AnnualCalendar.h"
+#include "core/Calendar.h"
 #include "engine/moisture/Psychrometrics.h"
 
 #include <algorithm>
@@ -28,7 +28,7 @@ SurfaceHumidityHours CountSurfaceHumidity(const std::vector<annual::HourRecord>&
     std::vector<bool> humid(n, false);
     for (std::size_t i = 0; i < n; ++i) {
         const annual::HourRecord& h = hours[i];
-        const int month = annual::MonthOfHour(static_cast<int>(i) + 1);
+        const int month = MonthOfHour(static_cast<int>(i) + 1);
         const double pe = exterior.rhPct[i] / 100.0 * SaturationPressure(exterior.thetaC[i]);
         const double pi = HourlyInteriorPressure(
             interior, h.interiorTemperature, pe, months[static_cast<std::size_t>(month)]);

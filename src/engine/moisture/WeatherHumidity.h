@@ -2,6 +2,7 @@
 
 // The exterior humidity of an hourly weather file: its air temperature (column 2) and its
 // relative humidity (column 8, after the seven columns the week's calculation reads).
+#include "core/Calendar.h"
 #include "engine/moisture/MonthlyClimate.h"
 
 #include <optional>
@@ -10,7 +11,6 @@
 namespace quelvan::moisture {
 
 inline constexpr int kHumidityColumn = 8;
-inline constexpr int kHoursPerYear = 8760;
 
 struct HourlyHumidity {
     std::vector<double> thetaC;

@@ -10,7 +10,7 @@
 #include <immintrin.h>
 #endif
 
-namespace quelvan {
+namespace quelvan::solver {
 
 namespace {
 constexpr int kRowsPerStep = 4;
@@ -202,4 +202,4 @@ float BandedSweep::Sweep()
     return error;
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 // The ways a sweep can be carried out, all giving the same floats: plain loops, SSE2 (two
 // doubles or four floats per instruction) and AVX (four doubles per instruction).
@@ -46,4 +46,4 @@ private:
     std::vector<float> residual_;
 };
 
-} // namespace quelvan
+} // namespace quelvan::solver

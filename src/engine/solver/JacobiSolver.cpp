@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 int JacobiSolver::Solve(
     const NSparseMatrix& a, const NVector& x0, const NVector& b, NVector& x, MessageSink& sink)
@@ -39,4 +39,4 @@ int JacobiSolver::Solve(
     return 0;
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -9,8 +9,10 @@
 #include <vector>
 
 namespace quelvan {
-
 class MessageSink;
+}
+
+namespace quelvan::solver {
 
 // Which code performs the Jacobi sweeps: the sparse product of SolveJacobi (the reference), or
 // the banded kernel that walks the matrix's three diagonals. Both give the same floats.
@@ -46,4 +48,4 @@ private:
     std::vector<float> direct_;
 };
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 std::string JacobiProgressLine(int iteration, float error)
 {
@@ -103,4 +103,4 @@ bool SolveTridiagonal(const NSparseMatrix& a, const NVector& b, NVector& x)
     return true;
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

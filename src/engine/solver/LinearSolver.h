@@ -7,8 +7,10 @@
 #include <string>
 
 namespace quelvan {
-
 class MessageSink;
+}
+
+namespace quelvan::solver {
 
 inline constexpr int kJacobiMaxSweeps = 10000;
 inline constexpr float kJacobiTolerance = 0.0000005f;
@@ -59,4 +61,4 @@ DirectCheck CertifyByDirectSolve(const TridiagonalBands& bands, const float* b, 
 // vanishes.
 bool SolveTridiagonal(const NSparseMatrix& a, const NVector& b, NVector& x);
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <utility>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 namespace {
 constexpr double kAbsoluteTolerance = 0.0000005;
@@ -171,4 +171,4 @@ bool NSparseMatrix::CheckDiagonalDominance(bool requireZeroRowSum, MessageSink& 
     return true;
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

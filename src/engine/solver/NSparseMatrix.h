@@ -6,8 +6,10 @@
 #include <vector>
 
 namespace quelvan {
-
 class MessageSink;
+}
+
+namespace quelvan::solver {
 
 // The abstract matrix: queries that a plain matrix cannot answer say false.
 class NMatrix {
@@ -80,4 +82,4 @@ private:
     TridiagonalBands bands_;
 };
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 // A resizable vector of single-precision floats (node temperatures, right-hand sides).
 // Entries added by growth are zero, so no entry is ever read undefined.
@@ -34,4 +34,4 @@ private:
     std::vector<float> values_;
 };
 
-} // namespace quelvan
+} // namespace quelvan::solver

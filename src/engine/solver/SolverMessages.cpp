@@ -17,9 +17,9 @@ constexpr std::size_t DigitCount(int value)
     return digits;
 }
 
-static_assert(kJacobiMaxSweeps > 0);
+static_assert(solver::kJacobiMaxSweeps > 0);
 constexpr std::size_t kFallbackLength = kSolverDirectFallbackBefore.size()
-    + DigitCount(kJacobiMaxSweeps) + kSolverDirectFallbackAfter.size();
+    + DigitCount(solver::kJacobiMaxSweeps) + kSolverDirectFallbackAfter.size();
 
 // "Le solveur itératif n'a pas convergé en " + the limit in decimal + " itérations : ...", with
 // its terminating zero, made at compile time.
@@ -28,9 +28,9 @@ constexpr std::array<char, kFallbackLength + 1> kFallbackText = [] {
     std::size_t at = 0;
     for (const char c : kSolverDirectFallbackBefore)
         text[at++] = c;
-    at += DigitCount(kJacobiMaxSweeps);
+    at += DigitCount(solver::kJacobiMaxSweeps);
     std::size_t digit = at;
-    for (int value = kJacobiMaxSweeps; value > 0; value /= 10)
+    for (int value = solver::kJacobiMaxSweeps; value > 0; value /= 10)
         text[--digit] = static_cast<char>('0' + value % 10);
     for (const char c : kSolverDirectFallbackAfter)
         text[at++] = c;

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 namespace {
 // Which places of row i's band (bit 0 lower, 1 diagonal, 2 upper) a complete band fills.
@@ -116,4 +116,4 @@ bool SolveBands(const TridiagonalBands& bands, const float* b, TridiagonalWork& 
     return true;
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 class NSparseMatrix;
 
@@ -39,4 +39,4 @@ struct TridiagonalWork {
 // unchanged, when a pivot vanishes or is not finite, or the solution is not finite.
 bool SolveBands(const TridiagonalBands& bands, const float* b, TridiagonalWork& work, float* x);
 
-} // namespace quelvan
+} // namespace quelvan::solver

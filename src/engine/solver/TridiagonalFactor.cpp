@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 void Tridiagonal::Multiply(std::span<const double> x, std::span<double> y) const
 {
@@ -52,4 +52,4 @@ void TridiagonalFactor::Solve(std::span<double> r) const
         r[i] -= upperOverPivot_[i] * r[i + 1];
 }
 
-} // namespace quelvan
+} // namespace quelvan::solver

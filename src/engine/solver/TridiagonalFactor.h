@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 
 // A tridiagonal matrix of n rows held by its three diagonals: lower[i] = a(i, i-1) (lower[0]
 // unused), diag[i] = a(i, i), upper[i] = a(i, i+1) (upper[n-1] unused).
@@ -41,4 +41,4 @@ private:
     std::vector<double> upperOverPivot_; // a(i, i+1) / u(i, i)
 };
 
-} // namespace quelvan
+} // namespace quelvan::solver

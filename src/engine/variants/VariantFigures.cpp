@@ -1,6 +1,7 @@
 #include "engine/variants/VariantFigures.h"
 
 #include "core/Messages.h"
+#include "core/Units.h"
 #include "engine/CalculationInputs.h"
 #include "engine/EngineState.h"
 #include "engine/SiWall.h"
@@ -14,7 +15,6 @@ namespace quelvan::variants {
 
 namespace {
 
-constexpr double kJoulesPerWattHour = 3600.0;
 constexpr int kLastDayStart = kRunHours - 24;
 
 VariantOutcome Refused(VariantOutcome outcome, std::string message)
@@ -45,8 +45,8 @@ WeekFigures WeekFiguresOf(std::span<const float> tsi, std::span<const float> fsi
         const double q0 = fsi[h - 1];
         const double q1 = fsi[h];
         const annual::HourHeat heat = annual::StraightHourHeat(q0, q1);
-        week.loss += heat.loss / kJoulesPerWattHour;
-        week.gain += heat.gain / kJoulesPerWattHour;
+        week.loss += heat.loss / units::kJoulesPerWattHour;
+        week.gain += heat.gain / units::kJoulesPerWattHour;
     }
     return week;
 }

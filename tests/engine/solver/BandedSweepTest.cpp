@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 namespace {
 
 struct System {
@@ -74,4 +74,4 @@ TEST(BandedSweep, EveryKernelGivesThePlainLoopsFloats)
 }
 
 } // namespace
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -19,7 +19,7 @@
 #include <iterator>
 #include <random>
 
-namespace quelvan {
+namespace quelvan::solver {
 namespace {
 
 // Every message, progress lines included, prefixed with the hour it came in.
@@ -205,4 +205,4 @@ TEST_P(RandomWall, SameWeek)
 INSTANTIATE_TEST_SUITE_P(FixedSeed, RandomWall, ::testing::Range(0, 50));
 
 } // namespace
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 namespace {
 
 struct Collect final : MessageSink {
@@ -243,4 +243,4 @@ TEST_F(Sandwich, ASinkDecliningProgressGetsOnlyTheFallbackNote)
 }
 
 } // namespace
-} // namespace quelvan
+} // namespace quelvan::solver

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvan {
+namespace quelvan::solver {
 namespace {
 
 struct Collect final : MessageSink {
@@ -137,4 +137,4 @@ TEST(NSparseMatrix, DiagonalDominanceReportsTheFirstFailingRow)
 }
 
 } // namespace
-} // namespace quelvan
+} // namespace quelvan::solver

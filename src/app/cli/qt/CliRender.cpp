@@ -14,6 +14,7 @@
 #include "core/TextFile.h"
 #include "engine/EngineState.h"
 #include "graphics/CWallDrawing.h"
+#include "graphics/ChartStyle.h"
 #include "graphics/FluxDensityPlot.h"
 #include "graphics/ProfileChart.h"
 #include "model/KslDoc.h"
@@ -36,7 +37,6 @@ namespace {
 
 constexpr int kMinimumSide = 50;
 constexpr int kMaximumSide = 8000;
-constexpr int kLegendHeight = 40;
 constexpr QSize kDefaultSize(800, 600);
 
 struct RenderOptions {
@@ -110,11 +110,11 @@ QImage RenderProfile(const RunView& run, int width, int height)
 QImage RenderFlux(const RunView& run, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(240, 240, 240));
+    image.fill(graphics::style::WindowGround());
     graphics::FluxDensityPlot plot;
     plot.ShowRun(run);
     QPainter painter(&image);
-    plot.Paint(painter, image.size(), kLegendHeight);
+    plot.Paint(painter, image.size(), graphics::style::kLegendHeight);
     return image;
 }
 

@@ -2,7 +2,7 @@
 // it as a user would and saves a PNG of each window under OUTDIR (all captures, or the named
 // ones). scripts/screenshots.sh runs it under Xvfb for docs/images. A capture is one row of
 // kCaptures: a file name and what to do before grabbing.
-#include "app/ScreenshotDriver.h"
+#include "ScreenshotDriver.h"
 #include "core/ControlText.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
