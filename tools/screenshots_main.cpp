@@ -35,6 +35,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <QToolTip>
 
 #include <array>
@@ -63,8 +64,11 @@ std::function<void(Driver&, const QString&)> CondensationCapture(QSize size)
         d.Window().ShowCondensation();
         CondensationWindow& window = *d.Window().CondensationRiskWindow();
         window.resize(size);
-        for (int turn = 0; turn < 3000 && !window.IsUpToDate(); ++turn)
+        // The check runs on its thread (with the annual balance): waited for, two minutes at most.
+        for (int turn = 0; turn < 6000 && !window.IsUpToDate(); ++turn) {
             QApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(20);
+        }
         d.Save(window, name);
         window.close(); // deleted at once, so that the next capture opens a window of its own
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

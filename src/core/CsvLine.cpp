@@ -3,7 +3,7 @@
 #include "core/NumberText.h"
 #include "core/TextTrim.h"
 
-namespace quelvan::weather {
+namespace quelvan {
 
 std::vector<std::string> SplitCsvLine(std::string_view line)
 {
@@ -74,4 +74,4 @@ std::optional<double> StrictNumber(std::string_view text)
     return static_cast<double>(value);
 }
 
-} // namespace quelvan::weather
+} // namespace quelvan

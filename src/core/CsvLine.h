@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quelvan::weather {
+namespace quelvan {
 
 // Splits one comma-separated line; a field in double quotes may hold commas, and "" inside it
 // stands for one quote. Surrounding blanks of unquoted fields are kept (callers trim).
@@ -15,4 +15,4 @@ std::vector<std::string> SplitCsvLine(std::string_view line);
 // exponent; blanks around it allowed. Anything else (empty, "12#", "n/a") gives no value.
 std::optional<double> StrictNumber(std::string_view text);
 
-} // namespace quelvan::weather
+} // namespace quelvan

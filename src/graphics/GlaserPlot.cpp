@@ -58,6 +58,8 @@ GlaserPlot::GlaserPlot(const ChartLayout& layout)
     ChartLayout::Reset();
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.SetAxisTitle(Coordinate::Y, "");
+    // No placeholder title on a chart not yet filled.
+    chart_.SetAxisTitle(Coordinate::X, "");
 }
 
 void GlaserPlot::Clear()

@@ -56,14 +56,17 @@ graphics::NGridTable CondensationTable(const CondensationResult& result, int wid
     table.SetRowCount(static_cast<int>(result.months.size()) + 1);
     table.SetColumnCount(columns);
     table.leftMargin = 12;
+    // The places' headings take two lines of names: their columns are the widest.
+    const int unit = (width - 50) * 10 / (10 * 5 + 24 * static_cast<int>(places.size()) + 4);
     for (int c = 0; c < columns; ++c)
-        table.Column(c).width = (width - 50) / columns;
-    table.Row(0).height = 3 * rowHeight;
+        table.Column(c).width = c >= 4 && c < columns - 1 ? unit * 24 / 10 : unit;
+    table.Column(0).width = unit * 14 / 10;
+    table.Row(0).height = 2 * rowHeight + 3;
     const std::string headings[] { "Mois", "θe (°C)", "pe (Pa)", "pi (Pa)" };
     for (int c = 0; c < 4; ++c)
         table.SetText(0, c, headings[c]);
     for (std::size_t p = 0; p < places.size(); ++p)
-        table.SetText(0, 4 + static_cast<int>(p), places[p] + "\n(g/m²)");
+        table.SetText(0, 4 + static_cast<int>(p), PlaceHeading(places[p]));
     table.SetText(0, columns - 1, "Total\n(g/m²)");
     for (std::size_t row = 0; row < result.months.size(); ++row) {
         const MonthResult& m = result.months[row];

@@ -83,6 +83,11 @@ CatalogueDialog::CatalogueDialog(std::vector<CatalogueEntry> entries, QWidget* p
 
 void CatalogueDialog::Search(const QString& text)
 {
+    // A search made by the program shows its text in the field too (which searches again).
+    if (search_->text() != text) {
+        search_->setText(text);
+        return;
+    }
     shown_ = SearchCatalogue(entries_, FromQ(text));
     Fill();
 }

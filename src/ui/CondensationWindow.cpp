@@ -227,7 +227,9 @@ void CondensationWindow::Recompute()
     filesRead_ = ProjectFilesRead(*project, InputsFromDocument(*project));
     moisture::StudyRequest request;
     request.climateFile = climateFile_;
-    // Figures of an earlier check stay in view, greyed, until the new ones are in.
+    // Figures of an earlier check stay in view, greyed, until the new ones are in; an earlier
+    // refusal goes.
+    refusal_->hide();
     ShowStale(QStringLiteral("Vérification de la paroi en cours..."));
     computing_ = true;
     // The check (with a weather file, the annual balance) runs on the job's thread, on the copy.

@@ -107,7 +107,7 @@ void CondensationWindow::FillTable()
     QStringList headings { QStringLiteral("Mois"), QStringLiteral("θe (°C)"),
         QStringLiteral("pe (Pa)"), QStringLiteral("pi (Pa)") };
     for (const std::string& place : places)
-        headings << QStringLiteral("%1\n(g/m²)").arg(ToQ(place));
+        headings << ToQ(PlaceHeading(place));
     headings << QStringLiteral("Total\n(g/m²)");
     table_->clear();
     table_->setColumnCount(static_cast<int>(headings.size()));

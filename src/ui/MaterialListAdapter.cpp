@@ -75,10 +75,11 @@ std::vector<MaterialVapour> MaterialListAdapter::VapourFor(
 
 void MaterialListAdapter::Apply(const std::vector<int>& keysInOrder)
 {
-    RecordListAdapter::Apply(keysInOrder);
+    // The rows' library indices first: applying hands the added records over to the list.
     std::vector<int> indices;
     for (const int key : keysInOrder)
         indices.push_back(Shown(key)->LibraryIndex());
+    RecordListAdapter::Apply(keysInOrder);
     std::vector<std::unique_ptr<MaterialVapour>> records;
     for (const MaterialVapour& v : VapourFor(indices))
         records.push_back(std::make_unique<MaterialVapour>(v));

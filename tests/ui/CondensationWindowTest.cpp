@@ -14,6 +14,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NumberEdit.h"
 #include "ui/ProjectController.h"
+#include "ui/WallComparisonWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -84,6 +85,15 @@ protected:
         EXPECT_NE(w, nullptr);
         Wait(*w);
         return *w;
+    }
+
+    // Until the check running on the window's thread is shown (or refused).
+    static void WaitDone(CondensationWindow& w)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (w.IsComputing() && clock.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
 
     static void Wait(CondensationWindow& w)
@@ -190,6 +200,7 @@ TEST_F(CondensationWindowTest, FollowsTheInteriorHumidityAndItsUndo)
     window.show();
     window.Action(QStringLiteral("actionCondensation"))->trigger();
     CondensationWindow& w = *window.CondensationRiskWindow();
+    WaitDone(w);
     // The new project's exterior ambiance is not a weather one: the window says what to do.
     EXPECT_TRUE(w.Refusal().contains(QStringLiteral("Climat mensuel")))
         << w.Refusal().toStdString();
@@ -324,6 +335,48 @@ TEST_F(CondensationWindowTest, InteriorHumidityIsStoredSavedReadBackAndUndone)
     EXPECT_TRUE(window.Document().moisture.IsEmpty());
     ASSERT_TRUE(window.Controller().Save());
     EXPECT_EQ(FileBytes(path), original);
+}
+
+// "Humidité" in the comparison window: three rows per wall, the current project's those of the
+// condensation window, the reversed wall (insulation outside) without condensation.
+TEST_F(CondensationWindowTest, ComparisonShowsTheMoistureRowsWhenTicked)
+{
+    const std::string path = WeatherProject("meteo.ksl");
+    ASSERT_TRUE(window.OpenFile(path));
+    window.Action(QStringLiteral("actionCondensation"))->trigger();
+    CondensationWindow& condensation = *window.CondensationRiskWindow();
+    Wait(condensation);
+    ASSERT_TRUE(condensation.Study());
+    const moisture::Study current = *condensation.Study();
+
+    window.Action(QStringLiteral("actionCompareWalls"))->trigger();
+    WallComparisonWindow& compare = *window.ComparisonWindow();
+    const auto settle = [&compare] {
+        QElapsedTimer clock;
+        clock.start();
+        while (compare.IsComputing() && clock.elapsed() < 120000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    settle();
+    const int rows = compare.Table()->rowCount();
+    compare.AddVariant(WallComparisonWindow::Variant::Reversed);
+    compare.SetMoisture(true);
+    settle();
+    QTableWidget* table = compare.Table();
+    ASSERT_EQ(table->rowCount(), rows + 3);
+    EXPECT_EQ(table->verticalHeaderItem(rows)->text(), QStringLiteral("Humidité : condensation"));
+    const QString water
+        = QString::fromStdString(moisture::GroupedGrams(current.condensation.maxTotalGPerM2));
+    EXPECT_EQ(table->item(rows + 1, 0)->text(), water);
+    EXPECT_EQ(table->item(rows + 2, 0)->text(),
+        QStringLiteral("%1 / %2").arg(
+            Fixed(current.mould.frsiWall, 3), Fixed(current.mould.frsiMax, 3)));
+    // The inside-insulated wall condenses; reversed, the insulant outside keeps it dry.
+    EXPECT_NE(current.condensation.verdict, moisture::Verdict::None);
+    EXPECT_EQ(table->item(rows, 1)->text(), QStringLiteral("aucune"));
+    compare.SetMoisture(false);
+    settle();
+    EXPECT_EQ(compare.Table()->rowCount(), rows);
 }
 
 } // namespace

@@ -99,14 +99,17 @@ TEST(MaterialVapour, ListEditIsOneUndoableStepTheCheckReads)
         auto* list = dynamic_cast<RecordListDlg*>(&dialog);
         if (!list)
             return static_cast<int>(QDialog::Rejected);
+        // Replacing the handler ends this lambda's captures: what it needs is copied first.
+        std::string& shown = listed;
+        const int edited = row;
         // The list's last column is μ: the built-in value before the edit.
-        EXPECT_EQ(list->Grid().Cell(row, 7).text, "1");
+        EXPECT_EQ(list->Grid().Cell(edited, 7).text, "1");
         prompter.onDialog = AcceptAs<MaterialDialog>([](MaterialDialog& d) {
             Type(d.findChild<NumberEdit*>(QStringLiteral("mu")), QStringLiteral("3"));
         });
-        list->SelectRow(row);
+        list->SelectRow(edited);
         list->EditSelected();
-        listed = list->Grid().Cell(row, 7).text;
+        shown = list->Grid().Cell(edited, 7).text;
         return static_cast<int>(QDialog::Accepted);
     };
     ASSERT_TRUE(window.Controller().EditList(ListKind::Materials));

@@ -26,14 +26,14 @@ std::string PlainVerdict(const CondensationResult& r)
 {
     if (r.verdict == Verdict::None)
         return "Aucune eau ne se condense dans la paroi au cours de l'année.";
-    const std::string most = GroupedGrams(r.maxTotalGPerM2) + " g/m² en " + MonthName(r.maxMonth)
-        + " " + Where(r);
+    const std::string most
+        = GroupedGrams(r.maxTotalGPerM2) + " g/m² en " + MonthName(r.maxMonth) + " " + Where(r);
     if (r.verdict == Verdict::Accumulates)
         return "De l'eau s'accumule dans la paroi d'année en année (" + most + ", "
             + GroupedGrams(r.endTotalGPerM2)
             + " g/m² restent après douze mois) : la paroi ne convient pas telle quelle.";
-    std::string text = "De l'eau se condense dans la paroi mais sèche dans l'année (au plus "
-        + most + ", sèche en " + MonthName(r.dryMonth) + ").";
+    std::string text = "De l'eau se condense dans la paroi mais sèche dans l'année (au plus " + most
+        + ", sèche en " + MonthName(r.dryMonth) + ").";
     if (r.maxTotalGPerM2 > kNonAbsorbentLimit)
         text += " C'est plus que 0,5 kg/m² : trop contre un isolant ou un film, qui n'absorbent "
                 "pas l'eau.";
@@ -87,6 +87,14 @@ std::vector<std::string> WetPlaces(const CondensationResult& result)
             if (std::find(places.begin(), places.end(), w.location) == places.end())
                 places.push_back(w.location);
     return places;
+}
+
+std::string PlaceHeading(const std::string& place)
+{
+    const std::size_t bar = place.find(" | ");
+    if (bar == std::string::npos)
+        return place + "\n(g/m²)";
+    return place.substr(0, bar + 2) + "\n" + place.substr(bar + 3) + " (g/m²)";
 }
 
 double HeldAt(const MonthResult& month, const std::string& place)

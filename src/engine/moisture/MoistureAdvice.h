@@ -34,6 +34,9 @@ std::string MouldSentence(const MouldResult& mould);
 // The places that hold water in some month of the year, in the order they first appear: the
 // columns of the monthly tables.
 std::vector<std::string> WetPlaces(const CondensationResult& result);
+// "Béton lourd |\nLaine de verre (g/m²)": a place's column heading, its two layers on two
+// lines.
+std::string PlaceHeading(const std::string& place);
 // The water held at the place at the month's end, g/m².
 double HeldAt(const MonthResult& month, const std::string& place);
 

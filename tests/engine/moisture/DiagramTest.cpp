@@ -111,6 +111,8 @@ TEST(Advice, VerdictsInterioursAndMouldInPlainWords)
     const std::vector<std::string> places = WetPlaces(wet);
     ASSERT_EQ(places.size(), 1u);
     EXPECT_EQ(places[0], "Béton | Laine");
+    EXPECT_EQ(PlaceHeading(places[0]), "Béton |\nLaine (g/m²)");
+    EXPECT_EQ(PlaceHeading("dans la couche 2 (Laine)"), "dans la couche 2 (Laine)\n(g/m²)");
     EXPECT_EQ(LayerKeyText(wall).rfind("Couches de l'extérieur vers l'intérieur : 1 Béton "
                                        "(200.0 mm, s_d 16 m) ; 2 Laine (100.0 mm, s_d 0.1 m)",
                   0),
