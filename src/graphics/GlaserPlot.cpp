@@ -164,9 +164,8 @@ void GlaserPlot::Show(const moisture::DiagramData& data)
     xSpan_ = data.axisLength;
     for (NShape* label : LabelYTicks(chart_, range_))
         Keep(*label);
-    chart_.SetAxisTitle(Coordinate::X,
-        data.axis == moisture::DiagramAxis::Sd ? "s_d cumulé depuis l'extérieur (m)"
-                                               : "Épaisseur depuis l'extérieur (m)");
+    chart_.SetAxisTitle(
+        Coordinate::X, data.axis == moisture::DiagramAxis::Sd ? "s_d (m)" : "Épaisseur (m)");
     if (data.points.empty() || xSpan_ <= 0.0)
         return;
     AddLayers(data);

@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kFollowDelayMs = 300;
 constexpr QSize kDiagramSize { 440, 300 };
-constexpr QSize kHoursSize { 320, 150 };
+constexpr QSize kHoursSize { 360, 180 };
 
 QLabel* WrappedLabel(const QString& name, QWidget* parent)
 {

@@ -127,7 +127,11 @@ void CondensationWindow::FillTable()
         }
     }
     table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The places' columns take the width left, so that their two-line headings stay whole.
+    for (int c = 0; c < table_->columnCount(); ++c)
+        table_->horizontalHeader()->setSectionResizeMode(c,
+            c >= 4 && c + 1 < table_->columnCount() ? QHeaderView::Stretch
+                                                    : QHeaderView::ResizeToContents);
 }
 
 void CondensationWindow::ShowMonth(int month)

@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <string>
 
 namespace quelvan::printing {
@@ -43,8 +42,6 @@ protected:
         EXPECT_EQ(Run("report p.ksl -o r.pdf --date 2004-03-05T09:07 --parts " + parts), 0)
             << out_ << err_;
         return test::PdfFilePages(File("r.pdf"));
-    }
-};
     }
 };
 
