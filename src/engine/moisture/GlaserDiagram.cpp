@@ -65,8 +65,8 @@ int CriticalMonth(const CondensationResult& condensation, const MouldResult& mou
     return 1;
 }
 
-DiagramData DiagramOf(const MoistureWall& wall, const CondensationResult& condensation,
-    int month, DiagramAxis axis)
+DiagramData DiagramOf(
+    const MoistureWall& wall, const CondensationResult& condensation, int month, DiagramAxis axis)
 {
     DiagramData data;
     data.month = month;

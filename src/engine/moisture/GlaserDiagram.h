@@ -51,7 +51,7 @@ struct DiagramData {
 int CriticalMonth(const CondensationResult& condensation, const MouldResult& mould);
 
 // The diagram of the month (1 to 12) of a year of the check on that wall (without sub-layers).
-DiagramData DiagramOf(const MoistureWall& wall, const CondensationResult& condensation,
-    int month, DiagramAxis axis);
+DiagramData DiagramOf(
+    const MoistureWall& wall, const CondensationResult& condensation, int month, DiagramAxis axis);
 
 } // namespace quelvan::moisture

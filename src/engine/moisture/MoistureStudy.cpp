@@ -41,9 +41,9 @@ std::optional<ExteriorYear> ClimateFromFile(const std::string& path, std::string
 
 // The hours of the inner surface above 80 %: the annual balance of the project (fine mode)
 // gives the hourly interior surface temperature.
-std::optional<SurfaceHumidityHours> SurfaceHours(const KslDoc& doc,
-    const CalculationInputs& inputs, const HourlyHumidity& exterior,
-    const InteriorModel& interior, const std::function<bool()>& keepGoing, std::string* error)
+std::optional<SurfaceHumidityHours> SurfaceHours(const KslDoc& doc, const CalculationInputs& inputs,
+    const HourlyHumidity& exterior, const InteriorModel& interior,
+    const std::function<bool()>& keepGoing, std::string* error)
 {
     const std::optional<annual::AnnualProblem> problem
         = annual::PrepareAnnualBalance(doc, inputs, CalculationMode::Fine, error);
@@ -128,8 +128,7 @@ StudyOutcome RunStudy(const KslDoc& doc, const CalculationInputs& inputs,
         if (!hours)
             return Refused(StudyFault::Climate, error);
         exterior = MonthlyMeans(hours->thetaC, hours->rhPct);
-        study.surface
-            = SurfaceHours(doc, inputs, *hours, study.interior, keepGoing, &error);
+        study.surface = SurfaceHours(doc, inputs, *hours, study.interior, keepGoing, &error);
         if (keepGoing && !keepGoing())
             return Refused(StudyFault::Stopped, {});
         if (!study.surface)
@@ -145,10 +144,9 @@ StudyOutcome RunStudy(const KslDoc& doc, const CalculationInputs& inputs,
 std::string ClimateSourceText(const ClimateSource& source)
 {
     const std::string name = std::filesystem::path(source.path).filename().string();
-    return source.weatherFile
-        ? "Fichier météo de l'ambiance extérieure : " + name
+    return source.weatherFile ? "Fichier météo de l'ambiance extérieure : " + name
             + " (moyennes mensuelles de l'année horaire)"
-        : "Climat mensuel : " + name;
+                              : "Climat mensuel : " + name;
 }
 
 } // namespace quelvan::moisture

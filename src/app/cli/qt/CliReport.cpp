@@ -89,8 +89,7 @@ int Report(const ReportOptions& options)
     const printing::PrintFlags flags = options.parts ? options.parts->flags : doc.printChoices;
     const bool annualBalance = options.parts && options.parts->annualBalance;
     const bool condensation = options.parts && options.parts->condensation;
-    const std::string refusal
-        = printing::PrintRefusal(true, flags, annualBalance || condensation);
+    const std::string refusal = printing::PrintRefusal(true, flags, annualBalance || condensation);
     if (!refusal.empty()) {
         PrintError(refusal);
         return kExitFailure;
