@@ -119,9 +119,11 @@ TEST(MaterialVapour, ListEditIsOneUndoableStepTheCheckReads)
     std::string error;
     const auto wall = moisture::MoistureWallFromProject(doc, &error);
     ASSERT_TRUE(wall) << error;
-    for (const moisture::MoistureLayer& layer : wall->layers)
-        if (layer.name == "Laine de verre")
+    for (const moisture::MoistureLayer& layer : wall->layers) {
+        if (layer.name == "Laine de verre") {
             EXPECT_NEAR(layer.sd, 3.0 * layer.thicknessM, 1e-12);
+        }
+    }
     ASSERT_TRUE(window.Controller().Save());
     KslDoc read;
     ASSERT_EQ(ReadProjectFile(read, path), Failure::None);
