@@ -352,23 +352,31 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
         v.interiorTemperature, v.exteriorFlux, qse, qsi, v.interiorFlux };
     for (int i = 0; i < kSeriesCount; ++i)
         run_.series[static_cast<size_t>(i)].push_back(values[i]);
-    if (run_.hours > 1 && c.fine) {
+    AccumulateEnergies(hour);
+    RecordResultsRow(doc);
+    RefreshResultsDisplay();
+    run_.clock += units::kSecondsPerHour;
+}
+
+void EngineState::AccumulateEnergies(const FineHourEnergies& hour)
+{
+    if (run_.hours <= 1)
+        return;
+    Calculation& c = *calc_;
+    if (c.fine) {
         // The fine mode's heat, integrated over the sub-steps since the last recorded hour.
         c.fineInteriorEnergy += hour.interiorSurface;
         c.fineExteriorEnergy += hour.exteriorSurface;
         run_.interiorEnergy = static_cast<float>(c.fineInteriorEnergy);
         run_.exteriorEnergy = static_cast<float>(c.fineExteriorEnergy);
-    } else if (run_.hours > 1) {
-        // Trapezoidal integration of the convective surface fluxes, J/m².
-        const auto h = static_cast<size_t>(run_.hours);
-        const auto& se = run_.Series(SeriesId::ExteriorSurfaceFlux);
-        const auto& si = run_.Series(SeriesId::InteriorSurfaceFlux);
-        run_.interiorEnergy += (si[h - 1] + si[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
-        run_.exteriorEnergy += (se[h - 1] + se[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
+        return;
     }
-    RecordResultsRow(doc);
-    RefreshResultsDisplay();
-    run_.clock += units::kSecondsPerHour;
+    // Trapezoidal integration of the convective surface fluxes, J/m².
+    const auto h = static_cast<size_t>(run_.hours);
+    const auto& se = run_.Series(SeriesId::ExteriorSurfaceFlux);
+    const auto& si = run_.Series(SeriesId::InteriorSurfaceFlux);
+    run_.interiorEnergy += (si[h - 1] + si[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
+    run_.exteriorEnergy += (se[h - 1] + se[h - 2]) * units::kSecondsPerHourFloat * 0.5f;
 }
 
 void EngineState::RecordResultsRow(KslDoc& doc)

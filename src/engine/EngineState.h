@@ -14,6 +14,7 @@ namespace quelvan {
 
 class KslDoc;
 class MessageSink;
+struct FineHourEnergies;
 
 // The calculation: network, profiles and matrices, the clock, the recorded hours and what the
 // form shows. One object lives as long as the view, so that a preparation in mode 1 can start
@@ -51,6 +52,8 @@ public:
     // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
     // Does nothing when not prepared, or when 169 hours are already recorded.
     void AdvanceHour(KslDoc& doc, bool transient, bool record);
+    // The heat through each surface since the first hour, after the hour just recorded.
+    void AccumulateEnergies(const FineHourEnergies& hour);
     // Writes the current values into the document's next results row.
     void RecordResultsRow(KslDoc& doc);
     // Envelopes, chart bounds and the values of the read-outs from the current state.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quelvan {
 
@@ -257,6 +258,27 @@ ErrorCode NCodedString::CheckLine(int line, int fields)
     return ProfileFault::None;
 }
 
+namespace {
+
+// The lines read of a file of r lines (header included): all of them, except in a year's file
+// (a header and one line per hour), where only the lines of the window from..to (s) are used.
+// The lines after a and before b are read.
+std::pair<int, int> LinesInWindow(int r, double from, double to)
+{
+    int a = 0;
+    int b = r;
+    if (r - 1 == kHoursPerYear) {
+        a = std::clamp(static_cast<int>((from + 10.0) / units::kSecondsPerHour), 0, 32000);
+        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / units::kSecondsPerHour));
+        b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), r);
+        if (b <= a)
+            b = a + 1;
+    }
+    return { a, b };
+}
+
+} // namespace
+
 ErrorCode NCodedString::LoadFile(double from, double to)
 {
     segments_.clear();
@@ -281,16 +303,7 @@ ErrorCode NCodedString::LoadFile(double from, double to)
         fileError_.fault = ReadFault::Empty;
         return ProfileFault::NoLines;
     }
-    int a = 0;
-    int b = r;
-    if (r - 1 == kHoursPerYear) {
-        // A header and one line per hour of a year: only the lines of the window are used.
-        a = std::clamp(static_cast<int>((from + 10.0) / units::kSecondsPerHour), 0, 32000);
-        const double end = 1.0 - std::trunc((to + 10.0) * (-1.0 / units::kSecondsPerHour));
-        b = std::min(static_cast<int>(std::clamp(end, 1.0, 32000.0)), r);
-        if (b <= a)
-            b = a + 1;
-    }
+    const auto [a, b] = LinesInWindow(r, from, to);
     // Every line obeys the hour column's rules, the values of the window are read.
     const int fields = table_.CellCount(std::min(1, r - 1));
     for (int line = 0; line < r; ++line) {

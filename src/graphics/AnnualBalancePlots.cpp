@@ -28,13 +28,6 @@ Colour ColourOf(const QColor& c)
     return MakeColour(c.red(), c.green(), c.blue());
 }
 
-// Makes the layout current for the chart built next.
-ChartLayout Current(const ChartLayout& layout)
-{
-    ChartLayout::Current() = layout;
-    return layout;
-}
-
 // The day (from 0) on which each month starts, and the year's end.
 std::array<int, kMonthCount + 1> MonthStarts()
 {
@@ -48,14 +41,13 @@ std::array<int, kMonthCount + 1> MonthStarts()
 } // namespace
 
 MonthChart::MonthChart(const ChartLayout& layout)
-    : layout_(Current(layout))
-    , chart_(TransformMode::Curve, 1000, 1000, true, true)
+    : layout_(layout)
+    , chart_(TransformMode::Curve, 1000, 1000, true, true, layout)
 {
     chart_.XAxis().SetDivisionCount(1);
     chart_.XAxis().Build();
     chart_.YAxis().SetDivisionCount(kYDivisions);
     chart_.YAxis().Build();
-    ChartLayout::Reset();
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.SetAxisTitle(Coordinate::X, "Mois");
     // The unit is written above the plot (DrawUnitTitle), not where a value would stand; and

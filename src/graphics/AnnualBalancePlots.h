@@ -23,8 +23,7 @@ class NShape;
 // and the unit as its title. The shapes a user adds are taken away again by Clear.
 class MonthChart {
 public:
-    // Builds an empty chart with these layout constants (the screen's by default; the standard
-    // values are current again afterwards).
+    // Builds an empty chart with these layout constants (the screen's by default).
     explicit MonthChart(const ChartLayout& layout = ChartLayout {});
 
     // Fills the area's device rectangle with the grey ground and draws the chart over it.

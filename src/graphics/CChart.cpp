@@ -11,13 +11,12 @@ constexpr std::array<int, CChart::kCurveCount> kCurvePalette { kPaletteGrey, kPa
     kPaletteRed, kPaletteBlack };
 } // namespace
 
-CChart::CChart(
-    TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle)
+CChart::CChart(TransformMode mode, int worldWidth, int worldHeight, bool showXTitle,
+    bool showYTitle, const ChartLayout& layout)
     : background_(std::make_unique<CDrawObject>())
 {
     for (auto& axis : axes_)
-        axis = std::make_unique<CChartAxis>();
-    const ChartLayout& layout = ChartLayout::Current();
+        axis = std::make_unique<CChartAxis>(layout);
     plotOrigin_.x = layout.tickLabelWidth + layout.labelGapLeft + layout.tickLengthVertical + 3;
     plotOrigin_.y = layout.tickLengthHorizontal + layout.labelGapBelow + layout.labelHeight + 3;
     if (showXTitle)
@@ -116,8 +115,7 @@ void CChart::SetEndLabel(Coordinate axis, AxisEnd end, const std::string& text)
 
 CChart NewScreenCurveChart()
 {
-    ChartLayout::Reset();
-    return CChart(TransformMode::Curve, 1000, 1000, true, true);
+    return CChart(TransformMode::Curve, 1000, 1000, true, true, ChartLayout {});
 }
 
 } // namespace quelvan::graphics

@@ -2,6 +2,7 @@
 
 #include "graphics/CChartAxis.h"
 #include "graphics/CDrawObject.h"
+#include "graphics/ChartLayout.h"
 
 #include <array>
 #include <memory>
@@ -21,7 +22,8 @@ public:
     static constexpr int kAxisY = 2;
     static constexpr int kCurveCount = 4;
 
-    CChart(TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle);
+    CChart(TransformMode mode, int worldWidth, int worldHeight, bool showXTitle, bool showYTitle,
+        const ChartLayout& layout = {});
     // The dynamic-creation default: isotropic, 1000 by 1000, both titles.
     CChart()
         : CChart(TransformMode::Isotropic, 1000, 1000, true, true)
@@ -68,8 +70,8 @@ private:
     IPoint plotCorner_;
 };
 
-// A 1000 × 1000 curve chart with both axis titles, built on the default layout (the layout is
-// reset first, since the chart reads it when built): where the screen's plots start.
+// A 1000 × 1000 curve chart with both axis titles on the screen's layout: where the screen's
+// plots start.
 CChart NewScreenCurveChart();
 
 } // namespace quelvan::graphics

@@ -11,11 +11,12 @@ constexpr int kLabelPenIndex = 4;
 constexpr int kLabelFillIndex = 1;
 } // namespace
 
-CChartAxis::CChartAxis()
-    : tickLengthVertical_(ChartLayout::Current().tickLengthVertical)
-    , tickLengthHorizontal_(ChartLayout::Current().tickLengthHorizontal)
-    , endLabelWidth_(ChartLayout::Current().tickLabelWidth)
-    , titleWidth_(ChartLayout::Current().titleWidth)
+CChartAxis::CChartAxis(const ChartLayout& layout)
+    : layout_(layout)
+    , tickLengthVertical_(layout.tickLengthVertical)
+    , tickLengthHorizontal_(layout.tickLengthHorizontal)
+    , endLabelWidth_(layout.tickLabelWidth)
+    , titleWidth_(layout.titleWidth)
 {
 }
 
@@ -49,7 +50,7 @@ void CChartAxis::Build()
     PlaceLabel({ (a.x + b.x) / 2, (a.y + b.y) / 2 }, endLabelWidth_);
     if (!showTitle_)
         return;
-    const ChartLayout& layout = ChartLayout::Current();
+    const ChartLayout& layout = layout_;
     IPoint anchor { (3 * b.x + a.x) / 4, (3 * b.y + a.y) / 4 };
     if (labelsBelow_)
         anchor.y -= layout.labelHeight;
@@ -72,7 +73,7 @@ void CChartAxis::Build()
 
 NShpText& CChartAxis::PlaceLabel(IPoint p, int width)
 {
-    const ChartLayout& layout = ChartLayout::Current();
+    const ChartLayout& layout = layout_;
     const int tick = TickLength();
     const int h = layout.labelHeight;
     IRect box;

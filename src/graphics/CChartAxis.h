@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/CDrawObject.h"
+#include "graphics/ChartLayout.h"
 #include "graphics/NRectWithTextShape.h"
 
 #include <string>
@@ -18,8 +19,8 @@ enum class AxisEnd : int { B = 0, A = 1 };
 // texts set before a rebuild must be set again after it.
 class CChartAxis : public CDrawObject {
 public:
-    // Widths and tick lengths come from the current chart layout constants.
-    CChartAxis();
+    // Widths, tick lengths and label places come from the chart's layout.
+    explicit CChartAxis(const ChartLayout& layout = {});
 
     void Build() override;
 
@@ -50,6 +51,7 @@ private:
     NShpText* title_ = nullptr;
     NShpText* endB_ = nullptr;
     NShpText* endA_ = nullptr;
+    ChartLayout layout_;
     int tickLengthVertical_;
     int tickLengthHorizontal_;
     AxisOrientation orientation_ = AxisOrientation::Horizontal;

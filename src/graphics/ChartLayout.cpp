@@ -11,17 +11,6 @@ namespace {
 constexpr double kRoundingBias = 5e-7;
 }
 
-ChartLayout& ChartLayout::Current()
-{
-    static ChartLayout layout;
-    return layout;
-}
-
-void ChartLayout::Reset()
-{
-    Current() = ChartLayout {};
-}
-
 IntegerRange IntegerRangeRule(double minData, double maxData)
 {
     // An extreme that is no number counts as no data (0); a huge one is limited so that its

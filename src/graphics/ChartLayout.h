@@ -2,9 +2,8 @@
 
 namespace quelvan::graphics {
 
-// Layout constants of charts and axes, in world units. They are process-wide: a user (the
-// printed report, the curve window) sets them before building its chart, and Reset brings
-// back the standard values.
+// Layout constants of a chart and its axes, in world units: the screen's by default; a chart
+// is given its own when it is built (the printed report's are larger labels, narrower gaps).
 struct ChartLayout {
     int labelHeight = 70;
     int titleWidth = 300;
@@ -13,9 +12,6 @@ struct ChartLayout {
     int labelGapLeft = 15; // between a vertical axis' tick end and its labels
     int tickLengthVertical = 15;
     int tickLengthHorizontal = 15;
-
-    static ChartLayout& Current();
-    static void Reset();
 };
 
 // A Y range rounded outward to whole units: top is the smallest integer not below the data

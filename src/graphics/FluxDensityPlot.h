@@ -29,7 +29,7 @@ public:
     static constexpr const char* kExteriorLegend = "Densité de flux extérieur (W/m²)";
     static constexpr int kDivisions = 7;
 
-    // Resets the chart layout constants to their standard values and builds the chart.
+    // Builds the chart on the screen's layout.
     FluxDensityPlot();
 
     // Ranges, curves, zero line and labels for n computed hours; each series holds at least

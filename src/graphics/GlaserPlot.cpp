@@ -30,12 +30,6 @@ Colour ColourOf(const QColor& c)
     return MakeColour(c.red(), c.green(), c.blue());
 }
 
-ChartLayout Current(const ChartLayout& layout)
-{
-    ChartLayout::Current() = layout;
-    return layout;
-}
-
 std::string AxisNumber(double value, int decimals)
 {
     return FormatDouble(("%." + std::to_string(decimals) + "f").c_str(), value);
@@ -48,14 +42,13 @@ const QColor GlaserPlot::kPressureColour(20, 60, 200);
 const QColor GlaserPlot::kCondensationColour(0, 0, 0);
 
 GlaserPlot::GlaserPlot(const ChartLayout& layout)
-    : layout_(Current(layout))
-    , chart_(TransformMode::Curve, 1000, 1000, true, true)
+    : layout_(layout)
+    , chart_(TransformMode::Curve, 1000, 1000, true, true, layout)
 {
     chart_.XAxis().SetDivisionCount(1);
     chart_.XAxis().Build();
     chart_.YAxis().SetDivisionCount(kYDivisions);
     chart_.YAxis().Build();
-    ChartLayout::Reset();
     chart_.SetDeviceMapping(0, 0, 0, 0);
     chart_.SetAxisTitle(Coordinate::Y, "");
     // No placeholder title on a chart not yet filled.

@@ -79,8 +79,8 @@ void DrawRows(QPainter& painter, const QRect& strip, std::span<const LegendEntry
 
 } // namespace
 
-void DrawLegend(
-    QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries, LegendLayout layout)
+void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries,
+    LegendLayout layout)
 {
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
@@ -106,8 +106,8 @@ QRect DrawLegendColumn(QPainter& painter, QPoint topLeft, std::span<const Legend
         painter.setPen(QPen(entries[i].colour, 2));
         painter.drawLine(topLeft.x(), middle, topLeft.x() + kLineLength, middle);
         painter.setPen(Qt::black);
-        const QRect textBox(topLeft.x() + kLineLength + kTextGap, top,
-            metrics.horizontalAdvance(text) + 1, step);
+        const QRect textBox(
+            topLeft.x() + kLineLength + kTextGap, top, metrics.horizontalAdvance(text) + 1, step);
         painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text);
         drawn = drawn.united(QRect(topLeft.x(), top, textBox.right() - topLeft.x() + 1, step));
     }

@@ -27,7 +27,7 @@ public:
     static constexpr int kPoints = 96;
     static constexpr int kDivisions = 12;
 
-    // Resets the chart layout constants to their standard values and builds an empty plot.
+    // Builds an empty plot on the screen's layout.
     PeriodicResponsePlot();
 
     // The two waves of these characteristics over their period.

@@ -22,12 +22,11 @@ constexpr int kCurveBlack = 3;
 
 std::unique_ptr<CChart> MakePrintChart()
 {
-    ChartLayout::Reset();
-    ChartLayout& layout = ChartLayout::Current();
+    ChartLayout layout;
     layout.labelHeight = 50;
     layout.labelGapBelow = 2;
     layout.tickLabelWidth = 160;
-    return std::make_unique<CChart>(graphics::TransformMode::Curve, 1000, 1000, true, true);
+    return std::make_unique<CChart>(graphics::TransformMode::Curve, 1000, 1000, true, true, layout);
 }
 
 } // namespace
@@ -48,10 +47,7 @@ ReportPlot::ReportPlot(int xDivisions)
     chart_->Curve(kCurveBlack).SetVisible(true);
 }
 
-ReportPlot::~ReportPlot()
-{
-    ChartLayout::Reset();
-}
+ReportPlot::~ReportPlot() = default;
 
 IntegerRange ReportPlot::Draw(QPainter& painter, const QRect& cell, const PlotContent& content)
 {

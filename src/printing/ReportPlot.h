@@ -27,10 +27,9 @@ struct PlotContent {
 // The Y range of a plot: the data extremes rounded outward to whole units (both 0 for no data).
 graphics::IntegerRange PlotRange(std::span<const float> values);
 
-// The chart of the printed plots: one CChart serves every plot of a page. The layout constants
-// for print (labels 50 units high, 2 units below the ticks, end labels 160 wide) hold while the
-// object lives; the standard values come back when it is destroyed, so screen charts built
-// later are not affected.
+// The chart of the printed plots: one CChart serves every plot of a page, on the print layout
+// (labels 50 units high, 2 units below the ticks, end labels 160 wide); the screen's charts keep
+// theirs.
 class ReportPlot {
 public:
     explicit ReportPlot(int xDivisions);

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
+#include "graphics/CChart.h"
 #include "graphics/PainterOps.h"
 #include "printing/ReportFrame.h"
 #include "printing/ReportPlot.h"
@@ -57,6 +58,35 @@ std::string ExtremesText(const SeriesExtremes& e)
         + " h";
 }
 
+namespace {
+
+struct CaptionLine {
+    QFont font;
+    std::string text;
+};
+
+// The series' name over its extremes, centred over the plot area of the chart (not its whole
+// cell), ending just above the plot frame: the strip of the cell above the frame holds only the
+// top Y label, at the far left, so the texts may reach into it.
+void DrawCaption(QPainter& painter, const QRect& cell, const graphics::CChart& chart,
+    const CaptionLine& name, const CaptionLine& extremes)
+{
+    const int plotMiddle = (chart.PlotOrigin().x + chart.PlotCorner().x) / 2;
+    const int centre = cell.left() + cell.width() * plotMiddle / 1000;
+    painter.setFont(name.font);
+    const int nameHeight = graphics::TextHeight(painter);
+    painter.setFont(extremes.font);
+    const int extremesHeight = graphics::TextHeight(painter);
+    const int frameTop = cell.top() + cell.height() * (1000 - chart.PlotCorner().y) / 1000;
+    const int textTop = frameTop - kTextGap - nameHeight - extremesHeight;
+    painter.setFont(name.font);
+    DrawCentredText(painter, centre, textTop, name.text);
+    painter.setFont(extremes.font);
+    DrawCentredText(painter, centre, textTop + nameHeight, extremes.text);
+}
+
+} // namespace
+
 void DrawTimeCurvePage(QPainter& painter, const QRect& body, PageKind kind, const RunView& run)
 {
     const bool complete = kind == PageKind::TimeCurves;
@@ -101,23 +131,8 @@ void DrawTimeCurvePage(QPainter& painter, const QRect& body, PageKind kind, cons
         content.xMax = static_cast<float>(std::max(window.Count(), 1));
         plot.Draw(painter, cell, content);
 
-        // Name and extremes are centred over the plot area of the chart, not its whole cell.
-        const int plotMiddle = (plot.Chart().PlotOrigin().x + plot.Chart().PlotCorner().x) / 2;
-        const int centre = cell.left() + cell.width() * plotMiddle / 1000;
-        painter.setFont(nameFont);
-        const int nameHeight = graphics::TextHeight(painter);
-        painter.setFont(extremesFont);
-        const int extremesHeight = graphics::TextHeight(painter);
-        // The texts end just above the plot frame; the strip of the cell above the frame holds
-        // only the top Y label, at the far left, so they may reach into it.
-        const int frameTop
-            = cell.top() + cell.height() * (1000 - plot.Chart().PlotCorner().y) / 1000;
-        const int textTop = frameTop - kTextGap - nameHeight - extremesHeight;
-        painter.setFont(nameFont);
-        DrawCentredText(painter, centre, textTop, SeriesTitle(id));
-        painter.setFont(extremesFont);
-        DrawCentredText(
-            painter, centre, textTop + nameHeight, ExtremesText(WindowExtremes(series, window)));
+        DrawCaption(painter, cell, plot.Chart(), { nameFont, SeriesTitle(id) },
+            { extremesFont, ExtremesText(WindowExtremes(series, window)) });
     }
     painter.setFont(previousFont);
 }

@@ -56,19 +56,29 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     setWindowTitle(QStringLiteral("Bilan annuel de la paroi"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
+    BuildHeader(*layout);
+    BuildTable(*layout);
+    BuildCharts(*layout);
+    BuildButtons(*layout);
+    new HelpTopics(this, HelpTopic::AnnualBalance);
+    resize(1040, 760);
+}
+
+void AnnualBalanceWindow::BuildHeader(QVBoxLayout& layout)
+{
     title_ = NewPlainLabel({}, this);
     title_->setObjectName(QStringLiteral("title"));
-    layout->addWidget(title_);
+    layout.addWidget(title_);
     // The wall and the weather the year is of.
     subject_ = NewPlainLabel({}, this);
     subject_->setObjectName(QStringLiteral("subject"));
     subject_->setWordWrap(true);
-    layout->addWidget(subject_);
+    layout.addWidget(subject_);
     refusal_ = NewPlainLabel({}, this);
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
     refusal_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
-    layout->addWidget(refusal_);
+    layout.addWidget(refusal_);
     auto* progressRow = new QHBoxLayout;
     progressText_ = NewPlainLabel({}, this);
     progress_ = new QProgressBar(this);
@@ -76,8 +86,11 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     progress_->setRange(0, kHoursPerYear);
     progressRow->addWidget(progressText_);
     progressRow->addWidget(progress_, 1);
-    layout->addLayout(progressRow);
+    layout.addLayout(progressRow);
+}
 
+void AnnualBalanceWindow::BuildTable(QVBoxLayout& layout)
+{
     table_ = new QTableWidget(kRows, annual::kBalanceColumnCount, this);
     table_->setObjectName(QStringLiteral("table"));
     QStringList headings;
@@ -112,8 +125,16 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // On a low screen the table scrolls rather than the window running off the screen.
-    layout->addWidget(table_, 1);
+    layout.addWidget(table_, 1);
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int row = 0; row < kRows; ++row)
+        height += table_->verticalHeader()->sectionSizeHint(row);
+    table_->setMaximumHeight(height);
+    table_->setMinimumHeight(std::min(height, kLeastTableHeight));
+}
 
+void AnnualBalanceWindow::BuildCharts(QVBoxLayout& layout)
+{
     charts_ = new QWidget(this);
     auto* chartRow = new QHBoxLayout(charts_);
     chartRow->setContentsMargins(0, 0, 0, 0);
@@ -125,8 +146,11 @@ AnnualBalanceWindow::AnnualBalanceWindow(
         new LegendedChart([this](QPainter& p, const QRect& r) { surface_->Draw(p, r); },
             [this] { return surface_->Legend(); }, graphics::style::kLegendHeight,
             QStringLiteral("surfaceChart"), kChartSize, charts_));
-    layout->addWidget(charts_, 1);
+    layout.addWidget(charts_, 1);
+}
 
+void AnnualBalanceWindow::BuildButtons(QVBoxLayout& layout)
+{
     auto* buttons = new QHBoxLayout;
     copy_ = new QPushButton(QStringLiteral("Copier le tableau"), this);
     copy_->setObjectName(QStringLiteral("copyTable"));
@@ -137,18 +161,10 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     buttons->addWidget(export_);
     buttons->addStretch();
     buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout.addLayout(buttons);
     connect(copy_, &QPushButton::clicked, this, &AnnualBalanceWindow::CopyTable);
     connect(export_, &QPushButton::clicked, this, &AnnualBalanceWindow::ExportHours);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    new HelpTopics(this, HelpTopic::AnnualBalance);
-
-    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
-    for (int row = 0; row < kRows; ++row)
-        height += table_->verticalHeader()->sectionSizeHint(row);
-    table_->setMaximumHeight(height);
-    table_->setMinimumHeight(std::min(height, kLeastTableHeight));
-    resize(1040, 760);
 }
 
 AnnualBalanceWindow::~AnnualBalanceWindow() = default;

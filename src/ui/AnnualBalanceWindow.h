@@ -15,6 +15,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 class QWidget;
 
 namespace quelvan {
@@ -69,6 +70,11 @@ signals:
     void finished();
 
 private:
+    // The window's parts, top to bottom.
+    void BuildHeader(QVBoxLayout& layout);
+    void BuildTable(QVBoxLayout& layout);
+    void BuildCharts(QVBoxLayout& layout);
+    void BuildButtons(QVBoxLayout& layout);
     void ShowProgress(int pass, int hour);
     void ShowResult(std::optional<annual::AnnualBalanceResult> result);
     void ShowRefusal(const QString& message);

@@ -55,12 +55,12 @@ public:
                 auto result = work(context);
                 if (context.StopRequested())
                     return;
-                context.Post([this, deliver = std::move(deliver),
-                                 result = std::move(result)]() mutable {
-                    Join();
-                    deliver(std::move(result));
-                    emit finished();
-                });
+                context.Post(
+                    [this, deliver = std::move(deliver), result = std::move(result)]() mutable {
+                        Join();
+                        deliver(std::move(result));
+                        emit finished();
+                    });
             });
     }
 

@@ -63,13 +63,9 @@ QString EpwImportDialog::CityOf(const std::string& location)
     return ToQ(location.substr(0, location.find(", "))).trimmed();
 }
 
-EpwImportDialog::EpwImportDialog(
-    const QString& epwName, const weather::EpwImportResult& result, QWidget* parent)
-    : QDialog(parent)
+void EpwImportDialog::AddFacts(
+    QVBoxLayout& layout, const QString& epwName, const weather::EpwImportResult& result)
 {
-    setObjectName(QStringLiteral("epwImport"));
-    setWindowTitle(QStringLiteral("Importer un fichier météo EPW"));
-    auto* layout = new QVBoxLayout(this);
     auto* facts = new QFormLayout;
     // The file's name and its LOCATION line are the file's text: plain, never markup, and cut
     // at the dialog's edge rather than widening it past the screen (whole in the tooltip).
@@ -82,7 +78,7 @@ EpwImportDialog::EpwImportDialog(
     facts->addRow(QStringLiteral("Fichier EPW :"), fact(epwName));
     facts->addRow(QStringLiteral("Lieu :"), fact(ToQ(result.location)));
     facts->addRow(QStringLiteral("Site :"), fact(SiteText(result.site)));
-    layout->addLayout(facts);
+    layout.addLayout(facts);
     if (!result.repairs.empty() || !result.warning.empty()) {
         QStringList lines;
         if (!result.warning.empty())
@@ -93,9 +89,18 @@ EpwImportDialog::EpwImportDialog(
         repairs->setObjectName(QStringLiteral("repairs"));
         repairs->setReadOnly(true);
         repairs->setMaximumHeight(90);
-        layout->addWidget(repairs);
+        layout.addWidget(repairs);
     }
+}
 
+EpwImportDialog::EpwImportDialog(
+    const QString& epwName, const weather::EpwImportResult& result, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("epwImport"));
+    setWindowTitle(QStringLiteral("Importer un fichier météo EPW"));
+    auto* layout = new QVBoxLayout(this);
+    AddFacts(*layout, epwName, result);
     auto* station = new QFormLayout;
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("stationName"));

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace quelvan::weather {
 struct EpwImportResult;
@@ -33,6 +34,9 @@ public:
     static QString CityOf(const std::string& location);
 
 private:
+    // The file's name, its place and site, and what its import repaired or warns of.
+    void AddFacts(
+        QVBoxLayout& layout, const QString& epwName, const weather::EpwImportResult& result);
     void NameChanged();
 
     QLineEdit* name_ = nullptr;

@@ -58,8 +58,8 @@ void RecentFiles::Add(const std::string& path)
     for (int i = 0; i < kCount; ++i) {
         const std::string file
             = i < static_cast<int>(files.size()) ? files[static_cast<size_t>(i)] : "";
-        settings.setValue(
-            Key(i + 1), IsValidUtf8(file) ? QVariant(ToQ(file)) : QVariant(QByteArray::fromStdString(file)));
+        settings.setValue(Key(i + 1),
+            IsValidUtf8(file) ? QVariant(ToQ(file)) : QVariant(QByteArray::fromStdString(file)));
     }
     emit changed();
 }

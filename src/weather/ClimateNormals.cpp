@@ -98,6 +98,57 @@ std::string CityKey(std::string_view name)
     return key;
 }
 
+namespace {
+
+// Keeps a row's twelve monthly values in its city under the row's variable (a variable the
+// program does not use is passed over); a quality left empty counts as D.
+void Keep(PartialCity& p, std::string_view variable, std::string_view qualityText,
+    const std::array<double, 12>& months)
+{
+    const char quality = qualityText.empty() ? 'D' : qualityText.front();
+    if (variable == "tmin_C") {
+        p.normals.minimumTemperature = months;
+        p.hasMinimum = true;
+        p.minimumQuality = quality;
+    } else if (variable == "tmax_C") {
+        p.normals.maximumTemperature = months;
+        p.hasMaximum = true;
+        p.maximumQuality = quality;
+    } else if (variable == "sun_h") {
+        p.normals.sunshineHours = months;
+        p.hasSunshine = true;
+        p.normals.sunshineQuality = quality;
+    } else if (variable == "pv_Pa") {
+        p.normals.vapourPressure = months;
+        p.normals.hasHumidity = true;
+        p.normals.humidityQuality = quality;
+    } else if (variable == "sun_h_derived") {
+        p.derivedSunshine = months;
+        p.hasDerivedSunshine = true;
+    }
+}
+
+// The cities with both temperatures and sunshine (measured, or derived where none is
+// measured), in the order of the file.
+ClimateTable CompleteCities(std::vector<PartialCity>& partial)
+{
+    ClimateTable table;
+    for (PartialCity& p : partial) {
+        if (!p.hasSunshine && p.hasDerivedSunshine) {
+            p.normals.sunshineHours = p.derivedSunshine;
+            p.normals.sunshineQuality = 'P';
+            p.hasSunshine = true;
+        }
+        if (!p.hasMinimum || !p.hasMaximum || !p.hasSunshine)
+            continue;
+        p.normals.temperatureQuality = std::max(p.minimumQuality, p.maximumQuality);
+        table.cities.push_back(std::move(p.normals));
+    }
+    return table;
+}
+
+} // namespace
+
 ClimateTableResult ParseClimateTable(const std::vector<std::string>& lines)
 {
     ClimateTableResult result;
@@ -135,45 +186,11 @@ ClimateTableResult ParseClimateTable(const std::vector<std::string>& lines)
             n.site = Site { *latitude, *longitude, 1.0 };
             n.altitude = altitude.value_or(0.0);
         }
-        PartialCity& p = partial[it->second];
-        const std::string_view variable = TrimWhitespace(fields[kVariable]);
-        const std::string_view qualityText = TrimWhitespace(fields[kQuality]);
-        const char quality = qualityText.empty() ? 'D' : qualityText.front();
-        if (!months)
-            continue;
-        if (variable == "tmin_C") {
-            p.normals.minimumTemperature = *months;
-            p.hasMinimum = true;
-            p.minimumQuality = quality;
-        } else if (variable == "tmax_C") {
-            p.normals.maximumTemperature = *months;
-            p.hasMaximum = true;
-            p.maximumQuality = quality;
-        } else if (variable == "sun_h") {
-            p.normals.sunshineHours = *months;
-            p.hasSunshine = true;
-            p.normals.sunshineQuality = quality;
-        } else if (variable == "pv_Pa") {
-            p.normals.vapourPressure = *months;
-            p.normals.hasHumidity = true;
-            p.normals.humidityQuality = quality;
-        } else if (variable == "sun_h_derived") {
-            p.derivedSunshine = *months;
-            p.hasDerivedSunshine = true;
-        }
+        if (months)
+            Keep(partial[it->second], TrimWhitespace(fields[kVariable]),
+                TrimWhitespace(fields[kQuality]), *months);
     }
-    ClimateTable table;
-    for (PartialCity& p : partial) {
-        if (!p.hasSunshine && p.hasDerivedSunshine) {
-            p.normals.sunshineHours = p.derivedSunshine;
-            p.normals.sunshineQuality = 'P';
-            p.hasSunshine = true;
-        }
-        if (!p.hasMinimum || !p.hasMaximum || !p.hasSunshine)
-            continue;
-        p.normals.temperatureQuality = std::max(p.minimumQuality, p.maximumQuality);
-        table.cities.push_back(std::move(p.normals));
-    }
+    ClimateTable table = CompleteCities(partial);
     if (table.cities.empty()) {
         result.error = std::string(msg::kClimateTableError) + " : aucune ville complète";
         return result;

@@ -28,7 +28,6 @@ int CountShapes(const CDrawObject& d, ShapeType type)
 
 TEST(CChart, AnXTitleRaisesThePlot)
 {
-    ChartLayout::Reset();
     const CChart titled(TransformMode::Curve, 1000, 1000, true, true);
     EXPECT_EQ(titled.PlotOrigin(), (IPoint { 153, 192 }));
     EXPECT_EQ(titled.PlotCorner(), (IPoint { 939, 949 }));
@@ -39,7 +38,6 @@ TEST(CChart, AnXTitleRaisesThePlot)
 
 TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
 {
-    ChartLayout::Reset();
     CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     CChartAxis& x = chart.XAxis();
     EXPECT_EQ(CountShapes(x, ShapeType::Line), 1 + 6);
@@ -88,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntegerRangeRuleTest,
 // Curves drawn in their palette colours where their values say.
 TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)
 {
-    ChartLayout::Reset();
     CChart chart(TransformMode::Curve, 1000, 1000, true, true);
     chart.SetDeviceMapping(0, 0, 500, -500);
     const std::vector<float> high(10, 9.0f);
@@ -119,7 +116,6 @@ TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)
 
 TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {
-    ChartLayout::Reset();
     ProfileChart profile;
     RunView run;
     run.prepared = true;

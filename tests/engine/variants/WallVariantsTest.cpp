@@ -18,6 +18,7 @@
 namespace quelvan {
 namespace {
 
+using test::SetWall;
 using variants::ApplyWallVariant;
 using variants::WallVariant;
 
@@ -32,7 +33,7 @@ std::vector<std::pair<std::string, std::string>> Layers(const KslDoc& doc)
 TEST(WallVariants, ReversedAndInsulationScaledAreNamedAfterWhatChanged)
 {
     KslDoc reversed;
-    test::SetWall(
+    SetWall(
         reversed, { { "Béton lourd", "200" }, { "Laine de roche", "100" }, { "Plâtre", "13" } });
     EXPECT_EQ(ApplyWallVariant(reversed, WallVariant::Reversed), "Paroi inversée");
     EXPECT_EQ(Layers(reversed),
@@ -40,8 +41,7 @@ TEST(WallVariants, ReversedAndInsulationScaledAreNamedAfterWhatChanged)
             { "Plâtre", "13" }, { "Laine de roche", "100" }, { "Béton lourd", "200" } }));
 
     KslDoc thicker;
-    test::SetWall(
-        thicker, { { "Béton lourd", "200" }, { "Laine de roche", "100" }, { "Plâtre", "13" } });
+    SetWall(thicker, { { "Béton lourd", "200" }, { "Laine de roche", "100" }, { "Plâtre", "13" } });
     EXPECT_EQ(ApplyWallVariant(thicker, WallVariant::ThickerInsulation),
         "Épaisseur d'isolant × 2 (Laine de roche, 200 mm)");
     EXPECT_EQ(Layers(thicker),
@@ -49,7 +49,7 @@ TEST(WallVariants, ReversedAndInsulationScaledAreNamedAfterWhatChanged)
             { "Béton lourd", "200" }, { "Laine de roche", "200" }, { "Plâtre", "13" } }));
 
     KslDoc thinner;
-    test::SetWall(thinner, { { "Béton lourd", "200" }, { "Laine de roche", "75" } });
+    SetWall(thinner, { { "Béton lourd", "200" }, { "Laine de roche", "75" } });
     EXPECT_EQ(ApplyWallVariant(thinner, WallVariant::ThinnerInsulation),
         "Épaisseur d'isolant ÷ 2 (Laine de roche, 37.5 mm)");
     EXPECT_EQ(thinner.layers.At(1).Thickness(), "37.5");
@@ -58,7 +58,7 @@ TEST(WallVariants, ReversedAndInsulationScaledAreNamedAfterWhatChanged)
 TEST(WallVariants, AWallWithoutLayersHasNoThicknessVariant)
 {
     KslDoc doc;
-    test::SetWall(doc, {});
+    SetWall(doc, {});
     const auto before = Layers(doc);
     EXPECT_FALSE(ApplyWallVariant(doc, WallVariant::ThickerInsulation));
     EXPECT_EQ(Layers(doc), before);
