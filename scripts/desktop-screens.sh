@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-screen pictures of the desktop under a real window manager (openbox, with its frames),
 # as a new user first sees each window: the main window alone, then with the flux window
-# (calculation mode), the annual balance and the wall comparison, each opened afresh (no
+# (calculation mode), the annual balance, the wall comparison and the condensation risk (on a
+# project of the weather of Mâcon and a room of humidity class 3), each opened afresh (no
 # remembered place), at 1024 × 768 and 1920 × 1080. Saves docs/images/screen-<size>-<name>.png.
 # Needs Xvfb, openbox, xdotool and ImageMagick's import (scripts/setup.sh installs them).
 # Usage: scripts/desktop-screens.sh [size...]   (sizes such as 1024x768; both by default)
@@ -23,10 +24,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts the program on a fresh settings folder and waits for its main window.
+# Starts the program (on the project given, if any) on a fresh settings folder and waits for its
+# main window.
 start_app() {
     home=$(mktemp -d)
-    XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "$app" &
+    XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "$app" "$@" &
     app_pid=$!
     pids+=("$app_pid")
     main=$(xdotool search --sync --onlyvisible --name ' - Quelvan$' | head -n 1)
@@ -43,6 +45,25 @@ shot() {
     import -window root "$out/screen-$size-$1.png"
     echo "saved $out/screen-$size-$1.png"
 }
+
+# The new project with the weather of Mâcon outside (exterior ambiance 11), the constant 20 °C
+# inside (interior ambiance 1) and a room of humidity class 3: the condensation window's subject.
+moisture_project=$(mktemp -d)/condensation.ksl
+"$PWD/$build/src/quelvan-cli" new "$moisture_project" >/dev/null
+python3 - "$moisture_project" <<'PY'
+import sys
+path = sys.argv[1]
+lines = open(path, encoding="latin-1", newline="").read().split("\r\n")
+selections = [i for i, line in enumerate(lines) if line.startswith("C=") and line.endswith(" :")]
+lines[selections[-2]] = "C=          11 :"
+lines[selections[-1]] = "C=           1 :"
+separator = "=" * 60
+materials = next(i for i, line in enumerate(lines) if "nb de materiaux" in line)
+end = next(i for i in range(materials, len(lines)) if lines[i] == separator)
+lines[end + 1:end + 1] = ["N=  1  : nb de reglages d'humidite", "H=1 V=           3 T=          20",
+                          separator]
+open(path, "w", encoding="latin-1", newline="").write("\r\n".join(lines))
+PY
 
 for size in "${sizes[@]}"; do
     display=:$((70 + RANDOM % 200))
@@ -71,6 +92,11 @@ for size in "${sizes[@]}"; do
     start_app
     xdotool windowactivate --sync "$main" key alt+d p
     shot compare 12
+    stop_app
+
+    start_app "$moisture_project"
+    xdotool windowactivate --sync "$main" key alt+d o
+    shot condensation 12
     stop_app
 
     cleanup

@@ -28,8 +28,8 @@ public:
 
     // The period (24 or 168 hours), the profile's points in world units and the value axis'
     // labels.
-    void Show(int hours, std::vector<FPoint> points, const std::string& top,
-        const std::string& bottom);
+    void Show(
+        int hours, std::vector<FPoint> points, const std::string& top, const std::string& bottom);
     // The chart on the grey ground filling an image of that size.
     void Draw(QPainter& painter, QSize size);
 

@@ -55,6 +55,8 @@ std::string PageTitle(PageKind kind, int lastHour)
             return page.title;
         return page.title + FormatInt("%d", lastHour) + page.titleEnd;
     }
+    if (kind == PageKind::Condensation)
+        return kCondensationTitle;
     return kind == PageKind::AnnualBalance ? kAnnualBalanceTitle : "Erreur";
 }
 

@@ -22,11 +22,15 @@ enum class PageKind : int {
     // The annual balance: chosen apart from the project's print choices (no flag asks for it),
     // printed after their pages.
     AnnualBalance = 100,
+    // The condensation check, chosen the same way, printed last.
+    Condensation = 101,
 };
 
 // The print-choice dialog's box and the page's title.
 inline constexpr const char* kAnnualBalanceChoice = "Bilan annuel";
 inline constexpr const char* kAnnualBalanceTitle = "Bilan annuel";
+inline constexpr const char* kCondensationChoice = "Risque de condensation";
+inline constexpr const char* kCondensationTitle = "Risque de condensation";
 
 struct PageInfo {
     PageKind kind;

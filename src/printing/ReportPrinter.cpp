@@ -4,6 +4,7 @@
 #include "graphics/PainterOps.h"
 #include "model/KslDoc.h"
 #include "printing/AnnualBalancePage.h"
+#include "printing/CondensationPage.h"
 #include "printing/DynamicCharacteristicsBlock.h"
 #include "printing/MaterialLibraryTable.h"
 #include "printing/ProjectDataTables.h"
@@ -36,17 +37,31 @@ void ReportPrinter::SetFlags(const PrintFlags& flags)
     kinds_ = PageKinds(flags);
     if (annual_)
         kinds_.push_back(PageKind::AnnualBalance);
+    if (condensation_)
+        kinds_.push_back(PageKind::Condensation);
 }
 
 void ReportPrinter::SetAnnualBalance(
     std::optional<annual::AnnualBalanceResult> result, std::string refusal, std::string subject)
 {
-    if (!annual_)
-        kinds_.push_back(PageKind::AnnualBalance);
+    if (!annual_) {
+        // Before the condensation page, whichever was set first.
+        const auto last = condensation_ ? kinds_.end() - 1 : kinds_.end();
+        kinds_.insert(last, PageKind::AnnualBalance);
+    }
     annual_ = true;
     annualResult_ = std::move(result);
     annualRefusal_ = std::move(refusal);
     annualSubject_ = std::move(subject);
+}
+
+void ReportPrinter::SetCondensation(std::optional<moisture::Study> study, std::string refusal)
+{
+    if (!condensation_)
+        kinds_.push_back(PageKind::Condensation);
+    condensation_ = true;
+    condensationStudy_ = std::move(study);
+    condensationRefusal_ = std::move(refusal);
 }
 
 std::string ReportPrinter::PageTitle(int page) const
@@ -118,6 +133,9 @@ void ReportPrinter::DrawPageIn(QPainter& painter, const QRect& rect, int page) c
     }
     case PageKind::AnnualBalance:
         DrawAnnualBalancePage(painter, body, annualResult_, annualRefusal_, annualSubject_);
+        break;
+    case PageKind::Condensation:
+        DrawCondensationPage(painter, body, condensationStudy_, condensationRefusal_);
         break;
     default:
         break; // the pages of flags no dialog sets carry their title only

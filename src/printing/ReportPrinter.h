@@ -2,6 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/annual/AnnualBalance.h"
+#include "engine/moisture/MoistureStudy.h"
 #include "printing/ReportPages.h"
 
 #include <QDateTime>
@@ -40,6 +41,9 @@ public:
     void SetAnnualBalance(std::optional<annual::AnnualBalanceResult> result, std::string refusal,
         std::string subject = {});
 
+    // Adds the "Risque de condensation" page last: the check, or why it could not be made.
+    void SetCondensation(std::optional<moisture::Study> study, std::string refusal);
+
     const KslDoc& Document() const { return doc_; }
 
     int PageCount() const { return static_cast<int>(kinds_.size()); }
@@ -69,6 +73,9 @@ private:
     std::optional<annual::AnnualBalanceResult> annualResult_;
     std::string annualRefusal_;
     std::string annualSubject_;
+    bool condensation_ = false;
+    std::optional<moisture::Study> condensationStudy_;
+    std::string condensationRefusal_;
 };
 
 } // namespace quelvan::printing

@@ -79,12 +79,12 @@ protected:
     // Duplicates the row's record after it ("Dupliquer", below the row limit).
     virtual void DuplicateRow(int row);
     Prompter& prompter() { return prompter_; }
+    // Shows "Le nombre maximum d'élément est atteint" when the rows fill the limit.
+    bool RowLimitReached();
 
 private:
     class GridCanvas;
     void NoSelection();
-    // Shows "Le nombre maximum d'élément est atteint" when the rows fill the limit.
-    bool RowLimitReached();
 
     ListKind kind_;
     Prompter& prompter_;

@@ -35,6 +35,7 @@ enum class HelpTopic : int {
     CompareWalls = 14060, // the wall comparison window
     KeysAndWindows = 14070, // keyboard, dropped files, where windows open
     UndoRedo = 14080, // the "Édition" menu, values framed in red
+    Condensation = 14090, // the condensation window, the interior humidity
 };
 
 // Every topic that has a page of its own.
@@ -46,6 +47,6 @@ inline constexpr std::array kHelpTopics { HelpTopic::Materials, HelpTopic::Ambia
     HelpTopic::SurfaceResistance, HelpTopic::Layer, HelpTopic::FineMode,
     HelpTopic::DynamicCharacteristics, HelpTopic::WeatherFiles, HelpTopic::OwnRecords,
     HelpTopic::AnnualBalance, HelpTopic::CompareWalls, HelpTopic::KeysAndWindows,
-    HelpTopic::UndoRedo };
+    HelpTopic::UndoRedo, HelpTopic::Condensation };
 
 } // namespace quelvan::ui

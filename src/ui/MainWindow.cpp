@@ -8,6 +8,7 @@
 #include "ui/AnnualBalanceWindow.h"
 #include "ui/CalculationModeSetting.h"
 #include "ui/CalculationRunner.h"
+#include "ui/CondensationWindow.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/EditHistory.h"
 #include "ui/FileDrop.h"
@@ -64,14 +65,8 @@ MainWindow::MainWindow(Prompter* prompter, QWidget* parent)
     });
     // The dynamic characteristics, the annual balance and the wall comparison follow the form
     // as it is typed.
-    connect(view_, &KslView::formEdited, this, [this] {
-        if (dynamicDialog_)
-            dynamicDialog_->Refresh();
-        if (annualWindow_)
-            annualWindow_->ProjectChanged();
-        if (comparisonWindow_)
-            comparisonWindow_->ProjectChanged();
-    });
+    connect(view_, &KslView::formEdited, this, &MainWindow::DataWindowsFollow);
+    connect(controller_, &ProjectController::moistureChanged, this, &MainWindow::DataWindowsFollow);
     connect(view_, &KslView::calculationModeChanged, this, [this](bool calculation) {
         dataMenu_->setEnabled(!calculation);
         UpdateModeIndicator();
@@ -248,6 +243,13 @@ void MainWindow::BuildDataMenu()
         {}, "Pertes et apports de la paroi mois par mois sur une année");
     AddAction(dataMenu_, "Com&parer des parois...", "actionCompareWalls",
         &MainWindow::ShowWallComparison, {}, "Valeurs et semaines de plusieurs parois côte à côte");
+    AddAction(dataMenu_, "Risque de c&ondensation...", "actionCondensation",
+        &MainWindow::ShowCondensation, {},
+        "Condensation dans la paroi mois par mois (diagramme de Glaser) et moisissure en surface");
+    AddAction(
+        dataMenu_, "&Humidité intérieure...", "actionInteriorHumidity",
+        [this] { controller_->InteriorHumidity(); }, {},
+        "Humidité et température intérieures de la vérification de condensation");
     // The calculation's mode; the menu is locked in calculation mode, and the setting is read
     // when a calculation is prepared.
     dataMenu_->addSeparator();
@@ -355,12 +357,7 @@ void MainWindow::UpdateRecentMenu()
 void MainWindow::AfterDocumentChange()
 {
     view_->DocumentChanged();
-    if (dynamicDialog_)
-        dynamicDialog_->Refresh();
-    if (annualWindow_)
-        annualWindow_->ProjectChanged();
-    if (comparisonWindow_)
-        comparisonWindow_->ProjectChanged();
+    DataWindowsFollow();
     UpdateTitle();
 }
 
@@ -417,67 +414,6 @@ void MainWindow::About()
 DynamicCharacteristicsDialog* MainWindow::DynamicDialog() const
 {
     return dynamicDialog_.data();
-}
-
-void MainWindow::ShowDynamicCharacteristics()
-{
-    if (!dynamicDialog_) {
-        dynamicDialog_ = new DynamicCharacteristicsDialog(
-            *doc_, [this] { return view_->FormValuesShown().surfaces; }, this);
-        dynamicDialog_->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*dynamicDialog_, QStringLiteral("CaracteristiquesDynamiques"), Placement::Beside);
-    }
-    dynamicDialog_->Refresh();
-    dynamicDialog_->show();
-    dynamicDialog_->raise();
-    dynamicDialog_->activateWindow();
-}
-
-namespace {
-
-// Shows a modeless window that follows the project (made first, beside the form, as an ordinary
-// window that goes when closed) and computes it for the project as it is now.
-template <class Window, class Make>
-void ShowFollowingWindow(QPointer<Window>& window, const QString& place, Make make)
-{
-    if (!window) {
-        window = make();
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        KeepPlace(*window, place, Placement::Beside);
-        MakeOrdinaryWindow(*window);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->Recompute();
-}
-
-} // namespace
-
-AnnualBalanceWindow* MainWindow::AnnualWindow() const
-{
-    return annualWindow_.data();
-}
-
-void MainWindow::ShowAnnualBalance()
-{
-    ShowFollowingWindow(annualWindow_, QStringLiteral("BilanAnnuel"), [this] {
-        return new AnnualBalanceWindow(
-            *doc_, [this] { return view_->InputsFromControls(); }, *prompter_, this);
-    });
-}
-
-WallComparisonWindow* MainWindow::ComparisonWindow() const
-{
-    return comparisonWindow_.data();
-}
-
-void MainWindow::ShowWallComparison()
-{
-    ShowFollowingWindow(comparisonWindow_, QStringLiteral("ComparaisonParois"), [this] {
-        return new WallComparisonWindow(
-            [this] { return view_->ProjectAsShown(); }, *prompter_, this);
-    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -28,6 +28,7 @@ class ProjectController;
 class RecentFiles;
 class Prompter;
 class WallComparisonWindow;
+class CondensationWindow;
 
 // The main frame: menus, tool bar, status bar, recent files, About box and the form view of
 // the single project. It cannot be made smaller than 780 × 500.
@@ -81,6 +82,10 @@ public slots:
     // Opens (or raises) the modeless window comparing the project as the form shows it with
     // other walls.
     void ShowWallComparison();
+    // Opens (or raises) the modeless condensation risk window and checks the project as the
+    // form shows it.
+    void ShowCondensation();
+    CondensationWindow* CondensationRiskWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +121,8 @@ private:
     void UpdateTitle();
     void UpdateRecentMenu();
     void AfterDocumentChange();
+    // The open data windows follow an edit, an undo or a new document.
+    void DataWindowsFollow();
     void UpdateModeIndicator();
 
     std::unique_ptr<Prompter> ownPrompter_;
@@ -131,6 +138,7 @@ private:
     QPointer<DynamicCharacteristicsDialog> dynamicDialog_;
     QPointer<AnnualBalanceWindow> annualWindow_;
     QPointer<WallComparisonWindow> comparisonWindow_;
+    QPointer<CondensationWindow> condensationWindow_;
     std::optional<QPageLayout> pageLayout_;
     LockKeyIndicators* lockKeys_ = nullptr;
     QLabel* modeIndicator_ = nullptr; // "Calcul fin" while a fine calculation is shown

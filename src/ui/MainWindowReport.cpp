@@ -5,6 +5,8 @@
 #include "core/Messages.h"
 #include "engine/CalculationInputs.h"
 #include "engine/annual/AnnualBalance.h"
+#include "engine/moisture/MoistureStudy.h"
+#include "engine/variants/VariantStudy.h"
 #include "model/KslDoc.h"
 #include "model/WallComposition.h"
 #include "printing/ReportJob.h"
@@ -41,6 +43,16 @@ static printing::ReportPrinter MakeReport(
         report.SetAnnualBalance(std::move(year), error,
             WallAndWeather(doc, view.InputsFromControls().exteriorAmbiance));
     }
+    if (StoredCondensationChoice()) {
+        // The check of the project as the form shows it, as the condensation window makes it.
+        std::unique_ptr<KslDoc> project = variants::CopyProject(doc);
+        if (project) {
+            project->StoreFormValues(view.FormValuesShown());
+            moisture::StudyOutcome outcome
+                = moisture::RunStudy(*project, InputsFromDocument(*project), {});
+            report.SetCondensation(std::move(outcome.study), outcome.message);
+        }
+    }
     return report;
 }
 
@@ -70,7 +82,7 @@ bool MainWindow::ReportRefused(bool needsPrinter)
 {
     const std::string refusal
         = printing::PrintRefusal(!needsPrinter || printing::HasDefaultPrinter(), doc_->printChoices,
-            StoredAnnualBalanceChoice());
+            StoredExtraPageChoice());
     if (refusal.empty())
         return false;
     prompter_->Message(this, QString::fromStdString(refusal), Prompter::Icon::Information);
@@ -81,7 +93,7 @@ void MainWindow::PrintReport()
 {
     // Without a printer the report can still be exported: offered rather than only refused.
     if (!printing::HasDefaultPrinter()
-        && printing::PrintRefusal(true, doc_->printChoices, StoredAnnualBalanceChoice()).empty()) {
+        && printing::PrintRefusal(true, doc_->printChoices, StoredExtraPageChoice()).empty()) {
         if (prompter_->AskYesNoCancel(this,
                 QString::fromUtf8(msg::kNoDefaultPrinter)
                     + QStringLiteral(".\n\nExporter le rapport en PDF ?"))

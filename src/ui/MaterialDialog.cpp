@@ -1,6 +1,8 @@
 #include "ui/MaterialDialog.h"
 
+#include "core/NumberText.h"
 #include "core/PhysicalBounds.h"
+#include "engine/moisture/MoistureBounds.h"
 #include "ui/ControlNames.h"
 #include "ui/FieldStyle.h"
 #include "ui/HelpSupport.h"
@@ -19,7 +21,7 @@ namespace {
 constexpr int kLongField = NumberEdit::kLongestText;
 }
 
-MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
+MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent, VapourFields vapour)
     : QDialog(parent)
     , material_(material)
     , name_(Named(new QLineEdit, 128))
@@ -28,7 +30,12 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
     , capacity_(Named(new NumberEdit(EditKind::Real, kLongField), 129))
     , diffusivity_(Named(new QLineEdit, 127))
     , effusivity_(Named(new QLineEdit, 130))
+    , mu_(new NumberEdit(EditKind::Real, kLongField))
+    , sd_(new NumberEdit(EditKind::Real, kLongField))
+    , vapour_(std::move(vapour))
 {
+    mu_->setObjectName(QStringLiteral("mu"));
+    sd_->setObjectName(QStringLiteral("sd"));
     setWindowTitle(QStringLiteral("Matériau"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Nom")), 0, 0);
@@ -45,6 +52,8 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
         { "Capacité", capacity_, "J/K.kg" },
         { "Diffusivité", diffusivity_, "10-6 m²/s" },
         { "Effusivité", effusivity_, "10-6 U.S.I." },
+        { "Résistance à la vapeur μ", mu_, "-" },
+        { "ou s_d (film, membrane)", sd_, "m" },
     };
     int line = 1;
     for (const Row& row : rows) {
@@ -66,6 +75,16 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
     conductivity_->SetBounds(&bounds::kConductivity);
     density_->SetBounds(&bounds::kDensity);
     capacity_->SetBounds(&bounds::kCapacity);
+    mu_->SetBounds(&moisture::bounds::kMu);
+    sd_->SetBounds(&moisture::bounds::kSd);
+    mu_->LoadText(ToQ(vapour_.mu));
+    sd_->LoadText(ToQ(vapour_.sd));
+    if (vapour_.builtInMu)
+        mu_->setPlaceholderText(
+            QStringLiteral("%1 (valeur de base)").arg(ToQ(FormatDouble("%g", *vapour_.builtInMu))));
+    sd_->setToolTip(QStringLiteral(
+        "Épaisseur d'air équivalente d'un film ou d'une membrane, telle que vendue ; "
+        "donnée, elle l'emporte sur μ"));
     conductivity_->LoadText(ToQ(material.Conductivity()));
     density_->LoadText(ToQ(material.Density()));
     capacity_->LoadText(ToQ(material.Capacity()));
@@ -79,6 +98,8 @@ MaterialDialog::MaterialDialog(const CMaterial& material, QWidget* parent)
     help->Set(capacity_, HelpTopic::HeatCapacity);
     help->Set(diffusivity_, HelpTopic::Diffusivity);
     help->Set(effusivity_, HelpTopic::Effusivity);
+    help->Set(mu_, HelpTopic::Condensation);
+    help->Set(sd_, HelpTopic::Condensation);
 }
 
 void MaterialDialog::UpdateDerived()
@@ -101,6 +122,8 @@ void MaterialDialog::accept()
     result_->SetConductivity(FromQ(conductivity_->text()));
     result_->SetDensity(FromQ(density_->text()));
     result_->SetCapacity(FromQ(capacity_->text()));
+    vapour_.mu = FromQ(mu_->text().trimmed());
+    vapour_.sd = FromQ(sd_->text().trimmed());
     QDialog::accept();
 }
 

@@ -31,6 +31,9 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     annualBalance_ = new QCheckBox(QString::fromUtf8(printing::kAnnualBalanceChoice));
     annualBalance_->setObjectName(QStringLiteral("annualBalance"));
     layout->addWidget(annualBalance_);
+    condensation_ = new QCheckBox(QString::fromUtf8(printing::kCondensationChoice));
+    condensation_->setObjectName(QStringLiteral("condensation"));
+    layout->addWidget(condensation_);
     auto* complete = new QHBoxLayout;
     auto* completeButton = Named(new QPushButton(QStringLiteral("...")), 1114);
     completeButton->setFixedWidth(30);
@@ -66,6 +69,16 @@ bool PrintChoiceDialog::AnnualBalanceChecked() const
 void PrintChoiceDialog::SetAnnualBalanceChecked(bool checked)
 {
     annualBalance_->setChecked(checked);
+}
+
+bool PrintChoiceDialog::CondensationChecked() const
+{
+    return condensation_->isChecked();
+}
+
+void PrintChoiceDialog::SetCondensationChecked(bool checked)
+{
+    condensation_->setChecked(checked);
 }
 
 void PrintChoiceDialog::ChooseCompleteReport()

@@ -12,7 +12,7 @@ class QCheckBox;
 namespace quelvan::ui {
 
 // "Impression": which parts a printed report contains (the first five print-choice flags), and
-// under them whether the report ends with the annual balance.
+// under them whether the report ends with the annual balance and the condensation check.
 class PrintChoiceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +30,8 @@ public:
     void SetChecked(int flag, bool checked);
     bool AnnualBalanceChecked() const;
     void SetAnnualBalanceChecked(bool checked);
+    bool CondensationChecked() const;
+    void SetCondensationChecked(bool checked);
     // The boxes of a complete report: curves of the last 24 hours, in-wall values, materials.
     void ChooseCompleteReport();
 
@@ -37,6 +39,7 @@ private:
     explicit PrintChoiceDialog(QWidget* parent);
     std::array<QCheckBox*, kChoiceCount> boxes_ {};
     QCheckBox* annualBalance_ = nullptr;
+    QCheckBox* condensation_ = nullptr;
 };
 
 } // namespace quelvan::ui

@@ -11,6 +11,7 @@
 #include "ui/AmbianceListAdapter.h"
 #include "ui/EditHistory.h"
 #include "ui/FilePath.h"
+#include "ui/InteriorHumidityDialog.h"
 #include "ui/LayerListAdapter.h"
 #include "ui/MaterialListAdapter.h"
 #include "ui/OutputTarget.h"
@@ -46,7 +47,7 @@ std::unique_ptr<RecordListModel> MakeRecordList(KslDoc& doc, ListKind kind, Side
     case ListKind::Materials:
         break;
     }
-    return std::make_unique<MaterialListAdapter>(doc.materials, doc.layers);
+    return std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour);
 }
 } // namespace
 
@@ -235,15 +236,32 @@ bool ProjectController::References()
     return true;
 }
 
+bool ProjectController::InteriorHumidity()
+{
+    const MoistureSettings shown
+        = doc_.moisture.IsEmpty() ? MoistureSettings {} : doc_.moisture.At(0);
+    InteriorHumidityDialog dialog(shown, window_);
+    if (prompter_.Exec(dialog) != QDialog::Accepted || dialog.Result() == shown)
+        return false;
+    std::vector<std::unique_ptr<MoistureSettings>> records;
+    records.push_back(std::make_unique<MoistureSettings>(dialog.Result()));
+    doc_.moisture.Replace(std::move(records));
+    history_->Record(QStringLiteral("Humidité intérieure"));
+    emit moistureChanged();
+    return true;
+}
+
 bool ProjectController::PrintChoice()
 {
     PrintChoiceDialog dialog(doc_.printChoices, window_);
     dialog.SetAnnualBalanceChecked(StoredAnnualBalanceChoice());
+    dialog.SetCondensationChecked(StoredCondensationChoice());
     if (prompter_.Exec(dialog) != QDialog::Accepted)
         return false;
     for (int i = 0; i < PrintChoiceDialog::kChoiceCount; ++i)
         doc_.printChoices[static_cast<size_t>(i)] = dialog.IsChecked(i) ? 1 : 0;
     StoreAnnualBalanceChoice(dialog.AnnualBalanceChecked());
+    StoreCondensationChoice(dialog.CondensationChecked());
     return true;
 }
 

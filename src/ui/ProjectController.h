@@ -55,6 +55,10 @@ public:
     // back, and each change made in the dialog becomes a step of the edit history.
     bool EditList(ListKind kind, Side side = Side::Exterior);
     bool References();
+    // "Humidité intérieure...": the interior of the moisture check, stored in the project's
+    // optional section; a change is one step of the history (moistureChanged). "OK" without a
+    // change stores nothing, so a project that never set it keeps its file.
+    bool InteriorHumidity();
     bool PrintChoice();
     // "Importer un fichier météo EPW...": the file dialog when no path is given, then the import
     // of the file as a weather station of the project (WeatherImport); true when the project
@@ -69,6 +73,8 @@ signals:
     void titleChanged();
     // A note for the status bar on what a command did.
     void statusMessage(const QString& text);
+    // The interior of the moisture check changed (the condensation window follows).
+    void moistureChanged();
 
 private:
     bool ReadInto(const std::string& path);

@@ -120,6 +120,24 @@ void RecordListDlg::DuplicateRow(int row)
     NoteChange(QStringLiteral("Dupliquer"));
 }
 
+void RecordListDlg::AddRecordRow(
+    const std::function<std::optional<int>(Prompter&)>& make, const QString& command)
+{
+    if (RowLimitReached())
+        return;
+    const std::optional<int> key = make(prompter());
+    if (!key)
+        return;
+    const int row = Grid().RowCount();
+    Grid().InsertRowAfter(row - 1);
+    Grid().Row(row).height = kRowHeight;
+    Grid().Cell(row, 0).tag = *key;
+    list_->FillRow(Grid(), row, *key);
+    SelectRow(row);
+    FitToGrid();
+    NoteChange(command);
+}
+
 void RecordListDlg::ApplyResult()
 {
     std::vector<int> keys;

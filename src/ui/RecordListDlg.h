@@ -4,6 +4,7 @@
 #include "ui/GeneralListDlg.h"
 #include "ui/RecordListAdapter.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,6 +40,11 @@ public:
     std::optional<int> SelectedKey() const;
     // Shows that record again in its row (after the list changed it).
     void RefillRow(int key);
+    // A command of the list's own that adds a record (the material list's "Catalogue..."):
+    // below the row limit, `make` gives the new record's key (none when the user gave up); its
+    // row is added last and selected, a change named `command`.
+    void AddRecordRow(
+        const std::function<std::optional<int>(Prompter&)>& make, const QString& command);
 
     // The record a row shows (edited copy or stored), for callers that know the record type;
     // null for another type or a row without a record.

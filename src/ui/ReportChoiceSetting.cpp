@@ -6,6 +6,7 @@ namespace quelvan::ui {
 
 namespace {
 const QString kKey = QStringLiteral("Impression/BilanAnnuel");
+const QString kCondensationKey = QStringLiteral("Impression/RisqueCondensation");
 } // namespace
 
 bool StoredAnnualBalanceChoice()
@@ -16,6 +17,21 @@ bool StoredAnnualBalanceChoice()
 void StoreAnnualBalanceChoice(bool chosen)
 {
     ProgramSettings().setValue(kKey, chosen);
+}
+
+bool StoredCondensationChoice()
+{
+    return ProgramSettings().value(kCondensationKey, false).toBool();
+}
+
+void StoreCondensationChoice(bool chosen)
+{
+    ProgramSettings().setValue(kCondensationKey, chosen);
+}
+
+bool StoredExtraPageChoice()
+{
+    return StoredAnnualBalanceChoice() || StoredCondensationChoice();
 }
 
 } // namespace quelvan::ui

@@ -7,5 +7,10 @@ namespace quelvan::ui {
 // print choices.
 bool StoredAnnualBalanceChoice();
 void StoreAnnualBalanceChoice(bool chosen);
+// Whether it ends with the "Risque de condensation" page, kept the same way.
+bool StoredCondensationChoice();
+void StoreCondensationChoice(bool chosen);
+// Whether a page beyond the project's print choices is chosen (the report is then never empty).
+bool StoredExtraPageChoice();
 
 } // namespace quelvan::ui

@@ -1,6 +1,7 @@
 #include "ui/WallComparisonWindow.h"
 
 #include "core/Messages.h"
+#include "engine/CalculationInputs.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
 #include "graphics/ChartStyle.h"
@@ -99,6 +100,13 @@ WallComparisonWindow::WallComparisonWindow(
     annualBox_->setObjectName(QStringLiteral("annual"));
     connect(annualBox_, &QCheckBox::toggled, this, &WallComparisonWindow::SetAnnual);
     adding->addWidget(annualBox_);
+    moistureBox_ = new QCheckBox(QStringLiteral("Humidité"), this);
+    moistureBox_->setObjectName(QStringLiteral("moisture"));
+    moistureBox_->setToolTip(QStringLiteral(
+        "Ajoute la vérification de condensation de chaque paroi (méthode mensuelle, sur le "
+        "fichier météo de l'ambiance extérieure) et son facteur f_Rsi"));
+    connect(moistureBox_, &QCheckBox::toggled, this, &WallComparisonWindow::SetMoisture);
+    adding->addWidget(moistureBox_);
     layout->addLayout(adding);
 
     status_ = NewPlainLabel({}, this);
@@ -224,6 +232,16 @@ void WallComparisonWindow::SetAnnual(bool annual)
     Recompute();
 }
 
+void WallComparisonWindow::SetMoisture(bool moisture)
+{
+    if (moistureBox_->isChecked() != moisture) {
+        moistureBox_->setChecked(moisture);
+        return;
+    }
+    moisture_ = moisture;
+    Recompute();
+}
+
 void WallComparisonWindow::ProjectChanged()
 {
     if (isVisible())
@@ -271,15 +289,25 @@ void WallComparisonWindow::Recompute()
     figures.keepSeries = true;
     // The walls run on threads of their own from copies.
     job_.Start(
-        [study, figures](const BackgroundJob::Context& context) {
-            std::vector<variants::VariantResult> results;
+        [study, figures, moisture = moisture_](const BackgroundJob::Context& context) {
+            Computed computed;
             variants::RunStudy(
                 *study, figures, {},
-                [&results](variants::VariantResult&& r) { results.push_back(std::move(r)); },
+                [&computed](
+                    variants::VariantResult&& r) { computed.results.push_back(std::move(r)); },
                 [&context] { return context.StopRequested(); });
-            return results;
+            // The moisture check of each wall, as the condensation window makes it.
+            for (std::size_t i = 0; moisture && i < study->Projects().size(); ++i) {
+                std::string error;
+                const std::unique_ptr<KslDoc> doc = study->Project(i, &error);
+                computed.moisture.push_back(doc ? moisture::RunStudy(*doc, InputsFromDocument(*doc),
+                                                {}, [&context] { return !context.StopRequested(); })
+                                                : moisture::StudyOutcome { std::nullopt,
+                                                    moisture::StudyFault::Wall, error });
+            }
+            return computed;
         },
-        [this](std::vector<variants::VariantResult> results) { ShowResults(std::move(results)); });
+        [this](Computed computed) { ShowResults(std::move(computed)); });
 }
 
 QString WallComparisonWindow::WallHeading(int position) const
@@ -293,8 +321,45 @@ QString WallComparisonWindow::WallHeading(int position) const
     return heading;
 }
 
-void WallComparisonWindow::ShowResults(std::vector<variants::VariantResult> results)
+void WallComparisonWindow::AddMoistureRows(
+    const std::vector<moisture::StudyOutcome>& outcomes, QStringList& refused)
 {
+    const QString rows[] { QStringLiteral("Humidité : condensation"),
+        QStringLiteral("Humidité : eau au plus (g/m²)"),
+        QStringLiteral("Humidité : f_Rsi / f_Rsi,max") };
+    const int first = table_->rowCount();
+    table_->setRowCount(first + 3);
+    for (int r = 0; r < 3; ++r)
+        table_->setVerticalHeaderItem(first + r, new QTableWidgetItem(rows[r]));
+    for (std::size_t w = 0; w < outcomes.size() && w < names_.size(); ++w) {
+        QString cells[3] { QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-") };
+        if (const std::optional<moisture::Study>& s = outcomes[w].study) {
+            const moisture::CondensationResult& c = s->condensation;
+            cells[0] = c.verdict == moisture::Verdict::None ? QStringLiteral("aucune")
+                : c.verdict == moisture::Verdict::Accumulates
+                ? QStringLiteral("s'accumule")
+                : QStringLiteral("sèche en %1").arg(ToQ(moisture::MonthName(c.dryMonth)));
+            cells[1] = ToQ(moisture::GroupedGrams(c.maxTotalGPerM2));
+            cells[2] = QStringLiteral("%1 / %2")
+                           .arg(s->mould.frsiWall, 0, 'f', 3)
+                           .arg(s->mould.frsiMax, 0, 'f', 3);
+        } else {
+            const QString why = outcomes[w].fault == moisture::StudyFault::ExteriorNotWeather
+                ? QStringLiteral("l'ambiance extérieure n'est pas une ambiance météo")
+                : ToQ(outcomes[w].message);
+            refused << QStringLiteral("%1 (humidité) : %2").arg(names_[w], why);
+        }
+        for (int r = 0; r < 3; ++r) {
+            auto* item = new QTableWidgetItem(cells[r]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(first + r, static_cast<int>(w), item);
+        }
+    }
+}
+
+void WallComparisonWindow::ShowResults(Computed computed)
+{
+    const std::vector<variants::VariantResult>& results = computed.results;
     computing_ = false;
     const std::vector<variants::StudyColumn> columns = variants::FigureColumns(annual_);
     table_->clear();
@@ -339,6 +404,8 @@ void WallComparisonWindow::ShowResults(std::vector<variants::VariantResult> resu
         temperatures.push_back({ name, WallColour(c), outcome.series.interiorSurfaceTemperature });
         fluxes.push_back({ name, WallColour(c), outcome.series.interiorFlux });
     }
+    if (moisture_)
+        AddMoistureRows(computed.moisture, refused);
     temperature_->Show(std::move(temperatures));
     flux_->Show(std::move(fluxes));
     refusals_->setText(refused.join(QLatin1Char('\n')));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/moisture/MoistureStudy.h"
 #include "engine/variants/StudyRunner.h"
 #include "engine/variants/WallVariants.h"
 #include "ui/BackgroundJob.h"
@@ -54,6 +55,8 @@ public:
     void RemoveLastWall();
     // Adds the year's figures to the table, or takes them away.
     void SetAnnual(bool annual);
+    // Adds the moisture check's rows ("Humidité"), or takes them away.
+    void SetMoisture(bool moisture);
     // Computes every wall again from the project as it is now (stopping a study still running).
     void Recompute();
     // The project changed: computes again once the edits pause (keystrokes in a field make one
@@ -81,7 +84,14 @@ private:
     void UpdateButtons();
     // The wall's name, "(référence)" for the current project, and its layers on a second line.
     QString WallHeading(int position) const;
-    void ShowResults(std::vector<variants::VariantResult> results);
+    // What a computation gives: each wall's figures and, with "Humidité", its moisture check.
+    struct Computed {
+        std::vector<variants::VariantResult> results;
+        std::vector<moisture::StudyOutcome> moisture;
+    };
+    void ShowResults(Computed computed);
+    // The moisture rows after the figures' rows; a wall the check refuses says why below.
+    void AddMoistureRows(const std::vector<moisture::StudyOutcome>& outcomes, QStringList& refused);
 
     ProjectProvider current_;
     Prompter& prompter_;
@@ -92,6 +102,7 @@ private:
     std::unique_ptr<graphics::WeekOverlayPlot> flux_;
     bool computing_ = false;
     bool annual_ = false;
+    bool moisture_ = false;
     QTimer followTimer_; // the pause after the project's last change
     QLabel* status_ = nullptr;
     QLabel* refusals_ = nullptr;
@@ -100,6 +111,7 @@ private:
     std::vector<QPushButton*> addButtons_;
     QPushButton* remove_ = nullptr;
     QCheckBox* annualBox_ = nullptr;
+    QCheckBox* moistureBox_ = nullptr;
     // Last, so that the walls' threads are stopped before anything they report to is gone.
     BackgroundJob job_;
 };

@@ -123,10 +123,12 @@ std::vector<Arguments> Cases()
             Arguments { "render p.ksl --wall w.png --size 800", 2,
                 "--size : « 800 » n'est pas une taille LxH de 50 à 8000 pixels de côté" },
             Arguments { "report p.ksl --parts 5", 2,
-                "--parts : « 5 » n'est pas une liste de numéros de 0 à 4 ou « annuel » séparés "
+                "--parts : « 5 » n'est pas une liste de numéros de 0 à 4, « annuel » ou « "
+                "condensation » séparés "
                 "par des virgules" },
             Arguments { "report p.ksl --parts 1,,2", 2,
-                "--parts : « 1,,2 » n'est pas une liste de numéros de 0 à 4 ou « annuel » séparés "
+                "--parts : « 1,,2 » n'est pas une liste de numéros de 0 à 4, « annuel » ou « "
+                "condensation » séparés "
                 "par des virgules" },
             Arguments { "report p.ksl --date hier", 2,
                 "--date : « hier » n'est pas une date et une heure AAAA-MM-JJTHH:MM" },

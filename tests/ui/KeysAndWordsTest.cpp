@@ -79,7 +79,7 @@ TEST(Keys, EveryMenuEntryOfTheListDialogsHasAKeyOfItsOwn)
     ScriptedPrompter prompter;
     RecordListDlg layers(std::make_unique<LayerListAdapter>(doc.layers, doc.materials), prompter);
     RecordListDlg materials(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     for (RecordListDlg* dialog : { &layers, &materials }) {
         const QMenuBar* bar = dialog->findChild<QMenuBar*>();
         ASSERT_NE(bar, nullptr);

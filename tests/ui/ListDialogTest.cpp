@@ -54,7 +54,7 @@ TEST(ListDialog, TheContextMenuActsOnTheRowRightClickedInEveryList)
     KslDoc doc;
     ScriptedPrompter prompter;
     std::vector<std::unique_ptr<RecordListModel>> lists;
-    lists.push_back(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers));
+    lists.push_back(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour));
     lists.push_back(
         std::make_unique<AmbianceListAdapter>(doc.interiorAmbiances, Side::Interior, 0, 90, 2));
     lists.push_back(std::make_unique<LayerListAdapter>(doc.layers, doc.materials));
@@ -89,7 +89,7 @@ TEST(ListDialog, MaterialsReorderedByTheMouseAndTheMenu)
     const std::string second = doc.materials.At(1).Name();
     const int count = doc.materials.Count();
     RecordListDlg dialog(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     dialog.MoveDown(); // nothing selected
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Aucune ligne selectionnée ..."));
@@ -133,7 +133,7 @@ TEST(ListDialog, EditingTwiceKeepsOnlyTheLastCopy)
     const CMaterial* stored = &doc.materials.At(2);
     const int identifier = stored->Identifier();
     RecordListDlg dialog(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     int edits = 0;
     prompter.onDialog = AcceptAs<MaterialDialog>([&edits](MaterialDialog& d) {
         auto* name = d.findChild<QLineEdit*>(ControlName(128));
@@ -252,7 +252,7 @@ TEST(ListDialog, MaterialAndAmbianceListsDuplicateInsteadOfAdding)
     KslDoc doc;
     ScriptedPrompter prompter;
     RecordListDlg materials(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     RecordListDlg ambiances(
         std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90, 2),
         prompter);
@@ -260,10 +260,13 @@ TEST(ListDialog, MaterialAndAmbianceListsDuplicateInsteadOfAdding)
         QStringList texts;
         for (QAction* action : dialog->EditMenu()->actions())
             texts << action->text().remove(QLatin1Char('&'));
-        EXPECT_EQ(texts,
-            QStringList({ QStringLiteral("Déplacer vers le bas"),
-                QStringLiteral("Déplacer vers le haut"), QStringLiteral("Editer"),
-                QStringLiteral("Dupliquer"), QStringLiteral("Supprimer") }));
+        QStringList expected { QStringLiteral("Déplacer vers le bas"),
+            QStringLiteral("Déplacer vers le haut"), QStringLiteral("Editer"),
+            QStringLiteral("Dupliquer"), QStringLiteral("Supprimer") };
+        // The material list also adds from the catalogue.
+        if (dialog == &materials)
+            expected << QStringLiteral("Catalogue...");
+        EXPECT_EQ(texts, expected);
     }
     EXPECT_EQ(ambiances.Grid().RowCount(), doc.exteriorAmbiances.Count() + 1);
 }

@@ -114,7 +114,8 @@ TEST(OwnRecords, ListsStopAtTheirMaximum)
     for (int index = kBuiltInMaterialCount; index < kMaxListRecords; ++index)
         doc.AddMaterial(3001 + index, 0, "M", "1", "1", "1");
     ScriptedPrompter prompter;
-    RecordListDlg list(std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+    RecordListDlg list(
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     list.SelectRow(1);
     list.DuplicateSelected();
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -148,7 +149,7 @@ TEST(OwnRecords, OnlyOwnRecordsThatNothingUsesAreDeleted)
     doc.selectedExterior = 12;
     ScriptedPrompter prompter;
     RecordListDlg materials(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers), prompter);
+        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
     EXPECT_EQ(DeleteRows(materials, prompter, { 1, 20, 21 }),
         (QStringList { QStringLiteral("« Béton lourd » fait partie de la bibliothèque d'origine : "
                                       "seuls les matériaux ajoutés peuvent être supprimés"),

@@ -2,6 +2,7 @@
 // window off the read-outs and back where the user left it.
 #include "UiTestSupport.h"
 #include "ui/AnnualBalanceWindow.h"
+#include "ui/CondensationWindow.h"
 #include "ui/ControlNames.h"
 #include "ui/DynamicCharacteristicsDialog.h"
 #include "ui/EpwImportDialog.h"
@@ -95,6 +96,10 @@ TEST_F(SmallScreen, EveryWindowOpensOnTheScreen)
     window.ShowAnnualBalance();
     EXPECT_TRUE(ShownOnTheScreen(*window.AnnualWindow()));
     window.AnnualWindow()->close();
+    // The condensation window (1000 × 720 at most) lies on the screen.
+    window.ShowCondensation();
+    EXPECT_TRUE(ShownOnTheScreen(*window.CondensationRiskWindow()));
+    window.CondensationRiskWindow()->close();
     // The comparison window wants 1100 × 820: it is cut to the screen, its "Fermer" in view.
     window.ShowWallComparison();
     WallComparisonWindow& compare = *window.ComparisonWindow();

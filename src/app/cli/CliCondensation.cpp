@@ -8,15 +8,10 @@
 #include "app/cli/CliMoistureOptions.h"
 #include "app/cli/CliPrint.h"
 
-#include "core/Messages.h"
-#include "core/MoistureMessages.h"
 #include "engine/CalculationInputs.h"
 #include "engine/WeatherFiles.h"
-#include "engine/annual/AnnualBalance.h"
-#include "engine/moisture/MoistureInputs.h"
-#include "engine/moisture/MoistureText.h"
-#include "engine/moisture/SurfaceHumidity.h"
-#include "engine/moisture/WeatherHumidity.h"
+#include "engine/moisture/MoistureBounds.h"
+#include "engine/moisture/MoistureStudy.h"
 #include "model/KslDoc.h"
 
 #include <filesystem>
@@ -37,91 +32,34 @@ struct CondensationOptions {
     bool force = false;
 };
 
-// The weather file of the exterior ambiance, found as the run finds it.
-std::optional<std::string> ExteriorWeatherFile(
-    const KslDoc& doc, const CondensationOptions& options)
-{
-    WeatherSearch search;
-    search.explicitDirectory = options.weatherDirectory;
-    search.projectDirectory = std::filesystem::path(options.project).parent_path().string();
-    for (const WeatherStation& station : doc.stations)
-        search.stationFiles[station.index] = station.fileName;
-    std::string error;
-    std::optional<std::string> path = ExteriorWeatherPath(doc, search, &error);
-    if (!path)
-        PrintError(error);
-    return path;
-}
-
-// The hours of the inner surface above 80 %: the annual balance of the project (fine mode) gives
-// the hourly surface temperature. Prints the balance's message and gives nothing when it fails.
-std::optional<SurfaceHumidityHours> SurfaceHours(const KslDoc& doc,
-    const CondensationOptions& options, const HourlyHumidity& exterior,
-    const InteriorModel& interior)
-{
-    WeatherSearch search;
-    search.explicitDirectory = options.weatherDirectory;
-    const CalculationInputs inputs = InputsFromDocument(doc, search);
-    std::string error;
-    const std::optional<annual::AnnualProblem> problem
-        = annual::PrepareAnnualBalance(doc, inputs, CalculationMode::Fine, &error);
-    const std::optional<annual::AnnualBalanceResult> year
-        = problem ? annual::RunAnnualBalance(*problem) : std::nullopt;
-    if (!year) {
-        PrintError(error.empty() ? msg::kInternalError : error);
-        return std::nullopt;
-    }
-    return CountSurfaceHumidity(year->hours, exterior, interior);
-}
-
 int Condensation(const CondensationOptions& options)
 {
     KslDoc doc;
     if (!ReadProjectForBatch(doc, options.project))
         return kExitFailure;
-    std::string error;
-    const std::optional<MoistureWall> wall = MoistureWallFromProject(doc, &error);
-    if (!wall) {
-        PrintError(error);
+    WeatherSearch search;
+    search.explicitDirectory = options.weatherDirectory;
+    search.projectDirectory = std::filesystem::path(options.project).parent_path().string();
+    const StudyRequest request { options.moisture.interior, options.moisture.climate,
+        options.fine };
+    const StudyOutcome outcome = RunStudy(doc, InputsFromDocument(doc, search), request);
+    if (!outcome.study) {
+        PrintError(outcome.message);
         return kExitFailure;
     }
-    const std::optional<InteriorModel> interior = InteriorOf(doc, options.moisture.interior);
-    if (!interior) {
-        PrintError(msg::kInteriorTemperatureNeeded);
-        return kExitFailure;
-    }
-    std::optional<ExteriorYear> exterior;
-    std::optional<SurfaceHumidityHours> surface;
-    if (!options.moisture.climate.empty()) {
-        exterior = ClimateFromFile(options.moisture.climate);
-    } else if (const std::optional<std::string> path = ExteriorWeatherFile(doc, options)) {
-        const std::optional<HourlyHumidity> hours = ReadHourlyHumidity(*path, &error);
-        if (!hours) {
-            PrintError(error);
-            return kExitFailure;
-        }
-        exterior = MonthlyMeans(hours->thetaC, hours->rhPct);
-        surface = SurfaceHours(doc, options, *hours, *interior);
-        if (!surface)
-            return kExitFailure;
-    }
-    if (!exterior)
-        return kExitFailure;
-    const YearClimate climate = ResolveClimate(*exterior, *interior);
-    const CondensationResult result = CheckCondensation(*wall, climate, { options.fine, 0.05 });
-    const MouldResult mould = CheckMould(*wall, climate);
+    const Study& study = *outcome.study;
     if (options.json) {
-        PrintLines(CondensationJson(result, mould, surface, options.fine));
+        PrintLines(CondensationJson(study.condensation, study.mould, study.surface, options.fine));
         return kExitOk;
     }
-    for (const std::string& line : CondensationTableLines(result))
+    for (const std::string& line : CondensationTableLines(study.condensation))
         PrintLine(line);
     PrintLine("");
-    for (const std::string& line : MouldTableLines(mould))
+    for (const std::string& line : MouldTableLines(study.mould))
         PrintLine(line);
-    if (surface) {
+    if (study.surface) {
         PrintLine("");
-        for (const std::string& line : SurfaceHumidityLines(*surface))
+        for (const std::string& line : SurfaceHumidityLines(*study.surface))
             PrintLine(line);
     }
     return kExitOk;

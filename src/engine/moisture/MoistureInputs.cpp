@@ -10,17 +10,17 @@
 
 namespace quelvan::moisture {
 
-std::optional<double> InteriorTemperature(const KslDoc& doc, const InteriorChoice& choice)
+std::optional<double> InteriorTemperature(
+    const KslDoc& doc, const InteriorChoice& choice, const CBCData* interiorAmbiance)
 {
     if (choice.temperature)
         return choice.temperature;
     float value = 0.0F;
     if (!doc.moisture.IsEmpty() && ParseFloat(doc.moisture.At(0).interiorTemperature, value))
         return value;
-    const CBCData* interior = doc.SelectedAmbiance(Side::Interior);
-    if (interior == nullptr)
+    if (interiorAmbiance == nullptr)
         return std::nullopt;
-    const ProfileData& p = interior->temperature;
+    const ProfileData& p = interiorAmbiance->temperature;
     if (p.type == ProfileType::Constant)
         return FloatValue(p.values[1]);
     if (p.type == ProfileType::Sinusoid)
@@ -28,23 +28,33 @@ std::optional<double> InteriorTemperature(const KslDoc& doc, const InteriorChoic
     return std::nullopt;
 }
 
-std::optional<InteriorModel> InteriorOf(const KslDoc& doc, const InteriorChoice& choice)
+std::optional<double> InteriorTemperature(const KslDoc& doc, const InteriorChoice& choice)
 {
-    const std::optional<double> theta = InteriorTemperature(doc, choice);
-    if (!theta)
-        return std::nullopt;
-    InteriorModel model { InteriorHumidity::RelativeHumidity, 50.0, *theta };
+    return InteriorTemperature(doc, choice, doc.SelectedAmbiance(Side::Interior));
+}
+
+InteriorModel InteriorAt(const KslDoc& doc, const InteriorChoice& choice, double thetaI)
+{
+    InteriorModel model { InteriorHumidity::RelativeHumidity, 50.0, thetaI };
     if (choice.relativeHumidity) {
         model.value = *choice.relativeHumidity;
     } else if (choice.humidityClass) {
-        model = { InteriorHumidity::HumidityClass, std::round(*choice.humidityClass), *theta };
+        model = { InteriorHumidity::HumidityClass, std::round(*choice.humidityClass), thetaI };
     } else if (choice.vapourExcess) {
-        model = { InteriorHumidity::VapourExcess, *choice.vapourExcess, *theta };
+        model = { InteriorHumidity::VapourExcess, *choice.vapourExcess, thetaI };
     } else if (!doc.moisture.IsEmpty()) {
         model.mode = doc.moisture.At(0).mode;
         model.value = InteriorHumidityValue(doc.moisture.At(0)).value_or(50.0);
     }
     return model;
+}
+
+std::optional<InteriorModel> InteriorOf(const KslDoc& doc, const InteriorChoice& choice)
+{
+    const std::optional<double> theta = InteriorTemperature(doc, choice);
+    if (!theta)
+        return std::nullopt;
+    return InteriorAt(doc, choice, *theta);
 }
 
 std::optional<std::string> ExteriorWeatherPath(

@@ -10,8 +10,9 @@
 #include <string>
 
 namespace quelvan {
+class CBCData;
 class KslDoc;
-}
+} // namespace quelvan
 
 namespace quelvan::moisture {
 
@@ -28,6 +29,12 @@ struct InteriorChoice {
 // interior ambiance when its profile gives one without a calculation (a constant, the mean of a
 // sinusoid); nothing otherwise.
 std::optional<double> InteriorTemperature(const KslDoc& doc, const InteriorChoice& choice);
+// The same with the interior ambiance given (the one a window shows, which may not yet be the
+// project's selection).
+std::optional<double> InteriorTemperature(
+    const KslDoc& doc, const InteriorChoice& choice, const CBCData* interiorAmbiance);
+// The interior at that temperature: the humidity chosen, else the project's setting, else 50 %.
+InteriorModel InteriorAt(const KslDoc& doc, const InteriorChoice& choice, double thetaI);
 
 // The interior of the check: the humidity chosen, else the project's setting, else 50 %; nothing
 // when no interior temperature is known (msg::kInteriorTemperatureNeeded says what to do).

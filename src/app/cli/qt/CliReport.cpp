@@ -11,6 +11,7 @@
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "engine/annual/AnnualBalance.h"
+#include "engine/moisture/MoistureStudy.h"
 #include "model/KslDoc.h"
 #include "model/WallComposition.h"
 #include "printing/ReportJob.h"
@@ -27,13 +28,15 @@ namespace quelvan::cli {
 
 namespace {
 
-// What --parts chooses: print-choice flags, and the annual balance page.
+// What --parts chooses: print-choice flags, the annual balance page and the condensation page.
 struct ReportParts {
     printing::PrintFlags flags {};
     bool annualBalance = false;
+    bool condensation = false;
 };
 
 constexpr const char* kAnnualPart = "annuel";
+constexpr const char* kCondensationPart = "condensation";
 
 struct ReportOptions {
     std::string project;
@@ -45,8 +48,8 @@ struct ReportOptions {
     bool force = false;
 };
 
-// "0,1,2,3,4,annuel": the print-choice flags to set, each from 0 to 4, and the annual balance
-// page; at least one.
+// "0,1,2,3,4,annuel,condensation": the print-choice flags to set, each from 0 to 4, the annual
+// balance page and the condensation page; at least one.
 std::optional<ReportParts> ParseParts(const std::string& text)
 {
     ReportParts parts;
@@ -57,6 +60,8 @@ std::optional<ReportParts> ParseParts(const std::string& text)
         int flag = -1;
         if (part == kAnnualPart)
             parts.annualBalance = true;
+        else if (part == kCondensationPart)
+            parts.condensation = true;
         else if (ParseInt(part, flag) && flag >= 0 && flag <= 4)
             parts.flags[static_cast<size_t>(flag)] = 1;
         else
@@ -83,7 +88,8 @@ int Report(const ReportOptions& options)
         return kExitFailure;
     const printing::PrintFlags flags = options.parts ? options.parts->flags : doc.printChoices;
     const bool annualBalance = options.parts && options.parts->annualBalance;
-    const std::string refusal = printing::PrintRefusal(true, flags, annualBalance);
+    const bool condensation = options.parts && options.parts->condensation;
+    const std::string refusal = printing::PrintRefusal(true, flags, annualBalance || condensation);
     if (!refusal.empty()) {
         PrintError(refusal);
         return kExitFailure;
@@ -111,6 +117,11 @@ int Report(const ReportOptions& options)
         report.SetAnnualBalance(
             std::move(year), error, WallAndWeather(doc, inputs->exteriorAmbiance));
     }
+    if (condensation) {
+        // The check `condensation` makes on the project; a refusal prints its reason.
+        moisture::StudyOutcome outcome = moisture::RunStudy(doc, *inputs, {});
+        report.SetCondensation(std::move(outcome.study), outcome.message);
+    }
     if (options.date)
         report.SetPrintTime(*options.date);
     if (!printing::ExportReportPdf(report, output)) {
@@ -135,8 +146,8 @@ void DeclareReport(CommandLine& commands)
         "le rapport à écrire (par défaut le projet, sa dernière extension remplacée par .pdf)");
     AddReadOption<ReportParts>(command, "--parts", options->parts, ParseParts, "0,1,2,3,4",
         "les parties à imprimer (par défaut les choix d'impression du projet) ; « annuel » ajoute "
-        "le bilan annuel",
-        "une liste de numéros de 0 à 4 ou « annuel » séparés par des virgules");
+        "le bilan annuel, « condensation » le risque de condensation",
+        "une liste de numéros de 0 à 4, « annuel » ou « condensation » séparés par des virgules");
     AddWeatherDirectoryOption(command, options->weatherDirectory);
     AddReadOption<QDateTime>(command, "--date", options->date, ParseDate, "AAAA-MM-JJTHH:MM",
         "la date d'impression écrite dans le rapport (par défaut maintenant)",

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "graphics/AnnualBalancePlots.h"
+
+#include <array>
+#include <vector>
+
+namespace quelvan::graphics {
+
+// The hours of each month when the inner surface's relative humidity exceeds 80 %, as bars.
+class SurfaceHoursPlot : public MonthChart {
+public:
+    using MonthChart::MonthChart;
+    static const QColor kBarColour;
+
+    void Show(const std::array<int, 12>& hoursAbove80);
+    static std::vector<LegendEntry> Legend();
+};
+
+} // namespace quelvan::graphics
