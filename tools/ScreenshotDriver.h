@@ -4,13 +4,13 @@
 // window, and the application driven as a user would, each window saved as a PNG.
 #include "core/ControlText.h"
 #include "model/CBCData.h"
-#include "ui/CalculationRunner.h"
-#include "ui/KslView.h"
-#include "ui/ListKind.h"
-#include "ui/MainWindow.h"
-#include "ui/ProjectController.h"
-#include "ui/Prompter.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/ListKind.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/shell/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>

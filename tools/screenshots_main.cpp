@@ -4,23 +4,24 @@
 // kCaptures: a file name and what to do before grabbing.
 #include "ScreenshotDriver.h"
 #include "core/ControlText.h"
+#include "graphics/QtStrings.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/CalculationRunner.h"
-#include "ui/CatalogueDialog.h"
-#include "ui/CondensationWindow.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/EditHistory.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
-#include "ui/Prompter.h"
-#include "ui/QtFrench.h"
-#include "ui/RecordListDlg.h"
-#include "ui/WallComparisonWindow.h"
+#include "ui/lists/CatalogueDialog.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EditHistory.h"
+#include "ui/project/ProjectController.h"
+#include "ui/shell/Prompter.h"
+#include "ui/shell/QtFrench.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/studies/CondensationWindow.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/studies/WallComparisonWindow.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -297,7 +298,7 @@ int main(int argc, char** argv)
     const QStringList wanted = arguments.mid(2);
     Driver driver(folder);
     for (const Capture& capture : kCaptures) {
-        const QString name = QString::fromUtf8(capture.name);
+        const QString name = ToQ(capture.name);
         if (wanted.isEmpty() || wanted.contains(name))
             capture.take(driver, name);
     }

@@ -1,7 +1,8 @@
 #include "core/ControlText.h"
 #include "core/ReleaseVersion.h"
-#include "ui/MainWindow.h"
-#include "ui/QtFrench.h"
+#include "graphics/QtStrings.h"
+#include "ui/main/MainWindow.h"
+#include "ui/shell/QtFrench.h"
 
 #include <QApplication>
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
         return quelvan::StandardOutputWritten() ? 0 : 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelvan"));
-    QApplication::setApplicationVersion(QString::fromUtf8(quelvan::kReleaseVersion));
+    QApplication::setApplicationVersion(quelvan::ToQ(quelvan::kReleaseVersion));
     // Qt's own buttons and dialogs speak French too (English when its translations are missing).
     const auto french = quelvan::ui::UseFrench();
     quelvan::ui::MainWindow window;

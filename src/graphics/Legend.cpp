@@ -1,6 +1,7 @@
 #include "graphics/Legend.h"
 
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,7 +22,7 @@ void DrawFlow(QPainter& painter, const QRect& strip, std::span<const LegendEntry
     int x = strip.left() + h / 2;
     int line = 0;
     for (const LegendEntry& entry : entries) {
-        const int width = swatch + h / 2 + TextExtent(painter, ToQString(entry.text)).width();
+        const int width = swatch + h / 2 + TextExtent(painter, ToQ(entry.text)).width();
         if (x > strip.left() + h / 2 && x + width > strip.right()) {
             x = strip.left() + h / 2;
             ++line;
@@ -52,7 +53,7 @@ void DrawFlow(QPainter& painter, const QRect& strip, std::span<const LegendEntry
             painter.drawEllipse(QPoint(left + swatch / 2, middle), h / 4, h / 4);
             break;
         }
-        TextOutTopLeft(painter, left + swatch + h / 2, y, ToQString(entry.text), Qt::black);
+        TextOutTopLeft(painter, left + swatch + h / 2, y, ToQ(entry.text), Qt::black);
     }
 }
 
@@ -72,7 +73,7 @@ void DrawRows(QPainter& painter, const QRect& strip, std::span<const LegendEntry
         painter.setPen(MakePen(colour, LineStyle::Solid, kLineWidth));
         painter.drawLine(strip.left() + kLineFrom, y + strip.height() / 4, strip.left() + kLineTo,
             y + strip.height() / 4);
-        TextOutTopLeft(painter, strip.left() + kTextFrom, y, ToQString(entry.text), Qt::black);
+        TextOutTopLeft(painter, strip.left() + kTextFrom, y, ToQ(entry.text), Qt::black);
         y += rowHeight;
     }
 }
@@ -102,7 +103,7 @@ QRect DrawLegendColumn(QPainter& painter, QPoint topLeft, std::span<const Legend
     for (size_t i = 0; i < entries.size(); ++i) {
         const int top = topLeft.y() + static_cast<int>(i) * step;
         const int middle = top + step / 2;
-        const QString text = ToQString(entries[i].text);
+        const QString text = ToQ(entries[i].text);
         painter.setPen(QPen(entries[i].colour, 2));
         painter.drawLine(topLeft.x(), middle, topLeft.x() + kLineLength, middle);
         painter.setPen(Qt::black);

@@ -4,6 +4,7 @@
 #include "graphics/DrawPalette.h"
 #include "graphics/FontLadder.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -56,7 +57,7 @@ void InvertBox(QPainter& painter, const IRect& r)
 
 std::pair<QString, QString> SplitHeader(const std::string& text)
 {
-    const QString all = ToQString(text);
+    const QString all = ToQ(text);
     const qsizetype cut = all.indexOf(QLatin1Char('\n'));
     if (cut < 0)
         return { all, QString() };
@@ -174,7 +175,7 @@ void NGridTable::SelectGridFont(QPainter& painter) const
 int NGridTable::MeasureCell(QPainter& painter, int row, int column) const
 {
     if (row > 0 && Column(column).rowNumber)
-        return TextExtent(painter, ToQString(FormatInt("%d", row))).width();
+        return TextExtent(painter, ToQ(FormatInt("%d", row))).width();
     const GridCell& cell = Cell(row, column);
     if (row == 0) {
         const auto [first, second] = SplitHeader(cell.text);
@@ -182,7 +183,7 @@ int NGridTable::MeasureCell(QPainter& painter, int row, int column) const
     }
     switch (cell.type) {
     case CellKind::Text:
-        return TextExtent(painter, ToQString(cell.text)).width() + (column == 0 ? leftMargin : 0);
+        return TextExtent(painter, ToQ(cell.text)).width() + (column == 0 ? leftMargin : 0);
     case CellKind::CheckBox:
         return kCheckSize + 2;
     case CellKind::ColourSwatch:
@@ -306,12 +307,12 @@ void NGridTable::DrawBodyCell(QPainter& painter, int row, int column) const
         TextOutTopLeft(painter, x, y, text, textColour);
     };
     if (Column(column).rowNumber) {
-        centredText(ToQString(FormatInt("%d", row)), false);
+        centredText(ToQ(FormatInt("%d", row)), false);
         return;
     }
     switch (cell.type) {
     case CellKind::Text:
-        centredText(ToQString(cell.text), column == 0);
+        centredText(ToQ(cell.text), column == 0);
         break;
     case CellKind::CheckBox: {
         const int x = box.left + (box.Width() - kCheckSize) / 2;

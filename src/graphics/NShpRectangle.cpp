@@ -2,6 +2,7 @@
 
 #include "graphics/FontLadder.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QPainter>
 #include <cstdlib>
@@ -35,7 +36,7 @@ void NShpRectangle::Draw(QPainter& painter, const CDrawTransform& transform) con
 
 void NShpRectangle::DrawVerticalText(QPainter& painter, const IRect& device) const
 {
-    const QString text = ToQString(*Text());
+    const QString text = ToQ(*Text());
     const int count = static_cast<int>(text.size());
     if (count == 0)
         return;
@@ -56,7 +57,7 @@ void NShpRectangle::DrawVerticalText(QPainter& painter, const IRect& device) con
 void NShpRectangle::DrawHorizontalText(
     QPainter& painter, const CDrawTransform& transform, const IRect& device) const
 {
-    const QString text = ToQString(*Text());
+    const QString text = ToQ(*Text());
     FitFont(painter, FontLadder::SansSerif(), device.Width(), device.Height() - 2, text);
     const QSize extent = TextExtent(painter, text);
     int x = device.left + (device.Width() - extent.width()) / 2;

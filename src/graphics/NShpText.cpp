@@ -2,6 +2,7 @@
 
 #include "graphics/FontLadder.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QPainter>
 
@@ -41,7 +42,7 @@ void NShpText::Draw(QPainter& painter, const CDrawTransform& transform) const
 
 void NShpText::DrawHorizontal(QPainter& painter, const IRect& device, const QColor& colour) const
 {
-    const QString text = ToQString(*Text());
+    const QString text = ToQ(*Text());
     FitFont(painter, FontLadder::SansSerif(), device.Width(), device.Height(), text);
     const QSize extent = TextExtent(painter, text);
     const int x = AlignmentOffset(horizontalAlignment_, device.Width(), extent.width());
@@ -51,7 +52,7 @@ void NShpText::DrawHorizontal(QPainter& painter, const IRect& device, const QCol
 
 void NShpText::DrawVertical(QPainter& painter, const IRect& device, const QColor& colour) const
 {
-    const QString text = ToQString(*Text());
+    const QString text = ToQ(*Text());
     const int count = static_cast<int>(text.size());
     const int height = device.Height();
     FitFont(painter, FontLadder::SansSerif(), device.Width(), height / count, text.left(1));

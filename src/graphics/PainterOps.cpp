@@ -85,9 +85,4 @@ void TextOutTopLeft(QPainter& painter, int x, int y, const QString& text, const 
     painter.setPen(previous);
 }
 
-QString ToQString(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
 } // namespace quelvan::graphics

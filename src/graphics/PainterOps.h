@@ -36,6 +36,4 @@ int TextHeight(QPainter& painter);
 // Writes text in the current font whose character cell's top-left corner is (x, y).
 void TextOutTopLeft(QPainter& painter, int x, int y, const QString& text, const QColor& colour);
 
-QString ToQString(const std::string& utf8);
-
 } // namespace quelvan::graphics

@@ -5,6 +5,7 @@
 #include "graphics/ChartStyle.h"
 #include "graphics/NShpText.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QPainter>
 
@@ -80,7 +81,7 @@ QRect DrawUnitTitle(QPainter& painter, const QRect& area, const std::string& uni
     if (unit.empty())
         return area;
     const int h = TextHeight(painter);
-    TextOutTopLeft(painter, area.left() + h / 2, area.top() + h / 4, ToQString(unit), Qt::black);
+    TextOutTopLeft(painter, area.left() + h / 2, area.top() + h / 4, ToQ(unit), Qt::black);
     return area.adjusted(0, h + h / 2, 0, 0);
 }
 

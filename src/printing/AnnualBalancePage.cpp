@@ -3,6 +3,7 @@
 #include "engine/annual/AnnualBalanceText.h"
 #include "graphics/AnnualBalancePlots.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
 
 #include <QPainter>
@@ -31,7 +32,7 @@ graphics::ChartLayout PrintLayout()
 int DrawCaption(QPainter& painter, int x, int y, const std::string& text, bool bold)
 {
     painter.setFont(CaptionFont(bold));
-    graphics::TextOutTopLeft(painter, x, y, graphics::ToQString(text), Qt::black);
+    graphics::TextOutTopLeft(painter, x, y, ToQ(text), Qt::black);
     return graphics::TextHeight(painter);
 }
 

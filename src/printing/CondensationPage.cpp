@@ -5,6 +5,7 @@
 #include "engine/moisture/MoistureAdvice.h"
 #include "graphics/GlaserPlot.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
 
 #include <QPainter>
@@ -41,8 +42,7 @@ int DrawWrapped(QPainter& painter, const QRect& box, const std::string& text, bo
     painter.setFont(CaptionFont(bold));
     QRect used;
     painter.setPen(Qt::black);
-    painter.drawText(
-        box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, graphics::ToQString(text), &used);
+    painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, ToQ(text), &used);
     return used.height();
 }
 

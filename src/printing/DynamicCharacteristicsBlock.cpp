@@ -4,6 +4,7 @@
 #include "engine/DynamicCharacteristicsText.h"
 #include "engine/SiWall.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
 #include "printing/ProjectDataTables.h"
@@ -20,7 +21,7 @@ int DrawLine(QPainter& painter, int x, int y, const std::string& text, bool bold
 {
     const QFont previous = painter.font();
     painter.setFont(CaptionFont(bold));
-    graphics::TextOutTopLeft(painter, x, y, graphics::ToQString(text), Qt::black);
+    graphics::TextOutTopLeft(painter, x, y, ToQ(text), Qt::black);
     const int height = graphics::TextHeight(painter);
     painter.setFont(previous);
     return height;

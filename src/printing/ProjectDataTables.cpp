@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
 #include "model/WallTables.h"
@@ -51,7 +52,7 @@ int DrawCaption(QPainter& painter, int x, int y, const std::string& text)
 {
     const QFont previous = painter.font();
     painter.setFont(CaptionFont(true));
-    const QString q = graphics::ToQString(text);
+    const QString q = ToQ(text);
     graphics::TextOutTopLeft(painter, x, y, q, Qt::black);
     const int height = graphics::TextHeight(painter);
     painter.setFont(previous);

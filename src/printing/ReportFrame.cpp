@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "graphics/PainterOps.h"
+#include "graphics/QtStrings.h"
 
 #include <QPainter>
 
@@ -10,7 +11,6 @@ namespace quelvan::printing {
 using graphics::TextExtent;
 using graphics::TextHeight;
 using graphics::TextOutTopLeft;
-using graphics::ToQString;
 
 namespace {
 
@@ -78,7 +78,7 @@ QFont CaptionFont(bool bold)
 
 void DrawCentredText(QPainter& painter, int x, int y, const std::string& text)
 {
-    const QString q = ToQString(text);
+    const QString q = ToQ(text);
     TextOutTopLeft(painter, x - TextExtent(painter, q).width() / 2, y, q, Qt::black);
 }
 
@@ -98,9 +98,9 @@ int DrawPageFooter(QPainter& painter, const QRect& rect, const std::string& cent
     const int h = TextHeight(painter);
     const int bottom = rect.bottom() + 1;
     const int y = bottom - h;
-    TextOutTopLeft(painter, rect.left(), y, ToQString(FooterDateText(when)), Qt::black);
+    TextOutTopLeft(painter, rect.left(), y, ToQ(FooterDateText(when)), Qt::black);
     DrawCentredText(painter, rect.left() + rect.width() / 2, y, centreText);
-    const QString program = ToQString(programText);
+    const QString program = ToQ(programText);
     TextOutTopLeft(
         painter, rect.right() + 1 - TextExtent(painter, program).width(), y, program, Qt::black);
     const int ruleY = y - h / 2 - 1;

@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "core/NFileName.h"
 #include "core/TextFile.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "printing/ReportFrame.h"
 #include "printing/ReportPrinter.h"
@@ -61,7 +62,7 @@ void ConfigurePrinter(QPrinter& printer, int pageCount, const std::optional<QPag
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(1, std::max(pageCount, 1));
     printer.setDocName(QStringLiteral("Quelvan"));
-    printer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
+    printer.setCreator(ToQ(FooterProgramText().c_str()));
 }
 
 bool PrintReport(
@@ -92,9 +93,8 @@ QByteArray RenderReportPdf(const ReportPrinter& report, const QPageLayout& page)
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(page);
-        writer.setCreator(QString::fromUtf8(FooterProgramText().c_str()));
-        writer.setTitle(
-            QString::fromUtf8((FooterProgramText() + " - " + report.Document().title).c_str()));
+        writer.setCreator(ToQ(FooterProgramText().c_str()));
+        writer.setTitle(ToQ((FooterProgramText() + " - " + report.Document().title).c_str()));
         if (!report.PrintAll(writer))
             return {};
     }

@@ -1,4 +1,5 @@
 #include "GraphicsTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/CliFixture.h"
@@ -23,7 +24,7 @@ protected:
 TEST_F(RenderCommand, WallImageShowsEveryLayerColour)
 {
     ASSERT_EQ(Run("render " + project_ + " --wall " + File("paroi.png")), 0);
-    const QImage image(QString::fromStdString(File("paroi.png")));
+    const QImage image(ToQ(File("paroi.png")));
     ASSERT_EQ(image.size(), QSize(800, 600));
     KslDoc doc;
     ASSERT_EQ(ReadProjectFile(doc, project_), Failure::None);
@@ -40,8 +41,8 @@ TEST_F(RenderCommand, ProfileAndFluxImagesShowTheirCurves)
     ASSERT_EQ(Run("render " + project_ + " --profile " + File("profil.png") + " --flux "
                   + File("flux.png") + " --size 640x480"),
         0);
-    const QImage profile(QString::fromStdString(File("profil.png")));
-    const QImage flux(QString::fromStdString(File("flux.png")));
+    const QImage profile(ToQ(File("profil.png")));
+    const QImage flux(ToQ(File("flux.png")));
     ASSERT_EQ(profile.size(), QSize(640, 480));
     ASSERT_EQ(flux.size(), QSize(640, 480));
     // Envelopes in blue and red on the profile; both surface fluxes on the flux plot.

@@ -1,5 +1,6 @@
 #include "PrintingTestSupport.h"
 
+#include "graphics/QtStrings.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "support/CaseNames.h"
@@ -95,13 +96,13 @@ TEST(PdfExport, WritesAPdfAndRefusesAnUnwritablePath)
     const std::string path = dir.filePath(QStringLiteral("rapport.pdf")).toStdString();
     ASSERT_TRUE(ExportReportPdf(report, path));
     const QByteArray first = [&] {
-        QFile f(QString::fromStdString(path));
+        QFile f(ToQ(path));
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
     EXPECT_TRUE(first.startsWith("%PDF-"));
     EXPECT_FALSE(ExportReportPdf(report, path + "/dans/un/fichier.pdf"));
-    QFile again(QString::fromStdString(path));
+    QFile again(ToQ(path));
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), first);
 }

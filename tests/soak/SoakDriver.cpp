@@ -1,14 +1,14 @@
 #include "soak/SoakDriver.h"
 
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/CalculationRunner.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/Prompter.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/shell/Prompter.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAbstractButton>
 #include <QAction>

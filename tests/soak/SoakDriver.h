@@ -6,7 +6,7 @@
 // with random actions and then accepted or rejected; a menu or dialog that runs an event loop of
 // its own (a field's context menu) is closed by a watchdog timer. The same seed gives the same
 // actions.
-#include "ui/Prompter.h"
+#include "ui/shell/Prompter.h"
 
 #include <QString>
 #include <QStringList>

@@ -8,10 +8,10 @@
 #include "persistence/ProjectFile.h"
 #include "soak/SoakDriver.h"
 #include "support/SyntheticEpw.h"
-#include "ui/EditHistory.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/ProjectController.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EditHistory.h"
+#include "ui/project/ProjectController.h"
 
 #include <QDir>
 #include <QFile>

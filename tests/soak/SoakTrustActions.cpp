@@ -1,17 +1,18 @@
 // The soak's actions that walk the faults once found by hand: each acts as the user did and
 // checks that no number is wrong, stale or destroyed without a word.
 #include "SoakDriver.h"
+#include "graphics/QtStrings.h"
 
 #include "engine/CalculationInputs.h"
 #include "model/CalculationSource.h"
 #include "model/KslDoc.h"
 #include "persistence/ResultsFile.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/CalculationRunner.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +28,7 @@ namespace {
 
 QByteArray Bytes(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
+    QFile file(ToQ(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -47,7 +48,7 @@ bool KeptFrom(const QString& typed, const QString& part)
 
 bool Exists(const std::string& path)
 {
-    return QFile::exists(QString::fromStdString(path));
+    return QFile::exists(ToQ(path));
 }
 
 } // namespace
@@ -90,8 +91,8 @@ void SoakDriver::ExportOntoReadFiles()
         return;
     const std::string target = Pick(read);
     const QByteArray before = Bytes(target);
-    Trace(QStringLiteral("outputs onto %1").arg(QString::fromStdString(target)));
-    forcedOutput_ = QString::fromStdString(target);
+    Trace(QStringLiteral("outputs onto %1").arg(ToQ(target)));
+    forcedOutput_ = ToQ(target);
     window_->Action(QStringLiteral("actionExportPdf"))->trigger();
     if (AnnualBalanceWindow* annual = window_->AnnualWindow(); annual && annual->Result())
         annual->findChild<QPushButton*>(QStringLiteral("exportHours"))->click();
@@ -113,7 +114,7 @@ void SoakDriver::TypeLeadingSign()
     auto* field = window_->View().findChild<NumberEdit*>(kFields[Below(4)]);
     if (field == nullptr || !field->isEnabled())
         return;
-    const QString typed = QString::fromUtf8(kTyped[Below(6)]);
+    const QString typed = ToQ(kTyped[Below(6)]);
     Trace(QStringLiteral("type \"%1\" over %2").arg(typed, field->objectName()));
     field->setFocus();
     field->selectAll();

@@ -6,15 +6,16 @@
 #include "UiTestSupport.h"
 #include "core/Messages.h"
 #include "engine/annual/AnnualBalanceText.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "model/NMaterialLayer.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/PrintChoiceDialog.h"
-#include "ui/ProjectController.h"
-#include "ui/ReportChoiceSetting.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/PrintChoiceDialog.h"
+#include "ui/project/ProjectController.h"
+#include "ui/project/ReportChoiceSetting.h"
+#include "ui/studies/AnnualBalanceWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +55,7 @@ protected:
             auto* files = dynamic_cast<QFileDialog*>(&dialog);
             if (!files)
                 return static_cast<int>(QDialog::Rejected);
-            files->selectFile(QString::fromStdString(path));
+            files->selectFile(ToQ(path));
             return static_cast<int>(QDialog::Accepted);
         };
         annual.findChild<QPushButton*>(QStringLiteral("exportHours"))->click();
@@ -102,7 +103,7 @@ TEST_F(AnnualWindow, NeverExportsOverTheProject)
 {
     const std::string project = temp.File("p.ksl");
     ASSERT_EQ(WriteProjectFile(window.Document(), project), WriteResult::Ok);
-    ASSERT_TRUE(window.OpenPath(QString::fromStdString(project)));
+    ASSERT_TRUE(window.OpenPath(ToQ(project)));
     const std::string before = quelvan::test::ReadBytes(project);
     AnnualBalanceWindow& annual = OpenAndWait();
     ExportTo(annual, project);
@@ -117,7 +118,7 @@ TEST_F(AnnualWindow, ARefusedWallShowsTheCheckMessage)
     window.Document().layers.At(1).SetThickness("0");
     AnnualBalanceWindow& annual = OpenAndWait();
     EXPECT_FALSE(annual.Result());
-    EXPECT_TRUE(annual.Refusal().contains(QString::fromUtf8(msg::kCalculationImpossible)))
+    EXPECT_TRUE(annual.Refusal().contains(ToQ(msg::kCalculationImpossible)))
         << annual.Refusal().toStdString();
     EXPECT_FALSE(annual.findChild<QPushButton*>(QStringLiteral("copyTable"))->isEnabled());
 }
@@ -159,7 +160,7 @@ TEST_F(AnnualWindow, ThePrintChoiceAddsTheAnnualPageToTheReport)
     prompter.onDialog = [pdf](QDialog& dialog) {
         auto* files = dynamic_cast<QFileDialog*>(&dialog);
         if (files)
-            files->selectFile(QString::fromStdString(pdf));
+            files->selectFile(ToQ(pdf));
         return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
     };
     window.ExportPdf();
@@ -175,7 +176,7 @@ TEST_F(AnnualWindow, ThePrintChoiceAddsTheAnnualPageToTheReport)
     ASSERT_TRUE(window.Controller().PrintChoice());
     EXPECT_FALSE(StoredAnnualBalanceChoice());
     window.ExportPdf();
-    EXPECT_TRUE(prompter.HasMessage(QString::fromUtf8(msg::kNoPrintSelection)));
+    EXPECT_TRUE(prompter.HasMessage(ToQ(msg::kNoPrintSelection)));
 }
 
 } // namespace

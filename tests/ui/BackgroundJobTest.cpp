@@ -1,7 +1,7 @@
 // The windows' background helper: a result reaches the interface thread with finished; a new
 // start or a stop drops whatever an earlier start queued, so a window never shows a stale
 // result after a fresh one; a job destroyed while its work runs stops and joins it.
-#include "ui/BackgroundJob.h"
+#include "ui/studies/BackgroundJob.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,16 +1,17 @@
 // "Catalogue..." in the material list: the catalogue searched by name and family, a membrane's
 // default λ said so, and a material added as one of the user's own in one step of the history,
 // saved and reopened with every value, undone back to the original file.
-#include "ui/CatalogueDialog.h"
+#include "ui/lists/CatalogueDialog.h"
 #include "UiTestSupport.h"
 #include "engine/InstalledData.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/EditHistory.h"
-#include "ui/MainWindow.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EditHistory.h"
+#include "ui/project/ProjectController.h"
 
 #include <QAction>
 #include <QTableWidget>
@@ -59,10 +60,10 @@ TEST(Catalogue, SearchesByNameAndFamilyAndSaysWhichValuesAreDefaults)
     CatalogueDialog dialog(entries);
     EXPECT_EQ(dialog.ShownCount(), static_cast<int>(entries.size()));
     // By family, ignoring case and accents: every row shown is of that family or names it.
-    dialog.Search(QString::fromStdString(SearchFolded(membrane->family)).toUpper());
+    dialog.Search(ToQ(SearchFolded(membrane->family)).toUpper());
     ASSERT_GT(dialog.ShownCount(), 0);
     EXPECT_LT(dialog.ShownCount(), static_cast<int>(entries.size()));
-    dialog.Search(QString::fromStdString(membrane->name));
+    dialog.Search(ToQ(membrane->name));
     ASSERT_GE(dialog.ShownCount(), 1);
     const QTableWidget* table = dialog.Table();
     EXPECT_EQ(table->item(0, 0)->text().toStdString(), membrane->name);
@@ -97,7 +98,7 @@ TEST(Catalogue, AddedMaterialIsSavedReopenedAndUndone)
             auto* catalogue = dynamic_cast<CatalogueDialog*>(&inner);
             if (!catalogue)
                 return static_cast<int>(QDialog::Rejected);
-            catalogue->Search(QString::fromStdString(membrane->name));
+            catalogue->Search(ToQ(membrane->name));
             catalogue->ChooseRow(0);
             catalogue->accept();
             return static_cast<int>(QDialog::Accepted);

@@ -6,16 +6,17 @@
 #include "engine/variants/VariantFigures.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
+#include "graphics/QtStrings.h"
 #include "graphics/WeekOverlayPlot.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/ControlNames.h"
-#include "ui/HelpSupport.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/WallComparisonWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/shell/HelpSupport.h"
+#include "ui/studies/WallComparisonWindow.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,7 +51,7 @@ protected:
         KslDoc doc;
         doc.layers.At(1).SetThickness(thickness);
         EXPECT_EQ(WriteProjectFile(doc, temp.File(name)), WriteResult::Ok);
-        return QString::fromStdString(temp.File(name));
+        return ToQ(temp.File(name));
     }
     // The figure of a cell, before the difference from the current wall that follows it.
     double Number(const QTableWidget& table, int row, int column)
@@ -174,7 +175,7 @@ TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
     WallComparisonWindow& compare = *window.ComparisonWindow();
     ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThickerInsulation));
     ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThinnerInsulation));
-    EXPECT_FALSE(compare.AddProjectFile(QString::fromStdString(temp.File("absent.ksl"))));
+    EXPECT_FALSE(compare.AddProjectFile(ToQ(temp.File("absent.ksl"))));
     ASSERT_TRUE(compare.AddProjectFile(ProjectFile("vide.ksl", "0")));
     EXPECT_FALSE(compare.AddVariant(WallComparisonWindow::Variant::Reversed));
     EXPECT_FALSE(compare.AddProjectFile(ProjectFile("encore.ksl", "80")));

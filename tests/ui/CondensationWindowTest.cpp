@@ -3,18 +3,19 @@
 // process); it follows an interior humidity changed and undone; its diagram goes to a PNG that
 // never replaces a file the project reads. The interior humidity dialog stores, saves, reads
 // back and undoes its setting, and leaves a project that never sets it byte for byte as it was.
-#include "ui/CondensationWindow.h"
+#include "ui/studies/CondensationWindow.h"
 #include "UiTestSupport.h"
 #include "engine/moisture/Psychrometrics.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/EditHistory.h"
-#include "ui/InteriorHumidityDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
-#include "ui/WallComparisonWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EditHistory.h"
+#include "ui/project/ProjectController.h"
+#include "ui/records/InteriorHumidityDialog.h"
+#include "ui/studies/WallComparisonWindow.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,7 +110,7 @@ protected:
     QJsonObject CliJson(const QStringList& extra)
     {
         QProcess cli;
-        cli.setWorkingDirectory(QString::fromStdString(temp.Path().string()));
+        cli.setWorkingDirectory(ToQ(temp.Path().string()));
         cli.start(QStringLiteral(QUELVAN_CLI_PATH),
             QStringList { QStringLiteral("condensation") } << extra << QStringLiteral("--json"));
         EXPECT_TRUE(cli.waitForFinished(120000));
@@ -256,7 +257,7 @@ TEST_F(CondensationWindowTest, CopiesTheTableAndExportsTheDiagramNeverOverThePro
             auto* files = dynamic_cast<QFileDialog*>(&dialog);
             if (!files)
                 return static_cast<int>(QDialog::Rejected);
-            files->selectFile(QString::fromStdString(target));
+            files->selectFile(ToQ(target));
             return static_cast<int>(QDialog::Accepted);
         };
         w.findChild<QPushButton*>(QStringLiteral("exportDiagram"))->click();
@@ -270,7 +271,7 @@ TEST_F(CondensationWindowTest, CopiesTheTableAndExportsTheDiagramNeverOverThePro
     EXPECT_EQ(FileBytes(climate), climateBytes);
     EXPECT_EQ(prompter.messages.size(), 2U);
     exportTo(temp.File("diagramme.png"));
-    QImage image(QString::fromStdString(temp.File("diagramme.png")));
+    QImage image(ToQ(temp.File("diagramme.png")));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(1200, 800));
     // The saturation curve's red is drawn.
@@ -365,8 +366,7 @@ TEST_F(CondensationWindowTest, ComparisonShowsTheMoistureRowsWhenTicked)
     QTableWidget* table = compare.Table();
     ASSERT_EQ(table->rowCount(), rows + 3);
     EXPECT_EQ(table->verticalHeaderItem(rows)->text(), QStringLiteral("Humidité : condensation"));
-    const QString water
-        = QString::fromStdString(moisture::GroupedGrams(current.condensation.maxTotalGPerM2));
+    const QString water = ToQ(moisture::GroupedGrams(current.condensation.maxTotalGPerM2));
     EXPECT_EQ(table->item(rows + 1, 0)->text(), water);
     EXPECT_EQ(table->item(rows + 2, 0)->text(),
         QStringLiteral("%1 / %2").arg(

@@ -3,17 +3,18 @@
 // and windows placed beside the main window and remembered.
 #include "UiTestSupport.h"
 #include "core/Messages.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
-#include "ui/CalculationRunner.h"
-#include "ui/ChartNotes.h"
-#include "ui/ControlNames.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/ElidedComboBox.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/ProgramSettings.h"
-#include "ui/WindowPlacement.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/ChartNotes.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProgramSettings.h"
+#include "ui/shell/WindowPlacement.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/ElidedComboBox.h"
 
 #include "graphics/ProfileChart.h"
 #include "printing/ReportJob.h"
@@ -179,7 +180,7 @@ TEST(Printing, CtrlPWithoutAPrinterOffersThePdfExportAndNamesItsFile)
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     window.show();
-    const QString pdf = QString::fromStdString(temp.File("rapport.pdf"));
+    const QString pdf = ToQ(temp.File("rapport.pdf"));
     prompter.onDialog = [pdf](QDialog& dialog) {
         auto* files = dynamic_cast<QFileDialog*>(&dialog);
         if (files)
@@ -193,7 +194,7 @@ TEST(Printing, CtrlPWithoutAPrinterOffersThePdfExportAndNamesItsFile)
     // Then, the week not being computed, whether to compute it: no, the input pages only.
     ASSERT_EQ(prompter.questions.size(), 2);
     EXPECT_TRUE(prompter.questions.front().startsWith(QStringLiteral("Absence d'une imprimante")));
-    EXPECT_EQ(prompter.questions.back(), QString::fromUtf8(msg::kWeekNotComputed));
+    EXPECT_EQ(prompter.questions.back(), ToQ(msg::kWeekNotComputed));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(quelvan::test::ReadBytes(temp.File("rapport.pdf")).rfind("%PDF", 0), 0u);
     EXPECT_EQ(window.statusBar()->currentMessage(),

@@ -1,14 +1,15 @@
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "support/ReleaseVersion.h"
-#include "ui/AboutDialog.h"
-#include "ui/AmbianceDialog.h"
-#include "ui/ControlNames.h"
-#include "ui/LayerDialog.h"
-#include "ui/MaterialDialog.h"
-#include "ui/NumberEdit.h"
-#include "ui/PrintChoiceDialog.h"
-#include "ui/ReferencesDialog.h"
+#include "ui/project/PrintChoiceDialog.h"
+#include "ui/records/AmbianceDialog.h"
+#include "ui/records/LayerDialog.h"
+#include "ui/records/MaterialDialog.h"
+#include "ui/records/ReferencesDialog.h"
+#include "ui/shell/AboutDialog.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +193,7 @@ TEST(AboutDialog, ShowsTheFileFormatAndTheReleaseOfCMakeLists)
     const auto* release = dialog.findChild<QLabel*>(QStringLiteral("releaseVersion"));
     ASSERT_NE(release, nullptr);
     EXPECT_EQ(release->text(),
-        QStringLiteral("Version du programme : ") + QString::fromStdString(version)
+        QStringLiteral("Version du programme : ") + ToQ(version)
             + QStringLiteral(" (fichiers au format 1.20a)"));
 }
 

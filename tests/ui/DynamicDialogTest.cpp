@@ -6,11 +6,12 @@
 #include "engine/SiWall.h"
 #include "graphics/NShpPolyLine.h"
 #include "graphics/PeriodicResponsePlot.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "model/WallCheck.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QTableWidget>
@@ -33,7 +34,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
+        QTest::keyClicks(edit, ToQ(text));
     }
     // The value column, row by row.
     QStringList Shown() const
@@ -54,7 +55,7 @@ protected:
             = ComputeDynamicCharacteristics(SiWallFromProject(doc.layers, surfaces).value());
         QStringList texts;
         for (const DynamicValueInfo& info : kDynamicValues)
-            texts << QString::fromStdString(DynamicValueText(info, values.value()));
+            texts << ToQ(DynamicValueText(info, values.value()));
         return texts;
     }
 
@@ -83,8 +84,8 @@ TEST_F(DynamicDialog, OpensModelessAndFollowsTheFormAndTheDocument)
     Retype("c1052", "-1");
     EXPECT_FALSE(dialog->ShowsValues());
     EXPECT_EQ(dialog->Refusal(),
-        QString::fromUtf8("Face intérieure : résistance superficielle « -1 » hors limites (de 0 à "
-                          "10 m².K/W) : calcul impossible"));
+        ToQ("Face intérieure : résistance superficielle « -1 » hors limites (de 0 à "
+            "10 m².K/W) : calcul impossible"));
     EXPECT_FALSE(dialog->Table()->isVisible());
     EXPECT_FALSE(dialog->Plot().Chart().Curve(1).IsVisible());
 

@@ -1,16 +1,17 @@
 // The project's edit history: every kind of edit is undone and redone, the modified mark follows
 // the saved state, a list dialog gives one step per change, a new project starts afresh.
-#include "ui/EditHistory.h"
+#include "ui/project/EditHistory.h"
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "model/ProjectState.h"
-#include "ui/ControlNames.h"
-#include "ui/KslView.h"
-#include "ui/LayerListAdapter.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/LayerListAdapter.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,7 +76,7 @@ public:
     void Then(int control, const char* text)
     {
         steps.push_back([control, text](QDialog& d) {
-            d.findChild<QLineEdit*>(ControlName(control))->setText(QString::fromUtf8(text));
+            d.findChild<QLineEdit*>(ControlName(control))->setText(ToQ(text));
         });
     }
     void Retype(int field, const char* text)
@@ -84,7 +85,7 @@ public:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
+        QTest::keyClicks(edit, ToQ(text));
     }
     void Save()
     {

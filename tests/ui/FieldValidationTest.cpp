@@ -1,18 +1,20 @@
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
-#include "ui/AmbianceDialog.h"
-#include "ui/KslView.h"
-#include "ui/LayerDialog.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialDialog.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/records/AmbianceDialog.h"
+#include "ui/records/LayerDialog.h"
+#include "ui/records/MaterialDialog.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+using quelvan::ToQ;
 using quelvan::ui::AmbianceDialog;
 using quelvan::ui::LayerDialog;
 using quelvan::ui::MainWindow;
@@ -30,7 +32,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
+        QTest::keyClicks(edit, ToQ(text));
     }
     ScriptedPrompter prompter;
     MainWindow window { &prompter };
@@ -151,7 +153,7 @@ TEST_F(FieldValidation, ARefusedValueLeavesInputModeWithItsFieldFocused)
         EXPECT_EQ(window.View().Tracer(), nullptr);
         EXPECT_TRUE(Field(c.focused)->isEnabled());
         EXPECT_EQ(window.focusWidget(), Field(c.focused)) << c.text;
-        EXPECT_EQ(Field(c.focused)->selectedText(), QString::fromUtf8(c.text));
+        EXPECT_EQ(Field(c.focused)->selectedText(), ToQ(c.text));
     }
     // A layer without a material: the layers' button.
     window.Document().layers.At(1).SetMaterial(nullptr);
@@ -200,10 +202,10 @@ TEST_F(FieldValidation, TypedNumbersAreNeverChangedSilently)
              Typed { "-", "« - » n'est pas un nombre (de 0,001 à 10000 mm)" } }) {
         thickness->setFocus();
         thickness->selectAll();
-        QTest::keyClicks(thickness, QString::fromUtf8(t.text));
-        EXPECT_EQ(thickness->text(), QString::fromUtf8(t.text));
+        QTest::keyClicks(thickness, ToQ(t.text));
+        EXPECT_EQ(thickness->text(), ToQ(t.text));
         EXPECT_TRUE(thickness->IsRefused()) << t.text;
-        EXPECT_EQ(thickness->RefusalText(), QString::fromUtf8(t.refusal));
+        EXPECT_EQ(thickness->RefusalText(), ToQ(t.refusal));
         layer.accept();
         EXPECT_EQ(layer.TakeResult(), nullptr) << t.text; // the dialog stays open
     }
@@ -245,7 +247,7 @@ TEST_F(FieldValidation, AnUnfinishedNumberIsRefusedWhenTheCalculationStarts)
 {
     for (const char* text : { "-", "0.04e" }) {
         Retype(Field("c1002"), text);
-        EXPECT_EQ(Field("c1002")->text(), QString::fromUtf8(text));
+        EXPECT_EQ(Field("c1002")->text(), ToQ(text));
         EXPECT_TRUE(Field("c1002")->IsRefused()) << text;
         const size_t messages = prompter.messages.size();
         QTest::mouseClick(window.findChild<QPushButton*>("c1058"), Qt::LeftButton);

@@ -2,11 +2,11 @@
 // prepared, locked with the menu in calculation mode and shown in the status bar and on the
 // charts.
 #include "UiTestSupport.h"
-#include "ui/CalculationModeSetting.h"
-#include "ui/CalculationRunner.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
+#include "ui/main/CalculationModeSetting.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -6,17 +6,18 @@
 #include "UiTestSupport.h"
 #include "graphics/AnnualBalancePlots.h"
 #include "graphics/NShpText.h"
+#include "graphics/QtStrings.h"
 #include "model/CBCData.h"
 #include "model/KslDoc.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/ControlNames.h"
-#include "ui/EpwImportDialog.h"
-#include "ui/KslView.h"
-#include "ui/LayerListAdapter.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialListAdapter.h"
-#include "ui/NumberEdit.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/LayerListAdapter.h"
+#include "ui/lists/MaterialListAdapter.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EpwImportDialog.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -68,9 +69,7 @@ TEST(Keys, EveryMenuEntryOfTheMainWindowHasAKeyOfItsOwn)
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     // The entries the walk-through found without one.
     for (const char* name : { "actionPrintChoice", "actionExportPdf" })
-        EXPECT_FALSE(
-            QKeySequence::mnemonic(window.Action(QString::fromUtf8(name))->text()).isEmpty())
-            << name;
+        EXPECT_FALSE(QKeySequence::mnemonic(window.Action(ToQ(name))->text()).isEmpty()) << name;
 }
 
 TEST(Keys, EveryMenuEntryOfTheListDialogsHasAKeyOfItsOwn)
@@ -129,7 +128,7 @@ TEST(Words, TheAnnualWindowNamesTheWallAndTheWeather)
     EXPECT_EQ(annual->findChild<QLabel*>(QStringLiteral("subject"))->text(),
         QStringLiteral("Paroi : Béton lourd 200 + Laine de verre 50 + Plâtre 10 ; ambiance "
                        "extérieure : ")
-            + QString::fromStdString(exterior->Name()));
+            + ToQ(exterior->Name()));
     annual->close();
 }
 
@@ -142,8 +141,7 @@ class StationAmbiance : public ::testing::TestWithParam<AmbianceNameCase> { };
 
 TEST_P(StationAmbiance, ElidesDeBeforeAVowelOrAMuteH)
 {
-    EXPECT_EQ(StationAmbianceName(QString::fromUtf8(GetParam().station)).toStdString(),
-        GetParam().ambiance);
+    EXPECT_EQ(StationAmbianceName(ToQ(GetParam().station)).toStdString(), GetParam().ambiance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, StationAmbiance,

@@ -1,17 +1,18 @@
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
-#include "ui/AmbianceDialog.h"
-#include "ui/AmbianceListAdapter.h"
-#include "ui/ControlNames.h"
-#include "ui/KslView.h"
-#include "ui/LayerDialog.h"
-#include "ui/LayerListAdapter.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialDialog.h"
-#include "ui/MaterialListAdapter.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/AmbianceListAdapter.h"
+#include "ui/lists/LayerListAdapter.h"
+#include "ui/lists/MaterialListAdapter.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/records/AmbianceDialog.h"
+#include "ui/records/LayerDialog.h"
+#include "ui/records/MaterialDialog.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -332,7 +333,7 @@ TEST(ListDialog, ChosenAmbianceSurvivesAReorder)
     emit window.View().ambianceListRequested(Side::Exterior);
     EXPECT_EQ(list->currentText(), chosen);
     EXPECT_EQ(list->currentIndex(), 0);
-    EXPECT_EQ(QString::fromStdString(doc.exteriorAmbiances.At(0).Name()), chosen);
+    EXPECT_EQ(ToQ(doc.exteriorAmbiances.At(0).Name()), chosen);
     EXPECT_TRUE(doc.modified);
 }
 

@@ -1,10 +1,10 @@
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 #include "UiTestSupport.h"
 #include "graphics/NShpRectangle.h"
 #include "model/KslDoc.h"
-#include "ui/ControlNames.h"
-#include "ui/HelpSupport.h"
-#include "ui/KslView.h"
+#include "ui/main/KslView.h"
+#include "ui/shell/HelpSupport.h"
+#include "ui/widgets/ControlNames.h"
 
 #include <QGroupBox>
 #include <QTest>

@@ -8,13 +8,13 @@
 #include "model/NMaterialLayer.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/EditHistory.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialDialog.h"
-#include "ui/MaterialListAdapter.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/MaterialListAdapter.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EditHistory.h"
+#include "ui/project/ProjectController.h"
+#include "ui/records/MaterialDialog.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QTest>
 

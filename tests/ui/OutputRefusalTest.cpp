@@ -4,11 +4,12 @@
 #include "UiTestSupport.h"
 #include "engine/EngineTestSupport.h"
 #include "engine/WeatherFiles.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/studies/AnnualBalanceWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,7 +41,7 @@ protected:
         weatherBytes = quelvan::test::ReadBytes(weatherFile);
         projectFile = folder.File("mur.ksl");
         ASSERT_EQ(WriteProjectFile(project, projectFile), WriteResult::Ok);
-        ASSERT_TRUE(window.OpenPath(QString::fromStdString(projectFile)));
+        ASSERT_TRUE(window.OpenPath(ToQ(projectFile)));
     }
     // The next file dialog chooses that file.
     void Choose(const std::string& path)
@@ -50,7 +51,7 @@ protected:
             if (files == nullptr)
                 return static_cast<int>(QDialog::Rejected);
             EXPECT_TRUE(files->testOption(QFileDialog::DontConfirmOverwrite));
-            files->selectFile(QString::fromStdString(path));
+            files->selectFile(ToQ(path));
             return static_cast<int>(QDialog::Accepted);
         };
     }
@@ -91,7 +92,7 @@ protected:
 
 TEST_F(OutputRefusal, EveryOutputRefusesTheWeatherFileTheProjectReads)
 {
-    prompter.saveNames.push_back(QString::fromStdString(weatherFile));
+    prompter.saveNames.push_back(ToQ(weatherFile));
     window.SaveProjectAs();
     ExpectWeatherRefused("Enregistrer sous");
     EXPECT_EQ(window.Document().fullPath, projectFile);

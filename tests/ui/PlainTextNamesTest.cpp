@@ -5,19 +5,20 @@
 // title. Every label showing such a name is checked for plain text before anything is drawn, so
 // that a fault fails the test instead of letting Qt load what the name points at.
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
 #include "support/TempFolder.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/ControlNames.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/ElidedComboBox.h"
-#include "ui/EpwImportDialog.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/ProjectController.h"
-#include "ui/Prompter.h"
-#include "ui/WallComparisonWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EpwImportDialog.h"
+#include "ui/project/ProjectController.h"
+#include "ui/shell/Prompter.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/studies/WallComparisonWindow.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/ElidedComboBox.h"
 #include "weather/EpwImport.h"
 
 #include <QAction>
@@ -121,7 +122,7 @@ protected:
         doc.selectedExterior = ambiance.Index();
         path_ = temp_.File(fileName_.toStdString());
         ASSERT_EQ(WriteProjectFile(doc, path_), WriteResult::Ok);
-        ASSERT_TRUE(window_.Controller().OpenPath(QString::fromStdString(path_)));
+        ASSERT_TRUE(window_.Controller().OpenPath(ToQ(path_)));
         window_.show();
     }
 
@@ -174,7 +175,7 @@ TEST_F(PlainTextWindows, RefusalsShowTheNamesAsWritten)
     window_.Action(QStringLiteral("actionCompareWalls"))->trigger();
     WallComparisonWindow* compare = window_.ComparisonWindow();
     ASSERT_NE(compare, nullptr);
-    ASSERT_TRUE(compare->AddProjectFile(QString::fromStdString(path_)));
+    ASSERT_TRUE(compare->AddProjectFile(ToQ(path_)));
     clock.restart();
     while (compare->IsComputing() && clock.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);

@@ -3,12 +3,13 @@
 // project's data only; with a run, the chosen pages print as they are.
 #include "UiTestSupport.h"
 #include "core/Messages.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "printing/ReportPages.h"
 #include "support/TempFolder.h"
-#include "ui/CalculationRunner.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -29,7 +30,7 @@ protected:
         prompter.onDialog = [this](QDialog& dialog) {
             auto* files = dynamic_cast<QFileDialog*>(&dialog);
             if (files)
-                files->selectFile(QString::fromStdString(pdf));
+                files->selectFile(ToQ(pdf));
             return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
         };
     }
@@ -56,7 +57,7 @@ TEST_F(PrintWithoutRun, NoPrintsTheProjectDataOnly)
     prompter.answers.push_back(Prompter::Answer::No);
     window.ExportPdf();
     ASSERT_EQ(prompter.questions.size(), 1);
-    EXPECT_EQ(prompter.questions.front(), QString::fromUtf8(msg::kWeekNotComputed));
+    EXPECT_EQ(prompter.questions.front(), ToQ(msg::kWeekNotComputed));
     EXPECT_EQ(PdfPages(), 1);
     // The project's own choices are kept for when the week is computed.
     EXPECT_TRUE(printing::ChoosesRunPages(window.Document().printChoices));

@@ -1,7 +1,7 @@
 // The ambiance dialog's preview draws the profile's shape on its chart: a square wave is low
 // before its start hour and high between its hours, a constant is flat at mid height, a ramp
 // climbs between its hours, and a weather file shows "Pas de tracé" without a curve.
-#include "ui/ProfilePreview.h"
+#include "ui/records/ProfilePreview.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -2,18 +2,19 @@
 // computed fields, the layer list's hint, Qt's own buttons in French; the page setup reaching
 // the PDF export; What's This help.
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "printing/ReportJob.h"
-#include "ui/AmbianceDialog.h"
-#include "ui/ControlNames.h"
-#include "ui/HelpSupport.h"
-#include "ui/KslView.h"
-#include "ui/LayerListAdapter.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialDialog.h"
-#include "ui/QtFrench.h"
-#include "ui/ReadoutLabel.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/LayerListAdapter.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ReadoutLabel.h"
+#include "ui/records/AmbianceDialog.h"
+#include "ui/records/MaterialDialog.h"
+#include "ui/shell/HelpSupport.h"
+#include "ui/shell/QtFrench.h"
+#include "ui/widgets/ControlNames.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -109,7 +110,7 @@ class ReadoutFit : public ::testing::TestWithParam<std::tuple<const char*, doubl
 TEST_P(ReadoutFit, SignAndFirstDigitStayVisible)
 {
     const auto [text, pointSize] = GetParam();
-    const QString value = QString::fromUtf8(text);
+    const QString value = ToQ(text);
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     window.show();
@@ -142,7 +143,7 @@ TEST(Readability, ComputedFieldsLookReadOnlyAndTheLayerHintIsWhole)
     MaterialDialog material(doc.materials.At(0));
     const auto* name = material.findChild<QLineEdit*>(ControlName(128));
     for (const char* id : { "c127", "c130" }) {
-        const auto* computed = material.findChild<QLineEdit*>(QString::fromUtf8(id));
+        const auto* computed = material.findChild<QLineEdit*>(ToQ(id));
         EXPECT_TRUE(computed->isReadOnly()) << id;
         EXPECT_NE(computed->palette().color(QPalette::Base), name->palette().color(QPalette::Base));
     }

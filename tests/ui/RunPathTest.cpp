@@ -1,11 +1,11 @@
 #include "UiTestSupport.h"
 #include "core/NumberText.h"
 #include "model/KslDoc.h"
-#include "ui/CalculationRunner.h"
-#include "ui/ControlNames.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/ControlNames.h"
 
 #include <QLabel>
 #include <QMenu>

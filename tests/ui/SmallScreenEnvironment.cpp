@@ -1,6 +1,6 @@
 // One QApplication on a single 1024 × 768 screen (the offscreen platform reads its screens from
 // a configuration file), with the settings and the user's data in a temporary folder.
-#include "ui/HelpSupport.h"
+#include "ui/shell/HelpSupport.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

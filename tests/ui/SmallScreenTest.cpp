@@ -1,20 +1,20 @@
 // Every window on a 1024 × 768 screen: inside it, the dynamic dialog's "Fermer" on it, the flux
 // window off the read-outs and back where the user left it.
 #include "UiTestSupport.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/CondensationWindow.h"
-#include "ui/ControlNames.h"
-#include "ui/DynamicCharacteristicsDialog.h"
-#include "ui/EpwImportDialog.h"
-#include "ui/FluxDensityWindow.h"
-#include "ui/HelpSupport.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/ProgramSettings.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
-#include "ui/WallComparisonWindow.h"
-#include "ui/WindowPlacement.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/FluxDensityWindow.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EpwImportDialog.h"
+#include "ui/project/ProgramSettings.h"
+#include "ui/project/ProjectController.h"
+#include "ui/shell/HelpSupport.h"
+#include "ui/shell/WindowPlacement.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/studies/CondensationWindow.h"
+#include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/studies/WallComparisonWindow.h"
+#include "ui/widgets/ControlNames.h"
 #include "weather/EpwImport.h"
 
 #include <QApplication>
@@ -23,6 +23,8 @@
 #include <QScreen>
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace quelvan;
 using namespace quelvan::ui;
@@ -142,6 +144,26 @@ TEST_F(SmallScreen, TheFluxWindowLeavesTheReadoutsUncoveredAndKeepsItsPlace)
     window.View().SetCalculationMode(true);
     EXPECT_EQ(window.View().Tracer()->pos(), left);
     window.View().SetCalculationMode(false);
+}
+
+// The annual balance and the wall comparison are larger than the room beside the form on this
+// screen: their figures scroll, so they open beside the form (below it), smaller, and cover
+// neither the read-outs nor the run panel's "Mode Calcul".
+TEST_F(SmallScreen, StudyWindowsOpenBesideTheFormWithTheirFiguresScrolling)
+{
+    window.ShowAnnualBalance();
+    window.ShowWallComparison();
+    QApplication::processEvents();
+    const std::array<QWidget*, 2> studies { window.AnnualWindow(), window.ComparisonWindow() };
+    for (QWidget* study : studies) {
+        ASSERT_NE(study, nullptr);
+        EXPECT_TRUE(Screen().contains(study->frameGeometry())) << study->objectName().toStdString();
+        EXPECT_FALSE(study->frameGeometry().intersects(window.frameGeometry()))
+            << study->objectName().toStdString() << " " << study->x() << "," << study->y() << " "
+            << study->width() << "x" << study->height();
+        EXPECT_NE(study->findChild<QWidget*>(QStringLiteral("figures")), nullptr);
+        study->close();
+    }
 }
 
 // A place kept on a larger screen that would cover the form here is not reused: the flux window

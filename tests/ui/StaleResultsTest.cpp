@@ -3,14 +3,15 @@
 // the results file beside the project follows the rule of a save without results (kept while it
 // holds this project's results, removed otherwise). The annual window follows edits and undo.
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
-#include "ui/AnnualBalanceWindow.h"
-#include "ui/CalculationRunner.h"
-#include "ui/ControlNames.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/NumberEdit.h"
-#include "ui/ProjectController.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/ProjectController.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,7 +57,7 @@ protected:
         window.SaveProject();
         ASSERT_TRUE(QFile::exists(Path("mur.ksl")));
     }
-    QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QString Path(const char* name) const { return dir.filePath(ToQ(name)); }
     CalculationRunner& runner() { return window.View().Runner(); }
     void Click(int id)
     {
@@ -82,7 +83,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
+        QTest::keyClicks(edit, ToQ(text));
         QTest::keyClick(edit, Qt::Key_Tab); // the field's step ends
     }
     void Undo() { window.Action(QStringLiteral("actionUndo"))->trigger(); }

@@ -1,6 +1,6 @@
 // One QApplication for every test of this executable, with the settings kept in a temporary
 // folder so that the recent-file list of the user is never touched.
-#include "ui/HelpSupport.h"
+#include "ui/shell/HelpSupport.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Prompter.h"
+#include "ui/shell/Prompter.h"
 
 #include <QAction>
 #include <QDialog>

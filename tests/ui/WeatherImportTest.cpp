@@ -2,17 +2,18 @@
 // run on the station's weather, the project reopened with it; an EPW file chosen in "Ouvrir..."
 // or dropped on the window offered for import, a dropped project opened after the question.
 #include "UiTestSupport.h"
+#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
 #include "model/WeatherStation.h"
 #include "persistence/ProjectFile.h"
-#include "ui/AmbianceDialog.h"
-#include "ui/CalculationRunner.h"
-#include "ui/ControlNames.h"
-#include "ui/EpwImportDialog.h"
-#include "ui/KslView.h"
-#include "ui/MainWindow.h"
-#include "ui/ProjectController.h"
-#include "ui/RecordListDlg.h"
+#include "ui/lists/RecordListDlg.h"
+#include "ui/main/CalculationRunner.h"
+#include "ui/main/KslView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/project/EpwImportDialog.h"
+#include "ui/project/ProjectController.h"
+#include "ui/records/AmbianceDialog.h"
+#include "ui/widgets/ControlNames.h"
 #include "weather/EpwImport.h"
 
 #include "support/SyntheticEpw.h"
@@ -54,7 +55,7 @@ protected:
     {
         prompter.onDialog = [this, station, createAmbiance](QDialog& dialog) {
             if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) {
-                files->selectFile(QString::fromStdString(epw));
+                files->selectFile(ToQ(epw));
                 return static_cast<int>(QDialog::Accepted);
             }
             auto* import = dynamic_cast<EpwImportDialog*>(&dialog);
@@ -116,7 +117,7 @@ TEST_F(WeatherImport, RunsUnderItsStationsNameAndTheProjectReopensWithIt)
     EXPECT_EQ(window.View().findChild<QLabel*>(ControlName(1091))->text(), QStringLiteral("12.5"));
     window.View().SetCalculationMode(false);
 
-    prompter.saveNames.push_back(QString::fromStdString(temp.File("mur.ksl")));
+    prompter.saveNames.push_back(ToQ(temp.File("mur.ksl")));
     ASSERT_TRUE(window.Controller().Save());
     MainWindow reopened(&prompter);
     ASSERT_TRUE(reopened.OpenFile(temp.File("mur.ksl")));
@@ -226,7 +227,7 @@ TEST_F(WeatherImport, ImportingTheSameStationAgainReplacesItsFileWhenTheUserSays
 // the import says so.
 TEST_F(WeatherImport, AFileOfTheStationsNameFoundFirstIsSaid)
 {
-    prompter.saveNames.push_back(QString::fromStdString(temp.File("mur.ksl")));
+    prompter.saveNames.push_back(ToQ(temp.File("mur.ksl")));
     ASSERT_TRUE(window.Controller().Save());
     quelvan::test::WriteBytes(temp.File("Station_Essai.wth"), "heure\tancienne\n");
     AnswerImport(QStringLiteral("Essai"), false);
@@ -240,9 +241,9 @@ TEST_F(WeatherImport, AFileOfTheStationsNameFoundFirstIsSaid)
 
 TEST_F(WeatherImport, AnEpwChosenInOpenIsOfferedForImportAndTheProjectStays)
 {
-    prompter.saveNames.push_back(QString::fromStdString(temp.File("mur.ksl")));
+    prompter.saveNames.push_back(ToQ(temp.File("mur.ksl")));
     ASSERT_TRUE(window.Controller().Save());
-    prompter.openNames.push_back(QString::fromStdString(epw));
+    prompter.openNames.push_back(ToQ(epw));
     window.OpenProject(); // the import dialog is cancelled
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_TRUE(prompter.dialogTitles.contains(QStringLiteral("Importer un fichier météo EPW")));
@@ -260,7 +261,7 @@ TEST_F(WeatherImport, AnEpwChosenInOpenIsOfferedForImportAndTheProjectStays)
 bool Drop(QWidget& window, const std::string& path)
 {
     QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(QString::fromStdString(path)) });
+    data.setUrls({ QUrl::fromLocalFile(ToQ(path)) });
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
     if (!enter.isAccepted())
@@ -321,7 +322,7 @@ TEST_F(WeatherImport, LongStationNamesAreCutWhereTypedAndStillSaved)
     const KslDoc& doc = window.Document();
     ASSERT_EQ(doc.stations.Count(), 2);
     for (int s = 0; s < 2; ++s) {
-        EXPECT_EQ(QString::fromStdString(doc.stations.At(s).name).size(), kMaxStationNameLength);
+        EXPECT_EQ(ToQ(doc.stations.At(s).name).size(), kMaxStationNameLength);
         EXPECT_LE(doc.stations.At(s).fileName.size(), 255u);
         EXPECT_TRUE(std::filesystem::is_regular_file(StationFile(doc.stations.At(s).fileName)));
     }

@@ -6,6 +6,7 @@
 #include "app/cli/CliOutputs.h"
 #include "app/cli/CliPrint.h"
 #include "app/cli/qt/CliGui.h"
+#include "graphics/QtStrings.h"
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
@@ -73,7 +74,7 @@ std::optional<ReportParts> ParseParts(const std::string& text)
 
 std::optional<QDateTime> ParseDate(const std::string& text)
 {
-    const QDateTime date = QDateTime::fromString(QString::fromStdString(text), Qt::ISODate);
+    const QDateTime date = QDateTime::fromString(ToQ(text), Qt::ISODate);
     return date.isValid() ? std::optional<QDateTime>(date) : std::nullopt;
 }
 
