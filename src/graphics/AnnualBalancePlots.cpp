@@ -44,15 +44,10 @@ MonthChart::MonthChart(const ChartLayout& layout)
     : layout_(layout)
     , chart_(TransformMode::Curve, 1000, 1000, true, true, layout)
 {
-    chart_.XAxis().SetDivisionCount(1);
-    chart_.XAxis().Build();
-    chart_.YAxis().SetDivisionCount(kYDivisions);
-    chart_.YAxis().Build();
-    chart_.SetDeviceMapping(0, 0, 0, 0);
-    chart_.SetAxisTitle(Coordinate::X, "Mois");
     // The unit is written above the plot (DrawUnitTitle), not where a value would stand; and
     // no placeholder title on a chart that is never filled (a refused wall).
-    chart_.SetAxisTitle(Coordinate::Y, "");
+    PrepareStudyChart(chart_, kYDivisions);
+    chart_.SetAxisTitle(Coordinate::X, "Mois");
 }
 
 void MonthChart::Draw(QPainter& painter, const QRect& area)

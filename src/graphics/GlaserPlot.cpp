@@ -45,14 +45,8 @@ GlaserPlot::GlaserPlot(const ChartLayout& layout)
     : layout_(layout)
     , chart_(TransformMode::Curve, 1000, 1000, true, true, layout)
 {
-    chart_.XAxis().SetDivisionCount(1);
-    chart_.XAxis().Build();
-    chart_.YAxis().SetDivisionCount(kYDivisions);
-    chart_.YAxis().Build();
-    chart_.SetDeviceMapping(0, 0, 0, 0);
-    chart_.SetAxisTitle(Coordinate::Y, "");
     // No placeholder title on a chart not yet filled.
-    chart_.SetAxisTitle(Coordinate::X, "");
+    PrepareStudyChart(chart_, kYDivisions);
 }
 
 void GlaserPlot::Clear()

@@ -85,6 +85,17 @@ QRect DrawUnitTitle(QPainter& painter, const QRect& area, const std::string& uni
     return area.adjusted(0, h + h / 2, 0, 0);
 }
 
+void PrepareStudyChart(CChart& chart, int yDivisions)
+{
+    chart.XAxis().SetDivisionCount(1);
+    chart.XAxis().Build();
+    chart.YAxis().SetDivisionCount(yDivisions);
+    chart.YAxis().Build();
+    chart.SetDeviceMapping(0, 0, 0, 0);
+    chart.SetAxisTitle(Coordinate::X, "");
+    chart.SetAxisTitle(Coordinate::Y, "");
+}
+
 bool DrawChartWithUnit(QPainter& painter, const QRect& area, CChart& chart, const std::string& unit)
 {
     if (area.width() <= 0 || area.height() <= 0)

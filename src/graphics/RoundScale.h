@@ -38,6 +38,9 @@ std::vector<NShape*> LabelYTicks(CChart& chart, const RoundScale& scale);
 // Writes the value axis' unit ("kWh/m²") as its title in a strip along the top of the area, in
 // the painter's font, where no tick value stands; gives the area left for the chart.
 QRect DrawUnitTitle(QPainter& painter, const QRect& area, const std::string& unit);
+// A study chart before it is filled: one division on the X axis, yDivisions on the value axis,
+// no device yet, and no placeholder axis titles (the unit is written above the plot).
+void PrepareStudyChart(CChart& chart, int yDivisions);
 // The studies' charts in an area: the grey ground, the unit above, the chart in what is left.
 // Nothing is drawn in an empty area; gives whether the chart was drawn.
 bool DrawChartWithUnit(

@@ -13,6 +13,7 @@
 #include "ui/shell/Prompter.h"
 #include "ui/studies/LegendedChart.h"
 #include "ui/widgets/PlainText.h"
+#include "ui/widgets/ScrolledFigures.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -23,7 +24,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -56,21 +56,12 @@ AnnualBalanceWindow::AnnualBalanceWindow(
     connect(&followTimer_, &QTimer::timeout, this, &AnnualBalanceWindow::Recompute);
     setWindowTitle(QStringLiteral("Bilan annuel de la paroi"));
     setModal(false);
-    // The figures scroll inside the window, so that on a small screen it can open beside the
-    // form, smaller than its figures, rather than over the form's read-outs; the buttons stay.
+    // The figures scroll; the buttons stay in view.
     auto* outer = new QVBoxLayout(this);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("figures"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* figures = new QWidget(scroll);
-    auto* layout = new QVBoxLayout(figures);
-    layout->setContentsMargins(0, 0, 0, 0);
-    BuildHeader(*layout);
-    BuildTable(*layout);
-    BuildCharts(*layout);
-    scroll->setWidget(figures);
-    outer->addWidget(scroll, 1);
+    QVBoxLayout& layout = AddScrolledFigures(*outer, *this);
+    BuildHeader(layout);
+    BuildTable(layout);
+    BuildCharts(layout);
     BuildButtons(*outer);
     new HelpTopics(this, HelpTopic::AnnualBalance);
     resize(1040, 760);

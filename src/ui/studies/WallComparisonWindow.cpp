@@ -15,6 +15,7 @@
 #include "ui/shell/Prompter.h"
 #include "ui/studies/LegendedChart.h"
 #include "ui/widgets/PlainText.h"
+#include "ui/widgets/ScrolledFigures.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -71,20 +71,11 @@ WallComparisonWindow::WallComparisonWindow(
     followTimer_.setInterval(kFollowDelayMs);
     connect(&followTimer_, &QTimer::timeout, this, &WallComparisonWindow::Recompute);
     walls_.emplace_back();
-    // The figures scroll inside the window, so that on a small screen it can open beside the
-    // form, smaller than its figures, rather than over the form's read-outs; the buttons stay.
+    // The figures scroll; the buttons stay in view.
     auto* outer = new QVBoxLayout(this);
     BuildAddingRow(*outer);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("figures"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* figures = new QWidget(scroll);
-    auto* layout = new QVBoxLayout(figures);
-    layout->setContentsMargins(0, 0, 0, 0);
-    BuildFigures(*layout);
-    scroll->setWidget(figures);
-    outer->addWidget(scroll, 1);
+    QVBoxLayout& layout = AddScrolledFigures(*outer, *this);
+    BuildFigures(layout);
     auto* closing = new QHBoxLayout;
     closing->addStretch();
     auto* close = new QPushButton(QStringLiteral("Fermer"), this);
