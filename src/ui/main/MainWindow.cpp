@@ -343,7 +343,7 @@ void MainWindow::UpdateRecentMenu()
     recentMenu_->clear();
     const std::vector<std::string> files = recent_->Paths();
     for (size_t i = 0; i < files.size(); ++i) {
-        const std::string file = files[i];
+        const std::string& file = files[i];
         QAction* action = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(static_cast<int>(i) + 1).arg(PathText(file)));
         connect(action, &QAction::triggered, this, [this, file] {

@@ -24,7 +24,7 @@ std::string FileDrop::OpenablePath(const QMimeData* data)
     if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile())
         return {};
     const QString local = data->urls().front().toLocalFile();
-    const std::string path = PathBytes(local);
+    std::string path = PathBytes(local);
     if (local.endsWith(QStringLiteral(".ksl"), Qt::CaseInsensitive)
         || weather::LooksLikeEpwFile(path) || HoldsProject(path))
         return path;

@@ -43,7 +43,7 @@ QString PathText(const std::string& path)
 
 std::string PathBytes(const QString& path)
 {
-    const std::string utf8 = QFile::encodeName(path).toStdString();
+    std::string utf8 = QFile::encodeName(path).toStdString();
     if (EntryExists(utf8))
         return utf8;
     std::string bytes;

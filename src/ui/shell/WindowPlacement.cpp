@@ -76,7 +76,7 @@ void SetFrame(QWidget& window, const QRect& frame, const QMargins& margins)
 
 class PlaceKeeper : public QObject {
 public:
-    PlaceKeeper(QWidget& window, QString key, Placement placement, bool rememberSize)
+    PlaceKeeper(QWidget& window, const QString& key, Placement placement, bool rememberSize)
         : QObject(&window)
         , window_(window)
         , key_(kGroup + key)

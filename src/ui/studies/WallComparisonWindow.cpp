@@ -317,7 +317,7 @@ void WallComparisonWindow::Recompute()
             }
             return computed;
         },
-        [this](Computed computed) { ShowResults(std::move(computed)); });
+        [this](const Computed& computed) { ShowResults(computed); });
 }
 
 QString WallComparisonWindow::WallHeading(int position) const
@@ -390,7 +390,7 @@ void WallComparisonWindow::FitTableHeight()
     table_->setMinimumHeight(std::min(height, kLeastTableHeight));
 }
 
-void WallComparisonWindow::ShowResults(Computed computed)
+void WallComparisonWindow::ShowResults(const Computed& computed)
 {
     const std::vector<variants::VariantResult>& results = computed.results;
     computing_ = false;

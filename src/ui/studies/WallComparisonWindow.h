@@ -96,7 +96,7 @@ private:
         std::vector<variants::VariantResult> results;
         std::vector<moisture::StudyOutcome> moisture;
     };
-    void ShowResults(Computed computed);
+    void ShowResults(const Computed& computed);
     // The moisture rows after the figures' rows; a wall the check refuses says why below.
     void AddMoistureRows(const std::vector<moisture::StudyOutcome>& outcomes, QStringList& refused);
 
