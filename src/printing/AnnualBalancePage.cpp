@@ -5,6 +5,7 @@
 #include "graphics/PainterOps.h"
 #include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
+#include "printing/ReportPlot.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -18,16 +19,6 @@ constexpr int kMaxRowHeight = 72;
 constexpr int kMinRowHeight = 40;
 constexpr int kGap = 80; // between the table, the plots and their legends
 constexpr int kLegendLines = 2;
-
-// The chart layout constants of the printed plots (ReportPlot's).
-graphics::ChartLayout PrintLayout()
-{
-    graphics::ChartLayout layout;
-    layout.labelHeight = 50;
-    layout.labelGapBelow = 2;
-    layout.tickLabelWidth = 160;
-    return layout;
-}
 
 int DrawCaption(QPainter& painter, int x, int y, const std::string& text, bool bold)
 {
@@ -105,10 +96,10 @@ void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
     const int plotWidth = (body.width() - kGap) / 2;
     const QRect monthly(body.left(), y, plotWidth, plotHeight);
     const QRect surface(body.left() + plotWidth + kGap, y, plotWidth, plotHeight);
-    graphics::MonthlyBalancePlot monthlyPlot(PrintLayout());
+    graphics::MonthlyBalancePlot monthlyPlot(PrintChartLayout());
     monthlyPlot.Show(result->figures);
     monthlyPlot.Draw(painter, monthly);
-    graphics::YearSurfacePlot surfacePlot(PrintLayout());
+    graphics::YearSurfacePlot surfacePlot(PrintChartLayout());
     surfacePlot.Show(result->hours);
     surfacePlot.Draw(painter, surface);
     painter.setFont(FooterFont());

@@ -7,6 +7,7 @@
 #include "graphics/PainterOps.h"
 #include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
+#include "printing/ReportPlot.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -21,15 +22,6 @@ constexpr int kGap = 80;
 constexpr int kMinRowHeight = 40;
 constexpr int kMaxRowHeight = 72;
 constexpr int kLegendLines = 2;
-
-graphics::ChartLayout PrintLayout()
-{
-    graphics::ChartLayout layout;
-    layout.labelHeight = 50;
-    layout.labelGapBelow = 2;
-    layout.tickLabelWidth = 160;
-    return layout;
-}
 
 std::string Fixed(double value, int decimals)
 {
@@ -112,7 +104,7 @@ void DrawCondensationPage(QPainter& painter, const QRect& body, const std::optio
     const int month = CriticalMonth(s.condensation, s.mould);
     const int plotHeight = body.bottom() - y - legendHeight - 2 * bottomText - kGap;
     const QRect plot(body.left(), y, half, plotHeight);
-    graphics::GlaserPlot glaser(PrintLayout());
+    graphics::GlaserPlot glaser(PrintChartLayout());
     glaser.Show(DiagramOf(s.wall, s.condensation, month, DiagramAxis::Sd));
     glaser.Draw(painter, plot);
     painter.setFont(FooterFont());

@@ -22,14 +22,20 @@ constexpr int kCurveBlack = 3;
 
 std::unique_ptr<CChart> MakePrintChart()
 {
+    return std::make_unique<CChart>(
+        graphics::TransformMode::Curve, 1000, 1000, true, true, PrintChartLayout());
+}
+
+} // namespace
+
+ChartLayout PrintChartLayout()
+{
     ChartLayout layout;
     layout.labelHeight = 50;
     layout.labelGapBelow = 2;
     layout.tickLabelWidth = 160;
-    return std::make_unique<CChart>(graphics::TransformMode::Curve, 1000, 1000, true, true, layout);
+    return layout;
 }
-
-} // namespace
 
 IntegerRange PlotRange(std::span<const float> values)
 {

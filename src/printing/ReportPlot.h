@@ -30,6 +30,10 @@ graphics::IntegerRange PlotRange(std::span<const float> values);
 // The chart of the printed plots: one CChart serves every plot of a page, on the print layout
 // (labels 50 units high, 2 units below the ticks, end labels 160 wide); the screen's charts keep
 // theirs.
+// The layout of every printed chart: labels 50 units high, 2 below the ticks, end labels 160
+// wide.
+graphics::ChartLayout PrintChartLayout();
+
 class ReportPlot {
 public:
     explicit ReportPlot(int xDivisions);
