@@ -73,13 +73,15 @@ Curve SolarCurve(const PreviewInput& input, const PlotArea& area, const SolarFlu
     const double high = *std::max_element(values.begin(), values.end());
     const double low = *std::min_element(values.begin(), values.end());
     const double range = high - low > 1e-9 ? high - low : 1.0;
-    Curve curve;
+    std::vector<graphics::FPoint> points;
+    points.reserve(values.size());
     for (int i = 0; i <= n; ++i)
-        curve.points.push_back(Point(area.X(i),
+        points.push_back(Point(area.X(i),
             area.yL + (values[static_cast<size_t>(i)] - low) / range * (area.yH - area.yL)));
-    curve.top = std::to_string(static_cast<long long>(std::ceil(high)));
-    curve.bottom = "0";
-    return curve;
+    // The labels are built with the curve: assigning a literal to a default string here made
+    // GCC 12 warn of an impossible copy size once inlined (a false -Wstringop-overflow).
+    return Curve { std::move(points), std::to_string(static_cast<long long>(std::ceil(high))),
+        std::string(1, '0') };
 }
 
 // The shape of an analytic profile, or the computed flux.
