@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Whole-screen pictures of the desktop under a real window manager (openbox, with its frames),
 # as a new user first sees each window: the main window alone, then with the flux window
-# (calculation mode), the annual balance, the wall comparison and the condensation risk (on a
-# project of the weather of Mâcon and a room of humidity class 3), each opened afresh (no
-# remembered place), at 1024 × 768 and 1920 × 1080. Saves docs/images/screen-<size>-<name>.png.
+# (calculation mode), the annual balance, the wall comparison (of one wall, then four), the help
+# and the condensation risk (on a project of the weather of Mâcon and a room of humidity class
+# 3), each opened afresh (no remembered place), at 1024 × 768 and 1920 × 1080. Saves docs/images/screen-<size>-<name>.png.
 # Needs Xvfb, openbox, xdotool and ImageMagick's import (scripts/setup.sh installs them).
 # Usage: scripts/desktop-screens.sh [size...]   (sizes such as 1024x768; both by default)
 set -euo pipefail
@@ -92,6 +92,25 @@ for size in "${sizes[@]}"; do
     start_app
     xdotool windowactivate --sync "$main" key alt+d p
     shot compare 12
+    stop_app
+
+    # Four walls: the current one, reversed, with twice and half its insulation (the
+    # window's Alt keys), their layers on as many lines as the columns need.
+    start_app
+    xdotool windowactivate --sync "$main" key alt+d p
+    sleep 4
+    xdotool key alt+p
+    sleep 2
+    xdotool key alt+i
+    sleep 2
+    xdotool key alt+2
+    shot compare4 12
+    stop_app
+
+    # F1 on the form: the help window beside it, whole on the screen.
+    start_app
+    xdotool windowactivate --sync "$main" key F1
+    shot help 4
     stop_app
 
     start_app "$moisture_project"

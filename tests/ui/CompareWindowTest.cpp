@@ -18,14 +18,19 @@
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/NumberEdit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -94,13 +99,13 @@ TEST_F(CompareWindow, ShowsTheWallsFiguresAndWeeksSideBySide)
     const QTableWidget& table = *compare->Table();
     ASSERT_EQ(table.columnCount(), 3);
     ASSERT_EQ(table.rowCount(), 10);
-    // Each heading names the wall and its layers in their order.
-    EXPECT_EQ(table.horizontalHeaderItem(0)->text(),
+    // Each heading names the wall and its layers in their order (whole in its tooltip).
+    EXPECT_EQ(table.horizontalHeaderItem(0)->toolTip(),
         QStringLiteral(
             "Projet actuel (référence)\nBéton lourd 200 + Laine de verre 60 + Plâtre 10"));
-    EXPECT_EQ(table.horizontalHeaderItem(1)->text(),
+    EXPECT_EQ(table.horizontalHeaderItem(1)->toolTip(),
         QStringLiteral("epais.ksl\nBéton lourd 200 + Laine de verre 150 + Plâtre 10"));
-    EXPECT_EQ(table.horizontalHeaderItem(2)->text(),
+    EXPECT_EQ(table.horizontalHeaderItem(2)->toolTip(),
         QStringLiteral("Paroi inversée\nPlâtre 10 + Laine de verre 60 + Béton lourd 200"));
     EXPECT_EQ(table.verticalHeaderItem(0)->text(), QStringLiteral("U (W/(m².K))"));
     // The current project's figures are the core's; reversed, the wall keeps U and changes
@@ -185,10 +190,10 @@ TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
     const QTableWidget& table = *compare.Table();
     ASSERT_EQ(table.columnCount(), 4);
     ASSERT_EQ(table.rowCount(), 15);
-    EXPECT_EQ(table.horizontalHeaderItem(1)->text(),
+    EXPECT_EQ(table.horizontalHeaderItem(1)->toolTip(),
         QStringLiteral("Épaisseur d'isolant × 2 (Laine de verre, 100 mm)\n"
                        "Béton lourd 200 + Laine de verre 100 + Plâtre 10"));
-    EXPECT_EQ(table.horizontalHeaderItem(2)->text(),
+    EXPECT_EQ(table.horizontalHeaderItem(2)->toolTip(),
         QStringLiteral("Épaisseur d'isolant ÷ 2 (Laine de verre, 25 mm)\n"
                        "Béton lourd 200 + Laine de verre 25 + Plâtre 10"));
     // U follows the glass wool: 100, 50, 25 mm.
@@ -215,6 +220,73 @@ TEST_F(CompareWindow, AddsTheYearKeepsToFourWallsAndShowsRefusals)
     EXPECT_EQ(compare.Table()->columnCount(), 3);
     EXPECT_EQ(compare.Table()->rowCount(), 10);
     EXPECT_TRUE(refusals->text().isEmpty());
+}
+
+// Every button and box of the window answers to its own Alt key.
+TEST_F(CompareWindow, EveryButtonHasAKeyOfItsOwn)
+{
+    window.Action(QStringLiteral("actionCompareWalls"))->trigger();
+    WallComparisonWindow& compare = *window.ComparisonWindow();
+    QSet<QChar> keys;
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* button : compare.findChildren<QAbstractButton*>())
+        if (qobject_cast<QPushButton*>(button) || qobject_cast<QCheckBox*>(button))
+            buttons << button;
+    ASSERT_GE(buttons.size(), 8);
+    for (const QAbstractButton* button : buttons) {
+        const qsizetype mark = button->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(mark, 0) << button->text().toStdString();
+        const QChar key = button->text().at(mark + 1).toLower();
+        // A key any keyboard types without a dead key or a compose sequence.
+        EXPECT_TRUE(key.isLetterOrNumber() && key.unicode() < 128) << button->text().toStdString();
+        EXPECT_FALSE(keys.contains(key)) << button->text().toStdString();
+        keys.insert(key);
+    }
+    Wait(compare);
+}
+
+// Four walls in a window as narrow as a small screen gives: each heading shows every layer whole,
+// the layers going on as many lines as the column needs, and the tooltip holds the heading on
+// its two lines. Widened, the lines join again.
+TEST_F(CompareWindow, FourWallHeadingsShowEveryLayerInNarrowColumns)
+{
+    window.Action(QStringLiteral("actionCompareWalls"))->trigger();
+    WallComparisonWindow& compare = *window.ComparisonWindow();
+    ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::Reversed));
+    ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThickerInsulation));
+    ASSERT_TRUE(compare.AddVariant(WallComparisonWindow::Variant::ThinnerInsulation));
+    Wait(compare);
+    const auto linesOf = [&](int width) {
+        compare.resize(width, compare.height());
+        // The header lays its sections out after the window's layout: both are let through.
+        QTest::qWait(100);
+        const QTableWidget& table = *compare.Table();
+        int lines = 0;
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const QTableWidgetItem& heading = *table.horizontalHeaderItem(c);
+            const QFontMetrics metrics(heading.font());
+            const QStringList shown = heading.text().split(QLatin1Char('\n'));
+            // Each line is a name, its details or one or more whole layers within the column.
+            for (qsizetype l = 0; l < shown.size(); ++l)
+                EXPECT_LE(
+                    metrics.horizontalAdvance(shown[l]), table.horizontalHeader()->sectionSize(c))
+                    << width << " " << shown[l].toStdString();
+            QString joined = heading.text();
+            joined.replace(QStringLiteral(" +\n"), QStringLiteral(" + "))
+                .replace(QStringLiteral("\n("), QStringLiteral(" ("));
+            EXPECT_EQ(joined, heading.toolTip());
+            EXPECT_EQ(heading.toolTip().count(QLatin1Char('\n')), 1) << c;
+            lines += static_cast<int>(shown.size());
+        }
+        return lines;
+    };
+    const int narrow = linesOf(900);
+    // Three layers each: the four headings need more than their two lines in 900 pixels.
+    EXPECT_GT(narrow, 8);
+    const int wide = linesOf(2400);
+    EXPECT_LT(wide, narrow);
+    EXPECT_EQ(wide, 8);
+    EXPECT_EQ(linesOf(900), narrow);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/shell/HelpSupport.h"
 #include "ui/shell/Prompter.h"
 #include "ui/studies/LegendedChart.h"
+#include "ui/widgets/LineBreaks.h"
 #include "ui/widgets/PlainText.h"
 #include "ui/widgets/ScrolledFigures.h"
 
@@ -37,6 +38,7 @@ namespace {
 
 constexpr QSize kChartSize { 460, 280 };
 constexpr int kLeastTableHeight = 160; // a few rows, the rest scrolled to
+constexpr int kHeadingPadding = 12; // the heading's margins around its text
 // How long the project must stay unchanged before its walls are computed again.
 constexpr int kFollowDelayMs = 300;
 
@@ -78,7 +80,7 @@ WallComparisonWindow::WallComparisonWindow(
     BuildFigures(layout);
     auto* closing = new QHBoxLayout;
     closing->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Fermer"), this);
+    auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
     close->setObjectName(QStringLiteral("close"));
     closing->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,10 +94,10 @@ void WallComparisonWindow::BuildAddingRow(QVBoxLayout& layout)
 {
     auto* adding = new QHBoxLayout;
     const std::array<std::pair<const char*, const char*>, 4> buttons { {
-        { "addFile", "Ajouter un projet..." },
-        { "addReversed", "Paroi inversée" },
-        { "addThicker", "Épaisseur d'isolant × 2" },
-        { "addThinner", "÷ 2" },
+        { "addFile", "&Ajouter un projet..." },
+        { "addReversed", "&Paroi inversée" },
+        { "addThicker", "Épaisseur d'&isolant × 2" },
+        { "addThinner", "÷ &2" },
     } };
     for (const auto& [name, text] : buttons) {
         auto* button = new QPushButton(ToQ(text), this);
@@ -109,16 +111,16 @@ void WallComparisonWindow::BuildAddingRow(QVBoxLayout& layout)
         [this] { AddVariant(Variant::ThickerInsulation); });
     connect(addButtons_[3], &QPushButton::clicked, this,
         [this] { AddVariant(Variant::ThinnerInsulation); });
-    remove_ = new QPushButton(QStringLiteral("Retirer la dernière paroi"), this);
+    remove_ = new QPushButton(QStringLiteral("&Retirer la dernière paroi"), this);
     remove_->setObjectName(QStringLiteral("removeLast"));
     connect(remove_, &QPushButton::clicked, this, &WallComparisonWindow::RemoveLastWall);
     adding->addWidget(remove_);
     adding->addStretch();
-    annualBox_ = new QCheckBox(QStringLiteral("Bilan annuel"), this);
+    annualBox_ = new QCheckBox(QStringLiteral("&Bilan annuel"), this);
     annualBox_->setObjectName(QStringLiteral("annual"));
     connect(annualBox_, &QCheckBox::toggled, this, &WallComparisonWindow::SetAnnual);
     adding->addWidget(annualBox_);
-    moistureBox_ = new QCheckBox(QStringLiteral("Humidité"), this);
+    moistureBox_ = new QCheckBox(QStringLiteral("&Humidité"), this);
     moistureBox_->setObjectName(QStringLiteral("moisture"));
     moistureBox_->setToolTip(QStringLiteral(
         "Ajoute la vérification de condensation de chaque paroi (méthode mensuelle, sur le "
@@ -140,6 +142,12 @@ void WallComparisonWindow::BuildFigures(QVBoxLayout& layout)
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The header tells a section's new width before it answers it to sectionSize().
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+        [this](int column, int, int width) {
+            FitWallHeading(column, width);
+            FitTableHeight();
+        });
     layout.addWidget(table_, 1);
     refusals_ = NewPlainLabel({}, this);
     refusals_->setObjectName(QStringLiteral("refusals"));
@@ -369,15 +377,31 @@ void WallComparisonWindow::AddMoistureRows(
 
 void WallComparisonWindow::SetWallHeading(int column)
 {
-    auto* heading = new QTableWidgetItem(WallHeading(column));
-    heading->setToolTip(heading->text());
-    // Left-aligned: a narrow column cuts the end of the layers, never the wall's name.
+    auto* heading = new QTableWidgetItem();
+    heading->setToolTip(PlainToolTip(WallHeading(column)));
+    // Left-aligned: a column too narrow for a name cuts its end, never its start.
     heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     heading->setForeground(WallColour(column));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     table_->setHorizontalHeaderItem(column, heading);
+    FitWallHeading(column, table_->horizontalHeader()->sectionSize(column));
+}
+
+void WallComparisonWindow::FitWallHeading(int column, int sectionWidth)
+{
+    QTableWidgetItem* heading = table_->horizontalHeaderItem(column);
+    if (heading == nullptr || column >= static_cast<int>(names_.size()))
+        return;
+    // The heading goes on as many lines as the column's width needs.
+    // A variant's details go below its name ("(Laine de verre, 100 mm)"), each layer whole.
+    const QFontMetrics metrics(heading->font());
+    const int width = sectionWidth - kHeadingPadding;
+    const QString named = BreakAtJoints(
+        WallHeading(column), QStringLiteral(" ("), JointSign::StartsLine, metrics, width);
+    heading->setText(
+        BreakAtJoints(named, QStringLiteral(" + "), JointSign::EndsLine, metrics, width));
 }
 
 void WallComparisonWindow::FitTableHeight()

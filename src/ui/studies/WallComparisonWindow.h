@@ -85,11 +85,13 @@ private:
     // The window's parts: the row of walls to add and boxes, then the table and the charts.
     void BuildAddingRow(QVBoxLayout& layout);
     void BuildFigures(QVBoxLayout& layout);
-    // The heading of a wall's column, in its colour; the table as high as its rows.
+    // The heading of a wall's column, in its colour, its layers on as many lines as its width
+    // needs; the table as high as its rows.
     void SetWallHeading(int column);
+    void FitWallHeading(int column, int sectionWidth);
     void FitTableHeight();
     void UpdateButtons();
-    // The wall's name, "(référence)" for the current project, and its layers on a second line.
+    // The wall's name, "(référence)" for the current project, and its layers on the next line.
     QString WallHeading(int position) const;
     // What a computation gives: each wall's figures and, with "Humidité", its moisture check.
     struct Computed {
