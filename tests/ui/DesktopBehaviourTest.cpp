@@ -12,7 +12,10 @@
 #include "ui/main/MainWindow.h"
 #include "ui/project/ProgramSettings.h"
 #include "ui/shell/WindowPlacement.h"
+#include "ui/studies/AnnualBalanceWindow.h"
+#include "ui/studies/CondensationWindow.h"
 #include "ui/studies/DynamicCharacteristicsDialog.h"
+#include "ui/studies/WallComparisonWindow.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/ElidedComboBox.h"
 
@@ -22,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QMenu>
@@ -32,6 +36,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -329,6 +334,36 @@ TEST(Placement, TheMainWindowStartsToSuitTheScreenThenWhereItWasLeft)
     std::unique_ptr<QWidget> moved = fresh();
     EXPECT_TRUE(area.contains(moved->geometry())) << moved->x() << ", " << moved->y();
     forget();
+}
+
+// The study windows are ordinary windows: once shown, none is tied above the form by the window
+// system (no transient owner), so clicking the form brings it in front; the form still owns
+// them and closes them with it.
+TEST(Placement, StudyWindowsAreOrdinaryWindowsTheFormCanComeBefore)
+{
+    ScriptedPrompter prompter;
+    MainWindow window(&prompter);
+    window.show();
+    window.ShowAnnualBalance();
+    window.ShowWallComparison();
+    window.ShowCondensation();
+    QApplication::processEvents();
+    const std::vector<QWidget*> studies { window.AnnualWindow(), window.ComparisonWindow(),
+        window.CondensationRiskWindow() };
+    for (QWidget* study : studies) {
+        ASSERT_NE(study, nullptr);
+        ASSERT_TRUE(study->isVisible());
+        ASSERT_NE(study->windowHandle(), nullptr);
+        EXPECT_EQ(study->windowHandle()->transientParent(), nullptr)
+            << study->windowTitle().toStdString();
+        EXPECT_EQ(study->window()->parentWidget(), &window);
+    }
+    // A dialog of the form stays tied to it, as it must.
+    QDialog dynamic(&window);
+    dynamic.show();
+    QApplication::processEvents();
+    ASSERT_NE(dynamic.windowHandle(), nullptr);
+    EXPECT_NE(dynamic.windowHandle()->transientParent(), nullptr);
 }
 
 } // namespace
