@@ -22,10 +22,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -312,6 +314,13 @@ TEST_F(WeatherImport, LongStationNamesAreCutWhereTypedAndStillSaved)
     EXPECT_LE(dialog.sizeHint().width(), 1024);
     dialog.SetStationName(QStringLiteral("Lyon"));
     EXPECT_TRUE(limit->isHidden());
+    // A station needs a name: "OK" waits for one (spaces alone are none).
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_TRUE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
+    dialog.SetStationName(QStringLiteral("   "));
+    EXPECT_FALSE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
+    dialog.SetStationName(QStringLiteral("Lyon"));
 
     window.show();
     for (const QChar letter : { QChar(0xE9), QChar(0x6587) }) {
