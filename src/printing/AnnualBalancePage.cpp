@@ -6,6 +6,7 @@
 #include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
 #include "printing/ReportPlot.h"
+#include "printing/StudyPageLayout.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -15,10 +16,6 @@ namespace quelvan::printing {
 namespace {
 
 constexpr int kNameColumnShare = 10; // per cent of the width
-constexpr int kMaxRowHeight = 72;
-constexpr int kMinRowHeight = 40;
-constexpr int kGap = 80; // between the table, the plots and their legends
-constexpr int kLegendLines = 2;
 
 int DrawCaption(QPainter& painter, int x, int y, const std::string& text, bool bold)
 {
@@ -76,26 +73,27 @@ void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
         painter.restore();
         return;
     }
-    y += DrawCaption(painter, body.left(), y, annual::BalanceTitle(*result), true) + kGap / 2;
+    y += DrawCaption(painter, body.left(), y, annual::BalanceTitle(*result), true)
+        + kStudyPageGap / 2;
 
     painter.setFont(FooterFont());
     const int legendLine = graphics::TextHeight(painter);
-    const int legendHeight = kLegendLines * (legendLine + legendLine / 3);
+    const int legendHeight = kStudyPageLegendLines * (legendLine + legendLine / 3);
     // The table takes what the plots leave, within readable row heights; the plots keep at
     // least two fifths of the body.
     const int plotsMinimum = body.height() * 2 / 5;
-    const int tableSpace = body.bottom() - y - plotsMinimum - legendHeight - 2 * kGap;
-    const int rowHeight
-        = std::clamp((tableSpace - 20) / (kMonthCount + 3), kMinRowHeight, kMaxRowHeight);
+    const int tableSpace = body.bottom() - y - plotsMinimum - legendHeight - 2 * kStudyPageGap;
+    const int rowHeight = std::clamp(
+        (tableSpace - 20) / (kMonthCount + 3), kStudyPageMinRowHeight, kStudyPageMaxRowHeight);
     graphics::NGridTable table = AnnualBalanceTable(*result, body.width(), rowHeight);
     table.SetPosition({ body.left(), y });
     table.Draw(painter);
-    y = table.TableRect().Normalised().bottom + kGap;
+    y = table.TableRect().Normalised().bottom + kStudyPageGap;
 
-    const int plotHeight = body.bottom() - y - legendHeight - kGap / 2;
-    const int plotWidth = (body.width() - kGap) / 2;
+    const int plotHeight = body.bottom() - y - legendHeight - kStudyPageGap / 2;
+    const int plotWidth = (body.width() - kStudyPageGap) / 2;
     const QRect monthly(body.left(), y, plotWidth, plotHeight);
-    const QRect surface(body.left() + plotWidth + kGap, y, plotWidth, plotHeight);
+    const QRect surface(body.left() + plotWidth + kStudyPageGap, y, plotWidth, plotHeight);
     graphics::MonthlyBalancePlot monthlyPlot(PrintChartLayout());
     monthlyPlot.Show(result->figures);
     monthlyPlot.Draw(painter, monthly);
@@ -103,7 +101,7 @@ void DrawAnnualBalancePage(QPainter& painter, const QRect& body,
     surfacePlot.Show(result->hours);
     surfacePlot.Draw(painter, surface);
     painter.setFont(FooterFont());
-    const int legendTop = y + plotHeight + kGap / 4;
+    const int legendTop = y + plotHeight + kStudyPageGap / 4;
     graphics::DrawLegend(painter, QRect(monthly.left(), legendTop, plotWidth, legendHeight),
         graphics::MonthlyBalancePlot::Legend());
     graphics::DrawLegend(

@@ -8,6 +8,7 @@
 #include "graphics/QtStrings.h"
 #include "printing/ReportFrame.h"
 #include "printing/ReportPlot.h"
+#include "printing/StudyPageLayout.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -17,11 +18,6 @@ namespace quelvan::printing {
 namespace {
 
 using namespace moisture;
-
-constexpr int kGap = 80;
-constexpr int kMinRowHeight = 40;
-constexpr int kMaxRowHeight = 72;
-constexpr int kLegendLines = 2;
 
 std::string Fixed(double value, int decimals)
 {
@@ -95,35 +91,36 @@ void DrawCondensationPage(QPainter& painter, const QRect& body, const std::optio
             + ". U = " + Fixed(s.condensation.uValue, 3)
             + " W/m².K, S_T = " + Fixed(s.condensation.totalSd, 2) + " m.",
         false);
-    y += kGap / 2;
+    y += kStudyPageGap / 2;
     const int bottomText = 3 * graphics::TextHeight(painter);
-    const int half = (body.width() - kGap) / 2;
+    const int half = (body.width() - kStudyPageGap) / 2;
     painter.setFont(FooterFont());
     const int legendLine = graphics::TextHeight(painter);
-    const int legendHeight = kLegendLines * (legendLine + legendLine / 3);
+    const int legendHeight = kStudyPageLegendLines * (legendLine + legendLine / 3);
     const int month = CriticalMonth(s.condensation, s.mould);
-    const int plotHeight = body.bottom() - y - legendHeight - 2 * bottomText - kGap;
+    const int plotHeight = body.bottom() - y - legendHeight - 2 * bottomText - kStudyPageGap;
     const QRect plot(body.left(), y, half, plotHeight);
     graphics::GlaserPlot glaser(PrintChartLayout());
     glaser.Show(DiagramOf(s.wall, s.condensation, month, DiagramAxis::Sd));
     glaser.Draw(painter, plot);
     painter.setFont(FooterFont());
-    graphics::DrawLegend(
-        painter, QRect(plot.left(), plot.bottom() + kGap / 4, half, legendHeight), glaser.Legend());
+    graphics::DrawLegend(painter,
+        QRect(plot.left(), plot.bottom() + kStudyPageGap / 4, half, legendHeight), glaser.Legend());
     DrawWrapped(painter,
-        QRect(plot.left(), plot.bottom() + kGap / 4 + legendHeight, half, 2 * bottomText),
+        QRect(plot.left(), plot.bottom() + kStudyPageGap / 4 + legendHeight, half, 2 * bottomText),
         "Diagramme de " + MonthName(month) + ". " + LayerKeyText(s.wall), false);
 
-    const int right = body.left() + half + kGap;
+    const int right = body.left() + half + kStudyPageGap;
     int ty = y;
     ty += DrawWrapped(
         painter, QRect(right, ty, half, body.height()), VerdictSentence(s.condensation), false);
     const int rows = static_cast<int>(s.condensation.months.size()) + 3;
-    const int rowHeight = std::clamp((plotHeight - (ty - y)) / rows, kMinRowHeight, kMaxRowHeight);
+    const int rowHeight = std::clamp(
+        (plotHeight - (ty - y)) / rows, kStudyPageMinRowHeight, kStudyPageMaxRowHeight);
     graphics::NGridTable table = CondensationTable(s.condensation, half, rowHeight);
-    table.SetPosition({ right, ty + kGap / 4 });
+    table.SetPosition({ right, ty + kStudyPageGap / 4 });
     table.Draw(painter);
-    ty = table.TableRect().Normalised().bottom + kGap / 2;
+    ty = table.TableRect().Normalised().bottom + kStudyPageGap / 2;
     DrawWrapped(painter, QRect(right, ty, half, body.bottom() - ty), MouldSentence(s.mould), true);
     painter.restore();
 }

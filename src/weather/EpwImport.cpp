@@ -38,7 +38,7 @@ constexpr std::array<const char*, kQuantityCount> kQuantityName { "température 
 
 using Series = std::vector<std::optional<double>>;
 
-std::string LineError(std::size_t lineIndex, const std::string& what)
+std::string EpwLineError(std::size_t lineIndex, const std::string& what)
 {
     return std::string(msg::kEpwLine) + " " + FormatInt("%d", static_cast<int>(lineIndex + 1))
         + " : " + what;
@@ -333,7 +333,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
             continue;
         const std::vector<std::string> f = SplitCsvLine(lines[i]);
         if (f.size() < kFieldsNeeded) {
-            records.error = LineError(i, msg::kEpwMissingFields);
+            records.error = EpwLineError(i, msg::kEpwMissingFields);
             return records;
         }
         const std::optional<int> month = WholeNumber(f[kMonthField]);
@@ -341,7 +341,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
         const std::optional<int> hour = WholeNumber(f[kHourField]);
         if (!month || !day || !hour || *month < 1 || *month > 12 || *hour < 1 || *hour > 24
             || *day < 1 || *day > DaysInMonth(*month) + (*month == 2 ? 1 : 0)) {
-            records.error = LineError(i, msg::kEpwBadDate);
+            records.error = EpwLineError(i, msg::kEpwBadDate);
             return records;
         }
         if (*month == 2 && *day == 29) {
@@ -350,7 +350,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
         }
         const int slot = (FirstDayOfMonth(*month) + *day - 1) * 24 + *hour - 1;
         if (present[static_cast<std::size_t>(slot)]) {
-            records.error = LineError(i, msg::kEpwDuplicateHour);
+            records.error = EpwLineError(i, msg::kEpwDuplicateHour);
             return records;
         }
         present[static_cast<std::size_t>(slot)] = true;
@@ -361,7 +361,7 @@ Records ReadRecords(const std::vector<std::string>& lines, std::size_t firstData
                 continue; // missing, repaired below
             const std::optional<double> v = StrictNumber(text);
             if (!v) {
-                records.error = LineError(i,
+                records.error = EpwLineError(i,
                     std::string(msg::kEpwNotNumeric) + " « " + std::string(TrimWhitespace(text))
                         + " » (" + kQuantityName[static_cast<std::size_t>(q)] + ")");
                 return records;

@@ -1,6 +1,7 @@
 // The dynamic characteristics against references computed here: a finite-difference solve of
 // the same wall in the frequency domain, the thin-wall and semi-infinite limits in closed form.
 #include "engine/DynamicCharacteristics.h"
+#include "ReferenceLayers.h"
 #include "engine/SiWall.h"
 #include "engine/TransferMatrix.h"
 #include "model/WallCheck.h"
@@ -20,16 +21,15 @@ namespace {
 
 using Complex = std::complex<double>;
 
-constexpr double kPi = std::numbers::pi;
-const SiLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
-const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
-const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
-const SiLayer kSteel { 0.001, 72, 7870, 450 }; // "Métal ferreux"
-const SiLayer kRockWool { 0.1, 0.039, 80, 1030 }; // "Laine de roche"
+using test::kConcrete;
+using test::kGlassWool;
+using test::kPlaster;
+using test::kRockWool;
+using test::kSteel;
 
 double Omega(double periodSeconds = 86400)
 {
-    return 2 * kPi / periodSeconds;
+    return 2 * std::numbers::pi / periodSeconds;
 }
 
 // Second method: 400 cells per layer, capacities lumped on the nodes, the complex tridiagonal
@@ -71,22 +71,22 @@ Fluxes SolveFiniteDifferences(const SiWall& wall, double omega, Complex airExt, 
 // A lag or lead as hours in [0, P).
 double Hours(double phase, double period = 24)
 {
-    return std::fmod(phase * period / (2 * kPi) + 2 * period, period);
+    return std::fmod(phase * period / (2 * std::numbers::pi) + 2 * period, period);
 }
 
-struct WallCase {
+struct PeriodicCase {
     const char* name;
     SiWall wall;
     bool fromProject; // computed through the adapter on a new project's wall
     double periodHours;
-    friend void PrintTo(const WallCase& c, std::ostream* os) { *os << c.name; }
+    friend void PrintTo(const PeriodicCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class AgainstFiniteDifferences : public ::testing::TestWithParam<WallCase> { };
+class AgainstFiniteDifferences : public ::testing::TestWithParam<PeriodicCase> { };
 
 TEST_P(AgainstFiniteDifferences, EveryValueMatches)
 {
-    const WallCase& c = GetParam();
+    const PeriodicCase& c = GetParam();
     KslDoc doc;
     const auto v = ComputeDynamicCharacteristics(
         c.fromProject ? SiWallFromProject(doc.layers, doc.surfaces).value() : c.wall,
@@ -120,16 +120,17 @@ TEST_P(AgainstFiniteDifferences, EveryValueMatches)
     const PeriodicResponse r = ComputePeriodicResponse(*v, 24, 10.0);
     ASSERT_EQ(r.hours.size(), 25u);
     for (size_t j = 0; j < r.hours.size(); ++j) {
-        const Complex wave = std::polar(10.0, 2 * kPi * static_cast<double>(j) / 24);
+        const Complex wave = std::polar(10.0, 2 * std::numbers::pi * static_cast<double>(j) / 24);
         EXPECT_NEAR(r.hours[j], c.periodHours * static_cast<double>(j) / 24, 1e-12);
         EXPECT_NEAR(r.exteriorTemperature[j], wave.real(), 1e-12);
         EXPECT_NEAR(r.interiorFlux[j], (ext.intoRoom * wave).real(), 1e-2 * v->y12) << j;
     }
 }
 INSTANTIATE_TEST_SUITE_P(Walls, AgainstFiniteDifferences,
-    ::testing::Values(WallCase { "concrete", { { kConcrete }, 0.04, 0.13 }, false, 24 },
-        WallCase { "default wall", { { kConcrete, kGlassWool, kPlaster }, 0.04, 0.13 }, true, 24 },
-        WallCase {
+    ::testing::Values(PeriodicCase { "concrete", { { kConcrete }, 0.04, 0.13 }, false, 24 },
+        PeriodicCase {
+            "default wall", { { kConcrete, kGlassWool, kPlaster }, 0.04, 0.13 }, true, 24 },
+        PeriodicCase {
             "steel sandwich, 48 h", { { kSteel, kRockWool, kSteel }, 0.04, 0.13 }, false, 48 }));
 
 TEST(DynamicCharacteristics, PublishedFiguresOfConcreteAndTheSteelSandwich)

@@ -2,6 +2,7 @@
 // boundary values, then the fine mode inside a calculation (what it shows, and "calcul
 // précédent" across meshes). Its accuracy against exact solutions is tests/validation.
 #include "EngineTestSupport.h"
+#include "ReferenceLayers.h"
 #include "core/NumberText.h"
 #include "engine/EngineState.h"
 #include "engine/FineStepper.h"
@@ -17,12 +18,11 @@
 namespace quelvan {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-const SiLayer kConcrete { 0.2, 2, 2450, 1000 }; // "Béton lourd"
-const SiLayer kPolystyrene { 0.1, 0.037, 25, 1450 }; // "Polystyrène expansé"
-const SiLayer kGlassWool { 0.05, 0.041, 15, 1030 }; // "Laine de verre"
-const SiLayer kPlaster { 0.01, 0.43, 1050, 1000 }; // "Plâtre"
-const std::vector<SiLayer> kDefaultWall { kConcrete, kGlassWool, kPlaster };
+using test::kConcrete;
+using test::kGlassWool;
+using test::kPlaster;
+using test::kPolystyrene;
+const std::vector<SiLayer> kNewProjectLayers { kConcrete, kGlassWool, kPlaster };
 constexpr double kRse = 0.04;
 constexpr double kRsi = 0.13;
 const FineSurfaces kNoSun { 1 / kRse, 1 / kRsi, 0, 0 };
@@ -32,16 +32,16 @@ TEST(FineStart, TemperaturesOfAnotherMeshAreInterpolatedAtTheNodes)
     // The steady profile on the hourly method's five cells per layer is piecewise linear with
     // its kinks at nodes, so the fine nodes must land on the series-resistance line.
     const std::vector<double> faces
-        = validation::SeriesResistanceTemperatures({ kDefaultWall, kRse, kRsi }, -5, 20);
+        = validation::SeriesResistanceTemperatures({ kNewProjectLayers, kRse, kRsi }, -5, 20);
     std::vector<double> positions { 0.0 }, temperatures { faces[0] };
-    for (std::size_t k = 0; k < kDefaultWall.size(); ++k)
+    for (std::size_t k = 0; k < kNewProjectLayers.size(); ++k)
         for (int j = 1; j <= 5; ++j) {
-            positions.push_back(positions[5 * k] + kDefaultWall[k].thickness * j / 5);
+            positions.push_back(positions[5 * k] + kNewProjectLayers[k].thickness * j / 5);
             temperatures.push_back(faces[k] + (faces[k + 1] - faces[k]) * j / 5);
         }
-    FineStepper stepper(kDefaultWall, kNoSun);
+    FineStepper stepper(kNewProjectLayers, kNoSun);
     stepper.StartFrom(positions, temperatures);
-    FineStepper steady(kDefaultWall, kNoSun);
+    FineStepper steady(kNewProjectLayers, kNoSun);
     steady.SolveSteadyState({ -5, 0, 20, 0 });
     for (std::size_t i = 0; i < steady.Temperatures().size(); ++i)
         ASSERT_NEAR(stepper.Temperatures()[i], steady.Temperatures()[i], 1e-9) << "node " << i;
@@ -54,9 +54,11 @@ TEST(FineEnergy, HeatHeldByTheWallEqualsTheIntegratedSurfaceHeat)
     // never makes them, so the validation's week does not see them).
     auto at = [](int h) -> FineBoundary {
         const double hour = h % 24;
-        const double sun = hour > 6 && hour < 18 ? 650 * std::sin(kPi * (hour - 6) / 12) : 0;
-        return { 6 + 7 * std::sin(2 * kPi * (hour - 9) / 24) - (h > 60 && h < 90 ? 9 : 0), sun,
-            hour >= 7 && hour < 22 ? 21.0 : 17.0, hour >= 12 && hour < 14 ? 40.0 : 0.0 };
+        const double sun
+            = hour > 6 && hour < 18 ? 650 * std::sin(std::numbers::pi * (hour - 6) / 12) : 0;
+        return { 6 + 7 * std::sin(2 * std::numbers::pi * (hour - 9) / 24)
+                - (h > 60 && h < 90 ? 9 : 0),
+            sun, hour >= 7 && hour < 22 ? 21.0 : 17.0, hour >= 12 && hour < 14 ? 40.0 : 0.0 };
     };
     const std::vector<SiLayer> layers { kPolystyrene, kConcrete, kGlassWool, kPlaster };
     FineStepper stepper(layers, { 1 / kRse, 1 / kRsi, 0.6, 0.3 });
@@ -108,9 +110,9 @@ protected:
     void ExpectSteady(const char* when) const
     {
         const std::vector<double> faces
-            = validation::SeriesResistanceTemperatures({ kDefaultWall, kRse, kRsi }, -5, 20);
+            = validation::SeriesResistanceTemperatures({ kNewProjectLayers, kRse, kRsi }, -5, 20);
         std::vector<double> ends { 0.0 };
-        for (const SiLayer& l : kDefaultWall)
+        for (const SiLayer& l : kNewProjectLayers)
             ends.push_back(ends.back() + l.thickness);
         const double flux = (faces.back() - 20) / kRsi; // toward the interior
         for (std::size_t i = 0; i < run.nodes.x.size(); ++i) {
@@ -129,8 +131,8 @@ protected:
 // Hour i of a "Sinusoïdale" from low to high peaking at hour `peak`, as the profile stores it.
 float SinusoidHour(double low, double high, int peak, int i)
 {
-    const double v
-        = (low + high) / 2 + (high - low) / 2 * std::sin((i - peak) * kPi / 12 + kPi / 2);
+    const double v = (low + high) / 2
+        + (high - low) / 2 * std::sin((i - peak) * std::numbers::pi / 12 + std::numbers::pi / 2);
     return FloatValue(FormatDouble("%.2f", v));
 }
 

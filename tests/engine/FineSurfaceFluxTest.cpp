@@ -19,12 +19,12 @@ struct Layer {
     const char* millimetres;
     double conductivity, density, heatCapacity; // as the built-in library gives them
 };
-const Layer kConcrete { "Béton lourd", "200", 2, 2450, 1000 };
-const Layer kGlassWool { "Laine de verre", "50", 0.041, 15, 1030 };
-const Layer kPlaster { "Plâtre", "10", 0.43, 1050, 1000 };
-const Layer kPolystyrene { "Polystyrène expansé", "100", 0.037, 25, 1450 };
-const Layer kSteel { "Métal ferreux", "0.7", 72, 7870, 450 };
-const Layer kRockWool { "Laine de roche", "80", 0.039, 80, 1030 };
+const Layer kConcreteLayer { "Béton lourd", "200", 2, 2450, 1000 };
+const Layer kGlassWoolLayer { "Laine de verre", "50", 0.041, 15, 1030 };
+const Layer kPlasterLayer { "Plâtre", "10", 0.43, 1050, 1000 };
+const Layer kPolystyreneLayer { "Polystyrène expansé", "100", 0.037, 25, 1450 };
+const Layer kSteelLayer { "Métal ferreux", "0.7", 72, 7870, 450 };
+const Layer kRockWoolLayer { "Laine de roche", "80", 0.039, 80, 1030 };
 
 constexpr int kHours = 48;
 
@@ -165,13 +165,15 @@ TEST_P(FineSurfaceFlux, EveryHourWithinATenthOfAWattOrOnePercentOfItsRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, FineSurfaceFlux,
-    ::testing::Values(FluxCase { "default_bare", { kConcrete, kGlassWool, kPlaster }, "0", "0" },
-        FluxCase { "default", { kConcrete, kGlassWool, kPlaster }, "0.04", "0.13" },
-        FluxCase { "default_resistive", { kConcrete, kGlassWool, kPlaster }, "10", "10" },
-        FluxCase { "insulation_outside_bare", { kPolystyrene, kConcrete }, "0", "0" },
-        FluxCase { "insulation_outside", { kPolystyrene, kConcrete }, "0.04", "0.13" },
-        FluxCase { "steel_sandwich_bare", { kSteel, kRockWool, kSteel }, "0", "0" },
-        FluxCase { "steel_sandwich", { kSteel, kRockWool, kSteel }, "0.001", "1" }),
+    ::testing::Values(
+        FluxCase { "default_bare", { kConcreteLayer, kGlassWoolLayer, kPlasterLayer }, "0", "0" },
+        FluxCase { "default", { kConcreteLayer, kGlassWoolLayer, kPlasterLayer }, "0.04", "0.13" },
+        FluxCase {
+            "default_resistive", { kConcreteLayer, kGlassWoolLayer, kPlasterLayer }, "10", "10" },
+        FluxCase { "insulation_outside_bare", { kPolystyreneLayer, kConcreteLayer }, "0", "0" },
+        FluxCase { "insulation_outside", { kPolystyreneLayer, kConcreteLayer }, "0.04", "0.13" },
+        FluxCase { "steel_sandwich_bare", { kSteelLayer, kRockWoolLayer, kSteelLayer }, "0", "0" },
+        FluxCase { "steel_sandwich", { kSteelLayer, kRockWoolLayer, kSteelLayer }, "0.001", "1" }),
     [](const ::testing::TestParamInfo<FluxCase>& info) { return std::string(info.param.name); });
 
 } // namespace

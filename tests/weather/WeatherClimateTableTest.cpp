@@ -15,7 +15,8 @@ const std::string kHeader
     = "city,station,wmo,lat,lon,alt_m,variable,period,quality,m01,m02,m03,m04,m05,m06,m07,"
       "m08,m09,m10,m11,m12,annual,source,note";
 
-std::string Row(const std::string& variable, const std::string& quality, const std::string& months)
+std::string TableLine(
+    const std::string& variable, const std::string& quality, const std::string& months)
 {
     return "Testville,\"Test, station\",00000,45.0,5.0,100," + variable + ",1991-2020," + quality
         + "," + months + ",,source,";
@@ -54,9 +55,9 @@ TEST(ClimateTable, AngstromPrescottForAgenInJuly)
 
 TEST(ClimateTable, MeasuredSunshineIsPreferredToThePlaceholder)
 {
-    const std::vector<std::string> lines { kHeader, Row("tmin_C", "A", kTwelve),
-        Row("tmax_C", "A", kTwelve), Row("sun_h", "B", kTwelve),
-        Row("sun_h_derived", "P", "9,9,9,9,9,9,9,9,9,9,9,9") };
+    const std::vector<std::string> lines { kHeader, TableLine("tmin_C", "A", kTwelve),
+        TableLine("tmax_C", "A", kTwelve), TableLine("sun_h", "B", kTwelve),
+        TableLine("sun_h_derived", "P", "9,9,9,9,9,9,9,9,9,9,9,9") };
     const ClimateTableResult result = ParseClimateTable(lines);
     ASSERT_TRUE(result.table) << result.error;
     const CityNormals& city = result.table->cities.front();
@@ -86,14 +87,14 @@ INSTANTIATE_TEST_SUITE_P(Malformed, ClimateTableRefusal,
         BadTable {
             "MissingFields", { kHeader, "Testville,x,1,45,5" }, "ligne 2 : champs manquants" },
         BadTable { "TextInAMonth",
-            { kHeader, Row("tmin_C", "A", "1,2,3,4,5,6,7,douze,9,10,11,12") },
+            { kHeader, TableLine("tmin_C", "A", "1,2,3,4,5,6,7,douze,9,10,11,12") },
             "ligne 2 : valeur mensuelle non numérique" },
         BadTable { "LatitudeOutOfRange",
             { kHeader, "Testville,s,1,95,5,100,tmin_C,,A," + kTwelve + ",,src," },
             "ligne 2 : ville ou coordonnées" },
         BadTable { "NoMonthlySunshine",
-            { kHeader, Row("tmin_C", "A", kTwelve), Row("tmax_C", "A", kTwelve),
-                Row("sun_h", "D", kEmptyMonths) },
+            { kHeader, TableLine("tmin_C", "A", kTwelve), TableLine("tmax_C", "A", kTwelve),
+                TableLine("sun_h", "D", kEmptyMonths) },
             "aucune ville complète" }));
 
 } // namespace

@@ -71,7 +71,7 @@ void DeclareDynamic(CommandLine& commands)
         "affiche les caractéristiques dynamiques de la paroi (amortissement, déphasage...)",
         [options](const CLI::App&) { return Dynamic(*options); });
     AddProjectArgument(command, options->project, "le projet dont la paroi est étudiée");
-    AddNumberOption(command, "--period", options->period, bounds::kPeriodHours, "HEURES",
+    AddNumberOption(command, "--period", options->period, quelvan::bounds::kPeriodHours, "HEURES",
         "la période du régime sinusoïdal en heures (par défaut 24)");
     // The keys from the table the object is written from.
     std::string keys;

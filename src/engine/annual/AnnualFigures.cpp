@@ -10,7 +10,6 @@ namespace quelvan::annual {
 
 namespace {
 
-constexpr double kHour = units::kSecondsPerHour;
 constexpr double kJoulesPerKilowattHour = 3.6e6;
 
 void Extend(BalanceFigures& f, const HourRecord& r, bool first)
@@ -34,14 +33,15 @@ void Extend(BalanceFigures& f, const HourRecord& r, bool first)
 HourHeat StraightHourHeat(double q0, double q1)
 {
     if (q0 >= 0.0 && q1 >= 0.0)
-        return { (q0 + q1) / 2 * kHour, 0.0 };
+        return { (q0 + q1) / 2 * units::kSecondsPerHour, 0.0 };
     if (q0 <= 0.0 && q1 <= 0.0)
-        return { 0.0, -(q0 + q1) / 2 * kHour };
+        return { 0.0, -(q0 + q1) / 2 * units::kSecondsPerHour };
     // One end on each side: the triangles on both sides of the crossing at s = q0 / (q0 − q1).
     const double positive = std::max(q0, q1);
     const double negative = -std::min(q0, q1);
     const double span = positive + negative;
-    return { positive * positive / span / 2 * kHour, negative * negative / span / 2 * kHour };
+    return { positive * positive / span / 2 * units::kSecondsPerHour,
+        negative * negative / span / 2 * units::kSecondsPerHour };
 }
 
 BalanceTable SumFigures(std::span<const HourRecord> hours)

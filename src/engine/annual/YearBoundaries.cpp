@@ -17,8 +17,6 @@ namespace quelvan::annual {
 
 namespace {
 
-constexpr double kHour = units::kSecondsPerHour;
-
 // A weather column at every whole hour from 1 January 0:00: line h of the file at hour h,
 // the year's last line at hour 0.
 Failure WeatherColumnYear(const CBCData& record, WeatherColumn column,
@@ -42,7 +40,7 @@ Failure WeatherColumnYear(const CBCData& record, WeatherColumn column,
     }
     values.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h)
-        values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(kHour * h);
+        values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(units::kSecondsPerHour * h);
     return Failure::None;
 }
 
@@ -111,10 +109,11 @@ ErrorCode RepeatedProfileYear(const CBCData& record, Component component,
     const ErrorCode code = BuildAmbianceProfile(&record, component, profile, context);
     if (code.IsError())
         return code;
-    const long long n = std::max(1LL, std::llround(profile.Span() / kHour));
+    const long long n = std::max(1LL, std::llround(profile.Span() / units::kSecondsPerHour));
     values.resize(kHoursPerYear);
     for (int h = 0; h < kHoursPerYear; ++h) {
-        const double middle = kHour * static_cast<double>(h % n) + kHour / 2;
+        const double middle
+            = units::kSecondsPerHour * static_cast<double>(h % n) + units::kSecondsPerHour / 2;
         values[static_cast<std::size_t>(h)] = profile.EvaluateProfile(middle);
     }
     return {};

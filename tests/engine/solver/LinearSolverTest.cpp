@@ -6,6 +6,7 @@
 #include "engine/solver/JacobiSolver.h"
 #include "model/CMaterial.h"
 #include "model/NMaterialLayer.h"
+#include "support/CollectedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,7 @@
 namespace quelvan::solver {
 namespace {
 
-struct Collect final : MessageSink {
-    std::vector<std::string> lines;
-    void Message(std::string_view text) override { lines.emplace_back(text); }
-    int Progress() const
-    {
-        int n = 0;
-        for (const auto& l : lines)
-            n += !l.empty() && l.front() == '\b';
-        return n;
-    }
-};
+using Collect = test::CollectedMessages;
 
 std::string Erase()
 {

@@ -1,6 +1,7 @@
 #include "engine/solver/NSparseMatrix.h"
 
 #include "core/MessageSink.h"
+#include "support/CollectedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,7 @@
 namespace quelvan::solver {
 namespace {
 
-struct Collect final : MessageSink {
-    std::vector<std::string> lines;
-    void Message(std::string_view text) override { lines.emplace_back(text); }
-};
+using Collect = test::CollectedMessages;
 
 TEST(NSparseMatrix, LookUpsOutsideTheMatrixFail)
 {
