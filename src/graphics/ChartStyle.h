@@ -26,9 +26,10 @@ QFont LegendFont(int pixels);
 
 // Heights of the legend strip under a chart, in pixels: the flux window's two rows; the
 // two-line legends of the periodic response, the annual balance and the command line's
-// image; the comparison's, whose walls may wrap onto a third line.
+// image; the comparison's, four walls whose long names (a variant's details, a file's name)
+// may each take a line of their own.
 constexpr int kFluxLegendHeight = 36;
 constexpr int kLegendHeight = 40;
-constexpr int kComparisonLegendHeight = 44;
+constexpr int kComparisonLegendHeight = 68;
 
 } // namespace quelvan::graphics::style

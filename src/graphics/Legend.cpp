@@ -12,25 +12,42 @@ namespace quelvan::graphics {
 
 namespace {
 
+// Where each entry of a flowing legend goes: x in the strip, y from the first line's top.
+// Entries run left to right and wrap onto a new line where the strip ends.
+struct Flow {
+    std::vector<QPoint> places;
+    int height = 0; // from the first line's top to the last one's bottom
+};
+
+Flow PlaceFlow(
+    const QFontMetrics& metrics, int left, int right, std::span<const LegendEntry> entries)
+{
+    const int h = metrics.height();
+    const int swatch = 2 * h;
+    const int lineStep = h + h / 3;
+    Flow flow;
+    int x = left + h / 2;
+    int line = 0;
+    for (const LegendEntry& entry : entries) {
+        const int width = swatch + h / 2 + metrics.horizontalAdvance(ToQ(entry.text));
+        if (x > left + h / 2 && x + width > right) {
+            x = left + h / 2;
+            ++line;
+        }
+        flow.places.push_back({ x, line * lineStep });
+        x += width + 3 * h / 2;
+    }
+    flow.height = line * lineStep + h;
+    return flow;
+}
+
 void DrawFlow(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries)
 {
     const int h = TextHeight(painter);
     const int swatch = 2 * h;
-    const int lineStep = h + h / 3;
-    // Entries run left to right and wrap onto a new line where the strip ends.
-    std::vector<QPoint> places;
-    int x = strip.left() + h / 2;
-    int line = 0;
-    for (const LegendEntry& entry : entries) {
-        const int width = swatch + h / 2 + TextExtent(painter, ToQ(entry.text)).width();
-        if (x > strip.left() + h / 2 && x + width > strip.right()) {
-            x = strip.left() + h / 2;
-            ++line;
-        }
-        places.push_back({ x, line * lineStep });
-        x += width + 3 * h / 2;
-    }
-    const int top = strip.top() + (strip.height() - line * lineStep - h) / 2;
+    const Flow flow = PlaceFlow(painter.fontMetrics(), strip.left(), strip.right(), entries);
+    const std::vector<QPoint>& places = flow.places;
+    const int top = strip.top() + (strip.height() - flow.height) / 2;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const LegendEntry& entry = entries[i];
         const int left = places[i].x();
@@ -90,6 +107,11 @@ void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEnt
     else
         DrawRows(painter, strip, entries);
     painter.restore();
+}
+
+int FlowLegendHeight(const QFont& font, int width, std::span<const LegendEntry> entries)
+{
+    return PlaceFlow(QFontMetrics(font), 0, width - 1, entries).height;
 }
 
 QRect DrawLegendColumn(QPainter& painter, QPoint topLeft, std::span<const LegendEntry> entries)

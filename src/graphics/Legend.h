@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+class QFont;
 class QPainter;
 
 namespace quelvan::graphics {
@@ -32,6 +33,10 @@ enum class LegendLayout {
 // Draws the entries in the strip, in the painter's current font.
 void DrawLegend(QPainter& painter, const QRect& strip, std::span<const LegendEntry> entries,
     LegendLayout layout = LegendLayout::Flow);
+
+// The height a flowing legend of these entries takes in a strip that wide, in that font: a
+// strip lower than this cuts its last line.
+int FlowLegendHeight(const QFont& font, int width, std::span<const LegendEntry> entries);
 
 // The entries one under the other from topLeft, each a short line and its text, as the form
 // shows beside the in-wall profile; returns the rectangle drawn over.

@@ -6,6 +6,8 @@
 #include "engine/variants/VariantFigures.h"
 #include "engine/variants/VariantStudy.h"
 #include "engine/variants/VariantText.h"
+#include "graphics/ChartStyle.h"
+#include "graphics/Legend.h"
 #include "graphics/QtStrings.h"
 #include "graphics/WeekOverlayPlot.h"
 #include "model/KslDoc.h"
@@ -283,6 +285,16 @@ TEST_F(CompareWindow, FourWallHeadingsShowEveryLayerInNarrowColumns)
     const int narrow = linesOf(900);
     // Three layers each: the four headings need more than their two lines in 900 pixels.
     EXPECT_GT(narrow, 8);
+    // The four walls' names fit in the legend strip under each chart, none cut.
+    QWidget* chart = compare.findChild<QWidget*>(QStringLiteral("temperatureChart"));
+    ASSERT_NE(chart, nullptr);
+    const auto legend = compare.TemperaturePlot().Legend();
+    ASSERT_EQ(legend.size(), 4u);
+    EXPECT_LE(
+        graphics::FlowLegendHeight(graphics::style::LegendFont(graphics::style::kStudyLegendPixels),
+            chart->width(), legend),
+        graphics::style::kComparisonLegendHeight)
+        << chart->width();
     const int wide = linesOf(2400);
     EXPECT_LT(wide, narrow);
     EXPECT_EQ(wide, 8);
