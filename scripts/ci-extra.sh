@@ -9,7 +9,10 @@
 #   4. the command-line tool and its tests without Qt (preset "noqt");
 #   5. the Debian package made from the release build, installed, used and removed
 #      (scripts/package.sh, scripts/package-check.sh);
-#   6. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
+#   6. the desktop under a window manager with frames (openbox in Xvfb) at 1024 × 768 and
+#      1920 × 1080: each window opens on the screen, and the flux, annual, comparison and help
+#      windows beside the form, not over it (scripts/desktop-screens.sh --check);
+#   7. optionally (QUELVAN_CI_FUZZ_SECONDS=n) n seconds of every fuzz target.
 # Each step prints its duration; the whole must stay within the CI's time budget. At the end,
 # the tests skipped on this machine are listed with their reasons.
 set -euo pipefail
@@ -55,6 +58,7 @@ step "noqt: tests" ./build/noqt/tests/test_app --gtest_brief=1
 # The package is made from the release build that test.sh left: no second build.
 step "package: build" scripts/package.sh
 step "package: install, use, remove" scripts/package-check.sh
+step "desktop: window places" timeout 600 env QUELVAN_NO_BUILD=1 scripts/desktop-screens.sh --check
 if [[ "${QUELVAN_CI_FUZZ_SECONDS:-0}" -gt 0 ]]; then
     step "fuzz: all targets" fuzz/run.sh all "$QUELVAN_CI_FUZZ_SECONDS"
 fi
