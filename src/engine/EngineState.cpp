@@ -353,7 +353,8 @@ void EngineState::Step(KslDoc& doc, bool transient, bool record)
     for (int i = 0; i < kSeriesCount; ++i)
         run_.series[static_cast<size_t>(i)].push_back(values[i]);
     AccumulateEnergies(hour);
-    RecordResultsRow(doc);
+    if (writesResultsTable_)
+        RecordResultsRow(doc);
     RefreshResultsDisplay();
     run_.clock += units::kSecondsPerHour;
 }

@@ -39,6 +39,10 @@ public:
     void SetMessageSink(MessageSink& sink);
     // Which code makes the Jacobi sweeps (banded by default); tests and benchmarks compare them.
     void SetSolverPath(solver::SolverPath path) { solverPath_ = path; }
+    // Whether each recorded hour writes its row of texts into the document's results table (on
+    // by default). A study, which prints figures made from the series, turns it off: the texts
+    // would be made and never read.
+    void SetWritesResultsTable(bool writes) { writesResultsTable_ = writes; }
     // How the last solve went (empty when there is no calculation).
     solver::JacobiReport LastSolve() const;
 
@@ -49,7 +53,8 @@ public:
     // error the state is not prepared and no step can be made.
     ErrorCode PrepareCalculation(KslDoc& doc, const CalculationInputs& inputs);
     // One step at the current clock: transient false solves the steady state; record stores
-    // the hour (series, results row, energies, envelopes, read-outs) and advances the clock.
+    // the hour (series, results row unless turned off, energies, envelopes, read-outs) and
+    // advances the clock.
     // Does nothing when not prepared, or when 169 hours are already recorded.
     void AdvanceHour(KslDoc& doc, bool transient, bool record);
     // The heat through each surface since the first hour, after the hour just recorded.
@@ -89,6 +94,7 @@ private:
 
     MessageSink* sink_;
     solver::SolverPath solverPath_ = solver::SolverPath::Banded;
+    bool writesResultsTable_ = true;
     std::unique_ptr<Calculation> calc_;
     RunView run_;
     CalculationCheck verdict_; // the verdict of the last preparation's check

@@ -302,6 +302,33 @@ INSTANTIATE_TEST_SUITE_P(Projects, PreparationFailures,
             Failure::WeatherFile,
             "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable" }));
 
+// A study's run writes no row of texts, and computes the same hours as the form's run.
+TEST_F(Prepared, ARunWithoutTheResultsTableComputesTheSameHours)
+{
+    KslDoc studied;
+    EngineState study;
+    study.SetWritesResultsTable(false);
+    ASSERT_EQ(Prepare(), Failure::None);
+    ASSERT_EQ(study.PrepareCalculation(studied, InputsFromDocument(studied)), Failure::None);
+    RunWeek();
+    for (int i = 0; i < kRunHours; ++i)
+        study.AdvanceHour(studied, true, true);
+    const RunView& studiedRun = study.View();
+    EXPECT_EQ(studiedRun.hours, run.hours);
+    for (int s = 0; s < kSeriesCount; ++s)
+        EXPECT_EQ(
+            studiedRun.Series(static_cast<SeriesId>(s)), run.Series(static_cast<SeriesId>(s)));
+    EXPECT_EQ(studiedRun.interiorEnergy, run.interiorEnergy);
+    EXPECT_EQ(studiedRun.Readouts().clock, run.Readouts().clock);
+    // The form's table holds the week; the study's stays as a reset leaves it.
+    const KslDoc reset;
+    EXPECT_EQ(doc.results.Cell(169, 0), "168");
+    EXPECT_EQ(studied.nextResultsRow, 1);
+    for (int row = 1; row < reset.results.RowCount(); row += 42)
+        for (int column = 0; column < KslDoc::kResultColumns; ++column)
+            EXPECT_EQ(studied.results.Cell(row, column), reset.results.Cell(row, column)) << row;
+}
+
 TEST_F(Prepared, ViewFollowsTheRunAndACopyKeepsIt)
 {
     ASSERT_EQ(Prepare(), Failure::None);

@@ -62,6 +62,7 @@ VariantOutcome ComputeVariantFigures(KslDoc& doc, const FigureOptions& options)
         inputs.initialTemperatureMode = InitialTemperature::Automatic;
     }
     EngineState engine;
+    engine.SetWritesResultsTable(false); // a study prints figures, never the hourly table
     if (engine.PrepareCalculation(doc, inputs).IsError())
         return Refused(std::move(outcome), engine.LastErrorMessage());
     const std::optional<SiWall> wall = SiWallFromProject(doc.layers, inputs.surfaces);
