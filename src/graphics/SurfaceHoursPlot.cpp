@@ -6,6 +6,27 @@ namespace quelvan::graphics {
 
 const QColor SurfaceHoursPlot::kBarColour(60, 140, 120);
 
+namespace {
+
+// The chart is a low strip under the monthly table, about four times as wide as high: labels
+// drawn at a screen chart's height would be 6 px high there, so they are made about twice as
+// high in the chart's world, with their gaps and ticks.
+ChartLayout StripLayout()
+{
+    ChartLayout layout;
+    layout.labelHeight = 130;
+    layout.labelGapBelow = 30;
+    layout.tickLengthHorizontal = 28;
+    return layout;
+}
+
+} // namespace
+
+SurfaceHoursPlot::SurfaceHoursPlot()
+    : MonthChart(StripLayout())
+{
+}
+
 void SurfaceHoursPlot::Show(const std::array<int, 12>& hoursAbove80)
 {
     const int most = *std::max_element(hoursAbove80.begin(), hoursAbove80.end());

@@ -84,4 +84,42 @@ TEST(SurfaceHoursPlot, ScaleHoldsTheWettestMonth)
     EXPECT_LT(plot.Range().top, 1000.0);
 }
 
+// The month initials of the strip under the condensation table, drawn at the strip's size
+// (480 x 140 px): the tallest band of dark rows below the month axis, with a dozen separate
+// letters, is the letters' height.
+TEST(SurfaceHoursPlot, MonthInitialsAreReadableInALowStrip)
+{
+    SurfaceHoursPlot plot;
+    plot.Show({ 30, 12, 0, 0, 0, 0, 0, 0, 0, 0, 4, 50 });
+    QImage image(480, 140, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    plot.Draw(painter, image.rect());
+    painter.end();
+    const auto dark = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+    const auto darkRuns = [&](int y) {
+        int runs = 0;
+        for (int x = 1; x < image.width(); ++x)
+            runs += dark(x, y) && !dark(x - 1, y) ? 1 : 0;
+        return runs;
+    };
+    // The month axis: the lowest row that is dark over most of the plot's width.
+    int axis = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += dark(x, y) ? 1 : 0;
+        if (count > image.width() / 2)
+            axis = y;
+    }
+    ASSERT_GT(axis, 0);
+    int tallest = 0;
+    int band = 0;
+    for (int y = axis + 1; y < image.height(); ++y) {
+        band = darkRuns(y) >= 10 ? band + 1 : 0;
+        tallest = std::max(tallest, band);
+    }
+    EXPECT_GE(tallest, 7) << "month initials " << tallest << " px high";
+}
+
 } // namespace
