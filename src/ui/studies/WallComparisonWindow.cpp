@@ -169,7 +169,12 @@ void WallComparisonWindow::BuildFigures(QVBoxLayout& layout)
     layout.addWidget(charts_, 1);
 }
 
-WallComparisonWindow::~WallComparisonWindow() = default;
+WallComparisonWindow::~WallComparisonWindow()
+{
+    // The dialog's own destructor hides the table, whose header may then resize its sections:
+    // the headings must not be fitted by a window that is no longer one.
+    disconnect(table_->horizontalHeader(), nullptr, this, nullptr);
+}
 
 int WallComparisonWindow::WallCount() const
 {
