@@ -14,18 +14,12 @@ namespace {
 
 constexpr int kProfileCurve = 2; // red
 
-ChartLayout PreviewLayout()
-{
-    ChartLayout layout;
-    layout.labelHeight = 150;
-    layout.tickLabelWidth = 150;
-    return layout;
-}
+constexpr ChartLayout kPreviewLayout { .labelHeight = 150, .tickLabelWidth = 150 };
 
 } // namespace
 
 ProfilePreviewChart::ProfilePreviewChart()
-    : chart_(TransformMode::Curve, 1000, 1000, false, false, PreviewLayout())
+    : chart_(TransformMode::Curve, 1000, 1000, false, false, kPreviewLayout)
 {
     chart_.Curve(kProfileCurve).SetVisible(true);
     chart_.SetEndLabel(Coordinate::X, AxisEnd::A, "0");

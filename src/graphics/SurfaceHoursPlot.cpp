@@ -9,21 +9,16 @@ const QColor SurfaceHoursPlot::kBarColour(60, 140, 120);
 namespace {
 
 // The chart is a low strip under the monthly table, about four times as wide as high: labels
-// drawn at a screen chart's height would be 6 px high there, so they are made about twice as
+// drawn at a screen chart's height would be 5 px high there, so they are made about twice as
 // high in the chart's world, with their gaps and ticks.
-ChartLayout StripLayout()
-{
-    ChartLayout layout;
-    layout.labelHeight = 130;
-    layout.labelGapBelow = 30;
-    layout.tickLengthHorizontal = 28;
-    return layout;
-}
+constexpr ChartLayout kStripLayout {
+    .labelHeight = 130, .labelGapBelow = 30, .tickLengthHorizontal = 28
+};
 
 } // namespace
 
 SurfaceHoursPlot::SurfaceHoursPlot()
-    : MonthChart(StripLayout())
+    : MonthChart(kStripLayout)
 {
 }
 

@@ -30,11 +30,7 @@ std::unique_ptr<CChart> MakePrintChart()
 
 ChartLayout PrintChartLayout()
 {
-    ChartLayout layout;
-    layout.labelHeight = 50;
-    layout.labelGapBelow = 2;
-    layout.tickLabelWidth = 160;
-    return layout;
+    return { .labelHeight = 50, .tickLabelWidth = 160, .labelGapBelow = 2 };
 }
 
 IntegerRange PlotRange(std::span<const float> values)
