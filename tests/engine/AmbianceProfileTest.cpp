@@ -195,18 +195,6 @@ TEST_F(WeatherProfiles, TemperatureSamplesTheFileHourly)
     EXPECT_NEAR(InitialAmbientTemperature(record, p, 0), Line(8760), 1e-4);
 }
 
-TEST_F(WeatherProfiles, LastDayOfTheYearWrapsToItsStart)
-{
-    WriteWeatherFile(folder.File(WeatherFileName(0)), 8760);
-    record.firstDay = 365;
-    NCodedString p;
-    ASSERT_EQ(BuildAmbianceProfile(&record, Component::Temperature, p, context), Failure::None);
-    EXPECT_NEAR(Hour(p, 0), Line(8736), 1e-4);
-    EXPECT_NEAR(Hour(p, 24), Line(8760), 1e-4);
-    EXPECT_NEAR(Hour(p, 25), Line(1), 1e-4);
-    EXPECT_NEAR(Hour(p, 167), Line(143), 1e-4);
-}
-
 TEST_F(WeatherProfiles, FluxFromTheSolarColumns)
 {
     // Sun due south at 30 degrees all day, direct 300 and diffuse 100 on the horizontal.

@@ -147,18 +147,6 @@ TEST_F(Prepared, ConstantAmbiancesHoldTheSteadyStateEveryHour)
     EXPECT_EQ(doc.results.Cell(169, 10).find('.'), std::string::npos);
 }
 
-TEST_F(Prepared, EnergiesStartWithTheSecondRecordedHour)
-{
-    ASSERT_EQ(Prepare(), Failure::None);
-    EXPECT_EQ(run.interiorEnergy, 0.0f);
-    EXPECT_EQ(run.exteriorEnergy, 0.0f);
-    engine.AdvanceHour(doc, true, true);
-    const auto& qsi = run.Series(SeriesId::InteriorSurfaceFlux);
-    const auto& qse = run.Series(SeriesId::ExteriorSurfaceFlux);
-    EXPECT_NEAR(run.interiorEnergy, (qsi[0] + qsi[1]) * 1800.0, 1.0);
-    EXPECT_NEAR(run.exteriorEnergy, (qse[0] + qse[1]) * 1800.0, 1.0);
-}
-
 TEST_F(Prepared, EnvelopesRestartDailyButNotAfterTheLastDay)
 {
     ASSERT_EQ(Prepare(), Failure::None); // sinusoidal exterior and interior

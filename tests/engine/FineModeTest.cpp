@@ -25,27 +25,6 @@ using test::kPolystyrene;
 const std::vector<SiLayer> kNewProjectLayers { kConcrete, kGlassWool, kPlaster };
 constexpr double kRse = 0.04;
 constexpr double kRsi = 0.13;
-const FineSurfaces kNoSun { 1 / kRse, 1 / kRsi, 0, 0 };
-
-TEST(FineStart, TemperaturesOfAnotherMeshAreInterpolatedAtTheNodes)
-{
-    // The steady profile on the hourly method's five cells per layer is piecewise linear with
-    // its kinks at nodes, so the fine nodes must land on the series-resistance line.
-    const std::vector<double> faces
-        = validation::SeriesResistanceTemperatures({ kNewProjectLayers, kRse, kRsi }, -5, 20);
-    std::vector<double> positions { 0.0 }, temperatures { faces[0] };
-    for (std::size_t k = 0; k < kNewProjectLayers.size(); ++k)
-        for (int j = 1; j <= 5; ++j) {
-            positions.push_back(positions[5 * k] + kNewProjectLayers[k].thickness * j / 5);
-            temperatures.push_back(faces[k] + (faces[k + 1] - faces[k]) * j / 5);
-        }
-    FineStepper stepper(kNewProjectLayers, kNoSun);
-    stepper.StartFrom(positions, temperatures);
-    FineStepper steady(kNewProjectLayers, kNoSun);
-    steady.SolveSteadyState({ -5, 0, 20, 0 });
-    for (std::size_t i = 0; i < steady.Temperatures().size(); ++i)
-        ASSERT_NEAR(stepper.Temperatures()[i], steady.Temperatures()[i], 1e-9) << "node " << i;
-}
 
 TEST(FineEnergy, HeatHeldByTheWallEqualsTheIntegratedSurfaceHeat)
 {

@@ -25,14 +25,6 @@ double LineTemperature(int j)
     return (j % 1000) * 0.1;
 }
 
-TEST(NCodedStringFile, FileAndColumnAreWrittenIntoTheCode)
-{
-    NCodedString p = FileProfile("/d/FR_Agen.wth", 7);
-    EXPECT_EQ(p.Code(), "*000000FRL070H24D007/d/FR_Agen.wth");
-    EXPECT_EQ(p.FileName(), "/d/FR_Agen.wth");
-    EXPECT_EQ(p.Column(), 7);
-}
-
 TEST(NCodedStringFile, YearFileGivesOneSegmentPerHourAndWraps)
 {
     TempFolder folder("quelvan-year");
@@ -54,18 +46,6 @@ TEST(NCodedStringFile, YearFileGivesOneSegmentPerHourAndWraps)
     EXPECT_NEAR(p.EvaluateProfile(t0 + 3600.0 * 24), LineTemperature(8760), 1e-4);
     EXPECT_NEAR(p.EvaluateProfile(t0 + 3600.0 * 30), LineTemperature(6), 1e-3);
     EXPECT_NEAR(p.EvaluateProfile(t0 + 3600.0 * 167), LineTemperature(143), 1e-3);
-}
-
-TEST(NCodedStringFile, ShortFileIsReadWhole)
-{
-    TempFolder folder("quelvan-short");
-    const std::string path = folder.File("short.wth");
-    WriteWeatherFile(path, 48);
-    NCodedString p = FileProfile(path, 2);
-    ASSERT_EQ(p.FinalizeProfile(-1, 10000000000.0), ProfileFault::None);
-    EXPECT_EQ(p.Segments().size(), 48u);
-    EXPECT_NEAR(p.EvaluateProfile(3600.0 * 20), LineTemperature(20), 1e-5);
-    EXPECT_NEAR(p.EvaluateProfile(3600.0 * 50), LineTemperature(2), 1e-3);
 }
 
 TEST(NCodedStringFile, MissingEmptyAndMalformedFilesAreRefused)

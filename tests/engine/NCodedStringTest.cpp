@@ -43,14 +43,6 @@ TEST(NCodedString, FreshProfileHasTheDayLayoutAndIsNotYetValid)
     EXPECT_TRUE(p.IsValid());
 }
 
-TEST(NCodedString, WeekDimensionWord)
-{
-    NCodedString p;
-    EXPECT_TRUE(p.SetDimension("HD7"));
-    EXPECT_EQ(p.Code(), "*000000xULnn0H24D007");
-    EXPECT_FALSE(p.SetDimension("ZZ9"));
-}
-
 TEST(NCodedString, OneValueIsConstantForAnyTime)
 {
     NCodedString p = ListProfile({ "12.5" });

@@ -51,17 +51,6 @@ TEST(SolarModel, ZenithSunCrossesOneAirMass)
     EXPECT_NEAR(sun.diffuse, 125.0f, 0.01f);
 }
 
-TEST(SolarModel, MorningSunIsEastAfternoonSunIsWest)
-{
-    const SunData morning = SolarHour(Rad(45), 0.7f, HourNumber(100, 9));
-    const SunData afternoon = SolarHour(Rad(45), 0.7f, HourNumber(100, 15));
-    EXPECT_LT(morning.azimuth, 0.0f);
-    EXPECT_GT(afternoon.azimuth, 0.0f);
-    EXPECT_NEAR(morning.azimuth, -afternoon.azimuth, 1e-5);
-    EXPECT_NEAR(morning.height, afternoon.height, 1e-6);
-    EXPECT_NEAR(morning.direct, afternoon.direct, 1e-3);
-}
-
 class NightForEveryFace : public ::testing::TestWithParam<std::tuple<double, double>> { };
 
 TEST_P(NightForEveryFace, NoFluxWhenTheSunIsDown)

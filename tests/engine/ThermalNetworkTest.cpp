@@ -99,18 +99,5 @@ TEST_F(SingleLayer, SystemMatrixIsSteadyPlusStorage)
     EXPECT_EQ(a.ElementCount(), g.ElementCount());
 }
 
-TEST(ThermalNetwork, ZeroSurfaceResistanceFixesTheSurface)
-{
-    CMaterial material;
-    NList<NMaterialLayer> layers;
-    layers.Append(std::make_unique<NMaterialLayer>(&material, "100"));
-    SurfaceTexts surfaces;
-    surfaces.resistanceExterior = "0";
-    ASSERT_TRUE(CheckWall(layers, surfaces).Passed());
-    ThermalNetwork net;
-    net.Build(layers, surfaces);
-    EXPECT_NEAR(net.ExchangeExterior(), 2000000.0f, 1.0f);
-}
-
 } // namespace
 } // namespace quelvan

@@ -100,22 +100,6 @@ int ExpectSameWeek(KslDoc& doc)
     return sparse.fallbacks;
 }
 
-TEST(BandedKernel, DefaultWallWeek)
-{
-    KslDoc doc;
-    ExpectSameWeek(doc);
-}
-
-TEST(BandedKernel, SevenLayerWallWeek)
-{
-    KslDoc doc;
-    test::SetWall(doc,
-        { { "Enduit de mortier", "15" }, { "Béton lourd", "160" }, { "Polystyrène expansé", "100" },
-            { "Lame d'air non ventilée", "20" }, { "Bois résineux", "30" },
-            { "Plaque de plâtre à parement de carton", "13" }, { "Plâtre", "5" } });
-    ExpectSameWeek(doc);
-}
-
 TEST(BandedKernel, SteelSandwichFallsBackOnTheSameHours)
 {
     KslDoc doc;

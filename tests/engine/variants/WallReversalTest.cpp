@@ -100,27 +100,5 @@ TEST(WallReversal, ReciprocityHoldsAndTheEngineMeetsTheStandardsMatrices)
     }
 }
 
-TEST(WallReversal, ProjectReversedWithItsSurfacesSwapsItsHeatCapacities)
-{
-    KslDoc doc;
-    doc.surfaces.resistanceExterior = "0.04";
-    doc.surfaces.resistanceInterior = "0.13";
-    KslDoc reversed;
-    const variants::SweepAxis axis { variants::AxisKind::Reversal, 0, { { "inversée", 1.0 } } };
-    variants::ApplyValue(reversed, axis, axis.values.front());
-    std::swap(reversed.surfaces.resistanceExterior, reversed.surfaces.resistanceInterior);
-    const variants::VariantOutcome a = variants::ComputeVariantFigures(doc, {});
-    const variants::VariantOutcome b = variants::ComputeVariantFigures(reversed, {});
-    ASSERT_TRUE(a.figures && b.figures);
-    const DynamicCharacteristics& x = a.figures->dynamic;
-    const DynamicCharacteristics& y = b.figures->dynamic;
-    EXPECT_NEAR(y.u, x.u, 1e-6 * x.u);
-    EXPECT_NEAR(y.y12, x.y12, 1e-6 * x.y12);
-    EXPECT_NEAR(y.kappaInterior, x.kappaExterior, 1e-6 * x.kappaExterior);
-    EXPECT_NEAR(y.kappaExterior, x.kappaInterior, 1e-6 * x.kappaInterior);
-    // The heavy concrete now faces the room: far more heat stored from its side.
-    EXPECT_GT(y.kappaInterior, 5 * x.kappaInterior);
-}
-
 } // namespace
 } // namespace quelvan
