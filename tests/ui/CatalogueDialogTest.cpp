@@ -25,12 +25,6 @@ using quelvan::ui::test::ScriptedPrompter;
 
 namespace {
 
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
 std::vector<CatalogueEntry> Catalogue()
 {
     const std::optional<std::string> path = FindMaterialCatalogue();
@@ -84,7 +78,7 @@ TEST(Catalogue, AddedMaterialIsSavedReopenedAndUndone)
     quelvan::test::TempFolder temp { "catalogue" };
     const std::string path = temp.File("mur.ksl");
     ASSERT_EQ(WriteProjectFile(KslDoc {}, path), WriteResult::Ok);
-    const std::string original = FileBytes(path);
+    const std::string original = quelvan::test::ReadBytes(path);
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     ASSERT_TRUE(window.OpenFile(path));
@@ -133,7 +127,7 @@ TEST(Catalogue, AddedMaterialIsSavedReopenedAndUndone)
     EXPECT_EQ(window.Document().materials.Count(), before);
     EXPECT_TRUE(window.Document().vapour.IsEmpty());
     ASSERT_TRUE(window.Controller().Save());
-    EXPECT_EQ(FileBytes(path), original);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), original);
     stack.redo();
     check(window.Document());
     ASSERT_TRUE(window.Controller().Save());

@@ -42,12 +42,6 @@ using quelvan::ui::test::ScriptedPrompter;
 
 namespace {
 
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
 QString Fixed(double value, int decimals)
 {
     return QString::number(value, 'f', decimals);
@@ -263,12 +257,12 @@ TEST_F(CondensationWindowTest, CopiesTheTableAndExportsTheDiagramNeverOverThePro
         w.findChild<QPushButton*>(QStringLiteral("exportDiagram"))->click();
     };
     // Over the project and over the climate file it reads: refused, both left as they were.
-    const std::string project = FileBytes(path);
-    const std::string climateBytes = FileBytes(climate);
+    const std::string project = quelvan::test::ReadBytes(path);
+    const std::string climateBytes = quelvan::test::ReadBytes(climate);
     exportTo(path);
     exportTo(climate);
-    EXPECT_EQ(FileBytes(path), project);
-    EXPECT_EQ(FileBytes(climate), climateBytes);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), project);
+    EXPECT_EQ(quelvan::test::ReadBytes(climate), climateBytes);
     EXPECT_EQ(prompter.messages.size(), 2U);
     exportTo(temp.File("diagramme.png"));
     QImage image(ToQ(temp.File("diagramme.png")));
@@ -286,14 +280,14 @@ TEST_F(CondensationWindowTest, InteriorHumidityIsStoredSavedReadBackAndUndone)
 {
     const std::string path = temp.File("mur.ksl");
     ASSERT_EQ(WriteProjectFile(KslDoc {}, path), WriteResult::Ok);
-    const std::string original = FileBytes(path);
+    const std::string original = quelvan::test::ReadBytes(path);
     ASSERT_TRUE(window.OpenFile(path));
     // "OK" without a change stores nothing: the project saves as it was.
     prompter.onDialog = AcceptAs<InteriorHumidityDialog>([](InteriorHumidityDialog&) {});
     EXPECT_FALSE(window.Controller().InteriorHumidity());
     EXPECT_TRUE(window.Document().moisture.IsEmpty());
     ASSERT_TRUE(window.Controller().Save());
-    EXPECT_EQ(FileBytes(path), original);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), original);
 
     // A vapour excess of 6 g/m³: "forte" hygrometry, stored with the temperature.
     prompter.onDialog = AcceptAs<InteriorHumidityDialog>([](InteriorHumidityDialog& d) {
@@ -335,7 +329,7 @@ TEST_F(CondensationWindowTest, InteriorHumidityIsStoredSavedReadBackAndUndone)
     window.Controller().History().Stack().undo();
     EXPECT_TRUE(window.Document().moisture.IsEmpty());
     ASSERT_TRUE(window.Controller().Save());
-    EXPECT_EQ(FileBytes(path), original);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), original);
 }
 
 // "Humidité" in the comparison window: three rows per wall, the current project's those of the

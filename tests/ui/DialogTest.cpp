@@ -1,21 +1,15 @@
 #include "UiTestSupport.h"
-#include "graphics/QtStrings.h"
 #include "model/KslDoc.h"
-#include "support/ReleaseVersion.h"
-#include "ui/project/PrintChoiceDialog.h"
 #include "ui/records/AmbianceDialog.h"
 #include "ui/records/LayerDialog.h"
 #include "ui/records/MaterialDialog.h"
 #include "ui/records/ReferencesDialog.h"
-#include "ui/shell/AboutDialog.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -179,36 +173,6 @@ TEST(ReferencesDialog, ThirtyFiveCharactersAreRefusedAtOk)
     Child<QLineEdit>(dialog, 1093)->setText(QString(34, QLatin1Char('x')));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-}
-
-// The line of control 1116 names the project file format; the program's release, as
-// CMakeLists.txt sets it, is written beside it.
-TEST(AboutDialog, ShowsTheFileFormatAndTheReleaseOfCMakeLists)
-{
-    const std::string version = quelvan::test::VersionInCMakeLists();
-    ASSERT_FALSE(version.empty());
-    AboutDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("A propos de Quelvan"));
-    EXPECT_EQ(Child<QLabel>(dialog, 1116)->text(), QStringLiteral("Quelvan V1.20a"));
-    const auto* release = dialog.findChild<QLabel*>(QStringLiteral("releaseVersion"));
-    ASSERT_NE(release, nullptr);
-    EXPECT_EQ(release->text(),
-        QStringLiteral("Version du programme : ") + ToQ(version)
-            + QStringLiteral(" (fichiers au format 1.20a)"));
-}
-
-TEST(PrintChoiceDialog, TheCompleteReportButtonChangesOnlyTheBoxes)
-{
-    KslDoc doc;
-    doc.printChoices.fill(1);
-    PrintChoiceDialog dialog(doc.printChoices);
-    const std::array<int, 5> ids { 1106, 1100, 1103, 1098, 1105 };
-    std::array<bool, 5> shown {};
-    QTest::mouseClick(Child<QPushButton>(dialog, 1114), Qt::LeftButton);
-    for (size_t i = 0; i < ids.size(); ++i)
-        shown[i] = Child<QCheckBox>(dialog, ids[i])->isChecked();
-    EXPECT_EQ(shown, (std::array<bool, 5> { false, true, true, false, true }));
-    EXPECT_EQ(doc.printChoices[0], 1); // the flags change only on "OK"
 }
 
 } // namespace

@@ -130,22 +130,6 @@ const EditCase kEdits[] = {
     { "FormField", nullptr, [](Desk& d) { d.Retype(1002, "0.1"); } },
     { "Placement", nullptr, [](Desk& d) { d.Control<QComboBox>(1033)->setCurrentIndex(0); } },
     { "AmbianceChoice", nullptr, [](Desk& d) { d.Control<QComboBox>(1007)->setCurrentIndex(0); } },
-    { "LayerAdded", nullptr,
-        [](Desk& d) { d.InList(ListKind::Layers, {}, [](RecordListDlg& l) { l.AddRow(); }); } },
-    { "LayerDeleted", nullptr,
-        [](Desk& d) {
-            d.InList(ListKind::Layers, {}, [](RecordListDlg& l) {
-                l.SelectRow(2);
-                l.DeleteRow();
-            });
-        } },
-    { "LayerMoved", nullptr,
-        [](Desk& d) {
-            d.InList(ListKind::Layers, {}, [](RecordListDlg& l) {
-                l.SelectRow(1);
-                l.MoveDown();
-            });
-        } },
     { "LayerEdited", nullptr,
         [](Desk& d) {
             d.Then(1041, "150");

@@ -248,30 +248,6 @@ TEST(ListDialog, AssociateMaterialListsInsulantsAfterTheSeparator)
         doc.layers.At(0).Material()->Identifier(), associate->actions().back()->data().toInt());
 }
 
-TEST(ListDialog, MaterialAndAmbianceListsDuplicateInsteadOfAdding)
-{
-    KslDoc doc;
-    ScriptedPrompter prompter;
-    RecordListDlg materials(
-        std::make_unique<MaterialListAdapter>(doc.materials, doc.layers, doc.vapour), prompter);
-    RecordListDlg ambiances(
-        std::make_unique<AmbianceListAdapter>(doc.exteriorAmbiances, Side::Exterior, 0, 90, 2),
-        prompter);
-    for (RecordListDlg* dialog : { &materials, &ambiances }) {
-        QStringList texts;
-        for (QAction* action : dialog->EditMenu()->actions())
-            texts << action->text().remove(QLatin1Char('&'));
-        QStringList expected { QStringLiteral("Déplacer vers le bas"),
-            QStringLiteral("Déplacer vers le haut"), QStringLiteral("Editer"),
-            QStringLiteral("Dupliquer"), QStringLiteral("Supprimer") };
-        // The material list also adds from the catalogue.
-        if (dialog == &materials)
-            expected << QStringLiteral("Catalogue...");
-        EXPECT_EQ(texts, expected);
-    }
-    EXPECT_EQ(ambiances.Grid().RowCount(), doc.exteriorAmbiances.Count() + 1);
-}
-
 TEST(ListDialog, AmbianceRowsShowOnlyTheValuesOfRangedProfiles)
 {
     using T = ProfileType;

@@ -64,25 +64,6 @@ TEST(MainWindow, ZeroConductivityGivesALargeResistanceNotAFailure)
     EXPECT_EQ(KslView::LayerInfoText(layer), QStringLiteral("C=0 W/m.K, R=100000 m².K/W"));
 }
 
-TEST(Help, F1OnAFieldOfTheFormOpensItsTopic)
-{
-    ScriptedPrompter prompter;
-    MainWindow window(&prompter);
-    const KslView& view = window.View();
-    const auto* help = view.findChild<HelpTopics*>();
-    ASSERT_NE(help, nullptr);
-    using T = HelpTopic;
-    const std::pair<int, HelpTopic> rows[] = { { 1001, T::Absorption }, { 1003, T::Absorption },
-        { 1002, T::SurfaceResistance }, { 1052, T::SurfaceResistance }, { 1007, T::Ambiances },
-        { 1009, T::Ambiances }, { 1033, T::Azimuth }, { 1034, T::Inclination },
-        { 1011, T::InitialTemperature }, { 1055, T::Contents }, { 1075, T::Contents } };
-    for (const auto& [id, topic] : rows) {
-        const auto* field = view.findChild<QWidget*>(ControlName(id));
-        ASSERT_NE(field, nullptr) << id;
-        EXPECT_EQ(help->TopicFor(field), topic) << id;
-    }
-}
-
 TEST(Help, ContextNumbersOpenTheirPagesAndOthersTheContents)
 {
     EXPECT_EQ(HelpPageFor(HelpTopic::Absorption), QStringLiteral("qrc:/help/h13080.html"));

@@ -27,12 +27,6 @@ using quelvan::ui::test::ScriptedPrompter;
 
 namespace {
 
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-}
-
 void Type(NumberEdit* field, const QString& text)
 {
     field->selectAll();
@@ -87,7 +81,7 @@ TEST(MaterialVapour, ListEditIsOneUndoableStepTheCheckReads)
     quelvan::test::TempFolder temp { "material-vapour" };
     const std::string path = temp.File("mur.ksl");
     ASSERT_EQ(WriteProjectFile(KslDoc {}, path), WriteResult::Ok);
-    const std::string original = FileBytes(path);
+    const std::string original = quelvan::test::ReadBytes(path);
     ScriptedPrompter prompter;
     MainWindow window(&prompter);
     ASSERT_TRUE(window.OpenFile(path));
@@ -133,7 +127,7 @@ TEST(MaterialVapour, ListEditIsOneUndoableStepTheCheckReads)
     window.Controller().History().Stack().undo();
     EXPECT_TRUE(window.Document().vapour.IsEmpty());
     ASSERT_TRUE(window.Controller().Save());
-    EXPECT_EQ(FileBytes(path), original);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), original);
 }
 
 // "OK" in the dialog without a change and a duplicated built-in material leave the project

@@ -142,31 +142,6 @@ TEST_F(RunPath, LeavingTheModeWhileRunningStopsTheRunFirst)
     EXPECT_EQ(Hours(), hours);
 }
 
-TEST_F(RunPath, LeavingTheModeWhilePausedEndsThePacingToo)
-{
-    Click(1058);
-    Click(1075);
-    Poll(2);
-    Click(1075);
-    ASSERT_EQ(runner().State(), RunState::Paused);
-    Click(1058);
-    EXPECT_FALSE(runner().IsPacing());
-    EXPECT_EQ(runner().State(), RunState::Idle);
-}
-
-TEST_F(RunPath, AFullWeekRecordsHoursZeroTo168)
-{
-    runner().SetMinimumInterval(0.0);
-    Click(1058);
-    Click(1075);
-    for (int i = 0; i < 400 && runner().State() != RunState::Finished; ++i)
-        runner().PollOnce();
-    EXPECT_EQ(runner().State(), RunState::Finished);
-    EXPECT_EQ(Hours(), 169);
-    ExpectReadoutsMatchSeries();
-    EXPECT_EQ(window.Document().nextResultsRow, 170);
-}
-
 TEST_F(RunPath, ClosingTheTracerEnablesItsButtonAndTheButtonBringsItBack)
 {
     Click(1058);
