@@ -167,18 +167,6 @@ TEST(NTextTable, AnUnreadableFileLeavesTheTableUnchanged)
     EXPECT_EQ(table.Cell(0, 0), "kept");
 }
 
-TEST(NTextTable, ReadsWindows1252Cells)
-{
-    TempFolder folder;
-    const std::string path = folder.File("weather.wth");
-    WriteBytes(path,
-        "M\xE2"
-        "con\t1,5\r\n");
-    NTextTable table;
-    ASSERT_TRUE(table.Read(path, -1));
-    EXPECT_EQ(RowOf(table, 0), (std::vector<std::string> { "Mâcon", "1.5" }));
-}
-
 TEST(NTextTable, WritesTabsAndDecimalCommas)
 {
     TempFolder folder;
@@ -198,14 +186,6 @@ TEST(NTextTable, WritesTabsAndDecimalCommas)
     ASSERT_TRUE(back.Read(path, -1));
     EXPECT_EQ(RowOf(back, 0), (std::vector<std::string> { "12.5", "3" }));
     EXPECT_EQ(RowOf(back, 1), (std::vector<std::string> { "Béton", "", "1.5.2" }));
-}
-
-TEST(NTextTable, WriteReportsAFolderThatCannotBeWritten)
-{
-    TempFolder folder;
-    NTextTable table;
-    table.SetCell(0, 0, "1");
-    EXPECT_FALSE(table.Write(folder.File("missing/results.res"), true));
 }
 
 TEST(NTextTable, SizesAndOutOfRangeAccess)

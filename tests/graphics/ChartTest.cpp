@@ -8,15 +8,12 @@
 #include "graphics/ProfileChart.h"
 #include "support/CaseNames.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace quelvan::graphics {
 namespace {
-
-using test::CountColour;
 
 int CountShapes(const CDrawObject& d, ShapeType type)
 {
@@ -82,37 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, IntegerRangeRuleTest,
         // No number counts as no data; huge values are limited to ±1e9, labels stay numbers.
         RangeCase { std::nan(""), std::nan(""), -1, 0 },
         RangeCase { -3e38, 3e38, -1000000001, 1000000000 }));
-
-// Curves drawn in their palette colours where their values say.
-TEST(CChart, CurvesDrawInTheirColoursAtTheirValues)
-{
-    CChart chart(TransformMode::Curve, 1000, 1000, true, true);
-    chart.SetDeviceMapping(0, 0, 500, -500);
-    const std::vector<float> high(10, 9.0f);
-    const std::vector<float> low(10, 1.0f);
-    for (auto [index, values] : { std::pair { 1, &high }, std::pair { 2, &low } }) {
-        NShpPolyLine& curve = chart.Curve(index);
-        curve.SetVisible(true);
-        curve.SetDataRange(0.0f, 0.0f, 9.0f, 10.0f);
-        curve.SetPlotRectangle(chart.PlotOrigin(), chart.PlotCorner());
-        curve.SetYValues(*values);
-        curve.SetXFromIndex();
-    }
-    QImage image = test::BlankImage(500, 500);
-    QPainter painter(&image);
-    chart.Draw(painter);
-    painter.end();
-    // Value 9 of 0..10: world y = 192 + 757 * 0.9 = 873.3, device (1000 - 873) / 2 = 63.
-    // Value 1: world y = 267.7, device 366. The plot spans device x 76..469.
-    const QColor blue(0, 0, 255);
-    const QColor red(255, 0, 0);
-    EXPECT_GT(CountColour(image, QRect(76, 61, 394, 5), blue), 350);
-    EXPECT_GT(CountColour(image, QRect(76, 364, 394, 5), red), 350);
-    EXPECT_EQ(CountColour(image, QRect(0, 100, 500, 250), blue), 0);
-    EXPECT_EQ(CountColour(image, QRect(0, 0, 500, 350), red), 0);
-    // The hidden curves (grey zero line, black) drew nothing grey.
-    EXPECT_EQ(CountColour(image, image.rect(), QColor(168, 168, 168)), 0);
-}
 
 TEST(ProfileChart, NodesSpreadAcrossThePlotByPosition)
 {

@@ -82,14 +82,5 @@ TEST(TypeKeywords, AnyOtherTextIsTheUnknownType)
     EXPECT_STREQ(ProfileTypeKeyword(ProfileType::Unknown), "UN");
 }
 
-TEST(Cities, ExactLookups)
-{
-    EXPECT_EQ(CityIndexOf("Agen"), 0);
-    EXPECT_EQ(CityIndexOf("Trappes"), 9);
-    EXPECT_EQ(CityIndexOf("Macon"), -1);
-    EXPECT_STREQ(CityName(10), "UndefinedFile");
-    EXPECT_STREQ(CityName(-1), "UndefinedFile");
-}
-
 } // namespace
 } // namespace quelvan

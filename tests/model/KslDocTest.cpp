@@ -44,22 +44,6 @@ TEST(NewDocument, ReplacesAnEditedProject)
     EXPECT_EQ(doc.nextResultsRow, 1);
 }
 
-TEST(FormValues, StoredAndReadBack)
-{
-    KslDoc doc;
-    FormValues values = doc.StoredFormValues();
-    values.azimuthIndex = 2;
-    values.initialTemperatureMode = InitialTemperature::PreviousCalculation;
-    values.surfaces.absorptionInterior = "0.7";
-    values.selectedInterior = -1;
-    doc.StoreFormValues(values);
-    EXPECT_EQ(doc.azimuthIndex, 2);
-    EXPECT_EQ(doc.initialTemperatureMode, InitialTemperature::PreviousCalculation);
-    EXPECT_EQ(doc.surfaces.absorptionInterior, "0.7");
-    EXPECT_EQ(doc.SelectedAmbiance(Side::Interior), nullptr);
-    EXPECT_EQ(doc.StoredFormValues().surfaces, values.surfaces);
-}
-
 struct PathCase {
     const char* path;
     const char* withoutExtension;

@@ -35,15 +35,6 @@ TEST(LayerResistance, ZeroConductivityGivesZeroNotInfinity)
     EXPECT_EQ(NMaterialLayer(&vacuum, "10").Resistance(), 0.0);
 }
 
-TEST(Layer, AssignCopiesThicknessAndMaterial)
-{
-    const KslDoc doc;
-    NMaterialLayer copy;
-    copy = doc.layers.At(1);
-    EXPECT_EQ(copy.Material(), doc.layers.At(1).Material());
-    EXPECT_EQ(copy.Thickness(), "50");
-}
-
 // Every angle of the tables reads back to its index; other angles and indices fall back.
 TEST(WallTables, AnglesAndIndicesReadBack)
 {

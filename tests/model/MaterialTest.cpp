@@ -73,28 +73,6 @@ TEST(Material, ColourIndexOutsideTheTableGivesItsFirstColour)
     EXPECT_NE(CMaterial::TableColour(count - 1), CMaterial::TableColour(0));
 }
 
-TEST(ElementColours, PenAndBrushOperations)
-{
-    GElement element;
-    EXPECT_FALSE(element.HasPen());
-    EXPECT_FALSE(element.HasBrush());
-    element.SetColour(MakeColour(1, 2, 3));
-    EXPECT_EQ(element.PenWidth(), 0);
-    EXPECT_EQ(element.PenStyle(), LineStyle::Solid);
-    EXPECT_EQ(element.PenColour(), MakeColour(1, 2, 3));
-    element.SetPenStyle(LineStyle::Dot);
-    EXPECT_EQ(element.PenStyle(), LineStyle::Dot);
-    EXPECT_EQ(element.PenWidth(), 1);
-    EXPECT_EQ(element.PenColour(), MakeColour(1, 2, 3));
-    element.SetPenColour(MakeColour(9, 9, 9));
-    EXPECT_EQ(element.PenStyle(), LineStyle::Dot);
-    EXPECT_EQ(element.PenColour(), MakeColour(9, 9, 9));
-    EXPECT_EQ(element.GetColour(), MakeColour(1, 2, 3));
-    element.SetBrushColour(MakeColour(4, 5, 6));
-    EXPECT_EQ(element.BrushColour(), MakeColour(4, 5, 6));
-    EXPECT_EQ(element.GetColour(), MakeColour(1, 2, 3));
-}
-
 TEST(MaterialDerived, HandCalculatedValues)
 {
     // a = 2 / (2000 × 1000) = 1e-6 m²/s; b = sqrt(2 × 2000 × 1000) = 2000.

@@ -110,19 +110,6 @@ TEST_F(Pacing, PauseHoldsResumeContinues)
     EXPECT_GE(steps, atPause + 9);
 }
 
-TEST_F(Pacing, SingleStepWhilePausedMakesOneStep)
-{
-    Start();
-    Run(0.35);
-    worker.Signal(WorkerEvent::Pause);
-    Run(1.0);
-    const int paused = steps;
-    worker.Signal(WorkerEvent::SingleStep);
-    Run(1.0);
-    EXPECT_EQ(steps, paused + 1);
-    EXPECT_FALSE(worker.IsSingleStepPending());
-}
-
 TEST_F(Pacing, TwoSingleStepsWithinOneIntervalMakeOneStep)
 {
     Start();

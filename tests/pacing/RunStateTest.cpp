@@ -50,32 +50,5 @@ INSTANTIATE_TEST_SUITE_P(Table, RunStateRows,
         Row { RunState::Finished, false, kAllOff,
             { true, false, false, false, std::string("ReInitialise") } }));
 
-TEST(RunState, AWholeRunWalkedThrough)
-{
-    RunButtons b;
-    b = ApplyRunState(RunState::Idle, false, b);
-    EXPECT_FALSE(b.runEnabled);
-    b = ApplyRunState(RunState::Ready, false, b);
-    EXPECT_EQ(b.runText, "Lance Calcul");
-    EXPECT_TRUE(b.runEnabled);
-    EXPECT_FALSE(b.stepEnabled);
-    EXPECT_EQ(RunButtonActionFor(RunState::Ready), RunButtonAction::StartRun);
-    b = ApplyRunState(RunState::Running, false, b);
-    EXPECT_EQ(RunButtonActionFor(RunState::Running), RunButtonAction::Pause);
-    b = ApplyRunState(RunState::Paused, false, b);
-    EXPECT_TRUE(b.stepEnabled);
-    EXPECT_EQ(RunButtonActionFor(RunState::Paused), RunButtonAction::Resume);
-    b = ApplyRunState(RunState::Running, false, b);
-    EXPECT_FALSE(b.stepEnabled);
-    b = ApplyRunState(RunState::Finished, false, b);
-    EXPECT_EQ(b.runText, "ReInitialise");
-    EXPECT_FALSE(b.stopEnabled);
-    EXPECT_EQ(RunButtonActionFor(RunState::Finished), RunButtonAction::Reinitialise);
-    // Re-initialisation: 0 then 1 gives "Lance Calcul" back.
-    b = ApplyRunState(RunState::Ready, false, ApplyRunState(RunState::Idle, false, b));
-    EXPECT_EQ(b.runText, "Lance Calcul");
-    EXPECT_EQ(RunButtonActionFor(RunState::Idle), RunButtonAction::None);
-}
-
 } // namespace
 } // namespace quelvan

@@ -68,13 +68,5 @@ TEST(ResultsFile, DecimalCommas)
     EXPECT_EQ(file->lines[1], "1\t12,34\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t-0,5");
 }
 
-TEST(ResultsFile, UnwritableFolderFails)
-{
-    TempFolder folder;
-    KslDoc doc;
-    doc.SetPath(folder.File("absent") + "/mur.ksl");
-    EXPECT_FALSE(WriteResultsFile(doc));
-}
-
 } // namespace
 } // namespace quelvan

@@ -62,12 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Choices, PagesOfFlags,
         // Flags the dialog never sets: 5 is the library again, 6 to 9 their own (error) kinds.
         FlagsCase { { 5, 9 }, { 5, 9 } }, FlagsCase { { 0, 6 }, { 0, 6 } }));
 
-TEST(PageTitles, KindsBeyondTheLibraryAreErrors)
-{
-    for (int kind = 6; kind <= 9; ++kind)
-        EXPECT_EQ(PageTitle(static_cast<PageKind>(kind), 168), "Erreur");
-}
-
 struct WindowCase {
     PageKind kind;
     int hours;

@@ -25,15 +25,6 @@ std::string TableLine(
 const std::string kTwelve = "1,2,3,4,5,6,7,8,9,10,11,12";
 const std::string kEmptyMonths = ",,,,,,,,,,,";
 
-TEST(ClimateTable, DataFolderTableHasTheTenCities)
-{
-    const ClimateTableResult result
-        = ReadClimateTable(QUELVAN_SOURCE_DIR "/data/climate/normals.csv");
-    ASSERT_TRUE(result.table) << result.error;
-    for (const char* city : kCities)
-        EXPECT_NE(FindCity(*result.table, city), nullptr) << city;
-}
-
 TEST(ClimateTable, CityNamesMatchAsUsersTypeThem)
 {
     EXPECT_EQ(CityKey("Mâcon"), CityKey("Macon"));
