@@ -176,25 +176,5 @@ TEST_F(CliAnnual, TheStandardYearWarnsAsTheWeekDoes)
     EXPECT_EQ(err_, "");
 }
 
-// A weather file shorter than a year is refused for the year, with its hour count; the week
-// still reads it.
-TEST_F(CliAnnual, AWeatherFileShorterThanAYearIsRefused)
-{
-    WriteWeatherProject();
-    std::istringstream whole(
-        test::ReadBytes(std::string(QUELVAN_BUILD_WEATHER_DIR) + "/FR_Mâcon.wth"));
-    std::string part;
-    int lines = 0;
-    for (std::string line; lines <= 5000 && std::getline(whole, line); ++lines)
-        part += line + "\n";
-    test::WriteBytes(File("FR_Mâcon.wth"), part);
-    EXPECT_EQ(Run("annual meteo.ksl --weather-dir ."), 1);
-    EXPECT_TRUE(err_.ends_with("FR_Mâcon.wth, ligne 5002 : ligne absente (une année compte 8760 "
-                               "heures : le fichier s'arrête à l'heure 5000)\n"))
-        << err_;
-    EXPECT_EQ(out_, "");
-    EXPECT_EQ(Run("run meteo.ksl --weather-dir ."), 0) << err_;
-}
-
 } // namespace
 } // namespace quelvan

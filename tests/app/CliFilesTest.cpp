@@ -205,15 +205,6 @@ TEST_F(CliFiles, ForceReplacesAProjectOrAWeatherFile)
         test::ReadBytes(File("gen/FR_Agen.wth")), test::ReadBytes(kBuiltWeather + "FR_Agen.wth"));
 }
 
-TEST_F(CliFiles, NamesOfTheLongestLegalLengthAreWritten)
-{
-    const std::string name = std::string(251, 'm');
-    ASSERT_EQ(Run("new " + name + ".ksl"), 0) << err_;
-    ASSERT_EQ(Run("run " + name + ".ksl"), 0) << err_;
-    EXPECT_TRUE(fs::is_regular_file(File(name + ".res")));
-    EXPECT_EQ(Entries().size(), 4u); // p.ksl, macon.ksl and the two files: nothing left over
-}
-
 // ---- Inputs that are not regular files, files too large ------------------------------------
 
 // The first weather file of the search is the one read: when it cannot be, the run stops and

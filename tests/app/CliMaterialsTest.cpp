@@ -30,20 +30,6 @@ protected:
     }
 };
 
-TEST_F(CliMaterials, ListsTheWholeCatalogueAsATable)
-{
-    ASSERT_EQ(Run("materials"), 0) << err_;
-    // The heading, 156 materials and the note on default values.
-    EXPECT_EQ(LineCount(out_), 158U);
-    std::istringstream lines(out_);
-    std::string heading;
-    std::getline(lines, heading);
-    for (const char* column : { "Nom", "Famille", "λ (W/m.K)", "ρ (kg/m³)", "c (J/kg.K)" })
-        EXPECT_NE(heading.find(column), std::string::npos) << column;
-    EXPECT_NE(out_.find("Béton cellulaire autoclavé 400 kg/m³"), std::string::npos);
-    EXPECT_NE(out_.find("* valeur par défaut"), std::string::npos);
-}
-
 TEST_F(CliMaterials, SearchIgnoresCaseAndAccents)
 {
     ASSERT_EQ(Run("materials --search 'PARE-VAPEUR renforce'"), 0) << err_;

@@ -25,19 +25,6 @@ TEST_F(CliProjectTest, NewWritesAProjectThatReadsBack)
     EXPECT_TRUE(SameProjectData(KslDoc(), read));
 }
 
-TEST_F(CliProjectTest, CheckSummarisesANewProject)
-{
-    ASSERT_EQ(Run("new mur.ksl"), 0);
-    ASSERT_EQ(Run("check mur.ksl"), 0) << err_;
-    for (const char* expected : { "Auteur : Nom de l'auteur\n", "Référence : Référence du projet\n",
-             "  1. 200 mm de Béton lourd\n", "  2. 50 mm de Laine de verre\n",
-             "  3. 10 mm de Plâtre\n",
-             "Ambiance extérieure : Température sinusoïdale 25/35 °C sans flux\n",
-             "Ambiance intérieure : Température sinusoïdale 20/30 °C sans flux\n",
-             "Orientation : Sud\n", "Inclinaison : 90°/sol (verticale)\n" })
-        EXPECT_NE(out_.find(expected), std::string::npos) << expected << "\nin\n" << out_;
-}
-
 TEST_F(CliProjectTest, CheckShowsWhatTheFileHolds)
 {
     KslDoc doc;
@@ -57,14 +44,6 @@ TEST_F(CliProjectTest, CheckShowsWhatTheFileHolds)
              "Orientation : Nord-Est\n", "Inclinaison : 180°/sol (terrasse)\n" })
         EXPECT_NE(out_.find(expected), std::string::npos) << expected << "\nin\n" << out_;
     EXPECT_EQ(out_.find("  2. "), std::string::npos);
-}
-
-TEST_F(CliProjectTest, CheckSaysWhereAFileDoesNotRead)
-{
-    const std::string corpus = std::string(QUELVAN_TEST_DATA_DIR) + "/malformed/";
-    EXPECT_EQ(Run("check '" + corpus + "azimuth-not-in-table.ksl'"), 1);
-    EXPECT_EQ(err_, "Erreur en lecture : ligne 58, champ A= : valeur hors de la table\n");
-    EXPECT_TRUE(out_.empty());
 }
 
 TEST_F(CliProjectTest, NewReportsAnUnwritablePlace)

@@ -84,14 +84,6 @@ TEST_F(CliReport, NoChosenPartIsRefused)
     EXPECT_FALSE(fs::exists(File("rien.pdf")));
 }
 
-TEST_F(CliReport, UnreadableProjectIsReported)
-{
-    std::ofstream(File("faux.ksl")) << "pas un projet\n";
-    EXPECT_EQ(Run("report " + File("faux.ksl") + " -o " + File("faux.pdf")), 1);
-    EXPECT_NE(Output().find("Erreur en lecture : ligne 2 : ligne absente"), std::string::npos);
-    EXPECT_FALSE(fs::exists(File("faux.pdf")));
-}
-
 TEST_F(CliReport, UnwritableOutputIsReported)
 {
     EXPECT_EQ(Run("report " + project_ + " --parts 4 -o " + File("absent/rapport.pdf")), 1);

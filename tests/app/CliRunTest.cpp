@@ -71,15 +71,6 @@ TEST_F(CliRun, NewProjectRunsAWeekIntoItsResultsFile)
     EXPECT_NE(rows[169][10], "0");
 }
 
-TEST_F(CliRun, OutputOptionAndWeatherFolder)
-{
-    ASSERT_EQ(Run("new p.ksl"), 0) << err_;
-    std::filesystem::create_directories(folder_ / "res");
-    ASSERT_EQ(Run("run p.ksl --weather-dir . -o res/semaine.res"), 0) << err_;
-    EXPECT_EQ(Rows("res/semaine.res").size(), 170u);
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "p.res"));
-}
-
 TEST_F(CliRun, FineModeKeepsTheBoundaryColumnsAndCheckAndValidateSayIt)
 {
     ASSERT_EQ(Run("new p.ksl"), 0) << err_;
@@ -172,24 +163,6 @@ INSTANTIATE_TEST_SUITE_P(Projects, CliWalls,
             "Face intérieure : résistance superficielle « -0.13 » hors limites (de 0 à 10 "
             "m².K/W) : calcul impossible" }));
 
-TEST_F(CliRun, UnreadableWeatherFileIsTheWeatherError)
-{
-    KslDoc doc;
-    doc.selectedExterior = doc.exteriorAmbiances.At(11).Index(); // Mâcon weather
-    ASSERT_TRUE(doc.exteriorAmbiances.At(11).weatherFlag);
-    Write(doc, "meteo.ksl");
-    // The explicit folder is searched first: a broken file there is the one read. Its first
-    // line has no second column.
-    {
-        std::ofstream out(File("FR_Mâcon.wth"));
-        out << "entete\n1\tfroid\n";
-    }
-    EXPECT_EQ(Run("run meteo.ksl --weather-dir ."), 1);
-    EXPECT_EQ(err_.rfind(std::string(msg::kWeatherReadError) + " : ", 0), 0u) << err_;
-    EXPECT_TRUE(err_.ends_with("FR_Mâcon.wth, ligne 1, champ 2 : colonne absente\n")) << err_;
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "meteo.res"));
-}
-
 // Files that write the true solar altitude at night, negative, read as the same files with 0
 // at night: no irradiance falls while the sun is down.
 TEST_F(CliRun, NegativeSunHeightsAtNightGiveTheSameResultsAsZero)
@@ -257,18 +230,6 @@ TEST_F(CliRun, SolverNotesAreShownOnce)
         EXPECT_EQ(err_.find(note, first + 1), std::string::npos) << note;
     }
     EXPECT_EQ(err_.find('\b'), std::string::npos);
-}
-
-TEST_F(CliRun, UnreadableProjectIsTheReadError)
-{
-    EXPECT_EQ(Run("run absent.ksl"), 1);
-    EXPECT_NE(err_.find(msg::kReadError), std::string::npos);
-    {
-        std::ofstream out(File("bad.ksl"));
-        out << "pas un projet\n";
-    }
-    EXPECT_EQ(Run("run bad.ksl"), 1);
-    EXPECT_EQ(err_, "Erreur en lecture : ligne 2 : ligne absente\n");
 }
 
 TEST_F(CliRun, UnwritableResultsFileIsReported)

@@ -40,7 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Times, ClockText,
         ClockCase { 0, C::Seconds, "001:00:00:00:" },
         ClockCase { -50, C::Seconds, "001:00:00:00:" },
         ClockCase { 90061, C::Seconds, "002:01:01:01:" },
-        ClockCase { 86400 * 7, C::Seconds, "008:00:00:00:" },
         ClockCase { 3599.95, C::Seconds, "001:01:00:00:" }, // within 0.1 s of the hour
         ClockCase { 90061, C::Minutes, "002:01:01:" }, ClockCase { 90061, C::Hours, "002:01:" },
         ClockCase { 90061, C::Days, "002:" }));

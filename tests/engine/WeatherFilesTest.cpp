@@ -16,14 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(WeatherFileName, FollowsTheCityList)
+TEST(WeatherFileName, AnIndexOutsideTheCityListNamesNoCity)
 {
-    EXPECT_EQ(WeatherFileName(0), "FR_Agen.wth");
-    EXPECT_EQ(WeatherFileName(3), "FR_LaRochelle.wth");
-    EXPECT_EQ(WeatherFileName(5),
-        "FR_M\xC3\xA2"
-        "con.wth");
-    EXPECT_EQ(WeatherFileName(9), "FR_Trappes.wth");
     EXPECT_EQ(WeatherFileName(-1), "FR_UndefinedFile.wth");
     EXPECT_EQ(WeatherFileName(10), "FR_UndefinedFile.wth");
 }
