@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <set>
 #include <string>
 
@@ -43,11 +42,6 @@ const double kThetaE[12] = { 1.0, 2.2, 5.5, 10.0, 14.5, 17.8, 19.0, 17.8, 14.5, 
 
 class CliCondensation : public test::CliFixture {
 protected:
-    void Write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(File(name), std::ios::binary) << text;
-    }
-
     void WriteClimate(const std::string& name = "climat.csv", int rows = 12)
     {
         std::string text = "mois,theta_e_C,rh_e_pct\n";

@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace quelvan {
@@ -20,10 +18,6 @@ namespace {
 
 class CliMaterials : public test::CliFixture {
 protected:
-    void Write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(File(name), std::ios::binary) << text;
-    }
     static std::size_t LineCount(const std::string& text)
     {
         return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

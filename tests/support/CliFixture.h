@@ -22,6 +22,10 @@ protected:
     }
 
     std::string File(const std::string& name) const { return (folder_ / name).string(); }
+    void Write(const std::string& name, const std::string& text) const
+    {
+        WriteBytes(File(name), text);
+    }
 
     // Arguments are file names made by the tests: quoting them is enough. Returns the exit code.
     int Run(const std::string& arguments, const std::string& program = QUELVAN_CLI_PATH)
