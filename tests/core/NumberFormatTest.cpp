@@ -55,7 +55,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, FormatNumberTest,
         FormatNumberCase { 2.5, Decimals { 2 }, false, "2.50" }, //
         FormatNumberCase { 2.5, Decimals { 2 }, true, "2.5" }, //
         FormatNumberCase { 1e16, Decimals { 2 }, false, "###" }, //
-        FormatNumberCase { 1e16, SignificantDigits { 3 }, true, "###" }, //
         FormatNumberCase { 1e15, Decimals { 1 }, false, "1000000000000000.0" }, // not above 1e15
         FormatNumberCase { -1e16, Decimals { 0 }, false, "-10000000000000000" }, // signed test
         FormatNumberCase { 0.0, Decimals { 3 }, false, "0" }, // zero always trimmed
@@ -74,12 +73,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, FormatNumberTest,
 
 TEST(FormatNumberRounding, RoundsAsPrintfDoes)
 {
-    // 2.675 is stored as 2.67499999..., 0.125 is an exact tie that goes to the even digit.
-    EXPECT_EQ(FormatNumber(2.675, Decimals { 2 }, false), "2.67");
-    EXPECT_EQ(FormatNumber(0.125, Decimals { 2 }, false), "0.12");
-    EXPECT_EQ(FormatNumber(0.5, Decimals { 0 }, false), "0");
-    EXPECT_EQ(FormatNumber(1.5, Decimals { 0 }, false), "2");
-    EXPECT_EQ(FormatNumber(2.5, Decimals { 0 }, false), "2");
+    // 2.675 is stored as 2.67499999..., 0.125 is an exact tie that goes to the even digit: the
+    // texts are those of the C library's printf.
     for (const double x : { 2.675, 0.125, 0.5, 1.5, 2.5, 3.5, 1.005, 0.045, 123.455 }) {
         for (int d = 0; d <= 3; ++d) {
             const std::string format = "%." + std::to_string(d) + "f";
