@@ -222,16 +222,5 @@ TEST(DynamicCharacteristics, RefusesWallsItCannotCompute)
     EXPECT_FALSE(ComputeDynamicCharacteristics({ { kConcrete } }, 0).has_value());
 }
 
-// A project's wall goes through the calculation's wall check, with its verdict.
-TEST(SiWallFromProject, RefusedByTheWallCheck)
-{
-    KslDoc doc;
-    doc.layers.At(1).SetMaterial(nullptr);
-    WallCheck verdict;
-    EXPECT_FALSE(SiWallFromProject(doc.layers, doc.surfaces, &verdict).has_value());
-    EXPECT_EQ(verdict, CheckWall(doc.layers, doc.surfaces));
-    EXPECT_FALSE(verdict.Passed());
-}
-
 } // namespace
 } // namespace quelvan

@@ -32,28 +32,6 @@ protected:
     }
 };
 
-TEST_F(SingleLayer, CellsAndPositions)
-{
-    ASSERT_EQ(net.NodeCount(), 6);
-    EXPECT_NEAR(net.TotalThickness(), 0.2f, 1e-6);
-    const float positions[] = { 0, 0.04f, 0.08f, 0.12f, 0.16f, 0.2f };
-    for (int i = 0; i < 6; ++i)
-        EXPECT_NEAR(net.Positions()[static_cast<size_t>(i)], positions[i], 1e-6) << i;
-    for (int j = 0; j < 5; ++j) {
-        EXPECT_NEAR(net.CellWidths()[static_cast<size_t>(j)], 0.04f, 1e-7);
-        EXPECT_NEAR(net.Conductances()[static_cast<size_t>(j)], 43.75f, 1e-3);
-        EXPECT_NEAR(net.Capacities()[static_cast<size_t>(j)], 22.2222f, 1e-3);
-    }
-}
-
-TEST_F(SingleLayer, UValueFromSeriesResistances)
-{
-    // 0.04 + 0.13 + 0.2 / 1.75 = 0.28429 m2.K/W.
-    EXPECT_NEAR(net.UValue(), 3.5176f, 1e-4);
-    EXPECT_NEAR(net.ExchangeExterior(), 25.0f, 1e-3);
-    EXPECT_NEAR(net.ExchangeInterior(), 1 / 0.13f, 1e-3);
-}
-
 TEST_F(SingleLayer, ConsistentMassMatrix)
 {
     const double c = 2000.0 * 1000.0 * 0.04 / 3600.0;
@@ -86,17 +64,6 @@ TEST_F(SingleLayer, SteadyMatrixRowsBalanceExceptAtTheSurfaces)
     }
     EXPECT_NEAR(g.Value(2, 3), -43.75, 1e-3);
     EXPECT_TRUE(g.CheckDiagonalDominance(false));
-}
-
-TEST_F(SingleLayer, SystemMatrixIsSteadyPlusStorage)
-{
-    NSparseMatrix a = g;
-    net.AddStorage(a);
-    for (int i = 0; i < 6; ++i) {
-        for (int j = std::max(0, i - 1); j <= std::min(5, i + 1); ++j)
-            EXPECT_NEAR(a.Value(i, j), g.Value(i, j) + m.Value(i, j), 1e-4) << i << "," << j;
-    }
-    EXPECT_EQ(a.ElementCount(), g.ElementCount());
 }
 
 } // namespace

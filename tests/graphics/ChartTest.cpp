@@ -23,16 +23,6 @@ int CountShapes(const CDrawObject& d, ShapeType type)
     return n;
 }
 
-TEST(CChart, AnXTitleRaisesThePlot)
-{
-    const CChart titled(TransformMode::Curve, 1000, 1000, true, true);
-    EXPECT_EQ(titled.PlotOrigin(), (IPoint { 153, 192 }));
-    EXPECT_EQ(titled.PlotCorner(), (IPoint { 939, 949 }));
-    const CChart untitled(TransformMode::Curve, 1000, 1000, false, false);
-    EXPECT_EQ(untitled.PlotOrigin(), (IPoint { 153, 105 }));
-    EXPECT_EQ(untitled.PlotCorner(), (IPoint { 939, 949 }));
-}
-
 TEST(CChartAxis, DivisionsGiveOneTickMoreThanTheirCount)
 {
     CChart chart(TransformMode::Curve, 1000, 1000, true, true);

@@ -40,21 +40,6 @@ int Bands(const std::vector<int>& rows)
     return bands;
 }
 
-TEST(NGridTable, GeometryLeavesOneUnitGridLines)
-{
-    NGridTable grid;
-    grid.SetPosition({ 10, 20 });
-    grid.SetColumnCount(2);
-    grid.SetRowCount(3);
-    grid.Column(0).width = 50;
-    grid.Row(1).height = 18;
-    EXPECT_EQ(grid.ColumnLeft(0), 11);
-    EXPECT_EQ(grid.ColumnLeft(1), 11 + 50 + 1);
-    EXPECT_EQ(grid.RowTop(1), 21 + 42 + 1);
-    EXPECT_EQ(grid.TableRect(), (IRect { 10, 20, 62 + 90 + 1, 64 + 18 + 1 + 20 + 1 }));
-    EXPECT_EQ(grid.Cell(2, 1).type, CellKind::Nothing);
-}
-
 TEST(NGridTable, HitTestFindsCellsAndFlagsOutside)
 {
     NGridTable grid;

@@ -81,13 +81,5 @@ TEST_F(AnnualReport, ThePageComesLastOnlyWhenAskedForAndLeavesTheOthersAsTheyWer
     EXPECT_EQ((*alone)[0], annual);
 }
 
-TEST(AnnualReportChoice, TheAnnualPageAloneIsAChoice)
-{
-    const PrintFlags none {};
-    EXPECT_EQ(PrintRefusal(true, none), msg::kNoPrintSelection);
-    EXPECT_EQ(PrintRefusal(true, none, true), "");
-    EXPECT_EQ(PrintRefusal(false, none, true), msg::kNoDefaultPrinter);
-}
-
 } // namespace
 } // namespace quelvan::printing

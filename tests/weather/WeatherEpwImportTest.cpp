@@ -242,14 +242,6 @@ INSTANTIATE_TEST_SUITE_P(Malformed, EpwRefusal,
             },
             std::string(msg::kEpwLongGap) + " (température sèche, à partir du 21/1 à 21 h)" }));
 
-TEST(EpwImport, MissingFileIsReported)
-{
-    const std::string path = ::testing::TempDir() + "/no/such/file.epw";
-    const EpwImportResult result = ImportEpwFile(path);
-    EXPECT_FALSE(result.year);
-    EXPECT_EQ(result.error, "Fichier EPW : " + path + " : fichier introuvable");
-}
-
 // The synthetic year's sunny hours (10 h to 15 h, local time) under a zone written UTC-5 instead
 // of UTC+1: their sun is six hours later. From one equinox to the other (182 days) the sun of
 // 45° N sets before 18 h solar time, equation of time included before 18 h 20, so the hours

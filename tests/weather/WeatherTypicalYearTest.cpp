@@ -90,14 +90,6 @@ protected:
     std::vector<Row> rows;
 };
 
-TEST_P(TypicalYearTest, HasAHeaderAndOneLinePerHour)
-{
-    EXPECT_EQ(lines.size(), 8761u);
-    ASSERT_EQ(rows.size(), 8760u);
-    EXPECT_EQ(rows.front().column[0], 1.0);
-    EXPECT_EQ(rows.back().column[0], 8760.0);
-}
-
 TEST_P(TypicalYearTest, MonthlyMeansOfDailyExtremesMatchTheNormals)
 {
     const weathertest::MonthlyExtremes extremes = weathertest::MonthlyTemperatureExtremes(rows);

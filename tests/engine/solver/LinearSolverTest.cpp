@@ -118,22 +118,6 @@ TEST(SolveJacobi, ChangeNearZeroIsMeasuredAgainstATenthOfAMillionth)
     EXPECT_EQ(report.sweeps, 2);
 }
 
-TEST(SolveTridiagonal, SeriesResistances)
-{
-    const std::vector<double> k = { 514285.7, 2.4375, 2.4375, 514285.7 };
-    const NSparseMatrix a = Chain(k, 25, 7.69);
-    NVector b(5, 0.0f);
-    b[0] = 25 * 0.0f;
-    b[4] = 7.69f * 20.0f;
-    NVector x;
-    ASSERT_TRUE(SolveTridiagonal(a, b, x));
-    const double r = 1 / 25.0 + 1 / 514285.7 * 2 + 2 / 2.4375 + 1 / 7.69;
-    const double q = 20 / r;
-    EXPECT_NEAR(x[0], q / 25, 1e-4);
-    EXPECT_NEAR(x[2], q / 25 + q / 514285.7 + q / 2.4375, 1e-4);
-    EXPECT_NEAR(x[4], 20 - q / 7.69, 1e-4);
-}
-
 TEST(SolveTridiagonal, RefusesWiderOrSingularMatrices)
 {
     NSparseMatrix wide = Chain({ 1, 1 }, 1, 1);

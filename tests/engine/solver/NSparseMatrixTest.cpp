@@ -71,26 +71,6 @@ TEST(NSparseMatrix, SetReplacesAddAccumulatesAndClearEmpties)
     EXPECT_EQ(a.FindElement(0, 0), -1);
 }
 
-TEST(NSparseMatrix, ProductOfATridiagonalMatrix)
-{
-    NSparseMatrix a;
-    const double rows[3][3] = { { 2, -1, 0 }, { -1, 2, -1 }, { 0, -1, 2 } };
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            if (rows[i][j] != 0)
-                a.SetElement(i, j, rows[i][j]);
-        }
-    }
-    a.FinalizeMatrix();
-    NVector x(std::vector<float> { 1, 2, 4 });
-    NVector y;
-    NSparseMatrix::MultiplyInto(a, x, y);
-    ASSERT_EQ(y.Size(), 3);
-    EXPECT_FLOAT_EQ(y[0], 0);
-    EXPECT_FLOAT_EQ(y[1], -1);
-    EXPECT_FLOAT_EQ(y[2], 6);
-}
-
 TEST(NSparseMatrix, SymmetryAndSquareness)
 {
     NSparseMatrix a;
