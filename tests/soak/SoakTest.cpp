@@ -8,6 +8,7 @@
 #include "persistence/ProjectFile.h"
 #include "soak/SoakDriver.h"
 #include "support/SyntheticEpw.h"
+#include "support/TempFolder.h"
 #include "ui/main/KslView.h"
 #include "ui/main/MainWindow.h"
 #include "ui/project/EditHistory.h"
@@ -53,12 +54,6 @@ void QuietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const
     if (!text.startsWith(QStringLiteral("This plugin does not support"))
         && !text.startsWith(QStringLiteral("QPageSetupDialog: Cannot be used on non-native")))
         platformHandler(type, context, text);
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(Soak, RandomActionsLeaveAHistoryAndAProjectThatSavesAndReopensIdentically)
@@ -109,7 +104,8 @@ TEST(Soak, RandomActionsLeaveAHistoryAndAProjectThatSavesAndReopensIdentically)
     ASSERT_TRUE(window.OpenPath(first));
     driver.finalSaveName = folder.filePath(QStringLiteral("final-2.ksl"));
     ASSERT_TRUE(window.Controller().SaveAs());
-    EXPECT_EQ(Bytes(driver.finalSaveName), Bytes(first));
+    EXPECT_EQ(quelvan::test::ReadBytes(driver.finalSaveName.toStdString()),
+        quelvan::test::ReadBytes(first.toStdString()));
     qputenv("XDG_DATA_HOME", dataHome);
 }
 

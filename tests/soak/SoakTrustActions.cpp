@@ -7,6 +7,7 @@
 #include "model/CalculationSource.h"
 #include "model/KslDoc.h"
 #include "persistence/ResultsFile.h"
+#include "support/TempFolder.h"
 #include "ui/main/CalculationRunner.h"
 #include "ui/main/KslView.h"
 #include "ui/main/MainWindow.h"
@@ -25,12 +26,6 @@
 namespace quelvan::ui::soak {
 
 namespace {
-
-QByteArray Bytes(const std::string& path)
-{
-    QFile file(ToQ(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Whether every character of part comes in typed, in order: what a field kept of a typed text
 // (the revert of a range it refuses may drop characters, never bring back old ones).
@@ -72,11 +67,12 @@ void SoakDriver::EditAfterRunThenSave()
     view.SetCalculationMode(false);
     TypeInto(view.findChild<NumberEdit*>(Chance(50) ? "c1003" : "c1002"));
     const std::string results = ResultsFilePath(doc);
-    const QByteArray before = Bytes(results);
+    const std::string before = quelvan::test::ReadBytes(results);
     const bool existed = Exists(results);
     window_->Controller().Save();
     // Written by this save only for a calculation of the project as it is saved.
-    if (Exists(results) && (!existed || Bytes(results) != before) && !HoldsCurrentResults(doc))
+    if (Exists(results) && (!existed || quelvan::test::ReadBytes(results) != before)
+        && !HoldsCurrentResults(doc))
         ADD_FAILURE() << "results of another calculation saved beside " << doc.fullPath << " (seed "
                       << plan_.seed << ")";
 }
@@ -90,7 +86,7 @@ void SoakDriver::ExportOntoReadFiles()
     if (read.empty())
         return;
     const std::string target = Pick(read);
-    const QByteArray before = Bytes(target);
+    const std::string before = quelvan::test::ReadBytes(target);
     Trace(QStringLiteral("outputs onto %1").arg(ToQ(target)));
     forcedOutput_ = ToQ(target);
     window_->Action(QStringLiteral("actionExportPdf"))->trigger();
@@ -102,7 +98,7 @@ void SoakDriver::ExportOntoReadFiles()
         window_->Controller().SaveAs();
     forcedOutput_.clear();
     QApplication::processEvents();
-    if (Bytes(target) != before)
+    if (quelvan::test::ReadBytes(target) != before)
         ADD_FAILURE() << "an output replaced " << target << ", a file the project reads (seed "
                       << plan_.seed << ")";
 }

@@ -51,13 +51,7 @@ protected:
     // Saves the export dialog's choice of that file.
     void ExportTo(AnnualBalanceWindow& annual, const std::string& path)
     {
-        prompter.onDialog = [path](QDialog& dialog) {
-            auto* files = dynamic_cast<QFileDialog*>(&dialog);
-            if (!files)
-                return static_cast<int>(QDialog::Rejected);
-            files->selectFile(ToQ(path));
-            return static_cast<int>(QDialog::Accepted);
-        };
+        prompter.onDialog = quelvan::ui::test::ChooseFile(ToQ(path));
         annual.findChild<QPushButton*>(QStringLiteral("exportHours"))->click();
     }
 
@@ -157,12 +151,7 @@ TEST_F(AnnualWindow, ThePrintChoiceAddsTheAnnualPageToTheReport)
         EXPECT_EQ(flag, 0);
 
     const std::string pdf = temp.File("rapport.pdf");
-    prompter.onDialog = [pdf](QDialog& dialog) {
-        auto* files = dynamic_cast<QFileDialog*>(&dialog);
-        if (files)
-            files->selectFile(ToQ(pdf));
-        return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
-    };
+    prompter.onDialog = quelvan::ui::test::ChooseFile(ToQ(pdf));
     window.ExportPdf();
     EXPECT_TRUE(prompter.messages.empty());
     const std::string bytes = quelvan::test::ReadBytes(pdf);

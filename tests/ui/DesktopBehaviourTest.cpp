@@ -186,12 +186,7 @@ TEST(Printing, CtrlPWithoutAPrinterOffersThePdfExportAndNamesItsFile)
     MainWindow window(&prompter);
     window.show();
     const QString pdf = ToQ(temp.File("rapport.pdf"));
-    prompter.onDialog = [pdf](QDialog& dialog) {
-        auto* files = dynamic_cast<QFileDialog*>(&dialog);
-        if (files)
-            files->selectFile(pdf);
-        return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
-    };
+    prompter.onDialog = quelvan::ui::test::ChooseFile(pdf);
     prompter.answers.push_back(Prompter::Answer::Yes);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -27,12 +27,7 @@ protected:
     PrintWithoutRun()
     {
         window.View().Runner().SetTimerDriven(false);
-        prompter.onDialog = [this](QDialog& dialog) {
-            auto* files = dynamic_cast<QFileDialog*>(&dialog);
-            if (files)
-                files->selectFile(ToQ(pdf));
-            return static_cast<int>(files ? QDialog::Accepted : QDialog::Rejected);
-        };
+        prompter.onDialog = quelvan::ui::test::ChooseFile(ToQ(pdf));
     }
     // The pages of the PDF written, -1 when none was.
     int PdfPages() const
@@ -93,21 +88,6 @@ TEST_F(PrintWithoutRun, AComputedWeekPrintsTheChosenPagesWithoutAsking)
     window.ExportPdf();
     EXPECT_TRUE(prompter.questions.isEmpty());
     EXPECT_EQ(PdfPages(), 2);
-}
-
-// The data pages with a curve page: only the curve pages are left out, and the project's data
-// is always there.
-TEST(InputPages, LeaveOutTheCurvePagesAndKeepTheData)
-{
-    printing::PrintFlags flags {};
-    flags[0] = 1; // complete time curves
-    flags[4] = 1; // the material library
-    const printing::PrintFlags inputs = printing::InputPagesOnly(flags);
-    EXPECT_EQ(printing::PageKinds(inputs),
-        (std::vector<printing::PageKind> {
-            printing::PageKind::ProjectData, printing::PageKind::MaterialLibrary }));
-    EXPECT_FALSE(printing::ChoosesRunPages(inputs));
-    EXPECT_TRUE(printing::ChoosesRunPages(flags));
 }
 
 } // namespace

@@ -158,18 +158,6 @@ TEST_F(RunPath, ClosingTheTracerEnablesItsButtonAndTheButtonBringsItBack)
     EXPECT_EQ(window.View().Tracer()->HourCount(), Hours());
 }
 
-TEST_F(RunPath, AFailedPreparationStaysIdle)
-{
-    // An ambiance list without a choice: the preparation reports and the run cannot start.
-    window.Document().selectedExterior = 99;
-    window.View().LoadControls();
-    Click(1058);
-    EXPECT_EQ(runner().State(), RunState::Idle);
-    EXPECT_FALSE(Button(1075)->isEnabled());
-    ASSERT_FALSE(prompter.messages.empty());
-    EXPECT_EQ(prompter.messages.back().icon, Prompter::Icon::Stop);
-}
-
 TEST_F(RunPath, ASurfaceResistanceBelowWhatSinglePrecisionResolvesIsSaidOnceOnEntering)
 {
     window.Document().surfaces.resistanceExterior = "0";
@@ -186,19 +174,6 @@ TEST_F(RunPath, ASurfaceResistanceBelowWhatSinglePrecisionResolvesIsSaidOnceOnEn
     Poll(1);
     Click(1075);
     EXPECT_EQ(prompter.messages.size(), 1u);
-}
-
-TEST_F(RunPath, AWeatherFileThatDoesNotReadIsNamed)
-{
-    CBCData& weather = window.Document().exteriorAmbiances.At(11);
-    weather.cityIndex = 42;
-    window.Document().selectedExterior = weather.Index();
-    window.View().LoadControls();
-    Click(1058);
-    ASSERT_FALSE(prompter.messages.empty());
-    EXPECT_EQ(prompter.messages.back().text,
-        QStringLiteral(
-            "Erreur en lecture du fichier météo : FR_UndefinedFile.wth : fichier introuvable"));
 }
 
 } // namespace

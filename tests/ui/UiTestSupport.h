@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMenu>
 #include <QString>
 #include <QStringList>
@@ -104,6 +105,18 @@ template <typename D, typename F> std::function<int(QDialog&)> AcceptAs(F edit)
             return static_cast<int>(QDialog::Rejected);
         edit(*typed);
         typed->accept();
+        return static_cast<int>(QDialog::Accepted);
+    };
+}
+
+// Answers a file dialog with that file, as a user choosing it; any other dialog is refused.
+inline std::function<int(QDialog&)> ChooseFile(const QString& path)
+{
+    return [path](QDialog& dialog) {
+        auto* files = dynamic_cast<QFileDialog*>(&dialog);
+        if (files == nullptr)
+            return static_cast<int>(QDialog::Rejected);
+        files->selectFile(path);
         return static_cast<int>(QDialog::Accepted);
     };
 }
