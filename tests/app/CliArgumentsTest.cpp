@@ -140,10 +140,6 @@ TEST_F(CliVersion, PrintsTheVersionOfCMakeListsAndSucceeds)
         EXPECT_EQ(out_, "quelvan-cli " + version + "\n");
         EXPECT_TRUE(err_.empty()) << err_;
     }
-    EXPECT_EQ(Run("--help"), 0) << err_;
-    EXPECT_NE(
-        out_.find("quelvan-cli --version affiche la version du programme."), std::string::npos)
-        << out_;
     EXPECT_EQ(Run("check --help"), 0) << err_;
     EXPECT_EQ(out_.find("--version"), std::string::npos) << out_;
     ASSERT_EQ(Run("new p.ksl"), 0) << err_;

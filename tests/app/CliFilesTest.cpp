@@ -6,7 +6,6 @@
 #include "engine/WeatherFiles.h"
 #include "model/KslDoc.h"
 #include "persistence/ProjectFile.h"
-#include "support/CaseNames.h"
 #include "support/CliFixture.h"
 
 #include <gtest/gtest.h>
@@ -226,7 +225,6 @@ INSTANTIATE_TEST_SUITE_P(Entries, CliUnusableWeather,
     testing::Values(std::make_pair("mkfifo FR_Mâcon.wth", "pas un fichier ordinaire"),
         std::make_pair("ln -s /dev/zero FR_Mâcon.wth", "pas un fichier ordinaire"),
         std::make_pair("mkdir FR_Mâcon.wth", "pas un fichier ordinaire"),
-        std::make_pair("ln -s FR_Mâcon.wth FR_Mâcon.wth", "lien brisé"),
         std::make_pair("ln -s absent.wth FR_Mâcon.wth", "lien brisé")));
 
 class CliNotAFile : public CliFiles, public testing::WithParamInterface<const char*> { };

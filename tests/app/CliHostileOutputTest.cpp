@@ -85,7 +85,6 @@ std::vector<Command> Commands()
         { "check '@.ksl' '@'", "Argument inattendu : @" },
         { "'@'", "Commande inconnue : @" },
         { "run '@.ksl'", "Résultats : @.res (169 heures)" },
-        { "run p.ksl -o '@ sortie.res'", "Résultats : @ sortie.res" },
         { "run '@.ksl' -o '@.ksl'", "Écriture refusée : « @.ksl » est le fichier lu « @.ksl »" },
         { "run macon.ksl --weather-dir '@ météo'", ".wth : pas un fichier ordinaire" },
         { "run p.ksl --weather-dir '@ absent'", "le dossier « @ absent » n'existe pas" },
@@ -100,10 +99,8 @@ std::vector<Command> Commands()
             "Heures : @ heures.csv (8760 heures)" },
         { "annual '@.ksl' --standard --json", "", true },
         { "compare '@.ksl' p.ksl", " 0  @.ksl " },
-        { "compare '@.ksl' --json", "", true },
         { "sweep '@.ksl' --reverse --json --jobs 1 --shard 0/2", "", true },
         { "sweep '@.ksl' --reverse --json -o '@ étude.json'", "Étude : @ étude.json (2 variantes" },
-        { "sweep '@.ksl' --reverse --csv -o '@ étude.csv'", "Étude : @ étude.csv (2 variantes" },
     };
 #ifdef QUELVAN_WITH_QT
     rows.insert(rows.end(),

@@ -113,8 +113,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, StationLineTest,
     testing::Values(StationSpoiler { "FileInAFolder", "O= 12", "O= 12 F=../FR_Agen.wth N=Agen",
                         "F=", ReadFault::NotABareFileName },
         StationSpoiler {
-            "NoFileName", "O= 12", "O= 12 F=  N=Brest", "F=", ReadFault::NotABareFileName },
-        StationSpoiler {
             "IndexOfACity", "O= 12", "O=  9 F=B.wth N=Brest", "O=", ReadFault::OutOfRange },
         StationSpoiler {
             "IndexTwice", "O= 12", "O= 10 F=B.wth N=Brest", "O=", ReadFault::DuplicateIdentifier },

@@ -1,9 +1,9 @@
 #include "PrintingTestSupport.h"
 
-#include "graphics/QtStrings.h"
 #include "printing/ReportJob.h"
 #include "printing/ReportPrinter.h"
 #include "support/CaseNames.h"
+#include "support/TempFolder.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -95,16 +95,10 @@ TEST(PdfExport, WritesAPdfAndRefusesAnUnwritablePath)
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("rapport.pdf")).toStdString();
     ASSERT_TRUE(ExportReportPdf(report, path));
-    const QByteArray first = [&] {
-        QFile f(ToQ(path));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    EXPECT_TRUE(first.startsWith("%PDF-"));
+    const std::string first = quelvan::test::ReadBytes(path);
+    EXPECT_TRUE(first.starts_with("%PDF-"));
     EXPECT_FALSE(ExportReportPdf(report, path + "/dans/un/fichier.pdf"));
-    QFile again(ToQ(path));
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), first);
+    EXPECT_EQ(quelvan::test::ReadBytes(path), first);
 }
 
 } // namespace

@@ -207,15 +207,6 @@ TEST(WindowExtremes, FirstOccurrenceCountedFromTheWindowStart)
     EXPECT_EQ(ExtremesText(WindowExtremes({}, { 0, 0 })), "Min=0.0 à 0 h, Max=0.0 à 0 h");
 }
 
-TEST(PlotRange, IntegerRangeOfTheDataExtremes)
-{
-    const std::vector<float> a { 17.0f, 15.2f, 20.0f, 16.0f };
-    EXPECT_EQ(PlotRange(a).bottom, 15);
-    EXPECT_EQ(PlotRange(a).top, 20);
-    EXPECT_EQ(PlotRange({}).bottom, -1); // empty data count as 0
-    EXPECT_EQ(PlotRange({}).top, 0);
-}
-
 // The print layout belongs to the report's chart: labels 50 high and 2 below the ticks, end
 // labels 160 wide put its plot origin at (160 + 15 + 15 + 3, 15 + 2 + 50 + 3 + 2 + 50); a screen
 // chart built while it lives keeps the screen's (153, 192).

@@ -43,8 +43,6 @@ TEST(MainWindow, ZeroConductivityGivesALargeResistanceNotAFailure)
 
 TEST(Help, ContextNumbersOpenTheirPagesAndOthersTheContents)
 {
-    EXPECT_EQ(HelpPageFor(HelpTopic::Absorption), QStringLiteral("qrc:/help/h13080.html"));
-    EXPECT_EQ(HelpPageFor(HelpTopic::Contents), QStringLiteral("qrc:/help/contents.html"));
     EXPECT_EQ(HelpPageFor(static_cast<HelpTopic>(4242)), QStringLiteral("qrc:/help/contents.html"));
     for (const HelpTopic topic : kHelpTopics)
         EXPECT_NE(HelpPageFor(topic), QStringLiteral("qrc:/help/contents.html"))

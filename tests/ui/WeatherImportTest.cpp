@@ -7,7 +7,6 @@
 #include "model/WeatherStation.h"
 #include "persistence/ProjectFile.h"
 #include "ui/lists/RecordListDlg.h"
-#include "ui/main/CalculationRunner.h"
 #include "ui/main/KslView.h"
 #include "ui/main/MainWindow.h"
 #include "ui/project/EpwImportDialog.h"
@@ -85,7 +84,7 @@ private:
     QByteArray previousDataHome_;
 };
 
-TEST_F(WeatherImport, RunsUnderItsStationsNameAndTheProjectReopensWithIt)
+TEST_F(WeatherImport, AStationIsChosenUnderItsNameAndTheProjectReopensWithIt)
 {
     window.show();
     AnswerImport(QStringLiteral("Essai-sur-Mer (synthétique)"));
@@ -101,23 +100,6 @@ TEST_F(WeatherImport, RunsUnderItsStationsNameAndTheProjectReopensWithIt)
     // The new exterior ambiance is chosen on the form, under the station's name.
     EXPECT_EQ(ExteriorList()->currentText(), QStringLiteral("Météo d'Essai-sur-Mer (synthétique)"));
     EXPECT_TRUE(window.statusBar()->currentMessage().contains(QStringLiteral("Essai-sur-Mer")));
-
-    // The calculation reads the station's weather: 12.5 °C at every hour.
-    CalculationRunner& runner = window.View().Runner();
-    double now = 0.0;
-    runner.SetClock([&now] { return now; });
-    runner.SetTimerDriven(false);
-    window.View().SetCalculationMode(true);
-    ASSERT_EQ(runner.State(), RunState::Ready) << prompter.messages.size();
-    runner.PressRun();
-    for (int turn = 0; turn < 30; ++turn) {
-        now += 0.1;
-        runner.PollOnce();
-    }
-    for (const float t : runner.Engine().View().Series(SeriesId::ExteriorTemperature))
-        ASSERT_FLOAT_EQ(t, 12.5f);
-    EXPECT_EQ(window.View().findChild<QLabel*>(ControlName(1091))->text(), QStringLiteral("12.5"));
-    window.View().SetCalculationMode(false);
 
     prompter.saveNames.push_back(ToQ(temp.File("mur.ksl")));
     ASSERT_TRUE(window.Controller().Save());

@@ -14,7 +14,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <random>
@@ -71,8 +70,7 @@ Week RunWeek(KslDoc& doc, SolverPath path, const std::string& resultsPath)
     }
     week.notes = std::move(notes.lines);
     EXPECT_TRUE(WriteResultsFile(doc, resultsPath));
-    std::ifstream in(resultsPath, std::ios::binary);
-    week.results.assign(std::istreambuf_iterator<char>(in), {});
+    week.results = test::ReadBytes(resultsPath);
     return week;
 }
 

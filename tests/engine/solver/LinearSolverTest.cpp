@@ -65,8 +65,6 @@ TEST(SolveJacobi, DiagonalSystemTakesTwoSweeps)
     EXPECT_FLOAT_EQ(x[0], 1);
     EXPECT_FLOAT_EQ(x[1], 0.5f);
     EXPECT_FLOAT_EQ(x[2], 2);
-    ASSERT_EQ(sink.lines.size(), 1u);
-    EXPECT_EQ(sink.lines[0], Erase() + "   iteration :    0, erreur=  1.00e+00");
 }
 
 TEST(SolveJacobi, StartingAtTheSolutionTakesOneSweep)

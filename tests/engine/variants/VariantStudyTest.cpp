@@ -123,12 +123,6 @@ TEST(VariantStudy, RefusedVariantKeepsItsMessageAndTheStudyGoesOn)
     EXPECT_EQ(results[1].outcome.notes,
         std::vector<std::string> {
             "Aucun calcul précédent : le calcul part de l'état stationnaire" });
-
-    VariantStudy files;
-    files.AddProjectFile("/nonexistent/mur.ksl");
-    const VariantResult unread = ComputeVariant(files, 0, {});
-    EXPECT_FALSE(unread.outcome.figures);
-    EXPECT_EQ(unread.outcome.error, "Erreur en lecture : fichier introuvable");
 }
 
 } // namespace
